@@ -1,0 +1,68 @@
+#include "formes.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace orbeline {
+namespace {
+
+constexpr int kChiffres = 15;
+
+Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
+{
+    Nombre r;
+    if (std::signbit(v) && v != 0) r += "-";
+    else if (blancPositif) r += " ";
+    if (std::isnan(v)) { r += "NaN"; return r; }
+    const double m = std::fabs(v);
+    if (std::isinf(m)) { r += "infini"; return r; }
+    if (m == 0) { r += "0"; return r; }
+
+    // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
+    std::array<char, 40> buf{};
+    const auto fin = std::to_chars(buf.data(), buf.data() + buf.size(), m,
+                                   std::chars_format::scientific, kChiffres - 1).ptr;
+    std::array<char, kChiffres> ch{};
+    int n = 0;
+    const char* p = buf.data();
+    for (; p < fin && *p != 'e'; ++p)
+        if (*p != '.') ch[n++] = *p;
+    const int exp = std::atoi(p + 1);
+    while (n > 1 && ch[n - 1] == '0') --n;
+    const std::string_view chiffres(ch.data(), static_cast<std::size_t>(n));
+
+    if (exp >= kChiffres || exp < -4) {
+        r += chiffres.substr(0, 1);
+        if (n > 1) { r += sep; r += chiffres.substr(1); }
+        r += exp < 0 ? "E-" : "E+";
+        const int ae = std::abs(exp);
+        if (ae < 10) r += "0";
+        std::array<char, 8> e{};
+        r += std::string_view(e.data(), static_cast<std::size_t>(
+                 std::to_chars(e.data(), e.data() + e.size(), ae).ptr - e.data()));
+    } else if (exp >= 0) {
+        const int entiers = exp + 1;
+        for (int i = 0; i < entiers; ++i)
+            r += i < n ? chiffres.substr(static_cast<std::size_t>(i), 1) : "0";
+        if (n > entiers) { r += sep; r += chiffres.substr(static_cast<std::size_t>(entiers)); }
+    } else {
+        if (zeroDevant) r += "0";
+        r += sep;
+        for (int i = 0; i < -exp - 1; ++i) r += "0";
+        r += chiffres;
+    }
+    return r;
+}
+
+} // namespace
+
+Nombre formeSignee(double v) { return ecrit(v, true, false, "."); }
+
+Nombre formeGenerale(double v, std::string_view separateur)
+{
+    return ecrit(v, false, true, separateur);
+}
+
+} // namespace orbeline

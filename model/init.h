@@ -1,0 +1,35 @@
+#pragma once
+// Reading the main window's six numeric fields into the simulation state.
+// The core knows no widgets: the window hands over the texts.
+
+#include "SimulationState.h"
+#include "TexteFixe.h"
+
+#include <string_view>
+
+namespace orbeline {
+
+/// What init reads: the texts of Text1 to Text6 and the point-count choice.
+struct ChampsSaisis {
+    std::string_view text1;   ///< initial velocity along x, m/s
+    std::string_view text2;   ///< initial velocity along y, m/s
+    std::string_view text3;   ///< initial abscissa, display units
+    std::string_view text4;   ///< initial ordinate, display units
+    std::string_view text5;   ///< attractor mass, 10^24 kg
+    std::string_view text6;   ///< seconds between two placed points
+    bool option100 = false;   ///< Option1(0) "100" selected
+    bool option1000 = true;   ///< Option1(1) "1000" selected
+};
+
+/// Outcome of a core procedure: ok, or a French message for the pupil.
+struct CompteRendu {
+    bool ok = true;           ///< false when the procedure met an arithmetic error
+    Message message;          ///< the pupil's explanation when !ok
+};
+
+/// Copies the fields into the record (display units to metres, mass to kg),
+/// with the current Echelle. A reading or product that is not a finite
+/// double leaves the record exactly as it was and names the field.
+CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
+
+} // namespace orbeline

@@ -1,0 +1,118 @@
+#include "lecture.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace orbeline {
+namespace {
+
+bool ignore(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// Walks the text while skipping the ignored characters.
+struct Curseur {
+    std::string_view t;
+    std::size_t i = 0;
+
+    char courant()
+    {
+        while (i < t.size() && ignore(t[i])) ++i;
+        return i < t.size() ? t[i] : '\0';
+    }
+    void avance() { ++i; }
+};
+
+int valeurChiffre(char c, int base)
+{
+    int v = -1;
+    if (c >= '0' && c <= '9') v = c - '0';
+    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    return v < base ? v : -1;
+}
+
+double lisEntierBase(Curseur& cur, int base)
+{
+    double v = 0;
+    for (int d; (d = valeurChiffre(cur.courant(), base)) >= 0; cur.avance())
+        v = v * base + d;
+    return v;
+}
+
+} // namespace
+
+double lisNombre(std::string_view texte)
+{
+    Curseur cur{texte};
+
+    if (cur.courant() == '&') {
+        cur.avance();
+        const char b = cur.courant();
+        if (b == 'h' || b == 'H') { cur.avance(); return lisEntierBase(cur, 16); }
+        if (b == 'o' || b == 'O') { cur.avance(); return lisEntierBase(cur, 8); }
+        return 0;
+    }
+
+    // The digits go into a fixed buffer handed to from_chars, which rounds
+    // correctly and ignores the locale. Only the first kGarde significant
+    // digits are kept; the others only shift the exponent.
+    constexpr std::size_t kGarde = 40;
+    std::array<char, kGarde + 32> buf{};
+    std::size_t n = 0;
+    bool negatif = false;
+
+    if (const char s = cur.courant(); s == '+' || s == '-') {
+        negatif = (s == '-');
+        cur.avance();
+    }
+
+    std::size_t significatifs = 0;
+    std::int64_t decalage = 0;   // power of ten owed to dropped or fractional digits
+    bool chiffre = false;
+    for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
+        chiffre = true;
+        if (c == '0' && significatifs == 0) continue;
+        if (significatifs < kGarde) { buf[n++] = c; ++significatifs; }
+        else ++decalage;
+    }
+    if (cur.courant() == '.') {
+        cur.avance();
+        for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
+            chiffre = true;
+            if (c == '0' && significatifs == 0) { --decalage; continue; }
+            if (significatifs < kGarde) { buf[n++] = c; ++significatifs; --decalage; }
+        }
+    }
+    if (!chiffre) return 0;
+
+    std::int64_t exposant = 0;
+    if (const char e = cur.courant(); e == 'e' || e == 'E' || e == 'd' || e == 'D') {
+        cur.avance();
+        bool expNegatif = false;
+        if (const char s = cur.courant(); s == '+' || s == '-') {
+            expNegatif = (s == '-');
+            cur.avance();
+        }
+        for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance())
+            if (exposant < 100000) exposant = exposant * 10 + (c - '0');
+        if (expNegatif) exposant = -exposant;
+    }
+    if (significatifs == 0) return negatif ? -0.0 : 0.0;
+
+    exposant += decalage;
+    // Write "digits e exponent" and let from_chars do the rounding.
+    buf[n] = 'e';
+    const auto r = std::to_chars(buf.data() + n + 1, buf.data() + buf.size(), exposant);
+    double v = 0;
+    const auto lu = std::from_chars(buf.data(), r.ptr, v);
+    if (lu.ec == std::errc::result_out_of_range) {
+        // Overflow or underflow: the magnitude of the number decides which.
+        const std::int64_t ordre = exposant + static_cast<std::int64_t>(significatifs);
+        v = ordre > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negatif ? -v : v;
+}
+
+} // namespace orbeline
