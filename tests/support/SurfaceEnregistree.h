@@ -1,0 +1,67 @@
+#pragma once
+// A drawing surface that records every call with its arguments, and keeps
+// the same state (scale, pen, current position, controls) as the real one.
+
+#include "EtatSurface.h"
+#include "surface.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orbeline::test {
+
+/// One recorded call.
+struct Appel {
+    std::string op;               ///< "scale", "cls", "line", "circle", "pset", "drawWidth", …
+    std::vector<double> args;     ///< numeric arguments, in call order
+    std::optional<Couleur> couleur; ///< colour argument, when the call names one
+    int drawWidth = 0;            ///< pen width in force at the call
+    StyleTrait drawStyle = StyleTrait::Plein; ///< pen style in force at the call
+};
+
+class SurfaceEnregistree : public Surface {
+public:
+    /// A surface whose inner area is w × h pixels (Picture1: 496 × 496).
+    explicit SurfaceEnregistree(int w = 496, int h = 496);
+
+    std::vector<Appel> appels;    ///< every call, in order
+    EtatSurface etat;             ///< state after the calls
+
+    /// The recorded calls of one operation.
+    std::vector<Appel> appelsDe(const std::string& op) const;
+    /// Forgets the recorded calls (the state stays).
+    void oublie() { appels.clear(); }
+
+    void scale(double x1, double y1, double x2, double y2) override;
+    double scaleLeft() const override { return etat.left; }
+    double scaleTop() const override { return etat.top; }
+    double scaleWidth() const override { return etat.width; }
+    double scaleHeight() const override { return etat.height; }
+    void cls() override;
+    void setDrawWidth(int pixels) override;
+    void setDrawStyle(StyleTrait style) override;
+    void setForeColor(Couleur c) override;
+    void setFillColor(Couleur c) override;
+    void setFillStyle(StyleRemplissage s) override;
+    void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
+    void circle(float x, float y, float r) override;
+    void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    float currentX() const override { return etat.currentX; }
+    float currentY() const override { return etat.currentY; }
+    float gauche(Controle c) const override { return etat.gauche(c); }
+    float haut(Controle c) const override { return etat.haut(c); }
+    float largeur(Controle c) const override { return etat.largeur(c); }
+    float hauteur(Controle c) const override { return etat.hauteur(c); }
+    void deplace(Controle c, float gauche, float haut) override;
+    void setLargeur(Controle c, float largeur) override;
+    void setHauteur(Controle c, float hauteur) override;
+    void setVisible(Controle c, bool visible) override;
+    bool estVisible(Controle c) const override { return etat.geo(c).visible; }
+    void repeint(Controle c) override;
+
+private:
+    void note(std::string op, std::vector<double> args, std::optional<Couleur> c = {});
+};
+
+} // namespace orbeline::test
