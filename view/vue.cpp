@@ -1,0 +1,143 @@
+#include "vue.h"
+
+#include "calcule.h"
+#include "fenetre.h"
+#include "lecture.h"
+#include "surface.h"
+
+#include <algorithm>
+
+namespace orbeline {
+
+namespace {
+
+constexpr PresetEchelle kVueDefaut = kPresets[0];
+
+void vueParDefaut(Surface& p) { p.scale(kVueDefaut.x1, kVueDefaut.y1, kVueDefaut.x2, kVueDefaut.y2); }
+
+/// Index step between two plotted points: 10 for 100 points, 1 for 1000.
+/// A point count that gives no step of at least 1 (0, negative, above 1000)
+/// plots every point rather than looping forever or not at all.
+int pasDeTrace(std::int16_t nbPoints)
+{
+    if (nbPoints == 0) return 1;
+    const auto pas = arrondiPair32(1000.0 / nbPoints);
+    return pas && *pas >= 1 ? *pas : 1;
+}
+
+} // namespace
+
+void Form_Load(SimulationState& s, Fenetre& f)
+{
+    s.Echelle = 1000;
+    assigneUnite(s, " km");
+    s.Rayon = 6380;
+    s.Reduction = 100;
+    s.NbPoints = 100;
+    vueParDefaut(f.picture(1));
+    f.ecritEtiquette(Etiquette::Label11, "");
+    f.ecritEtiquette(Etiquette::Label12, "");
+    efface(s, f);
+}
+
+void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index)
+{
+    Surface& p = f.picture(1);
+    vueParDefaut(p);
+    f.activeXy(true);
+    if (index >= 0 && index < static_cast<int>(kPresets.size())) {
+        const PresetEchelle& pr = kPresets[static_cast<std::size_t>(index)];
+        s.Reduction = pr.Reduction;
+        s.Echelle = pr.Echelle;
+        assigneUnite(s, pr.Unite);
+        if (!pr.xy) f.activeXy(false);
+        if (pr.x1 != kVueDefaut.x1 || pr.y1 != kVueDefaut.y1 || pr.x2 != kVueDefaut.x2 ||
+            pr.y2 != kVueDefaut.y2)
+            p.scale(pr.x1, pr.y1, pr.x2, pr.y2);
+    }
+    efface(s, f);
+}
+
+void efface(SimulationState& s, Fenetre& f)
+{
+    f.ecritEtiquette(Etiquette::Label11, "");
+    Surface& p = f.picture(1);
+    p.setVisible(Controle::Etoile, false);
+    for (int n = 1; n <= 6; ++n) f.picture(n).cls();
+
+    p.setDrawWidth(1);
+    p.setDrawStyle(StyleTrait::TiretPointPoint);
+    const Couleur gris = couleurPalette(8);
+    float L = 0, T = 0, W = 0, H = 0;
+    // The scale is read again for every line and the sums are single
+    // precision, so that each line lands exactly where k/10 of the view is.
+    for (int k = 1; k <= 10; ++k) {
+        L = static_cast<float>(p.scaleLeft());
+        T = static_cast<float>(p.scaleTop());
+        W = static_cast<float>(p.scaleWidth());
+        H = static_cast<float>(p.scaleHeight());
+        const float y = static_cast<float>(k) * H / 10.0f + T;
+        p.line(L, y, L + W, y, gris);
+        const float x = static_cast<float>(k) * W / 10.0f + L;
+        p.line(x, T, x, T + H, gris);
+    }
+
+    p.setDrawWidth(1);
+    const Couleur rouge = couleurPalette(12);
+    const float yc = 5.0f * H / 10.0f + T;
+    p.line(L, yc, L + W, yc, rouge);
+    const float xc = 5.0f * W / 10.0f + L;
+    p.line(xc, T, xc, T + H, rouge);
+
+    // Left in force afterwards: the trajectory points are drawn with this pen.
+    p.setDrawWidth(2);
+    p.setDrawStyle(StyleTrait::Tirets);
+    p.circle(0, 0, static_cast<float>(s.Rayon * 1000 / s.Reduction / s.Echelle));
+
+    const double x0 = lisNombre(f.texte(Champ::Text3));
+    const double y0 = lisNombre(f.texte(Champ::Text4));
+    centre(p, Controle::Sat, x0 / s.Reduction, y0 / s.Reduction);
+
+    f.ecritEtiquette(Etiquette::Label11, "");
+    f.ecritEtiquette(Etiquette::Label12, "");
+}
+
+void Trace(SimulationState& s, Fenetre& f)
+{
+    Surface& p = f.picture(1);
+    const int pas = pasDeTrace(s.NbPoints);
+    const double D = static_cast<double>(s.Echelle) * s.Reduction;
+    // Never read past the arrays, whatever Nfin holds.
+    const int dernier = std::min<int>(s.Nfin, kTaille - 1);
+    for (int i = 1; i <= dernier; i += pas) {
+        const auto k = static_cast<std::size_t>(i);
+        const double x = s.Xt[k] / D;
+        const double y = s.Yt[k] / D;
+        centre(p, Controle::Sat, x, y);
+        p.pset(static_cast<float>(x), static_cast<float>(y));
+    }
+    if (s.Nfin < kPas) TraceImpact(s, f);
+}
+
+void TraceImpact(SimulationState& s, Fenetre& f)
+{
+    if (s.Nfin < 0 || s.Nfin >= kTaille) return;  // no such point to mark
+    Surface& p = f.picture(1);
+    const auto n = static_cast<std::size_t>(s.Nfin);
+    p.setVisible(Controle::Etoile, true);
+    for (std::int16_t etape = 0; etape <= 15; ++etape) {
+        p.pset(static_cast<float>(s.Xt[n] / s.Reduction / s.Echelle),
+               static_cast<float>(s.Yt[n] / s.Reduction / s.Echelle));
+        // Centred with its present size, then grown from its top-left corner:
+        // each frame sits half a step's growth right of and below the point.
+        centre(p, Controle::Etoile, p.currentX(), p.currentY());
+        p.setLargeur(Controle::Etoile, static_cast<float>(p.largeur(Controle::Etoile) * 1.035));
+        p.setHauteur(Controle::Etoile, static_cast<float>(p.hauteur(Controle::Etoile) * 1.035));
+        p.repeint(Controle::Etoile);
+    }
+    p.setVisible(Controle::Etoile, false);
+    p.setLargeur(Controle::Etoile, 28);
+    p.setHauteur(Controle::Etoile, 23);
+}
+
+} // namespace orbeline

@@ -1,0 +1,55 @@
+#pragma once
+// The orbit view (Picture1): window-load setup, the seven scale presets, the
+// empty frame (grid, centre lines, attractor, marker), the trajectory plot and
+// the impact animation. Everything is drawn through the window interface.
+
+#include "SimulationState.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace orbeline {
+
+class Fenetre;
+
+/// One scale option button: what it sets and how the orbit view is framed.
+struct PresetEchelle {
+    std::string_view legende;   ///< caption of the option button ("1 carreau = " reads before it)
+    double Reduction = 0;       ///< display units per user unit
+    std::int32_t Echelle = 0;   ///< metres per display unit
+    std::string_view Unite;     ///< unit text appended to captions
+    double x1 = 0;              ///< view: left edge
+    double y1 = 0;              ///< view: top edge
+    double x2 = 0;              ///< view: right edge
+    double y2 = 0;              ///< view: bottom edge
+    bool xy = true;             ///< whether the X(t), Y(t) check box stays enabled
+};
+
+/// The scale presets, by option-button index (0 is selected at start).
+inline constexpr std::array<PresetEchelle, 7> kPresets{{
+    {"10 mille km", 100, 1000, " km", -500, 500, 500, -500, true},
+    {"50 mille km", 500, 1000, " km", -500, 500, 500, -500, true},
+    {"100 mille km", 1000, 1000, " km", -500, 500, 500, -500, true},
+    {"50 millions de km", 0.5, 1000000000, " M. de km", -500, 500, 500, -500, false},
+    {"100 millions de km", 1, 1000000000, " M. de km", -500, 500, 500, -500, false},
+    {"500 millions de km", 5, 1000000000, " M. de km", -500, 500, 500, -500, false},
+    {"500 km", 10, 1000, " km", -250, 1100, 250, 600, true},
+}};
+
+/// Main window load: km scale around the Earth, default view, empty frame.
+void Form_Load(SimulationState& s, Fenetre& f);
+
+/// A scale option button became selected: sets the units and the view, then redraws the frame.
+void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index);
+
+/// Clears every picture area and redraws the empty orbit view with the marker on the typed position.
+void efface(SimulationState& s, Fenetre& f);
+
+/// Plots the computed points (every one or every tenth), carrying the marker along.
+void Trace(SimulationState& s, Fenetre& f);
+
+/// The growing-star animation on the last computed point.
+void TraceImpact(SimulationState& s, Fenetre& f);
+
+} // namespace orbeline
