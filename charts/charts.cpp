@@ -1,1 +1,137 @@
 #include "charts.h"
+
+#include "SimulationState.h"
+#include "fenetre.h"
+#include "surface.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <limits>
+#include <span>
+
+namespace orbeline {
+
+namespace {
+
+/// One chart of one run: where it draws, what it plots, and its extremes.
+struct Serie {
+    int numero = 0;                   ///< picture area number
+    const Tableau* valeurs = nullptr; ///< value of each point
+    int couleur = 4;                  ///< palette index of the points
+    bool sansMinimum = false;         ///< the speed: its floor is 0, not a running minimum
+    double max = 0;                   ///< running maximum
+    double min = 0;                   ///< running minimum
+};
+
+// Scale corners stay within half the double range so that the surface's
+// height (bottom − top) is always finite, whatever the trajectory holds.
+constexpr double kBorneEchelle = std::numeric_limits<double>::max() / 2;
+
+// Converting a double beyond the float range to float is undefined; such a
+// value is drawn at the float range's edge (it lies far off the chart anyway
+// unless the chart's own scale reaches there).
+float enFloat(double v)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
+
+// The plain formula keeps the rounding of √(x² + y²); hypot only takes over
+// when the squares overflow although the speed itself fits.
+double vitesseScalaire(double vx, double vy)
+{
+    const double v = std::sqrt(vx * vx + vy * vy);
+    return std::isfinite(v) ? v : std::hypot(vx, vy);
+}
+
+double marge(const Serie& g)
+{
+    const double m = (g.max - g.min) / 8;
+    // Dividing each bound first gives the same result short of overflow.
+    return std::isfinite(m) ? m : g.max / 8 - g.min / 8;
+}
+
+void noteExtremes(Serie& g, double v)
+{
+    if (v > g.max) g.max = v;
+    if (!g.sansMinimum && v < g.min) g.min = v;
+    // After every point, so that a bound replaced by ±1 is no longer raised
+    // by values between 0 and ±1: every chart's extent contains 0 and is non-zero.
+    if (g.max == 0) g.max = 1;
+    if (!g.sansMinimum && g.min == 0) g.min = -1;
+}
+
+// Each stage runs on every chart of the group before the next one, and
+// point i is set on every chart before point i + 1.
+void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
+{
+    std::array<Surface*, 3> surfaces{};
+    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k] = &f.picture(groupe[k].numero);
+
+    for (std::size_t k = 0; k < groupe.size(); ++k) {
+        const Serie& g = groupe[k];
+        const double m = marge(g);
+        surfaces[k]->scale(-0.2 * n, std::min(g.max + m, kBorneEchelle),
+                           1.2 * n, std::max(g.min - m, -kBorneEchelle));
+    }
+    for (std::size_t k = 0; k < groupe.size(); ++k)
+        surfaces[k]->line(0, 0, static_cast<float>(n), 0);
+    for (std::size_t k = 0; k < groupe.size(); ++k)
+        surfaces[k]->line(0, enFloat(groupe[k].max), 0, enFloat(groupe[k].min), couleurPalette(7));
+    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k]->setDrawWidth(1);
+    for (int i = 0; i <= n; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        for (std::size_t k = 0; k < groupe.size(); ++k)
+            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx]),
+                              couleurPalette(groupe[k].couleur));
+    }
+}
+
+void bascule(Fenetre& f, std::initializer_list<Element> elements)
+{
+    for (const Element e : elements) f.setVisible(e, !f.estVisible(e));
+}
+
+} // namespace
+
+void TraceVitesse(SimulationState& s, Fenetre& f)
+{
+    // calcule keeps Nfin within 1..999; a stray value must still neither
+    // read past the arrays nor give the charts a zero width.
+    const int n = std::clamp<int>(s.Nfin, 1, kTaille - 1);
+
+    // Table order: the velocity group, then the position group.
+    std::array<Serie, 5> series{{
+        {2, &s.Vxt, 4, false},
+        {3, &s.Vyt, 4, false},
+        {4, &s.Vt, 12, true},
+        {5, &s.Xt, 4, false},
+        {6, &s.Yt, 4, false},
+    }};
+
+    for (int i = 0; i <= n; ++i) {
+        const auto idx = static_cast<std::size_t>(i);
+        s.Vt[idx] = vitesseScalaire(s.Vxt[idx], s.Vyt[idx]);
+        for (Serie& g : series) noteExtremes(g, (*g.valeurs)[idx]);
+    }
+
+    const std::span<const Serie> tout(series);
+    if (f.valeurCase(Case::Vitesse) == 1) traceGroupe(f, tout.first(3), n);
+    if (f.valeurCase(Case::Xy) == 1) traceGroupe(f, tout.last(2), n);
+}
+
+void vitesse_Click(Fenetre& f)
+{
+    bascule(f, {Element::Picture2, Element::Label8, Element::Picture3, Element::Label13,
+                Element::Picture4, Element::Label15});
+}
+
+void xy_Click(Fenetre& f)
+{
+    bascule(f, {Element::Picture5, Element::Label16, Element::Picture6, Element::Label17});
+}
+
+} // namespace orbeline
