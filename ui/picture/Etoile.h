@@ -1,0 +1,27 @@
+#pragma once
+// The impact mark: a blue five-pointed star, drawn from a vector outline so
+// that it stays sharp however far the animation stretches it.
+
+class QImage;
+class QPainter;
+class QPainterPath;
+class QRectF;
+class QSize;
+
+namespace orbeline {
+
+/// Width of the grid the star outline is designed on, px.
+inline constexpr int kLargeurEtoile = 14;
+/// Height of the grid the star outline is designed on, px.
+inline constexpr int kHauteurEtoile = 12;
+
+/// Outline of the star on its 14 × 12 pixel design grid.
+const QPainterPath& cheminEtoile();
+/// Draws the star stretched to fill `cadre`; nothing else is painted.
+void dessineEtoile(QPainter& p, const QRectF& cadre);
+/// `chemin` cut to the painter's clip when it reaches far beyond it.
+QPainterPath seulementVisible(const QPainter& p, const QPainterPath& chemin);
+/// The star alone on a transparent image of `taille` logical pixels.
+QImage imageEtoile(const QSize& taille, double dpr = 1.0);
+
+} // namespace orbeline

@@ -1,0 +1,436 @@
+#include "PictureBox.h"
+
+#include "Etoile.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QResizeEvent>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace orbeline {
+
+namespace {
+
+// Beyond this distance from the area, in pixels, nothing drawn could show,
+// and the rasteriser's fixed-point arithmetic is no longer safe.
+constexpr double kLoin = 1e6;
+// Widest pen accepted, px.
+constexpr int kTraitMax = 32767;
+// A whole number of periods of both dash patterns, in pen widths.
+constexpr double kPeriodeTirets = 12;
+
+const QColor kTeal{0, 128, 128};
+const QColor kBleu{0, 0, 255};
+
+QColor versQColor(Couleur c) { return QColor(c.r, c.g, c.b); }
+
+Couleur versCouleur(const QColor& c)
+{
+    return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+            static_cast<std::uint8_t>(c.blue())};
+}
+
+bool proche(double v) { return std::isfinite(v) && std::fabs(v) <= kLoin; }
+bool proche(const QPointF& p) { return proche(p.x()) && proche(p.y()); }
+
+// Where a pen of w pixels centred on p falls: the w whole pixels whose middle
+// is nearest p. Drawing there puts a line or a point on the same logical
+// pixels, whole, at every pixel ratio (the rasteriser's own choice wavers
+// when an edge falls on a pixel boundary).
+double cale(double p, int w) { return std::floor(p + 0.5 - w / 2.0) + w / 2.0; }
+QPointF cale(const QPointF& p, int w) { return {cale(p.x(), w), cale(p.y(), w)}; }
+
+bool fini(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+
+// Cohen–Sutherland: cuts the segment a–b to the box, false when nothing of it
+// is inside. Lines may come from far outside the view, and cutting them first
+// keeps the rasteriser (and its dash generator) on the pixels that can show.
+// Each cut end lands exactly on an edge, so a line from 10^30 px away along
+// an axis still falls on its pixel row.
+bool coupe(QPointF& a, QPointF& b, const QRectF& boite)
+{
+    const auto code = [&](const QPointF& p) {
+        return (p.x() < boite.left() ? 1 : p.x() > boite.right() ? 2 : 0) |
+               (p.y() < boite.top() ? 4 : p.y() > boite.bottom() ? 8 : 0);
+    };
+    int ca = code(a), cb = code(b);
+    // Each cut settles one edge for one end: eight at most.
+    for (int i = 0; i < 8; ++i) {
+        if ((ca | cb) == 0) return true;
+        if ((ca & cb) != 0) return false;
+        const bool premier = ca != 0;
+        const int c = premier ? ca : cb;
+        const double dx = b.x() - a.x(), dy = b.y() - a.y();
+        QPointF p;
+        if (c & 3) {
+            const double x = c & 1 ? boite.left() : boite.right();
+            p = {x, a.y() + (x - a.x()) / dx * dy};
+        } else {
+            const double y = c & 4 ? boite.top() : boite.bottom();
+            p = {a.x() + (y - a.y()) / dy * dx, y};
+        }
+        if (!fini(p)) return false;
+        (premier ? a : b) = p;
+        (premier ? ca : cb) = code(p);
+    }
+    return false;
+}
+
+// Mouse buttons and modifier keys as the program's handlers number them.
+int boutons(Qt::MouseButtons b)
+{
+    return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+           (b & Qt::MiddleButton ? 4 : 0);
+}
+
+int touches(Qt::KeyboardModifiers m)
+{
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+           (m & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    setMouseTracking(true);
+
+    ajuste();
+    etat_.foreColor = versCouleur(palette().color(QPalette::WindowText));
+    etat_.fillColor = versCouleur(kTeal);
+    etat_.fillStyle = StyleRemplissage::Plein;
+    etat_.geo(Controle::Sat) = {352, 32, 9, 9, true};
+    etat_.geo(Controle::Etoile) = {0, 0, 14, 12, false};
+}
+
+EtatSurface& PictureBox::etat()
+{
+    ajuste();
+    return etat_;
+}
+
+const EtatSurface& PictureBox::etat() const
+{
+    ajuste();
+    return etat_;
+}
+
+const QImage& PictureBox::image() const
+{
+    ajuste();
+    return image_;
+}
+
+void PictureBox::ajuste() const
+{
+    const QSize taille = contentsRect().size().expandedTo(QSize(1, 1));
+    if (taille.width() != etat_.largeurPx || taille.height() != etat_.hauteurPx) {
+        etat_.largeurPx = taille.width();
+        etat_.hauteurPx = taille.height();
+        if (echelleEnPixels_)
+            etat_.scale(0, 0, taille.width(), taille.height());
+    }
+
+    const double dpr = devicePixelRatioF();
+    const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
+                         static_cast<int>(std::ceil(taille.height() * dpr)));
+    if (image_.size() == enPixels && image_.devicePixelRatio() == dpr)
+        return;
+    QImage neuve(enPixels, QImage::Format_RGB32);
+    neuve.setDevicePixelRatio(dpr);
+    neuve.fill(palette().color(QPalette::Light));
+    if (!image_.isNull()) {
+        // Keep what was drawn, at its place in logical pixels.
+        QPainter p(&neuve);
+        p.setRenderHint(QPainter::SmoothPixmapTransform, image_.devicePixelRatio() != dpr);
+        p.drawImage(QPointF(0, 0), image_);
+    }
+    image_ = std::move(neuve);
+}
+
+QTransform PictureBox::versPixels() const
+{
+    const double x0 = etat_.versPxX(0), y0 = etat_.versPxY(0);
+    return QTransform(etat_.versPxX(1) - x0, 0, 0, etat_.versPxY(1) - y0, x0, y0);
+}
+
+void PictureBox::prepare(QPainter& p) const
+{
+    // User units to logical pixels; the image's pixel ratio takes them on to
+    // device pixels. Aliased, so that points and lines fall on whole pixels.
+    p.begin(&image_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setTransform(versPixels());
+}
+
+int PictureBox::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
+
+QPen PictureBox::stylo(const QColor& couleur) const
+{
+    // Cosmetic, so the width is in pixels whatever the user scale; cosmetic
+    // widths count device pixels, hence the pixel ratio.
+    QPen pen(couleur, largeurTrait() * image_.devicePixelRatio());
+    pen.setCosmetic(true);
+    if (largeurTrait() == 1) {
+        switch (etat_.drawStyle) {
+        case StyleTrait::Plein: break;
+        case StyleTrait::Tirets: pen.setStyle(Qt::DashLine); break;
+        case StyleTrait::TiretPointPoint: pen.setStyle(Qt::DashDotDotLine); break;
+        }
+    }
+    return pen;
+}
+
+QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
+{
+    return versQColor(c.value_or(etat_.foreColor));
+}
+
+void PictureBox::abime(const QRectF& zonePx)
+{
+    const QRect interieur = contentsRect();
+    const QRect zone = zonePx.translated(interieur.topLeft()).toAlignedRect() & interieur;
+    if (!zone.isEmpty())
+        update(zone);
+}
+
+void PictureBox::scale(double x1, double y1, double x2, double y2)
+{
+    ajuste();
+    echelleEnPixels_ = false;
+    etat_.scale(x1, y1, x2, y2);
+}
+
+void PictureBox::cls()
+{
+    ajuste();
+    image_.fill(palette().color(QPalette::Light));
+    etat_.currentX = etat_.currentY = 0;
+    update(contentsRect());
+}
+
+void PictureBox::setDrawWidth(int pixels) { etat_.drawWidth = pixels; }
+void PictureBox::setDrawStyle(StyleTrait style) { etat_.drawStyle = style; }
+void PictureBox::setForeColor(Couleur c) { etat_.foreColor = c; }
+void PictureBox::setFillColor(Couleur c) { etat_.fillColor = c; }
+void PictureBox::setFillStyle(StyleRemplissage s) { etat_.fillStyle = s; }
+
+void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
+{
+    etat_.currentX = x2;
+    etat_.currentY = y2;
+    ajuste();
+    const QPointF a(etat_.versPxX(x1), etat_.versPxY(y1));
+    const QPointF b(etat_.versPxX(x2), etat_.versPxY(y2));
+    if (!fini(a) || !fini(b)) return;
+    const int w = largeurTrait();
+    const double marge = w + 2;
+    const QRectF boite(-marge, -marge, etat_.largeurPx + 2 * marge, etat_.hauteurPx + 2 * marge);
+    QPointF debut = a, fin = b;
+    if (!coupe(debut, fin, boite)) return;
+
+    QPen pen = stylo(couleurTrait(c));
+    if (pen.style() != Qt::SolidLine && debut != a) {
+        // The dashes run on from where the whole line would have started.
+        const double avant = QLineF(a, debut).length() / w;
+        if (std::isfinite(avant)) pen.setDashOffset(std::fmod(avant, kPeriodeTirets));
+    }
+    const auto enUser = [&](const QPointF& px) {
+        const QPointF q = cale(px, w);
+        return QPointF(etat_.versUserX(q.x()), etat_.versUserY(q.y()));
+    };
+    QPainter p;
+    prepare(p);
+    p.setPen(pen);
+    p.drawLine(QLineF(enUser(debut), enUser(fin)));
+    p.end();
+    abime(QRectF(debut, fin).normalized().adjusted(-marge, -marge, marge, marge));
+}
+
+void PictureBox::circle(float x, float y, float r)
+{
+    etat_.currentX = x;
+    etat_.currentY = y;
+    ajuste();
+    const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
+    const double rayonPx = etat_.longueurPxX(std::fabs(r));
+    if (!proche(centre) || !proche(rayonPx)) return;
+    const double marge = largeurTrait() + 2;
+    const QRectF zone = QRectF(centre.x() - rayonPx, centre.y() - rayonPx, 2 * rayonPx, 2 * rayonPx)
+                            .adjusted(-marge, -marge, marge, marge);
+    if (!zone.intersects(QRectF(0, 0, etat_.largeurPx, etat_.hauteurPx))) return;
+
+    if (2 * rayonPx < largeurTrait()) {
+        // Narrower than the pen: what shows is the pen's dot.
+        pset(x, y);
+        return;
+    }
+    QPainter p;
+    prepare(p);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(stylo(couleurTrait({})));
+    if (etat_.fillStyle == StyleRemplissage::Plein)
+        p.setBrush(versQColor(etat_.fillColor));
+    // Round in pixels: the radius is measured along x, whatever the y scale.
+    const double ry = rayonPx * std::fabs(etat_.height) / etat_.hauteurPx;
+    p.drawEllipse(QPointF(x, y), std::fabs(double(r)), ry);
+    p.end();
+    abime(zone);
+}
+
+void PictureBox::pset(float x, float y, std::optional<Couleur> c)
+{
+    etat_.currentX = x;
+    etat_.currentY = y;
+    ajuste();
+    const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
+    if (!proche(centre)) return;
+    // A square of the pen width, on whole pixels, centred on the point.
+    const int w = largeurTrait();
+    const QPointF coin = cale(centre, w) - QPointF(w / 2.0, w / 2.0);
+    const QRectF carre(coin, QSizeF(w, w));
+    QPainter p;
+    prepare(p);
+    p.fillRect(QRectF(QPointF(etat_.versUserX(carre.left()), etat_.versUserY(carre.top())),
+                      QPointF(etat_.versUserX(carre.right()), etat_.versUserY(carre.bottom())))
+                   .normalized(),
+               couleurTrait(c));
+    p.end();
+    abime(carre);
+}
+
+std::optional<QRectF> PictureBox::cadreControle(Controle c) const
+{
+    const GeometrieControle& g = etat().geo(c);
+    if (!g.visible || !proche(g.gauche) || !proche(g.haut) || !proche(g.largeur) ||
+        !proche(g.hauteur) || g.largeur <= 0 || g.hauteur <= 0)
+        return std::nullopt;
+    return QRectF(g.gauche, g.haut, g.largeur, g.hauteur).translated(contentsRect().topLeft());
+}
+
+QRect PictureBox::rectControle(Controle c) const
+{
+    const auto cadre = cadreControle(c);
+    if (!cadre) return {};
+    // One pixel more each side for the antialiased edges.
+    return cadre->toAlignedRect().adjusted(-1, -1, 1, 1) & contentsRect();
+}
+
+template <class Modif>
+void PictureBox::modifieControle(Controle c, Modif&& modif)
+{
+    const QRect avant = rectControle(c);
+    std::forward<Modif>(modif)();
+    const QRect apres = rectControle(c);
+    if (avant == apres) return;
+    if (!avant.isEmpty()) update(avant);
+    if (!apres.isEmpty()) update(apres);
+}
+
+void PictureBox::deplace(Controle c, float gauche, float haut)
+{
+    modifieControle(c, [&] { etat_.deplace(c, gauche, haut); });
+}
+
+void PictureBox::setLargeur(Controle c, float largeur)
+{
+    modifieControle(c, [&] { etat_.setLargeur(c, largeur); });
+}
+
+void PictureBox::setHauteur(Controle c, float hauteur)
+{
+    modifieControle(c, [&] { etat_.setHauteur(c, hauteur); });
+}
+
+void PictureBox::setVisible(Controle c, bool visible)
+{
+    modifieControle(c, [&] { etat_.geo(c).visible = visible; });
+}
+
+void PictureBox::repeint(Controle c)
+{
+    // Also where it was last shown at once: the updates queued by the moves
+    // in between only run once the handler returns.
+    auto& ancien = affiche_[static_cast<std::size_t>(c)];
+    const QRect actuel = rectControle(c);
+    const QRect zone = ancien | actuel;
+    ancien = actuel;
+    if (!zone.isEmpty())
+        repaint(zone);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    ajuste();
+    QPainter p(this);
+    const QRect interieur = contentsRect();
+    const QRect zone = event->rect() & interieur;
+    if (!zone.isEmpty()) {
+        const double dpr = image_.devicePixelRatio();
+        const QRectF source(QPointF(zone.topLeft() - interieur.topLeft()) * dpr,
+                            QSizeF(zone.size()) * dpr);
+        p.drawImage(QRectF(zone), image_, source);
+    }
+    drawFrame(&p);
+
+    if (zone.isEmpty()) return;
+    p.setClipRect(zone);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    if (const auto cadre = cadreControle(Controle::Sat)) {
+        // A circle in the middle of its box, its thin outline inside the box.
+        const double d = std::min(cadre->width(), cadre->height());
+        QRectF disque(0, 0, d, d);
+        disque.moveCenter(cadre->center());
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        p.setBrush(kBleu);
+        QPainterPath cercle;
+        cercle.addEllipse(disque.adjusted(0.5, 0.5, -0.5, -0.5));
+        p.drawPath(seulementVisible(p, cercle));
+    }
+    if (const auto cadre = cadreControle(Controle::Etoile))
+        dessineEtoile(p, *cadre);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    ajuste();
+    QFrame::resizeEvent(event);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event)
+{
+    const QRectF interieur = contentsRect();
+    const int bouton = boutons(event->button());
+    if (bouton == 0 || !interieur.contains(event->position())) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    const QPointF px = event->position() - interieur.topLeft();
+    emit souris(bouton, touches(event->modifiers()), static_cast<float>(etat().versUserX(px.x())),
+                static_cast<float>(etat().versUserY(px.y())));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event)
+{
+    const QRectF interieur = contentsRect();
+    const int bouton = boutons(event->buttons());
+    // Over the border only while dragging, as if the inner area held the mouse.
+    if (bouton == 0 && !interieur.contains(event->position())) {
+        QFrame::mouseMoveEvent(event);
+        return;
+    }
+    const QPointF px = event->position() - interieur.topLeft();
+    emit deplacement(bouton, touches(event->modifiers()), static_cast<float>(etat().versUserX(px.x())),
+                     static_cast<float>(etat().versUserY(px.y())));
+}
+
+} // namespace orbeline

@@ -1,0 +1,106 @@
+#pragma once
+// A picture area: a sunken frame around a drawing surface that keeps what is
+// drawn in a retained image (so drawings survive covering, hiding, and are
+// there when the window first opens), with the satellite marker and the star
+// painted over it as lightweight controls.
+
+#include "EtatSurface.h"
+#include "surface.h"
+
+#include <QColor>
+#include <QFrame>
+#include <QImage>
+#include <QRect>
+
+#include <array>
+
+class QMouseEvent;
+class QPaintEvent;
+class QPainter;
+class QPen;
+class QResizeEvent;
+class QTransform;
+
+namespace orbeline {
+
+class PictureBox : public QFrame, public Surface {
+    Q_OBJECT
+
+public:
+    /// A picture area with a 2-px sunken border, pixel scale and default controls.
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    /// Scale, pen, colours and control geometry (controls in inner-area pixels).
+    EtatSurface& etat();
+    /// Scale, pen, colours and control geometry, read-only.
+    const EtatSurface& etat() const;
+    /// The retained drawing, at the widget's device pixel ratio.
+    const QImage& image() const;
+
+    // The drawing surface; see surface.h for each operation.
+    void scale(double x1, double y1, double x2, double y2) override;
+    double scaleLeft() const override { return etat().left; }
+    double scaleTop() const override { return etat().top; }
+    double scaleWidth() const override { return etat().width; }
+    double scaleHeight() const override { return etat().height; }
+
+    void cls() override;
+    void setDrawWidth(int pixels) override;
+    void setDrawStyle(StyleTrait style) override;
+    void setForeColor(Couleur c) override;
+    void setFillColor(Couleur c) override;
+    void setFillStyle(StyleRemplissage s) override;
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
+    void circle(float x, float y, float r) override;
+    void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    float currentX() const override { return etat().currentX; }
+    float currentY() const override { return etat().currentY; }
+
+    float gauche(Controle c) const override { return etat().gauche(c); }
+    float haut(Controle c) const override { return etat().haut(c); }
+    float largeur(Controle c) const override { return etat().largeur(c); }
+    float hauteur(Controle c) const override { return etat().hauteur(c); }
+    void deplace(Controle c, float gauche, float haut) override;
+    void setLargeur(Controle c, float largeur) override;
+    void setHauteur(Controle c, float hauteur) override;
+    /// Shows or hides the picture area itself.
+    using QFrame::setVisible;
+    void setVisible(Controle c, bool visible) override;
+    bool estVisible(Controle c) const override { return etat().geo(c).visible; }
+    void repeint(Controle c) override;
+
+signals:
+    /// A mouse button pressed: button 1/2/4, Shift 1 | Ctrl 2 | Alt 4, user coordinates.
+    void souris(int bouton, int shift, float x, float y);
+    /// The pointer moved: buttons held, Shift 1 | Ctrl 2 | Alt 4, user coordinates.
+    void deplacement(int bouton, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void ajuste() const;
+    QTransform versPixels() const;
+    void prepare(QPainter& p) const;
+    int largeurTrait() const;
+    QPen stylo(const QColor& couleur) const;
+    QColor couleurTrait(std::optional<Couleur> c) const;
+    void abime(const QRectF& zonePx);
+    std::optional<QRectF> cadreControle(Controle c) const;
+    QRect rectControle(Controle c) const;
+    template <class Modif> void modifieControle(Controle c, Modif&& modif);
+
+    // The widget can be resized while hidden without any resize event, so
+    // the inner size, the scale that depends on it and the image are brought
+    // up to date lazily by ajuste(), from const readers as well.
+    mutable EtatSurface etat_;
+    mutable QImage image_;
+    bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
+    std::array<QRect, 2> affiche_{};        // where each control was last painted
+};
+
+} // namespace orbeline
