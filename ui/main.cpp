@@ -1,8 +1,8 @@
 #include "affichage.h"
-#include "version.h"
+#include "application.h"
+#include "frmSplash.h"
 
 #include <QApplication>
-#include <QLabel>
 
 #include <cstdio>
 
@@ -13,11 +13,14 @@ int main(int argc, char* argv[])
         return 1;
     }
     orbeline::installeGardeAffichage();
+
     QApplication app(argc, argv);
-    QLabel attente(QStringLiteral("Orbeline %1 : la fenêtre principale arrive bientôt.")
-                       .arg(QString::fromLatin1(orbeline::version::kTexte)));
-    attente.setWindowTitle(QStringLiteral("orbelines"));
-    attente.resize(420, 120);
-    attente.show();
+    orbeline::prepareApplication();
+    // The start screen hides before the main window shows: the program ends
+    // only from the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    orbeline::frmSplash accueil;
+    accueil.show();
     return app.exec();
 }

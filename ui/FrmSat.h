@@ -1,0 +1,104 @@
+#pragma once
+// The main window: input fields, option groups, commands, the orbit view and
+// the five charts. It owns the simulation state and wires every event to the
+// procedures of the model, the view and the charts.
+
+#include "fenetre.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace orbeline {
+
+struct SimulationState;
+class PictureBox;
+
+class FrmSat : public QWidget, public Fenetre {
+    Q_OBJECT
+public:
+    /// Builds every control with its initial state, then runs the load procedure.
+    explicit FrmSat(QWidget* parent = nullptr);
+    ~FrmSat() override;
+
+    // Fenetre
+    Surface& picture(int numero) override;
+    std::string texte(Champ c) const override;
+    void ecritTexte(Champ c, std::string_view texte) override;
+    void ecritEtiquette(Etiquette e, std::string_view texte) override;
+    void activeXy(bool actif) override;
+    int valeurCase(Case c) const override;
+    bool estVisible(Element e) const override;
+    void setVisible(Element e, bool visible) override;
+    std::string separateurDecimal() const override;
+    using QWidget::setVisible;
+
+    /// "Lancer": clear the charts, init, calcule, Trace, TraceVitesse; stops at the first failure.
+    void Command1_Click();
+    /// "Quitter" and the close button: the whole program ends.
+    void Command2_Click();
+    /// "Effacer": efface.
+    void Command4_Click();
+    /// "Placer": SatMove.
+    void Command5_Click();
+    /// An attractor button; only "Terre" (index 0) is ever enabled.
+    void Option2_Click(int index);
+    /// A scale button.
+    void Option3_Click(int index);
+
+    /// The record the procedures work on.
+    SimulationState& etat() { return *etat_; }
+    /// The field Text1..Text7 (n = 1..7).
+    QLineEdit* text(int n) const { return texts_[static_cast<std::size_t>(n - 1)]; }
+    /// The picture area Picture1..Picture6 (n = 1..6).
+    PictureBox* pictureBox(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
+    /// A button of an option array: groupe 1, 2 or 3, with its index.
+    QRadioButton* option(int groupe, int index) const;
+    /// "Lancer", "Quitter", "Effacer", "Placer" by number (1, 2, 4, 5).
+    QPushButton* commande(int n) const;
+    /// The check boxes `vitesse` and `xy`.
+    QCheckBox* caseACocher(Case c) const { return c == Case::Vitesse ? vitesse_ : xy_; }
+    /// A label by its caption role.
+    QLabel* etiquette(Etiquette e) const;
+    /// The chart areas and their captions.
+    QWidget* element(Element e) const;
+    /// Where arithmetic errors are shown to the pupil (under the orbit view).
+    QLabel* zoneMessage() const { return message_; }
+    /// Number of times init ran since the window was built (for tests and the curious).
+    int nombreInit() const { return nombreInit_; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void construit();
+    void relieEvenements();
+    void changementTexte(int n);
+    bool lanceInit();
+    void normaliseMasse();
+    void montreMessage(std::string_view texte);
+
+    std::unique_ptr<SimulationState> etat_;
+    std::array<QLineEdit*, 7> texts_{};
+    std::array<PictureBox*, 6> pictures_{};
+    std::array<QRadioButton*, 2> option1_{};
+    std::array<QRadioButton*, 4> option2_{};
+    std::array<QRadioButton*, 7> option3_{};
+    std::array<QPushButton*, 5> commandes_{};
+    std::array<QLabel*, 18> labels_{};        // Label1 … Label17 by number
+    QCheckBox* vitesse_ = nullptr;
+    QCheckBox* xy_ = nullptr;
+    QLabel* message_ = nullptr;
+    int nombreInit_ = 0;
+    bool normalisation_ = false;
+};
+
+} // namespace orbeline
