@@ -1,0 +1,66 @@
+# Shared by the end-to-end test and the screenshot script: a private Xvfb
+# display, the real executable on it, and mouse and keyboard through xdotool.
+# Source it, then call demarre_xvfb and lance_orbeline.
+
+XVFB_PID=""
+APP_PID=""
+
+arrete_tout() {
+  [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  wait 2>/dev/null
+  true
+}
+trap arrete_tout EXIT
+
+# Starts Xvfb on the first free display number from 90 on.
+demarre_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null
+  done
+  echo "Xvfb n'a pas démarré" >&2
+  return 1
+}
+
+# Starts the program; its standard error goes to $1.
+lance_orbeline() {
+  QT_QPA_PLATFORM=xcb "$ORBELINE" 2>"$1" &
+  APP_PID=$!
+}
+
+# Waits until a window with exactly this title is mapped; prints its id.
+attends_fenetre() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# Top-left corner of a window's client area, as "x y".
+origine() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
+}
+
+# Clicks at (x, y) inside a window's client area.
+clique() {
+  local ox oy
+  read -r ox oy < <(origine "$1")
+  xdotool mousemove $((ox + $2)) $((oy + $3)) click 1
+}
+
+# Colour of one pixel of a PNG, as "r g b".
+couleur() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)] %[fx:int(255*p{$2,$3}.g+0.5)] %[fx:int(255*p{$2,$3}.b+0.5)]" info:
+}

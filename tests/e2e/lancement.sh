@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# End to end, on a real X display: the start screen, "Suite", the default
+# launch, a screenshot checked at known pixels, then "Quitter" ends the process.
+set -u
+ORBELINE=$1
+travail=$(mktemp -d)
+. "$(dirname "$0")/../../scripts/xvfb-lib.sh"
+
+echec() { echo "ÉCHEC : $*" >&2; cat "$travail/stderr" >&2 2>/dev/null; exit 1; }
+
+demarre_xvfb || echec "pas d'écran virtuel"
+lance_orbeline "$travail/stderr"
+
+# The start screen has no title: find it as the only visible window of the program.
+accueil=$(for _ in $(seq 100); do
+  id=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1)
+  [ -n "$id" ] && { echo "$id"; break; }
+  sleep 0.1
+done)
+[ -n "$accueil" ] || echec "l'écran d'accueil ne s'est pas ouvert"
+xdotool search --onlyvisible --name '^orbelines$' >/dev/null 2>&1 && echec "la fenêtre principale est ouverte trop tôt"
+
+# "Suite" (it has the focus; a click is the same continue event).
+clique "$accueil" 432 328
+principale=$(attends_fenetre orbelines) || echec "la fenêtre principale ne s'est pas ouverte"
+sleep 0.5
+xdotool search --onlyvisible --pid "$APP_PID" | grep -qx "$accueil" && echec "l'écran d'accueil est resté visible"
+
+# "Lancer".
+clique "$principale" 600 316
+sleep 1.5
+import -window "$principale" "$travail/capture.png" || echec "capture impossible"
+
+# Picture1's inner area starts at (8, 50); the origin is at its centre.
+read -r r g b < <(couleur "$travail/capture.png" 256 298)
+[ "$r $g $b" = "0 128 128" ] || echec "disque de la Terre attendu au centre, vu $r $g $b"
+# The trajectory runs along the x axis from x = -300 to x = -54 user units,
+# drawn over the red axis in the window text colour.
+noirs=0
+for ux in -280 -240 -200 -160 -120 -80; do
+  px=$(( 8 + (ux + 500) * 496 / 1000 ))
+  read -r r g b < <(couleur "$travail/capture.png" "$px" 298)
+  [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] && noirs=$((noirs + 1))
+done
+[ "$noirs" -ge 5 ] || echec "trajectoire absente de l'axe des x ($noirs points sur 6)"
+# Far from the trajectory the axis stays light red.
+read -r r g b < <(couleur "$travail/capture.png" $((8 + 900 * 496 / 1000)) 298)
+[ "$r" -gt 200 ] && [ "$g" -lt 60 ] || echec "axe rouge attendu, vu $r $g $b"
+
+# "Quitter" ends the process.
+clique "$principale" 756 522
+for _ in $(seq 50); do
+  kill -0 "$APP_PID" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$APP_PID" 2>/dev/null && echec "le programme tourne encore après « Quitter »"
+wait "$APP_PID"; rc=$?
+APP_PID=""
+[ "$rc" -eq 0 ] || echec "code de sortie $rc"
+echo "1 passed, 0 failed"
