@@ -20,29 +20,51 @@ done)
 [ -n "$accueil" ] || echec "l'écran d'accueil ne s'est pas ouvert"
 xdotool search --onlyvisible --name '^orbelines$' >/dev/null 2>&1 && echec "la fenêtre principale est ouverte trop tôt"
 
-# "Suite" (it has the focus; a click is the same continue event).
-clique "$accueil" 432 328
-principale=$(attends_fenetre orbelines) || echec "la fenêtre principale ne s'est pas ouverte"
-sleep 0.5
+# "Suite" (it has the focus; a click is the same continue event). A click
+# that arrives before the window is ready to take it is simply repeated.
+principale=""
+for _ in 1 2 3 4 5; do
+  clique "$accueil" 432 328
+  principale=$(attends_fenetre orbelines 2>/dev/null) && break
+done
+[ -n "$principale" ] || echec "la fenêtre principale ne s'est pas ouverte"
 xdotool search --onlyvisible --pid "$APP_PID" | grep -qx "$accueil" && echec "l'écran d'accueil est resté visible"
+
+# Picture1's inner area starts at (8, 50); the origin is at its centre.
+teal() {
+  local r g b
+  read -r r g b < <(couleur "$1" 256 298)
+  [ "$r $g $b" = "0 128 128" ]
+}
+# The trajectory runs along the x axis from x = -300 to x = -54 user units,
+# drawn over the red axis in the window text colour.
+trajectoire() {
+  local noirs=0 ux px r g b
+  for ux in -280 -240 -200 -160 -120 -80; do
+    px=$(( 8 + (ux + 500) * 496 / 1000 ))
+    read -r r g b < <(couleur "$1" "$px" 298)
+    [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] && noirs=$((noirs + 1))
+  done
+  [ "$noirs" -ge 5 ]
+}
+capture() { import -window "$principale" "$travail/capture.png" 2>/dev/null; }
+
+# The empty view is drawn before "Lancer" is pressed.
+for _ in $(seq 50); do
+  capture && teal "$travail/capture.png" && break
+  sleep 0.2
+done
+teal "$travail/capture.png" || echec "disque de la Terre attendu au centre de la vue vide"
+trajectoire "$travail/capture.png" && echec "une trajectoire est tracée avant le lancement"
 
 # "Lancer".
 clique "$principale" 600 316
-sleep 1.5
-import -window "$principale" "$travail/capture.png" || echec "capture impossible"
-
-# Picture1's inner area starts at (8, 50); the origin is at its centre.
-read -r r g b < <(couleur "$travail/capture.png" 256 298)
-[ "$r $g $b" = "0 128 128" ] || echec "disque de la Terre attendu au centre, vu $r $g $b"
-# The trajectory runs along the x axis from x = -300 to x = -54 user units,
-# drawn over the red axis in the window text colour.
-noirs=0
-for ux in -280 -240 -200 -160 -120 -80; do
-  px=$(( 8 + (ux + 500) * 496 / 1000 ))
-  read -r r g b < <(couleur "$travail/capture.png" "$px" 298)
-  [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] && noirs=$((noirs + 1))
+for _ in $(seq 50); do
+  sleep 0.2
+  capture && trajectoire "$travail/capture.png" && break
 done
-[ "$noirs" -ge 5 ] || echec "trajectoire absente de l'axe des x ($noirs points sur 6)"
+trajectoire "$travail/capture.png" || echec "trajectoire absente de l'axe des x"
+teal "$travail/capture.png" || echec "disque de la Terre attendu au centre après le lancement"
 # Far from the trajectory the axis stays light red.
 read -r r g b < <(couleur "$travail/capture.png" $((8 + 900 * 496 / 1000)) 298)
 [ "$r" -gt 200 ] && [ "$g" -lt 60 ] || echec "axe rouge attendu, vu $r $g $b"

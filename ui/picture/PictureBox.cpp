@@ -140,7 +140,11 @@ void PictureBox::ajuste() const
             etat_.scale(0, 0, taille.width(), taille.height());
     }
 
-    const double dpr = devicePixelRatioF();
+    // Asking the widget for its pixel ratio walks up to its screen: too dear
+    // for every point of a launch, so it is read again only after an event
+    // that can change it.
+    if (dpr_ <= 0) dpr_ = devicePixelRatioF();
+    const double dpr = dpr_;
     const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
                          static_cast<int>(std::ceil(taille.height() * dpr)));
     if (image_.size() == enPixels && image_.devicePixelRatio() == dpr)
@@ -198,9 +202,39 @@ QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
 void PictureBox::abime(const QRectF& zonePx)
 {
     const QRect interieur = contentsRect();
-    const QRect zone = zonePx.translated(interieur.topLeft()).toAlignedRect() & interieur;
-    if (!zone.isEmpty())
-        update(zone);
+    salit(zonePx.translated(interieur.topLeft()).toAlignedRect() & interieur);
+}
+
+void PictureBox::salit(const QRect& zone)
+{
+    if (zone.isEmpty()) return;
+    // The damaged rectangles of one handler are gathered and handed to the
+    // widget once, when the event loop takes over again.
+    if (sale_.isEmpty())
+        QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
+    sale_ |= zone;
+}
+
+void PictureBox::rendSale()
+{
+    if (!sale_.isEmpty()) update(sale_);
+    sale_ = QRect();
+}
+
+bool PictureBox::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Show:
+    case QEvent::Resize:
+    case QEvent::ScreenChangeInternal:
+    case QEvent::ParentChange:
+    case QEvent::WindowChangeInternal:
+        dpr_ = 0;
+        break;
+    default:
+        break;
+    }
+    return QFrame::event(e);
 }
 
 void PictureBox::scale(double x1, double y1, double x2, double y2)
@@ -298,13 +332,19 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     const int w = largeurTrait();
     const QPointF coin = cale(centre, w) - QPointF(w / 2.0, w / 2.0);
     const QRectF carre(coin, QSizeF(w, w));
-    QPainter p;
-    prepare(p);
-    p.fillRect(QRectF(QPointF(etat_.versUserX(carre.left()), etat_.versUserY(carre.top())),
-                      QPointF(etat_.versUserX(carre.right()), etat_.versUserY(carre.bottom())))
-                   .normalized(),
-               couleurTrait(c));
-    p.end();
+    // Thousands of points per launch: the square goes straight into the
+    // image's pixels, without a painter for each one.
+    const double dpr = image_.devicePixelRatio();
+    const int x0 = std::max(0, static_cast<int>(std::lround(carre.left() * dpr)));
+    const int y0 = std::max(0, static_cast<int>(std::lround(carre.top() * dpr)));
+    const int x1 = std::min(image_.width(), static_cast<int>(std::lround(carre.right() * dpr)));
+    const int y1 = std::min(image_.height(), static_cast<int>(std::lround(carre.bottom() * dpr)));
+    if (x0 >= x1 || y0 >= y1) return;
+    const QRgb couleur = couleurTrait(c).rgb();
+    for (int y = y0; y < y1; ++y) {
+        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(ligne + x0, ligne + x1, couleur);
+    }
     abime(carre);
 }
 
@@ -332,8 +372,8 @@ void PictureBox::modifieControle(Controle c, Modif&& modif)
     std::forward<Modif>(modif)();
     const QRect apres = rectControle(c);
     if (avant == apres) return;
-    if (!avant.isEmpty()) update(avant);
-    if (!apres.isEmpty()) update(apres);
+    salit(avant);
+    salit(apres);
 }
 
 void PictureBox::deplace(Controle c, float gauche, float haut)
@@ -370,6 +410,7 @@ void PictureBox::repeint(Controle c)
 
 void PictureBox::paintEvent(QPaintEvent* event)
 {
+    dpr_ = 0;
     ajuste();
     QPainter p(this);
     const QRect interieur = contentsRect();

@@ -79,6 +79,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
@@ -90,6 +91,8 @@ private:
     QPen stylo(const QColor& couleur) const;
     QColor couleurTrait(std::optional<Couleur> c) const;
     void abime(const QRectF& zonePx);
+    void salit(const QRect& zone);
+    void rendSale();
     std::optional<QRectF> cadreControle(Controle c) const;
     QRect rectControle(Controle c) const;
     template <class Modif> void modifieControle(Controle c, Modif&& modif);
@@ -101,6 +104,8 @@ private:
     mutable QImage image_;
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted
+    mutable double dpr_ = 0;                // pixel ratio in force; 0 until read again
+    QRect sale_;                            // damage not yet handed to update()
 };
 
 } // namespace orbeline
