@@ -1,6 +1,5 @@
 #pragma once
-// Helpers shared by the view tests: the loaded window and where a control's
-// centre lies.
+// Helpers shared by the view tests.
 
 #include "FenetreEnregistree.h"
 #include "SimulationState.h"
@@ -14,17 +13,15 @@ namespace orbeline::test {
 
 /// The window right after loading, Text1..Text6 wired to init as in the real window.
 struct FenetreChargee {
-    SimulationState s;         ///< the record
-    FenetreEnregistree f;      ///< the recording window
+    SimulationState s;                  ///< the record
+    FenetreEnregistree f;               ///< the recording window
     SurfaceEnregistree& p1 = f.pic(1);  ///< the orbit view
 
     FenetreChargee()
     {
         f.surChangement = [this](Champ) {
-            const std::string t1 = f.texte(Champ::Text1), t2 = f.texte(Champ::Text2),
-                              t3 = f.texte(Champ::Text3), t4 = f.texte(Champ::Text4),
-                              t5 = f.texte(Champ::Text5), t6 = f.texte(Champ::Text6);
-            init(s, {t1, t2, t3, t4, t5, t6, false, true});
+            init(s, {f.texte(Champ::Text1), f.texte(Champ::Text2), f.texte(Champ::Text3),
+                     f.texte(Champ::Text4), f.texte(Champ::Text5), f.texte(Champ::Text6), false, true});
         };
         Form_Load(s, f);
     }

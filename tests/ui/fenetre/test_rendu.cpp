@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <memory>
 
 using namespace orbeline;
@@ -38,25 +37,16 @@ public:
 class FenetreRendu : public Fenetre {
 public:
     QWidget hote;
-    std::array<PictureBox*, 6> pictures{};
-    std::map<Champ, std::string> textes{{Champ::Text1, "0"},   {Champ::Text2, "0"},
-                                        {Champ::Text3, "-30000"}, {Champ::Text4, "0"},
-                                        {Champ::Text5, "6.00"}, {Champ::Text6, "864"}};
+    PictureFilmee* vue = new PictureFilmee(&hote);
+    std::array<PictureBox*, 5> graphes{};
     FenetreRendu()
     {
-        pictures[0] = new PictureFilmee(&hote);
-        pictures[0]->setGeometry(6, 48, 500, 500);
-        for (std::size_t i = 1; i < 6; ++i) {
-            pictures[i] = new PictureBox(&hote);
-            pictures[i]->setGeometry(0, 0, 90, 90);
-            pictures[i]->hide();
-        }
-        hote.resize(512, 560);
+        vue->setGeometry(6, 48, 500, 500);
+        for (auto& g : graphes) (g = new PictureBox(&hote))->hide();
     }
-    PictureFilmee& vue() { return static_cast<PictureFilmee&>(*pictures[0]); }
-    Surface& picture(int n) override { return *pictures[static_cast<std::size_t>(n - 1)]; }
-    std::string texte(Champ c) const override { return textes.at(c); }
-    void ecritTexte(Champ c, std::string_view t) override { textes[c] = std::string(t); }
+    Surface& picture(int n) override { return n == 1 ? *vue : *graphes[static_cast<std::size_t>(n - 2)]; }
+    std::string texte(Champ c) const override { return c == Champ::Text3 ? "-30000" : "0"; }
+    void ecritTexte(Champ, std::string_view) override {}
     void ecritEtiquette(Etiquette, std::string_view) override {}
     void activeXy(bool) override {}
     int valeurCase(Case) const override { return 0; }
@@ -78,7 +68,7 @@ TEST(Rendu, DefaultLaunchWithItsStar)
     ASSERT_EQ(s->Nfin, 102);
     Trace(*s, f);
 
-    const QImage img = f.vue().derniereImage;
+    const QImage img = f.vue->derniereImage;
     ASSERT_FALSE(img.isNull());
     ASSERT_TRUE(img.save(QDir::current().filePath(QStringLiteral("vue_par_defaut.png"))));
 
@@ -93,6 +83,6 @@ TEST(Rendu, DefaultLaunchWithItsStar)
         }
     EXPECT_GT(bleus, 80);
     // After the animation the star is hidden and back to 28 × 23 units.
-    EXPECT_FALSE(f.vue().estVisible(Controle::Etoile));
-    EXPECT_NEAR(f.vue().largeur(Controle::Etoile), 28, 0.01);
+    EXPECT_FALSE(f.vue->estVisible(Controle::Etoile));
+    EXPECT_NEAR(f.vue->largeur(Controle::Etoile), 28, 0.01);
 }
