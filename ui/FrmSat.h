@@ -98,7 +98,6 @@ private:
     QCheckBox* xy_ = nullptr;
     QLabel* message_ = nullptr;
     int nombreInit_ = 0;
-    bool normalisation_ = false;
 };
 
 } // namespace orbeline
