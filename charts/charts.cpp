@@ -47,12 +47,9 @@ double vitesseScalaire(double vx, double vy)
     return std::isfinite(v) ? v : std::hypot(vx, vy);
 }
 
-double marge(const Serie& g)
-{
-    const double m = (g.max - g.min) / 8;
-    // Dividing each bound first gives the same result short of overflow.
-    return std::isfinite(m) ? m : g.max / 8 - g.min / 8;
-}
+// An overflowing extent gives an infinite margin; the scale corners are
+// clamped below, so the chart's scale stays finite all the same.
+double marge(const Serie& g) { return (g.max - g.min) / 8; }
 
 void noteExtremes(Serie& g, double v)
 {

@@ -1,6 +1,7 @@
 #include "FrmSat.h"
 
 #include "PictureBox.h"
+#include "mesures.h"
 #include "SimulationState.h"
 #include "calcule.h"
 #include "charts.h"
@@ -21,7 +22,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -31,25 +31,6 @@
 namespace orbeline {
 namespace {
 
-// Layout sizes are given in twips; 15 twips make one pixel at 96 dpi, and Qt
-// scales logical pixels on HiDPI screens.
-QRect twips(int l, int t, int w, int h)
-{
-    return {qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0)};
-}
-
-// "Arial" and "MS Sans Serif" are replaced by the nearest faces installed
-// (Liberation Sans is metric-compatible with Arial).
-QFont police(const char* famille, double points, bool gras = false)
-{
-    QFont f;
-    f.setFamilies({QString::fromLatin1(famille), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("DejaVu Sans")});
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    return f;
-}
 QFont mss() { return police("MS Sans Serif", 8.25); }
 QFont arial() { return police("Arial", 8.25); }
 
@@ -301,10 +282,7 @@ void FrmSat::construit()
     text(1)->setFocus();
 
     // Centred on the screen at start.
-    if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect zone = ecran->availableGeometry();
-        move(zone.center() - QPoint(396, 285));
-    }
+    centreSurEcran(this);
 }
 
 void FrmSat::relieEvenements()

@@ -2,32 +2,14 @@
 
 #include "FrmSat.h"
 #include "art.h"
+#include "mesures.h"
 #include "version.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace orbeline {
-namespace {
-
-QRect twips(int l, int t, int w, int h)
-{
-    return {qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0)};
-}
-
-QFont arial(double points, bool gras = false)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    f.setPointSizeF(points);
-    f.setBold(gras);
-    return f;
-}
-
-} // namespace
 
 QString texteVersion()
 {
@@ -41,11 +23,7 @@ frmSplash::frmSplash(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAccessibleName(QStringLiteral("Écran d'accueil d'Orbeline"));
-    QFont mss;
-    mss.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                     QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    mss.setPointSizeF(8.25);
-    setFont(mss);
+    setFont(police("MS Sans Serif", 8.25));
     setFixedSize(504, 371);
     setAutoFillBackground(true);
 
@@ -72,22 +50,22 @@ frmSplash::frmSplash(QWidget* parent)
         }
         return l;
     };
-    etiq("lblLicenseTo", QString(), twips(270, 300, 6855, 255), arial(8.25), Qt::AlignRight, false, false);
-    etiq("lblCompanyProduct", QStringLiteral("Talvenor"), twips(3120, 720, 3075, 435), arial(18, true),
+    etiq("lblLicenseTo", QString(), twips(270, 300, 6855, 255), police("Arial", 8.25), Qt::AlignRight, false, false);
+    etiq("lblCompanyProduct", QStringLiteral("Talvenor"), twips(3120, 720, 3075, 435), police("Arial", 18, true),
          Qt::AlignLeft, true, false);
-    etiq("lblProductName", QStringLiteral("Orbelines"), twips(3120, 1200, 2835, 765), arial(32.25, true),
+    etiq("lblProductName", QStringLiteral("Orbelines"), twips(3120, 1200, 2835, 765), police("Arial", 32.25, true),
          Qt::AlignLeft, true, false);
-    etiq("lblPlatform", QStringLiteral("Win9X et WinNT"), twips(4575, 2160, 2430, 360), arial(15.75, true),
+    etiq("lblPlatform", QStringLiteral("Win9X et WinNT"), twips(4575, 2160, 2430, 360), police("Arial", 15.75, true),
          Qt::AlignRight, true, false);
-    etiq("lblVersion", QStringLiteral("Version 0.9"), twips(5730, 2520, 1275, 285), arial(12, true),
+    etiq("lblVersion", QStringLiteral("Version 0.9"), twips(5730, 2520, 1275, 285), police("Arial", 12, true),
          Qt::AlignRight, true, false);
     etiq("Label1",
          QStringLiteral("Logiciel permettant de réaliser le TP relatif aux satellites des nouveaux programmes "
                         "de seconde en l'absence du tableur MS Excel."),
-         twips(480, 3480, 6615, 675), arial(8.25), Qt::AlignLeft, false, true);
-    etiq("lblWarning", QString(), twips(480, 4200, 4935, 555), arial(8.25), Qt::AlignLeft, false, true);
+         twips(480, 3480, 6615, 675), police("Arial", 8.25), Qt::AlignLeft, false, true);
+    etiq("lblWarning", QString(), twips(480, 4200, 4935, 555), police("Arial", 8.25), Qt::AlignLeft, false, true);
     etiq("lblCompany", QStringLiteral("Conçu pour les classes de seconde. Libre d'usage en classe."),
-         twips(480, 4800, 6375, 255), arial(8.25), Qt::AlignLeft, false, false);
+         twips(480, 4800, 6375, 255), police("Arial", 8.25), Qt::AlignLeft, false, false);
 
     auto* logo = new QLabel(cadre_);
     logo->setObjectName(QStringLiteral("picLogo"));
@@ -107,8 +85,7 @@ frmSplash::frmSplash(QWidget* parent)
     connect(suite_, &QPushButton::clicked, this, &frmSplash::continuer);
     cadre_->installEventFilter(this);
 
-    if (const QScreen* ecran = QGuiApplication::primaryScreen())
-        move(ecran->availableGeometry().center() - QPoint(252, 185));
+    centreSurEcran(this);
     Form_Load();
 }
 
