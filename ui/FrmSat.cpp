@@ -295,10 +295,25 @@ void FrmSat::relieEvenements()
     connect(commande(5), &QPushButton::clicked, this, &FrmSat::Command5_Click);
     for (int i = 0; i < 4; ++i)
         connect(option(2, i), &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
-    for (int i = 0; i < 7; ++i)
-        connect(option(3, i), &QRadioButton::clicked, this, [this, i] { Option3_Click(i); });
-    connect(vitesse_, &QCheckBox::clicked, this, [this] { vitesse_Click(*this); });
-    connect(xy_, &QCheckBox::clicked, this, [this] { xy_Click(*this); });
+    // A scale button runs its preset once each time it becomes selected,
+    // whatever selected it: a click, the arrow keys, an accessibility toggle
+    // or code. A click on the button already selected changes no state but
+    // still runs the preset (it redraws the view), so clicks are followed too,
+    // and a click that selected the button is not counted twice.
+    for (int i = 0; i < 7; ++i) {
+        QRadioButton* b = option(3, i);
+        bool& deja = dejaChoisie_[static_cast<std::size_t>(i)];
+        connect(b, &QRadioButton::pressed, this, [b, &deja] { deja = b->isChecked(); });
+        connect(b, &QRadioButton::toggled, this, [this, i](bool choisie) {
+            if (choisie) Option3_Click(i);
+        });
+        connect(b, &QRadioButton::clicked, this, [this, i, &deja] {
+            if (std::exchange(deja, false)) Option3_Click(i);
+        });
+    }
+    // The charts follow their box's state, however it changed.
+    connect(vitesse_, &QCheckBox::toggled, this, [this] { vitesse_Click(*this); });
+    connect(xy_, &QCheckBox::toggled, this, [this] { xy_Click(*this); });
     connect(pictureBox(1), &PictureBox::souris, this, [this](int b, int s, float x, float y) {
         Picture1_MouseDown(*etat_, *this, b, s, x, y);
     });
@@ -406,7 +421,11 @@ void FrmSat::Option2_Click(int index)
     efface(*etat_, *this);
 }
 
-void FrmSat::Option3_Click(int index) { orbeline::Option3_Click(*etat_, *this, static_cast<std::int16_t>(index)); }
+void FrmSat::Option3_Click(int index)
+{
+    ++nombreEchelles_;
+    orbeline::Option3_Click(*etat_, *this, static_cast<std::int16_t>(index));
+}
 
 void FrmSat::closeEvent(QCloseEvent* e)
 {

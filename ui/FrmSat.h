@@ -73,6 +73,8 @@ public:
     QLabel* zoneMessage() const { return message_; }
     /// Number of times init ran since the window was built (for tests and the curious).
     int nombreInit() const { return nombreInit_; }
+    /// Number of times a scale preset ran since the window was built.
+    int nombreEchelles() const { return nombreEchelles_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -97,7 +99,9 @@ private:
     QCheckBox* vitesse_ = nullptr;
     QCheckBox* xy_ = nullptr;
     QLabel* message_ = nullptr;
+    std::array<bool, 7> dejaChoisie_{};       // scale button already selected when pressed
     int nombreInit_ = 0;
+    int nombreEchelles_ = 0;
 };
 
 } // namespace orbeline

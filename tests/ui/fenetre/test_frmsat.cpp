@@ -5,7 +5,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -14,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 using namespace orbeline;
 using namespace orbeline::test;
@@ -64,6 +64,7 @@ TEST(Fenetre, DisabledAttractorsCannotBeSelected)
         EXPECT_FALSE(w->option(2, i)->isChecked());
     }
     // Arrow keys in the group skip the disabled buttons.
+    QApplication::setActiveWindow(w.get());
     w->option(2, 0)->setFocus();
     for (const auto touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
         QTest::keyClick(w->focusWidget(), touche);
@@ -160,30 +161,6 @@ TEST(Fenetre, ArithmeticErrorsAreShownAndStopTheLaunch)
     EXPECT_EQ(w->etat().Nfin, 102);
 }
 
-TEST(Fenetre, AccessibleNamesAndDescriptions)
-{
-    auto w = fenetre();
-    auto nom = [](QWidget* o) { return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name); };
-    auto description = [](QWidget* o) {
-        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Description);
-    };
-    EXPECT_EQ(nom(w->text(1)), "Vox (m/s)");
-    EXPECT_EQ(description(w->text(1)), "Vitesse initiale selon la direction x'Ox");
-    EXPECT_EQ(nom(w->text(7)), "masse du satellite (kg)");
-    EXPECT_EQ(description(w->commande(1)), "Lance le satellite depuis la position initiale");
-    EXPECT_EQ(nom(w->caseACocher(Case::Xy)), "X (t),Y(t) ");
-    EXPECT_EQ(nom(w->pictureBox(2)), "Vx(t)");
-}
-
-TEST(Fenetre, ContextMenusOfTheFieldsReadInFrench)
-{
-    auto w = fenetre();
-    std::unique_ptr<QMenu> menu(w->text(1)->createStandardContextMenu());
-    QStringList textes;
-    for (QAction* a : menu->actions()) textes << a->text().remove('&');
-    EXPECT_TRUE(textes.contains("Copier\tCtrl+C")) << textes.join('|').toStdString();
-}
-
 TEST(Fenetre, CloseButtonAndQuitEndTheEventLoop)
 {
     for (bool parQuitter : {false, true}) {
@@ -196,4 +173,99 @@ TEST(Fenetre, CloseButtonAndQuitEndTheEventLoop)
         EXPECT_EQ(QCoreApplication::exec(), 0);
         EXPECT_FALSE(w->isVisible());
     }
+}
+
+namespace {
+
+// The ways a pupil, a screen reader or the program itself changes a button.
+enum class Voie { Souris, Clavier, Accessibilite, Code };
+
+void actionne(QAbstractButton* b, Voie voie)
+{
+    switch (voie) {
+    case Voie::Souris: QTest::mouseClick(b, Qt::LeftButton); break;
+    case Voie::Clavier:
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Space);
+        break;
+    case Voie::Accessibilite: {
+        // What at-spi clients (Orca, switch access) call: the toggle action.
+        QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(b)->actionInterface();
+        ASSERT_NE(a, nullptr);
+        ASSERT_TRUE(a->actionNames().contains(QAccessibleActionInterface::toggleAction()));
+        a->doAction(QAccessibleActionInterface::toggleAction());
+        break;
+    }
+    case Voie::Code: b->setChecked(!b->isChecked()); break;
+    }
+}
+
+} // namespace
+
+TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
+{
+    // Each route walks the presets in the same order as a mouse does in a
+    // reference window; state, view and the final launch must agree.
+    const int ordre[] = {6, 0, 5, 1, 4, 2, 3};
+    for (Voie voie : {Voie::Clavier, Voie::Accessibilite, Voie::Code}) {
+        auto w = fenetre(), ref = fenetre();
+        for (int i : ordre) {
+            SCOPED_TRACE(testing::Message() << "voie " << int(voie) << ", preset " << i);
+            const int avant = w->nombreEchelles();
+            actionne(w->option(3, i), voie);
+            QTest::mouseClick(ref->option(3, i), Qt::LeftButton);
+            EXPECT_EQ(w->nombreEchelles() - avant, 1);
+            EXPECT_EQ(w->etat().Echelle, ref->etat().Echelle);
+            EXPECT_EQ(w->etat().Reduction, ref->etat().Reduction);
+            EXPECT_EQ(w->etat().Unite, ref->etat().Unite);
+            EXPECT_EQ(w->caseACocher(Case::Xy)->isEnabled(), ref->caseACocher(Case::Xy)->isEnabled());
+            EXPECT_EQ(image(w->pictureBox(1)), image(ref->pictureBox(1)));
+        }
+        // "50 millions de km": -0.02 is 20 000 km from the centre, a fall of about 50 min.
+        for (FrmSat* f : {w.get(), ref.get()}) {
+            f->ecritTexte(Champ::Text3, "-0.02");
+            QTest::mouseClick(f->commande(1), Qt::LeftButton);
+        }
+        EXPECT_EQ(w->etiquette(Etiquette::Label11)->text(), ref->etiquette(Etiquette::Label11)->text());
+        EXPECT_EQ(w->etat().Nfin, ref->etat().Nfin);
+        EXPECT_GT(w->etat().Nfin, 1);   // not read as 20 m from the centre
+    }
+}
+
+TEST(Fenetre, ScaleButtonAlreadySelectedRunsItsPresetOnClickOnly)
+{
+    auto w = fenetre();
+    QRadioButton* b = w->option(3, 0);
+    int n = w->nombreEchelles();
+    QTest::mouseClick(b, Qt::LeftButton);      // a click redraws the view
+    EXPECT_EQ(w->nombreEchelles(), ++n);
+    actionne(b, Voie::Accessibilite);          // a toggle that changes nothing runs nothing
+    actionne(b, Voie::Code);
+    EXPECT_EQ(w->nombreEchelles(), n);
+    EXPECT_TRUE(b->isChecked());
+    // The arrow keys select the next button and run its preset once.
+    QApplication::setActiveWindow(w.get());
+    b->setFocus();
+    QTest::keyClick(b, Qt::Key_Down);
+    EXPECT_TRUE(w->option(3, 1)->isChecked());
+    EXPECT_EQ(w->nombreEchelles(), n + 1);
+    EXPECT_EQ(w->etat().Reduction, 500);
+}
+
+TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
+{
+    const struct { Case boite; std::vector<Element> elements; } cases[] = {
+        {Case::Vitesse, {Element::Picture2, Element::Label8, Element::Picture3, Element::Label13,
+                         Element::Picture4, Element::Label15}},
+        {Case::Xy, {Element::Picture5, Element::Label16, Element::Picture6, Element::Label17}},
+    };
+    auto w = fenetre();
+    for (const auto& c : cases)
+        for (Voie voie : {Voie::Souris, Voie::Clavier, Voie::Accessibilite, Voie::Code})
+            for (int fois = 0; fois < 2; ++fois) {
+                actionne(w->caseACocher(c.boite), voie);
+                const bool coche = w->caseACocher(c.boite)->isChecked();
+                EXPECT_EQ(coche, fois == 0) << int(voie);
+                for (Element e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
+            }
 }
