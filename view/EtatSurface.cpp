@@ -1,6 +1,7 @@
 #include "EtatSurface.h"
 
 #include <cmath>
+#include <utility>
 
 namespace orbeline {
 
@@ -13,12 +14,37 @@ EtatSurface EtatSurface::enPixels(int w, int h)
     return e;
 }
 
+template <class Change>
+void EtatSurface::gardeTailles(Change&& change)
+{
+    std::array<std::pair<double, double>, 2> enUnites{};
+    for (std::size_t i = 0; i < controles.size(); ++i)
+        enUnites[i] = {largeur(Controle(i)), hauteur(Controle(i))};
+    change();
+    for (std::size_t i = 0; i < controles.size(); ++i) {
+        GeometrieControle& g = controles[i];
+        if (!g.tailleEnUnites) continue;
+        g.largeur = longueurPxX(enUnites[i].first);
+        g.hauteur = longueurPxY(enUnites[i].second);
+    }
+}
+
 void EtatSurface::scale(double x1, double y1, double x2, double y2)
 {
-    left = x1;
-    top = y1;
-    width = x2 - x1;
-    height = y2 - y1;
+    gardeTailles([&] {
+        left = x1;
+        top = y1;
+        width = x2 - x1;
+        height = y2 - y1;
+    });
+}
+
+void EtatSurface::redimensionne(int l, int h)
+{
+    gardeTailles([&] {
+        largeurPx = l;
+        hauteurPx = h;
+    });
 }
 
 double EtatSurface::longueurPxX(double l) const { return l * largeurPx / std::fabs(width); }
@@ -43,7 +69,16 @@ void EtatSurface::deplace(Controle c, float g, float h)
     geo(c).haut = versPxY(h);
 }
 
-void EtatSurface::setLargeur(Controle c, float l) { geo(c).largeur = longueurPxX(l); }
-void EtatSurface::setHauteur(Controle c, float h) { geo(c).hauteur = longueurPxY(h); }
+void EtatSurface::setLargeur(Controle c, float l)
+{
+    geo(c).largeur = longueurPxX(l);
+    geo(c).tailleEnUnites = true;
+}
+
+void EtatSurface::setHauteur(Controle c, float h)
+{
+    geo(c).hauteur = longueurPxY(h);
+    geo(c).tailleEnUnites = true;
+}
 
 } // namespace orbeline

@@ -12,12 +12,16 @@ namespace orbeline {
 
 /// Geometry of a control inside a picture area, in pixels of the inner area
 /// (so that a control keeps its place on screen when the user scale changes).
+/// A size the program set in user units is kept in user units instead: the
+/// star reset to 28 × 23 units covers twice the pixels in a view of half the
+/// width.
 struct GeometrieControle {
-    double gauche = 0;      ///< left edge, px
-    double haut = 0;        ///< top edge, px
-    double largeur = 0;     ///< width, px
-    double hauteur = 0;     ///< height, px
-    bool visible = false;   ///< shown or hidden
+    double gauche = 0;          ///< left edge, px
+    double haut = 0;            ///< top edge, px
+    double largeur = 0;         ///< width, px
+    double hauteur = 0;         ///< height, px
+    bool visible = false;       ///< shown or hidden
+    bool tailleEnUnites = false;  ///< size last set in user units: it follows the scale
 };
 
 struct EtatSurface {
@@ -41,6 +45,8 @@ struct EtatSurface {
 
     /// Applies the scale operation from two corners.
     void scale(double x1, double y1, double x2, double y2);
+    /// Sets the inner area's size in pixels (the user scale is kept).
+    void redimensionne(int largeur, int hauteur);
     /// User abscissa to pixel abscissa.
     double versPxX(double x) const { return (x - left) * largeurPx / width; }
     /// User ordinate to pixel ordinate.
@@ -72,6 +78,11 @@ struct EtatSurface {
     void setLargeur(Controle c, float l);
     /// Resizes a control's height (user units), top-left corner kept.
     void setHauteur(Controle c, float h);
+
+private:
+    /// Applies `change` to the scale or the pixel size, keeping the user-unit
+    /// sizes of the controls that have one.
+    template <class Change> void gardeTailles(Change&& change);
 };
 
 } // namespace orbeline

@@ -94,3 +94,20 @@ TEST_F(VueTrace, StarGrowsFromItsPresentSizeAndEachFrameUsesTheSizeBeforeGrowth)
     EXPECT_NEAR(p1.appelsDe("largeur")[15].args[1], 48.55, 0.005);
     EXPECT_NEAR(p1.appelsDe("hauteur")[15].args[1], 39.88, 0.005);
 }
+
+TEST_F(VueTrace, ResetStarKeepsItsSizeInUserUnitsWhenTheScaleChanges)
+{
+    s.Nfin = 57;
+    TraceImpact(s, f);   // ends with the star reset to 28 × 23 units of the default view
+    for (const std::int16_t preset : {6, 0, 6}) {
+        Option3_Click(s, f, preset);
+        EXPECT_NEAR(p1.etat.largeur(Controle::Etoile), 28, 1e-4) << preset;
+        EXPECT_NEAR(p1.etat.hauteur(Controle::Etoile), 23, 1e-4) << preset;
+    }
+    // Half the view's width: twice the pixels of the default view.
+    EXPECT_NEAR(p1.etat.geo(Controle::Etoile).largeur, 2 * 28 * 496 / 1000.0, 1e-3);
+    // The next animation starts from that size.
+    p1.oublie();
+    TraceImpact(s, f);
+    EXPECT_NEAR(p1.appelsDe("largeur")[0].args[1], 28 * 1.035, 1e-3);
+}

@@ -134,8 +134,7 @@ void PictureBox::ajuste() const
 {
     const QSize taille = contentsRect().size().expandedTo(QSize(1, 1));
     if (taille.width() != etat_.largeurPx || taille.height() != etat_.hauteurPx) {
-        etat_.largeurPx = taille.width();
-        etat_.hauteurPx = taille.height();
+        etat_.redimensionne(taille.width(), taille.height());
         if (echelleEnPixels_)
             etat_.scale(0, 0, taille.width(), taille.height());
     }
@@ -399,11 +398,14 @@ void PictureBox::setVisible(Controle c, bool visible)
 void PictureBox::repeint(Controle c)
 {
     // Also where it was last shown at once: the updates queued by the moves
-    // in between only run once the handler returns.
+    // in between only run once the handler returns. The damage gathered so
+    // far goes with it, so that the trajectory an impact ends is on screen
+    // before the first frame of the star.
     auto& ancien = affiche_[static_cast<std::size_t>(c)];
     const QRect actuel = rectControle(c);
-    const QRect zone = ancien | actuel;
+    const QRect zone = ancien | actuel | sale_;
     ancien = actuel;
+    sale_ = QRect();
     if (!zone.isEmpty())
         repaint(zone);
 }

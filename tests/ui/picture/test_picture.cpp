@@ -6,6 +6,8 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -188,10 +190,18 @@ TEST_F(PictureDessin, CoordonneesAberrantesSansPlantage)
 
 using PictureControles = PictureTest;
 
-// Counts the paint events a widget receives.
+// Counts the paint events a widget receives and gathers what they cover.
 struct CompteurPeinture : QObject {
     int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override { n += e->type() == QEvent::Paint; return false; }
+    QRegion peint;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            ++n;
+            peint += static_cast<QPaintEvent*>(e)->region();
+        }
+        return false;
+    }
 };
 
 TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
@@ -209,12 +219,16 @@ TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
     QCoreApplication::processEvents();
     CompteurPeinture compteur;
     box.installEventFilter(&compteur);
+    // A trajectory point drawn in the same handler shows with the first frame.
+    box.setDrawWidth(2);
+    box.pset(400, 400);
     box.setVisible(Controle::Etoile, true);
     for (int i = 0; i < 3; ++i) {
         box.deplace(Controle::Etoile, 100.0f + i, 100.0f + i);
         box.setLargeur(Controle::Etoile, box.largeur(Controle::Etoile) * 1.035f);
         box.repeint(Controle::Etoile);
         EXPECT_EQ(compteur.n, i + 1);
+        EXPECT_TRUE(compteur.peint.contains(QPoint(kBord + 400, kBord + 400)));
     }
 }
 
