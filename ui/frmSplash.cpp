@@ -5,6 +5,7 @@
 #include "mesures.h"
 #include "version.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -140,5 +141,14 @@ bool frmSplash::eventFilter(QObject* objet, QEvent* evenement)
 }
 
 void frmSplash::mousePressEvent(QMouseEvent*) { continuer(); }
+
+void frmSplash::closeEvent(QCloseEvent* e)
+{
+    // The program ends only from the main window: a close request from the
+    // window manager (there is no title bar, but Alt+F4 still asks) leaves the
+    // start screen in place rather than hiding the only window of a process
+    // that would then live on without one.
+    e->ignore();
+}
 
 } // namespace orbeline

@@ -36,6 +36,7 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
     void mousePressEvent(QMouseEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 
 private:
     void Form_Load();

@@ -87,3 +87,11 @@ TEST(Accueil, ASecondContinueChangesNothing)
     EXPECT_EQ(principale->nombreInit(), inits + 1);
     EXPECT_TRUE(s->isHidden());
 }
+
+TEST(Accueil, ACloseRequestLeavesItInPlace)
+{
+    auto s = accueil();
+    EXPECT_FALSE(s->close());
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(s->principale(), nullptr);
+}
