@@ -1,6 +1,6 @@
 # Thin front over the CMake presets. `make run` and `make test` install what
 # is missing first (scripts/install-deps.sh), so they work on a fresh Debian 12.
-.PHONY: run test bench build deps screenshot clean
+.PHONY: run test bench build deps screenshot paquet clean
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,12 @@ bench: deps
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@scripts/run-bench.sh build-bench
+
+# The Debian package, build/orbeline_<version>_<arch>.deb: only the program
+# and its files are built, not the tests.
+paquet: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target paquet
 
 screenshot: build
 	@scripts/screenshot.sh

@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation fonts-dejavu-core
   desktop-file-utils
+  dpkg-dev file lintian appstream man-db
 )
 
 missing=()

@@ -1,13 +1,19 @@
 #include "affichage.h"
 #include "application.h"
 #include "frmSplash.h"
+#include "ligne_commande.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <string>
 
 int main(int argc, char* argv[])
 {
+    // Answered before any display is looked for: these work on a server or in a script.
+    const std::string reponse = orbeline::reponseLigneCommande(argc, argv);
+    if (!reponse.empty()) return std::fputs(reponse.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+
     if (!orbeline::affichageDisponible()) {
         std::fputs(orbeline::messageSansAffichage(), stderr);
         return 1;

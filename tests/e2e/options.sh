@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Command line, without any display: --version and --help answer on standard
+# output with exit 0; every other argument still leads to the windows.
+# Usage: options.sh ORBELINE VERSION
+set -u
+ORBELINE=$1
+VERSION=$2
+echecs=0
+total=0
+
+# cas NOM CODE_ATTENDU MOTIF_SORTIE MOTIF_ERREURS ARGUMENTS... (motifs: bash regex
+# on the whole text, standard output keeping its final line break)
+cas() {
+  local nom=$1 code=$2 motif_sortie=$3 motif_erreurs=$4 sortie erreurs rc
+  shift 4
+  total=$((total + 1))
+  erreurs=$(mktemp)
+  sortie=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$ORBELINE" "$@" 2>"$erreurs"; echo "code=$?")
+  rc=${sortie##*code=}
+  sortie=${sortie%code=*}
+  if [ "$rc" != "$code" ] || ! [[ $sortie =~ $motif_sortie ]] || ! [[ $(cat "$erreurs") =~ $motif_erreurs ]]; then
+    echo "ÉCHEC $nom : code $rc, sortie « $sortie », erreurs « $(cat "$erreurs") »" >&2
+    echecs=$((echecs + 1))
+  fi
+  rm -f "$erreurs"
+}
+
+nl=$'\n'
+cas version       0 "^Orbeline ${VERSION//./\\.}$nl\$" '^$' --version
+cas aide          0 "^Usage : orbeline .*--version.*$nl\$" '^$' --help
+cas premier_gagne 0 '^Usage : ' '^$' -style fusion --help --version
+cas autre         1 '^$' 'aucun écran graphique' --inconnu
+
+# A version that cannot be written is a failure, not a silent success.
+total=$((total + 1))
+if env -u DISPLAY "$ORBELINE" --version >/dev/full 2>/dev/null; then
+  echo "ÉCHEC sortie_pleine : code 0 alors que rien n'a été écrit" >&2
+  echecs=$((echecs + 1))
+fi
+
+echo "$((total - echecs)) passed, $echecs failed"
+[ "$echecs" -eq 0 ]

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The package as a technician installs it: unpacked into a temporary root,
+# its menu entry, icons and software-centre record where the freedesktop
+# conventions put them, then the command-line and end-to-end tests run
+# against the program found there.
+# Usage: installe.sh PAQUET
+set -u
+PAQUET=$1
+e2e=$(cd "$(dirname "$0")/../e2e" && pwd)
+racine=$(mktemp -d)
+trap 'rm -rf "$racine"' EXIT
+echecs=0
+echec() { echo "ÉCHEC : $*" >&2; echecs=$((echecs + 1)); }
+
+dpkg-deb -x "$PAQUET" "$racine" || { echo "ÉCHEC : dpkg-deb -x $PAQUET" >&2; exit 1; }
+orbeline=$racine/usr/bin/orbeline
+[ -x "$orbeline" ] || echec "programme absent de /usr/bin"
+
+entree=$racine/usr/share/applications/orbeline.desktop
+[ -f "$entree" ] || echec "entrée de menu absente de /usr/share/applications"
+[ "$(sed -n 's/^Exec=//p' "$entree")" = orbeline ] || echec "l'entrée de menu ne lance pas orbeline"
+
+# Each icon named by the menu entry has the size its folder announces; a
+# software centre needs one of at least 64 × 64.
+icone=$(sed -n 's/^Icon=//p' "$entree")
+grande=0
+for png in "$racine"/usr/share/icons/hicolor/*/apps/"$icone".png; do
+  [ -f "$png" ] || { echec "aucune icône « $icone » dans /usr/share/icons/hicolor/NxN/apps"; break; }
+  dossier=$(basename "$(dirname "$(dirname "$png")")")
+  reel=$(file -b "$png" | sed -n 's/^PNG image data, \([0-9]*\) x \([0-9]*\),.*/\1x\2/p')
+  [ "$reel" = "$dossier" ] || echec "icône du dossier $dossier de taille « $reel »"
+  [ "${reel%%x*}" -ge 64 ] 2>/dev/null && grande=1
+done
+[ "$grande" -eq 1 ] || echec "aucune icône d'au moins 64 × 64"
+
+# The record is in /usr/share/metainfo and its launchable is the menu entry above.
+ls "$racine"/usr/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || echec "fiche AppStream absente de /usr/share/metainfo"
+appstreamcli validate-tree --no-net "$racine" >&2 || echec "fiche AppStream et entrée de menu incohérentes"
+
+"$e2e/options.sh" "$orbeline" "$(dpkg-deb -f "$PAQUET" Version)" || echec "ligne de commande du programme installé"
+"$e2e/lancement.sh" "$orbeline" || echec "test de bout en bout du programme installé"
+
+echo "$((echecs == 0)) passed, $((echecs != 0)) failed"
+[ "$echecs" -eq 0 ]
