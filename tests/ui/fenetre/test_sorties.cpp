@@ -4,14 +4,11 @@
 
 #include "frmSplash.h"
 #include "mesures.h"
-#include "releve.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -31,25 +28,18 @@ using namespace orbeline::test;
 
 namespace {
 
-std::unique_ptr<FrmSat> active()
-{
-    auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
-    return w;
-}
-
 QString lis(const QString& chemin)
 {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<absent>");
 }
 
-// The text of the message box the window opened last, closed on the way.
+// The text of the message box the window has open, closed on the way.
 QString messageOuvert(FrmSat& w)
 {
     auto* m = w.findChild<QMessageBox*>();
     if (!m) return {};
-    const QString t = m->text() + QLatin1Char('\n') + m->informativeText();
+    const QString t = m->text() + '\n' + m->informativeText();
     m->close();
     QCoreApplication::processEvents();   // deleted on close
     return t;
@@ -59,41 +49,36 @@ QString messageOuvert(FrmSat& w)
 
 TEST(Menus, KeyboardReachableNamedAndTheClientAreaKeepsItsPlaces)
 {
-    auto w = active();
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
     // The window grows by the bar; every control lies in the client area, at its place.
     const int barre = w->menuBar()->height();
-    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
     EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
-    for (QWidget* enfant : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!enfant->isVisible()) continue;
-        EXPECT_TRUE(enfant == w->client() || enfant == w->menuBar()) << enfant->metaObject()->className();
-    }
-    EXPECT_EQ(w->text(1)->geometry(), twips(158, 120, 750, 285));
-    EXPECT_EQ(w->pictureBox(1)->mapTo(w.get(), QPoint(0, 0)), QPoint(6, 48 + barre));
-    EXPECT_EQ(w->commande(2)->mapTo(w->client(), QPoint(0, 0)), QPoint(720, 510));
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
+    EXPECT_EQ(w->pictureBox(1)->mapTo(w->client(), QPoint(0, 0)), twips(90, 720, 0, 0).topLeft());
+    EXPECT_EQ(w->commande(2)->mapTo(w->client(), QPoint(0, 0)), twips(10800, 7650, 0, 0).topLeft());
 
-    // Alt + the underlined letter opens each menu; each entry has its own
-    // letter and is named for screen readers as it reads.
-    const QList<QAction*> menus = w->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    // Alt + the underlined letter opens each menu; each entry has a letter of
+    // its own and is named for screen readers as it reads.
     QAccessibleInterface* barreA = QAccessible::queryAccessibleInterface(w->menuBar());
-    for (int m = 0; m < menus.size(); ++m) {
-        const QString titre = menus[m]->text();
+    for (int m = 0; m < 3; ++m) {
+        const QString titre = w->menuBar()->actions()[m]->text();
         EXPECT_EQ(barreA->child(m)->text(QAccessible::Name), QString(titre).remove('&'));
-        const QChar lettre = titre.at(titre.indexOf('&') + 1).toLower();
-        QTest::keyClick(w.get(), static_cast<Qt::Key>(lettre.toUpper().unicode()), Qt::AltModifier);
-        QMenu* menu = menus[m]->menu();
-        EXPECT_EQ(QApplication::activePopupWidget(), menu) << titre.toStdString();
+        QTest::keyClick(w.get(), static_cast<Qt::Key>(titre.at(titre.indexOf('&') + 1).toUpper().unicode()),
+                        Qt::AltModifier);
+        QMenu* menu = w->menuBar()->actions()[m]->menu();
+        ASSERT_EQ(QApplication::activePopupWidget(), menu) << titre.toStdString();
         QString lettres;
-        QAccessibleInterface* menuA = QAccessible::queryAccessibleInterface(menu);
         for (int i = 0; i < menu->actions().size(); ++i) {
-            QAction* a = menu->actions()[i];
-            if (a->isSeparator()) continue;
-            const qsizetype p = a->text().indexOf('&');
-            ASSERT_GE(p, 0) << a->text().toStdString();
-            EXPECT_FALSE(lettres.contains(a->text().at(p + 1).toLower())) << a->text().toStdString();
-            lettres += a->text().at(p + 1).toLower();
-            EXPECT_EQ(menuA->child(i)->text(QAccessible::Name), QString(a->text()).remove('&'));
+            const QString texte = menu->actions()[i]->text();
+            if (texte.isEmpty()) continue;   // a separator
+            const QChar lettre = texte.at(texte.indexOf('&') + 1).toLower();
+            EXPECT_TRUE(texte.contains('&') && !lettres.contains(lettre)) << texte.toStdString();
+            lettres += lettre;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(menu)->child(i)->text(QAccessible::Name),
+                      QString(texte).remove('&'));
         }
         QTest::keyClick(menu, Qt::Key_Escape);
     }
@@ -111,16 +96,18 @@ TEST(Menus, KeyboardReachableNamedAndTheClientAreaKeepsItsPlaces)
 TEST(Points, OnlyAFinishedLaunchLeavesPointsAndCtrlCStaysTheFields)
 {
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
-    auto w = active();
-    QAction* copier = w->action(Action::CopierPoints);
-    EXPECT_FALSE(copier->isEnabled());
-    EXPECT_FALSE(w->action(Action::EnregistrerPoints)->isEnabled());
-
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
+    const auto disponibles = [&] {
+        const bool copier = w->action(Action::CopierPoints)->isEnabled();
+        EXPECT_EQ(w->action(Action::EnregistrerPoints)->isEnabled(), copier);
+        return copier;
+    };
+    EXPECT_FALSE(disponibles());
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_TRUE(copier->isEnabled());
-    EXPECT_TRUE(w->action(Action::EnregistrerPoints)->isEnabled());
-    // Typing afterwards rewrites the record, not the launch's points.
-    w->text(1)->setFocus();
+    EXPECT_TRUE(disponibles());
+
+    // Typed afterwards, a field rewrites the record, not the launch's points.
     w->text(1)->selectAll();
     QTest::keyClicks(w->text(1), "5");
     QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -128,7 +115,6 @@ TEST(Points, OnlyAFinishedLaunchLeavesPointsAndCtrlCStaysTheFields)
     ASSERT_EQ(lignes.size(), 104);
     EXPECT_EQ(lignes[1], "0\t-30000\t0\t0\t0\t0");
     EXPECT_TRUE(lignes[103].startsWith("8772\t-5354,60299358638\t0\t10521,")) << lignes[103].toStdString();
-    // Ctrl+C in a field copies the field.
     w->text(1)->selectAll();
     QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "5");
@@ -138,20 +124,18 @@ TEST(Points, OnlyAFinishedLaunchLeavesPointsAndCtrlCStaysTheFields)
         w->ecritTexte(Champ::Text6, "864");
         w->ecritTexte(Champ::Text5, "6");
         QTest::mouseClick(w->commande(1), Qt::LeftButton);
-        ASSERT_TRUE(copier->isEnabled());
+        ASSERT_TRUE(disponibles());
         w->ecritTexte(champ, texte);
         QTest::mouseClick(w->commande(1), Qt::LeftButton);
-        EXPECT_FALSE(w->zoneMessage()->text().isEmpty());
-        EXPECT_FALSE(copier->isEnabled()) << texte;
-        EXPECT_FALSE(w->action(Action::EnregistrerPoints)->isEnabled()) << texte;
+        EXPECT_FALSE(disponibles()) << texte;
     }
 }
 
 TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
 {
     QTemporaryDir dossier;
-    auto w = active();
     const QString cible = dossier.filePath("points.csv");
+    auto w = fenetre();
     EXPECT_FALSE(w->enregistrePoints(cible));   // nothing launched: no file at all
     EXPECT_FALSE(QFile::exists(cible));
     EXPECT_TRUE(messageOuvert(*w).contains("lancez d'abord"));
@@ -159,31 +143,25 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
     ASSERT_TRUE(w->enregistrePoints(cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"points.csv"});   // no leftover
+    {
+        QFile ancien(cible);
+        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    }
 
-    QFile ancien(cible);
-    ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
-    ancien.close();
-    // A full disk: writes beyond a small size fail (root is bound by it too).
-    const auto disquePlein = [&](bool plein) {
-        static rlimit avant{};
-        if (plein) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            getrlimit(RLIMIT_FSIZE, &avant);
-            rlimit petit{1000, avant.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &petit);
-        } else {
-            setrlimit(RLIMIT_FSIZE, &avant);
-        }
-    };
-    disquePlein(true);
+    // A full disk: writes past 1000 bytes fail, for root too.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit petit{1000, avant.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &petit);
     const bool ecrit = w->enregistrePoints(cible);
-    disquePlein(false);
+    setrlimit(RLIMIT_FSIZE, &avant);
     EXPECT_FALSE(ecrit);
     EXPECT_EQ(lis(cible), "ancien");
     EXPECT_TRUE(messageOuvert(*w).contains("n'ont pas été enregistrés dans « points.csv »"));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"points.csv"});   // no leftover
 
-    // A read-only folder (not for root, whom permissions do not stop).
+    // A read-only folder (permissions do not stop root), and a name that is a folder.
     QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     if (!QFileInfo(dossier.path()).isWritable()) {
         EXPECT_FALSE(w->enregistrePoints(cible));
@@ -191,49 +169,44 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
         EXPECT_TRUE(messageOuvert(*w).contains("n'accepte pas l'écriture"));
     }
     QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-
-    // A name that is a folder.
     EXPECT_FALSE(w->enregistrePoints(dossier.path()));
-    EXPECT_TRUE(QFileInfo(dossier.path()).isDir());
-    EXPECT_TRUE(messageOuvert(*w).contains("dossier"));
+    EXPECT_TRUE(messageOuvert(*w).contains("celui d'un dossier"));
 }
 
 TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
 {
     QTemporaryDir dossier;
-    auto w = active();
+    auto w = fenetre();
     QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
-
-    const QString png = dossier.filePath("orbeline.png");
-    ASSERT_TRUE(w->enregistreImage(png));
-    const QImage lue(png);
+    ASSERT_TRUE(w->enregistreImage(dossier.filePath("orbeline.png")));
     const QImage vue = w->client()->grab().toImage();
-    EXPECT_EQ(lue.size(), QSize(792, 571) * vue.devicePixelRatio());
-    EXPECT_EQ(lue.convertToFormat(QImage::Format_RGB32), vue.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(vue.size(), QSize(792, 571) * vue.devicePixelRatio());
+    EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).convertToFormat(QImage::Format_RGB32),
+              vue.convertToFormat(QImage::Format_RGB32));
 
-    const QString pdf = dossier.filePath("orbeline.pdf");
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(pdf);
+    imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
     ASSERT_TRUE(w->imprime(imprimante));
-    QFile f(pdf);
+    QFile f(dossier.filePath("orbeline.pdf"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray octets = f.readAll();
-    EXPECT_TRUE(octets.startsWith("%PDF"));
-    EXPECT_EQ(octets.count("/Type /Page\n") + octets.count("/Type /Page\r") + octets.count("/Type /Page "), 1);
-    EXPECT_TRUE(octets.contains("/Subtype /Image"));
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page\r"), 1);
+    EXPECT_TRUE(pdf.contains("/Subtype /Image"));
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
 {
-    auto w = active();
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
     QTest::keyClick(w->text(1), Qt::Key_F1);
     auto* guide = w->findChild<QTextBrowser*>();
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->window()->isVisible());
     const QString texte = guide->toPlainText();
-    EXPECT_TRUE(texte.startsWith("Guide de l'élève")) << texte.left(40).toStdString();
+    EXPECT_TRUE(texte.startsWith("Guide de l'élève"));
     for (const char* entree : {"Enregistrer les points", "Copier les points", "Imprimer"})
         EXPECT_TRUE(texte.contains(entree)) << entree;
     EXPECT_FALSE(texte.contains("Pour les développeurs"));
