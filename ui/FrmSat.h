@@ -87,8 +87,6 @@ public:
     QWidget* client() const { return client_; }
     /// A menu entry.
     QAction* action(Action a) const { return actions_[static_cast<std::size_t>(a)]; }
-    /// The points of the last launch that ran to its end (empty otherwise).
-    const Releve& releve() const { return *releve_; }
     /// "Copier les points": the table, tab-separated, on the clipboard.
     void copiePoints();
     /// Writes the points as CSV to this file; on failure shows why and leaves any existing file as it was.

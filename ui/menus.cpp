@@ -35,7 +35,12 @@
 #include <functional>
 
 // A static library's resources are linked only when named, from outside any namespace.
-static void chargeGuide() { Q_INIT_RESOURCE(guide); }
+static void chargeGuide()
+{
+    static bool charge = false;
+    if (!charge) Q_INIT_RESOURCE(guide);
+    charge = true;
+}
 
 namespace orbeline {
 namespace {
