@@ -46,7 +46,7 @@ QString messageOuvert(FrmSat& w)
 
 } // namespace
 
-TEST(Menus, KeyboardReachableNamedAndTheClientAreaKeepsItsPlaces)
+TEST(Menus, KeyboardReachableAndTheClientAreaKeepsItsPlaces)
 {
     auto w = fenetre();
     QApplication::setActiveWindow(w.get());
