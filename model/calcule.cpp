@@ -69,6 +69,7 @@ ResultatCalcul calcule(SimulationState& s)
     const double p = pas;
 
     ResultatCalcul r;
+    r.pas = pas;
     s.x = s.Xo;
     s.y = s.Yo;
     s.Nfin = kPas;

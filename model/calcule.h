@@ -18,6 +18,7 @@ struct ResultatCalcul {
     Libelle label11;          ///< impact time caption ("" without impact)
     Libelle label12;          ///< impact velocity caption ("" without impact)
     CompteRendu compteRendu;  ///< !ok when the run was refused or stopped early
+    std::int32_t pas = 0;     ///< the step used, s (0 when the run was refused)
 };
 
 /// Rounds to the nearest whole number, halves to the even one (86.5 → 86,

@@ -53,6 +53,12 @@ origine() {
   xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'
 }
 
+# Height of the main window's menu bar: what the window has above its
+# 792 × 571 client area, where the layout's coordinates start.
+hauteur_menu() {
+  xdotool getwindowgeometry --shell "$1" | awk -F= '/^HEIGHT=/{print $2 - 571}'
+}
+
 # Clicks at (x, y) inside a window's client area.
 clique() {
   local ox oy

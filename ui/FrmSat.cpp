@@ -10,6 +10,7 @@
 #include "lecture.h"
 #include "placement.h"
 #include "presets.h"
+#include "releve.h"
 #include "vue.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -62,7 +64,8 @@ struct Tab {
 
 } // namespace
 
-FrmSat::FrmSat(QWidget* parent) : QWidget(parent), etat_(std::make_unique<SimulationState>())
+FrmSat::FrmSat(QWidget* parent)
+    : QMainWindow(parent), etat_(std::make_unique<SimulationState>()), releve_(std::make_unique<Releve>())
 {
     construit();
     relieEvenements();
@@ -75,12 +78,18 @@ void FrmSat::construit()
 {
     setWindowTitle(QStringLiteral("orbelines"));
     setFont(arial());
-    resize(792, 571);
+    // Every control is placed in the client area, so the layout's positions
+    // hold under the menu bar; the window grows by the bar's height.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
+    construitMenus();
+    resize(792, 571 + menuBar()->sizeHint().height());
     setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));
 
     std::vector<Tab> tabs;
     auto texte = [&](int n, const char* initial, QRect r, int tab, const QFont& f, const char* bulle) {
-        auto* e = new QLineEdit(QString::fromUtf8(initial), this);
+        auto* e = new QLineEdit(QString::fromUtf8(initial), client_);
         e->setObjectName(QStringLiteral("Text%1").arg(n));
         e->setGeometry(r);
         e->setFont(f);
@@ -94,7 +103,7 @@ void FrmSat::construit()
     };
     auto etiq = [&](const char* nom, const char* legende, QRect r, const QFont& f, const char* bulle,
                     bool autoTaille, QWidget* parent) {
-        auto* l = new QLabel(QString::fromUtf8(legende), parent ? parent : this);
+        auto* l = new QLabel(QString::fromUtf8(legende), parent ? parent : client_);
         l->setObjectName(QString::fromLatin1(nom));
         l->setGeometry(r);
         l->setFont(f);
@@ -140,7 +149,7 @@ void FrmSat::construit()
 
     // Option groups.
     auto cadre = [&](const char* nom, const char* titre, QRect r, const QFont& f, int tab) {
-        auto* g = new QGroupBox(QString::fromUtf8(titre), this);
+        auto* g = new QGroupBox(QString::fromUtf8(titre), client_);
         g->setObjectName(QString::fromLatin1(nom));
         g->setGeometry(r);
         g->setFont(f);
@@ -205,7 +214,7 @@ void FrmSat::construit()
         ->setPalette(rouge);
 
     auto bouton = [&](int n, const char* legende, QRect r, int tab, const char* bulle) {
-        auto* b = new QPushButton(QString::fromUtf8(legende), this);
+        auto* b = new QPushButton(QString::fromUtf8(legende), client_);
         b->setObjectName(QStringLiteral("Command%1").arg(n));
         b->setGeometry(r);
         b->setFont(mss());
@@ -227,7 +236,7 @@ void FrmSat::construit()
 
     // Orbit view and charts.
     auto image = [&](int n, QRect r, int tab, const char* nom) {
-        auto* p = new PictureBox(this);
+        auto* p = new PictureBox(client_);
         p->setObjectName(QStringLiteral("Picture%1").arg(n));
         p->setGeometry(r);
         p->setAccessibleName(QString::fromUtf8(nom));
@@ -236,13 +245,13 @@ void FrmSat::construit()
         return p;
     };
     image(1, twips(90, 720, 7500, 7500), 29, "Vue de l'orbite");
-    auto* v = new QCheckBox(QStringLiteral("Vx(t), Vy(t) V(t) "), this);
+    auto* v = new QCheckBox(QStringLiteral("Vx(t), Vy(t) V(t) "), client_);
     v->setObjectName(QStringLiteral("vitesse"));
     v->setGeometry(twips(10530, 4140, 1425, 435));
     vitesse_ = v;
     enveloppe(v);
     tabs.push_back({49, v});
-    auto* p = new QCheckBox(QStringLiteral("X (t),Y(t) "), this);
+    auto* p = new QCheckBox(QStringLiteral("X (t),Y(t) "), client_);
     p->setObjectName(QStringLiteral("xy"));
     p->setGeometry(twips(10530, 4590, 1245, 435));
     xy_ = p;
@@ -266,7 +275,7 @@ void FrmSat::construit()
         element(e)->hide();
 
     // Arithmetic errors are shown here, under the orbit view, without a dialog.
-    message_ = new QLabel(this);
+    message_ = new QLabel(client_);
     message_->setObjectName(QStringLiteral("message"));
     message_->setGeometry(6, 549, 712, 22);
     message_->setFont(police("Arial", 8.25, true));
@@ -332,7 +341,7 @@ void FrmSat::keyPressEvent(QKeyEvent* e)
         (b ? b : commande(1))->click();
         return;
     }
-    QWidget::keyPressEvent(e);
+    QMainWindow::keyPressEvent(e);
 }
 
 // ---- Event handlers -------------------------------------------------------
@@ -384,6 +393,16 @@ void FrmSat::montreMessage(std::string_view t)
 
 void FrmSat::Command1_Click()
 {
+    // Only a launch that runs to its end leaves points to copy or save: a
+    // refused or stopped one draws nothing, so its numbers would stand for
+    // nothing the pupil sees.
+    releve_->vide();
+    lance();
+    actualiseActionsPoints();
+}
+
+void FrmSat::lance()
+{
     for (int n = 2; n <= 6; ++n) pictureBox(n)->cls();
     if (!lanceInit()) return;
     const ResultatCalcul r = calcule(*etat_);
@@ -393,6 +412,8 @@ void FrmSat::Command1_Click()
         montreMessage(r.compteRendu.message.vue());
         return;
     }
+    // Taken at once: the next keystroke in a field clears the record's arrays.
+    retiens(*releve_, *etat_, r.pas);
     Trace(*etat_, *this);
     TraceVitesse(*etat_, *this);
 }

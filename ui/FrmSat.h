@@ -1,27 +1,36 @@
 #pragma once
 // The main window: input fields, option groups, commands, the orbit view and
-// the five charts. It owns the simulation state and wires every event to the
-// procedures of the model, the view and the charts.
+// the five charts in its client area, under a menu bar that takes the results
+// out (the points, the picture, the printout) and opens the help. It owns the
+// simulation state and wires every event to the procedures of the model, the
+// view and the charts.
 
 #include "fenetre.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <array>
 #include <memory>
 
+class QAction;
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
 
 namespace orbeline {
 
+struct Releve;
 struct SimulationState;
 class PictureBox;
 
-class FrmSat : public QWidget, public Fenetre {
+/// The menu entries.
+enum class Action { EnregistrerPoints, EnregistrerImage, Imprimer, Quitter, CopierPoints, Guide, APropos };
+
+class FrmSat : public QMainWindow, public Fenetre {
     Q_OBJECT
 public:
     /// Builds every control with its initial state, then runs the load procedure.
@@ -38,7 +47,7 @@ public:
     bool estVisible(Element e) const override;
     void setVisible(Element e, bool visible) override;
     std::string separateurDecimal() const override;
-    using QWidget::setVisible;
+    using QMainWindow::setVisible;
 
     /// "Lancer": clear the charts, init, calcule, Trace, TraceVitesse; stops at the first failure.
     void Command1_Click();
@@ -76,6 +85,19 @@ public:
     /// Number of times a scale preset ran since the window was built.
     int nombreEchelles() const { return nombreEchelles_; }
 
+    /// The client area (792 × 571) under the menu bar; every control lies in it.
+    QWidget* client() const { return client_; }
+    /// A menu entry.
+    QAction* action(Action a) const { return actions_[static_cast<std::size_t>(a)]; }
+    /// "Copier les points": the table, tab-separated, on the clipboard.
+    void copiePoints();
+    /// Writes the points as CSV to this file; on failure shows why and leaves any existing file as it was.
+    bool enregistrePoints(const QString& chemin);
+    /// Writes a PNG of the client area as shown; on failure shows why.
+    bool enregistreImage(const QString& chemin);
+    /// Prints the client area fitted to the page, with the inputs and impact texts under it.
+    bool imprime(QPrinter& imprimante);
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -87,8 +109,23 @@ private:
     bool lanceInit();
     void normaliseMasse();
     void montreMessage(std::string_view texte);
+    void lance();
+    void construitMenus();
+    void actualiseActionsPoints();
+    void signaleEchec(const QString& titre, const QString& texte);
+    QStringList legendeImpression() const;
+    void demandeEnregistrementPoints();
+    void demandeEnregistrementImage();
+    void demandeImpression();
+    void montreGuide();
+    void montreAPropos();
 
     std::unique_ptr<SimulationState> etat_;
+    std::unique_ptr<Releve> releve_;
+    QWidget* client_ = nullptr;
+    std::array<QAction*, 7> actions_{};
+    QDialog* guide_ = nullptr;
+    QString dossier_;                         // where the last file was saved
     std::array<QLineEdit*, 7> texts_{};
     std::array<PictureBox*, 6> pictures_{};
     std::array<QRadioButton*, 2> option1_{};

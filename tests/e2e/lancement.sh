@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end, on a real X display: the start screen, "Suite", the default
-# launch, a screenshot checked at known pixels, then "Quitter" ends the process.
+# launch, a screenshot checked at known pixels, the points saved with Ctrl+S
+# through the file dialog, then "Quitter" ends the process.
 set -u
 ORBELINE=$1
 travail=$(mktemp -d)
@@ -29,6 +30,9 @@ for _ in 1 2 3 4 5; do
 done
 [ -n "$principale" ] || echec "la fenêtre principale ne s'est pas ouverte"
 xdotool search --onlyvisible --pid "$APP_PID" | grep -qx "$accueil" && echec "l'écran d'accueil est resté visible"
+# The layout's coordinates start under the menu bar.
+menu=$(hauteur_menu "$principale")
+[ "$menu" -gt 0 ] 2>/dev/null || echec "barre de menus attendue au-dessus de la zone de travail (hauteur $menu)"
 
 # Picture1's inner area starts at (8, 50); the origin is at its centre.
 teal() {
@@ -47,7 +51,10 @@ trajectoire() {
   done
   [ "$noirs" -ge 5 ]
 }
-capture() { import -window "$principale" "$travail/capture.png" 2>/dev/null; }
+capture() {
+  import -window "$principale" "$travail/fenetre.png" 2>/dev/null &&
+    convert "$travail/fenetre.png" -crop "792x571+0+$menu" +repage "$travail/capture.png"
+}
 
 # The empty view is drawn before "Lancer" is pressed.
 for _ in $(seq 50); do
@@ -58,7 +65,7 @@ teal "$travail/capture.png" || echec "disque de la Terre attendu au centre de la
 trajectoire "$travail/capture.png" && echec "une trajectoire est tracée avant le lancement"
 
 # "Lancer".
-clique "$principale" 600 316
+clique "$principale" 600 $((316 + menu))
 for _ in $(seq 50); do
   sleep 0.2
   capture && trajectoire "$travail/capture.png" && break
@@ -69,8 +76,32 @@ teal "$travail/capture.png" || echec "disque de la Terre attendu au centre aprè
 read -r r g b < <(couleur "$travail/capture.png" $((8 + 900 * 496 / 1000)) 298)
 [ "$r" -gt 200 ] && [ "$g" -lt 60 ] || echec "axe rouge attendu, vu $r $g $b"
 
+# Ctrl+S, a file name typed into the dialog, Enter: a header and the 103
+# points 0..102 of six numbers each, the last one at the impact time.
+points="$travail/points.csv"
+xdotool key ctrl+s
+attends_fenetre "Enregistrer les points" >/dev/null || echec "la boîte d'enregistrement ne s'est pas ouverte"
+sleep 0.5
+xdotool type "$points"
+xdotool key Return
+for _ in $(seq 50); do
+  [ -s "$points" ] && break
+  sleep 0.1
+done
+[ -s "$points" ] || echec "fichier des points absent"
+sep=,
+head -n 1 "$points" | grep -q ';' && sep=';'
+[ "$(head -n 1 "$points")" = "t (s)${sep}X (km)${sep}Y (km)${sep}Vx (m/s)${sep}Vy (m/s)${sep}V (m/s)" ] ||
+  echec "en-tête inattendu : $(head -n 1 "$points")"
+lignes=$(tail -n +2 "$points" | awk -F"$sep" -v n=0 '
+  { for (i = 1; i <= NF; i++) if ($i !~ /^-?[0-9]+([.,][0-9]+)?(E[-+][0-9]+)?$/) next
+    if (NF == 6) n++ }
+  END { print n }')
+[ "$lignes" -eq 103 ] || echec "103 lignes de six nombres attendues, vu $lignes ($(wc -l <"$points") lignes)"
+tail -n 1 "$points" | grep -q "^8772${sep}-5354" || echec "dernier point inattendu : $(tail -n 1 "$points")"
+
 # "Quitter" ends the process.
-clique "$principale" 756 522
+clique "$principale" 756 $((522 + menu))
 for _ in $(seq 50); do
   kill -0 "$APP_PID" 2>/dev/null || break
   sleep 0.1

@@ -22,7 +22,7 @@ TEST(Fenetre, InitialState)
 {
     auto w = fenetre();
     EXPECT_EQ(w->windowTitle(), "orbelines");
-    EXPECT_EQ(w->size(), QSize(792, 571));
+    EXPECT_EQ(w->client()->size(), QSize(792, 571));
     const char* attendus[] = {"0", "0", "-30000", "0", "6.00", "864", "30000"};
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
     EXPECT_TRUE(w->option(2, 0)->isChecked());

@@ -1,0 +1,104 @@
+#include "calcule.h"
+#include "etat.h"
+#include "releve.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace orbeline;
+
+namespace {
+
+// The rows under the header, read back as a spreadsheet would: the regional
+// separator taken for the point.
+std::vector<std::vector<double>> relit(std::string texte, const FormatTable& f)
+{
+    std::replace(texte.begin(), texte.end(), f.separateurChamp[0], ' ');
+    std::replace(texte.begin(), texte.end(), f.separateurDecimal[0], '.');
+    std::vector<std::vector<double>> lignes;
+    std::istringstream in(texte);
+    std::string ligne;
+    std::getline(in, ligne);
+    while (std::getline(in, ligne)) {
+        std::istringstream champs(ligne);
+        auto& l = lignes.emplace_back();
+        for (double v; champs >> v;) l.push_back(v);
+        EXPECT_TRUE(champs.eof()) << ligne;
+    }
+    return lignes;
+}
+
+Releve lanceEtRetiens(SimulationState& s, const ChampsSaisis& c)
+{
+    EXPECT_TRUE(init(s, c).ok);
+    Releve r;
+    retiens(r, s, calcule(s).pas);
+    return r;
+}
+
+} // namespace
+
+TEST(TableDesPoints, RowsHeaderUnitsSeparatorsAndRoundTripWithin15Digits)
+{
+    const ChampsSaisis soleil{"29800", "", "", "150", "1.99E+6", "315000", false, true};
+    const struct {
+        std::int32_t echelle;
+        const char* unite;
+        ChampsSaisis champs;
+        FormatTable format;
+        const char* debut;   // the header and the first point
+        const char* fin;     // the last point
+    } cas[] = {
+        {1000, " km", champsInitiaux(), formatCsv(","), "t (s);X (km);Y (km);Vx (m/s);Vy (m/s);V (m/s)\n0;-30000;0;0;0;0\n",
+         "8772;-5354,60299358638;0;10521,7950345451;0;10521,7950345451\n"},
+        {1000, " km", champsInitiaux(), formatCopie("."), "t (s)\tX (km)\tY (km)\tVx (m/s)\tVy (m/s)\tV (m/s)\n",
+         "8772\t-5354.60299358638\t0\t10521.7950345451\t0\t10521.7950345451\n"},
+        {1000000000, " M. de km", soleil, formatCsv("."), "t (s),X (M. de km),Y (M. de km),Vx (m/s),Vy (m/s),V (m/s)\n",
+         "\n"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.debut);
+        auto s = etatCharge();
+        s->Echelle = c.echelle;
+        assigneUnite(*s, c.unite);
+        const Releve r = lanceEtRetiens(*s, c.champs);
+        const std::string texte = texteTable(r, c.format);
+        EXPECT_TRUE(texte.starts_with(c.debut));
+        EXPECT_TRUE(texte.ends_with(c.fin));
+        const auto lignes = relit(texte, c.format);
+        ASSERT_EQ(static_cast<int>(lignes.size()), s->Nfin + 1);
+        for (std::size_t i = 0; i < lignes.size(); ++i) {
+            ASSERT_EQ(lignes[i].size(), 6u);
+            const double e = c.echelle;
+            const double stocke[] = {static_cast<double>(i) * r.pas, s->Xt[i] / e, s->Yt[i] / e, s->Vxt[i],
+                                     s->Vyt[i], std::hypot(s->Vxt[i], s->Vyt[i])};
+            for (std::size_t k = 0; k < 6; ++k)
+                EXPECT_LE(std::fabs(lignes[i][k] - stocke[k]), 1e-14 * std::fabs(stocke[k])) << i << ", " << k;
+        }
+    }
+}
+
+TEST(TableDesPoints, OnlyFiniteNumbersEverAppear)
+{
+    // A run stopped by an overflow keeps its finite points 0..Nfin; a speed
+    // beyond the double range (both components near it, a zero step) is left
+    // empty; before any launch there is no text at all.
+    const std::pair<ChampsSaisis, std::size_t> cas[] = {
+        {{"0", "0", "-30000", "0", "1e280", "864", false, true}, 6},
+        {{"1.5e308", "-1.5e308", "-30000", "0", "6", "0", false, true}, 5},
+    };
+    for (const auto& [champs, nombres] : cas) {
+        auto s = etatCharge();
+        const std::string texte = texteTable(lanceEtRetiens(*s, champs), formatCsv("."));
+        EXPECT_EQ(texte.find_first_of("iInN"), std::string::npos);
+        const auto lignes = relit(texte, formatCsv("."));
+        EXPECT_EQ(static_cast<int>(lignes.size()), s->Nfin + 1);
+        for (const auto& l : lignes) EXPECT_EQ(l.size(), nombres);
+    }
+    EXPECT_EQ(texteTable(Releve{}, formatCopie(",")), "");
+}

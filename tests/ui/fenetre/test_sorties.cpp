@@ -1,0 +1,210 @@
+// The menu bar and the ways out of the window: the points, the picture, the
+// printout, the help.
+#include "outils.h"
+
+#include "frmSplash.h"
+#include "mesures.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace orbeline;
+using namespace orbeline::test;
+
+namespace {
+
+QString lis(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QStringLiteral("<absent>");
+}
+
+// The text of the message box the window has open, closed on the way.
+QString messageOuvert(FrmSat& w)
+{
+    auto* m = w.findChild<QMessageBox*>();
+    if (!m) return {};
+    const QString t = m->text() + '\n' + m->informativeText();
+    m->close();
+    QCoreApplication::processEvents();   // deleted on close
+    return t;
+}
+
+} // namespace
+
+TEST(Menus, KeyboardReachableAndTheClientAreaKeepsItsPlaces)
+{
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
+    // The window grows by the bar; every control lies in the client area, at its place.
+    const int barre = w->menuBar()->height();
+    EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
+    EXPECT_EQ(w->pictureBox(1)->mapTo(w->client(), QPoint(0, 0)), twips(90, 720, 0, 0).topLeft());
+    EXPECT_EQ(w->commande(2)->mapTo(w->client(), QPoint(0, 0)), twips(10800, 7650, 0, 0).topLeft());
+
+    // Alt + the underlined letter opens each menu; each entry has a letter of its own.
+    for (int m = 0; m < 3; ++m) {
+        const QString titre = w->menuBar()->actions()[m]->text();
+        QTest::keyClick(w.get(), static_cast<Qt::Key>(titre.at(titre.indexOf('&') + 1).toUpper().unicode()),
+                        Qt::AltModifier);
+        QMenu* menu = w->menuBar()->actions()[m]->menu();
+        ASSERT_EQ(QApplication::activePopupWidget(), menu) << titre.toStdString();
+        QString lettres;
+        for (const QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QChar lettre = a->text().at(a->text().indexOf('&') + 1).toLower();
+            EXPECT_TRUE(a->text().contains('&') && !lettres.contains(lettre)) << a->text().toStdString();
+            lettres += lettre;
+        }
+        QTest::keyClick(menu, Qt::Key_Escape);
+    }
+
+    // Alt+F then Q: "Quitter" ends the program as the button does.
+    QTimer::singleShot(0, w.get(), [&] {
+        QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
+    });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(w->isVisible());
+}
+
+TEST(Points, OnlyAFinishedLaunchLeavesPointsAndCtrlCStaysTheFields)
+{
+    LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
+    const auto disponibles = [&] {
+        const bool copier = w->action(Action::CopierPoints)->isEnabled();
+        EXPECT_EQ(w->action(Action::EnregistrerPoints)->isEnabled(), copier);
+        return copier;
+    };
+    EXPECT_FALSE(disponibles());
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    EXPECT_TRUE(disponibles());
+
+    // Typed afterwards, a field rewrites the record, not the launch's points.
+    w->text(1)->selectAll();
+    QTest::keyClicks(w->text(1), "5");
+    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lignes = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lignes.size(), 104);
+    EXPECT_EQ(lignes[1], "0\t-30000\t0\t0\t0\t0");
+    EXPECT_TRUE(lignes[103].startsWith("8772\t-5354,60299358638\t0\t10521,")) << lignes[103].toStdString();
+    w->text(1)->selectAll();
+    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "5");
+
+    // A refused launch, then a stopped one, leave nothing to copy or save.
+    for (auto [champ, texte] : {std::pair{Champ::Text6, "1e11"}, std::pair{Champ::Text5, "1e280"}}) {
+        w->ecritTexte(Champ::Text6, "864");
+        w->ecritTexte(Champ::Text5, "6");
+        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        ASSERT_TRUE(disponibles());
+        w->ecritTexte(champ, texte);
+        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        EXPECT_FALSE(disponibles()) << texte;
+    }
+}
+
+TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
+{
+    QTemporaryDir dossier;
+    const QString cible = dossier.filePath("points.csv");
+    auto w = fenetre();
+    EXPECT_FALSE(w->enregistrePoints(cible));   // nothing launched: no file at all
+    EXPECT_FALSE(QFile::exists(cible));
+    EXPECT_TRUE(messageOuvert(*w).contains("lancez d'abord"));
+
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    ASSERT_TRUE(w->enregistrePoints(cible));
+    EXPECT_EQ(lis(cible).count('\n'), 104);
+    {
+        QFile ancien(cible);
+        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
+    }
+
+    // A full disk: writes past 1000 bytes fail, for root too.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit petit{1000, avant.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &petit);
+    const bool ecrit = w->enregistrePoints(cible);
+    setrlimit(RLIMIT_FSIZE, &avant);
+    EXPECT_FALSE(ecrit);
+    EXPECT_EQ(lis(cible), "ancien");
+    EXPECT_TRUE(messageOuvert(*w).contains("n'ont pas été enregistrés dans « points.csv »"));
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"points.csv"});   // no leftover
+
+    // A read-only folder (permissions do not stop root), and a name that is a folder.
+    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (!QFileInfo(dossier.path()).isWritable()) {
+        EXPECT_FALSE(w->enregistrePoints(cible));
+        EXPECT_EQ(lis(cible), "ancien");
+        EXPECT_TRUE(messageOuvert(*w).contains("n'accepte pas l'écriture"));
+    }
+    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(w->enregistrePoints(dossier.path()));
+    EXPECT_TRUE(messageOuvert(*w).contains("celui d'un dossier"));
+}
+
+TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
+{
+    QTemporaryDir dossier;
+    auto w = fenetre();
+    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    ASSERT_TRUE(w->enregistreImage(dossier.filePath("orbeline.png")));
+    const QImage vue = w->client()->grab().toImage();
+    EXPECT_EQ(vue.size(), QSize(792, 571) * vue.devicePixelRatio());
+    EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).convertToFormat(QImage::Format_RGB32),
+              vue.convertToFormat(QImage::Format_RGB32));
+
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
+    ASSERT_TRUE(w->imprime(imprimante));
+    QFile f(dossier.filePath("orbeline.pdf"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page\r"), 1);
+    EXPECT_TRUE(pdf.contains("/Subtype /Image"));
+}
+
+TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
+{
+    auto w = fenetre();
+    QApplication::setActiveWindow(w.get());
+    QTest::keyClick(w->text(1), Qt::Key_F1);
+    auto* guide = w->findChild<QTextBrowser*>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->window()->isVisible());
+    const QString texte = guide->toPlainText();
+    EXPECT_TRUE(texte.startsWith("Guide de l'élève"));
+    for (const char* entree : {"Enregistrer les points", "Copier les points", "Imprimer"})
+        EXPECT_TRUE(texte.contains(entree)) << entree;
+    EXPECT_FALSE(texte.contains("Pour les développeurs"));
+
+    w->action(Action::APropos)->trigger();
+    const QString aPropos = messageOuvert(*w);
+    EXPECT_TRUE(aPropos.contains("Orbeline") && aPropos.contains(texteVersion())) << aPropos.toStdString();
+}
