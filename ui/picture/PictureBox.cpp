@@ -30,6 +30,8 @@ const QColor kTeal{0, 128, 128};
 const QColor kBleu{0, 0, 255};
 
 QColor versQColor(Couleur c) { return QColor(c.r, c.g, c.b); }
+// The same colour as a pixel of the retained image (opaque RGB32).
+QRgb versRgb(Couleur c) { return qRgb(c.r, c.g, c.b); }
 
 Couleur versCouleur(const QColor& c)
 {
@@ -130,9 +132,24 @@ const QImage& PictureBox::image() const
     return image_;
 }
 
+QRect PictureBox::interieur() const
+{
+    // Asking the widget for its pixel ratio or its margins (which take in the
+    // window's safe area) walks up to the window: too dear for every point of
+    // a launch, so both are read again only at a paint or after an event that
+    // can change them. The size is the widget's own, always current.
+    if (dpr_ <= 0) {
+        dpr_ = devicePixelRatioF();
+        marges_ = contentsMargins();
+        tailleImage_ = QSize();   // the image is checked against them again
+    }
+    return rect() - marges_;
+}
+
 void PictureBox::ajuste() const
 {
-    const QSize taille = contentsRect().size().expandedTo(QSize(1, 1));
+    const QSize taille = interieur().size().expandedTo(QSize(1, 1));
+    if (taille == tailleImage_) return;  // nothing moved
     if (taille.width() != etat_.largeurPx || taille.height() != etat_.hauteurPx) {
         etat_.largeurPx = taille.width();
         etat_.hauteurPx = taille.height();
@@ -140,13 +157,10 @@ void PictureBox::ajuste() const
             etat_.scale(0, 0, taille.width(), taille.height());
     }
 
-    // Asking the widget for its pixel ratio walks up to its screen: too dear
-    // for every point of a launch, so it is read again only after an event
-    // that can change it.
-    if (dpr_ <= 0) dpr_ = devicePixelRatioF();
     const double dpr = dpr_;
     const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
                          static_cast<int>(std::ceil(taille.height() * dpr)));
+    tailleImage_ = taille;
     if (image_.size() == enPixels && image_.devicePixelRatio() == dpr)
         return;
     QImage neuve(enPixels, QImage::Format_RGB32);
@@ -199,20 +213,33 @@ QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
     return versQColor(c.value_or(etat_.foreColor));
 }
 
-void PictureBox::abime(const QRectF& zonePx)
+void PictureBox::abime(const QRect& zonePx)
 {
-    const QRect interieur = contentsRect();
-    salit(zonePx.translated(interieur.topLeft()).toAlignedRect() & interieur);
+    // The part inside the area, in the widget's pixels: once per point, so
+    // plain bounds rather than QRect's general intersection.
+    const QRect dedans = interieur();
+    const int gauche = std::max(zonePx.left(), 0), haut = std::max(zonePx.top(), 0);
+    const int droite = std::min(zonePx.left() + zonePx.width(), dedans.width());
+    const int bas = std::min(zonePx.top() + zonePx.height(), dedans.height());
+    if (gauche < droite && haut < bas)
+        salit(QRect(dedans.left() + gauche, dedans.top() + haut, droite - gauche, bas - haut));
 }
+
+void PictureBox::abime(const QRectF& zonePx) { abime(zonePx.toAlignedRect()); }
 
 void PictureBox::salit(const QRect& zone)
 {
     if (zone.isEmpty()) return;
     // The damaged rectangles of one handler are gathered and handed to the
     // widget once, when the event loop takes over again.
-    if (sale_.isEmpty())
+    if (sale_.isEmpty()) {
         QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
-    sale_ |= zone;
+        sale_ = zone;
+        return;
+    }
+    // Both valid: the bounding box, without QRect's general case.
+    sale_.setCoords(std::min(sale_.left(), zone.left()), std::min(sale_.top(), zone.top()),
+                    std::max(sale_.right(), zone.right()), std::max(sale_.bottom(), zone.bottom()));
 }
 
 void PictureBox::rendSale()
@@ -226,6 +253,8 @@ bool PictureBox::event(QEvent* e)
     switch (e->type()) {
     case QEvent::Show:
     case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::ContentsRectChange:
     case QEvent::ScreenChangeInternal:
     case QEvent::ParentChange:
     case QEvent::WindowChangeInternal:
@@ -249,7 +278,7 @@ void PictureBox::cls()
     ajuste();
     image_.fill(palette().color(QPalette::Light));
     etat_.currentX = etat_.currentY = 0;
-    update(contentsRect());
+    update(interieur());
 }
 
 void PictureBox::setDrawWidth(int pixels) { etat_.drawWidth = pixels; }
@@ -328,23 +357,24 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     ajuste();
     const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(centre)) return;
-    // A square of the pen width, on whole pixels, centred on the point.
+    // A square of the pen width, on whole pixels, centred on the point: its
+    // corner is a whole number of pixels, within reach of an int.
     const int w = largeurTrait();
     const QPointF coin = cale(centre, w) - QPointF(w / 2.0, w / 2.0);
-    const QRectF carre(coin, QSizeF(w, w));
+    const QRect carre(static_cast<int>(coin.x()), static_cast<int>(coin.y()), w, w);
     // Thousands of points per launch: the square goes straight into the
     // image's pixels, without a painter for each one.
-    const double dpr = image_.devicePixelRatio();
-    const int x0 = std::max(0, static_cast<int>(std::lround(carre.left() * dpr)));
-    const int y0 = std::max(0, static_cast<int>(std::lround(carre.top() * dpr)));
-    const int x1 = std::min(image_.width(), static_cast<int>(std::lround(carre.right() * dpr)));
-    const int y1 = std::min(image_.height(), static_cast<int>(std::lround(carre.bottom() * dpr)));
+    const double dpr = dpr_;
+    const auto enDevice = [dpr](int v) { return dpr == 1 ? v : static_cast<int>(std::lround(v * dpr)); };
+    const int x0 = std::max(0, enDevice(carre.left()));
+    const int y0 = std::max(0, enDevice(carre.top()));
+    const int x1 = std::min(image_.width(), enDevice(carre.left() + w));
+    const int y1 = std::min(image_.height(), enDevice(carre.top() + w));
     if (x0 >= x1 || y0 >= y1) return;
-    const QRgb couleur = couleurTrait(c).rgb();
-    for (int y = y0; y < y1; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(ligne + x0, ligne + x1, couleur);
-    }
+    const QRgb couleur = versRgb(c.value_or(etat_.foreColor));
+    const qsizetype pas = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb* ligne = reinterpret_cast<QRgb*>(image_.bits()) + y0 * pas;
+    for (int y = y0; y < y1; ++y, ligne += pas) std::fill(ligne + x0, ligne + x1, couleur);
     abime(carre);
 }
 
@@ -413,11 +443,11 @@ void PictureBox::paintEvent(QPaintEvent* event)
     dpr_ = 0;
     ajuste();
     QPainter p(this);
-    const QRect interieur = contentsRect();
-    const QRect zone = event->rect() & interieur;
+    const QRect dedans = interieur();
+    const QRect zone = event->rect() & dedans;
     if (!zone.isEmpty()) {
         const double dpr = image_.devicePixelRatio();
-        const QRectF source(QPointF(zone.topLeft() - interieur.topLeft()) * dpr,
+        const QRectF source(QPointF(zone.topLeft() - dedans.topLeft()) * dpr,
                             QSizeF(zone.size()) * dpr);
         p.drawImage(QRectF(zone), image_, source);
     }

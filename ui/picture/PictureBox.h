@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QMargins>
 #include <QRect>
 
 #include <array>
@@ -84,12 +85,14 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    QRect interieur() const;
     void ajuste() const;
     QTransform versPixels() const;
     void prepare(QPainter& p) const;
     int largeurTrait() const;
     QPen stylo(const QColor& couleur) const;
     QColor couleurTrait(std::optional<Couleur> c) const;
+    void abime(const QRect& zonePx);
     void abime(const QRectF& zonePx);
     void salit(const QRect& zone);
     void rendSale();
@@ -105,6 +108,8 @@ private:
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted
     mutable double dpr_ = 0;                // pixel ratio in force; 0 until read again
+    mutable QMargins marges_;               // contents margins, read with the pixel ratio
+    mutable QSize tailleImage_;             // inner size the image fits, since dpr_ was read
     QRect sale_;                            // damage not yet handed to update()
 };
 
