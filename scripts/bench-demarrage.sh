@@ -20,13 +20,31 @@ runs=${DEMARRAGE_RUNS:-10}
 ORBELINE=$programme
 . scripts/xvfb-lib.sh
 travail=$(mktemp -d)
-trap 'arrete_tout; rm -rf "$travail"' EXIT
+fin() {
+  if [ -n "${entrees:-}" ]; then
+    exec {entrees}>&-                           # ends the xdotool reading from it
+    wait "$XDOTOOL_PID" 2>/dev/null
+  fi
+  arrete_tout
+  rm -rf "$travail"
+}
+trap fin EXIT
 demarre_xvfb
 
 # A pause of a millisecond without a new process: a read that never gets data.
 mkfifo "$travail/silence"
 exec {silence}<>"$travail/silence"
 pause() { read -r -t 0.001 -u "$silence" _ || true; }
+
+# Keys and clicks go through one xdotool started beforehand, which runs each
+# command line as it arrives: a new xdotool per input would cost the runs
+# tens of milliseconds each, more for the program's three inputs than for the
+# bare window's one.
+mkfifo "$travail/entrees"
+xdotool - <"$travail/entrees" &
+XDOTOOL_PID=$!
+exec {entrees}>"$travail/entrees"
+entree() { echo "$*" >&"$entrees"; }
 
 # Sets `us` to now, in microseconds since local midnight: the clock of Qt's
 # stamps. No new process: these run between the program's frames.
@@ -38,14 +56,18 @@ maintenant() {
 # A length of time from `debut` to $1 µs, over midnight if need be.
 depuis_debut() { duree=$(( $1 - debut )); (( duree < 0 )) && duree=$(( duree + 86400000000 )); true; }
 
-# Starts a program with its painting messages stamped into $travail/journal.
+# Starts a program with its flush messages stamped into $travail/journal.
+# Qt writes a painting message for every widget painted; grep keeps only the
+# flushes, or reading them all would slow the driver more for the program's
+# sixty widgets than for the bare window.
 lance() {
-  xdotool mousemove 512 384   # the screen's centre, inside both windows: keys go there
+  entree mousemove 512 384    # the screen's centre, inside both windows: keys go there
   : >"$travail/journal"
   maintenant; debut=$us
   QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="qt.widgets.painting.info=true" \
     QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}' \
-    /usr/bin/time -f %M -o "$travail/rss" "$1" 2>"$travail/journal" &
+    /usr/bin/time -f %M -o "$travail/rss" "$1" \
+    2> >(grep --line-buffered ' Flushing QRegion' >"$travail/journal") &
   APP_PID=$!
   exec {journal}<"$travail/journal"
   reste=""
@@ -93,29 +115,29 @@ readonly FLUSH_VUE='^[0-9:.]+ Flushing QRegion\((size=[0-9]+, bounds=\()?[0-9]+,
 run_nue() {
   lance "$nue"
   attends "$FLUSH"; premiere_image
-  xdotool key space
+  entree key space
   termine
 }
 
 run_orbeline() {
   lance "$programme"
   attends "$FLUSH"; premiere_image
-  xdotool key space                               # "Suite" holds the focus
+  entree key space                                # "Suite" holds the focus
   attends "$FLUSH_PRINCIPALE"
   maintenant
-  xdotool key Return                              # "Lancer" is the default button
+  entree key Return                               # "Lancer" is the default button
   attends "$FLUSH_VUE" "$us"                      # the launch on screen
-  xdotool mousemove "$quitter_x" "$quitter_y" click 1
+  entree mousemove "$quitter_x" "$quitter_y" click 1
   termine
 }
 
 # Where "Quitter" is: read once, in a run that is not counted and that warms
 # the caches for both.
 lance "$programme"
-attends "$FLUSH"; xdotool key space; attends "$FLUSH_PRINCIPALE"
+attends "$FLUSH"; entree key space; attends "$FLUSH_PRINCIPALE"
 read -r ox oy < <(origine "$(attends_fenetre orbelines)")
 quitter_x=$(( ox + 756 )); quitter_y=$(( oy + 522 ))
-xdotool mousemove "$quitter_x" "$quitter_y" click 1
+entree mousemove "$quitter_x" "$quitter_y" click 1
 termine
 run_nue
 

@@ -6,6 +6,7 @@
 #include "calcule.h"
 #include "charts.h"
 #include "formes.h"
+#include "images.h"
 #include "init.h"
 #include "lecture.h"
 #include "placement.h"
@@ -74,6 +75,7 @@ FrmSat::~FrmSat() = default;
 void FrmSat::construit()
 {
     setWindowTitle(QStringLiteral("orbelines"));
+    setWindowIcon(iconeOrbeline());
     setFont(arial());
     resize(792, 571);
     setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));

@@ -1,12 +1,13 @@
 #include "frmSplash.h"
 
 #include "FrmSat.h"
-#include "art.h"
+#include "images.h"
 #include "mesures.h"
 #include "version.h"
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace orbeline {
@@ -72,7 +73,7 @@ frmSplash::frmSplash(QWidget* parent)
     logo->setGeometry(twips(510, 855, 2460, 2310));
     logo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     logo->setLineWidth(2);
-    logo->setPixmap(QPixmap::fromImage(logoOrbeline()));
+    logo->setPixmap(logoAccueil());
     logo->setAlignment(Qt::AlignCenter);
     logo->setAttribute(Qt::WA_NoMousePropagation);
     logo->setAccessibleName(QStringLiteral("Un satellite de télécommunications au-dessus de la Terre, la nuit"));

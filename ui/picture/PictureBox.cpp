@@ -106,7 +106,8 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setLineWidth(2);
     setMouseTracking(true);
 
-    ajuste();
+    // The image is made at the first use, once the area has its real size:
+    // made now, it would be made again and copied at every resize.
     etat_.foreColor = versCouleur(palette().color(QPalette::WindowText));
     etat_.fillColor = versCouleur(kTeal);
     etat_.fillStyle = StyleRemplissage::Plein;
