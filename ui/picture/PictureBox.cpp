@@ -133,24 +133,15 @@ const QImage& PictureBox::image() const
     return image_;
 }
 
-QRect PictureBox::interieur() const
+void PictureBox::litGeometrie() const
 {
-    // Asking the widget for its pixel ratio or its margins (which take in the
-    // window's safe area) walks up to the window: too dear for every point of
-    // a launch, so both are read again only at a paint or after an event that
-    // can change them. The size is the widget's own, always current.
-    if (dpr_ <= 0) {
-        dpr_ = devicePixelRatioF();
-        marges_ = contentsMargins();
-        tailleImage_ = QSize();   // the image is checked against them again
-    }
-    return rect() - marges_;
+    dpr_ = devicePixelRatioF();
+    marges_ = contentsMargins();
+    tailleImage_ = QSize();   // the image is checked against them again
 }
 
-void PictureBox::ajuste() const
+void PictureBox::refait(const QSize& taille) const
 {
-    const QSize taille = interieur().size().expandedTo(QSize(1, 1));
-    if (taille == tailleImage_) return;  // nothing moved
     if (taille.width() != etat_.largeurPx || taille.height() != etat_.hauteurPx) {
         etat_.largeurPx = taille.width();
         etat_.hauteurPx = taille.height();
@@ -214,39 +205,37 @@ QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
     return versQColor(c.value_or(etat_.foreColor));
 }
 
-void PictureBox::abime(const QRect& zonePx)
+void PictureBox::abime(const QRectF& zonePx)
 {
-    // The part inside the area, in the widget's pixels: once per point, so
-    // plain bounds rather than QRect's general intersection.
     const QRect dedans = interieur();
-    const int gauche = std::max(zonePx.left(), 0), haut = std::max(zonePx.top(), 0);
-    const int droite = std::min(zonePx.left() + zonePx.width(), dedans.width());
-    const int bas = std::min(zonePx.top() + zonePx.height(), dedans.height());
-    if (gauche < droite && haut < bas)
-        salit(QRect(dedans.left() + gauche, dedans.top() + haut, droite - gauche, bas - haut));
+    salit(zonePx.translated(dedans.topLeft()).toAlignedRect() & dedans);
 }
-
-void PictureBox::abime(const QRectF& zonePx) { abime(zonePx.toAlignedRect()); }
 
 void PictureBox::salit(const QRect& zone)
 {
     if (zone.isEmpty()) return;
     // The damaged rectangles of one handler are gathered and handed to the
     // widget once, when the event loop takes over again.
-    if (sale_.isEmpty()) {
-        QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
-        sale_ = zone;
-        return;
-    }
-    // Both valid: the bounding box, without QRect's general case.
-    sale_.setCoords(std::min(sale_.left(), zone.left()), std::min(sale_.top(), zone.top()),
-                    std::max(sale_.right(), zone.right()), std::max(sale_.bottom(), zone.bottom()));
+    planifieRendu();
+    sale_ |= zone;
+}
+
+void PictureBox::planifieRendu()
+{
+    if (renduPrevu_) return;
+    QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
+    renduPrevu_ = true;
 }
 
 void PictureBox::rendSale()
 {
-    if (!sale_.isEmpty()) update(sale_);
-    sale_ = QRect();
+    // The points' damage is clipped only now: clipping each square to the
+    // area and then gathering gives the same box as gathering then clipping.
+    const QRect dedans = interieur();
+    const QRect zone = sale_ | (pointsSales_.translated(dedans.topLeft()) & dedans);
+    if (!zone.isEmpty()) update(zone);
+    sale_ = pointsSales_ = QRect();
+    renduPrevu_ = false;
 }
 
 bool PictureBox::event(QEvent* e)
@@ -358,11 +347,16 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     ajuste();
     const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(centre)) return;
-    // A square of the pen width, on whole pixels, centred on the point: its
-    // corner is a whole number of pixels, within reach of an int.
+    // A square of the pen width, on whole pixels, centred on the point (its
+    // corner is cale(centre, w) less half the pen, a whole number of pixels).
+    // Near the area, so the floor is taken in ints, without the library's
+    // general case.
     const int w = largeurTrait();
-    const QPointF coin = cale(centre, w) - QPointF(w / 2.0, w / 2.0);
-    const QRect carre(static_cast<int>(coin.x()), static_cast<int>(coin.y()), w, w);
+    const auto plancher = [](double v) {
+        const int i = static_cast<int>(v);
+        return i > v ? i - 1 : i;
+    };
+    const QRect carre(plancher(centre.x() + 0.5 - w / 2.0), plancher(centre.y() + 0.5 - w / 2.0), w, w);
     // Thousands of points per launch: the square goes straight into the
     // image's pixels, without a painter for each one.
     const double dpr = dpr_;
@@ -375,8 +369,19 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     const QRgb couleur = versRgb(c.value_or(etat_.foreColor));
     const qsizetype pas = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     QRgb* ligne = reinterpret_cast<QRgb*>(image_.bits()) + y0 * pas;
-    for (int y = y0; y < y1; ++y, ligne += pas) std::fill(ligne + x0, ligne + x1, couleur);
-    abime(carre);
+    // A pen a pixel or two wide: a plain loop beats a general fill.
+    for (int y = y0; y < y1; ++y, ligne += pas)
+        for (int x = x0; x < x1; ++x) ligne[x] = couleur;
+
+    // The damage, gathered in the area's own pixels with the bounds alone.
+    if (pointsSales_.isEmpty()) {
+        pointsSales_ = carre;
+        planifieRendu();
+    } else {
+        pointsSales_.setCoords(std::min(pointsSales_.left(), carre.left()), std::min(pointsSales_.top(), carre.top()),
+                               std::max(pointsSales_.right(), carre.right()),
+                               std::max(pointsSales_.bottom(), carre.bottom()));
+    }
 }
 
 std::optional<QRectF> PictureBox::cadreControle(Controle c) const

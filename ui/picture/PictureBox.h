@@ -85,16 +85,33 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    QRect interieur() const;
-    void ajuste() const;
+    // The inner area, in the widget's pixels. Asking the widget for its pixel
+    // ratio or its margins (which take in the window's safe area) walks up to
+    // the window: too dear for every point of a launch, so both are read again
+    // only at a paint or after an event that can change them; the size is the
+    // widget's own, always current.
+    QRect interieur() const
+    {
+        if (dpr_ <= 0) litGeometrie();
+        return rect() - marges_;
+    }
+    // Brings the inner size, the scale that depends on it and the image up to
+    // date; inline, for the usual case where nothing moved.
+    void ajuste() const
+    {
+        const QSize taille = interieur().size().expandedTo(QSize(1, 1));
+        if (taille != tailleImage_) refait(taille);
+    }
+    void litGeometrie() const;
+    void refait(const QSize& taille) const;
     QTransform versPixels() const;
     void prepare(QPainter& p) const;
     int largeurTrait() const;
     QPen stylo(const QColor& couleur) const;
     QColor couleurTrait(std::optional<Couleur> c) const;
-    void abime(const QRect& zonePx);
     void abime(const QRectF& zonePx);
     void salit(const QRect& zone);
+    void planifieRendu();
     void rendSale();
     std::optional<QRectF> cadreControle(Controle c) const;
     QRect rectControle(Controle c) const;
@@ -111,6 +128,8 @@ private:
     mutable QMargins marges_;               // contents margins, read with the pixel ratio
     mutable QSize tailleImage_;             // inner size the image fits, since dpr_ was read
     QRect sale_;                            // damage not yet handed to update()
+    QRect pointsSales_;                     // the same for points, inner-area pixels, unclipped
+    bool renduPrevu_ = false;               // a call of rendSale() is queued
 };
 
 } // namespace orbeline
