@@ -227,12 +227,17 @@ void PictureBox::planifieRendu()
     renduPrevu_ = true;
 }
 
-void PictureBox::rendSale()
+QRect PictureBox::zoneSale() const
 {
     // The points' damage is clipped only now: clipping each square to the
     // area and then gathering gives the same box as gathering then clipping.
     const QRect dedans = interieur();
-    const QRect zone = sale_ | (pointsSales_.translated(dedans.topLeft()) & dedans);
+    return sale_ | (pointsSales_.translated(dedans.topLeft()) & dedans);
+}
+
+void PictureBox::rendSale()
+{
+    const QRect zone = zoneSale();
     if (!zone.isEmpty()) update(zone);
     sale_ = pointsSales_ = QRect();
     renduPrevu_ = false;

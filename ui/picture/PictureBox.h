@@ -112,6 +112,7 @@ private:
     void abime(const QRectF& zonePx);
     void salit(const QRect& zone);
     void planifieRendu();
+    QRect zoneSale() const;   // all the damage not yet handed over, widget pixels
     void rendSale();
     std::optional<QRectF> cadreControle(Controle c) const;
     QRect rectControle(Controle c) const;
