@@ -7,14 +7,14 @@
 #  - the peak resident memory of those runs.
 # A frame counts as painted when Qt hands it to the X server: its
 # qt.widgets.painting "Flushing" message, which Qt stamps with the time of day.
-# Usage: scripts/bench-demarrage.sh [BUILD_FOLDER]   (DEMARRAGE_RUNS=10)
+# Usage: scripts/bench-demarrage.sh [BUILD_FOLDER]   (DEMARRAGE_RUNS=20)
 set -euo pipefail
 export LC_ALL=C
 cd "$(dirname "$0")/.."
 dir=${1:-build-bench}
 programme=$dir/ui/orbeline
 nue=$dir/bench/fenetre_nue
-runs=${DEMARRAGE_RUNS:-10}
+runs=${DEMARRAGE_RUNS:-20}
 [ -x "$programme" ] && [ -x "$nue" ] || { echo "construire d'abord $programme et $nue" >&2; exit 1; }
 
 ORBELINE=$programme
@@ -30,11 +30,6 @@ fin() {
 }
 trap fin EXIT
 demarre_xvfb
-
-# A pause of a millisecond without a new process: a read that never gets data.
-mkfifo "$travail/silence"
-exec {silence}<>"$travail/silence"
-pause() { read -r -t 0.001 -u "$silence" _ || true; }
 
 # Keys and clicks go through one xdotool started beforehand, which runs each
 # command line as it arrives: a new xdotool per input would cost the runs
@@ -56,21 +51,22 @@ maintenant() {
 # A length of time from `debut` to $1 µs, over midnight if need be.
 depuis_debut() { duree=$(( $1 - debut )); (( duree < 0 )) && duree=$(( duree + 86400000000 )); true; }
 
-# Starts a program with its flush messages stamped into $travail/journal.
-# Qt writes a painting message for every widget painted; grep keeps only the
-# flushes, or reading them all would slow the driver more for the program's
-# sixty widgets than for the bare window.
+# Starts a program with its flush messages stamped, one a line, into the
+# pipe `journal`, where the driver waits for them without polling. Qt writes
+# a painting message for every widget painted; grep keeps only the flushes,
+# or reading them all would slow the driver more for the program's sixty
+# widgets than for the bare window.
 lance() {
   entree mousemove 512 384    # the screen's centre, inside both windows: keys go there
-  : >"$travail/journal"
+  rm -f "$travail/journal"
+  mkfifo "$travail/journal"
+  exec {journal}<>"$travail/journal"
   maintenant; debut=$us
   QT_QPA_PLATFORM=xcb QT_LOGGING_RULES="qt.widgets.painting.info=true" \
     QT_MESSAGE_PATTERN='%{time hh:mm:ss.zzz} %{message}' \
     /usr/bin/time -f %M -o "$travail/rss" "$1" \
     2> >(grep --line-buffered ' Flushing QRegion' >"$travail/journal") &
   APP_PID=$!
-  exec {journal}<"$travail/journal"
-  reste=""
 }
 
 # A Qt stamp "hh:mm:ss.zzz" in µs since local midnight, into `us`.
@@ -79,18 +75,15 @@ stamp_us() { local t=$1; us=$(( ((10#${t:0:2} * 60 + 10#${t:3:2}) * 60 + 10#${t:
 # Waits for the next message matching $1 (extended regex) stamped in the
 # millisecond of $2 µs or later; sets `ligne`.
 attends() {
-  local n=0 l apres=${2:-0}
+  local n=0 apres=${2:-0}
   while :; do
-    if IFS= read -r l <&"$journal"; then
-      ligne=$reste$l; reste=""
+    if IFS= read -r -t 1 ligne <&"$journal"; then
       [[ $ligne =~ $1 ]] || continue
       stamp_us "$ligne"
       (( us + 1000 > apres )) && return 0
     else
-      reste+=$l
       kill -0 "$APP_PID" 2>/dev/null || { echo "le programme s'est arrêté avant : $1" >&2; exit 1; }
-      (( ++n < 20000 )) || { echo "rien vu en 20 s : $1" >&2; exit 1; }
-      pause
+      (( ++n < 20 )) || { echo "rien vu en 20 s : $1" >&2; exit 1; }
     fi
   done
 }
