@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
 # Runs every benchmark of the given build folder, 10 repetitions each, and
-# prints the medians.
+# prints the medians; then the launch against its floor, and the start-up
+# against a bare Qt window.
 set -euo pipefail
 dir=${1:-build-bench}
+cd "$(dirname "$0")/.."
 for b in "$dir"/bench/bench_*; do
   [ -x "$b" ] || continue
   echo "== $(basename "$b")"
-  QT_QPA_PLATFORM=offscreen "$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-    --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E "median|^Benchmark|^---"
+  sortie=$(QT_QPA_PLATFORM=offscreen "$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+    --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E "median|^Benchmark|^---")
+  echo "$sortie"
+  # Wall-clock medians of the launch and of its floor, in ns, then their ratio.
+  echo "$sortie" | awk '
+    function ns(v, u) { return v * (u == "ms" ? 1e6 : u == "us" ? 1e3 : u == "s" ? 1e9 : 1) }
+    $1 == "BM_Lancer_median" { l = ns($2, $3) }
+    $1 == "BM_LancerPlancher_median" { p = ns($2, $3) }
+    END { if (l && p) printf "Lancer : %.3f ms, plancher : %.3f ms, rapport : %.1f×\n", l / 1e6, p / 1e6, l / p }'
 done
+[ -z "${BENCH_FILTER:-}" ] && scripts/bench-demarrage.sh "$dir"
+true

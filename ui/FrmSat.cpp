@@ -6,6 +6,7 @@
 #include "calcule.h"
 #include "charts.h"
 #include "formes.h"
+#include "images.h"
 #include "init.h"
 #include "lecture.h"
 #include "placement.h"
@@ -77,6 +78,7 @@ FrmSat::~FrmSat() = default;
 void FrmSat::construit()
 {
     setWindowTitle(QStringLiteral("orbelines"));
+    setWindowIcon(iconeOrbeline());
     setFont(arial());
     // Every control is placed in the client area, so the layout's positions
     // hold under the menu bar; the window grows by the bar's height.

@@ -28,13 +28,16 @@ void installeGardeAffichage()
 {
     // A display named but unreachable makes the platform plugin fail with a
     // fatal message: turn it into ours.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& msg) {
         if (type == QtFatalMsg) {
             std::fputs(messageSansAffichage(), stderr);
             std::_Exit(1);
         }
+        // A format asked for in the environment (the start-up benchmark
+        // stamps Qt's painting messages with the time) is honoured.
+        static const bool motif = qEnvironmentVariableIsSet("QT_MESSAGE_PATTERN");
         if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
+            std::fprintf(stderr, "%s\n", qPrintable(motif ? qFormatLogMessage(type, contexte, msg) : msg));
     });
 }
 

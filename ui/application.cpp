@@ -1,10 +1,8 @@
 #include "application.h"
 
-#include "art.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,7 +14,6 @@ bool prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Orbeline"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kTexte));
     QApplication::setOrganizationName(QStringLiteral("Talvenor"));
-    QApplication::setWindowIcon(iconeOrbeline());
 
     // The interface is French: the toolkit's own texts (the fields' context
     // menus) too, whatever the system language.

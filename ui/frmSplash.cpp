@@ -1,13 +1,14 @@
 #include "frmSplash.h"
 
 #include "FrmSat.h"
-#include "art.h"
+#include "images.h"
 #include "mesures.h"
 #include "version.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace orbeline {
@@ -73,7 +74,7 @@ frmSplash::frmSplash(QWidget* parent)
     logo->setGeometry(twips(510, 855, 2460, 2310));
     logo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     logo->setLineWidth(2);
-    logo->setPixmap(QPixmap::fromImage(logoOrbeline()));
+    logo->setPixmap(logoAccueil());
     logo->setAlignment(Qt::AlignCenter);
     logo->setAttribute(Qt::WA_NoMousePropagation);
     logo->setAccessibleName(QStringLiteral("Un satellite de télécommunications au-dessus de la Terre, la nuit"));

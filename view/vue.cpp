@@ -109,13 +109,18 @@ void Trace(SimulationState& s, Fenetre& f)
     const double D = static_cast<double>(s.Echelle) * s.Reduction;
     // Never read past the arrays, whatever Nfin holds.
     const int dernier = std::min<int>(s.Nfin, kTaille - 1);
+    double x = 0, y = 0;
+    bool trace = false;
     for (int i = 1; i <= dernier; i += pas) {
         const auto k = static_cast<std::size_t>(i);
-        const double x = s.Xt[k] / D;
-        const double y = s.Yt[k] / D;
-        centre(p, Controle::Sat, x, y);
+        x = s.Xt[k] / D;
+        y = s.Yt[k] / D;
         p.pset(static_cast<float>(x), static_cast<float>(y));
+        trace = true;
     }
+    // The marker runs along with the points, but no frame is shown before
+    // the handler returns: only its place on the last point is ever seen.
+    if (trace) centre(p, Controle::Sat, x, y);
     if (s.Nfin < kPas) TraceImpact(s, f);
 }
 

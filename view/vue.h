@@ -46,7 +46,7 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index);
 /// Clears every picture area and redraws the empty orbit view with the marker on the typed position.
 void efface(SimulationState& s, Fenetre& f);
 
-/// Plots the computed points (every one or every tenth), carrying the marker along.
+/// Plots the computed points (every one or every tenth) and leaves the marker on the last one.
 void Trace(SimulationState& s, Fenetre& f);
 
 /// The growing-star animation on the last computed point.

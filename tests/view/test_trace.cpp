@@ -65,8 +65,8 @@ TEST_F(VueTrace, ImpactAfterASkippedPointIsMarkedOnItThenAnimatedInOrder)
     EXPECT_NEAR(centreDe(p1, Controle::Sat).first, 51, 1e-3);
 
     std::vector<std::string> attendu, faits;
-    for (int n = 0; n < 6; ++n) attendu.insert(attendu.end(), {"deplace", "pset"});
-    attendu.push_back("visible");
+    attendu.insert(attendu.end(), 6, "pset");
+    attendu.insert(attendu.end(), {"deplace", "visible"});
     for (int n = 0; n < 16; ++n) attendu.insert(attendu.end(), {"pset", "deplace", "largeur", "hauteur", "repeint"});
     attendu.insert(attendu.end(), {"visible", "largeur", "hauteur"});
     for (const auto& a : p1.appels) faits.push_back(a.op);

@@ -1,8 +1,9 @@
 #pragma once
 // The program's own pictures, all drawn in code so that nothing is shipped as
-// a binary asset: the start screen's logo and the application icon.
+// a binary asset: the start screen's logo and the application icon. The build
+// renders them once with orbeline-art; the program shows those renderings
+// (images.h) and draws nothing itself.
 
-class QIcon;
 class QImage;
 
 namespace orbeline {
@@ -14,8 +15,6 @@ inline constexpr int hauteurLogo = 150;
 
 /// A satellite above the night side of the Earth, largeurLogo × hauteurLogo; the same pixels every call.
 QImage logoOrbeline();
-/// The application icon, with pixmaps from 16 to 256 px (needs a QGuiApplication).
-QIcon iconeOrbeline();
 /// The application icon drawn at taille × taille pixels (at least 1).
 QImage imageIcone(int taille);
 

@@ -5,11 +5,9 @@
 
 #include "art.h"
 
-#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QRadialGradient>
 #include <QTransform>
 
@@ -149,14 +147,6 @@ QImage imageIcone(int taille)
     peindreSatellite(p, unitesParPixel);
     p.end();
     return image;
-}
-
-QIcon iconeOrbeline()
-{
-    QIcon icone;
-    for (int taille : {16, 22, 24, 32, 48, 64, 128, 256})
-        icone.addPixmap(QPixmap::fromImage(imageIcone(taille)));
-    return icone;
 }
 
 } // namespace orbeline

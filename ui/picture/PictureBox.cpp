@@ -30,6 +30,8 @@ const QColor kTeal{0, 128, 128};
 const QColor kBleu{0, 0, 255};
 
 QColor versQColor(Couleur c) { return QColor(c.r, c.g, c.b); }
+// The same colour as a pixel of the retained image (opaque RGB32).
+QRgb versRgb(Couleur c) { return qRgb(c.r, c.g, c.b); }
 
 Couleur versCouleur(const QColor& c)
 {
@@ -104,7 +106,8 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     setLineWidth(2);
     setMouseTracking(true);
 
-    ajuste();
+    // The image is made at the first use, once the area has its real size:
+    // made now, it would be made again and copied at every resize.
     etat_.foreColor = versCouleur(palette().color(QPalette::WindowText));
     etat_.fillColor = versCouleur(kTeal);
     etat_.fillStyle = StyleRemplissage::Plein;
@@ -130,22 +133,25 @@ const QImage& PictureBox::image() const
     return image_;
 }
 
-void PictureBox::ajuste() const
+void PictureBox::litGeometrie() const
 {
-    const QSize taille = contentsRect().size().expandedTo(QSize(1, 1));
+    dpr_ = devicePixelRatioF();
+    marges_ = contentsMargins();
+    tailleImage_ = QSize();   // the image is checked against them again
+}
+
+void PictureBox::refait(const QSize& taille) const
+{
     if (taille.width() != etat_.largeurPx || taille.height() != etat_.hauteurPx) {
         etat_.redimensionne(taille.width(), taille.height());
         if (echelleEnPixels_)
             etat_.scale(0, 0, taille.width(), taille.height());
     }
 
-    // Asking the widget for its pixel ratio walks up to its screen: too dear
-    // for every point of a launch, so it is read again only after an event
-    // that can change it.
-    if (dpr_ <= 0) dpr_ = devicePixelRatioF();
     const double dpr = dpr_;
     const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
                          static_cast<int>(std::ceil(taille.height() * dpr)));
+    tailleImage_ = taille;
     if (image_.size() == enPixels && image_.devicePixelRatio() == dpr)
         return;
     QImage neuve(enPixels, QImage::Format_RGB32);
@@ -200,8 +206,8 @@ QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
 
 void PictureBox::abime(const QRectF& zonePx)
 {
-    const QRect interieur = contentsRect();
-    salit(zonePx.translated(interieur.topLeft()).toAlignedRect() & interieur);
+    const QRect dedans = interieur();
+    salit(zonePx.translated(dedans.topLeft()).toAlignedRect() & dedans);
 }
 
 void PictureBox::salit(const QRect& zone)
@@ -209,15 +215,31 @@ void PictureBox::salit(const QRect& zone)
     if (zone.isEmpty()) return;
     // The damaged rectangles of one handler are gathered and handed to the
     // widget once, when the event loop takes over again.
-    if (sale_.isEmpty())
-        QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
+    planifieRendu();
     sale_ |= zone;
+}
+
+void PictureBox::planifieRendu()
+{
+    if (renduPrevu_) return;
+    QMetaObject::invokeMethod(this, &PictureBox::rendSale, Qt::QueuedConnection);
+    renduPrevu_ = true;
+}
+
+QRect PictureBox::zoneSale() const
+{
+    // The points' damage is clipped only now: clipping each square to the
+    // area and then gathering gives the same box as gathering then clipping.
+    const QRect dedans = interieur();
+    return sale_ | (pointsSales_.translated(dedans.topLeft()) & dedans);
 }
 
 void PictureBox::rendSale()
 {
-    if (!sale_.isEmpty()) update(sale_);
-    sale_ = QRect();
+    const QRect zone = zoneSale();
+    if (!zone.isEmpty()) update(zone);
+    sale_ = pointsSales_ = QRect();
+    renduPrevu_ = false;
 }
 
 bool PictureBox::event(QEvent* e)
@@ -225,6 +247,8 @@ bool PictureBox::event(QEvent* e)
     switch (e->type()) {
     case QEvent::Show:
     case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::ContentsRectChange:
     case QEvent::ScreenChangeInternal:
     case QEvent::ParentChange:
     case QEvent::WindowChangeInternal:
@@ -248,7 +272,7 @@ void PictureBox::cls()
     ajuste();
     image_.fill(palette().color(QPalette::Light));
     etat_.currentX = etat_.currentY = 0;
-    update(contentsRect());
+    update(interieur());
 }
 
 void PictureBox::setDrawWidth(int pixels) { etat_.drawWidth = pixels; }
@@ -327,24 +351,41 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     ajuste();
     const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(centre)) return;
-    // A square of the pen width, on whole pixels, centred on the point.
+    // A square of the pen width, on whole pixels, centred on the point (its
+    // corner is cale(centre, w) less half the pen, a whole number of pixels).
+    // Near the area, so the floor is taken in ints, without the library's
+    // general case.
     const int w = largeurTrait();
-    const QPointF coin = cale(centre, w) - QPointF(w / 2.0, w / 2.0);
-    const QRectF carre(coin, QSizeF(w, w));
+    const auto plancher = [](double v) {
+        const int i = static_cast<int>(v);
+        return i > v ? i - 1 : i;
+    };
+    const QRect carre(plancher(centre.x() + 0.5 - w / 2.0), plancher(centre.y() + 0.5 - w / 2.0), w, w);
     // Thousands of points per launch: the square goes straight into the
     // image's pixels, without a painter for each one.
-    const double dpr = image_.devicePixelRatio();
-    const int x0 = std::max(0, static_cast<int>(std::lround(carre.left() * dpr)));
-    const int y0 = std::max(0, static_cast<int>(std::lround(carre.top() * dpr)));
-    const int x1 = std::min(image_.width(), static_cast<int>(std::lround(carre.right() * dpr)));
-    const int y1 = std::min(image_.height(), static_cast<int>(std::lround(carre.bottom() * dpr)));
+    const double dpr = dpr_;
+    const auto enDevice = [dpr](int v) { return dpr == 1 ? v : static_cast<int>(std::lround(v * dpr)); };
+    const int x0 = std::max(0, enDevice(carre.left()));
+    const int y0 = std::max(0, enDevice(carre.top()));
+    const int x1 = std::min(image_.width(), enDevice(carre.left() + w));
+    const int y1 = std::min(image_.height(), enDevice(carre.top() + w));
     if (x0 >= x1 || y0 >= y1) return;
-    const QRgb couleur = couleurTrait(c).rgb();
-    for (int y = y0; y < y1; ++y) {
-        auto* ligne = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(ligne + x0, ligne + x1, couleur);
+    const QRgb couleur = versRgb(c.value_or(etat_.foreColor));
+    const qsizetype pas = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb* ligne = reinterpret_cast<QRgb*>(image_.bits()) + y0 * pas;
+    // A pen a pixel or two wide: a plain loop beats a general fill.
+    for (int y = y0; y < y1; ++y, ligne += pas)
+        for (int x = x0; x < x1; ++x) ligne[x] = couleur;
+
+    // The damage, gathered in the area's own pixels with the bounds alone.
+    if (pointsSales_.isEmpty()) {
+        pointsSales_ = carre;
+        planifieRendu();
+    } else {
+        pointsSales_.setCoords(std::min(pointsSales_.left(), carre.left()), std::min(pointsSales_.top(), carre.top()),
+                               std::max(pointsSales_.right(), carre.right()),
+                               std::max(pointsSales_.bottom(), carre.bottom()));
     }
-    abime(carre);
 }
 
 std::optional<QRectF> PictureBox::cadreControle(Controle c) const
@@ -403,9 +444,10 @@ void PictureBox::repeint(Controle c)
     // before the first frame of the star.
     auto& ancien = affiche_[static_cast<std::size_t>(c)];
     const QRect actuel = rectControle(c);
-    const QRect zone = ancien | actuel | sale_;
+    const QRect zone = ancien | actuel | zoneSale();
     ancien = actuel;
-    sale_ = QRect();
+    // The queued request, if any, still runs and finds nothing left.
+    sale_ = pointsSales_ = QRect();
     if (!zone.isEmpty())
         repaint(zone);
 }
@@ -415,11 +457,11 @@ void PictureBox::paintEvent(QPaintEvent* event)
     dpr_ = 0;
     ajuste();
     QPainter p(this);
-    const QRect interieur = contentsRect();
-    const QRect zone = event->rect() & interieur;
+    const QRect dedans = interieur();
+    const QRect zone = event->rect() & dedans;
     if (!zone.isEmpty()) {
         const double dpr = image_.devicePixelRatio();
-        const QRectF source(QPointF(zone.topLeft() - interieur.topLeft()) * dpr,
+        const QRectF source(QPointF(zone.topLeft() - dedans.topLeft()) * dpr,
                             QSizeF(zone.size()) * dpr);
         p.drawImage(QRectF(zone), image_, source);
     }

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QMargins>
 #include <QRect>
 
 #include <array>
@@ -84,7 +85,25 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void ajuste() const;
+    // The inner area, in the widget's pixels. Asking the widget for its pixel
+    // ratio or its margins (which take in the window's safe area) walks up to
+    // the window: too dear for every point of a launch, so both are read again
+    // only at a paint or after an event that can change them; the size is the
+    // widget's own, always current.
+    QRect interieur() const
+    {
+        if (dpr_ <= 0) litGeometrie();
+        return rect() - marges_;
+    }
+    // Brings the inner size, the scale that depends on it and the image up to
+    // date; inline, for the usual case where nothing moved.
+    void ajuste() const
+    {
+        const QSize taille = interieur().size().expandedTo(QSize(1, 1));
+        if (taille != tailleImage_) refait(taille);
+    }
+    void litGeometrie() const;
+    void refait(const QSize& taille) const;
     QTransform versPixels() const;
     void prepare(QPainter& p) const;
     int largeurTrait() const;
@@ -92,6 +111,8 @@ private:
     QColor couleurTrait(std::optional<Couleur> c) const;
     void abime(const QRectF& zonePx);
     void salit(const QRect& zone);
+    void planifieRendu();
+    QRect zoneSale() const;   // all the damage not yet handed over, widget pixels
     void rendSale();
     std::optional<QRectF> cadreControle(Controle c) const;
     QRect rectControle(Controle c) const;
@@ -105,7 +126,11 @@ private:
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted
     mutable double dpr_ = 0;                // pixel ratio in force; 0 until read again
+    mutable QMargins marges_;               // contents margins, read with the pixel ratio
+    mutable QSize tailleImage_;             // inner size the image fits, since dpr_ was read
     QRect sale_;                            // damage not yet handed to update()
+    QRect pointsSales_;                     // the same for points, inner-area pixels, unclipped
+    bool renduPrevu_ = false;               // a call of rendSale() is queued
 };
 
 } // namespace orbeline

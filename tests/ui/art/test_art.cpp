@@ -2,6 +2,7 @@
 // size, reproducibility, transparency and legibility at the smallest size.
 
 #include "art.h"
+#include "images.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -49,6 +50,18 @@ TEST(ArtIcone, LisibleDe16A256)
     // The 16-px pixmap is the one drawn for 16 px, not a scaled-down 256.
     EXPECT_EQ(icone.pixmap(16).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
               orbeline::imageIcone(16));
+}
+
+// The program shows the build's renderings: they must be the drawings, pixel for pixel.
+TEST(ArtImages, LeProgrammeMontreLesDessins)
+{
+    EXPECT_EQ(orbeline::logoAccueil().toImage().convertToFormat(QImage::Format_RGB32), orbeline::logoOrbeline());
+    const QIcon icone = orbeline::iconeOrbeline();
+    for (const QSize& taille : icone.availableSizes()) {
+        SCOPED_TRACE(taille.width());
+        EXPECT_EQ(icone.pixmap(taille).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                  orbeline::imageIcone(taille.width()));
+    }
 }
 
 } // namespace

@@ -232,6 +232,34 @@ TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
     }
 }
 
+// The points of one handler are repainted together, once it returns, over
+// the box of the squares that reach the area and no further.
+TEST_F(PictureControles, PointsRepeintsEnUneFoisSurLeurBoite)
+{
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    QCoreApplication::processEvents();
+    struct Peintures : QObject {
+        QRegion zone;
+        int n = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) zone += static_cast<QPaintEvent*>(e)->rect(), ++n;
+            return false;
+        }
+    } peintures;
+    box.installEventFilter(&peintures);
+    box.setDrawWidth(2);   // user units are inner pixels: squares from (x − ½, y − ½)
+    for (const QPointF p : {QPointF(100, 200), QPointF(300, 50), QPointF(-5, 600), QPointF(495.6, 10)})
+        box.pset(float(p.x()), float(p.y()));
+    EXPECT_EQ(peintures.n, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return peintures.n > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(peintures.n, 1);
+    // Inner x 99 to 495 (the last square cut at the edge), y 9 to 200; the point outside adds nothing.
+    EXPECT_EQ(peintures.zone, QRegion(QRect(kBord + 99, kBord + 9, 397, 192)));
+}
+
 TEST(PictureEtoile, BleueSurFondTransparent)
 {
     for (const QSize taille : {QSize(14, 12), QSize(56, 48)}) {
