@@ -196,10 +196,7 @@ struct CompteurPeinture : QObject {
     QRegion peint;
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Paint) {
-            ++n;
-            peint += static_cast<QPaintEvent*>(e)->region();
-        }
+        if (e->type() == QEvent::Paint) ++n, peint += static_cast<QPaintEvent*>(e)->region();
         return false;
     }
 };
@@ -213,51 +210,34 @@ TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
     EXPECT_TRUE(meme(en(im, 345.5, 36.5), kRouge));
     EXPECT_TRUE(meme(en(im, 7, 6.5), fond()));
 
-    // The impact animation runs inside one handler: each repeint paints at once, and once.
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     QCoreApplication::processEvents();
     CompteurPeinture compteur;
     box.installEventFilter(&compteur);
-    // A trajectory point drawn in the same handler shows with the first frame.
-    box.setDrawWidth(2);
+    box.setDrawWidth(2);   // user units are inner pixels: squares from (x − ½, y − ½)
+
+    // The points of one handler are repainted together once it returns, over
+    // the box of the squares that reach the area and no further.
+    for (const QPointF p : {QPointF(100, 200), QPointF(300, 50), QPointF(-5, 600), QPointF(495.6, 10)})
+        box.pset(float(p.x()), float(p.y()));
+    EXPECT_EQ(compteur.n, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return compteur.n > 0; }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(compteur.n, 1);
+    EXPECT_EQ(compteur.peint, QRegion(QRect(kBord + 99, kBord + 9, 397, 192)));
+
+    // The impact animation runs inside one handler: each repeint paints at
+    // once, and once; the first also shows the points drawn before it.
     box.pset(400, 400);
     box.setVisible(Controle::Etoile, true);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 1; i <= 3; ++i) {
         box.deplace(Controle::Etoile, 100.0f + i, 100.0f + i);
         box.setLargeur(Controle::Etoile, box.largeur(Controle::Etoile) * 1.035f);
         box.repeint(Controle::Etoile);
-        EXPECT_EQ(compteur.n, i + 1);
+        EXPECT_EQ(compteur.n, 1 + i);
         EXPECT_TRUE(compteur.peint.contains(QPoint(kBord + 400, kBord + 400)));
     }
-}
-
-// The points of one handler are repainted together, once it returns, over
-// the box of the squares that reach the area and no further.
-TEST_F(PictureControles, PointsRepeintsEnUneFoisSurLeurBoite)
-{
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    QCoreApplication::processEvents();
-    struct Peintures : QObject {
-        QRegion zone;
-        int n = 0;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Paint) zone += static_cast<QPaintEvent*>(e)->rect(), ++n;
-            return false;
-        }
-    } peintures;
-    box.installEventFilter(&peintures);
-    box.setDrawWidth(2);   // user units are inner pixels: squares from (x − ½, y − ½)
-    for (const QPointF p : {QPointF(100, 200), QPointF(300, 50), QPointF(-5, 600), QPointF(495.6, 10)})
-        box.pset(float(p.x()), float(p.y()));
-    EXPECT_EQ(peintures.n, 0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return peintures.n > 0; }));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(peintures.n, 1);
-    // Inner x 99 to 495 (the last square cut at the edge), y 9 to 200; the point outside adds nothing.
-    EXPECT_EQ(peintures.zone, QRegion(QRect(kBord + 99, kBord + 9, 397, 192)));
 }
 
 TEST(PictureEtoile, BleueSurFondTransparent)
