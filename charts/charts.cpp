@@ -31,10 +31,6 @@ struct Serie {
 constexpr double kBorneEchelle = std::numeric_limits<double>::max() / 2;
 constexpr double kFloatMax = std::numeric_limits<float>::max();
 
-// Converting a double beyond the float range to float is undefined; such a
-// value is drawn at the float range's edge.
-float enFloat(double v) { return static_cast<float>(std::clamp(v, -kFloatMax, kFloatMax)); }
-
 // The plain formula keeps the rounding of √(x² + y²); hypot only takes over
 // when the squares overflow, and a speed beyond the double range although
 // both components fit stops at the largest double.

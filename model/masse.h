@@ -19,7 +19,8 @@ struct MasseRecrite {
 /// with the given decimal separator; 0 when the reading overflows. Writing
 /// the result back fires the rewrite again until the text no longer changes:
 /// a number written here reads back as itself or, when the separator is not
-/// ".", as its whole part, so the rewrites end after two at most.
+/// "." (nor a blank, which the reading would skip), as its whole part, so the
+/// rewrites end after two at most.
 MasseRecrite recritMasse(std::string_view texte, std::string_view separateur);
 
 } // namespace orbeline

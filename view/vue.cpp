@@ -114,7 +114,7 @@ void Trace(SimulationState& s, Fenetre& f)
         const double x = s.Xt[k] / D;
         const double y = s.Yt[k] / D;
         centre(p, Controle::Sat, x, y);
-        p.pset(static_cast<float>(x), static_cast<float>(y));
+        p.pset(enFloat(x), enFloat(y));
     }
     if (s.Nfin < kPas) TraceImpact(s, f);
 }
@@ -126,8 +126,7 @@ void TraceImpact(SimulationState& s, Fenetre& f)
     const auto n = static_cast<std::size_t>(s.Nfin);
     p.setVisible(Controle::Etoile, true);
     for (std::int16_t etape = 0; etape <= 15; ++etape) {
-        p.pset(static_cast<float>(s.Xt[n] / s.Reduction / s.Echelle),
-               static_cast<float>(s.Yt[n] / s.Reduction / s.Echelle));
+        p.pset(enFloat(s.Xt[n] / s.Reduction / s.Echelle), enFloat(s.Yt[n] / s.Reduction / s.Echelle));
         // Centred with its present size, then grown from its top-left corner:
         // each frame sits half a step's growth right of and below the point.
         centre(p, Controle::Etoile, p.currentX(), p.currentY());
