@@ -176,7 +176,9 @@ private:
     std::string ecart_;
 };
 
-/// One kind of action, drawn with its weight. New controls take one line here.
+/// One kind of action, drawn with its weight. New controls take one line
+/// here; a menu entry that opens no dialog, for instance:
+///     Action{"Copier les points", 2, [](Singe& s) { s.menu("Copier les points"); }},
 struct Action {
     const char* nom;          ///< shown when a run fails
     int poids;                ///< relative frequency
@@ -274,6 +276,9 @@ int main(int argc, char** argv)
         std::fputs("ÉCHEC : la fenêtre principale ne s'ouvre pas\n", stderr);
         return 1;
     }
+    // Active before the first action, so that the focus moves the same way in every run.
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w)) std::fputs("singe : la fenêtre principale n'est pas active\n", stderr);
 
     Singe singe(graine, *w);
     std::deque<const char*> derniers;
