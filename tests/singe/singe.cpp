@@ -1,11 +1,11 @@
 // A monkey test of the real program: the start screen, then the main window,
 // on the xcb platform (under Xvfb), driven by random actions drawn from a
 // seeded generator, so that a seed and a count replay a run exactly.
-// After every action Text7 is a fixed point of its rewrite and no dialog is
-// open; after every launch the record and the impact captions keep the rules
-// of a launch, the picture areas hold finite scales and places, and the
-// launch's drawing, replayed on the recording window, hands over finite
-// numbers only.
+// After every action Text7 is a fixed point of its rewrite and no other
+// window or dialog is open; after every launch the record and the impact
+// captions keep the rules of a launch, the picture areas hold finite scales
+// and places, and the launch's drawing, replayed on the recording window,
+// hands over finite numbers only.
 //
 // Usage: singe [seed, 1] [actions, 2000] [seconds at most, 600]
 #include "FenetreEnregistree.h"
@@ -121,7 +121,9 @@ public:
         const auto recrit = recritMasse(t7.toStdString(), w_.separateurDecimal());
         if (QString::fromUtf8(recrit.texte.vue().data(), static_cast<qsizetype>(recrit.texte.vue().size())) != t7)
             note("Text7 n'est pas stable : « " + t7.toStdString() + " »");
-        if (QApplication::activeModalWidget()) note("une boîte de dialogue est ouverte");
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t != &w_ && t->isVisible() && (t->windowType() == Qt::Window || t->windowType() == Qt::Dialog))
+                note("une autre fenêtre est ouverte : " + t->objectName().toStdString());
         if (!w_.isVisible()) note("la fenêtre principale n'est plus visible");
     }
 
