@@ -30,14 +30,12 @@
 #include <QtTest/QTest>
 
 #include <array>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <memory>
 #include <random>
 #include <string>
-#include <vector>
 
 using namespace orbeline;
 
@@ -86,15 +84,15 @@ public:
         return {entier(-8, r.width() + 8), entier(-8, r.height() + 8)};
     }
 
+    /// Shift, Ctrl and Alt, each now and then.
     Qt::KeyboardModifiers touches()
     {
-        Qt::KeyboardModifiers m;
-        if (uneFoisSur(4)) m |= Qt::ShiftModifier;
-        if (uneFoisSur(6)) m |= Qt::ControlModifier;
-        if (uneFoisSur(8)) m |= Qt::AltModifier;
-        return m;
+        return (uneFoisSur(4) ? Qt::ShiftModifier : Qt::NoModifier) |
+               (uneFoisSur(6) ? Qt::ControlModifier : Qt::NoModifier) |
+               (uneFoisSur(8) ? Qt::AltModifier : Qt::NoModifier);
     }
 
+    /// A mouse button, mostly the left one.
     Qt::MouseButton bouton()
     {
         constexpr std::array<Qt::MouseButton, 4> b{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
@@ -149,15 +147,9 @@ private:
         const std::string l11 = w_.etiquette(Etiquette::Label11)->text().toStdString();
         const std::string l12 = w_.etiquette(Etiquette::Label12)->text().toStdString();
         if (auto e = test::ecartCalcul(s, l11, l12, arrete); !e.empty()) note("lancement : " + e);
-        for (int n = 1; n <= 6; ++n) {
-            const EtatSurface& e = w_.pictureBox(n)->etat();
-            bool fini = std::isfinite(e.left) && std::isfinite(e.top) && std::isfinite(e.width) &&
-                        std::isfinite(e.height) && std::isfinite(e.currentX) && std::isfinite(e.currentY);
-            for (const GeometrieControle& g : e.controles)
-                fini = fini && std::isfinite(g.gauche) && std::isfinite(g.haut) && std::isfinite(g.largeur) &&
-                       std::isfinite(g.hauteur);
-            if (!fini) note("Picture" + std::to_string(n) + " : échelle ou position non finie");
-        }
+        for (int n = 1; n <= 6; ++n)
+            if (auto e = test::ecartEtat(w_.pictureBox(n)->etat()); !e.empty())
+                note("Picture" + std::to_string(n) + " : " + e);
         if (arrete) return;
 
         // The same drawing on the recording window, from the same record and surfaces.

@@ -41,6 +41,16 @@ std::string ecartCalcul(const SimulationState& s, std::string_view label11, std:
     return "";
 }
 
+std::string ecartEtat(const EtatSurface& e)
+{
+    bool fini = std::isfinite(e.left) && std::isfinite(e.top) && std::isfinite(e.width) &&
+                std::isfinite(e.height) && std::isfinite(e.currentX) && std::isfinite(e.currentY);
+    for (const GeometrieControle& g : e.controles)
+        fini = fini && std::isfinite(g.gauche) && std::isfinite(g.haut) && std::isfinite(g.largeur) &&
+               std::isfinite(g.hauteur);
+    return fini ? "" : "échelle, position ou contrôle non fini";
+}
+
 std::string ecartDessin(const FenetreEnregistree& f)
 {
     for (std::size_t n = 0; n < f.pictures.size(); ++n) {
@@ -49,10 +59,7 @@ std::string ecartDessin(const FenetreEnregistree& f)
         for (const Appel& a : p.appels)
             for (double v : a.args)
                 if (!std::isfinite(v)) return ou + a.op + " non fini";
-        for (const GeometrieControle& g : p.etat.controles)
-            if (!std::isfinite(g.gauche) || !std::isfinite(g.haut) || !std::isfinite(g.largeur) ||
-                !std::isfinite(g.hauteur))
-                return ou + "contrôle hors de l'échelle";
+        if (auto e = ecartEtat(p.etat); !e.empty()) return ou + e;
     }
     return "";
 }

@@ -17,8 +17,10 @@ namespace orbeline::test {
 std::string ecartCalcul(const SimulationState& s, std::string_view label11, std::string_view label12,
                         bool arrete);
 
-/// Every number handed to the six recording surfaces, and every control's
-/// place and size, finite.
+/// A surface's scale, current position and controls' places and sizes finite.
+std::string ecartEtat(const EtatSurface& e);
+
+/// Every number handed to the six recording surfaces, and their state, finite.
 std::string ecartDessin(const FenetreEnregistree& f);
 
 } // namespace orbeline::test
