@@ -1,6 +1,11 @@
 # Thin front over the CMake presets. `make run` and `make test` install what
 # is missing first (scripts/install-deps.sh), so they work on a fresh Debian 12.
-.PHONY: run test bench build deps screenshot paquet clean
+.PHONY: run test bench build deps screenshot sanitizers fuzz singe paquet clean
+
+# fuzz: seconds per target; singe: seed, number of actions and time limit.
+SECONDES ?= 60
+GRAINE ?= 1
+ACTIONS ?= 20000
 
 deps:
 	@scripts/install-deps.sh
@@ -29,5 +34,23 @@ paquet: deps
 screenshot: build
 	@scripts/screenshot.sh
 
+# The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitizers: deps
+	@cmake --preset sanitizers >/dev/null
+	@cmake --build --preset sanitizers
+	@ctest --preset sanitizers
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@scripts/fuzz.sh $(SECONDES)
+
+# A long monkey run under the sanitizers: make singe GRAINE=7 ACTIONS=50000 SECONDES=1800
+singe: deps
+	@cmake --preset sanitizers >/dev/null
+	@cmake --build --preset sanitizers --target singe
+	@SINGE_GRAINE=$(GRAINE) SINGE_ACTIONS=$(ACTIONS) SINGE_SECONDES=$(SECONDES) \
+	  ctest --preset sanitizers -R '^singe$$' --verbose
+
 clean:
-	@rm -rf build build-bench
+	@rm -rf build build-bench build-san build-fuzz

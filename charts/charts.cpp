@@ -27,29 +27,30 @@ struct Serie {
 };
 
 // Scale corners stay within half the double range so that the surface's
-// height (bottom − top) is always finite, whatever the trajectory holds.
+// height (bottom − top) is always finite, whatever the record holds.
 constexpr double kBorneEchelle = std::numeric_limits<double>::max() / 2;
-
-// Converting a double beyond the float range to float is undefined; such a
-// value is drawn at the float range's edge (it lies far off the chart anyway
-// unless the chart's own scale reaches there).
-float enFloat(double v)
-{
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(v, -kMax, kMax));
-}
+constexpr double kFloatMax = std::numeric_limits<float>::max();
 
 // The plain formula keeps the rounding of √(x² + y²); hypot only takes over
-// when the squares overflow although the speed itself fits.
+// when the squares overflow, and a speed beyond the double range although
+// both components fit stops at the largest double.
 double vitesseScalaire(double vx, double vy)
 {
     const double v = std::sqrt(vx * vx + vy * vy);
-    return std::isfinite(v) ? v : std::hypot(vx, vy);
+    if (std::isfinite(v)) return v;
+    const double h = std::hypot(vx, vy);
+    return std::isfinite(vx) && std::isfinite(vy) ? std::min(h, std::numeric_limits<double>::max()) : h;
 }
 
-// An overflowing extent gives an infinite margin; the scale corners are
-// clamped below, so the chart's scale stays finite all the same.
-double marge(const Serie& g) { return (g.max - g.min) / 8; }
+// Points are handed over in single precision: a chart whose extremes pass the
+// float range is drawn in units of a power of two (exact, and 1 otherwise),
+// so that its points keep their places instead of piling up at the edge.
+double uniteGraphe(const Serie& g)
+{
+    const double ampleur = std::max(std::fabs(g.max), std::fabs(g.min));
+    if (!(ampleur > kFloatMax) || !std::isfinite(ampleur)) return 1;
+    return std::ldexp(1.0, std::ilogb(ampleur) - 125);
+}
 
 void noteExtremes(Serie& g, double v)
 {
@@ -66,23 +67,29 @@ void noteExtremes(Serie& g, double v)
 void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
     std::array<Surface*, 3> surfaces{};
-    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k] = &f.picture(groupe[k].numero);
+    std::array<double, 3> unites{};
+    for (std::size_t k = 0; k < groupe.size(); ++k) {
+        surfaces[k] = &f.picture(groupe[k].numero);
+        unites[k] = uniteGraphe(groupe[k]);
+    }
 
     for (std::size_t k = 0; k < groupe.size(); ++k) {
-        const Serie& g = groupe[k];
-        const double m = marge(g);
-        surfaces[k]->scale(-0.2 * n, std::min(g.max + m, kBorneEchelle),
-                           1.2 * n, std::max(g.min - m, -kBorneEchelle));
+        const double haut = groupe[k].max / unites[k], bas = groupe[k].min / unites[k];
+        // The speed's minimum stays 0: its margin is the maximum / 8.
+        const double marge = (haut - bas) / 8;
+        surfaces[k]->scale(-0.2 * n, std::min(haut + marge, kBorneEchelle),
+                           1.2 * n, std::max(bas - marge, -kBorneEchelle));
     }
     for (std::size_t k = 0; k < groupe.size(); ++k)
         surfaces[k]->line(0, 0, static_cast<float>(n), 0);
     for (std::size_t k = 0; k < groupe.size(); ++k)
-        surfaces[k]->line(0, enFloat(groupe[k].max), 0, enFloat(groupe[k].min), couleurPalette(7));
+        surfaces[k]->line(0, enFloat(groupe[k].max / unites[k]), 0, enFloat(groupe[k].min / unites[k]),
+                          couleurPalette(7));
     for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k]->setDrawWidth(1);
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         for (std::size_t k = 0; k < groupe.size(); ++k)
-            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx]),
+            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx] / unites[k]),
                               couleurPalette(groupe[k].couleur));
     }
 }

@@ -9,6 +9,10 @@
 namespace orbeline {
 namespace {
 
+// Past this the exponent stops growing: still far beyond the double range
+// once any text's worth of digits has shifted it back.
+constexpr std::int64_t kExposantMax = 100'000'000'000'000'000;
+
 bool ignore(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 // Walks the text while skipping the ignored characters.
@@ -33,12 +37,25 @@ int valeurChiffre(char c, int base)
     return v < base ? v : -1;
 }
 
+// A whole number in base 16 or 8, correctly rounded: the first 61 bits or
+// more go into an integer; later digits only count as a power of two and,
+// when not zero, as a sticky bit far below the rounding one.
 double lisEntierBase(Curseur& cur, int base)
 {
-    double v = 0;
-    for (int d; (d = valeurChiffre(cur.courant(), base)) >= 0; cur.avance())
-        v = v * base + d;
-    return v;
+    const int bits = base == 16 ? 4 : 3;
+    std::uint64_t m = 0;
+    int exces = 0;
+    bool reste = false;
+    for (int d; (d = valeurChiffre(cur.courant(), base)) >= 0; cur.avance()) {
+        if (m >> (64 - bits) == 0) {
+            m = (m << bits) | static_cast<std::uint64_t>(d);
+        } else {
+            if (exces < 100000) exces += bits;   // far past the double range already
+            reste = reste || d != 0;
+        }
+    }
+    if (reste) m |= 1;
+    return std::ldexp(static_cast<double>(m), exces);
 }
 
 } // namespace
@@ -56,9 +73,10 @@ double lisNombre(std::string_view texte)
     }
 
     // The digits go into a fixed buffer handed to from_chars, which rounds
-    // correctly and ignores the locale. Only the first kGarde significant
-    // digits are kept; the others only shift the exponent.
-    constexpr std::size_t kGarde = 40;
+    // correctly and ignores the locale. No halfway point between two doubles
+    // has more than 767 significant digits, so the first kGarde digits and
+    // one sticky digit standing for all the others round as the whole text.
+    constexpr std::size_t kGarde = 800;
     std::array<char, kGarde + 32> buf{};
     std::size_t n = 0;
     bool negatif = false;
@@ -68,24 +86,26 @@ double lisNombre(std::string_view texte)
         cur.avance();
     }
 
-    std::size_t significatifs = 0;
     std::int64_t decalage = 0;   // power of ten owed to dropped or fractional digits
     bool chiffre = false;
+    bool reste = false;          // a non-zero digit was dropped
     for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
         chiffre = true;
-        if (c == '0' && significatifs == 0) continue;
-        if (significatifs < kGarde) { buf[n++] = c; ++significatifs; }
-        else ++decalage;
+        if (c == '0' && n == 0) continue;
+        if (n < kGarde) buf[n++] = c;
+        else { ++decalage; reste = reste || c != '0'; }
     }
     if (cur.courant() == '.') {
         cur.avance();
         for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
             chiffre = true;
-            if (c == '0' && significatifs == 0) { --decalage; continue; }
-            if (significatifs < kGarde) { buf[n++] = c; ++significatifs; --decalage; }
+            if (c == '0' && n == 0) { --decalage; continue; }
+            if (n < kGarde) { buf[n++] = c; --decalage; }
+            else reste = reste || c != '0';
         }
     }
     if (!chiffre) return 0;
+    if (reste) { buf[n++] = '1'; --decalage; }
 
     std::int64_t exposant = 0;
     if (const char e = cur.courant(); e == 'e' || e == 'E' || e == 'd' || e == 'D') {
@@ -96,10 +116,10 @@ double lisNombre(std::string_view texte)
             cur.avance();
         }
         for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance())
-            if (exposant < 100000) exposant = exposant * 10 + (c - '0');
+            if (exposant < kExposantMax) exposant = exposant * 10 + (c - '0');
         if (expNegatif) exposant = -exposant;
     }
-    if (significatifs == 0) return negatif ? -0.0 : 0.0;
+    if (n == 0) return negatif ? -0.0 : 0.0;
 
     exposant += decalage;
     // Write "digits e exponent" and let from_chars do the rounding.
@@ -109,7 +129,7 @@ double lisNombre(std::string_view texte)
     const auto lu = std::from_chars(buf.data(), r.ptr, v);
     if (lu.ec == std::errc::result_out_of_range) {
         // Overflow or underflow: the magnitude of the number decides which.
-        const std::int64_t ordre = exposant + static_cast<std::int64_t>(significatifs);
+        const std::int64_t ordre = exposant + static_cast<std::int64_t>(n);
         v = ordre > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
     return negatif ? -v : v;

@@ -14,7 +14,8 @@ namespace orbeline {
 /// hexadecimal or octal whole number. Reading stops at the first character
 /// that cannot continue the number; an empty or non-numeric text reads 0
 /// ("6,00" reads 6). A magnitude beyond the double range reads as ±infinity,
-/// which callers treat as an arithmetic error. Allocates nothing.
+/// which callers treat as an arithmetic error. The result is correctly
+/// rounded however many digits the text holds. Allocates nothing.
 double lisNombre(std::string_view texte);
 
 } // namespace orbeline

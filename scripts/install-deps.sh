@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and benchmark Orbeline.
+# Installs the Debian 12 packages needed to build, test and benchmark Orbeline
+# (clang and its runtimes for the sanitizer and fuzz presets, llvm for
+# readable sanitizer reports).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
 
@@ -7,6 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev llvm
   xvfb xauth x11-utils xdotool imagemagick time
   fonts-liberation fonts-dejavu-core
   desktop-file-utils

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark of the given build folder, 10 repetitions each, and
-# prints the medians; then the launch against its floor, and the start-up
-# against a bare Qt window.
+# prints the medians; then the launch against its floor, the memory check over
+# 2 000 launches, and the start-up against a bare Qt window.
 set -euo pipefail
 dir=${1:-build-bench}
 cd "$(dirname "$0")/.."
@@ -18,5 +18,7 @@ for b in "$dir"/bench/bench_*; do
     $1 == "BM_LancerPlancher_median" { p = ns($2, $3) }
     END { if (l && p) printf "Lancer : %.3f ms, plancher : %.3f ms, rapport : %.1f×\n", l / 1e6, p / 1e6, l / p }'
 done
+echo "== memoire_lancements"
+QT_QPA_PLATFORM=offscreen "$dir/bench/memoire_lancements"
 [ -z "${BENCH_FILTER:-}" ] && scripts/bench-demarrage.sh "$dir"
 true

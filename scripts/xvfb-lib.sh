@@ -13,22 +13,24 @@ arrete_tout() {
 }
 trap arrete_tout EXIT
 
-# Starts Xvfb on the first free display number from 90 on.
+# Starts Xvfb on a display number it picks itself (-displayfd): choosing a
+# free number here would race with another test starting its own server.
 demarre_xvfb() {
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do
-      xdpyinfo >/dev/null 2>&1 && return 0
-      sleep 0.1
-    done
-    kill "$XVFB_PID" 2>/dev/null
+  local fichier n=""
+  fichier=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fichier" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 100); do
+    n=$(head -n 1 "$fichier")
+    [ -n "$n" ] && break
+    sleep 0.05
   done
-  echo "Xvfb n'a pas démarré" >&2
-  return 1
+  rm -f "$fichier"
+  if [ -z "$n" ] || ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+    echo "Xvfb n'a pas démarré" >&2
+    return 1
+  fi
+  export DISPLAY=":$n"
 }
 
 # Starts the program; its standard error goes to $1.

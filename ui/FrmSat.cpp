@@ -8,7 +8,7 @@
 #include "formes.h"
 #include "images.h"
 #include "init.h"
-#include "lecture.h"
+#include "masse.h"
 #include "placement.h"
 #include "presets.h"
 #include "releve.h"
@@ -367,18 +367,12 @@ bool FrmSat::lanceInit()
 
 void FrmSat::normaliseMasse()
 {
-    // Rewrites the field as a non-negative number in the regional format. The
-    // rewrite fires this handler again until the text no longer changes; the
-    // sequence always ends, since a number written here reads back as itself
-    // or as its whole part.
+    // Rewrites the field as a non-negative number in the regional format;
+    // the rewrite fires this handler again until the text no longer changes.
     QLineEdit* e = text(7);
-    const std::string brut = e->text().toStdString();
-    double v = std::fabs(lisNombre(brut));
-    if (!std::isfinite(v)) {
-        v = 0;
-        montreMessage("Masse du satellite trop grande : elle est remise à 0.");
-    }
-    const QString nouveau = qs(formeGenerale(v, separateurDecimal()).vue());
+    const MasseRecrite m = recritMasse(e->text().toStdString(), separateurDecimal());
+    if (m.tropGrande) montreMessage("Masse du satellite trop grande : elle est remise à 0.");
+    const QString nouveau = qs(m.texte.vue());
     if (nouveau == e->text()) return;
     // Keep the caret at the same distance from the end of the text, where a
     // typist's eye is when a character is refused or a sign removed.

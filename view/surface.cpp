@@ -1,6 +1,8 @@
 #include "surface.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
 
 namespace orbeline {
 
@@ -15,11 +17,17 @@ Couleur couleurPalette(int index)
     return kPalette[static_cast<std::size_t>(index & 15)];
 }
 
+float enFloat(double v)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
+
 void centre(Surface& s, Controle c, double x, double y)
 {
     const float w = s.largeur(c);
     const float h = s.hauteur(c);
-    s.deplace(c, static_cast<float>(x - w / 2.0), static_cast<float>(y + h / 2.0));
+    s.deplace(c, enFloat(x - w / 2.0), enFloat(y + h / 2.0));
 }
 
 } // namespace orbeline

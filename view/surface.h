@@ -87,6 +87,11 @@ public:
     virtual void repeint(Controle c) = 0;
 };
 
+/// A coordinate in single precision, as the surfaces take them: beyond the
+/// float range it stays at the range's edge, far outside any view, instead
+/// of becoming infinite.
+float enFloat(double v);
+
 /// Centring rule for a control of width w and height h on (x, y): left edge
 /// at x − w/2, top edge at y + h/2 (y grows upward). Used for every marker.
 void centre(Surface& s, Controle c, double x, double y);

@@ -115,7 +115,7 @@ void Trace(SimulationState& s, Fenetre& f)
         const auto k = static_cast<std::size_t>(i);
         x = s.Xt[k] / D;
         y = s.Yt[k] / D;
-        p.pset(static_cast<float>(x), static_cast<float>(y));
+        p.pset(enFloat(x), enFloat(y));
         trace = true;
     }
     // The marker runs along with the points, but no frame is shown before
@@ -131,8 +131,7 @@ void TraceImpact(SimulationState& s, Fenetre& f)
     const auto n = static_cast<std::size_t>(s.Nfin);
     p.setVisible(Controle::Etoile, true);
     for (std::int16_t etape = 0; etape <= 15; ++etape) {
-        p.pset(static_cast<float>(s.Xt[n] / s.Reduction / s.Echelle),
-               static_cast<float>(s.Yt[n] / s.Reduction / s.Echelle));
+        p.pset(enFloat(s.Xt[n] / s.Reduction / s.Echelle), enFloat(s.Yt[n] / s.Reduction / s.Echelle));
         // Centred with its present size, then grown from its top-left corner:
         // each frame sits half a step's growth right of and below the point.
         centre(p, Controle::Etoile, p.currentX(), p.currentY());

@@ -3,11 +3,15 @@
 
 #include "FenetreEnregistree.h"
 #include "SimulationState.h"
+#include "calcule.h"
+#include "init.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <limits>
 #include <string>
 #include <utility>
@@ -18,7 +22,6 @@ using namespace orbeline;
 namespace {
 
 using Args = std::vector<double>;
-constexpr double kFloatMax = std::numeric_limits<float>::max();
 
 class Graphes : public ::testing::Test {
 protected:
@@ -35,6 +38,24 @@ protected:
     auto lignes(int n) { return f.pic(n).appelsDe("line"); }
     /// Scale corners of a chart: left, top, right, bottom.
     Args echelle(int n) { return f.pic(n).appelsDe("scale").at(0).args; }
+
+    /// Every point of every chart inside its scale; on the given charts the
+    /// largest value lies one margin, a tenth of the height, under the top.
+    void pointsALeurPlace(std::initializer_list<int> maximumAtteint)
+    {
+        for (int k = 2; k <= 6; ++k) {
+            const double haut = echelle(k)[1], bas = echelle(k)[3];
+            double plusHaut = 0;
+            for (const auto& p : points(k)) {
+                const double rang = (haut - p.args[1]) / (haut - bas);
+                EXPECT_TRUE(rang >= 0 && rang <= 1) << "Picture" << k << ", point " << p.args[0];
+                plusHaut = std::max(plusHaut, 1 - rang);
+            }
+            if (std::count(maximumAtteint.begin(), maximumAtteint.end(), k)) {
+                EXPECT_NEAR(plusHaut, 0.9, 1e-6) << "Picture" << k;
+            }
+        }
+    }
 };
 
 TEST_F(Graphes, UnPointParIndiceEchellesEtOrdreDesEtapes)
@@ -88,7 +109,7 @@ TEST_F(Graphes, ExtremesRemplacementDesZerosEtDepassements)
     EXPECT_EQ(lignes(2)[1].args, (Args{0, 1, 0, -5}));
     EXPECT_EQ(lignes(3)[1].args, (Args{0, 0.5, 0, -1}));
 
-    // Overflowing squares and spread, positions beyond the float range: finite scales, edge points.
+    // Overflowing squares and spread, positions beyond the float range: finite scales.
     s = {};
     s.Nfin = 1;
     s.Vxt[0] = s.Vyt[0] = 1e200;
@@ -97,8 +118,20 @@ TEST_F(Graphes, ExtremesRemplacementDesZerosEtDepassements)
     trace(1, 1);
     EXPECT_DOUBLE_EQ(s.Vt[0], std::sqrt(2.0) * 1e200);
     EXPECT_TRUE(std::isfinite(f.pic(5).scaleHeight()) && f.pic(5).scaleHeight() < 0);
-    EXPECT_EQ(points(6)[0].args[1], kFloatMax);
-    EXPECT_EQ(points(5)[1].args[1], -kFloatMax);
+    pointsALeurPlace({2, 3, 4, 5, 6});
+}
+
+TEST_F(Graphes, VitessesAuBordDuDomaineDesDoubles)
+{
+    // A launch that succeeds with every value finite although √2 · 1.3e308
+    // passes the double range: the speed stops at the largest double.
+    s.Echelle = 1000;
+    s.Rayon = 6380;
+    ASSERT_TRUE(init(s, {"1.3e308", "1.3e308", "-30000", "0", "6.00", "0", false, true}).ok);
+    ASSERT_TRUE(calcule(s).compteRendu.ok);
+    trace(1, 1);
+    for (int i = 0; i <= s.Nfin; ++i) ASSERT_EQ(s.Vt[std::size_t(i)], std::numeric_limits<double>::max());
+    pointsALeurPlace({2, 3, 4});
 }
 
 TEST_F(Graphes, VitessesEtCasesCochees)

@@ -7,7 +7,12 @@ ORBELINE=$1
 travail=$(mktemp -d)
 . "$(dirname "$0")/../../scripts/xvfb-lib.sh"
 
-echec() { echo "ÉCHEC : $*" >&2; cat "$travail/stderr" >&2 2>/dev/null; exit 1; }
+# Under the sanitizers a report fails the test, even if the program went on.
+rapport() { grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:|UndefinedBehaviorSanitizer" "$travail/stderr" 2>/dev/null; }
+echec() {
+  rapport && set -- "$* ; rapport d'un sanitizer"
+  echo "ÉCHEC : $*" >&2; cat "$travail/stderr" >&2 2>/dev/null; exit 1
+}
 
 demarre_xvfb || echec "pas d'écran virtuel"
 lance_orbeline "$travail/stderr"
@@ -109,5 +114,6 @@ done
 kill -0 "$APP_PID" 2>/dev/null && echec "le programme tourne encore après « Quitter »"
 wait "$APP_PID"; rc=$?
 APP_PID=""
+rapport && echec "fin du programme"
 [ "$rc" -eq 0 ] || echec "code de sortie $rc"
 echo "1 passed, 0 failed"

@@ -31,3 +31,22 @@ TEST(Lecture, LongTextsAndTheEdgesOfTheDoubleRange)
     EXPECT_TRUE(std::isinf(lisNombre("1e99999999999999999999")));
     EXPECT_EQ(lisNombre("1e-400"), 0);
 }
+
+TEST(Lecture, CorrectlyRoundedWhateverTheLength)
+{
+    // 2^53 + 1 lies halfway between two doubles: a tail far to the right
+    // decides, and only a tail that is really there rounds it up.
+    const std::string moitie = "9007199254740993";
+    const std::string zeros(32000, '0');
+    const std::pair<std::string, double> cas[] = {
+        {moitie + ".000000000000000000000000001", 9007199254740994.0},
+        {moitie + "." + zeros + "1", 9007199254740994.0},
+        {moitie + zeros + "1e-32001", 9007199254740994.0},
+        {moitie + "." + zeros, 9007199254740992.0},
+        {"-" + moitie + zeros + "1e-32001", -9007199254740994.0},
+        // 2^57 + 17 in hexadecimal and octal: 17 is past half of the 32 apart.
+        {"&H200000000000011", 0x1p57 + 32}, {"&O10000000000000000021", 0x1p57 + 32},
+        {"&H20000000000001", 0x1p53}, {"&H1" + std::string(300, '0'), INFINITY},
+    };
+    for (const auto& [texte, attendu] : cas) EXPECT_EQ(lisNombre(texte), attendu) << texte.substr(0, 40);
+}

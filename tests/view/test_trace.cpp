@@ -1,8 +1,10 @@
 // The trajectory plot and the impact animation.
 #include "outils.h"
+#include "verifications.h"
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@ using namespace orbeline;
 using namespace orbeline::test;
 
 namespace {
+
+constexpr double kFloatMax = std::numeric_limits<float>::max();
 
 struct VueTrace : ::testing::Test, FenetreChargee {
     // Point i lies at (i, i / 2) user units in the default preset (1 unit = 10^5 m).
@@ -110,4 +114,14 @@ TEST_F(VueTrace, ResetStarKeepsItsSizeInUserUnitsWhenTheScaleChanges)
     p1.oublie();
     TraceImpact(s, f);
     EXPECT_NEAR(p1.appelsDe("largeur")[0].args[1], 28 * 1.035, 1e-3);
+}
+
+TEST_F(VueTrace, PointsBeyondTheFloatRangeStayFinite)
+{
+    // Far beyond the single-precision range, a point, the marker and the star
+    // are drawn at its edge, outside the view, never at infinity.
+    s.Xt[1] = 1.3e300;
+    s.Yt[1] = -4e38 * 1e5;
+    EXPECT_EQ(trace(1000, 1), std::vector<double>(17, kFloatMax));   // the point, then the star's 16 frames
+    EXPECT_EQ(ecartDessin(f), "");
 }

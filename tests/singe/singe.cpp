@@ -1,0 +1,313 @@
+// A monkey test of the real program: the start screen, then the main window,
+// on the xcb platform (under Xvfb), driven by random actions drawn from a
+// seeded generator, so that a seed and a count replay a run exactly.
+// After every action Text7 is a fixed point of its rewrite and no other
+// window or dialog is open; after every launch the record and the impact
+// captions keep the rules of a launch, the picture areas hold finite scales
+// and places, and the launch's drawing, replayed on the recording window,
+// hands over finite numbers only.
+//
+// Usage: singe [seed, 1] [actions, 2000] [seconds at most, 600]
+#include "FenetreEnregistree.h"
+#include "FrmSat.h"
+#include "PictureBox.h"
+#include "SimulationState.h"
+#include "application.h"
+#include "charts.h"
+#include "frmSplash.h"
+#include "masse.h"
+#include "verifications.h"
+#include "vue.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest/QTest>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <memory>
+#include <random>
+#include <string>
+
+using namespace orbeline;
+
+namespace {
+
+// Pieces of what a pupil, or a hostile one, types into a field.
+const std::array<const char*, 34> kMorceaux{
+    "0", "1", "5", "42164", "3078", "-30000", "6.00", "864", "-", "+", ".", ",", " ", "e", "E", "D",
+    "e+", "e-", "&H", "&O", "&h1F", "FF", "1e308", "1.3e308", "9e99999", "-1e-400", "1e300",
+    "21474836480", "0.00000000000000000000000001", "9007199254740993.000000000000000000000000001",
+    "99999999999999999999999999999999999999999", "abc", "é", "\xe2\x80\xaf"};
+
+class Singe {
+public:
+    Singe(std::uint64_t graine, FrmSat& w) : hasard_(graine), w_(w)
+    {
+        // "Lancer" emits pressed before its handler runs, clicked after it,
+        // whether it is clicked or Enter presses it.
+        QObject::connect(w.commande(1), &QPushButton::pressed, [this] { avantLancement(); });
+        QObject::connect(w.commande(1), &QPushButton::clicked, [this] { apresLancement(); });
+    }
+
+    FrmSat& w() { return w_; }
+    int lancements() const { return lancements_; }
+    int calcules() const { return calcules_; }
+    const std::string& ecart() const { return ecart_; }
+
+    /// A whole number in [a, b].
+    int entier(int a, int b) { return std::uniform_int_distribution<int>(a, b)(hasard_); }
+    /// True once in n.
+    bool uneFoisSur(int n) { return entier(1, n) == 1; }
+
+    /// A text made of zero to four pieces.
+    QString texte()
+    {
+        QString t;
+        for (int n = entier(0, 4); n > 0; --n)
+            t += QString::fromUtf8(kMorceaux[static_cast<std::size_t>(entier(0, kMorceaux.size() - 1))]);
+        return t;
+    }
+
+    /// A point inside Picture1, or a little outside its inner area.
+    QPoint pointVue()
+    {
+        const QRect r = w_.pictureBox(1)->rect();
+        return {entier(-8, r.width() + 8), entier(-8, r.height() + 8)};
+    }
+
+    /// Shift, Ctrl and Alt, each now and then.
+    Qt::KeyboardModifiers touches()
+    {
+        return (uneFoisSur(4) ? Qt::ShiftModifier : Qt::NoModifier) |
+               (uneFoisSur(6) ? Qt::ControlModifier : Qt::NoModifier) |
+               (uneFoisSur(8) ? Qt::AltModifier : Qt::NoModifier);
+    }
+
+    /// A mouse button, mostly the left one.
+    Qt::MouseButton bouton()
+    {
+        constexpr std::array<Qt::MouseButton, 4> b{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
+        return b[static_cast<std::size_t>(entier(0, 3))];
+    }
+
+    /// Triggers a menu entry by its text (without "&"); it must exist.
+    void menu(const QString& texte)
+    {
+        for (QAction* a : w_.findChildren<QAction*>()) {
+            if (a->text().remove(QLatin1Char('&')) == texte) {
+                a->trigger();
+                return;
+            }
+        }
+        note("entrée de menu absente : " + texte.toStdString());
+    }
+
+    /// Checks what must hold after any action.
+    void apresAction()
+    {
+        QCoreApplication::processEvents();
+        const QString t7 = w_.text(7)->text();
+        const auto recrit = recritMasse(t7.toStdString(), w_.separateurDecimal());
+        if (QString::fromUtf8(recrit.texte.vue().data(), static_cast<qsizetype>(recrit.texte.vue().size())) != t7)
+            note("Text7 n'est pas stable : « " + t7.toStdString() + " »");
+        for (QWidget* t : QApplication::topLevelWidgets())
+            if (t != &w_ && t->isVisible() && (t->windowType() == Qt::Window || t->windowType() == Qt::Dialog))
+                note("une autre fenêtre est ouverte : " + t->objectName().toStdString());
+        if (!w_.isVisible()) note("la fenêtre principale n'est plus visible");
+        // Whatever route changed a box, its charts show exactly when it is checked.
+        for (const auto& [c, e] : {std::pair{Case::Vitesse, Element::Picture4}, std::pair{Case::Xy, Element::Picture6}})
+            if (w_.estVisible(e) != (w_.valeurCase(c) == 1)) note("graphes et case en désaccord");
+    }
+
+private:
+    void note(std::string quoi)
+    {
+        if (ecart_.empty()) ecart_ = std::move(quoi);
+    }
+
+    void avantLancement()
+    {
+        for (int n = 1; n <= 6; ++n) etats_[static_cast<std::size_t>(n - 1)] = w_.pictureBox(n)->etat();
+    }
+
+    void apresLancement()
+    {
+        ++lancements_;
+        const SimulationState& s = w_.etat();
+        const std::string message = w_.zoneMessage()->text().toStdString();
+        const bool arrete = message.starts_with("Calcul arrêté");
+        if (!message.empty() && !arrete) return;   // refused: nothing was computed
+        ++calcules_;
+        const std::string l11 = w_.etiquette(Etiquette::Label11)->text().toStdString();
+        const std::string l12 = w_.etiquette(Etiquette::Label12)->text().toStdString();
+        if (auto e = test::ecartCalcul(s, l11, l12, arrete); !e.empty()) note("lancement : " + e);
+        for (int n = 1; n <= 6; ++n)
+            if (auto e = test::ecartEtat(w_.pictureBox(n)->etat()); !e.empty())
+                note("Picture" + std::to_string(n) + " : " + e);
+        if (arrete) return;
+
+        // The same drawing on the recording window, from the same record and surfaces.
+        auto copie = std::make_unique<SimulationState>(s);
+        test::FenetreEnregistree f;
+        for (std::size_t n = 0; n < 6; ++n) f.pictures[n]->etat = etats_[n];
+        f.cases = {w_.valeurCase(Case::Vitesse), w_.valeurCase(Case::Xy)};
+        Trace(*copie, f);
+        TraceVitesse(*copie, f);
+        if (auto e = test::ecartDessin(f); !e.empty()) note("dessin : " + e);
+    }
+
+    std::mt19937_64 hasard_;
+    FrmSat& w_;
+    std::array<EtatSurface, 6> etats_{};
+    int lancements_ = 0;
+    int calcules_ = 0;
+    std::string ecart_;
+};
+
+/// One kind of action, drawn with its weight. New controls take one line
+/// here. Menu entries that open a dialog or a window, and "Quitter", are
+/// left out: any other window showing fails the run.
+struct Geste {
+    const char* nom;          ///< shown when a run fails
+    int poids;                ///< relative frequency
+    void (*fait)(Singe&);     ///< what it does
+};
+
+QLineEdit* champ(Singe& s) { return s.w().text(s.entier(1, 7)); }
+
+// Key by key; Qt Test names only ASCII keys, the others go as their text.
+void tape(QWidget* w, const QString& t)
+{
+    for (const QChar c : t) {
+        if (c.unicode() < 128) QTest::keyClick(w, static_cast<char>(c.unicode()));
+        else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+
+const std::array kActions{
+    Geste{"saisie", 24, [](Singe& s) {
+        QLineEdit* e = champ(s);
+        e->setFocus();
+        if (s.uneFoisSur(2)) e->selectAll();
+        else e->setCursorPosition(s.entier(0, static_cast<int>(e->text().size())));
+        tape(e, s.texte());
+    }},
+    Geste{"texte écrit", 6, [](Singe& s) { champ(s)->setText(s.texte()); }},
+    Geste{"touche d'édition", 6, [](Singe& s) {
+        constexpr std::array<Qt::Key, 6> t{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                                           Qt::Key_Left, Qt::Key_Right};
+        QTest::keyClick(champ(s), t[static_cast<std::size_t>(s.entier(0, 5))], s.touches());
+    }},
+    Geste{"Lancer", 12, [](Singe& s) { QTest::mouseClick(s.w().commande(1), Qt::LeftButton); }},
+    Geste{"Entrée dans un champ", 3, [](Singe& s) {
+        QLineEdit* e = champ(s);
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Return);
+    }},
+    Geste{"Effacer", 3, [](Singe& s) { QTest::mouseClick(s.w().commande(4), Qt::LeftButton); }},
+    Geste{"Placer", 3, [](Singe& s) { QTest::mouseClick(s.w().commande(5), Qt::LeftButton); }},
+    Geste{"Nbre de points", 3, [](Singe& s) { QTest::mouseClick(s.w().option(1, s.entier(0, 1)), Qt::LeftButton); }},
+    Geste{"attracteur", 3, [](Singe& s) { QTest::mouseClick(s.w().option(2, s.entier(0, 3)), Qt::LeftButton); }},
+    Geste{"échelle", 5, [](Singe& s) { QTest::mouseClick(s.w().option(3, s.entier(0, 6)), Qt::LeftButton); }},
+    Geste{"vitesse", 3, [](Singe& s) { QTest::mouseClick(s.w().caseACocher(Case::Vitesse), Qt::LeftButton); }},
+    Geste{"xy", 3, [](Singe& s) { QTest::mouseClick(s.w().caseACocher(Case::Xy), Qt::LeftButton); }},
+    // What a screen reader or a switch-access tool calls.
+    Geste{"bascule accessible", 4, [](Singe& s) {
+        QWidget* cibles[] = {s.w().option(1, s.entier(0, 1)), s.w().option(3, s.entier(0, 6)),
+                             s.w().caseACocher(Case::Vitesse), s.w().caseACocher(Case::Xy)};
+        QWidget* b = cibles[s.entier(0, 3)];
+        QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    }},
+    Geste{"Copier les points", 2, [](Singe& s) { s.menu("Copier les points"); }},
+    Geste{"clic sur la vue", 6, [](Singe& s) {
+        QTest::mouseClick(s.w().pictureBox(1), s.bouton(), s.touches(), s.pointVue());
+    }},
+    Geste{"glisser sur la vue", 3, [](Singe& s) {
+        PictureBox* p = s.w().pictureBox(1);
+        const Qt::MouseButton b = s.bouton();
+        QTest::mousePress(p, b, {}, s.pointVue());
+        for (int n = s.entier(1, 5); n > 0; --n) QTest::mouseMove(p, s.pointVue());
+        QTest::mouseRelease(p, b, {}, s.pointVue());
+    }},
+    Geste{"survol de la vue", 8, [](Singe& s) { QTest::mouseMove(s.w().pictureBox(1), s.pointVue()); }},
+    Geste{"taille de la fenêtre", 2, [](Singe& s) { s.w().resize(s.entier(120, 1100), s.entier(90, 820)); }},
+    Geste{"tabulation", 3, [](Singe& s) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &s.w(), Qt::Key_Tab,
+                        s.uneFoisSur(3) ? Qt::ShiftModifier : Qt::NoModifier);
+    }},
+    // "Quitter" and the close button end the program: a run stops on neither.
+};
+
+const Geste& tire(Singe& s)
+{
+    int total = 0;
+    for (const Geste& a : kActions) total += a.poids;
+    int r = s.entier(1, total);
+    for (const Geste& a : kActions)
+        if ((r -= a.poids) <= 0) return a;
+    return kActions.back();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::uint64_t graine = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 1;
+    const long nombre = argc > 2 ? std::strtol(argv[2], nullptr, 10) : 2000;
+    const double limite = argc > 3 ? std::strtod(argv[3], nullptr) : 600;
+
+    QApplication app(argc, argv);
+    prepareApplication();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    frmSplash accueil;
+    accueil.show();
+    if (!QTest::qWaitForWindowExposed(&accueil)) {
+        std::fputs("ÉCHEC : l'écran d'accueil ne s'affiche pas\n", stderr);
+        return 1;
+    }
+    QTest::mouseClick(accueil.suite(), Qt::LeftButton);
+    FrmSat* w = accueil.principale();
+    if (!w || !QTest::qWaitForWindowExposed(w)) {
+        std::fputs("ÉCHEC : la fenêtre principale ne s'ouvre pas\n", stderr);
+        return 1;
+    }
+    // Active before the first action, so that the focus moves the same way in every run.
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w)) std::fputs("singe : la fenêtre principale n'est pas active\n", stderr);
+
+    Singe singe(graine, *w);
+    std::deque<const char*> derniers;
+    QElapsedTimer chrono;
+    chrono.start();
+    long fait = 0;
+    for (; fait < nombre && chrono.elapsed() < limite * 1000; ++fait) {
+        const Geste& a = tire(singe);
+        derniers.push_back(a.nom);
+        if (derniers.size() > 8) derniers.pop_front();
+        a.fait(singe);
+        singe.apresAction();
+        if (!singe.ecart().empty()) {
+            std::fprintf(stderr, "ÉCHEC à l'action %ld (graine %llu) : %s\nDernières actions :", fait + 1,
+                         static_cast<unsigned long long>(graine), singe.ecart().c_str());
+            for (const char* n : derniers) std::fprintf(stderr, " « %s »", n);
+            std::fputs("\n", stderr);
+            return 1;
+        }
+    }
+    std::printf("singe : graine %llu, %ld actions, %d lancements dont %d calculés, %.1f s\n",
+                static_cast<unsigned long long>(graine), fait, singe.lancements(), singe.calcules(),
+                chrono.elapsed() / 1000.0);
+    return 0;
+}
