@@ -3,6 +3,7 @@
 #include "SimulationState.h"
 #include "fenetre.h"
 #include "surface.h"
+#include "vitesse.h"
 
 #include <algorithm>
 #include <array>
@@ -30,17 +31,6 @@ struct Serie {
 // height (bottom − top) is always finite, whatever the record holds.
 constexpr double kBorneEchelle = std::numeric_limits<double>::max() / 2;
 constexpr double kFloatMax = std::numeric_limits<float>::max();
-
-// The plain formula keeps the rounding of √(x² + y²); hypot only takes over
-// when the squares overflow, and a speed beyond the double range although
-// both components fit stops at the largest double.
-double vitesseScalaire(double vx, double vy)
-{
-    const double v = std::sqrt(vx * vx + vy * vy);
-    if (std::isfinite(v)) return v;
-    const double h = std::hypot(vx, vy);
-    return std::isfinite(vx) && std::isfinite(vy) ? std::min(h, std::numeric_limits<double>::max()) : h;
-}
 
 // Points are handed over in single precision: a chart whose extremes pass the
 // float range is drawn in units of a power of two (exact, and 1 otherwise),

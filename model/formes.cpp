@@ -1,5 +1,6 @@
 #include "formes.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,6 +10,7 @@ namespace orbeline {
 namespace {
 
 constexpr int kChiffres = 15;
+constexpr double kPlusGrand = 1.79769313486231e308;
 
 Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
 {
@@ -16,9 +18,11 @@ Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
     if (std::signbit(v) && v != 0) r += "-";
     else if (blancPositif) r += " ";
     if (std::isnan(v)) { r += "NaN"; return r; }
-    const double m = std::fabs(v);
-    if (std::isinf(m)) { r += "infini"; return r; }
-    if (m == 0) { r += "0"; return r; }
+    if (std::isinf(v)) { r += "infini"; return r; }
+    if (v == 0) { r += "0"; return r; }
+    // Rounded to 15 digits, the largest doubles would read back as infinity:
+    // they are written as the largest 15-digit number that fits.
+    const double m = std::min(std::fabs(v), kPlusGrand);
 
     // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
     std::array<char, 40> buf{};

@@ -1,6 +1,7 @@
 #include "releve.h"
 
 #include "formes.h"
+#include "vitesse.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +50,7 @@ std::string texteTable(const Releve& r, const FormatTable& f)
     for (int i = 0; i <= r.Nfin; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const double valeurs[] = {static_cast<double>(i) * r.pas, r.Xt[k] / echelle, r.Yt[k] / echelle,
-                                  r.Vxt[k], r.Vyt[k], std::hypot(r.Vxt[k], r.Vyt[k])};
+                                  r.Vxt[k], r.Vyt[k], vitesseScalaire(r.Vxt[k], r.Vyt[k])};
         for (std::size_t c = 0; c < std::size(valeurs); ++c) {
             if (c > 0) t.append(sep);
             if (std::isfinite(valeurs[c])) t.append(formeGenerale(valeurs[c], f.separateurDecimal).vue());

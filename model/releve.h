@@ -45,9 +45,8 @@ FormatTable formatCsv(std::string_view separateurDecimal);
 
 /// A header row naming each column with its unit (t in s, X and Y in the
 /// display unit, Vx, Vy and V in m/s), then one row per point 0..Nfin, each
-/// line ended by "\n". Numbers keep 15 significant digits; a value that is
-/// not finite (a speed beyond the double range) is left as an empty field.
-/// Empty for an empty relevé.
+/// line ended by "\n". Numbers keep 15 significant digits; V is the speed the
+/// V(t) chart plots. Empty for an empty relevé.
 std::string texteTable(const Releve& r, const FormatTable& f);
 
 } // namespace orbeline

@@ -13,6 +13,7 @@ TEST(FormeSignee, BlankOrMinusPointAndNoLeadingZero)
         {1e15, " 1E+15"}, {-2.5e15, "-2.5E+15"}, {1.23456789012345678e20, " 1.23456789012346E+20"},
         {1e-5, " 1E-05"}, {0.1 + 0.2, " .3"}, {2.0 / 3, " .666666666666667"},
         {999999999999999.9, " 1E+15"},   // rounding carries into a new power of ten
+        {1.7976931348623157e308, " 1.79769313486231E+308"},   // rounded up, it would read as infinity
     };
     for (const auto& [v, attendu] : cas) EXPECT_EQ(formeSignee(v).vue(), attendu) << v;
 }
