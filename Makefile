@@ -1,6 +1,6 @@
 # Thin front over the CMake presets. `make run` and `make test` install what
 # is missing first (scripts/install-deps.sh), so they work on a fresh Debian 12.
-.PHONY: run test bench build deps screenshot sanitizers fuzz singe paquet clean
+.PHONY: run test test-rapide bench build deps screenshot sanitizers fuzz singe paquet clean
 
 # fuzz: seconds per target; singe: seed, number of actions and time limit.
 SECONDES ?= 60
@@ -17,7 +17,14 @@ build: deps
 run: build
 	@./build/ui/orbeline
 
-test: build
+# Every test: the suite, the same suite under the sanitizers (with a short
+# monkey run), then each fuzz target for 20 s. CI runs exactly this.
+test: test-rapide
+	@$(MAKE) --no-print-directory sanitizers
+	@$(MAKE) --no-print-directory fuzz SECONDES=20
+
+# The suite alone, for everyday work.
+test-rapide: build
 	@ctest --preset default
 
 bench: deps
