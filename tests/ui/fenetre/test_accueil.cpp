@@ -23,12 +23,13 @@ std::unique_ptr<frmSplash> accueil()
 }
 } // namespace
 
-TEST(Accueil, LoadWritesTheVersionAndACloseRequestLeavesItInPlace)
+TEST(Accueil, FramelessWithTheVersionAndACloseRequestLeavesItInPlace)
 {
     auto s = accueil();
     EXPECT_EQ(qobject_cast<QLabel*>(s->controle("lblVersion"))->text(),
               "Version " + QCoreApplication::applicationVersion());
     EXPECT_EQ(s->focusWidget(), s->suite());
+    EXPECT_TRUE(s->windowFlags() & Qt::FramelessWindowHint);
     EXPECT_FALSE(s->close());
     EXPECT_TRUE(s->isVisible());
     EXPECT_EQ(s->principale(), nullptr);   // made only when the screen is left

@@ -110,23 +110,25 @@ TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
     // Inner pixel (x, y) of Picture1 is (2 + x, 2 + y) in the widget; one
     // pixel spans 1000 / 496 user units in the default view.
     LocaleTemporaire point(QLocale::c());
-    auto w = fenetre();
-    PictureBox* p = w->pictureBox(1);
-    const int avant = w->nombreInit();
-    // Inner pixel (322, 347) is user point (149.19…, −199.59…).
-    QTest::mouseClick(p, Qt::LeftButton, {}, {324, 349});
-    EXPECT_EQ(w->text(3)->text(), "14900");
-    EXPECT_EQ(w->text(4)->text(), "-20000");
-    EXPECT_EQ(w->nombreInit() - avant, 2);
-    EXPECT_EQ(w->etat().Yo, -20000 * 1000.0);
-    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149.19, 0.01);
-    // "Placer" brings the marker onto the rounded position in the fields.
-    QTest::mouseClick(w->commande(5), Qt::LeftButton);
-    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
-    EXPECT_EQ(w->nombreInit() - avant, 2);
-
+    for (const auto bouton : {Qt::RightButton, Qt::LeftButton}) {   // any button places
+        auto w = fenetre();
+        PictureBox* p = w->pictureBox(1);
+        const int avant = w->nombreInit();
+        // Inner pixel (322, 347) is user point (149.19…, −199.59…).
+        QTest::mouseClick(p, bouton, {}, {324, 349});
+        EXPECT_EQ(w->text(3)->text(), "14900");
+        EXPECT_EQ(w->text(4)->text(), "-20000");
+        EXPECT_EQ(w->nombreInit() - avant, 2);
+        EXPECT_EQ(w->etat().Yo, -20000 * 1000.0);
+        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149.19, 0.01);
+        // "Placer" brings the marker onto the rounded position in the fields.
+        QTest::mouseClick(w->commande(5), Qt::LeftButton);
+        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
+        EXPECT_EQ(w->nombreInit() - avant, 2);
+    }
     // Inner pixel (254, 249) is user point (12.09…, −2.01…).
-    QTest::mouseMove(p, {256, 251});
+    auto w = fenetre();
+    QTest::mouseMove(w->pictureBox(1), {256, 251});
     EXPECT_EQ(w->etiquette(Etiquette::Label9)->text(), "X =  1200");
     EXPECT_EQ(w->etiquette(Etiquette::Label10)->text(), "Y = -300");
 }
