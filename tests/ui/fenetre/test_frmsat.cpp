@@ -39,11 +39,13 @@ TEST(Fenetre, DisabledAttractorsCannotBeSelected)
     EXPECT_TRUE(w->option(2, 0)->isChecked());
 }
 
-TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
+TEST(Fenetre, DefaultLaunchFallsOntoTheEarthAndComputesSpeedsWithBothBoxesUnchecked)
 {
     auto w = fenetre();
+    w->etat().Vt.fill(-1);
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_EQ(w->etat().Nfin, 102);
+    const auto& s = w->etat();
+    EXPECT_EQ(s.Nfin, 102);
     EXPECT_EQ(w->etiquette(Etiquette::Label11)->text(), "Impact à t =  8772 s");
     EXPECT_EQ(w->etiquette(Etiquette::Label12)->text(), "Vx =  10521 et Vy =  0m/s");
     // The auto-size label grew with its caption.
@@ -51,6 +53,11 @@ TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
     EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
     // The star was hidden again after its animation.
     EXPECT_FALSE(w->pictureBox(1)->estVisible(Controle::Etoile));
+    for (int i = 0; i <= s.Nfin; ++i) EXPECT_DOUBLE_EQ(s.Vt[i], std::hypot(s.Vxt[i], s.Vyt[i]));
+    // Checking a box afterwards shows its charts blank.
+    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
+    EXPECT_TRUE(vierge(w->pictureBox(2)));
+    EXPECT_TRUE(vierge(w->pictureBox(4)));
 
     // Enter launches too; a run without impact empties the labels.
     w->ecritTexte(Champ::Text3, "0");
@@ -58,7 +65,7 @@ TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
     w->ecritTexte(Champ::Text1, "3078");
     w->text(2)->setFocus();
     QTest::keyClick(w->text(2), Qt::Key_Return);
-    EXPECT_EQ(w->etat().Nfin, 999);
+    EXPECT_EQ(s.Nfin, 999);
     EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
 }
 
@@ -88,19 +95,6 @@ TEST(Fenetre, TwoLaunchesPileUpOnTheViewWhileChartsShowTheSecond)
     seul->ecritTexte(Champ::Text2, "2000");
     QTest::mouseClick(seul->commande(1), Qt::LeftButton);
     EXPECT_EQ(graphe, image(seul->pictureBox(2)));
-}
-
-TEST(Fenetre, LaunchWithBothBoxesUncheckedStillComputesSpeeds)
-{
-    auto w = fenetre();
-    w->etat().Vt.fill(-1);
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    const auto& s = w->etat();
-    for (int i = 0; i <= s.Nfin; ++i) EXPECT_DOUBLE_EQ(s.Vt[i], std::hypot(s.Vxt[i], s.Vyt[i]));
-    // Checking a box afterwards shows its charts blank.
-    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    EXPECT_TRUE(vierge(w->pictureBox(2)));
-    EXPECT_TRUE(vierge(w->pictureBox(4)));
 }
 
 TEST(Fenetre, ArithmeticErrorsAreShownAndLeaveNothingToExport)
