@@ -1,4 +1,4 @@
-// TraceVitesse and the two chart toggles, on the recording window.
+// TraceVitesse on the recording window.
 #include "charts.h"
 
 #include "FenetreEnregistree.h"
@@ -14,7 +14,6 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 using namespace orbeline;
@@ -154,24 +153,6 @@ TEST_F(Graphes, VitessesEtCasesCochees)
     EXPECT_EQ(points(4).at(3).args[1], 40.0);
     EXPECT_EQ((Args{echelle(4)[1], echelle(4)[3]}), (Args{vmax + vmax / 8, -(vmax / 8)}));
     EXPECT_EQ(lignes(4)[1].args, (Args{0, float(vmax), 0, 0}));
-}
-
-TEST(GraphesBascules, VitesseEtXyBasculentDansLOrdre)
-{
-    using enum Element;
-    struct : test::FenetreEnregistree {
-        std::vector<std::pair<Element, bool>> bascules;  ///< every setVisible, in order
-        void setVisible(Element e, bool v) override
-        { bascules.emplace_back(e, v); FenetreEnregistree::setVisible(e, v); }
-    } f;
-    f.cases = {0, 2};            // the handlers do not read the boxes
-    f.visibles[Label13] = true;  // shown: the click must hide it, not show it
-    vitesse_Click(f);
-    xy_Click(f);
-    EXPECT_EQ(f.bascules, (std::vector<std::pair<Element, bool>>{
-        {Picture2, true}, {Label8, true}, {Picture3, true}, {Label13, false}, {Picture4, true}, {Label15, true},
-        {Picture5, true}, {Label16, true}, {Picture6, true}, {Label17, true}}));
-    for (int n = 1; n <= 6; ++n) EXPECT_TRUE(f.pic(n).appels.empty()) << "a click draws nothing, Picture" << n;
 }
 
 } // namespace

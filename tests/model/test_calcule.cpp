@@ -1,3 +1,4 @@
+// init and calcule: the fields into the record, then the 999 steps.
 #include "calcule.h"
 #include "etat.h"
 
@@ -5,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <string>
 
 using namespace orbeline;
 
@@ -17,24 +19,63 @@ ResultatCalcul lance(SimulationState& s, const ChampsSaisis& c)
     return calcule(s);
 }
 
-bool toutFini(const SimulationState& s)
-{
-    for (int i = 0; i <= s.Nfin; ++i)
-        for (double v : {s.Xt[i], s.Yt[i], s.Vxt[i], s.Vyt[i]})
-            if (!std::isfinite(v)) return false;
-    return std::isfinite(s.x) && std::isfinite(s.y) && std::isfinite(s.vx) && std::isfinite(s.vy);
-}
-
-// A straight run (no attractor force) along x at `v` m/s with a 1 s step,
-// starting at x0: used to put the first point inside the radius where wanted.
-ChampsSaisis droite(double x0km, const char* v)
-{
-    static std::string x0;
-    x0 = std::to_string(x0km);
-    return {v, "0", x0, "0", "0", "10", false, true};
-}
-
 } // namespace
+
+TEST(Init, WindowInitialValuesAndScale)
+{
+    auto s = etatCharge();
+    s->Xt[500] = 1;
+    s->Vt[3] = 5;
+    s->Nfin = 57;
+    ASSERT_TRUE(init(*s, champsInitiaux()).ok);
+    EXPECT_EQ(s->Xo, -3e7);
+    EXPECT_EQ(s->Yo, 0);
+    EXPECT_EQ(s->dt, 864);
+    EXPECT_EQ(s->Masse, 6e24);
+    EXPECT_DOUBLE_EQ(s->GM, 4.002e14);
+    EXPECT_EQ(s->NbPoints, 1000);
+    EXPECT_EQ(s->Xt[0], s->Xo);
+    // Positions are cleared; speeds, Nfin and the radius are left alone.
+    EXPECT_EQ(s->Xt[500], 0);
+    EXPECT_EQ(s->Vt[3], 5);
+    EXPECT_EQ(s->Nfin, 57);
+    // Running it again changes nothing.
+    auto t = std::make_unique<SimulationState>(*s);
+    init(*t, champsInitiaux());
+    EXPECT_TRUE(*s == *t);
+
+    s->Echelle = 1000000000;
+    ASSERT_TRUE(init(*s, {"6,5", "-12", "", "150", "1.99E+6", "", true, false}).ok);
+    EXPECT_EQ(s->Xo, 0);
+    EXPECT_EQ(s->Yo, 1.5e11);
+    EXPECT_DOUBLE_EQ(s->Masse, 1.99e30);
+    EXPECT_EQ(s->vx, 6);
+    EXPECT_EQ(s->Vyt[0], -12);
+    EXPECT_EQ(s->dt, 0);
+    EXPECT_EQ(s->NbPoints, 100);
+}
+
+TEST(Init, NonFiniteReadingOrProductNamesTheFieldAndChangesNothing)
+{
+    auto avec = [](auto modif) { auto c = champsInitiaux(); modif(c); return c; };
+    const std::pair<const char*, ChampsSaisis> cas[] = {
+        {"X initial", avec([](ChampsSaisis& c) { c.text3 = "1e307"; })},   // × Echelle overflows
+        {"Y initial", avec([](ChampsSaisis& c) { c.text4 = "-1e400"; })},
+        {"Vox (m/s)", avec([](ChampsSaisis& c) { c.text1 = "1e400"; })},
+        {"Voy (m/s)", avec([](ChampsSaisis& c) { c.text2 = "1e400"; })},
+        {"τ (en s)", avec([](ChampsSaisis& c) { c.text6 = "1e999"; })},
+        {"masse de l'attracteur", avec([](ChampsSaisis& c) { c.text5 = "1e300"; })},
+    };
+    for (const auto& [champ, c] : cas) {
+        auto s = etatCharge();
+        s->Xt[0] = 7;
+        const auto avant = std::make_unique<SimulationState>(*s);
+        const auto r = init(*s, c);
+        EXPECT_FALSE(r.ok) << champ;
+        EXPECT_NE(r.message.vue().find(champ), std::string_view::npos) << r.message.vue();
+        EXPECT_TRUE(*avant == *s) << champ;
+    }
+}
 
 TEST(RoundHalfEven, StepAndRadiusRounding)
 {
@@ -48,12 +89,43 @@ TEST(RoundHalfEven, StepAndRadiusRounding)
     EXPECT_FALSE(arrondiPair32(NAN));
 }
 
-TEST(Calcule, DefaultCaseFallsOntoTheEarth)
+TEST(Calcule, WhereTheRunStopsAndTheImpactCaptions)
+{
+    // No force, 1000 m/s along x, 1 s steps: point k lies at x0 + 1000 k m,
+    // so x0 chooses the first point inside the radius.
+    const auto premierDedans = [](double k) { return std::to_string(-(6380000 + (k - 0.5) * 1000) / 1000); };
+    const std::string x998 = premierDedans(998), x999 = premierDedans(999);
+    const struct { ChampsSaisis champs; int nfin; const char* label11; const char* label12; } cas[] = {
+        {champsInitiaux(), 102, "Impact à t =  8772 s", "Vx =  10521 et Vy =  0m/s"},
+        // Backwards in time: negative time, velocity rounded down.
+        {{"0", "0", "-30000", "0", "6.00", "-864"}, 102, "Impact à t = -8772 s", "Vx = -10522 et Vy =  0m/s"},
+        // The impact test uses the distance at the start of the step: point 998
+        // found at step 999; point 999 is never tested; a point at R is outside.
+        {{"1000", "0", x998, "0", "0", "10"}, 999, "Impact à t =  999 s", "Vx =  1000 et Vy =  0m/s"},
+        {{"1000", "0", x999, "0", "0", "10"}, 999, "", ""},
+        {{"0", "0", "-6380", "0", "0", "10"}, 999, "", ""},
+        // Starting inside, or at the centre (no direction, so no force): found at the first step.
+        {{"0", "0", "-3000", "0", "6.00", "864"}, 1, "Impact à t =  86 s", "Vx =  3824 et Vy =  0m/s"},
+        {{"-12.2", "3.9", "-3000", "0", "0", "864"}, 1, "Impact à t =  86 s", "Vx = -13 et Vy =  3m/s"},
+        {{"100", "-7", "", "", "6.00", "864"}, 1, "Impact à t =  86 s", "Vx =  100 et Vy = -7m/s"},
+        {{"2e15", "-3.5e16", "", "", "0", "10"}, 1, "Impact à t =  1 s", "Vx =  2E+15 et Vy = -3.5E+16m/s"},
+        {{"3078", "0", "0", "42164", "6.00", "864"}, 999, "", ""},   // the geostationary orbit
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.champs.text1) + " " + std::string(c.champs.text3) + " " + std::string(c.champs.text6));
+        auto s = etatCharge();
+        const auto r = lance(*s, c.champs);
+        EXPECT_TRUE(r.compteRendu.ok);
+        EXPECT_EQ(s->Nfin, c.nfin);
+        EXPECT_EQ(r.label11.vue(), c.label11);
+        EXPECT_EQ(r.label12.vue(), c.label12);
+    }
+}
+
+TEST(Calcule, PointsOfTheFallAndStepsOfATenthOfTauRoundedHalfToEven)
 {
     auto s = etatCharge();
-    const auto r = lance(*s, champsInitiaux());
-    EXPECT_TRUE(r.compteRendu.ok);
-    EXPECT_EQ(s->Nfin, 102);
+    lance(*s, champsInitiaux());
     // Point 101 is the first inside the radius; the run stops one step later.
     EXPECT_GT(std::hypot(s->Xt[100], s->Yt[100]), 6380000);
     EXPECT_NEAR(s->Xt[101], -6259477, 1);
@@ -61,22 +133,23 @@ TEST(Calcule, DefaultCaseFallsOntoTheEarth)
     EXPECT_NEAR(s->vx, 10521.8, 0.1);
     EXPECT_EQ(s->vy, 0);
     EXPECT_EQ(s->Vxt[102], s->vx);
-    EXPECT_EQ(r.label11.vue(), "Impact à t =  8772 s");
-    EXPECT_EQ(r.label12.vue(), "Vx =  10521 et Vy =  0m/s");
-
-    // A negative step runs backwards in time: negative time, velocity rounded down.
-    const auto arriere = lance(*s, {"0", "0", "-30000", "0", "6.00", "-864", false, true});
-    EXPECT_EQ(s->Nfin, 102);
-    EXPECT_EQ(arriere.label11.vue(), "Impact à t = -8772 s");
-    EXPECT_EQ(arriere.label12.vue(), "Vx = -10522 et Vy =  0m/s");
+    // With no force and 1 m/s, the first step's length is the step; |τ| < 5 gives none.
+    for (const auto& [tau, pas] : {std::pair{"865", 86}, {"875", 88}, {"4.9", 0}, {"-4.9", 0}}) {
+        lance(*s, {"1", "0", "-30000", "0", "0", tau, false, true});
+        EXPECT_EQ(s->Xt[1] - s->Xt[0], pas) << tau;
+        EXPECT_EQ(s->Xt[999] - s->Xt[0], 999 * pas) << tau;
+    }
+    // Starting inside, the step is still taken, towards the centre; at the centre no force acts.
+    lance(*s, {"0", "0", "-3000", "0", "6.00", "864", false, true});
+    EXPECT_GT(s->Xt[1], s->Xt[0]);
+    lance(*s, {"100", "-7", "", "", "6.00", "864", false, true});
+    EXPECT_EQ(s->Xt[1], 8600);
 }
 
-TEST(Calcule, EarthOrbitWithoutImpactRunsClockwise)
+TEST(Calcule, EarthOrbitRunsClockwise)
 {
     auto s = etatCharge();
-    const auto r = lance(*s, {"3078", "0", "0", "42164", "6.00", "864", false, true});
-    EXPECT_EQ(s->Nfin, 999);
-    EXPECT_TRUE(r.label11.estVide());
+    lance(*s, {"3078", "0", "0", "42164", "6.00", "864", false, true});
     // Starting at the top moving towards +x: clockwise, so x > 0 first.
     EXPECT_GT(s->Xt[10], 0);
     EXPECT_LT(s->Yt[250], 0.2 * 4.2164e7);
@@ -84,72 +157,6 @@ TEST(Calcule, EarthOrbitWithoutImpactRunsClockwise)
     // starting direction (just past it with this step).
     const double angle = std::atan2(s->Xt[999], s->Yt[999]) * 180 / std::numbers::pi;
     EXPECT_NEAR(angle, 0.655, 0.01);
-}
-
-TEST(Calcule, SunLikeCaseInMillionsOfKilometres)
-{
-    auto s = etatCharge();
-    s->Echelle = 1000000000;
-    const auto r = lance(*s, {"29800", "0", "", "150", "1.99E+6", "315000", false, true});
-    EXPECT_EQ(s->Nfin, 999);
-    EXPECT_TRUE(r.label11.estVide());
-    // 999 steps of 31500 s cover about 99 % of a revolution, clockwise.
-    double tour = 0;
-    for (int i = 1; i <= 999; ++i)
-        tour += std::remainder(std::atan2(s->Yt[i - 1], s->Xt[i - 1]) - std::atan2(s->Yt[i], s->Xt[i]),
-                               2 * std::numbers::pi);
-    EXPECT_NEAR(tour / (2 * std::numbers::pi), 0.99, 0.01);
-}
-
-TEST(Calcule, StepIsATenthOfDtRoundedHalfToEven)
-{
-    auto s = etatCharge();
-    // |dt| < 5 gives a zero step: every point stays on the start.
-    for (const char* dt : {"0", "4.9", "-4.9"}) {
-        const auto r = lance(*s, {"100", "50", "-30000", "0", "6", dt, false, true});
-        EXPECT_EQ(s->Nfin, 999) << dt;
-        EXPECT_EQ(s->Xt[999], -3e7) << dt;
-        EXPECT_TRUE(r.label11.estVide());
-    }
-    // With no force and 1 m/s, the first step's length is the step.
-    lance(*s, {"1", "0", "-30000", "0", "0", "865", false, true});
-    EXPECT_EQ(s->Xt[1] - s->Xt[0], 86);
-    lance(*s, {"1", "0", "-30000", "0", "0", "875", false, true});
-    EXPECT_EQ(s->Xt[1] - s->Xt[0], 88);
-}
-
-TEST(Calcule, StartInsideTheAttractorStopsAtTheFirstStep)
-{
-    auto s = etatCharge();
-    auto r = lance(*s, {"0", "0", "-3000", "0", "6.00", "864", false, true});
-    EXPECT_EQ(s->Nfin, 1);
-    EXPECT_EQ(r.label11.vue(), "Impact à t =  86 s");
-    EXPECT_GT(s->Xt[1], s->Xt[0]);   // pulled towards the centre during that step
-
-    // Without attractor, the velocity is shown rounded down.
-    r = lance(*s, {"-12.2", "3.9", "-3000", "0", "0", "864", false, true});
-    EXPECT_EQ(s->Nfin, 1);
-    EXPECT_EQ(r.label12.vue(), "Vx = -13 et Vy =  3m/s");
-}
-
-TEST(Calcule, ImpactTestUsesTheDistanceAtTheStartOfTheStep)
-{
-    // 1000 m/s along x, 1 s steps: point k is at x0 + 1000 k.
-    // Point 998 is the first inside: found at step 999, Nfin = 999 with labels.
-    auto s = etatCharge();
-    auto r = lance(*s, droite(-(6380000 + 997.5 * 1000) / 1000, "1000"));
-    EXPECT_EQ(s->Nfin, 999);
-    EXPECT_EQ(r.label11.vue(), "Impact à t =  999 s");
-    EXPECT_EQ(r.label12.vue(), "Vx =  1000 et Vy =  0m/s");
-
-    // Point 999 is the first inside: it is never tested, no impact.
-    r = lance(*s, droite(-(6380000 + 998.5 * 1000) / 1000, "1000"));
-    EXPECT_EQ(s->Nfin, 999);
-    EXPECT_TRUE(r.label12.estVide());
-
-    // A point exactly at distance R counts as outside.
-    r = lance(*s, {"0", "0", "-6380", "0", "0", "10", false, true});
-    EXPECT_EQ(s->Nfin, 999);
 }
 
 TEST(CalculeErreurs, StepOrRadiusOutsideTheIntegerRangeRefusesTheRun)
@@ -173,18 +180,6 @@ TEST(CalculeErreurs, StepOrRadiusOutsideTheIntegerRangeRefusesTheRun)
     EXPECT_TRUE(*avant == *s);
 }
 
-TEST(CalculeErreurs, ZeroDistanceIsAnImpactWithFiniteValues)
-{
-    auto s = etatCharge();
-    const auto r = lance(*s, {"100", "-7", "", "", "6.00", "864", false, true});
-    EXPECT_TRUE(r.compteRendu.ok);
-    EXPECT_EQ(s->Nfin, 1);
-    EXPECT_TRUE(toutFini(*s));
-    EXPECT_EQ(s->Xt[1], 8600);
-    EXPECT_EQ(r.label11.vue(), "Impact à t =  86 s");
-    EXPECT_EQ(r.label12.vue(), "Vx =  100 et Vy = -7m/s");
-}
-
 TEST(CalculeErreurs, OverflowStopsAtTheLastFinitePoint)
 {
     // A huge mass flings the satellite beyond the double range at step 2.
@@ -193,7 +188,6 @@ TEST(CalculeErreurs, OverflowStopsAtTheLastFinitePoint)
     EXPECT_FALSE(r.compteRendu.ok);
     EXPECT_NE(r.compteRendu.message.vue().find("point 2"), std::string_view::npos);
     EXPECT_EQ(s->Nfin, 1);
-    EXPECT_TRUE(toutFini(*s));
     EXPECT_TRUE(r.label11.estVide());
 
     // Overflow at the very first step: point 1 stays on the start.
@@ -201,13 +195,4 @@ TEST(CalculeErreurs, OverflowStopsAtTheLastFinitePoint)
     EXPECT_FALSE(r.compteRendu.ok);
     EXPECT_EQ(s->Nfin, 1);
     EXPECT_EQ(s->Xt[1], s->Xt[0]);
-    EXPECT_TRUE(toutFini(*s));
-}
-
-TEST(CalculeErreurs, HugeImpactVelocityIsWrittenWithAnExponent)
-{
-    auto s = etatCharge();
-    const auto r = lance(*s, {"2e15", "-3.5e16", "", "", "0", "10", false, true});
-    EXPECT_EQ(s->Nfin, 1);
-    EXPECT_EQ(r.label12.vue(), "Vx =  2E+15 et Vy = -3.5E+16m/s");
 }

@@ -1,15 +1,12 @@
 #include "Etoile.h"
 
 #include <QColor>
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRectF>
-#include <QSize>
 #include <QTransform>
 
 #include <array>
-#include <cmath>
 
 namespace orbeline {
 
@@ -73,18 +70,6 @@ void dessineEtoile(QPainter& p, const QRectF& cadre)
     p.setBrush(kBleu);
     p.drawPath(chemin);
     p.restore();
-}
-
-QImage imageEtoile(const QSize& taille, double dpr)
-{
-    const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
-                         static_cast<int>(std::ceil(taille.height() * dpr)));
-    QImage image(enPixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(dpr);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    dessineEtoile(p, QRectF(0, 0, taille.width(), taille.height()));
-    return image;
 }
 
 } // namespace orbeline

@@ -2,11 +2,9 @@
 // The impact mark: a blue five-pointed star, drawn from a vector outline so
 // that it stays sharp however far the animation stretches it.
 
-class QImage;
 class QPainter;
 class QPainterPath;
 class QRectF;
-class QSize;
 
 namespace orbeline {
 
@@ -21,7 +19,5 @@ const QPainterPath& cheminEtoile();
 void dessineEtoile(QPainter& p, const QRectF& cadre);
 /// `chemin` cut to the painter's clip when it reaches far beyond it.
 QPainterPath seulementVisible(const QPainter& p, const QPainterPath& chemin);
-/// The star alone on a transparent image of `taille` logical pixels.
-QImage imageEtoile(const QSize& taille, double dpr = 1.0);
 
 } // namespace orbeline

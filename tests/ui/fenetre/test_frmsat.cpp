@@ -1,12 +1,11 @@
+// The main window: its launches, their errors, the ways out, and every route
+// to the scale buttons and the check boxes.
 #include "outils.h"
 
 #include "SimulationState.h"
 
 #include <QAccessible>
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QAction>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -18,42 +17,15 @@
 using namespace orbeline;
 using namespace orbeline::test;
 
-TEST(Fenetre, InitialState)
+TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
 {
     auto w = fenetre();
-    EXPECT_EQ(w->windowTitle(), "orbelines");
-    EXPECT_EQ(w->client()->size(), QSize(792, 571));
     const char* attendus[] = {"0", "0", "-30000", "0", "6.00", "864", "30000"};
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
-    EXPECT_TRUE(w->option(2, 0)->isChecked());
-    EXPECT_TRUE(w->option(3, 0)->isChecked());
-    EXPECT_TRUE(w->option(1, 1)->isChecked());
-    EXPECT_FALSE(w->caseACocher(Case::Vitesse)->isChecked());
-    EXPECT_FALSE(w->caseACocher(Case::Xy)->isChecked());
-    for (Element e : {Element::Picture2, Element::Picture6, Element::Label8, Element::Label17})
-        EXPECT_FALSE(w->estVisible(e));
-    EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-    EXPECT_TRUE(w->etiquette(Etiquette::Label12)->text().isEmpty());
-    EXPECT_EQ(w->etiquette(Etiquette::Label14)->text(), "Label14");
-    // The load procedure reads no field.
     EXPECT_EQ(w->nombreInit(), 0);
+    EXPECT_TRUE(w->option(1, 1)->isChecked() && w->option(2, 0)->isChecked() && w->option(3, 0)->isChecked());
+    EXPECT_FALSE(w->estVisible(Element::Picture2) || w->estVisible(Element::Picture6));
     EXPECT_EQ(w->focusWidget(), w->text(1));
-}
-
-TEST(Fenetre, TypingIntoAFieldRunsInitOncePerChange)
-{
-    auto w = fenetre();
-    w->text(1)->clear();
-    const int avant = w->nombreInit();
-    QTest::keyClicks(w->text(1), "12");
-    EXPECT_EQ(w->nombreInit() - avant, 2);
-    EXPECT_EQ(w->etat().vx, 12);
-    // Writing the same text again runs nothing.
-    w->ecritTexte(Champ::Text1, "12");
-    EXPECT_EQ(w->nombreInit() - avant, 2);
-    // Text7 does not run init.
-    QTest::keyClicks(w->text(7), "5");
-    EXPECT_EQ(w->nombreInit() - avant, 2);
 }
 
 TEST(Fenetre, DisabledAttractorsCannotBeSelected)
@@ -62,21 +34,18 @@ TEST(Fenetre, DisabledAttractorsCannotBeSelected)
     for (int i = 1; i < 4; ++i) {
         QTest::mouseClick(w->option(2, i), Qt::LeftButton);
         EXPECT_FALSE(w->option(2, i)->isChecked());
+        EXPECT_FALSE(w->option(2, i)->isEnabled());   // so the arrow keys skip it too
     }
-    // Arrow keys in the group skip the disabled buttons.
-    QApplication::setActiveWindow(w.get());
-    w->option(2, 0)->setFocus();
-    for (const auto touche : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right})
-        QTest::keyClick(w->focusWidget(), touche);
     EXPECT_TRUE(w->option(2, 0)->isChecked());
-    for (int i = 1; i < 4; ++i) EXPECT_FALSE(w->option(2, i)->isChecked());
 }
 
-TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
+TEST(Fenetre, DefaultLaunchFallsOntoTheEarthAndComputesSpeedsWithBothBoxesUnchecked)
 {
     auto w = fenetre();
+    w->etat().Vt.fill(-1);
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_EQ(w->etat().Nfin, 102);
+    const auto& s = w->etat();
+    EXPECT_EQ(s.Nfin, 102);
     EXPECT_EQ(w->etiquette(Etiquette::Label11)->text(), "Impact à t =  8772 s");
     EXPECT_EQ(w->etiquette(Etiquette::Label12)->text(), "Vx =  10521 et Vy =  0m/s");
     // The auto-size label grew with its caption.
@@ -84,6 +53,11 @@ TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
     EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
     // The star was hidden again after its animation.
     EXPECT_FALSE(w->pictureBox(1)->estVisible(Controle::Etoile));
+    for (int i = 0; i <= s.Nfin; ++i) EXPECT_DOUBLE_EQ(s.Vt[i], std::hypot(s.Vxt[i], s.Vyt[i]));
+    // Checking a box afterwards shows its charts blank.
+    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
+    EXPECT_TRUE(vierge(w->pictureBox(2)));
+    EXPECT_TRUE(vierge(w->pictureBox(4)));
 
     // Enter launches too; a run without impact empties the labels.
     w->ecritTexte(Champ::Text3, "0");
@@ -91,7 +65,7 @@ TEST(Fenetre, DefaultLaunchFallsOntoTheEarth)
     w->ecritTexte(Champ::Text1, "3078");
     w->text(2)->setFocus();
     QTest::keyClick(w->text(2), Qt::Key_Return);
-    EXPECT_EQ(w->etat().Nfin, 999);
+    EXPECT_EQ(s.Nfin, 999);
     EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
 }
 
@@ -123,55 +97,57 @@ TEST(Fenetre, TwoLaunchesPileUpOnTheViewWhileChartsShowTheSecond)
     EXPECT_EQ(graphe, image(seul->pictureBox(2)));
 }
 
-TEST(Fenetre, LaunchWithBothBoxesUncheckedStillComputesSpeeds)
+TEST(Fenetre, ArithmeticErrorsAreShownAndLeaveNothingToExport)
 {
     auto w = fenetre();
-    w->etat().Vt.fill(-1);
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    const auto& s = w->etat();
-    for (int i = 0; i <= s.Nfin; ++i) EXPECT_DOUBLE_EQ(s.Vt[i], std::hypot(s.Vxt[i], s.Vyt[i]));
-    EXPECT_FALSE(w->estVisible(Element::Picture2));
-    // Checking a box afterwards shows its charts blank with their captions.
-    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    for (Element e : {Element::Picture2, Element::Label8, Element::Picture4, Element::Label15})
-        EXPECT_TRUE(w->estVisible(e));
-    EXPECT_TRUE(vierge(w->pictureBox(2)));
-    EXPECT_TRUE(vierge(w->pictureBox(4)));
-    EXPECT_FALSE(w->estVisible(Element::Picture5));
-}
-
-TEST(Fenetre, ArithmeticErrorsAreShownAndStopTheLaunch)
-{
-    auto w = fenetre();
+    const auto exportable = [&] {
+        const bool copier = w->action(Action::CopierPoints)->isEnabled();
+        EXPECT_EQ(w->action(Action::EnregistrerPoints)->isEnabled(), copier);
+        return copier;
+    };
+    EXPECT_FALSE(exportable());   // nothing launched yet
     w->ecritTexte(Champ::Text5, "1e300");
     EXPECT_TRUE(w->zoneMessage()->text().contains("masse de l'attracteur"));
     EXPECT_TRUE(w->zoneMessage()->isVisible());
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
     EXPECT_EQ(w->etat().Nfin, 0);   // nothing computed
-    w->ecritTexte(Champ::Text5, "6");
-    EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
+    EXPECT_FALSE(exportable());
 
-    // A step out of the 32-bit range refuses the run and leaves no impact text.
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_FALSE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-    w->ecritTexte(Champ::Text6, "1e11");
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_TRUE(w->zoneMessage()->text().contains("τ"));
-    EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-    EXPECT_EQ(w->etat().Nfin, 102);
+    // A step out of the 32-bit range refuses the run, a value past the double
+    // range stops it: a message, no impact text, nothing to copy or save.
+    const struct { Champ champ; const char* texte; const char* message; } cas[] = {
+        {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
+    for (const auto& c : cas) {
+        w->ecritTexte(Champ::Text6, "864");
+        w->ecritTexte(Champ::Text5, "6");
+        EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
+        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        ASSERT_TRUE(exportable());
+        EXPECT_FALSE(w->etiquette(Etiquette::Label11)->text().isEmpty());
+        w->ecritTexte(c.champ, c.texte);
+        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        EXPECT_TRUE(w->zoneMessage()->text().contains(QString::fromUtf8(c.message))) << c.texte;
+        EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty()) << c.texte;
+        EXPECT_FALSE(exportable()) << c.texte;
+    }
 }
 
-TEST(Fenetre, CloseButtonAndQuitEndTheEventLoop)
+TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
 {
-    for (bool parQuitter : {false, true}) {
+    for (int voie = 0; voie < 3; ++voie) {
         auto w = fenetre();
+        QApplication::setActiveWindow(w.get());
         QTimer::singleShot(0, w.get(), [&] {
-            if (parQuitter) QTest::mouseClick(w->commande(2), Qt::LeftButton);
-            else w->close();
+            if (voie == 0) w->close();
+            if (voie == 1) QTest::mouseClick(w->commande(2), Qt::LeftButton);
+            if (voie == 2) {   // Alt+F then Q
+                QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
+                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
+            }
         });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
-        EXPECT_EQ(QCoreApplication::exec(), 0);
-        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(QCoreApplication::exec(), 0) << voie;
+        EXPECT_FALSE(w->isVisible()) << voie;
     }
 }
 

@@ -1,4 +1,5 @@
-// GoogleTest over a QApplication on the offscreen platform.
+// GoogleTest over a QApplication prepared as the program's, on the offscreen
+// platform unless told otherwise (the picture tests also run at ratio 2).
 #include "application.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     orbeline::prepareApplication();

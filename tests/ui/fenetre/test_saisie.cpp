@@ -1,0 +1,134 @@
+// What the pupil enters: typing into the fields, the Text7 rewrite, the
+// "Terre" preset and the position placed with the mouse.
+#include "outils.h"
+
+#include "SimulationState.h"
+
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace orbeline;
+using namespace orbeline::test;
+
+TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
+{
+    auto w = fenetre();
+    w->text(1)->clear();
+    const int avant = w->nombreInit();
+    QTest::keyClicks(w->text(1), "12");
+    EXPECT_EQ(w->nombreInit() - avant, 2);
+    EXPECT_EQ(w->etat().vx, 12);
+    // Writing the same text again runs nothing.
+    w->ecritTexte(Champ::Text1, "12");
+    EXPECT_EQ(w->nombreInit() - avant, 2);
+    // Text7 does not run init.
+    QTest::keyClicks(w->text(7), "5");
+    EXPECT_EQ(w->nombreInit() - avant, 2);
+}
+
+TEST(Masse, RewritesAnyTextAsANonNegativeNumberInTheRegionalForm)
+{
+    using Textes = std::vector<std::pair<const char*, const char*>>;
+    const std::pair<QLocale, Textes> cas[] = {
+        {QLocale::c(), {{"-5", "5"}, {"abc", "0"}, {"", "0"}, {"1e3", "1000"}, {"007", "7"}, {"12abc", "12"},
+                        {"2.5", "2.5"}, {"1e400", "0"}, {"-1e20", "1E+20"}, {"0.1", "0.1"}}},
+        // Written 2,5, which reads back as 2: the rewrite ends on the whole part.
+        {QLocale(QLocale::French, QLocale::France), {{"2.5", "2"}, {"1.5e20", "1"}}},
+    };
+    for (const auto& [locale, textes] : cas) {
+        LocaleTemporaire l(locale);
+        auto w = fenetre();
+        for (const auto& [entree, sortie] : textes) {
+            w->text(7)->setText(QString::fromUtf8(entree));
+            EXPECT_EQ(w->text(7)->text(), sortie) << entree;
+        }
+    }
+}
+
+TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
+{
+    LocaleTemporaire point(QLocale::c());
+    auto w = fenetre();
+    QLineEdit* e = w->text(7);
+    e->setFocus();
+    e->setCursorPosition(5);
+    QTest::keyClicks(e, ".");
+    EXPECT_EQ(e->text(), "30000");
+    EXPECT_EQ(e->cursorPosition(), 5);
+    // A minus typed at the start is removed; the caret stays before the digits.
+    e->setCursorPosition(0);
+    QTest::keyClicks(e, "-");
+    EXPECT_EQ(e->text(), "30000");
+    EXPECT_EQ(e->cursorPosition(), 0);
+    // Typing in the middle goes on where the typist is.
+    e->setCursorPosition(1);
+    QTest::keyClicks(e, "12");
+    EXPECT_EQ(e->text(), "3120000");
+    EXPECT_EQ(e->cursorPosition(), 3);
+}
+
+TEST(Terre, LoadsTheEarthAndTheFirstScaleKeepingThePosition)
+{
+    auto w = fenetre();
+    int avant = w->nombreInit();
+    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
+    EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
+    // On a fresh window only Text1 changes: one init, which saw the new velocity.
+    EXPECT_EQ(w->nombreInit() - avant, 1);
+    EXPECT_EQ(w->etat().vx, 3078);
+
+    QTest::mouseClick(w->option(3, 5), Qt::LeftButton);
+    EXPECT_EQ(w->etat().Echelle, 1000000000);
+    w->ecritTexte(Champ::Text1, "10");
+    w->ecritTexte(Champ::Text3, "150");
+    w->ecritTexte(Champ::Text4, "-20");
+    w->ecritTexte(Champ::Text5, "1.99E+6");
+    w->ecritTexte(Champ::Text6, "315000");
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    w->etat().Rayon = 1;
+
+    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
+    EXPECT_TRUE(w->option(3, 0)->isChecked());
+    EXPECT_EQ(w->etat().Echelle, 1000);
+    EXPECT_EQ(w->etat().Reduction, 100);
+    EXPECT_EQ(w->etat().Rayon, 6380);
+    const char* attendus[] = {"3078", nullptr, "150", "-20", "6.00", "864"};
+    for (int n : {1, 3, 4, 5, 6}) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
+    EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
+    // The marker now reads the kept position in kilometres.
+    EXPECT_NEAR(w->pictureBox(1)->gauche(Controle::Sat) + w->pictureBox(1)->largeur(Controle::Sat) / 2, 1.5, 0.01);
+    // The fields were filled under the old scale; the next launch reads them anew.
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    EXPECT_EQ(w->etat().Xo, 150000);
+}
+
+TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
+{
+    // Inner pixel (x, y) of Picture1 is (2 + x, 2 + y) in the widget; one
+    // pixel spans 1000 / 496 user units in the default view.
+    LocaleTemporaire point(QLocale::c());
+    for (const auto bouton : {Qt::RightButton, Qt::LeftButton}) {   // any button places
+        auto w = fenetre();
+        PictureBox* p = w->pictureBox(1);
+        const int avant = w->nombreInit();
+        // Inner pixel (322, 347) is user point (149.19…, −199.59…).
+        QTest::mouseClick(p, bouton, {}, {324, 349});
+        EXPECT_EQ(w->text(3)->text(), "14900");
+        EXPECT_EQ(w->text(4)->text(), "-20000");
+        EXPECT_EQ(w->nombreInit() - avant, 2);
+        EXPECT_EQ(w->etat().Yo, -20000 * 1000.0);
+        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149.19, 0.01);
+        // "Placer" brings the marker onto the rounded position in the fields.
+        QTest::mouseClick(w->commande(5), Qt::LeftButton);
+        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
+        EXPECT_EQ(w->nombreInit() - avant, 2);
+    }
+    // Inner pixel (254, 249) is user point (12.09…, −2.01…).
+    auto w = fenetre();
+    QTest::mouseMove(w->pictureBox(1), {256, 251});
+    EXPECT_EQ(w->etiquette(Etiquette::Label9)->text(), "X =  1200");
+    EXPECT_EQ(w->etiquette(Etiquette::Label10)->text(), "Y = -300");
+}
