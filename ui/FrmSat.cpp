@@ -57,6 +57,18 @@ void enveloppe(QCheckBox* b)
     b->setText(ligne);
 }
 
+// A field for a number takes no input method: the compose one would read
+// the locale's whole table (several milliseconds) at the first key, and a
+// phonetic one would turn digits into candidates.
+class ChampNombre : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override
+    {
+        return requete == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(requete);
+    }
+};
+
 // Tab order by tab index, as the layout table gives it.
 struct Tab {
     int index;
@@ -91,10 +103,12 @@ void FrmSat::construit()
 
     std::vector<Tab> tabs;
     auto texte = [&](int n, const char* initial, QRect r, int tab, const QFont& f, const char* bulle) {
-        auto* e = new QLineEdit(QString::fromUtf8(initial), client_);
+        // The text once the font is set: laid out once, in its own face.
+        auto* e = new ChampNombre(client_);
         e->setObjectName(QStringLiteral("Text%1").arg(n));
         e->setGeometry(r);
         e->setFont(f);
+        e->setText(QString::fromUtf8(initial));
         if (bulle) {
             e->setToolTip(QString::fromUtf8(bulle));
             e->setAccessibleDescription(QString::fromUtf8(bulle));
