@@ -66,7 +66,11 @@ void noteExtremes(Serie& g, double v)
 void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
     std::array<Surface*, 3> surfaces{};
-    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k] = &f.picture(groupe[k].numero);
+    std::array<Couleur, 3> couleurs{};   // looked up once, not for every point
+    for (std::size_t k = 0; k < groupe.size(); ++k) {
+        surfaces[k] = &f.picture(groupe[k].numero);
+        couleurs[k] = couleurPalette(groupe[k].couleur);
+    }
 
     for (std::size_t k = 0; k < groupe.size(); ++k) {
         const Serie& g = groupe[k];
@@ -82,8 +86,7 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         for (std::size_t k = 0; k < groupe.size(); ++k)
-            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx]),
-                              couleurPalette(groupe[k].couleur));
+            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx]), couleurs[k]);
     }
 }
 
