@@ -57,15 +57,21 @@ void enveloppe(QCheckBox* b)
     b->setText(ligne);
 }
 
-// A field for a number takes no input method: the compose one would read
-// the locale's whole table (several milliseconds) at the first key, and a
-// phonetic one would turn digits into candidates.
+// A field for a number does without the compose input method, X11's default
+// when no other is set: it reads the locale's whole table (several
+// milliseconds) at the first key, and composes nothing a number needs. Any
+// other method (an on-screen keyboard, Wayland's) stays.
 class ChampNombre : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override
     {
-        return requete == Qt::ImEnabled ? QVariant(false) : QLineEdit::inputMethodQuery(requete);
+        static const bool composeSeule = [] {
+            const QByteArray module = qgetenv("QT_IM_MODULE");
+            return QGuiApplication::platformName() == QLatin1String("xcb") && (module.isEmpty() || module == "compose");
+        }();
+        if (requete == Qt::ImEnabled && composeSeule) return false;
+        return QLineEdit::inputMethodQuery(requete);
     }
 };
 
