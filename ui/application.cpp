@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleFactory>
 #include <QStyleOption>
 #include <QTranslator>
 
@@ -23,6 +24,7 @@ namespace {
 // read here as the PNG files they are.
 class StyleOrbeline : public QProxyStyle {
 public:
+    using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap icone, const QStyleOption* option, const QWidget* widget) const override
     {
         if (icone != SP_ToolBarHorizontalExtensionButton)
@@ -50,7 +52,8 @@ bool prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Orbeline"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kTexte));
     QApplication::setOrganizationName(QStringLiteral("Talvenor"));
-    QApplication::setStyle(new StyleOrbeline);
+    // Over the style in force, the one asked for on the command line or in the environment included.
+    QApplication::setStyle(new StyleOrbeline(QStyleFactory::create(QApplication::style()->name())));
 
     // The interface is French: the toolkit's own texts (the fields' context
     // menus) too, whatever the system language.
