@@ -15,10 +15,12 @@ QRect twips(int l, int t, int w, int h)
 
 namespace {
 
-// The face and its stand-ins, from the first one installed. Given a missing
+// The first installed face of the face and its stand-ins. Given a missing
 // face first, Qt would ask fontconfig for a fallback list (about a
 // millisecond) for every new size or weight before trying the next name of
-// the list, and end on the first installed one all the same.
+// the list, and end on the first installed one all the same; given more than
+// one, it asks for that list anyway. A glyph the face lacks is looked for in
+// fontconfig's fallbacks, as the names after it would have had it.
 QStringList familles(const char* famille)
 {
     static QHash<QByteArray, QStringList> dejaVues;
@@ -32,7 +34,7 @@ QStringList familles(const char* famille)
     while (premiere < voulues.size() && !installees.contains(voulues[premiere], Qt::CaseInsensitive))
         ++premiere;
     // None installed: the whole list, and fontconfig's choice.
-    return dejaVues[cle] = premiere < voulues.size() ? voulues.mid(premiere) : voulues;
+    return dejaVues[cle] = premiere < voulues.size() ? QStringList{voulues[premiere]} : voulues;
 }
 
 } // namespace
