@@ -58,9 +58,11 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
     std::array<Surface*, 3> surfaces{};
     std::array<double, 3> unites{};
+    std::array<Couleur, 3> couleurs{};   // looked up once, not for every point
     for (std::size_t k = 0; k < groupe.size(); ++k) {
         surfaces[k] = &f.picture(groupe[k].numero);
         unites[k] = uniteGraphe(groupe[k]);
+        couleurs[k] = couleurPalette(groupe[k].couleur);
     }
 
     for (std::size_t k = 0; k < groupe.size(); ++k) {
@@ -79,8 +81,7 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         for (std::size_t k = 0; k < groupe.size(); ++k)
-            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx] / unites[k]),
-                              couleurPalette(groupe[k].couleur));
+            surfaces[k]->pset(static_cast<float>(i), enFloat((*groupe[k].valeurs)[idx] / unites[k]), couleurs[k]);
     }
 }
 

@@ -57,6 +57,24 @@ void enveloppe(QCheckBox* b)
     b->setText(ligne);
 }
 
+// A field for a number does without the compose input method, X11's default
+// when no other is set: it reads the locale's whole table (several
+// milliseconds) at the first key, and composes nothing a number needs. Any
+// other method (an on-screen keyboard, Wayland's) stays.
+class ChampNombre : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override
+    {
+        static const bool composeSeule = [] {
+            const QByteArray module = qgetenv("QT_IM_MODULE");
+            return QGuiApplication::platformName() == QLatin1String("xcb") && (module.isEmpty() || module == "compose");
+        }();
+        if (requete == Qt::ImEnabled && composeSeule) return false;
+        return QLineEdit::inputMethodQuery(requete);
+    }
+};
+
 // Tab order by tab index, as the layout table gives it.
 struct Tab {
     int index;
@@ -91,10 +109,12 @@ void FrmSat::construit()
 
     std::vector<Tab> tabs;
     auto texte = [&](int n, const char* initial, QRect r, int tab, const QFont& f, const char* bulle) {
-        auto* e = new QLineEdit(QString::fromUtf8(initial), client_);
+        // The text once the font is set: laid out once, in its own face.
+        auto* e = new ChampNombre(client_);
         e->setObjectName(QStringLiteral("Text%1").arg(n));
         e->setGeometry(r);
         e->setFont(f);
+        e->setText(QString::fromUtf8(initial));
         if (bulle) {
             e->setToolTip(QString::fromUtf8(bulle));
             e->setAccessibleDescription(QString::fromUtf8(bulle));

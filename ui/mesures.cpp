@@ -1,6 +1,8 @@
 #include "mesures.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QScreen>
 #include <QWidget>
 
@@ -11,12 +13,36 @@ QRect twips(int l, int t, int w, int h)
     return {qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0)};
 }
 
+namespace {
+
+// The first installed face of the face and its stand-ins. Given a missing
+// face first, Qt would ask fontconfig for a fallback list (about a
+// millisecond) for every new size or weight before trying the next name of
+// the list, and end on the first installed one all the same; given more than
+// one, it asks for that list anyway. A glyph the face lacks is looked for in
+// fontconfig's fallbacks, as the names after it would have had it.
+QStringList familles(const char* famille)
+{
+    static QHash<QByteArray, QStringList> dejaVues;
+    const QByteArray cle(famille);
+    if (const auto it = dejaVues.constFind(cle); it != dejaVues.constEnd()) return *it;
+    const QStringList voulues{QString::fromLatin1(famille), QStringLiteral("Microsoft Sans Serif"),
+                              QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                              QStringLiteral("DejaVu Sans")};
+    const QStringList installees = QFontDatabase::families();
+    qsizetype premiere = 0;
+    while (premiere < voulues.size() && !installees.contains(voulues[premiere], Qt::CaseInsensitive))
+        ++premiere;
+    // None installed: the whole list, and fontconfig's choice.
+    return dejaVues[cle] = premiere < voulues.size() ? QStringList{voulues[premiere]} : voulues;
+}
+
+} // namespace
+
 QFont police(const char* famille, double points, bool gras)
 {
     QFont f;
-    f.setFamilies({QString::fromLatin1(famille), QStringLiteral("Microsoft Sans Serif"),
-                   QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                   QStringLiteral("DejaVu Sans")});
+    f.setFamilies(familles(famille));
     f.setPointSizeF(points);
     f.setBold(gras);
     return f;

@@ -164,6 +164,10 @@ void PictureBox::refait(const QSize& taille) const
         p.drawImage(QPointF(0, 0), image_);
     }
     image_ = std::move(neuve);
+    pixels_ = nullptr;
+    largeurImage_ = image_.width();
+    hauteurImage_ = image_.height();
+    pasImage_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
 }
 
 QTransform PictureBox::versPixels() const
@@ -367,14 +371,16 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     const auto enDevice = [dpr](int v) { return dpr == 1 ? v : static_cast<int>(std::lround(v * dpr)); };
     const int x0 = std::max(0, enDevice(carre.left()));
     const int y0 = std::max(0, enDevice(carre.top()));
-    const int x1 = std::min(image_.width(), enDevice(carre.left() + w));
-    const int y1 = std::min(image_.height(), enDevice(carre.top() + w));
+    const int x1 = std::min(largeurImage_, enDevice(carre.left() + w));
+    const int y1 = std::min(hauteurImage_, enDevice(carre.top() + w));
     if (x0 >= x1 || y0 >= y1) return;
     const QRgb couleur = versRgb(c.value_or(etat_.foreColor));
-    const qsizetype pas = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    QRgb* ligne = reinterpret_cast<QRgb*>(image_.bits()) + y0 * pas;
+    // The pixels' address is kept from one point to the next, and asked for
+    // again (which detaches the image) whenever the image may be shared.
+    if (!pixels_ || !image_.isDetached()) pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+    QRgb* ligne = pixels_ + y0 * pasImage_;
     // A pen a pixel or two wide: a plain loop beats a general fill.
-    for (int y = y0; y < y1; ++y, ligne += pas)
+    for (int y = y0; y < y1; ++y, ligne += pasImage_)
         for (int x = x0; x < x1; ++x) ligne[x] = couleur;
 
     // The damage, gathered in the area's own pixels with the bounds alone.
@@ -465,12 +471,15 @@ void PictureBox::paintEvent(QPaintEvent* event)
                             QSizeF(zone.size()) * dpr);
         p.drawImage(QRectF(zone), image_, source);
     }
-    drawFrame(&p);
+    // The star's frames repaint a few pixels inside the area: the border
+    // and a control away from them are left alone, as they would not change.
+    if (!dedans.contains(event->rect())) drawFrame(&p);
 
     if (zone.isEmpty()) return;
     p.setClipRect(zone);
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (const auto cadre = cadreControle(Controle::Sat)) {
+    const auto visible = [&](Controle c) { return rectControle(c).intersects(zone); };
+    if (const auto cadre = cadreControle(Controle::Sat); cadre && visible(Controle::Sat)) {
         // A circle in the middle of its box, its thin outline inside the box.
         const double d = std::min(cadre->width(), cadre->height());
         QRectF disque(0, 0, d, d);
@@ -481,7 +490,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
         cercle.addEllipse(disque.adjusted(0.5, 0.5, -0.5, -0.5));
         p.drawPath(seulementVisible(p, cercle));
     }
-    if (const auto cadre = cadreControle(Controle::Etoile))
+    if (const auto cadre = cadreControle(Controle::Etoile); cadre && visible(Controle::Etoile))
         dessineEtoile(p, *cadre);
 }
 

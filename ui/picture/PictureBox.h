@@ -128,6 +128,9 @@ private:
     mutable double dpr_ = 0;                // pixel ratio in force; 0 until read again
     mutable QMargins marges_;               // contents margins, read with the pixel ratio
     mutable QSize tailleImage_;             // inner size the image fits, since dpr_ was read
+    mutable QRgb* pixels_ = nullptr;        // image_'s pixels while it is not shared; null: ask again
+    mutable int largeurImage_ = 0, hauteurImage_ = 0;  // image_'s size in device pixels
+    mutable qsizetype pasImage_ = 0;        // image_'s pixels per line
     QRect sale_;                            // damage not yet handed to update()
     QRect pointsSales_;                     // the same for points, inner-area pixels, unclipped
     bool renduPrevu_ = false;               // a call of rendSale() is queued
