@@ -15,10 +15,12 @@ trap arrete_tout EXIT
 
 # Starts Xvfb on a display number it picks itself (-displayfd): choosing a
 # free number here would race with another test starting its own server.
+# -noreset: by default the server resets when its last client leaves (the
+# check below), and a program connecting during the reset is turned away.
 demarre_xvfb() {
   local fichier n=""
   fichier=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fichier" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fichier" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do
     n=$(head -n 1 "$fichier")
