@@ -4,6 +4,7 @@ namespace orbeline::test {
 
 namespace {
 double ctl(Controle c) { return c == Controle::Sat ? 0 : 1; }
+void place(EtatSurface& e, float x, float y) { e.currentX = x; e.currentY = y; }
 } // namespace
 
 SurfaceEnregistree::SurfaceEnregistree(int w, int h) : etat(EtatSurface::enPixels(w, h)) {}
@@ -26,13 +27,7 @@ void SurfaceEnregistree::scale(double x1, double y1, double x2, double y2)
     note("scale", {x1, y1, x2, y2});
     etat.scale(x1, y1, x2, y2);
 }
-
-void SurfaceEnregistree::cls()
-{
-    note("cls", {});
-    etat.currentX = etat.currentY = 0;
-}
-
+void SurfaceEnregistree::cls() { note("cls", {}); place(etat, 0, 0); }
 void SurfaceEnregistree::setDrawWidth(int p) { note("drawWidth", {double(p)}); etat.drawWidth = p; }
 void SurfaceEnregistree::setDrawStyle(StyleTrait s) { note("drawStyle", {double(int(s))}); etat.drawStyle = s; }
 void SurfaceEnregistree::setForeColor(Couleur c) { note("foreColor", {}, c); etat.foreColor = c; }
@@ -42,39 +37,19 @@ void SurfaceEnregistree::setFillStyle(StyleRemplissage s) { note("fillStyle", {d
 void SurfaceEnregistree::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
     note("line", {x1, y1, x2, y2}, c);
-    etat.currentX = x2;
-    etat.currentY = y2;
+    place(etat, x2, y2);
 }
-
-void SurfaceEnregistree::circle(float x, float y, float r)
-{
-    note("circle", {x, y, r});
-    etat.currentX = x;
-    etat.currentY = y;
-}
-
+void SurfaceEnregistree::circle(float x, float y, float r) { note("circle", {x, y, r}); place(etat, x, y); }
 void SurfaceEnregistree::pset(float x, float y, std::optional<Couleur> c)
 {
     note("pset", {x, y}, c);
-    etat.currentX = x;
-    etat.currentY = y;
+    place(etat, x, y);
 }
 
-void SurfaceEnregistree::deplace(Controle c, float g, float h)
-{
-    note("deplace", {ctl(c), g, h});
-    etat.deplace(c, g, h);
-}
-
+void SurfaceEnregistree::deplace(Controle c, float g, float t) { note("deplace", {ctl(c), g, t}); etat.deplace(c, g, t); }
 void SurfaceEnregistree::setLargeur(Controle c, float l) { note("largeur", {ctl(c), l}); etat.setLargeur(c, l); }
 void SurfaceEnregistree::setHauteur(Controle c, float h) { note("hauteur", {ctl(c), h}); etat.setHauteur(c, h); }
-
-void SurfaceEnregistree::setVisible(Controle c, bool v)
-{
-    note("visible", {ctl(c), v ? 1.0 : 0.0});
-    etat.geo(c).visible = v;
-}
-
+void SurfaceEnregistree::setVisible(Controle c, bool v) { note("visible", {ctl(c), double(v)}); etat.geo(c).visible = v; }
 void SurfaceEnregistree::repeint(Controle c) { note("repeint", {ctl(c)}); }
 
 } // namespace orbeline::test
