@@ -1,12 +1,18 @@
 // The orbit view against the recording window: the empty frame at load and
-// for each scale preset, the trajectory plot and the impact animation.
-#include "outils.h"
+// for each scale preset, the trajectory plot, the impact animation, and
+// placing the initial position with the mouse.
+#include "FenetreEnregistree.h"
+#include "SimulationState.h"
+#include "init.h"
+#include "placement.h"
 #include "verifications.h"
+#include "vue.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace orbeline;
@@ -17,7 +23,30 @@ namespace {
 using Args = std::vector<double>;
 constexpr double kFloatMax = std::numeric_limits<float>::max();
 
+/// The window right after loading, Text1..Text6 wired to init as in the real window.
+struct FenetreChargee {
+    SimulationState s;                  ///< the record
+    FenetreEnregistree f;               ///< the recording window
+    SurfaceEnregistree& p1 = f.pic(1);  ///< the orbit view
+
+    FenetreChargee()
+    {
+        f.surChangement = [this](Champ) {
+            init(s, {f.texte(Champ::Text1), f.texte(Champ::Text2), f.texte(Champ::Text3),
+                     f.texte(Champ::Text4), f.texte(Champ::Text5), f.texte(Champ::Text6), false, true});
+        };
+        Form_Load(s, f);
+    }
+};
+
+/// Centre of a control in user units (left + w/2, top − h/2).
+std::pair<double, double> centreDe(const SurfaceEnregistree& p, Controle c)
+{
+    return {p.etat.gauche(c) + p.etat.largeur(c) / 2.0, p.etat.haut(c) - p.etat.hauteur(c) / 2.0};
+}
+
 struct VueCadre : ::testing::Test, FenetreChargee {};
+struct Placement : ::testing::Test, FenetreChargee {};
 
 /// The 20 grid lines, then the two centre lines, of the view (l, t)-(l + w, t + h).
 void verifieLignes(const SurfaceEnregistree& p, double l, double t, double w, double h)
@@ -180,4 +209,50 @@ TEST_F(VueTrace, PointsBeyondTheFloatRangeStayFinite)
     s.Yt[1] = -4e38 * 1e5;
     EXPECT_EQ(trace(1000, 1), std::vector<double>(17, kFloatMax));   // the point, then the star's 16 frames
     EXPECT_EQ(ecartDessin(f), "");
+}
+
+TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
+{
+    Picture1_MouseDown(s, f, 1, 0, -299.999f, 0.7f);  // "-30000" and "0", as already typed: no handler
+    EXPECT_TRUE(f.changements.empty());
+    Picture1_MouseDown(s, f, 1, 0, -300.4f, 120.9f);
+    EXPECT_EQ(f.textes[Champ::Text3], "-30100");
+    EXPECT_EQ(f.textes[Champ::Text4], "12000");
+    EXPECT_EQ(f.changements[Champ::Text3], 1);
+    EXPECT_EQ(s.Yo, 12000.0 * 1000);  // the handlers ran init
+    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -300.4, 1e-3);
+    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120.9, 1e-3);
+    Picture1_MouseDown(s, f, 1, 0, -301.2f, 120.5f);  // only Text3 changes
+    EXPECT_EQ(f.changements[Champ::Text3], 2);
+    EXPECT_EQ(f.changements[Champ::Text4], 1);
+
+    SatMove(s, f);  // "Placer" brings the marker onto the rounded position
+    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -302, 1e-3);
+    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120, 1e-3);
+}
+
+TEST_F(Placement, FractionalPositionUsesTheRegionalSeparator)
+{
+    for (const std::string sep : {".", ","}) {
+        FenetreChargee w;
+        w.f.separateur = sep;
+        Option3_Click(w.s, w.f, 3);  // Reduction 0.5
+        Picture1_MouseDown(w.s, w.f, 1, 0, 3.2f, 0.4f);
+        EXPECT_EQ(w.f.textes[Champ::Text3], "1" + sep + "5");
+        EXPECT_EQ(w.s.Xo, sep == "." ? 1.5e9 : 1e9);  // the field reads only up to a comma
+    }
+}
+
+TEST_F(Placement, ReadOutAndCaptions)
+{
+    Picture1_MouseMove(s, f, 0, 0, 12.7f, -0.2f);  // the captions follow the pointer, not the preset
+    EXPECT_EQ(f.etiquettes[Etiquette::Label14], " X, Y en km            ");
+    Option3_Click(s, f, 3);
+    EXPECT_EQ(f.etiquettes[Etiquette::Label3], "X initial en km            ");
+    f.separateur = ",";  // the read-out ignores the regional separator
+    Picture1_MouseMove(s, f, 0, 0, 1.7f, -0.3f);
+    EXPECT_EQ(f.etiquettes[Etiquette::Label9], "X =  .5");
+    EXPECT_EQ(f.etiquettes[Etiquette::Label10], "Y = -.5");
+    EXPECT_EQ(f.etiquettes[Etiquette::Label3], "X initial en M. de km      ");
+    EXPECT_TRUE(f.changements.empty());
 }
