@@ -55,7 +55,6 @@ TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
     for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
 
-    // Alt + the underlined letter opens each menu.
     for (QAction* m : w->menuBar()->actions()) {
         const QString titre = m->text();
         QTest::keyClick(w.get(), static_cast<Qt::Key>(titre.at(titre.indexOf('&') + 1).toUpper().unicode()),
