@@ -6,8 +6,7 @@ FenetreEnregistree::FenetreEnregistree()
 {
     pictures[0] = std::make_unique<SurfaceEnregistree>(496, 496);
     for (std::size_t i = 1; i < 6; ++i) pictures[i] = std::make_unique<SurfaceEnregistree>(86, 86);
-    auto& sat = pictures[0]->etat.geo(Controle::Sat);
-    sat = {352, 32, 9, 9, true};
+    pictures[0]->etat.geo(Controle::Sat) = {352, 32, 9, 9, true};
     pictures[0]->etat.geo(Controle::Etoile) = {0, 0, 14, 12, false};
     textes = {{Champ::Text1, "0"}, {Champ::Text2, "0"}, {Champ::Text3, "-30000"},
               {Champ::Text4, "0"}, {Champ::Text5, "6.00"}, {Champ::Text6, "864"},
