@@ -40,18 +40,13 @@ menu=$(hauteur_menu "$principale")
 
 # Picture1's inner area starts at (8, 50); the origin is at its centre.
 image="$travail/capture.png"
-teal() {
-  local r g b
-  read -r r g b < <(couleur "$image" 256 298)
-  [ "$r $g $b" = "0 128 128" ]
-}
+teal() { [ "$(couleur "$image" 256 298)" = "0 128 128" ]; }
 # The trajectory runs along the x axis from x = -300 to x = -54 user units,
 # drawn over the red axis in the window text colour.
 trajectoire() {
-  local noirs=0 ux px r g b
+  local noirs=0 ux r g b
   for ux in -280 -240 -200 -160 -120 -80; do
-    px=$(( 8 + (ux + 500) * 496 / 1000 ))
-    read -r r g b < <(couleur "$image" "$px" 298)
+    read -r r g b < <(couleur "$image" $((8 + (ux + 500) * 496 / 1000)) 298)
     [ "$r" -lt 80 ] && [ "$g" -lt 80 ] && [ "$b" -lt 80 ] && noirs=$((noirs + 1))
   done
   [ "$noirs" -ge 5 ]

@@ -13,11 +13,7 @@ FenetreEnregistree::FenetreEnregistree()
               {Champ::Text7, "30000"}};
 }
 
-std::string FenetreEnregistree::texte(Champ c) const
-{
-    const auto it = textes.find(c);
-    return it == textes.end() ? std::string() : it->second;
-}
+std::string FenetreEnregistree::texte(Champ c) const { return textes.contains(c) ? textes.at(c) : std::string(); }
 
 void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 {
@@ -29,10 +25,6 @@ void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 
 void FenetreEnregistree::ecritEtiquette(Etiquette e, std::string_view t) { etiquettes[e] = std::string(t); }
 
-bool FenetreEnregistree::estVisible(Element e) const
-{
-    const auto it = visibles.find(e);
-    return it != visibles.end() && it->second;
-}
+bool FenetreEnregistree::estVisible(Element e) const { return visibles.contains(e) && visibles.at(e); }
 
 } // namespace orbeline::test
