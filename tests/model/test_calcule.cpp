@@ -111,14 +111,11 @@ TEST(Calcule, WhereTheRunStopsAndTheImpactCaptions)
     }
 }
 
-TEST(Calcule, PointsOfTheFallAndStepsOfATenthOfTauRoundedHalfToEven)
+TEST(Calcule, StepsOfATenthOfTauRoundedHalfToEven)
 {
     auto s = etatCharge();
     lance(*s, champsInitiaux());
-    // Point 101 is the first inside the radius; the run stops one step later.
-    EXPECT_GT(std::hypot(s->Xt[100], s->Yt[100]), 6380000);
-    EXPECT_NEAR(s->Xt[101], -6259477, 1);
-    // The last point's values are the table's matter; the current velocity is the last one.
+    // The points' values are the table's matter; the current velocity is the last one.
     EXPECT_EQ(std::pair(s->vx, s->vy), std::pair(s->Vxt[102], s->Vyt[102]));
     // With no force and 1 m/s, the first step's length is the step; |τ| < 5 gives none.
     for (const auto& [tau, pas] : {std::pair{"865", 86}, {"875", 88}, {"4.9", 0}, {"-4.9", 0}}) {
