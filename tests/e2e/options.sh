@@ -33,10 +33,8 @@ cas autre         1 '^$' 'aucun écran graphique' --inconnu
 
 # A version that cannot be written is a failure, not a silent success.
 total=$((total + 1))
-if env -u DISPLAY "$ORBELINE" --version >/dev/full 2>/dev/null; then
-  echo "ÉCHEC sortie_pleine : code 0 alors que rien n'a été écrit" >&2
-  echecs=$((echecs + 1))
-fi
+env -u DISPLAY "$ORBELINE" --version >/dev/full 2>/dev/null &&
+  { echo "ÉCHEC sortie_pleine : code 0 alors que rien n'a été écrit" >&2; echecs=$((echecs + 1)); }
 
 echo "$((total - echecs)) passed, $echecs failed"
 [ "$echecs" -eq 0 ]

@@ -82,11 +82,7 @@ struct Singe {
     }
 
     /// A point inside Picture1, or a little outside its inner area.
-    QPoint pointVue()
-    {
-        const QRect r = w.pictureBox(1)->rect();
-        return {entier(-8, r.width() + 8), entier(-8, r.height() + 8)};
-    }
+    QPoint pointVue() { return {entier(-8, w.pictureBox(1)->width() + 8), entier(-8, w.pictureBox(1)->height() + 8)}; }
 
     /// Shift, Ctrl and Alt, each now and then.
     Qt::KeyboardModifiers touches()
@@ -110,10 +106,7 @@ struct Singe {
     }
 
     /// Keeps the first rule broken.
-    void note(std::string quoi)
-    {
-        if (ecart.empty()) ecart = std::move(quoi);
-    }
+    void note(std::string quoi) { if (ecart.empty()) ecart = std::move(quoi); }
 
     /// Checks what must hold after any action.
     void apresAction()

@@ -6,19 +6,14 @@ FenetreEnregistree::FenetreEnregistree()
 {
     pictures[0] = std::make_unique<SurfaceEnregistree>(496, 496);
     for (std::size_t i = 1; i < 6; ++i) pictures[i] = std::make_unique<SurfaceEnregistree>(86, 86);
-    auto& sat = pictures[0]->etat.geo(Controle::Sat);
-    sat = {352, 32, 9, 9, true};
+    pictures[0]->etat.geo(Controle::Sat) = {352, 32, 9, 9, true};
     pictures[0]->etat.geo(Controle::Etoile) = {0, 0, 14, 12, false};
     textes = {{Champ::Text1, "0"}, {Champ::Text2, "0"}, {Champ::Text3, "-30000"},
               {Champ::Text4, "0"}, {Champ::Text5, "6.00"}, {Champ::Text6, "864"},
               {Champ::Text7, "30000"}};
 }
 
-std::string FenetreEnregistree::texte(Champ c) const
-{
-    const auto it = textes.find(c);
-    return it == textes.end() ? std::string() : it->second;
-}
+std::string FenetreEnregistree::texte(Champ c) const { return textes.contains(c) ? textes.at(c) : std::string(); }
 
 void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 {
@@ -30,10 +25,6 @@ void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 
 void FenetreEnregistree::ecritEtiquette(Etiquette e, std::string_view t) { etiquettes[e] = std::string(t); }
 
-bool FenetreEnregistree::estVisible(Element e) const
-{
-    const auto it = visibles.find(e);
-    return it != visibles.end() && it->second;
-}
+bool FenetreEnregistree::estVisible(Element e) const { return visibles.contains(e) && visibles.at(e); }
 
 } // namespace orbeline::test

@@ -30,7 +30,7 @@ public:
     std::map<Champ, int> changements;           ///< change handlers run per field
     std::function<void(Champ)> surChangement;   ///< change handler (e.g. runs init)
 
-    SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }
+    SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }  ///< Picture n, from 1
 
     Surface& picture(int numero) override { return pic(numero); }
     std::string texte(Champ c) const override;

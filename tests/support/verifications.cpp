@@ -28,14 +28,9 @@ std::string ecartCalcul(const SimulationState& s, std::string_view label11, std:
     if (impact != nfin) return "impact au point " + std::to_string(impact) + ", Nfin " + std::to_string(nfin);
 
     const double pas = *arrondiPair32(s.dt / 10);
-    std::string t = "Impact à t = ";
-    t += formeSignee(static_cast<double>(s.Nfin) * pas).vue();
-    t += " s";
-    std::string v = "Vx = ";
-    v += formeSignee(std::floor(s.Vxt[nfin])).vue();
-    v += " et Vy = ";
-    v += formeSignee(std::floor(s.Vyt[nfin])).vue();
-    v += "m/s";
+    const auto f = [](double x) { return std::string(formeSignee(x).vue()); };
+    const std::string t = "Impact à t = " + f(static_cast<double>(s.Nfin) * pas) + " s";
+    const std::string v = "Vx = " + f(std::floor(s.Vxt[nfin])) + " et Vy = " + f(std::floor(s.Vyt[nfin])) + "m/s";
     if (label11 != t) return "Label11 « " + std::string(label11) + " », attendu « " + t + " »";
     if (label12 != v) return "Label12 « " + std::string(label12) + " », attendu « " + v + " »";
     return "";
