@@ -7,9 +7,10 @@ dir=${1:-build-bench}
 cd "$(dirname "$0")/.."
 for b in "$dir"/bench/bench_*; do
   [ -x "$b" ] || continue
-  echo "== $(basename "$b")"
   sortie=$(QT_QPA_PLATFORM=offscreen "$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-    --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E "median|^Benchmark|^---")
+    --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E "median|^Benchmark|^---" || true)
+  [ -n "$sortie" ] || continue    # nothing of this file passed the filter
+  echo "== $(basename "$b")"
   echo "$sortie"
   # Wall-clock medians of the launch and of its floor, in ns, then their ratio.
   echo "$sortie" | awk '
