@@ -113,6 +113,7 @@ private:
     void construitMenus();
     void actualiseActionsPoints();
     void signaleEchec(const QString& titre, const QString& texte);
+    bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
     QStringList legendeImpression() const;
     void demandeEnregistrementPoints();
     void demandeEnregistrementImage();

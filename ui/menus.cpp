@@ -125,6 +125,14 @@ void FrmSat::signaleEchec(const QString& titre, const QString& texte)
     m->open();
 }
 
+bool FrmSat::echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison)
+{
+    signaleEchec(QStringLiteral("Enregistrement impossible"),
+                 QStringLiteral("%1 dans « %2 » : %3\nUn fichier qui portait déjà ce nom est resté tel quel.")
+                     .arg(quoi, QFileInfo(chemin).fileName(), raison));
+    return false;
+}
+
 // ---- The points --------------------------------------------------------------
 
 void FrmSat::copiePoints()
@@ -136,7 +144,6 @@ void FrmSat::copiePoints()
 
 bool FrmSat::enregistrePoints(const QString& chemin)
 {
-    const QString nom = QFileInfo(chemin).fileName();
     if (releve_->estVide()) {
         signaleEchec(QStringLiteral("Aucun point"),
                      QStringLiteral("Aucun point à enregistrer : lancez d'abord le satellite."));
@@ -146,11 +153,8 @@ bool FrmSat::enregistrePoints(const QString& chemin)
     const QString raison = ecritAtomique(chemin, [&](QIODevice& f) {
         return f.write(t.data(), static_cast<qint64>(t.size())) == static_cast<qint64>(t.size());
     });
-    if (raison.isEmpty()) return true;
-    signaleEchec(QStringLiteral("Enregistrement impossible"),
-                 QStringLiteral("Les points n'ont pas été enregistrés dans « %1 » : %2\n"
-                                "Un fichier qui portait déjà ce nom est resté tel quel.").arg(nom, raison));
-    return false;
+    return raison.isEmpty()
+           || echecEnregistrement(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, raison);
 }
 
 // ---- The picture ---------------------------------------------------------------
@@ -159,12 +163,8 @@ bool FrmSat::enregistreImage(const QString& chemin)
 {
     const QPixmap image = client_->grab();   // at the screen's pixel ratio
     const QString raison = ecritAtomique(chemin, [&](QIODevice& f) { return image.save(&f, "PNG"); });
-    if (raison.isEmpty()) return true;
-    signaleEchec(QStringLiteral("Enregistrement impossible"),
-                 QStringLiteral("L'image n'a pas été enregistrée dans « %1 » : %2\n"
-                                "Un fichier qui portait déjà ce nom est resté tel quel.")
-                     .arg(QFileInfo(chemin).fileName(), raison));
-    return false;
+    return raison.isEmpty()
+           || echecEnregistrement(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
 }
 
 QStringList FrmSat::legendeImpression() const

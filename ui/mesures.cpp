@@ -29,7 +29,8 @@ QStringList familles(const char* famille)
     const QStringList voulues{QString::fromLatin1(famille), QStringLiteral("Microsoft Sans Serif"),
                               QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                               QStringLiteral("DejaVu Sans")};
-    const QStringList installees = QFontDatabase::families();
+    // The list of installed faces is long: read once for every face asked for.
+    static const QStringList installees = QFontDatabase::families();
     qsizetype premiere = 0;
     while (premiere < voulues.size() && !installees.contains(voulues[premiere], Qt::CaseInsensitive))
         ++premiere;

@@ -1,8 +1,7 @@
 // orbeline-art: writes the program's pictures out of the code that draws them.
-// Usage: orbeline-art FOLDER [SIZE...]
-//   FOLDER/<n>x<n>/apps/orbeline.png for each icon size (by default the
-//   hicolor sizes 48 to 256), laid out as the icon theme expects, and
-//   FOLDER/logo.png: for installation.
+// Usage: orbeline-art FOLDER SIZE...
+//   FOLDER/<n>x<n>/apps/orbeline.png for each icon size, laid out as the
+//   icon theme expects, and FOLDER/logo.png: for installation.
 // Usage: orbeline-art --source FILE SIZE...
 //   FILE, a C++ source defining the renderings of rendus.h: the logo and the
 //   icon at each size, for the program itself.
@@ -73,8 +72,9 @@ int main(int argc, char** argv)
 {
     const bool source = argc >= 2 && QByteArray(argv[1]) == "--source";
     const int premiereTaille = source ? 3 : 2;
-    if (argc < premiereTaille || (source && argc == premiereTaille)) {
-        std::fprintf(stderr, "usage : orbeline-art DOSSIER [TAILLE...]\n"
+    // The sizes are the build's to choose (ui/art/CMakeLists.txt).
+    if (argc <= premiereTaille) {
+        std::fprintf(stderr, "usage : orbeline-art DOSSIER TAILLE...\n"
                              "        orbeline-art --source FICHIER TAILLE...\n");
         return 2;
     }
@@ -88,7 +88,6 @@ int main(int argc, char** argv)
         }
         tailles.push_back(taille);
     }
-    if (tailles.empty()) tailles = {48, 64, 128, 256};
 
     // Runs during the build, where there may be no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
