@@ -2,6 +2,7 @@
 #include "application.h"
 #include "frmSplash.h"
 #include "ligne_commande.h"
+#include "mesures.h"
 
 #include <QApplication>
 
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
     }
     orbeline::installeGardeAffichage();
 
+    orbeline::prechauffePolices();
     QApplication app(argc, argv);
     orbeline::prepareApplication();
     // The start screen hides before the main window shows: the program ends

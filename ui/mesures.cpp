@@ -6,6 +6,13 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <future>
+#include <system_error>
+
+#ifdef ORBELINE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 namespace orbeline {
 
 QRect twips(int l, int t, int w, int h)
@@ -14,6 +21,13 @@ QRect twips(int l, int t, int w, int h)
 }
 
 namespace {
+
+// The reading started by prechauffePolices, if any.
+std::future<void>& lecturePolices()
+{
+    static std::future<void> lecture;
+    return lecture;
+}
 
 // The first installed face of the face and its stand-ins. Given a missing
 // face first, Qt would ask fontconfig for a fallback list (about a
@@ -30,7 +44,10 @@ QStringList familles(const char* famille)
                               QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
                               QStringLiteral("DejaVu Sans")};
     // The list of installed faces is long: read once for every face asked for.
-    static const QStringList installees = QFontDatabase::families();
+    static const QStringList installees = [] {
+        if (lecturePolices().valid()) lecturePolices().get();
+        return QFontDatabase::families();
+    }();
     qsizetype premiere = 0;
     while (premiere < voulues.size() && !installees.contains(voulues[premiere], Qt::CaseInsensitive))
         ++premiere;
@@ -47,6 +64,21 @@ QFont police(const char* famille, double points, bool gras)
     f.setPointSizeF(points);
     f.setBold(gras);
     return f;
+}
+
+void prechauffePolices()
+{
+#ifdef ORBELINE_FONTCONFIG
+    // Parsing fontconfig's XML files is a fifth of the start-up's instructions,
+    // and Qt does it at the first font, on the event thread. Done here, it
+    // overlaps the connection to the display; FcInit is thread-safe and Qt's
+    // own call then finds the configuration loaded.
+    try {
+        lecturePolices() = std::async(std::launch::async, [] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No second thread: Qt reads the configuration itself, later.
+    }
+#endif
 }
 
 void centreSurEcran(QWidget* fenetre)

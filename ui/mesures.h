@@ -15,6 +15,10 @@ QRect twips(int l, int t, int w, int h);
 /// The nearest installed face for "Arial" or "MS Sans Serif" (Liberation
 /// Sans is metric-compatible with Arial), at the same point size.
 QFont police(const char* famille, double points, bool gras = false);
+/// Starts reading the system's font configuration on a second thread, while
+/// the toolkit connects to the display; the first police() waits for it.
+/// Call it once, before the QApplication is made.
+void prechauffePolices();
 /// Moves a top-level window so that it is centred on the primary screen.
 void centreSurEcran(QWidget* fenetre);
 
