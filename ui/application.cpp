@@ -52,6 +52,8 @@ bool prepareApplication()
     QApplication::setApplicationName(QStringLiteral("Orbeline"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kTexte));
     QApplication::setOrganizationName(QStringLiteral("Talvenor"));
+    // Desktops find the installed entry, hence the theme icon at every size.
+    QGuiApplication::setDesktopFileName(QStringLiteral("orbeline"));
     // Over the style in force, the one asked for on the command line or in the environment included.
     QApplication::setStyle(new StyleOrbeline(QStyleFactory::create(QApplication::style()->name())));
 

