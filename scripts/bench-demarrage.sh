@@ -34,7 +34,10 @@ demarre_xvfb
 # Keys and clicks go through one xdotool started beforehand, which runs each
 # command line as it arrives: a new xdotool per input would cost the runs
 # tens of milliseconds each, more for the program's three inputs than for the
-# bare window's one.
+# bare window's one. For the same reason no input waits: xdotool holds a
+# click's button 12 ms and sleeps 12 ms after a key unless told otherwise,
+# which would time the driver on the program's side only (the bare window
+# ends on its key's press).
 mkfifo "$travail/entrees"
 xdotool - <"$travail/entrees" &
 XDOTOOL_PID=$!
@@ -108,30 +111,30 @@ readonly FLUSH_VUE='^[0-9:.]+ Flushing QRegion\((size=[0-9]+, bounds=\()?[0-9]+,
 run_nue() {
   lance "$nue"
   attends "$FLUSH"; premiere_image
-  entree key space
+  entree key --delay 0 space
   termine
 }
 
 run_orbeline() {
   lance "$programme"
   attends "$FLUSH"; premiere_image
-  entree key space                                # "Suite" holds the focus
+  entree key --delay 0 space                                # "Suite" holds the focus
   attends "$FLUSH_PRINCIPALE"
   maintenant
-  entree key Return                               # "Lancer" is the default button
+  entree key --delay 0 Return                               # "Lancer" is the default button
   attends "$FLUSH_VUE" "$us"                      # the launch on screen
-  entree mousemove "$quitter_x" "$quitter_y" click 1
+  entree mousemove "$quitter_x" "$quitter_y" mousedown 1 mouseup 1
   termine
 }
 
 # Where "Quitter" is: read once, in a run that is not counted and that warms
 # the caches for both.
 lance "$programme"
-attends "$FLUSH"; entree key space; attends "$FLUSH_PRINCIPALE"
+attends "$FLUSH"; entree key --delay 0 space; attends "$FLUSH_PRINCIPALE"
 principale=$(attends_fenetre orbelines)
 read -r ox oy < <(origine "$principale")
 quitter_x=$(( ox + 756 )); quitter_y=$(( oy + 522 + $(hauteur_menu "$principale") ))
-entree mousemove "$quitter_x" "$quitter_y" click 1
+entree mousemove "$quitter_x" "$quitter_y" mousedown 1 mouseup 1
 termine
 run_nue
 
