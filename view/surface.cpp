@@ -17,12 +17,6 @@ Couleur couleurPalette(int index)
     return kPalette[static_cast<std::size_t>(index & 15)];
 }
 
-float enFloat(double v)
-{
-    constexpr double kMax = std::numeric_limits<float>::max();
-    return static_cast<float>(std::clamp(v, -kMax, kMax));
-}
-
 void centre(Surface& s, Controle c, double x, double y)
 {
     const float w = s.largeur(c);

@@ -5,7 +5,9 @@
 // The Qt picture area implements it over a retained image; the tests record
 // every call. Neither the view nor the charts reach Qt any other way.
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 namespace orbeline {
@@ -89,8 +91,12 @@ public:
 
 /// A coordinate in single precision, as the surfaces take them: beyond the
 /// float range it stays at the range's edge, far outside any view, instead
-/// of becoming infinite.
-float enFloat(double v);
+/// of becoming infinite. Inline: the charts convert 5 000 values a launch.
+inline float enFloat(double v)
+{
+    constexpr double kMax = std::numeric_limits<float>::max();
+    return static_cast<float>(std::clamp(v, -kMax, kMax));
+}
 
 /// Centring rule for a control of width w and height h on (x, y): left edge
 /// at x − w/2, top edge at y + h/2 (y grows upward). Used for every marker.
