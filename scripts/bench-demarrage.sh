@@ -43,6 +43,8 @@ xdotool - <"$travail/entrees" &
 XDOTOOL_PID=$!
 exec {entrees}>"$travail/entrees"
 entree() { echo "$*" >&"$entrees"; }
+touche() { entree key --delay 0 "$1"; }
+clique_quitter() { entree mousemove "$quitter_x" "$quitter_y" mousedown 1 mouseup 1; }
 
 # Sets `us` to now, in microseconds since local midnight: the clock of Qt's
 # stamps. No new process: these run between the program's frames.
@@ -111,30 +113,30 @@ readonly FLUSH_VUE='^[0-9:.]+ Flushing QRegion\((size=[0-9]+, bounds=\()?[0-9]+,
 run_nue() {
   lance "$nue"
   attends "$FLUSH"; premiere_image
-  entree key --delay 0 space
+  touche space
   termine
 }
 
 run_orbeline() {
   lance "$programme"
   attends "$FLUSH"; premiere_image
-  entree key --delay 0 space                                # "Suite" holds the focus
+  touche space                                    # "Suite" holds the focus
   attends "$FLUSH_PRINCIPALE"
   maintenant
-  entree key --delay 0 Return                               # "Lancer" is the default button
+  touche Return                                   # "Lancer" is the default button
   attends "$FLUSH_VUE" "$us"                      # the launch on screen
-  entree mousemove "$quitter_x" "$quitter_y" mousedown 1 mouseup 1
+  clique_quitter
   termine
 }
 
 # Where "Quitter" is: read once, in a run that is not counted and that warms
 # the caches for both.
 lance "$programme"
-attends "$FLUSH"; entree key --delay 0 space; attends "$FLUSH_PRINCIPALE"
+attends "$FLUSH"; touche space; attends "$FLUSH_PRINCIPALE"
 principale=$(attends_fenetre orbelines)
 read -r ox oy < <(origine "$principale")
 quitter_x=$(( ox + 756 )); quitter_y=$(( oy + 522 + $(hauteur_menu "$principale") ))
-entree mousemove "$quitter_x" "$quitter_y" mousedown 1 mouseup 1
+clique_quitter
 termine
 run_nue
 

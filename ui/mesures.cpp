@@ -23,11 +23,7 @@ QRect twips(int l, int t, int w, int h)
 namespace {
 
 // The reading started by prechauffePolices, if any.
-std::future<void>& lecturePolices()
-{
-    static std::future<void> lecture;
-    return lecture;
-}
+std::future<void> lecturePolices;
 
 // The first installed face of the face and its stand-ins. Given a missing
 // face first, Qt would ask fontconfig for a fallback list (about a
@@ -45,7 +41,7 @@ QStringList familles(const char* famille)
                               QStringLiteral("DejaVu Sans")};
     // The list of installed faces is long: read once for every face asked for.
     static const QStringList installees = [] {
-        if (lecturePolices().valid()) lecturePolices().get();
+        if (lecturePolices.valid()) lecturePolices.get();
         return QFontDatabase::families();
     }();
     qsizetype premiere = 0;
@@ -74,7 +70,7 @@ void prechauffePolices()
     // overlaps the connection to the display; FcInit is thread-safe and Qt's
     // own call then finds the configuration loaded.
     try {
-        lecturePolices() = std::async(std::launch::async, [] { FcInit(); });
+        lecturePolices = std::async(std::launch::async, [] { FcInit(); });
     } catch (const std::system_error&) {
         // No second thread: Qt reads the configuration itself, later.
     }

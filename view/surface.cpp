@@ -1,8 +1,6 @@
 #include "surface.h"
 
-#include <algorithm>
 #include <array>
-#include <limits>
 
 namespace orbeline {
 
