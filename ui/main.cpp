@@ -2,6 +2,7 @@
 #include "application.h"
 #include "frmSplash.h"
 #include "ligne_commande.h"
+#include "memoire.h"
 #include "mesures.h"
 
 #include <QApplication>
@@ -21,8 +22,11 @@ int main(int argc, char* argv[])
     }
     orbeline::installeGardeAffichage();
 
+    orbeline::tasEnGrandesPages();
     orbeline::prechauffePolices();
+    orbeline::retireMemoirePartagee();
     QApplication app(argc, argv);
+    orbeline::rendEnvironnement();
     orbeline::prepareApplication();
     // The start screen hides before the main window shows: the program ends
     // only from the main window.
