@@ -379,9 +379,15 @@ void PictureBox::pset(float x, float y, std::optional<Couleur> c)
     // again (which detaches the image) whenever the image may be shared.
     if (!pixels_ || !image_.isDetached()) pixels_ = reinterpret_cast<QRgb*>(image_.bits());
     QRgb* ligne = pixels_ + y0 * pasImage_;
-    // A pen a pixel or two wide: a plain loop beats a general fill.
-    for (int y = y0; y < y1; ++y, ligne += pasImage_)
-        for (int x = x0; x < x1; ++x) ligne[x] = couleur;
+    if (x1 - x0 == 1 && y1 - y0 == 1) {
+        // The usual pen, one pixel: the loop below, which the compiler
+        // vectorises, costs more to enter than the store itself.
+        ligne[x0] = couleur;
+    } else {
+        // A pen a pixel or two wide: a plain loop beats a general fill.
+        for (int y = y0; y < y1; ++y, ligne += pasImage_)
+            for (int x = x0; x < x1; ++x) ligne[x] = couleur;
+    }
 
     // The damage, gathered in the area's own pixels with the bounds alone.
     if (pointsSales_.isEmpty()) {
