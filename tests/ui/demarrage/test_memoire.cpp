@@ -11,53 +11,25 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
-#if defined(__linux__)
-#include <unistd.h>
-#endif
-
+// A sanitizer brings its own allocator, which the heap set-up leaves alone.
 #if defined(__SANITIZE_ADDRESS__)
-#define ORBELINE_AUTRE_ALLOCATEUR 1
+#define ORBELINE_SOUS_ASAN 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
-#define ORBELINE_AUTRE_ALLOCATEUR 1
+#define ORBELINE_SOUS_ASAN 1
 #endif
-#endif
-#if defined(__linux__) && defined(__GLIBC__) && !defined(ORBELINE_AUTRE_ALLOCATEUR)
-#define ORBELINE_TAS_GLIBC 1
 #endif
 
-#ifdef ORBELINE_TAS_GLIBC
-namespace {
-
-// The VmFlags of the mapping that holds `adresse`, from /proc/self/smaps.
-std::string drapeaux(std::uintptr_t adresse)
-{
-    std::ifstream smaps("/proc/self/smaps");
-    bool dedans = false;
-    for (std::string ligne; std::getline(smaps, ligne);) {
-        std::uintptr_t debut = 0, fin = 0;
-        char tiret = 0;
-        if (std::istringstream(ligne) >> std::hex >> debut >> tiret >> fin && tiret == '-')
-            dedans = debut <= adresse && adresse < fin;
-        else if (dedans && ligne.rfind("VmFlags:", 0) == 0)
-            return ligne;
-    }
-    return {};
-}
-
-} // namespace
-#endif
+#if defined(__linux__) && defined(__GLIBC__) && !defined(ORBELINE_SOUS_ASAN)
+#include <unistd.h>
 
 TEST(Demarrage, LargeBlocksComeFromTheHeapOnHugePages)
 {
-#ifndef ORBELINE_TAS_GLIBC
-    GTEST_SKIP() << "glibc's heap only";
-#else
     std::ifstream reglage("/sys/kernel/mm/transparent_hugepage/enabled");
     std::string mode;
-    std::getline(reglage, mode);
-    if (mode.find("[never]") != std::string::npos || mode.empty()) GTEST_SKIP() << "no huge pages here";
+    if (!std::getline(reglage, mode) || mode.find("[never]") != std::string::npos) GTEST_SKIP();
 
     orbeline::tasEnGrandesPages();
     // A window's pixels: glibc would map a block of this size on its own.
@@ -66,29 +38,38 @@ TEST(Demarrage, LargeBlocksComeFromTheHeapOnHugePages)
     ASSERT_NE(bloc, nullptr);
     const auto fin = reinterpret_cast<std::uintptr_t>(bloc) + kTaille;
     EXPECT_LE(fin, reinterpret_cast<std::uintptr_t>(sbrk(0))) << "mapped outside the heap";
-    // Its start may lie before the first 2 MB boundary; its end lies past it.
-    EXPECT_NE(drapeaux(fin - 1).find(" hg"), std::string::npos) << drapeaux(fin - 1);
+    // Its start may lie before the first 2 MB boundary, its end lies past it:
+    // the flags of the mapping holding its last byte.
+    std::ifstream smaps("/proc/self/smaps");
+    std::string drapeaux;
+    bool dedans = false;
+    for (std::string ligne; drapeaux.empty() && std::getline(smaps, ligne);) {
+        std::uintptr_t debut = 0, bout = 0;
+        char tiret = 0;
+        if (std::istringstream(ligne) >> std::hex >> debut >> tiret >> bout && tiret == '-')
+            dedans = debut < fin && fin <= bout;
+        else if (dedans && ligne.rfind("VmFlags:", 0) == 0)
+            drapeaux = ligne;
+    }
+    EXPECT_NE(drapeaux.find(" hg"), std::string::npos) << drapeaux;
     std::free(bloc);
-#endif
 }
+#endif
 
 TEST(Demarrage, SharedMemoryIsLeftOutForTheConnectionOnlyAndNeverAgainstTheUser)
 {
     const char* const kNom = "QT_XCB_NO_MITSHM";
-    struct Cas {
-        const char* avant;     // nullptr: unset
-        const char* pendant;
-    };
-    for (const Cas c : {Cas{nullptr, "1"}, Cas{"0", "0"}}) {
-        SCOPED_TRACE(c.avant ? c.avant : "unset");
-        if (c.avant) qputenv(kNom, QByteArray(c.avant));
+    // Unset (nullptr) or the user's value before; the value while Qt connects.
+    for (const auto& [avant, pendant] : {std::pair<const char*, const char*>{nullptr, "1"}, {"0", "0"}}) {
+        SCOPED_TRACE(avant ? avant : "unset");
+        if (avant) qputenv(kNom, QByteArray(avant));
         else qunsetenv(kNom);
         orbeline::retireMemoirePartagee();
-        EXPECT_EQ(qgetenv(kNom), QByteArray(c.pendant));
+        EXPECT_EQ(qgetenv(kNom), QByteArray(pendant));
         orbeline::rendEnvironnement();
         // Nothing left behind for the programs started from this one.
-        EXPECT_EQ(qEnvironmentVariableIsSet(kNom), c.avant != nullptr);
-        EXPECT_EQ(qgetenv(kNom), QByteArray(c.avant));
+        EXPECT_EQ(qEnvironmentVariableIsSet(kNom), avant != nullptr);
+        EXPECT_EQ(qgetenv(kNom), QByteArray(avant));
     }
     qunsetenv(kNom);
 }
