@@ -6,12 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <string>
-#include <utility>
 
 // A sanitizer brings its own allocator, which the heap set-up leaves alone.
 #if defined(__SANITIZE_ADDRESS__)
@@ -28,28 +26,21 @@
 TEST(Demarrage, LargeBlocksComeFromTheHeapOnHugePages)
 {
     std::ifstream reglage("/sys/kernel/mm/transparent_hugepage/enabled");
-    std::string mode;
-    if (!std::getline(reglage, mode) || mode.find("[never]") != std::string::npos) GTEST_SKIP();
+    std::string ligne;
+    if (!std::getline(reglage, ligne) || ligne.find("[never]") != std::string::npos) GTEST_SKIP();
 
     orbeline::tasEnGrandesPages();
     // A window's pixels: glibc would map a block of this size on its own.
-    constexpr std::size_t kTaille = std::size_t{2} << 20;
-    void* volatile bloc = std::malloc(kTaille);
-    ASSERT_NE(bloc, nullptr);
-    const auto fin = reinterpret_cast<std::uintptr_t>(bloc) + kTaille;
-    EXPECT_LE(fin, reinterpret_cast<std::uintptr_t>(sbrk(0))) << "mapped outside the heap";
-    // Its start may lie before the first 2 MB boundary, its end lies past it:
-    // the flags of the mapping holding its last byte.
+    void* volatile bloc = std::malloc(std::size_t{2} << 20);
+    const auto fin = reinterpret_cast<unsigned long>(bloc) + (2UL << 20);
+    EXPECT_LE(fin, reinterpret_cast<unsigned long>(sbrk(0))) << "mapped outside the heap";
+    // The block may start before the first 2 MB boundary; it ends past it.
     std::ifstream smaps("/proc/self/smaps");
     std::string drapeaux;
-    bool dedans = false;
-    for (std::string ligne; drapeaux.empty() && std::getline(smaps, ligne);) {
-        std::uintptr_t debut = 0, bout = 0;
-        char tiret = 0;
-        if (std::istringstream(ligne) >> std::hex >> debut >> tiret >> bout && tiret == '-')
-            dedans = debut < fin && fin <= bout;
-        else if (dedans && ligne.rfind("VmFlags:", 0) == 0)
-            drapeaux = ligne;
+    for (bool dedans = false; drapeaux.empty() && std::getline(smaps, ligne);) {
+        unsigned long debut = 0, bout = 0;
+        if (std::sscanf(ligne.c_str(), "%lx-%lx ", &debut, &bout) == 2) dedans = debut < fin && fin <= bout;
+        else if (dedans && ligne.starts_with("VmFlags:")) drapeaux = ligne;
     }
     EXPECT_NE(drapeaux.find(" hg"), std::string::npos) << drapeaux;
     std::free(bloc);
@@ -58,18 +49,16 @@ TEST(Demarrage, LargeBlocksComeFromTheHeapOnHugePages)
 
 TEST(Demarrage, SharedMemoryIsLeftOutForTheConnectionOnlyAndNeverAgainstTheUser)
 {
-    const char* const kNom = "QT_XCB_NO_MITSHM";
-    // Unset (nullptr) or the user's value before; the value while Qt connects.
-    for (const auto& [avant, pendant] : {std::pair<const char*, const char*>{nullptr, "1"}, {"0", "0"}}) {
-        SCOPED_TRACE(avant ? avant : "unset");
-        if (avant) qputenv(kNom, QByteArray(avant));
-        else qunsetenv(kNom);
+    // Unset (nullptr) or the user's value; then the value while Qt connects.
+    for (const char* avant : {static_cast<const char*>(nullptr), "0"}) {
+        if (avant) qputenv("QT_XCB_NO_MITSHM", QByteArray(avant));
+        else qunsetenv("QT_XCB_NO_MITSHM");
         orbeline::retireMemoirePartagee();
-        EXPECT_EQ(qgetenv(kNom), QByteArray(pendant));
+        EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), QByteArray(avant ? avant : "1"));
         orbeline::rendEnvironnement();
         // Nothing left behind for the programs started from this one.
-        EXPECT_EQ(qEnvironmentVariableIsSet(kNom), avant != nullptr);
-        EXPECT_EQ(qgetenv(kNom), QByteArray(avant));
+        EXPECT_EQ(qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"), avant != nullptr);
+        EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), QByteArray(avant));
     }
-    qunsetenv(kNom);
+    qunsetenv("QT_XCB_NO_MITSHM");
 }
