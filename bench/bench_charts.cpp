@@ -64,6 +64,13 @@ public:
     bool estVisible(Element) const override { return true; }
     void setVisible(Element, bool) override {}
     std::string separateurDecimal() const override { return "."; }
+    bool optionChoisie(Groupe, int) const override { return false; }
+    void choisitOption(Groupe, int) override {}
+    void ecritTitre(std::string_view) override {}
+    void ecritMessage(std::string_view) override {}
+    void pointsDisponibles(bool) override {}
+    void programmeEtape(int) override {}
+    void quitte() override {}
 
 private:
     std::array<SurfaceMuette, 6> surfaces_{};

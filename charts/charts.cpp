@@ -9,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
-#include <initializer_list>
 #include <limits>
 #include <span>
 
@@ -85,27 +84,31 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
     }
 }
 
-void bascule(Fenetre& f, std::initializer_list<Element> elements)
+// Each chart's area, then its caption, in table order.
+void bascule(Fenetre& f, Case boite)
 {
-    for (const Element e : elements) f.setVisible(e, !f.estVisible(e));
+    for (const Graphe& g : kGraphes)
+        if (g.boite == boite)
+            for (const Element e : {g.image, g.legende}) f.setVisible(e, !f.estVisible(e));
 }
 
 } // namespace
 
 void TraceVitesse(SimulationState& s, Fenetre& f)
 {
+    TraceVitesse(s, f, f.valeurCase(Case::Vitesse), f.valeurCase(Case::Xy));
+}
+
+void TraceVitesse(SimulationState& s, Fenetre& f, int vitesse, int xy)
+{
     // calcule keeps Nfin within 1..999; a stray value must still neither
     // read past the arrays nor give the charts a zero width.
     const int n = std::clamp<int>(s.Nfin, 1, kTaille - 1);
 
     // Table order: the velocity group, then the position group.
-    std::array<Serie, 5> series{{
-        {2, &s.Vxt, 4, false},
-        {3, &s.Vyt, 4, false},
-        {4, &s.Vt, 12, true},
-        {5, &s.Xt, 4, false},
-        {6, &s.Yt, 4, false},
-    }};
+    std::array<Serie, kGraphes.size()> series{};
+    for (std::size_t k = 0; k < kGraphes.size(); ++k)
+        series[k] = {kGraphes[k].picture, &(s.*kGraphes[k].serie), kGraphes[k].couleur, kGraphes[k].sansMinimum};
 
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
@@ -114,19 +117,14 @@ void TraceVitesse(SimulationState& s, Fenetre& f)
     }
 
     const std::span<const Serie> tout(series);
-    if (f.valeurCase(Case::Vitesse) == 1) traceGroupe(f, tout.first(3), n);
-    if (f.valeurCase(Case::Xy) == 1) traceGroupe(f, tout.last(2), n);
+    constexpr auto nVitesse = static_cast<std::size_t>(
+        std::count_if(kGraphes.begin(), kGraphes.end(), [](const Graphe& g) { return g.boite == Case::Vitesse; }));
+    if (vitesse == 1) traceGroupe(f, tout.first(nVitesse), n);
+    if (xy == 1) traceGroupe(f, tout.subspan(nVitesse), n);
 }
 
-void vitesse_Click(Fenetre& f)
-{
-    bascule(f, {Element::Picture2, Element::Label8, Element::Picture3, Element::Label13,
-                Element::Picture4, Element::Label15});
-}
+void vitesse_Click(Fenetre& f) { bascule(f, Case::Vitesse); }
 
-void xy_Click(Fenetre& f)
-{
-    bascule(f, {Element::Picture5, Element::Label16, Element::Picture6, Element::Label17});
-}
+void xy_Click(Fenetre& f) { bascule(f, Case::Xy); }
 
 } // namespace orbeline

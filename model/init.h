@@ -5,6 +5,7 @@
 #include "SimulationState.h"
 #include "TexteFixe.h"
 
+#include <array>
 #include <string_view>
 
 namespace orbeline {
@@ -27,9 +28,19 @@ struct CompteRendu {
     Message message;          ///< the pupil's explanation when !ok
 };
 
+/// How the messages name Text1 to Text6.
+inline constexpr std::array<std::string_view, 6> kNomsChamps{
+    "Vox (m/s)", "Voy (m/s)", "X initial", "Y initial", "masse de l'attracteur", "τ (en s)"};
+
 /// Copies the fields into the record (display units to metres, mass to kg),
 /// with the current Echelle. A reading or product that is not a finite
 /// double leaves the record exactly as it was and names the field.
 CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
+
+/// A hint for the pupil when a field's number stops at a comma followed by
+/// digits, which a French pupil types as the decimal separator: names the
+/// first such field, what it reads and what to type ("5,97 est lu 5 : tapez
+/// 5.97"). Empty when no field has one. The reading itself is unchanged.
+Message conseilVirgule(const ChampsSaisis& champs);
 
 } // namespace orbeline

@@ -1,8 +1,9 @@
 #pragma once
-// Attractor presets: what the "Terre" button loads. The other attractors
-// shown in the window ("Lune", "Soleil", "Autre") have no preset and stay
-// disabled.
+// Attractor presets: what the buttons of the "Attracteur central" frame load,
+// indexed like those buttons. Only "Terre" has a preset; the others have
+// none and stay disabled.
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -20,5 +21,20 @@ struct PresetAttracteur {
 
 /// The Earth: radius 6380 km, a velocity that nearly closes a geostationary orbit.
 inline constexpr PresetAttracteur kTerre{"Terre. R = 6380 km ", 6380, "3078", "6.00", "864", 0};
+
+/// One attractor button.
+struct Attracteur {
+    std::string_view legende;            ///< the button's caption
+    std::string_view bulle;              ///< its tooltip ("" for none)
+    const PresetAttracteur* preset;      ///< what it loads; null: disabled, loads nothing
+};
+
+/// The attractor buttons by index (the order of the option array, not the frame's top-to-bottom order).
+inline constexpr std::array<Attracteur, 4> kAttracteurs{{
+    {"Terre", "La terre est l'attracteur.", &kTerre},
+    {"Lune", "La lune est l'attracteur.", nullptr},
+    {"Soleil", "Le soleil est l'attracteur.", nullptr},
+    {"Autre", "", nullptr},
+}};
 
 } // namespace orbeline

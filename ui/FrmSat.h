@@ -1,13 +1,14 @@
 #pragma once
-// The main window: input fields, option groups, commands, the orbit view and
-// the five charts in its client area, under a menu bar that takes the results
-// out (the points, the picture, the printout) and opens the help. It owns the
-// simulation state and wires every event to the procedures of the model, the
-// view and the charts.
+// The main window: the controls of the layout table in its client area,
+// under a menu bar that takes the results out (the points, the picture, the
+// printout) and opens the help. It turns Qt's events into calls of the
+// window's procedures (shell/principale.h) and implements `Fenetre` for them.
 
+#include "disposition.h"
 #include "fenetre.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -23,17 +24,14 @@ class QRadioButton;
 
 namespace orbeline {
 
-struct Releve;
+struct Principale;
 struct SimulationState;
 class PictureBox;
-
-/// The menu entries.
-enum class Action { EnregistrerPoints, EnregistrerImage, Imprimer, Quitter, CopierPoints, Guide, APropos };
 
 class FrmSat : public QMainWindow, public Fenetre {
     Q_OBJECT
 public:
-    /// Builds every control with its initial state, then runs the load procedure.
+    /// Builds every control of the layout table, then runs the load procedure.
     explicit FrmSat(QWidget* parent = nullptr);
     ~FrmSat() override;
 
@@ -47,23 +45,24 @@ public:
     bool estVisible(Element e) const override;
     void setVisible(Element e, bool visible) override;
     std::string separateurDecimal() const override;
+    bool optionChoisie(Groupe g, int index) const override;
+    void choisitOption(Groupe g, int index) override;
+    void ecritTitre(std::string_view texte) override;
+    void ecritMessage(std::string_view texte) override;
+    void pointsDisponibles(bool oui) override;
+    void programmeEtape(int millisecondes) override;
+    void quitte() override;
     using QMainWindow::setVisible;
 
-    /// "Lancer": clear the charts, init, calcule, Trace, TraceVitesse; stops at the first failure.
-    void Command1_Click();
-    /// "Quitter" and the close button: the whole program ends.
-    void Command2_Click();
-    /// "Effacer": efface.
-    void Command4_Click();
-    /// "Placer": SatMove.
-    void Command5_Click();
-    /// An attractor button; only "Terre" (index 0) is ever enabled.
-    void Option2_Click(int index);
-    /// A scale button.
-    void Option3_Click(int index);
-
+    /// The procedures' own data: the record, the points kept, a launch under way.
+    Principale& principale() { return *p_; }
     /// The record the procedures work on.
-    SimulationState& etat() { return *etat_; }
+    SimulationState& etat();
+    /// "Lancer", as a click on it runs it (for benchmarks).
+    void Command1_Click();
+    /// Finishes a launch whose star is still growing.
+    void acheveLancement();
+
     /// The field Text1..Text7 (n = 1..7).
     QLineEdit* text(int n) const { return texts_[static_cast<std::size_t>(n - 1)]; }
     /// The picture area Picture1..Picture6 (n = 1..6).
@@ -71,19 +70,19 @@ public:
     /// A button of an option array: groupe 1, 2 or 3, with its index.
     QRadioButton* option(int groupe, int index) const;
     /// "Lancer", "Quitter", "Effacer", "Placer" by number (1, 2, 4, 5).
-    QPushButton* commande(int n) const;
+    QPushButton* commande(int n) const { return commandes_.at(static_cast<std::size_t>(n - 1)); }
     /// The check boxes `vitesse` and `xy`.
-    QCheckBox* caseACocher(Case c) const { return c == Case::Vitesse ? vitesse_ : xy_; }
+    QCheckBox* caseACocher(Case c) const { return cases_[static_cast<std::size_t>(c)]; }
     /// A label by its caption role.
     QLabel* etiquette(Etiquette e) const;
     /// The chart areas and their captions.
     QWidget* element(Element e) const;
-    /// Where arithmetic errors are shown to the pupil (under the orbit view).
+    /// Where arithmetic errors and typing hints are shown (under the orbit view).
     QLabel* zoneMessage() const { return message_; }
     /// Number of times init ran since the window was built (for tests and the curious).
-    int nombreInit() const { return nombreInit_; }
+    int nombreInit() const;
     /// Number of times a scale preset ran since the window was built.
-    int nombreEchelles() const { return nombreEchelles_; }
+    int nombreEchelles() const;
 
     /// The client area (792 × 571) under the menu bar; every control lies in it.
     QWidget* client() const { return client_; }
@@ -104,14 +103,9 @@ protected:
 
 private:
     void construit();
+    QWidget* construitControle(const Disposition& d);
     void relieEvenements();
-    void changementTexte(int n);
-    bool lanceInit();
-    void normaliseMasse();
-    void montreMessage(std::string_view texte);
-    void lance();
     void construitMenus();
-    void actualiseActionsPoints();
     void signaleEchec(const QString& titre, const QString& texte);
     bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
     QStringList legendeImpression() const;
@@ -121,25 +115,19 @@ private:
     void montreGuide();
     void montreAPropos();
 
-    std::unique_ptr<SimulationState> etat_;
-    std::unique_ptr<Releve> releve_;
+    std::unique_ptr<Principale> p_;
     QWidget* client_ = nullptr;
     std::array<QAction*, 7> actions_{};
     QDialog* guide_ = nullptr;
     QString dossier_;                         // where the last file was saved
+    QTimer etoile_;                           // the star's next frame
     std::array<QLineEdit*, 7> texts_{};
     std::array<PictureBox*, 6> pictures_{};
-    std::array<QRadioButton*, 2> option1_{};
-    std::array<QRadioButton*, 4> option2_{};
-    std::array<QRadioButton*, 7> option3_{};
+    std::array<std::array<QRadioButton*, 7>, 3> options_{};   // by group, then index
     std::array<QPushButton*, 5> commandes_{};
     std::array<QLabel*, 18> labels_{};        // Label1 … Label17 by number
-    QCheckBox* vitesse_ = nullptr;
-    QCheckBox* xy_ = nullptr;
+    std::array<QCheckBox*, 2> cases_{};
     QLabel* message_ = nullptr;
-    std::array<bool, 7> dejaChoisie_{};       // scale button already selected when pressed
-    int nombreInit_ = 0;
-    int nombreEchelles_ = 0;
 };
 
 } // namespace orbeline

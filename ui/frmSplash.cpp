@@ -3,7 +3,7 @@
 #include "FrmSat.h"
 #include "images.h"
 #include "mesures.h"
-#include "version.h"
+#include "disposition.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,81 +11,77 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <utility>
+
 namespace orbeline {
 
-QString texteVersion()
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QRect enPixels(const Disposition& d)
 {
-    return QStringLiteral("Version %1.%2.%3").arg(version::kMajeur).arg(version::kMineur).arg(version::kRevision);
+    return {orbeline::enPixels(d.gauche), orbeline::enPixels(d.haut), orbeline::enPixels(d.largeur),
+            orbeline::enPixels(d.hauteur)};
 }
 
-QString titreApplication() { return QStringLiteral("ORBELINES"); }
+QFont policeDe(const Police& p) { return police(QByteArray(p.famille.data(), p.famille.size()).constData(), p.points, p.gras); }
+
+// A right-aligned auto-size label keeps its right edge.
+void ajuste(QLabel* l)
+{
+    const int droite = l->geometry().right();
+    l->adjustSize();
+    if (l->alignment() & Qt::AlignRight) l->move(droite - l->width() + 1, l->y());
+}
+
+} // namespace
 
 frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAccessibleName(QStringLiteral("Écran d'accueil d'Orbeline"));
-    setFont(police("MS Sans Serif", 8.25));
-    setFixedSize(504, 371);
+    setFont(policeDe(kMss));
+    setFixedSize(orbeline::enPixels(kLargeurAccueil), orbeline::enPixels(kHauteurAccueil));
     setAutoFillBackground(true);
 
-    cadre_ = new QFrame(this);
-    cadre_->setObjectName(QStringLiteral("fraMainFrame"));
-    cadre_->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    cadre_->setGeometry(twips(120, 0, 7380, 5430));
-
-    auto etiq = [&](const char* nom, const QString& texte, QRect r, const QFont& f, Qt::Alignment a,
-                    bool autoTaille, bool retour) {
-        auto* l = new QLabel(texte, cadre_);
-        l->setObjectName(QString::fromLatin1(nom));
-        l->setGeometry(r);
-        l->setFont(f);
-        l->setAlignment(a | Qt::AlignTop);
-        l->setWordWrap(retour);
-        // A press on a label does nothing: it must not reach the frame.
-        l->setAttribute(Qt::WA_NoMousePropagation);
-        if (autoTaille) {
-            // Grows from its right edge when right-aligned.
-            const int droite = r.right();
-            l->adjustSize();
-            if (a & Qt::AlignRight) l->move(droite - l->width() + 1, r.top());
+    for (const Disposition& d : kDispositionAccueil) {
+        QWidget* parent = d.cadre.empty() ? static_cast<QWidget*>(this) : cadre_;
+        QWidget* w = nullptr;
+        if (d.genre == Genre::Cadre) {
+            cadre_ = new QFrame(parent);
+            cadre_->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            cadre_->installEventFilter(this);
+            w = cadre_;
+        } else if (d.genre == Genre::Bouton) {
+            suite_ = new QPushButton(qs(d.legende), parent);
+            suite_->setDefault(d.drapeaux & ParDefaut);
+            suite_->installEventFilter(this);
+            connect(suite_, &QPushButton::clicked, this, &frmSplash::continuer);
+            w = suite_;
+        } else {
+            auto* l = new QLabel(parent);
+            if (d.genre == Genre::Logo) {
+                l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+                l->setLineWidth(2);
+                l->setPixmap(logoAccueil());
+                l->setAlignment(Qt::AlignCenter);
+            } else {
+                l->setText(qs(d.legende));
+                l->setAlignment(((d.drapeaux & ADroite) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
+                l->setWordWrap(d.drapeaux & Retour);
+            }
+            // A press on a label or the logo does nothing: it must not reach the frame.
+            l->setAttribute(Qt::WA_NoMousePropagation);
+            w = l;
         }
-        return l;
-    };
-    etiq("lblLicenseTo", QString(), twips(270, 300, 6855, 255), police("Arial", 8.25), Qt::AlignRight, false, false);
-    etiq("lblCompanyProduct", QStringLiteral("Talvenor"), twips(3120, 720, 3075, 435), police("Arial", 18, true),
-         Qt::AlignLeft, true, false);
-    etiq("lblProductName", QStringLiteral("Orbelines"), twips(3120, 1200, 2835, 765), police("Arial", 32.25, true),
-         Qt::AlignLeft, true, false);
-    etiq("lblPlatform", QStringLiteral("Win9X et WinNT"), twips(4575, 2160, 2430, 360), police("Arial", 15.75, true),
-         Qt::AlignRight, true, false);
-    etiq("lblVersion", QStringLiteral("Version 0.9"), twips(5730, 2520, 1275, 285), police("Arial", 12, true),
-         Qt::AlignRight, true, false);
-    etiq("Label1",
-         QStringLiteral("Logiciel permettant de réaliser le TP relatif aux satellites des nouveaux programmes "
-                        "de seconde en l'absence du tableur MS Excel."),
-         twips(480, 3480, 6615, 675), police("Arial", 8.25), Qt::AlignLeft, false, true);
-    etiq("lblWarning", QString(), twips(480, 4200, 4935, 555), police("Arial", 8.25), Qt::AlignLeft, false, true);
-    etiq("lblCompany", QStringLiteral("Conçu pour les classes de seconde. Libre d'usage en classe."),
-         twips(480, 4800, 6375, 255), police("Arial", 8.25), Qt::AlignLeft, false, false);
-
-    auto* logo = new QLabel(cadre_);
-    logo->setObjectName(QStringLiteral("picLogo"));
-    logo->setGeometry(twips(510, 855, 2460, 2310));
-    logo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    logo->setLineWidth(2);
-    logo->setPixmap(logoAccueil());
-    logo->setAlignment(Qt::AlignCenter);
-    logo->setAttribute(Qt::WA_NoMousePropagation);
-    logo->setAccessibleName(QStringLiteral("Un satellite de télécommunications au-dessus de la Terre, la nuit"));
-
-    suite_ = new QPushButton(QStringLiteral("Suite"), cadre_);
-    suite_->setObjectName(QStringLiteral("Command1"));
-    suite_->setGeometry(twips(5520, 4680, 1695, 495));
-    suite_->setDefault(true);
-    suite_->installEventFilter(this);
-    connect(suite_, &QPushButton::clicked, this, &frmSplash::continuer);
-    cadre_->installEventFilter(this);
+        w->setObjectName(qs(d.nom));
+        w->setGeometry(enPixels(d));
+        w->setFont(policeDe(d.police));
+        if (!d.nomAccessible.empty()) w->setAccessibleName(qs(d.nomAccessible));
+        if (auto* l = qobject_cast<QLabel*>(w); l && (d.drapeaux & AutoTaille)) ajuste(l);
+    }
 
     centreSurEcran(this);
     Form_Load();
@@ -95,16 +91,11 @@ frmSplash::~frmSplash() = default;
 
 void frmSplash::Form_Load()
 {
-    if (auto* l = qobject_cast<QLabel*>(controle("lblVersion"))) {
-        const int droite = l->geometry().right();
-        l->setText(texteVersion());
-        l->adjustSize();
-        l->move(droite - l->width() + 1, l->y());
-    }
-    if (auto* l = qobject_cast<QLabel*>(controle("lblProductName"))) {
-        l->setText(titreApplication());
-        l->adjustSize();
-    }
+    for (const auto& [nom, texte] : {std::pair{"lblVersion", texteVersion()}, std::pair{"lblProductName", kTitreApplication}})
+        if (auto* l = qobject_cast<QLabel*>(controle(nom))) {
+            l->setText(qs(texte));
+            ajuste(l);
+        }
     suite_->setFocus();
 }
 

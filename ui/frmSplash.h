@@ -46,9 +46,4 @@ private:
     std::unique_ptr<FrmSat> principale_;
 };
 
-/// "Version " followed by major.minor.revision, each a plain decimal integer.
-QString texteVersion();
-/// The title under which the program is built.
-QString titreApplication();
-
 } // namespace orbeline

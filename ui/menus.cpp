@@ -6,6 +6,7 @@
 #include "FrmSat.h"
 
 #include "SimulationState.h"
+#include "principale.h"
 #include "frmSplash.h"
 #include "mesures.h"
 #include "releve.h"
@@ -80,40 +81,32 @@ void FrmSat::construitMenus()
 {
     QMenuBar* barre = menuBar();
     barre->setAccessibleName(QStringLiteral("Menu principal"));
+    const auto faire = [this](Action a) -> void (FrmSat::*)() {
+        switch (a) {
+        case Action::EnregistrerPoints: return &FrmSat::demandeEnregistrementPoints;
+        case Action::EnregistrerImage: return &FrmSat::demandeEnregistrementImage;
+        case Action::Imprimer: return &FrmSat::demandeImpression;
+        case Action::Quitter: return &FrmSat::quitte;
+        case Action::CopierPoints: return &FrmSat::copiePoints;
+        case Action::Guide: return &FrmSat::montreGuide;
+        case Action::APropos: return &FrmSat::montreAPropos;
+        }
+        return nullptr;
+    };
     QMenu* menu = nullptr;
-    const auto ouvre = [&](const QString& titre) {
-        menu = barre->addMenu(titre);
-        menu->setAccessibleName(QString(titre).remove(QLatin1Char('&')));
-    };
-    const auto entree = [&](Action a, const QString& texte, const QKeySequence& touche, void (FrmSat::*faire)()) {
-        QAction* act = menu->addAction(texte);
-        act->setShortcut(touche);
-        connect(act, &QAction::triggered, this, faire);
-        actions_[static_cast<std::size_t>(a)] = act;
-    };
-    ouvre(QStringLiteral("&Fichier"));
-    entree(Action::EnregistrerPoints, QStringLiteral("&Enregistrer les points…"), QKeySequence(Qt::CTRL | Qt::Key_S),
-           &FrmSat::demandeEnregistrementPoints);
-    entree(Action::EnregistrerImage, QStringLiteral("Enregistrer l'&image…"), {}, &FrmSat::demandeEnregistrementImage);
-    entree(Action::Imprimer, QStringLiteral("Im&primer…"), QKeySequence(Qt::CTRL | Qt::Key_P),
-           &FrmSat::demandeImpression);
-    menu->addSeparator();
-    entree(Action::Quitter, QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q), &FrmSat::Command2_Click);
-    // Ctrl+C stays the fields' own copy.
-    ouvre(QStringLiteral("É&dition"));
-    entree(Action::CopierPoints, QStringLiteral("&Copier les points"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-           &FrmSat::copiePoints);
-    ouvre(QStringLiteral("&Aide"));
-    entree(Action::Guide, QStringLiteral("&Guide de l'élève"), QKeySequence(Qt::Key_F1), &FrmSat::montreGuide);
-    entree(Action::APropos, QStringLiteral("À &propos d'Orbeline"), {}, &FrmSat::montreAPropos);
-    actualiseActionsPoints();
-}
-
-void FrmSat::actualiseActionsPoints()
-{
-    const bool points = !releve_->estVide();
-    action(Action::EnregistrerPoints)->setEnabled(points);
-    action(Action::CopierPoints)->setEnabled(points);
+    for (const EntreeMenu& e : kMenus) {
+        const QString titre = QString::fromUtf8(e.menu.data(), static_cast<qsizetype>(e.menu.size()));
+        if (!menu || menu->title() != titre) {
+            menu = barre->addMenu(titre);
+            menu->setAccessibleName(QString(titre).remove(QLatin1Char('&')));
+        }
+        if (e.separateurAvant) menu->addSeparator();
+        QAction* act = menu->addAction(QString::fromUtf8(e.legende.data(), static_cast<qsizetype>(e.legende.size())));
+        act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
+                                      QKeySequence::PortableText));
+        connect(act, &QAction::triggered, this, faire(e.action));
+        actions_[static_cast<std::size_t>(e.action)] = act;
+    }
 }
 
 void FrmSat::signaleEchec(const QString& titre, const QString& texte)
@@ -137,19 +130,19 @@ bool FrmSat::echecEnregistrement(const QString& quoi, const QString& chemin, con
 
 void FrmSat::copiePoints()
 {
-    if (releve_->estVide()) return;
-    const std::string t = texteTable(*releve_, formatCopie(separateurDecimal()));
+    if (p_->releve.estVide()) return;
+    const std::string t = texteTable(p_->releve, formatCopie(separateurDecimal()));
     QGuiApplication::clipboard()->setText(QString::fromStdString(t));
 }
 
 bool FrmSat::enregistrePoints(const QString& chemin)
 {
-    if (releve_->estVide()) {
+    if (p_->releve.estVide()) {
         signaleEchec(QStringLiteral("Aucun point"),
                      QStringLiteral("Aucun point à enregistrer : lancez d'abord le satellite."));
         return false;
     }
-    const std::string t = texteTable(*releve_, formatCsv(separateurDecimal()));
+    const std::string t = texteTable(p_->releve, formatCsv(separateurDecimal()));
     const QString raison = ecritAtomique(chemin, [&](QIODevice& f) {
         return f.write(t.data(), static_cast<qint64>(t.size())) == static_cast<qint64>(t.size());
     });
@@ -161,6 +154,7 @@ bool FrmSat::enregistrePoints(const QString& chemin)
 
 bool FrmSat::enregistreImage(const QString& chemin)
 {
+    acheveLancement();   // the picture as it ends, star gone and charts drawn
     const QPixmap image = client_->grab();   // at the screen's pixel ratio
     const QString raison = ecritAtomique(chemin, [&](QIODevice& f) { return image.save(&f, "PNG"); });
     return raison.isEmpty()
@@ -169,7 +163,7 @@ bool FrmSat::enregistreImage(const QString& chemin)
 
 QStringList FrmSat::legendeImpression() const
 {
-    const QString u = QString::fromUtf8(unite(*etat_).data(), kLargeurUnite).trimmed();
+    const QString u = QString::fromUtf8(unite(p_->etat).data(), kLargeurUnite).trimmed();
     const auto choisi = [this](int groupe, int n) {
         for (int i = 0; i < n; ++i)
             if (option(groupe, i)->isChecked()) return option(groupe, i)->text();
@@ -189,6 +183,7 @@ QStringList FrmSat::legendeImpression() const
 
 bool FrmSat::imprime(QPrinter& imprimante)
 {
+    acheveLancement();
     const QImage image = client_->grab().toImage();
     const QStringList lignes = legendeImpression();
     QPainter p;
@@ -287,12 +282,8 @@ void FrmSat::montreAPropos()
     m->setAttribute(Qt::WA_DeleteOnClose);
     m->setWindowTitle(QStringLiteral("À propos d'Orbeline"));
     m->setIconPixmap(windowIcon().pixmap(64));
-    m->setText(QStringLiteral("Orbeline\n%1").arg(texteVersion()));
-    m->setInformativeText(QStringLiteral(
-        "Description de trajectoires de satellites : le TP satellites de la classe de seconde sans tableur. "
-        "On saisit la position et la vitesse initiales, la masse de l'attracteur et la durée entre deux points ; "
-        "le programme calcule et trace la trajectoire, l'éventuel impact et les graphiques X(t), Y(t), "
-        "Vx(t), Vy(t) et V(t)."));
+    m->setText(QStringLiteral("Orbeline\n%1").arg(QString::fromUtf8(texteVersion().data(), static_cast<qsizetype>(texteVersion().size()))));
+    m->setInformativeText(QString::fromUtf8(kDescription.data(), static_cast<qsizetype>(kDescription.size())));
     m->open();
 }
 

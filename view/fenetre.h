@@ -1,7 +1,8 @@
 #pragma once
-// What the orbit view and the charts need from the main window: its picture
-// areas, some field texts, captions, the two check boxes and the visibility of
-// the charts. The Qt window implements it; the tests use a recording double.
+// What the procedures of the main window need from it: its picture areas,
+// field texts, captions, option buttons, check boxes, the visibility of the
+// charts, the title, the message strip and a timer. Each front end (the Qt
+// window, the browser page) implements it; the tests use a recording double.
 
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ enum class Champ { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
 enum class Etiquette { Label3, Label4, Label9, Label10, Label11, Label12, Label14 };
 /// The two check boxes.
 enum class Case { Vitesse, Xy };
+/// The three option-button arrays: point count, attractor, scale.
+enum class Groupe { Option1, Option2, Option3 };
 /// The chart areas and their captions, shown and hidden by the check boxes.
 enum class Element { Picture2, Picture3, Picture4, Picture5, Picture6,
                      Label8, Label13, Label15, Label16, Label17 };
@@ -42,6 +45,21 @@ public:
     virtual void setVisible(Element e, bool visible) = 0;
     /// The decimal separator of the user's regional settings.
     virtual std::string separateurDecimal() const = 0;
+
+    /// True when this button of an option array is selected.
+    virtual bool optionChoisie(Groupe g, int index) const = 0;
+    /// Selects a button as if the pupil had clicked it: its handler runs before this returns.
+    virtual void choisitOption(Groupe g, int index) = 0;
+    /// Sets the window's title.
+    virtual void ecritTitre(std::string_view texte) = 0;
+    /// Shows a message in the strip under the orbit view ("" empties it).
+    virtual void ecritMessage(std::string_view texte) = 0;
+    /// Whether the last launch left points to copy or save (the menu entries follow).
+    virtual void pointsDisponibles(bool oui) = 0;
+    /// Asks for one call of etapeEtoile after this many milliseconds; replaces a pending request.
+    virtual void programmeEtape(int millisecondes) = 0;
+    /// Ends the program: every window closes and no further handler runs.
+    virtual void quitte() = 0;
 };
 
 } // namespace orbeline

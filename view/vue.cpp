@@ -104,6 +104,12 @@ void efface(SimulationState& s, Fenetre& f)
 
 void Trace(SimulationState& s, Fenetre& f)
 {
+    TracePoints(s, f);
+    if (s.Nfin < kPas) TraceImpact(s, f);
+}
+
+void TracePoints(SimulationState& s, Fenetre& f)
+{
     Surface& p = f.picture(1);
     const int pas = pasDeTrace(s.NbPoints);
     const double D = static_cast<double>(s.Echelle) * s.Reduction;
@@ -121,24 +127,35 @@ void Trace(SimulationState& s, Fenetre& f)
     // The marker runs along with the points, but no frame is shown before
     // the handler returns: only its place on the last point is ever seen.
     if (trace) centre(p, Controle::Sat, x, y);
-    if (s.Nfin < kPas) TraceImpact(s, f);
 }
 
 void TraceImpact(SimulationState& s, Fenetre& f)
 {
     if (s.Nfin < 0 || s.Nfin >= kTaille) return;  // no such point to mark
+    debutImpact(f);
+    for (int etape = 0; etape < kImagesEtoile; ++etape) imageImpact(s, f);
+    finImpact(f);
+}
+
+void debutImpact(Fenetre& f) { f.picture(1).setVisible(Controle::Etoile, true); }
+
+void imageImpact(SimulationState& s, Fenetre& f)
+{
+    if (s.Nfin < 0 || s.Nfin >= kTaille) return;  // no such point to mark
     Surface& p = f.picture(1);
     const auto n = static_cast<std::size_t>(s.Nfin);
-    p.setVisible(Controle::Etoile, true);
-    for (std::int16_t etape = 0; etape <= 15; ++etape) {
-        p.pset(enFloat(s.Xt[n] / s.Reduction / s.Echelle), enFloat(s.Yt[n] / s.Reduction / s.Echelle));
-        // Centred with its present size, then grown from its top-left corner:
-        // each frame sits half a step's growth right of and below the point.
-        centre(p, Controle::Etoile, p.currentX(), p.currentY());
-        p.setLargeur(Controle::Etoile, static_cast<float>(p.largeur(Controle::Etoile) * 1.035));
-        p.setHauteur(Controle::Etoile, static_cast<float>(p.hauteur(Controle::Etoile) * 1.035));
-        p.repeint(Controle::Etoile);
-    }
+    p.pset(enFloat(s.Xt[n] / s.Reduction / s.Echelle), enFloat(s.Yt[n] / s.Reduction / s.Echelle));
+    // Centred with its present size, then grown from its top-left corner:
+    // each frame sits half a step's growth right of and below the point.
+    centre(p, Controle::Etoile, p.currentX(), p.currentY());
+    p.setLargeur(Controle::Etoile, static_cast<float>(p.largeur(Controle::Etoile) * 1.035));
+    p.setHauteur(Controle::Etoile, static_cast<float>(p.hauteur(Controle::Etoile) * 1.035));
+    p.repeint(Controle::Etoile);
+}
+
+void finImpact(Fenetre& f)
+{
+    Surface& p = f.picture(1);
     p.setVisible(Controle::Etoile, false);
     p.setLargeur(Controle::Etoile, 28);
     p.setHauteur(Controle::Etoile, 23);

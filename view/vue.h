@@ -46,10 +46,21 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index);
 /// Clears every picture area and redraws the empty orbit view with the marker on the typed position.
 void efface(SimulationState& s, Fenetre& f);
 
-/// Plots the computed points (every one or every tenth) and leaves the marker on the last one.
+/// Plots the computed points (every one or every tenth), leaves the marker on
+/// the last one, then, after an impact, plays the star's frames at once.
 void Trace(SimulationState& s, Fenetre& f);
+/// Trace without the star: the points and the marker only.
+void TracePoints(SimulationState& s, Fenetre& f);
 
-/// The growing-star animation on the last computed point.
+/// Number of frames of the growing star.
+inline constexpr int kImagesEtoile = 16;
+/// The growing-star animation on the last computed point, its frames back to back.
 void TraceImpact(SimulationState& s, Fenetre& f);
+/// The animation in three steps, so that a window can show each frame for a while:
+/// the star shown; frame 0 to 15 (the impact point, the star centred on it, grown, repainted);
+/// the star hidden and set back to 28 × 23 user units.
+void debutImpact(Fenetre& f);
+void imageImpact(SimulationState& s, Fenetre& f);
+void finImpact(Fenetre& f);
 
 } // namespace orbeline

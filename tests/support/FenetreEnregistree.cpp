@@ -1,8 +1,10 @@
 #include "FenetreEnregistree.h"
 
+#include "principale.h"
+
 namespace orbeline::test {
 
-FenetreEnregistree::FenetreEnregistree()
+FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
 {
     pictures[0] = std::make_unique<SurfaceEnregistree>(496, 496);
     for (std::size_t i = 1; i < 6; ++i) pictures[i] = std::make_unique<SurfaceEnregistree>(86, 86);
@@ -20,11 +22,36 @@ void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
     if (textes[c] == t) return;
     textes[c] = std::string(t);
     ++changements[c];
-    if (surChangement) surChangement(c);
+    if (principale) Text_Change(*principale, *this, c);
 }
 
 void FenetreEnregistree::ecritEtiquette(Etiquette e, std::string_view t) { etiquettes[e] = std::string(t); }
 
 bool FenetreEnregistree::estVisible(Element e) const { return visibles.contains(e) && visibles.at(e); }
+
+void FenetreEnregistree::choisitOption(Groupe g, int index)
+{
+    int& choisie = choisies[static_cast<std::size_t>(g)];
+    const bool deja = choisie == index;
+    choisie = index;
+    if (!principale) return;
+    // What a click does: the attractor's handler; the scale's on a change, or on a click of the selected one.
+    if (g == Groupe::Option2) Option2_Click(*principale, *this, index);
+    if (g == Groupe::Option3) {
+        Option3_Press(*principale, index, deja);
+        if (!deja) Option3_Change(*principale, *this, index, true);
+        Option3_Clicked(*principale, *this, index);
+    }
+}
+
+int FenetreEnregistree::laisseFiler()
+{
+    int n = 0;
+    for (std::size_t deja = 0; principale && etapes.size() > deja; ++n) {
+        deja = etapes.size();
+        etapeEtoile(*principale, *this);
+    }
+    return n;
+}
 
 } // namespace orbeline::test

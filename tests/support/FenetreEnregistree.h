@@ -1,16 +1,22 @@
 #pragma once
-// A main-window double: six recording surfaces, field texts, captions, check
-// boxes and chart visibility, with the layout sizes of the real window.
+// A main-window double: six recording surfaces, field texts, captions, option
+// buttons, check boxes and chart visibility, with the layout sizes of the real
+// window. Bound to a Principale, it runs the window's procedures as the real
+// window's events do: a field written runs its change handler, an option
+// selected its click handler; the star's timer is run by the test.
 
 #include "SurfaceEnregistree.h"
-#include "SimulationState.h"
 #include "fenetre.h"
 
 #include <array>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
+
+namespace orbeline {
+struct Principale;
+}
 
 namespace orbeline::test {
 
@@ -18,19 +24,27 @@ class FenetreEnregistree : public Fenetre {
 public:
     /// Picture1 496 × 496 px inner area, charts 86 × 86; Sat 9 × 9 px at
     /// (352, 32), starbleue 14 × 12 px at (0, 0), hidden; the window's initial texts.
-    FenetreEnregistree();
+    explicit FenetreEnregistree(Principale* principale = nullptr);
 
+    Principale* principale;                     ///< whose procedures the events run, if any
     std::array<std::unique_ptr<SurfaceEnregistree>, 6> pictures;  ///< Picture1..Picture6
     std::map<Champ, std::string> textes;        ///< field texts
     std::map<Etiquette, std::string> etiquettes; ///< label captions
     std::map<Element, bool> visibles;           ///< chart areas and captions shown
     std::array<int, 2> cases{0, 0};             ///< vitesse, xy values
+    std::array<int, 3> choisies{1, 0, 0};       ///< the selected button of Option1, Option2, Option3
     bool xyActif = true;                        ///< xy enabled
     std::string separateur = ".";               ///< regional decimal separator
+    std::string titre = "orbelines";            ///< the window's title
+    std::string message;                        ///< the strip under the orbit view
+    bool points = false;                        ///< the export entries enabled
+    std::vector<int> etapes;                    ///< every delay asked for the star's next frame
+    bool fini = false;                          ///< the program was ended
     std::map<Champ, int> changements;           ///< change handlers run per field
-    std::function<void(Champ)> surChangement;   ///< change handler (e.g. runs init)
 
     SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }  ///< Picture n, from 1
+    /// Runs the star's pending frames, as the timer would; returns how many calls it took.
+    int laisseFiler();
 
     Surface& picture(int numero) override { return pic(numero); }
     std::string texte(Champ c) const override;
@@ -41,6 +55,13 @@ public:
     bool estVisible(Element e) const override;
     void setVisible(Element e, bool v) override { visibles[e] = v; }
     std::string separateurDecimal() const override { return separateur; }
+    bool optionChoisie(Groupe g, int index) const override { return choisies[static_cast<std::size_t>(g)] == index; }
+    void choisitOption(Groupe g, int index) override;
+    void ecritTitre(std::string_view t) override { titre = t; }
+    void ecritMessage(std::string_view t) override { message = t; }
+    void pointsDisponibles(bool oui) override { points = oui; }
+    void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
+    void quitte() override { fini = true; }
 };
 
 } // namespace orbeline::test

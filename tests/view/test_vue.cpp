@@ -3,7 +3,7 @@
 // placing the initial position with the mouse.
 #include "FenetreEnregistree.h"
 #include "SimulationState.h"
-#include "init.h"
+#include "principale.h"
 #include "placement.h"
 #include "verifications.h"
 #include "vue.h"
@@ -25,18 +25,12 @@ using Args = std::vector<double>;
 
 /// The window right after loading, Text1..Text6 wired to init as in the real window.
 struct FenetreChargee {
-    SimulationState s;                  ///< the record
-    FenetreEnregistree f;               ///< the recording window
+    Principale p;                       ///< the window's data
+    SimulationState& s = p.etat;        ///< the record
+    FenetreEnregistree f{&p};           ///< the recording window
     SurfaceEnregistree& p1 = f.pic(1);  ///< the orbit view
 
-    FenetreChargee()
-    {
-        f.surChangement = [this](Champ) {
-            init(s, {f.texte(Champ::Text1), f.texte(Champ::Text2), f.texte(Champ::Text3),
-                     f.texte(Champ::Text4), f.texte(Champ::Text5), f.texte(Champ::Text6), false, true});
-        };
-        Form_Load(s, f);
-    }
+    FenetreChargee() { Form_Load(s, f); }
 };
 
 /// Centre of a control in user units (left + w/2, top − h/2).

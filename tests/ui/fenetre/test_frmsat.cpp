@@ -26,101 +26,43 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
     EXPECT_EQ(w->nombreInit(), 0);
     EXPECT_EQ(w->focusWidget(), w->text(1));
     EXPECT_FALSE(w->estVisible(Element::Picture2) || w->estVisible(Element::Picture6));
+    EXPECT_FALSE(w->action(Action::CopierPoints)->isEnabled() || w->action(Action::EnregistrerPoints)->isEnabled());
     // The other attractors are disabled, so neither a click nor the arrow keys select them.
     for (int i = 1; i < 4; ++i) {
         QTest::mouseClick(w->option(2, i), Qt::LeftButton);
         EXPECT_FALSE(w->option(2, i)->isChecked() || w->option(2, i)->isEnabled()) << i;
     }
     EXPECT_TRUE(w->option(1, 1)->isChecked() && w->option(2, 0)->isChecked() && w->option(3, 0)->isChecked());
+    // "Terre" selects the first scale through its button.
+    QTest::mouseClick(w->option(3, 5), Qt::LeftButton);
+    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
+    EXPECT_TRUE(w->option(3, 0)->isChecked());
+    EXPECT_EQ(w->etat().Reduction, 100);
+    EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
 }
 
-TEST(Fenetre, DefaultLaunchFallsOntoTheEarthAndComputesSpeedsWithBothBoxesUnchecked)
+TEST(Fenetre, TheStarGrowsOnTheWindowsTimerAndEnterLaunches)
 {
     auto w = fenetre();
+    const auto& s = w->etat();
     w->etat().Vt.fill(-1);
     QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    const auto& s = w->etat();
-    EXPECT_EQ(s.Nfin, 102);
     EXPECT_EQ(w->etiquette(Etiquette::Label11)->text(), "Impact à t =  8772 s");
-    EXPECT_EQ(w->etiquette(Etiquette::Label12)->text(), "Vx =  10521 et Vy =  0m/s");
     EXPECT_GT(w->etiquette(Etiquette::Label11)->width(), 56);   // the auto-size label grew
-    EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
-    EXPECT_FALSE(w->pictureBox(1)->estVisible(Controle::Etoile));   // hidden after its animation
+    EXPECT_TRUE(w->action(Action::CopierPoints)->isEnabled() && w->action(Action::EnregistrerPoints)->isEnabled());
+    EXPECT_TRUE(w->pictureBox(1)->estVisible(Controle::Etoile));
+    EXPECT_EQ(s.Vt[0], -1);   // the charts wait for the star
+    QTRY_VERIFY_WITH_TIMEOUT(!w->pictureBox(1)->estVisible(Controle::Etoile), 5000);
     for (int i = 0; i <= s.Nfin; ++i) EXPECT_DOUBLE_EQ(s.Vt[i], std::hypot(s.Vxt[i], s.Vyt[i]));
     // Checking a box afterwards shows its charts blank.
     QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
     EXPECT_TRUE(vierge(w->pictureBox(2)) && vierge(w->pictureBox(4)));
-    // Enter launches too; a run without impact empties the labels.
-    w->ecritTexte(Champ::Text3, "0");
-    w->ecritTexte(Champ::Text4, "42164");
-    w->ecritTexte(Champ::Text1, "3078");
+    // Enter launches too; a refused run says why in the strip and leaves nothing to export.
+    w->ecritTexte(Champ::Text6, "1e11");
     w->text(2)->setFocus();
     QTest::keyClick(w->text(2), Qt::Key_Return);
-    EXPECT_EQ(s.Nfin, 999);
-    EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-}
-
-TEST(Fenetre, TwoLaunchesPileUpOnTheViewWhileChartsShowTheSecond)
-{
-    auto w = fenetre();
-    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    const QImage premiereVue = image(w->pictureBox(1));
-    w->ecritTexte(Champ::Text2, "2000");
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    const QImage vue = image(w->pictureBox(1));
-    const QImage graphe = image(w->pictureBox(2));
-
-    // Every pixel the first trajectory drew is still drawn.
-    const QColor fond = w->pictureBox(1)->palette().color(QPalette::Light);
-    int gardes = 0, perdus = 0;
-    for (int y = 0; y < vue.height(); ++y)
-        for (int x = 0; x < vue.width(); ++x)
-            if (premiereVue.pixelColor(x, y) != fond) (vue.pixelColor(x, y) != fond ? gardes : perdus)++;
-    EXPECT_GT(gardes, 1000);
-    EXPECT_EQ(perdus, 0);
-
-    // The chart is what a window that only ran the second launch shows.
-    auto seul = fenetre();
-    QTest::mouseClick(seul->caseACocher(Case::Vitesse), Qt::LeftButton);
-    seul->ecritTexte(Champ::Text2, "2000");
-    QTest::mouseClick(seul->commande(1), Qt::LeftButton);
-    EXPECT_EQ(graphe, image(seul->pictureBox(2)));
-}
-
-TEST(Fenetre, ArithmeticErrorsAreShownAndLeaveNothingToExport)
-{
-    auto w = fenetre();
-    const auto exportable = [&] {
-        const bool copier = w->action(Action::CopierPoints)->isEnabled();
-        EXPECT_EQ(w->action(Action::EnregistrerPoints)->isEnabled(), copier);
-        return copier;
-    };
-    EXPECT_FALSE(exportable());   // nothing launched yet
-    w->ecritTexte(Champ::Text5, "1e300");
-    EXPECT_TRUE(w->zoneMessage()->text().contains("masse de l'attracteur"));
-    EXPECT_TRUE(w->zoneMessage()->isVisible());
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_EQ(w->etat().Nfin, 0);   // nothing computed
-    EXPECT_FALSE(exportable());
-
-    // A step out of the 32-bit range refuses the run, a value past the double
-    // range stops it: a message, no impact text, nothing to copy or save.
-    const struct { Champ champ; const char* texte; const char* message; } cas[] = {
-        {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
-    for (const auto& c : cas) {
-        w->ecritTexte(Champ::Text6, "864");
-        w->ecritTexte(Champ::Text5, "6");
-        EXPECT_TRUE(w->zoneMessage()->text().isEmpty());
-        QTest::mouseClick(w->commande(1), Qt::LeftButton);
-        ASSERT_TRUE(exportable());
-        EXPECT_FALSE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-        w->ecritTexte(c.champ, c.texte);
-        QTest::mouseClick(w->commande(1), Qt::LeftButton);
-        EXPECT_TRUE(w->zoneMessage()->text().contains(QString::fromUtf8(c.message))) << c.texte;
-        EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty()) << c.texte;
-        EXPECT_FALSE(exportable()) << c.texte;
-    }
+    EXPECT_TRUE(w->zoneMessage()->text().contains("τ") && w->zoneMessage()->isVisible());
+    EXPECT_FALSE(w->action(Action::CopierPoints)->isEnabled());
 }
 
 TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)

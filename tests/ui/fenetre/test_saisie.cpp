@@ -1,5 +1,5 @@
-// What the pupil enters: typing into the fields, the Text7 rewrite, the
-// "Terre" preset and the position placed with the mouse.
+// What the pupil enters: typing into the fields, the caret in Text7, and the
+// position placed with the mouse.
 #include "outils.h"
 
 #include "SimulationState.h"
@@ -26,25 +26,9 @@ TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
     w->ecritTexte(Champ::Text1, "12");
     QTest::keyClicks(w->text(7), "5");
     EXPECT_EQ(w->nombreInit() - avant, 2);
-}
-
-TEST(Masse, RewritesAnyTextAsANonNegativeNumberInTheRegionalForm)
-{
-    using Textes = std::vector<std::pair<const char*, const char*>>;
-    const std::pair<QLocale, Textes> cas[] = {
-        {QLocale::c(), {{"-5", "5"}, {"abc", "0"}, {"", "0"}, {"1e3", "1000"}, {"007", "7"}, {"12abc", "12"},
-                        {"2.5", "2.5"}, {"1e400", "0"}, {"-1e20", "1E+20"}, {"0.1", "0.1"}}},
-        // Written 2,5, which reads back as 2: the rewrite ends on the whole part.
-        {QLocale(QLocale::French, QLocale::France), {{"2.5", "2"}, {"1.5e20", "1"}}},
-    };
-    for (const auto& [locale, textes] : cas) {
-        LocaleTemporaire l(locale);
-        auto w = fenetre();
-        for (const auto& [entree, sortie] : textes) {
-            w->text(7)->setText(QString::fromUtf8(entree));
-            EXPECT_EQ(w->text(7)->text(), sortie) << entree;
-        }
-    }
+    // A decimal comma is pointed out as soon as it is typed.
+    QTest::keyClicks(w->text(1), ",5");
+    EXPECT_TRUE(w->zoneMessage()->text().contains("12,5 est lu 12 : tapez 12.5"));
 }
 
 TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
@@ -61,37 +45,6 @@ TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
         QTest::keyClicks(e, c.frappe);
         EXPECT_EQ(std::pair(e->text(), e->cursorPosition()), std::pair(QString(c.texte), c.apres)) << c.frappe;
     }
-}
-
-TEST(Terre, LoadsTheEarthAndTheFirstScaleKeepingThePosition)
-{
-    auto w = fenetre();
-    int avant = w->nombreInit();
-    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
-    EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
-    // On a fresh window only Text1 changes: one init, which saw the new velocity.
-    EXPECT_EQ(w->nombreInit() - avant, 1);
-    EXPECT_EQ(w->etat().vx, 3078);
-
-    QTest::mouseClick(w->option(3, 5), Qt::LeftButton);
-    EXPECT_EQ(w->etat().Echelle, 1000000000);
-    for (const auto& [champ, texte] : {std::pair{Champ::Text1, "10"}, {Champ::Text3, "150"}, {Champ::Text4, "-20"},
-                                       {Champ::Text5, "1.99E+6"}, {Champ::Text6, "315000"}})
-        w->ecritTexte(champ, texte);
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    w->etat().Rayon = 1;
-
-    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
-    EXPECT_TRUE(w->option(3, 0)->isChecked());
-    EXPECT_EQ(std::tie(w->etat().Echelle, w->etat().Reduction, w->etat().Rayon), std::tuple(1000, 100.0, 6380.0));
-    const char* attendus[] = {"3078", nullptr, "150", "-20", "6.00", "864"};
-    for (int n : {1, 3, 4, 5, 6}) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
-    EXPECT_TRUE(w->etiquette(Etiquette::Label11)->text().isEmpty());
-    // The marker now reads the kept position in kilometres.
-    EXPECT_NEAR(w->pictureBox(1)->gauche(Controle::Sat) + w->pictureBox(1)->largeur(Controle::Sat) / 2, 1.5, 0.01);
-    // The fields were filled under the old scale; the next launch reads them anew.
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_EQ(w->etat().Xo, 150000);
 }
 
 TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)

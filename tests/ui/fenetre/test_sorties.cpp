@@ -155,5 +155,5 @@ TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
 
     w->action(Action::APropos)->trigger();
     const QString aPropos = messageOuvert(*w);
-    EXPECT_TRUE(aPropos.contains("Orbeline") && aPropos.contains(texteVersion())) << aPropos.toStdString();
+    EXPECT_TRUE(aPropos.contains("Orbeline") && aPropos.contains(QString::fromUtf8(texteVersion().data()))) << aPropos.toStdString();
 }

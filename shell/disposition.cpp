@@ -1,0 +1,17 @@
+#include "disposition.h"
+
+#include "version.h"
+
+#include <algorithm>
+
+namespace orbeline {
+
+std::string_view texteVersion() { return version::kLibelle; }
+
+const Disposition* cherche(std::span<const Disposition> table, std::string_view nom)
+{
+    const auto it = std::find_if(table.begin(), table.end(), [nom](const Disposition& d) { return d.nom == nom; });
+    return it == table.end() ? nullptr : &*it;
+}
+
+} // namespace orbeline

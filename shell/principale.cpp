@@ -1,0 +1,208 @@
+#include "principale.h"
+
+#include "calcule.h"
+#include "charts.h"
+#include "init.h"
+#include "masse.h"
+#include "placement.h"
+#include "presets.h"
+#include "surface.h"
+
+#include <string>
+
+namespace orbeline {
+namespace {
+
+// init on the six fields and the point count; the strip then shows init's
+// message, or the typing hint, or nothing.
+bool lanceInit(Principale& p, Fenetre& f)
+{
+    ++p.nombreInit;
+    std::array<std::string, 6> t;
+    for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
+    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Option1, 0),
+                              f.optionChoisie(Groupe::Option1, 1)};
+    const CompteRendu r = init(p.etat, champs);
+    f.ecritMessage(r.ok ? conseilVirgule(champs).vue() : r.message.vue());
+    return r.ok;
+}
+
+void normaliseMasse(Fenetre& f)
+{
+    // The rewrite fires this handler again until the text no longer changes.
+    const MasseRecrite m = recritMasse(f.texte(Champ::Text7), f.separateurDecimal());
+    if (m.tropGrande) f.ecritMessage("Masse du satellite trop grande : elle est remise à 0.");
+    f.ecritTexte(Champ::Text7, m.texte.vue());
+}
+
+void lance(Principale& p, Fenetre& f)
+{
+    for (int n = 2; n <= 6; ++n) f.picture(n).cls();
+    if (!lanceInit(p, f)) return;
+    const ResultatCalcul r = calcule(p.etat);
+    f.ecritEtiquette(Etiquette::Label11, r.label11.vue());
+    f.ecritEtiquette(Etiquette::Label12, r.label12.vue());
+    if (!r.compteRendu.ok) {
+        f.ecritMessage(r.compteRendu.message.vue());
+        return;
+    }
+    // Taken at once: the next keystroke in a field clears the record's arrays.
+    retiens(p.releve, p.etat, r.pas);
+    TracePoints(p.etat, f);
+    if (p.etat.Nfin < kPas) {
+        // The star grows one frame at a time, each shown for a while; the
+        // charts come after it, as they would after a star drawn at once.
+        p.etoile = {true, 0, f.valeurCase(Case::Vitesse), f.valeurCase(Case::Xy)};
+        debutImpact(f);
+        etapeEtoile(p, f);
+        return;
+    }
+    TraceVitesse(p.etat, f);
+}
+
+// The last step of a launch with an impact.
+void finLancement(Principale& p, Fenetre& f)
+{
+    p.etoile.enCours = false;
+    finImpact(f);
+    TraceVitesse(p.etat, f, p.etoile.vitesse, p.etoile.xy);
+}
+
+} // namespace
+
+void Form_Load(Principale& p, Fenetre& f)
+{
+    Form_Load(p.etat, f);
+    f.pointsDisponibles(false);
+}
+
+void Command1_Click(Principale& p, Fenetre& f)
+{
+    acheveLancement(p, f);
+    // Only a launch that runs to its end leaves points to copy or save: a
+    // refused or stopped one draws nothing, so its numbers would stand for
+    // nothing the pupil sees.
+    p.releve.vide();
+    lance(p, f);
+    f.pointsDisponibles(!p.releve.estVide());
+}
+
+void Command2_Click(Principale& p, Fenetre& f)
+{
+    acheveLancement(p, f);
+    f.quitte();
+}
+
+void Command4_Click(Principale& p, Fenetre& f)
+{
+    acheveLancement(p, f);
+    efface(p.etat, f);
+}
+
+void Command5_Click(Principale& p, Fenetre& f)
+{
+    acheveLancement(p, f);
+    SatMove(p.etat, f);
+}
+
+void toucheEntree(Principale& p, Fenetre& f, int commande)
+{
+    switch (commande) {
+    case 2: Command2_Click(p, f); break;
+    case 4: Command4_Click(p, f); break;
+    case 5: Command5_Click(p, f); break;
+    default: Command1_Click(p, f); break;
+    }
+}
+
+void Option2_Click(Principale& p, Fenetre& f, int index)
+{
+    if (index < 0 || index >= static_cast<int>(kAttracteurs.size())) return;
+    const PresetAttracteur* a = kAttracteurs[static_cast<std::size_t>(index)].preset;
+    if (!a) return;   // the other attractors have no preset
+    acheveLancement(p, f);
+    f.ecritTitre(a->titre);
+    p.etat.Rayon = a->Rayon;
+    f.ecritTexte(Champ::Text1, a->text1);
+    f.ecritTexte(Champ::Text5, a->text5);
+    f.ecritTexte(Champ::Text6, a->text6);
+    // Selected exactly as if the pupil had clicked it: its handler runs now.
+    f.choisitOption(Groupe::Option3, a->indexEchelle);
+    efface(p.etat, f);
+}
+
+void Option3_Click(Principale& p, Fenetre& f, int index)
+{
+    acheveLancement(p, f);
+    ++p.nombreEchelles;
+    Option3_Click(p.etat, f, static_cast<std::int16_t>(index));
+}
+
+void Option3_Press(Principale& p, int index, bool dejaChoisie)
+{
+    if (index >= 0 && index < static_cast<int>(p.dejaChoisie.size()))
+        p.dejaChoisie[static_cast<std::size_t>(index)] = dejaChoisie;
+}
+
+void Option3_Change(Principale& p, Fenetre& f, int index, bool choisie)
+{
+    if (choisie) Option3_Click(p, f, index);
+}
+
+void Option3_Clicked(Principale& p, Fenetre& f, int index)
+{
+    // A click that selected the button has run the preset through the change already.
+    if (index < 0 || index >= static_cast<int>(p.dejaChoisie.size())) return;
+    bool& deja = p.dejaChoisie[static_cast<std::size_t>(index)];
+    if (deja) {
+        deja = false;
+        Option3_Click(p, f, index);
+    }
+}
+
+void Text_Change(Principale& p, Fenetre& f, Champ c)
+{
+    if (c == Champ::Text7) return normaliseMasse(f);
+    acheveLancement(p, f);
+    lanceInit(p, f);
+}
+
+void Case_Click(Principale& p, Fenetre& f, Case c)
+{
+    acheveLancement(p, f);
+    if (c == Case::Vitesse) vitesse_Click(f);
+    else xy_Click(f);
+}
+
+void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
+{
+    acheveLancement(p, f);
+    Picture1_MouseDown(p.etat, f, bouton, shift, x, y);
+}
+
+void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
+{
+    // Only captions change: the star goes on growing under the pointer.
+    Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
+}
+
+void etapeEtoile(Principale& p, Fenetre& f)
+{
+    if (!p.etoile.enCours) return;   // finished early by another event
+    if (p.etoile.image < kImagesEtoile) {
+        imageImpact(p.etat, f);
+        ++p.etoile.image;
+        f.programmeEtape(kDureeImageEtoile);
+        return;
+    }
+    finLancement(p, f);
+}
+
+void acheveLancement(Principale& p, Fenetre& f)
+{
+    if (!p.etoile.enCours) return;
+    for (; p.etoile.image < kImagesEtoile; ++p.etoile.image) imageImpact(p.etat, f);
+    finLancement(p, f);
+}
+
+} // namespace orbeline

@@ -1,0 +1,86 @@
+#pragma once
+// What the main window does, event by event, without any toolkit: the launch
+// sequence, the attractor and scale buttons, the fields, the check boxes, the
+// placement on the orbit view and the commands, in terms of the record, the
+// points kept and the window interface. Each front end only turns its own
+// events into these calls and implements `Fenetre`; so do the tests and the
+// fuzz target, on a recording window.
+
+#include "SimulationState.h"
+#include "fenetre.h"
+#include "releve.h"
+#include "vue.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orbeline {
+
+/// Milliseconds each frame of the growing star stays on screen: at least one
+/// refresh of any screen, so the sixteen frames last about half a second.
+inline constexpr int kDureeImageEtoile = 32;
+
+/// What the main window holds besides its controls.
+struct Principale {
+    SimulationState etat;          ///< the record every procedure works on
+    Releve releve;                 ///< the points of the last finished launch
+    /// A launch whose star is still growing: its charts are drawn after the
+    /// last frame, with the boxes as they were when it began.
+    struct {
+        bool enCours = false;
+        int image = 0;             ///< next frame, 0 to 15
+        int vitesse = 0, xy = 0;   ///< the boxes' values at the launch
+    } etoile;
+    std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
+    int nombreInit = 0;            ///< runs of init (for tests and the curious)
+    int nombreEchelles = 0;        ///< runs of a scale preset
+};
+
+/// The window's load: km scale around the Earth, the empty view, nothing to export.
+void Form_Load(Principale& p, Fenetre& f);
+
+/// "Lancer": clears the charts, init, calcule, the impact captions or the
+/// message, keeps the points, Trace; after an impact the star grows one frame
+/// per etapeEtoile call, and the charts are drawn after its last frame.
+void Command1_Click(Principale& p, Fenetre& f);
+/// "Quitter": the program ends.
+void Command2_Click(Principale& p, Fenetre& f);
+/// "Effacer": efface.
+void Command4_Click(Principale& p, Fenetre& f);
+/// "Placer": SatMove.
+void Command5_Click(Principale& p, Fenetre& f);
+/// Enter: the command button that has the focus (its number), or "Lancer" when none has.
+void toucheEntree(Principale& p, Fenetre& f, int commandeAvecFocus);
+
+/// An attractor button; only the ones with a preset ("Terre") do anything.
+void Option2_Click(Principale& p, Fenetre& f, int index);
+/// A scale preset, then efface.
+void Option3_Click(Principale& p, Fenetre& f, int index);
+/// A scale button's preset runs once each time the button becomes selected,
+/// whatever selected it (a click, the arrow keys, an accessibility action,
+/// code), and when a click lands on the button already selected. Front ends
+/// report the press, the change of state and the finished click.
+void Option3_Press(Principale& p, int index, bool dejaChoisie);
+void Option3_Change(Principale& p, Fenetre& f, int index, bool choisie);
+void Option3_Clicked(Principale& p, Fenetre& f, int index);
+
+/// A field's text changed: init for Text1 to Text6 (with the message or the
+/// typing hint), the mass rewrite for Text7.
+void Text_Change(Principale& p, Fenetre& f, Champ c);
+/// A check box changed state, by any route: its charts are shown or hidden.
+void Case_Click(Principale& p, Fenetre& f, Case c);
+
+/// Mouse press on the orbit view (user units): the initial position.
+void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
+/// Pointer move over the orbit view: the read-out.
+void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
+
+/// The next frame of the growing star, or the end of the launch; the front
+/// end calls it when the delay asked through programmeEtape has passed.
+void etapeEtoile(Principale& p, Fenetre& f);
+/// Finishes at once a launch whose star is still growing. Every procedure
+/// above does it first; a front end does it before it reads the picture
+/// (an image, a printout).
+void acheveLancement(Principale& p, Fenetre& f);
+
+} // namespace orbeline

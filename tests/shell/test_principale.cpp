@@ -1,0 +1,257 @@
+// The main window's procedures on the recording window: the launch and its
+// star, the errors and hints in the message strip, the Earth preset, the
+// mass rewrite, and the layout table.
+#include "FenetreEnregistree.h"
+#include "calcule.h"
+#include "disposition.h"
+#include "principale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+using namespace orbeline;
+using namespace orbeline::test;
+
+namespace {
+
+/// A loaded window, with the procedures bound to it.
+struct Principal : ::testing::Test {
+    Principale p;
+    FenetreEnregistree f{&p};
+    SurfaceEnregistree& p1 = f.pic(1);
+    void SetUp() override { Form_Load(p, f); }
+
+    int compte(int n, const std::string& op) { return static_cast<int>(f.pic(n).appelsDe(op).size()); }
+};
+
+/// The operations and numbers a surface recorded since it was last cleared.
+std::vector<std::pair<std::string, std::vector<double>>> depuisEffacement(const SurfaceEnregistree& s)
+{
+    std::vector<std::pair<std::string, std::vector<double>>> r;
+    for (const Appel& a : s.appels) {
+        if (a.op == "cls") r.clear();
+        r.emplace_back(a.op, a.args);
+    }
+    return r;
+}
+
+} // namespace
+
+TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
+{
+    f.cases = {1, 0};
+    Command1_Click(p, f);
+    EXPECT_EQ(p.etat.Nfin, 102);
+    EXPECT_EQ(f.etiquettes[Etiquette::Label11], "Impact à t =  8772 s");
+    EXPECT_EQ(f.etiquettes[Etiquette::Label12], "Vx =  10521 et Vy =  0m/s");
+    EXPECT_TRUE(f.points && f.message.empty());
+    // The first frame is on screen when the handler returns; nothing is charted yet.
+    EXPECT_EQ(compte(1, "repeint"), 1);
+    EXPECT_TRUE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_EQ(compte(2, "pset"), 0);
+
+    f.laisseFiler();
+    // Each frame stays at least one refresh of any screen; then the star goes and the charts come.
+    EXPECT_EQ(f.etapes, std::vector<int>(kImagesEtoile, kDureeImageEtoile));
+    EXPECT_GE(kDureeImageEtoile, 25);
+    EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_EQ(compte(2, "pset"), 103);
+    EXPECT_EQ(compte(5, "pset"), 0);   // xy unchecked
+    EXPECT_DOUBLE_EQ(p.etat.Vt[102], std::hypot(p.etat.Vxt[102], p.etat.Vyt[102]));
+
+    // The orbit view got what the star drawn at once draws: the same calls, numbers and order.
+    Principale q;
+    FenetreEnregistree g(&q);
+    Form_Load(q, g);
+    Text_Change(q, g, Champ::Text1);
+    calcule(q.etat);
+    Trace(q.etat, g);
+    EXPECT_EQ(depuisEffacement(p1), depuisEffacement(g.pic(1)));
+}
+
+TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganWith)
+{
+    // A box checked while the star grows: the launch ends as it began (no
+    // charts), then the box shows its blank charts.
+    Command1_Click(p, f);
+    f.cases = {1, 0};
+    Case_Click(p, f, Case::Vitesse);
+    EXPECT_EQ(compte(1, "repeint"), kImagesEtoile);
+    EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_EQ(compte(2, "pset"), 0);
+    EXPECT_TRUE(f.estVisible(Element::Picture2));
+
+    // A key typed meanwhile: the charts come from the launch, then init reads the key.
+    Command1_Click(p, f);
+    f.ecritTexte(Champ::Text1, "5");
+    EXPECT_EQ(compte(1, "repeint"), 2 * kImagesEtoile);
+    EXPECT_EQ(compte(2, "pset"), 103);
+    EXPECT_NEAR(p.etat.Vt[102], 10521.8, 0.1);
+    EXPECT_EQ(p.etat.vx, 5);
+    // The finished launch's timer still fires: it draws nothing.
+    const auto avant = p1.appels.size();
+    etapeEtoile(p, f);
+    EXPECT_EQ(p1.appels.size(), avant);
+}
+
+TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
+{
+    f.cases = {1, 1};
+    Command1_Click(p, f);
+    f.laisseFiler();
+    const int effacements = compte(1, "cls");
+    f.ecritTexte(Champ::Text2, "2000");
+    Command1_Click(p, f);
+    f.laisseFiler();
+    EXPECT_EQ(compte(1, "cls"), effacements);   // the first trajectory stays
+
+    // Each chart is what a window that ran only the second launch shows.
+    Principale q;
+    FenetreEnregistree g(&q);
+    Form_Load(q, g);
+    g.cases = f.cases;
+    g.ecritTexte(Champ::Text2, "2000");
+    Command1_Click(q, g);
+    g.laisseFiler();
+    for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(g.pic(n))) << n;
+}
+
+TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
+{
+    f.ecritTexte(Champ::Text5, "1e300");
+    EXPECT_NE(f.message.find("masse de l'attracteur"), std::string::npos);
+    Command1_Click(p, f);
+    EXPECT_EQ(p.etat.Nfin, 0);   // nothing computed
+    EXPECT_FALSE(f.points);
+
+    // A step out of the 32-bit range refuses the run, a value past the double
+    // range stops it: a message, no impact text, nothing to copy or save.
+    const struct { Champ champ; const char* texte; const char* message; } cas[] = {
+        {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
+    for (const auto& c : cas) {
+        f.ecritTexte(Champ::Text6, "864");
+        f.ecritTexte(Champ::Text5, "6");
+        EXPECT_EQ(f.message, "");
+        Command1_Click(p, f);
+        ASSERT_TRUE(f.points);
+        f.ecritTexte(c.champ, c.texte);
+        Command1_Click(p, f);
+        EXPECT_NE(f.message.find(c.message), std::string::npos) << c.texte;
+        EXPECT_EQ(f.etiquettes[Etiquette::Label11], "") << c.texte;
+        EXPECT_FALSE(f.points) << c.texte;
+    }
+}
+
+TEST_F(Principal, ACommaThatEndsTheNumberIsPointedOutUntilItGoes)
+{
+    const struct { Champ champ; const char* texte; const char* message; } cas[] = {
+        {Champ::Text5, "5,97",
+         "Dans « masse de l'attracteur », 5,97 est lu 5 : tapez 5.97 (le point sépare les décimales)."},
+        {Champ::Text5, "6.00", ""},
+        {Champ::Text3, " -30 000,5 km", "Dans « X initial », -30 000,5 est lu -30000 : tapez -30 000.5 "
+                                         "(le point sépare les décimales)."},
+        {Champ::Text3, "-30000", ""},
+        // Commas that are not a decimal separator the reading stopped at.
+        {Champ::Text1, "1.5,3", ""}, {Champ::Text1, "12abc,5", ""}, {Champ::Text1, "1e3,5", ""},
+        {Champ::Text1, "&H1F,5", ""}, {Champ::Text1, "6,", ""}, {Champ::Text1, ",5", ""},
+    };
+    for (const auto& c : cas) {
+        f.ecritTexte(c.champ, c.texte);
+        EXPECT_EQ(f.message, c.message) << c.texte;
+    }
+    // The reading is unchanged, and a launch leaves the hint up.
+    f.ecritTexte(Champ::Text6, "864,5");
+    EXPECT_EQ(p.etat.dt, 864);
+    Command1_Click(p, f);
+    EXPECT_NE(f.message.find("tapez 864.5"), std::string::npos);
+    // An error comes before a hint.
+    f.ecritTexte(Champ::Text4, "1e400");
+    EXPECT_NE(f.message.find("Nombre trop grand"), std::string::npos);
+}
+
+TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
+{
+    int avant = p.nombreInit;
+    f.choisitOption(Groupe::Option2, 0);
+    EXPECT_EQ(f.titre, "Terre. R = 6380 km ");
+    // On a fresh window only Text1 changes: one init, which saw the new velocity.
+    EXPECT_EQ(p.nombreInit - avant, 1);
+    EXPECT_EQ(p.etat.vx, 3078);
+
+    f.choisitOption(Groupe::Option3, 5);
+    EXPECT_EQ(p.etat.Echelle, 1000000000);
+    for (const auto& [champ, texte] : {std::pair{Champ::Text1, "10"}, {Champ::Text3, "150"}, {Champ::Text4, "-20"},
+                                       {Champ::Text5, "1.99E+6"}, {Champ::Text6, "315000"}})
+        f.ecritTexte(champ, texte);
+    Command1_Click(p, f);
+    p.etat.Rayon = 1;
+    avant = p.nombreEchelles;
+
+    f.choisitOption(Groupe::Option2, 0);
+    EXPECT_EQ(p.nombreEchelles - avant, 1);
+    EXPECT_EQ(f.choisies[2], 0);
+    EXPECT_EQ(std::tie(p.etat.Echelle, p.etat.Reduction, p.etat.Rayon), std::tuple(1000, 100.0, 6380.0));
+    const std::map<Champ, std::string> attendus{{Champ::Text1, "3078"}, {Champ::Text3, "150"}, {Champ::Text4, "-20"},
+                                                {Champ::Text5, "6.00"}, {Champ::Text6, "864"}};
+    for (const auto& [champ, texte] : attendus) EXPECT_EQ(f.textes[champ], texte);
+    EXPECT_EQ(f.etiquettes[Etiquette::Label11], "");
+    // The marker now reads the kept position in kilometres.
+    EXPECT_NEAR(p1.etat.gauche(Controle::Sat) + p1.etat.largeur(Controle::Sat) / 2, 1.5, 0.01);
+    // The fields were filled under the old scale; the next launch reads them anew.
+    Command1_Click(p, f);
+    EXPECT_EQ(p.etat.Xo, 150000);
+    // The other attractors load nothing.
+    for (int i = 1; i < 4; ++i) Option2_Click(p, f, i);
+    EXPECT_EQ(p.etat.Xo, 150000);
+}
+
+TEST_F(Principal, TheSatelliteMassRewritesItselfAsANonNegativeNumberInTheRegionalForm)
+{
+    using Textes = std::vector<std::pair<const char*, const char*>>;
+    const std::pair<const char*, Textes> cas[] = {
+        {".", {{"-5", "5"}, {"abc", "0"}, {"", "0"}, {"1e3", "1000"}, {"007", "7"}, {"12abc", "12"},
+               {"2.5", "2.5"}, {"1e400", "0"}, {"-1e20", "1E+20"}, {"0.1", "0.1"}}},
+        // Written 2,5, which reads back as 2: the rewrite ends on the whole part.
+        {",", {{"2.5", "2"}, {"1.5e20", "1"}}},
+    };
+    for (const auto& [separateur, textes] : cas) {
+        f.separateur = separateur;
+        for (const auto& [entree, sortie] : textes) {
+            f.ecritTexte(Champ::Text7, entree);
+            EXPECT_EQ(f.textes[Champ::Text7], sortie) << entree;
+        }
+    }
+    EXPECT_EQ(f.message, "Masse du satellite trop grande : elle est remise à 0.");   // 1e400 said so
+    EXPECT_EQ(p.nombreInit, 0);   // the mass is for display only
+}
+
+TEST(Disposition, EveryControlInItsContainerWithItsOwnNameAndTabIndex)
+{
+    for (const auto& [table, largeur, hauteur] : {std::tuple{std::span<const Disposition>(kDisposition),
+                                                             kLargeurPrincipale, kHauteurPrincipale},
+                                                  std::tuple{std::span<const Disposition>(kDispositionAccueil),
+                                                             kLargeurAccueil, kHauteurAccueil}}) {
+        std::set<std::string_view> noms;
+        std::set<int> tabs;
+        std::map<std::string_view, int> choisis;
+        for (const Disposition& d : table) {
+            SCOPED_TRACE(std::string(d.nom));
+            EXPECT_TRUE(noms.insert(d.nom).second);
+            EXPECT_TRUE(d.tab < 0 || tabs.insert(d.tab).second);
+            // The container comes first, and the control starts inside it.
+            const Disposition* c = d.cadre.empty() ? nullptr : cherche(table, d.cadre);
+            EXPECT_TRUE(d.cadre.empty() || (c && noms.contains(d.cadre)));
+            const int l = c ? c->largeur : largeur, h = c ? c->hauteur : hauteur;
+            EXPECT_TRUE(d.gauche >= 0 && d.haut >= 0 && d.gauche < l && d.haut < h);
+            if (d.genre == Genre::Option) choisis[d.cadre] += (d.drapeaux & Choisi) ? 1 : 0;
+        }
+        for (const auto& [cadre, n] : choisis) EXPECT_EQ(n, 1) << cadre;   // exactly one selected per group
+    }
+}
