@@ -1,6 +1,7 @@
 #include "FrmSat.h"
 
 #include "PictureBox.h"
+#include "controles.h"
 #include "images.h"
 #include "mesures.h"
 #include "principale.h"
@@ -21,55 +22,6 @@
 #include <vector>
 
 namespace orbeline {
-namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QRect enPixels(const Disposition& d)
-{
-    return {orbeline::enPixels(d.gauche), orbeline::enPixels(d.haut), orbeline::enPixels(d.largeur),
-            orbeline::enPixels(d.hauteur)};
-}
-
-QFont policeDe(const Police& p) { return police(QByteArray(p.famille.data(), p.famille.size()).constData(), p.points, p.gras); }
-
-// A check box whose caption is wider than the box wraps it onto a second
-// line, as its height allows; the accessible name keeps the caption whole.
-void enveloppe(QCheckBox* b)
-{
-    const QString legende = b->text();
-    b->setAccessibleName(legende);
-    const int place = b->width() - 20;
-    if (b->fontMetrics().horizontalAdvance(legende) <= place) return;
-    QString ligne = legende;
-    for (qsizetype i = legende.lastIndexOf(' ', legende.size() - 2); i > 0; i = legende.lastIndexOf(' ', i - 1)) {
-        if (b->fontMetrics().horizontalAdvance(legende.left(i)) <= place) {
-            ligne = legende.left(i) + QLatin1Char('\n') + legende.mid(i + 1);
-            break;
-        }
-    }
-    b->setText(ligne);
-}
-
-// A field for a number does without the compose input method, X11's default
-// when no other is set: it reads the locale's whole table (several
-// milliseconds) at the first key, and composes nothing a number needs. Any
-// other method (an on-screen keyboard, Wayland's) stays.
-class ChampNombre : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-    QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override
-    {
-        static const bool composeSeule = [] {
-            const QByteArray module = qgetenv("QT_IM_MODULE");
-            return QGuiApplication::platformName() == QLatin1String("xcb") && (module.isEmpty() || module == "compose");
-        }();
-        if (requete == Qt::ImEnabled && composeSeule) return false;
-        return QLineEdit::inputMethodQuery(requete);
-    }
-};
-
-} // namespace
 
 FrmSat::FrmSat(QWidget* parent) : QMainWindow(parent), p_(std::make_unique<Principale>())
 {
@@ -91,7 +43,7 @@ void FrmSat::construit()
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     construitMenus();
-    resize(orbeline::enPixels(kLargeurPrincipale), orbeline::enPixels(kHauteurPrincipale) + menuBar()->sizeHint().height());
+    resize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale) + menuBar()->sizeHint().height());
     setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));
 
     std::vector<std::pair<int, QWidget*>> tabs;

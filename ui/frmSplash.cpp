@@ -3,7 +3,7 @@
 #include "FrmSat.h"
 #include "images.h"
 #include "mesures.h"
-#include "disposition.h"
+#include "controles.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -16,16 +16,6 @@
 namespace orbeline {
 
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-QRect enPixels(const Disposition& d)
-{
-    return {orbeline::enPixels(d.gauche), orbeline::enPixels(d.haut), orbeline::enPixels(d.largeur),
-            orbeline::enPixels(d.hauteur)};
-}
-
-QFont policeDe(const Police& p) { return police(QByteArray(p.famille.data(), p.famille.size()).constData(), p.points, p.gras); }
 
 // A right-aligned auto-size label keeps its right edge.
 void ajuste(QLabel* l)
@@ -43,7 +33,7 @@ frmSplash::frmSplash(QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     setAccessibleName(QStringLiteral("Écran d'accueil d'Orbeline"));
     setFont(policeDe(kMss));
-    setFixedSize(orbeline::enPixels(kLargeurAccueil), orbeline::enPixels(kHauteurAccueil));
+    setFixedSize(enPixels(kLargeurAccueil), enPixels(kHauteurAccueil));
     setAutoFillBackground(true);
 
     for (const Disposition& d : kDispositionAccueil) {
