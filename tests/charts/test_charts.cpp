@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(Graphes, UnPointParIndiceEchellesEtOrdreDesEtapes)
+TEST_F(Graphes, OnePointPerIndexScalesAndTheOrderOfTheStages)
 {
     // X(t) plots Xt(i) = i, every other chart zero; Nfin without impact, impact at once, stray values.
     for (int i = 0; i <= 1000; ++i) s.Xt[static_cast<std::size_t>(i)] = i;
@@ -92,7 +92,7 @@ TEST_F(Graphes, UnPointParIndiceEchellesEtOrdreDesEtapes)
     }
 }
 
-TEST_F(Graphes, ExtremesRemplacementDesZerosEtDepassements)
+TEST_F(Graphes, ExtremesZeroReplacementAndOverflows)
 {
     s.Nfin = 4;
     s.Xt = {3e7, 3.5e7, 4e7, 3.9e7, 3.2e7};  // positive throughout: minimum −1
@@ -117,7 +117,7 @@ TEST_F(Graphes, ExtremesRemplacementDesZerosEtDepassements)
     pointsALeurPlace({2, 3, 4, 5, 6});
 }
 
-TEST_F(Graphes, VitessesAuBordDuDomaineDesDoubles)
+TEST_F(Graphes, SpeedsAtTheEdgeOfTheDoubleRange)
 {
     // A launch that succeeds with every value finite although √2 · 1.3e308
     // passes the double range: the speed stops at the largest double.
@@ -130,7 +130,7 @@ TEST_F(Graphes, VitessesAuBordDuDomaineDesDoubles)
     pointsALeurPlace({2, 3, 4});
 }
 
-TEST_F(Graphes, VitessesEtCasesCochees)
+TEST_F(Graphes, SpeedsAndCheckedBoxes)
 {
     s.Nfin = 3;
     s.Vxt = {3, 4634.431512103738, -6, 0, 1};

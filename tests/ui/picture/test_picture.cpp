@@ -172,7 +172,7 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     EXPECT_TRUE(meme(en(grand, 550.5, 520.5), fond(box)));
 }
 
-TEST_F(PictureDessin, TraitLargeToujoursPlein)
+TEST_F(PictureDessin, AWidePenIsAlwaysSolid)
 {
     box.setDrawStyle(StyleTrait::Tirets);
     box.setDrawWidth(2);
@@ -196,7 +196,7 @@ TEST_F(PictureDessin, TraitLargeToujoursPlein)
     EXPECT_LT(pointilles, tirets);
 }
 
-TEST_F(PictureDessin, CoordonneesAberrantesSansPlantage)
+TEST_F(PictureDessin, AbsurdCoordinatesDoNotCrash)
 {
     box.scale(-500, 500, 500, -500);
     box.setDrawStyle(StyleTrait::TiretPointPoint);
@@ -228,7 +228,7 @@ TEST_F(PictureDessin, CoordonneesAberrantesSansPlantage)
     EXPECT_EQ(compte(im, QRectF(246, 0, 4, 496), kRouge).lignes, int(496 * dpr()));
 }
 
-TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
+TEST_F(PictureControles, PaintedOverTheDrawingAndRepaintedAtOnce)
 {
     // Sat: a blue disc in its 9 × 9 box at (352, 32), over the drawing; the star hidden.
     box.line(340, 36, 380, 36, kRougeVif);
@@ -267,7 +267,7 @@ TEST_F(PictureControles, PeintsParDessusLeDessinEtRepeintsSansAttendre)
     }
 }
 
-TEST_F(PictureSouris, CoordonneesUtilisateurDeTousLesBoutons)
+TEST_F(PictureSouris, UserCoordinatesForEveryButton)
 {
     box.scale(-500, 500, 500, -500);
     EXPECT_TRUE(box.hasMouseTracking());   // moves arrive without a button too
