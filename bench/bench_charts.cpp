@@ -61,6 +61,7 @@ public:
     void ecritEtiquette(Etiquette, std::string_view) override {}
     void activeXy(bool) override {}
     int valeurCase(Case) const override { return 1; }
+    void ecritCase(Case, bool) override {}
     bool estVisible(Element) const override { return true; }
     void setVisible(Element, bool) override {}
     std::string separateurDecimal() const override { return "."; }

@@ -249,6 +249,8 @@ int FrmSat::valeurCase(Case c) const
     }
 }
 
+void FrmSat::ecritCase(Case c, bool cochee) { caseACocher(c)->setChecked(cochee); }
+
 bool FrmSat::estVisible(Element e) const { return !element(e)->isHidden(); }
 void FrmSat::setVisible(Element e, bool visible) { element(e)->setVisible(visible); }
 

@@ -42,6 +42,7 @@ public:
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
     void activeXy(bool actif) override;
     int valeurCase(Case c) const override;
+    void ecritCase(Case c, bool cochee) override;
     bool estVisible(Element e) const override;
     void setVisible(Element e, bool visible) override;
     std::string separateurDecimal() const override;

@@ -39,6 +39,8 @@ public:
     virtual void activeXy(bool actif) = 0;
     /// Value of a check box: 0 unchecked, 1 checked, 2 greyed.
     virtual int valeurCase(Case c) const = 0;
+    /// Checks or unchecks a box; a change of state runs its handler before this returns.
+    virtual void ecritCase(Case c, bool cochee) = 0;
     /// True when a chart area or caption is shown.
     virtual bool estVisible(Element e) const = 0;
     /// Shows or hides a chart area or caption.

@@ -24,17 +24,18 @@ struct PresetEchelle {
     double x2 = 0;              ///< view: right edge
     double y2 = 0;              ///< view: bottom edge
     bool xy = true;             ///< whether the X(t), Y(t) check box stays enabled
+    std::string_view cle;       ///< how a situation file or link names it
 };
 
 /// The scale presets, by option-button index (0 is selected at start).
 inline constexpr std::array<PresetEchelle, 7> kPresets{{
-    {"10 mille km", 100, 1000, " km", -500, 500, 500, -500, true},
-    {"50 mille km", 500, 1000, " km", -500, 500, 500, -500, true},
-    {"100 mille km", 1000, 1000, " km", -500, 500, 500, -500, true},
-    {"50 millions de km", 0.5, 1000000000, " M. de km", -500, 500, 500, -500, false},
-    {"100 millions de km", 1, 1000000000, " M. de km", -500, 500, 500, -500, false},
-    {"500 millions de km", 5, 1000000000, " M. de km", -500, 500, 500, -500, false},
-    {"500 km", 10, 1000, " km", -250, 1100, 250, 600, true},
+    {"10 mille km", 100, 1000, " km", -500, 500, 500, -500, true, "10000km"},
+    {"50 mille km", 500, 1000, " km", -500, 500, 500, -500, true, "50000km"},
+    {"100 mille km", 1000, 1000, " km", -500, 500, 500, -500, true, "100000km"},
+    {"50 millions de km", 0.5, 1000000000, " M. de km", -500, 500, 500, -500, false, "50Mkm"},
+    {"100 millions de km", 1, 1000000000, " M. de km", -500, 500, 500, -500, false, "100Mkm"},
+    {"500 millions de km", 5, 1000000000, " M. de km", -500, 500, 500, -500, false, "500Mkm"},
+    {"500 km", 10, 1000, " km", -250, 1100, 250, 600, true, "500km"},
 }};
 
 /// Main window load: km scale around the Earth, default view, empty frame.

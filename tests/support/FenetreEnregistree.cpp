@@ -44,6 +44,14 @@ void FenetreEnregistree::choisitOption(Groupe g, int index)
     }
 }
 
+void FenetreEnregistree::ecritCase(Case c, bool cochee)
+{
+    int& valeur = cases[static_cast<std::size_t>(c)];
+    if (valeur == (cochee ? 1 : 0)) return;
+    valeur = cochee ? 1 : 0;
+    if (principale) Case_Click(*principale, *this, c);
+}
+
 int FenetreEnregistree::laisseFiler()
 {
     int n = 0;

@@ -52,6 +52,7 @@ public:
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
     void activeXy(bool actif) override { xyActif = actif; }
     int valeurCase(Case c) const override { return cases[static_cast<std::size_t>(c)]; }
+    void ecritCase(Case c, bool cochee) override;
     bool estVisible(Element e) const override;
     void setVisible(Element e, bool v) override { visibles[e] = v; }
     std::string separateurDecimal() const override { return separateur; }

@@ -1,0 +1,69 @@
+// Situations in a link or a file: the same keys, a round trip, and what a
+// hostile text becomes.
+#include "FenetreEnregistree.h"
+#include "principale.h"
+#include "situation.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace orbeline;
+using namespace orbeline::test;
+
+TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
+{
+    Principale p;
+    FenetreEnregistree f(&p);
+    Form_Load(p, f);
+    f.choisitOption(Groupe::Option3, 6);
+    f.choisitOption(Groupe::Option1, 0);
+    f.ecritCase(Case::Xy, true);
+    for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}})
+        f.ecritTexte(c, t);
+    const Situation s = situationCourante(f);
+    EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=30000&"
+                            "echelle=500km&points=100&vitesse=0&xy=1");
+
+    for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
+        EXPECT_EQ(l.erreur.vue(), "");
+        Principale q;
+        FenetreEnregistree g(&q);
+        Form_Load(q, g);
+        appliqueSituation(q, g, l.situation);
+        EXPECT_EQ(g.textes, f.textes);
+        EXPECT_EQ(g.choisies, f.choisies);
+        EXPECT_EQ(g.cases, f.cases);
+        EXPECT_TRUE(g.estVisible(Element::Picture5));   // the box ran its handler
+        EXPECT_EQ(q.etat.Yo, 6880e3);                  // read as typed, up to the comma
+        EXPECT_EQ(g.message, f.message);                // the comma is pointed out as if typed
+    }
+}
+
+TEST(Situation, HostileTextsAreNamedInFrenchAndNeverTakenForMore)
+{
+    const std::string long_(10000, '9');
+    const struct { bool lien; std::string texte; const char* erreur; const char* vox; } cas[] = {
+        {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1", "", "<script>alert(1)</script>"},
+        {true, "vox=NaN&&=&vox", "", "NaN"},
+        {true, "vox=" + long_ + "&voy=1", "Valeur trop longue pour « vox ».", nullptr},
+        {true, "echelle=9&vox=5", "Échelle inconnue dans « echelle » : 10000km, 50000km, 100000km, 50Mkm, 100Mkm, "
+                                  "500Mkm, 500km.", "5"},
+        {true, "points=10&vitesse=oui", "« points » vaut 100 ou 1000.", nullptr},
+        {true, "vox=1%0A2", "Caractère non permis dans la valeur de « vox ».", nullptr},
+        {false, "# commentaire\r\nvox = 12 \r\n\r\n", "", "12"},
+        {false, "\xEF\xBB\xBFvox=1\nvoy=\xC3\x28", "Caractère non permis dans la valeur de « voy ».", "1"},
+        {false, std::string("\x7f" "ELF\x01\x00\x00", 7), "Ligne 1 : une situation d'Orbeline n'a que des lignes "
+                                                          "« clé=valeur ».", nullptr},
+        {false, "<html><body>vox</body></html>", "Ligne 1 : une situation d'Orbeline n'a que des lignes « clé=valeur ».",
+         nullptr},
+        {false, "titre=Chute\n", "Ce fichier n'est pas une situation d'Orbeline.", nullptr},
+        {false, std::string(kTailleFichierMax + 1, '#'), "Ce fichier est trop grand pour être une situation d'Orbeline.",
+         nullptr},
+    };
+    for (const auto& c : cas) {
+        const LectureSituation l = c.lien ? lisLien(c.texte) : lisFichier(c.texte);
+        EXPECT_EQ(l.erreur.vue(), c.erreur) << c.texte.substr(0, 40);
+        EXPECT_EQ(l.situation.champs[0], c.vox ? std::optional<std::string>(c.vox) : std::nullopt) << c.texte.substr(0, 40);
+    }
+}
