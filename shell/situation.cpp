@@ -1,5 +1,6 @@
 #include "situation.h"
 
+#include "disposition.h"
 #include "principale.h"
 #include "vue.h"
 
@@ -181,6 +182,19 @@ LectureSituation lisFichier(std::string_view contenu)
     });
     if (l.rien && l.erreur.estVide()) l.erreur += "Ce fichier n'est pas une situation d'Orbeline.";
     return l;
+}
+
+Situation situationDepart()
+{
+    Situation s;
+    for (const Disposition& d : kDisposition) {
+        const bool choisi = d.drapeaux & Choisi;
+        if (d.genre == Genre::Champ) s.champs[static_cast<std::size_t>(d.numero - 1)] = std::string(d.legende);
+        if (d.genre == Genre::Option && choisi && d.numero == 1) s.points = d.index;
+        if (d.genre == Genre::Option && choisi && d.numero == 3) s.echelle = d.index;
+        if (d.genre == Genre::CaseACocher) (d.numero == 0 ? s.vitesse : s.xy) = choisi;
+    }
+    return s;
 }
 
 Situation situationCourante(const Fenetre& f)

@@ -52,6 +52,8 @@ LectureSituation lisLien(std::string_view requete);
 /// UTF-8, too large, or a bad value is named in `erreur`.
 LectureSituation lisFichier(std::string_view contenu);
 
+/// The window's fields and options as it opens.
+Situation situationDepart();
 /// The window's situation now: its fields, scale, point count and boxes.
 Situation situationCourante(const Fenetre& f);
 /// The query of a link to a situation (without "?").

@@ -6,10 +6,25 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace orbeline;
 using namespace orbeline::test;
+
+namespace {
+
+/// A file of the source tree.
+std::string lis(const std::string& chemin)
+{
+    std::ifstream in(std::string(ORBELINE_SOURCES) + "/" + chemin);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace
 
 TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
 {
@@ -65,5 +80,57 @@ TEST(Situation, HostileTextsAreNamedInFrenchAndNeverTakenForMore)
         const LectureSituation l = c.lien ? lisLien(c.texte) : lisFichier(c.texte);
         EXPECT_EQ(l.erreur.vue(), c.erreur) << c.texte.substr(0, 40);
         EXPECT_EQ(l.situation.champs[0], c.vox ? std::optional<std::string>(c.vox) : std::nullopt) << c.texte.substr(0, 40);
+    }
+}
+
+TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
+{
+    Principale p;
+    FenetreEnregistree f(&p), neuve;
+    Form_Load(p, f);
+    f.choisitOption(Groupe::Option3, 4);
+    f.ecritCase(Case::Vitesse, true);
+    f.ecritTexte(Champ::Text7, "1");
+    appliqueSituation(p, f, situationDepart());
+    EXPECT_EQ(f.textes, neuve.textes);
+    EXPECT_EQ(f.choisies, neuve.choisies);
+    EXPECT_EQ(f.cases, neuve.cases);
+    EXPECT_EQ(p.etat.Reduction, 100);
+}
+
+TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
+{
+    enum class Promesse { Tombe, Boucle, Echappe };
+    const struct { const char* fichier; Promesse promesse; } cas[] = {
+        {"chute", Promesse::Tombe}, {"geostationnaire", Promesse::Boucle}, {"ellipse", Promesse::Boucle},
+        {"orbite-basse", Promesse::Boucle}, {"echappement", Promesse::Echappe}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.fichier);
+        const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
+        const LectureSituation l = lisFichier(contenu);
+        ASSERT_EQ(l.erreur.vue(), "");
+        Principale p;
+        FenetreEnregistree f(&p);
+        Form_Load(p, f);
+        appliqueSituation(p, f, l.situation);
+        Command1_Click(p, f);
+        f.laisseFiler();
+        EXPECT_EQ(f.message, "");
+        const SimulationState& s = p.etat;
+        const auto distance = [&](int i, int j) { return std::hypot(s.Xt[i] - s.Xt[j], s.Yt[i] - s.Yt[j]); };
+        const double r0 = std::hypot(s.Xt[0], s.Yt[0]);
+        // Closes: after a whole turn at least, a point comes back within 0.2 % of the radius of its start.
+        double retour = r0;
+        for (int i = 50; i <= s.Nfin; ++i) retour = std::min(retour, distance(i, 0));
+        EXPECT_EQ(f.etiquettes[Etiquette::Label11].empty(), c.promesse != Promesse::Tombe);
+        EXPECT_EQ(retour < 0.002 * r0, c.promesse == Promesse::Boucle);
+        EXPECT_EQ(std::hypot(s.Xt[s.Nfin], s.Yt[s.Nfin]) > 5 * r0, c.promesse == Promesse::Echappe);
+        // What to observe, word for word in the pupil's guide (its lines wrapped).
+        const std::string marque = "# À observer : ";
+        const auto debut = contenu.find(marque) + marque.size();
+        const std::string ligne = contenu.substr(debut, contenu.find('\n', debut) - debut);
+        std::string guide = lis("README.md");
+        for (std::size_t i; (i = guide.find("\n  ")) != std::string::npos;) guide.replace(i, 3, " ");
+        EXPECT_NE(guide.find(std::string(c.fichier) + "** : " + ligne), std::string::npos) << ligne;
     }
 }
