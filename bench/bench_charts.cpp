@@ -26,6 +26,8 @@ public:
     double scaleTop() const override { return 0; }
     double scaleWidth() const override { return 1; }
     double scaleHeight() const override { return 1; }
+    int largeurPixels() const override { return 1; }
+    int hauteurPixels() const override { return 1; }
     void cls() override {}
     void setDrawWidth(int) override {}
     void setDrawStyle(StyleTrait) override {}
@@ -69,6 +71,7 @@ public:
     void choisitOption(Groupe, int) override {}
     void ecritTitre(std::string_view) override {}
     void ecritMessage(std::string_view) override {}
+    void montreBulle(std::string_view) override {}
     void pointsDisponibles(bool) override {}
     void programmeEtape(int) override {}
     void quitte() override {}

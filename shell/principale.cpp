@@ -1,12 +1,16 @@
 #include "principale.h"
 
 #include "calcule.h"
+#include "formes.h"
 #include "charts.h"
 #include "init.h"
 #include "masse.h"
 #include "placement.h"
 #include "presets.h"
 #include "surface.h"
+#include "vitesse.h"
+
+#include <cmath>
 
 #include <string>
 
@@ -49,6 +53,7 @@ void lance(Principale& p, Fenetre& f)
     // Taken at once: the next keystroke in a field clears the record's arrays.
     retiens(p.releve, p.etat, r.pas);
     TracePoints(p.etat, f);
+    p.trace = {true, pasDeTrace(p.etat.NbPoints)};
     if (p.etat.Nfin < kPas) {
         // The star grows one frame at a time, each shown for a while; the
         // charts come after it, as they would after a star drawn at once.
@@ -68,10 +73,18 @@ void finLancement(Principale& p, Fenetre& f)
     TraceVitesse(p.etat, f, p.etoile.vitesse, p.etoile.xy);
 }
 
+// What clears the orbit view clears its points' tooltips.
+void efface(Principale& p, Fenetre& f)
+{
+    p.trace.affiches = false;
+    efface(p.etat, f);
+}
+
 } // namespace
 
 void Form_Load(Principale& p, Fenetre& f)
 {
+    p.trace.affiches = false;
     Form_Load(p.etat, f);
     f.pointsDisponibles(false);
 }
@@ -96,7 +109,7 @@ void Command2_Click(Principale& p, Fenetre& f)
 void Command4_Click(Principale& p, Fenetre& f)
 {
     acheveLancement(p, f);
-    efface(p.etat, f);
+    efface(p, f);
 }
 
 void Command5_Click(Principale& p, Fenetre& f)
@@ -128,13 +141,14 @@ void Option2_Click(Principale& p, Fenetre& f, int index)
     f.ecritTexte(Champ::Text6, a->text6);
     // Selected exactly as if the pupil had clicked it: its handler runs now.
     f.choisitOption(Groupe::Option3, a->indexEchelle);
-    efface(p.etat, f);
+    efface(p, f);
 }
 
 void Option3_Click(Principale& p, Fenetre& f, int index)
 {
     acheveLancement(p, f);
     ++p.nombreEchelles;
+    p.trace.affiches = false;   // the preset ends with efface
     Option3_Click(p.etat, f, static_cast<std::int16_t>(index));
 }
 
@@ -184,6 +198,44 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
 {
     // Only captions change: the star goes on growing under the pointer.
     Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
+    f.montreBulle(bullePoint(p, f.picture(1), x, y));
+}
+
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y)
+{
+    const Releve& r = p.releve;
+    if (!p.trace.affiches || r.estVide()) return {};
+    // Pixels per user unit, along each axis.
+    const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
+    const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
+    const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
+    constexpr double kPres = 4;   // pixels
+    int proche = -1;
+    double meilleur = kPres * kPres;
+    const auto essaie = [&](int i) {
+        const auto k = static_cast<std::size_t>(i);
+        const double dx = (r.Xt[k] / D - x) * kx, dy = (r.Yt[k] / D - y) * ky;
+        if (dx * dx + dy * dy <= meilleur) meilleur = dx * dx + dy * dy, proche = i;
+    };
+    for (int i = 1; i <= r.Nfin; i += p.trace.pas) essaie(i);
+    if (r.Nfin < kPas) essaie(r.Nfin);   // the impact point, drawn by the star
+    if (proche < 0) return {};
+
+    // The captions' signed form; lengths to a tenth of the display unit, speeds to a tenth of a m/s.
+    const auto k = static_cast<std::size_t>(proche);
+    const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
+    const std::string_view u(r.Unite.data(), r.Unite.size());
+    const std::string unite(u.substr(0, u.find_last_not_of(' ') + 1));
+    std::string t = "t = ";
+    t += formeSignee(static_cast<double>(proche) * r.pas).vue();
+    t += " s   X = ";
+    t += dixieme(r.Xt[k] / r.Echelle).vue();
+    t += unite + "   Y = ";
+    t += dixieme(r.Yt[k] / r.Echelle).vue();
+    t += unite + "   V = ";
+    t += dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue();
+    t += " m/s";
+    return t;
 }
 
 void etapeEtoile(Principale& p, Fenetre& f)

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace orbeline {
 
@@ -31,6 +32,11 @@ struct Principale {
         int image = 0;             ///< next frame, 0 to 15
         int vitesse = 0, xy = 0;   ///< the boxes' values at the launch
     } etoile;
+    /// The last launch's points on the orbit view, until it is cleared: their tooltips.
+    struct {
+        bool affiches = false;
+        int pas = 1;               ///< every point, or every tenth
+    } trace;
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
@@ -72,8 +78,13 @@ void Case_Click(Principale& p, Fenetre& f, Case c);
 
 /// Mouse press on the orbit view (user units): the initial position.
 void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
-/// Pointer move over the orbit view: the read-out.
+/// Pointer move over the orbit view: the read-out, and near a point of the
+/// last launch a tooltip with its time, position and speed.
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
+
+/// The tooltip of the last launch's plotted point nearest (x, y) user units,
+/// within 4 pixels; "" when there is none.
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y);
 
 /// The next frame of the growing star, or the end of the launch; the front
 /// end calls it when the delay asked through programmeEtape has passed.

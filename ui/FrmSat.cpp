@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 
 #include <algorithm>
 #include <vector>
@@ -267,6 +269,12 @@ void FrmSat::ecritMessage(std::string_view t)
 {
     message_->setText(qs(t));
     message_->setToolTip(qs(t));
+}
+
+void FrmSat::montreBulle(std::string_view t)
+{
+    if (t.empty()) QToolTip::hideText();
+    else QToolTip::showText(QCursor::pos(), qs(t), pictureBox(1));
 }
 
 void FrmSat::pointsDisponibles(bool oui)

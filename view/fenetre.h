@@ -56,6 +56,8 @@ public:
     virtual void ecritTitre(std::string_view texte) = 0;
     /// Shows a message in the strip under the orbit view ("" empties it).
     virtual void ecritMessage(std::string_view texte) = 0;
+    /// Shows a tooltip by the pointer on the orbit view ("" hides it).
+    virtual void montreBulle(std::string_view texte) = 0;
     /// Whether the last launch left points to copy or save (the menu entries follow).
     virtual void pointsDisponibles(bool oui) = 0;
     /// Asks for one call of etapeEtoile after this many milliseconds; replaces a pending request.

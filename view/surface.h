@@ -42,6 +42,10 @@ public:
     virtual double scaleWidth() const = 0;
     /// ScaleHeight: y2 − y1 (negative when y grows upward).
     virtual double scaleHeight() const = 0;
+    /// Width of the inner area in (logical) pixels.
+    virtual int largeurPixels() const = 0;
+    /// Height of the inner area in (logical) pixels.
+    virtual int hauteurPixels() const = 0;
 
     /// Erases everything drawn; controls keep their places.
     virtual void cls() = 0;

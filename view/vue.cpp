@@ -15,17 +15,16 @@ constexpr PresetEchelle kVueDefaut = kPresets[0];
 
 void vueParDefaut(Surface& p) { p.scale(kVueDefaut.x1, kVueDefaut.y1, kVueDefaut.x2, kVueDefaut.y2); }
 
-/// Index step between two plotted points: 10 for 100 points, 1 for 1000.
-/// A point count that gives no step of at least 1 (0, negative, above 1000)
-/// plots every point rather than looping forever or not at all.
+} // namespace
+
 int pasDeTrace(std::int16_t nbPoints)
 {
+    // A count of 0, a negative one or one above 1000 plots every point
+    // rather than looping forever or not at all.
     if (nbPoints == 0) return 1;
     const auto pas = arrondiPair32(1000.0 / nbPoints);
     return pas && *pas >= 1 ? *pas : 1;
 }
-
-} // namespace
 
 void Form_Load(SimulationState& s, Fenetre& f)
 {

@@ -47,6 +47,10 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index);
 /// Clears every picture area and redraws the empty orbit view with the marker on the typed position.
 void efface(SimulationState& s, Fenetre& f);
 
+/// Index step between two plotted points: 10 for 100 points, 1 for 1000. A
+/// point count that gives no step of at least 1 plots every point.
+int pasDeTrace(std::int16_t nbPoints);
+
 /// Plots the computed points (every one or every tenth), leaves the marker on
 /// the last one, then, after an impact, plays the star's frames at once.
 void Trace(SimulationState& s, Fenetre& f);

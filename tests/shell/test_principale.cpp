@@ -176,6 +176,32 @@ TEST_F(Principal, ACommaThatEndsTheNumberIsPointedOutUntilItGoes)
     EXPECT_NE(f.message.find("Nombre trop grand"), std::string::npos);
 }
 
+TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
+{
+    Command1_Click(p, f);
+    // The impact point, 905 km (4.5 px) from the one before; 496 px span 1000 user units.
+    const float x = static_cast<float>(p.etat.Xt[102] / 1e5);
+    const struct { float dx; const char* bulle; } cas[] = {
+        {0, "t =  8772 s   X = -5354.6 km   Y =  0 km   V =  10521.8 m/s"},
+        {-7, "t =  8686 s   X = -6259.5 km   Y =  0 km   V =  9643.4 m/s"},   // the point before
+        {20, ""},
+    };
+    for (const auto& c : cas) {
+        Picture1_MouseMove(p, f, 0, 0, x + c.dx, 0.5f);
+        EXPECT_EQ(f.bulle, c.bulle) << c.dx;
+    }
+    // 100 points: the points between two plotted ones have none; a cleared view has none.
+    f.choisitOption(Groupe::Option1, 0);
+    Command1_Click(p, f);
+    Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[95] / 1e5), 0);
+    EXPECT_EQ(f.bulle, "");
+    Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[91] / 1e5), 0);
+    EXPECT_NE(f.bulle, "");
+    Command4_Click(p, f);
+    Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[91] / 1e5), 0);
+    EXPECT_EQ(f.bulle, "");
+}
+
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
 {
     int avant = p.nombreInit;

@@ -37,6 +37,7 @@ public:
     std::string separateur = ".";               ///< regional decimal separator
     std::string titre = "orbelines";            ///< the window's title
     std::string message;                        ///< the strip under the orbit view
+    std::string bulle;                          ///< the tooltip over the orbit view
     bool points = false;                        ///< the export entries enabled
     std::vector<int> etapes;                    ///< every delay asked for the star's next frame
     bool fini = false;                          ///< the program was ended
@@ -60,6 +61,7 @@ public:
     void choisitOption(Groupe g, int index) override;
     void ecritTitre(std::string_view t) override { titre = t; }
     void ecritMessage(std::string_view t) override { message = t; }
+    void montreBulle(std::string_view t) override { bulle = t; }
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
     void quitte() override { fini = true; }

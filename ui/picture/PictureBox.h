@@ -44,6 +44,8 @@ public:
     double scaleTop() const override { return etat().top; }
     double scaleWidth() const override { return etat().width; }
     double scaleHeight() const override { return etat().height; }
+    int largeurPixels() const override { return etat().largeurPx; }
+    int hauteurPixels() const override { return etat().hauteurPx; }
 
     void cls() override;
     void setDrawWidth(int pixels) override;
