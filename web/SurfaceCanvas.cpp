@@ -7,7 +7,7 @@
 // as 0xRRGGBB, -1 for no fill.
 extern "C" {
 int orbeline_cree_surface(const char* id, int lId, const char* nom, int lNom, int gauche, int haut,
-                          int largeur, int hauteur, int bord);
+                          int largeurInterieure, int hauteurInterieure, int bord);
 void orbeline_efface(int s);
 void orbeline_ligne(int s, double x1, double y1, double x2, double y2, int largeur, int rgb, int style,
                     double decalage);
@@ -80,10 +80,10 @@ bool coupe(Point& a, Point& b, double gauche, double haut, double droite, double
 
 SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, int gauche, int haut,
                              int largeur, int hauteur)
-    : id_(orbeline_cree_surface(idElement.data(), static_cast<int>(idElement.size()), nom.data(),
-                                static_cast<int>(nom.size()), gauche, haut, largeur, hauteur, kBord)),
-      etat_(EtatSurface::enPixels(std::max(1, largeur - 2 * kBord), std::max(1, hauteur - 2 * kBord)))
+    : etat_(EtatSurface::enPixels(std::max(1, largeur - 2 * kBord), std::max(1, hauteur - 2 * kBord)))
 {
+    id_ = orbeline_cree_surface(idElement.data(), static_cast<int>(idElement.size()), nom.data(),
+                                static_cast<int>(nom.size()), gauche, haut, etat_.largeurPx, etat_.hauteurPx, kBord);
     // A picture area's settings on the desktop: pen in the window text
     // colour, circles filled in teal, the marker shown, the star hidden.
     etat_.foreColor = {0, 0, 0};

@@ -69,8 +69,8 @@ private:
     int largeurTrait() const;
     void envoie(Controle c) const;   // hands a control's geometry to the page
 
-    int id_;   // the script's number for this area
     EtatSurface etat_;
+    int id_ = -1;   // the script's number for this area
 };
 
 } // namespace orbeline

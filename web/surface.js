@@ -97,17 +97,18 @@ mergeInto(LibraryManager.library, {
   },
 
   orbeline_cree_surface__deps: ['$Orbeline'],
-  orbeline_cree_surface: function (id, lId, nom, lNom, gauche, haut, largeur, hauteur, bord) {
+  orbeline_cree_surface: function (id, lId, nom, lNom, gauche, haut, w, h, bord) {
     const cadre = document.createElement('div');
     cadre.id = UTF8ToString(id, lId);
     cadre.className = 'picture';
     cadre.setAttribute('role', 'img');
     cadre.setAttribute('aria-label', UTF8ToString(nom, lNom));
     Object.assign(cadre.style, {
-      left: gauche + 'px', top: haut + 'px', width: largeur + 'px', height: hauteur + 'px', borderWidth: bord + 'px',
+      left: gauche + 'px', top: haut + 'px', width: w + 2 * bord + 'px', height: h + 2 * bord + 'px',
+      borderWidth: bord + 'px',
     });
     const s = {
-      cadre: cadre, w: Math.max(1, largeur - 2 * bord), h: Math.max(1, hauteur - 2 * bord), dpr: 0,
+      cadre: cadre, w: w, h: h, dpr: 0,
       fond: document.createElement('canvas'), dessus: document.createElement('canvas'),
       controles: [{ visible: 0 }, { visible: 0 }], prevu: false, remplissage: -1,
     };
