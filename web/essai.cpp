@@ -33,19 +33,19 @@ class FenetreEssai final : public Fenetre {
 public:
     FenetreEssai()
     {
-        // Outer boxes of the six areas: the layout's twips / 15.
+        // The six areas where the window has them, in twips (15 a CSS pixel).
         struct Place { const char* id; const char* nom; int g, h, l, ht; };
         static constexpr std::array<Place, 6> kPlaces{{
-            {"Picture1", "Vue de l'orbite", 6, 48, 500, 500},
-            {"Picture2", "Vx(t)", 516, 340, 90, 90},
-            {"Picture3", "Vy(t)", 612, 340, 90, 90},
-            {"Picture4", "V(t)", 704, 340, 90, 90},
-            {"Picture5", "X(t)", 516, 444, 90, 90},
-            {"Picture6", "Y(t)", 612, 444, 90, 90},
+            {"Picture1", "Vue de l'orbite", 90, 720, 7500, 7500},
+            {"Picture2", "Vx(t)", 7740, 5100, 1350, 1350},
+            {"Picture3", "Vy(t)", 9180, 5100, 1350, 1350},
+            {"Picture4", "V(t)", 10560, 5100, 1350, 1350},
+            {"Picture5", "X(t)", 7740, 6660, 1350, 1350},
+            {"Picture6", "Y(t)", 9180, 6660, 1350, 1350},
         }};
         for (std::size_t i = 0; i < kPlaces.size(); ++i) {
             const Place& p = kPlaces[i];
-            surfaces_[i] = std::make_unique<SurfaceCanvas>(p.id, p.nom, p.g, p.h, p.l, p.ht);
+            surfaces_[i] = std::make_unique<SurfaceCanvas>(p.id, p.nom, p.g / 15, p.h / 15, p.l / 15, p.ht / 15);
         }
     }
 
