@@ -1,6 +1,6 @@
 # Thin front over the CMake presets. `make run` and `make test` install what
 # is missing first (scripts/install-deps.sh), so they work on a fresh Debian 12.
-.PHONY: run test test-rapide bench build deps screenshot sanitizers fuzz singe paquet clean
+.PHONY: run test test-rapide bench build web deps screenshot sanitizers fuzz singe paquet clean
 
 # fuzz: seconds per target; singe: seed, number of actions and time limit.
 SECONDES ?= 60
@@ -14,6 +14,17 @@ build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default
 
+# The web page: one self-contained HTML file, built with emscripten.
+PAGE_WEB := build-web/web/orbeline.html
+web: deps
+	@cmake --preset web >/dev/null
+	@cmake --build --preset web
+	@echo "Page web : $(CURDIR)/$(PAGE_WEB)"
+
+# The browser tests' node packages, exactly as package-lock.json pins them.
+node_modules/.package-lock.json: package.json package-lock.json
+	@npm ci
+
 run: build
 	@./build/ui/orbeline
 
@@ -23,11 +34,11 @@ test: test-rapide
 	@$(MAKE) --no-print-directory sanitizers
 	@$(MAKE) --no-print-directory fuzz SECONDES=20
 
-# The suite alone, for everyday work.
-test-rapide: build
+# The suite alone, for everyday work; its browser test opens the web page.
+test-rapide: build web node_modules/.package-lock.json
 	@ctest --preset default
 
-bench: deps
+bench: deps web node_modules/.package-lock.json
 	@cmake --preset bench >/dev/null
 	@cmake --build --preset bench
 	@scripts/run-bench.sh build-bench
@@ -60,4 +71,4 @@ singe: deps
 	  ctest --preset sanitizers -R '^singe$$' --verbose
 
 clean:
-	@rm -rf build build-bench build-san build-fuzz
+	@rm -rf build build-bench build-san build-fuzz build-web

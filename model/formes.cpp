@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace orbeline {
@@ -26,13 +27,21 @@ Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
 
     // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
     std::array<char, 40> buf{};
-    const auto fin = std::to_chars(buf.data(), buf.data() + buf.size(), m,
-                                   std::chars_format::scientific, kChiffres - 1).ptr;
+#if defined(__cpp_lib_to_chars) && !defined(ORBELINE_REPLI_NOMBRES)
+    const char* const fin = std::to_chars(buf.data(), buf.data() + buf.size(), m,
+                                          std::chars_format::scientific, kChiffres - 1).ptr;
+#else
+    // The browser build's library (emscripten's libc++) has no floating-point
+    // to_chars; printf rounds as correctly and writes the same form, with the
+    // locale's decimal point, which the loop below skips like any non-digit.
+    // ORBELINE_REPLI_NOMBRES takes this path natively, for the ordinary tests.
+    const char* const fin = buf.data() + std::snprintf(buf.data(), buf.size(), "%.*e", kChiffres - 1, m);
+#endif
     std::array<char, kChiffres> ch{};
     int n = 0;
     const char* p = buf.data();
     for (; p < fin && *p != 'e'; ++p)
-        if (*p != '.') ch[n++] = *p;
+        if (*p >= '0' && *p <= '9') ch[n++] = *p;
     const int exp = std::atoi(p + 1);
     while (n > 1 && ch[n - 1] == '0') --n;
     const std::string_view chiffres(ch.data(), static_cast<std::size_t>(n));

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 
 namespace orbeline {
@@ -124,14 +125,23 @@ double lisNombre(std::string_view texte)
     exposant += decalage;
     // Write "digits e exponent" and let from_chars do the rounding.
     buf[n] = 'e';
-    const auto r = std::to_chars(buf.data() + n + 1, buf.data() + buf.size(), exposant);
+    char* const fin = std::to_chars(buf.data() + n + 1, buf.data() + buf.size() - 1, exposant).ptr;
+#if defined(__cpp_lib_to_chars) && !defined(ORBELINE_REPLI_NOMBRES)
     double v = 0;
-    const auto lu = std::from_chars(buf.data(), r.ptr, v);
-    if (lu.ec == std::errc::result_out_of_range) {
+    if (std::from_chars(buf.data(), fin, v).ec == std::errc::result_out_of_range) {
         // Overflow or underflow: the magnitude of the number decides which.
         const std::int64_t ordre = exposant + static_cast<std::int64_t>(n);
         v = ordre > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
+#else
+    // The browser build's library (emscripten's libc++) has no floating-point
+    // from_chars. strtod rounds as correctly, the text holds no point nor
+    // sign for a locale to change, and out of range it already gives
+    // infinity or zero. ORBELINE_REPLI_NOMBRES takes this path natively, so
+    // that the ordinary tests run it too.
+    *fin = '\0';
+    const double v = std::strtod(buf.data(), nullptr);
+#endif
     return negatif ? -v : v;
 }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, test and benchmark Orbeline
 # (clang and its runtimes for the sanitizer and fuzz presets, llvm for
-# readable sanitizer reports).
+# readable sanitizer reports, emscripten for the web page and chromium for
+# its tests; the node packages of those tests come from `npm ci`, see the
+# Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
 
@@ -14,7 +16,11 @@ packages=(
   fonts-liberation fonts-dejavu-core
   desktop-file-utils
   dpkg-dev file lintian appstream man-db
+  emscripten chromium
 )
+# npm: Debian's package, unless the machine's node (another build of it)
+# brings its own, which Debian's npm would conflict with.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

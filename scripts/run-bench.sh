@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark of the given build folder, 10 repetitions each, and
 # prints the medians; then the launch against its floor, the memory check over
-# 2 000 launches, and the start-up against a bare Qt window.
+# 2 000 launches, the start-up against a bare Qt window, and the web page in
+# headless chromium (build-web, from `make web`).
 set -euo pipefail
 dir=${1:-build-bench}
 cd "$(dirname "$0")/.."
@@ -22,4 +23,7 @@ done
 echo "== memoire_lancements"
 QT_QPA_PLATFORM=offscreen "$dir/bench/memoire_lancements"
 [ -z "${BENCH_FILTER:-}" ] && scripts/bench-demarrage.sh "$dir"
+if [ -z "${BENCH_FILTER:-}" ] || echo navigateur | grep -qE "$BENCH_FILTER"; then
+  node bench/navigateur.mjs
+fi
 true

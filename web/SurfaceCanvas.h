@@ -1,0 +1,78 @@
+#pragma once
+// A picture area of the web page: the drawing surface over two stacked Canvas
+// 2D elements (web/surface.js). The lower one keeps what is drawn (retained,
+// like the desktop's image); the upper one holds the satellite marker and the
+// star, painted again at the next animation frame after any of their changes.
+// Both canvases have the device pixel ratio's pixels: w·dpr × h·dpr for an
+// area of w × h CSS pixels. Everything up to the pixel is worked out here,
+// with the same user-unit ↔ pixel conversions as the desktop (EtatSurface);
+// the script only multiplies by the pixel ratio and draws.
+
+#include "EtatSurface.h"
+#include "surface.h"
+
+#include <string_view>
+
+namespace orbeline {
+
+class SurfaceCanvas final : public Surface {
+public:
+    /// Border of a picture area (sunken), CSS px.
+    static constexpr int kBord = 2;
+
+    /// Makes the area in the page's client area (the element `client`): an
+    /// element of id `idElement` and accessible name `nom`, its outer box,
+    /// border included, at (gauche, haut) and of largeur × hauteur CSS px.
+    /// User units are its inner pixels until a scale is set.
+    SurfaceCanvas(std::string_view idElement, std::string_view nom, int gauche, int haut, int largeur,
+                  int hauteur);
+    SurfaceCanvas(const SurfaceCanvas&) = delete;
+    SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
+
+    /// Scale, pen, colours and control geometry (controls in inner-area CSS px),
+    /// e.g. to turn a pointer position into user units.
+    const EtatSurface& etat() const { return etat_; }
+
+    void scale(double x1, double y1, double x2, double y2) override;
+    double scaleLeft() const override { return etat_.left; }
+    double scaleTop() const override { return etat_.top; }
+    double scaleWidth() const override { return etat_.width; }
+    double scaleHeight() const override { return etat_.height; }
+    int largeurPixels() const override { return etat_.largeurPx; }
+    int hauteurPixels() const override { return etat_.hauteurPx; }
+
+    void cls() override;
+    void setDrawWidth(int pixels) override { etat_.drawWidth = pixels; }
+    void setDrawStyle(StyleTrait style) override { etat_.drawStyle = style; }
+    void setForeColor(Couleur c) override { etat_.foreColor = c; }
+    void setFillColor(Couleur c) override { etat_.fillColor = c; }
+    void setFillStyle(StyleRemplissage s) override { etat_.fillStyle = s; }
+
+    void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
+    void circle(float x, float y, float r) override;
+    void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    float currentX() const override { return etat_.currentX; }
+    float currentY() const override { return etat_.currentY; }
+
+    float gauche(Controle c) const override { return etat_.gauche(c); }
+    float haut(Controle c) const override { return etat_.haut(c); }
+    float largeur(Controle c) const override { return etat_.largeur(c); }
+    float hauteur(Controle c) const override { return etat_.hauteur(c); }
+    void deplace(Controle c, float gauche, float haut) override;
+    void setLargeur(Controle c, float largeur) override;
+    void setHauteur(Controle c, float hauteur) override;
+    void setVisible(Controle c, bool visible) override;
+    bool estVisible(Controle c) const override { return etat_.geo(c).visible; }
+    /// Shows the control as it stands at the next animation frame: a page
+    /// shows no frame before the running handler returns.
+    void repeint(Controle c) override;
+
+private:
+    int largeurTrait() const;
+    void envoie(Controle c) const;   // hands a control's geometry to the page
+
+    EtatSurface etat_;
+    int id_ = -1;   // the script's number for this area
+};
+
+} // namespace orbeline
