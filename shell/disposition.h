@@ -211,7 +211,14 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
 });
 
 /// The menu entries.
-enum class Action { EnregistrerPoints, EnregistrerImage, Imprimer, Quitter, CopierPoints, Guide, APropos };
+enum class Action {
+    OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
+    CopierPoints, CopierLien, ValeursDepart, Guide, APropos,
+};
+inline constexpr std::size_t kNombreActions = 11;
+
+/// Which front ends offer an entry.
+enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
 
 /// One menu entry: its menu, caption (the letter after "&" is its access key) and shortcut.
 struct EntreeMenu {
@@ -220,16 +227,21 @@ struct EntreeMenu {
     std::string_view legende;
     std::string_view raccourci;   ///< portable text ("Ctrl+Shift+C"); "" for none
     bool separateurAvant = false;
+    std::uint8_t interfaces = Bureau | Page;
 };
 
 /// The menu bar, menu by menu, entries from top to bottom.
 inline constexpr auto kMenus = std::to_array<EntreeMenu>({
-    {"&Fichier", Action::EnregistrerPoints, "&Enregistrer les points…", "Ctrl+S"},
+    {"&Fichier", Action::OuvrirSituation, "&Ouvrir une situation…", "Ctrl+O"},
+    {"&Fichier", Action::EnregistrerSituation, "Enregistrer la &situation…", "Ctrl+Shift+S"},
+    {"&Fichier", Action::EnregistrerPoints, "&Enregistrer les points…", "Ctrl+S", true},
     {"&Fichier", Action::EnregistrerImage, "Enregistrer l'&image…", ""},
     {"&Fichier", Action::Imprimer, "Im&primer…", "Ctrl+P"},
-    {"&Fichier", Action::Quitter, "&Quitter", "Ctrl+Q", true},
+    {"&Fichier", Action::Quitter, "&Quitter", "Ctrl+Q", true, Bureau},
     // Ctrl+C stays the fields' own copy.
     {"É&dition", Action::CopierPoints, "&Copier les points", "Ctrl+Shift+C"},
+    {"É&dition", Action::CopierLien, "Copier le &lien de la situation", "", false, Page},
+    {"É&dition", Action::ValeursDepart, "&Valeurs de départ", "", true},
     {"&Aide", Action::Guide, "&Guide de l'élève", "F1"},
     {"&Aide", Action::APropos, "À &propos d'Orbeline", ""},
 });

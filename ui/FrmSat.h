@@ -119,7 +119,7 @@ private:
 
     std::unique_ptr<Principale> p_;
     QWidget* client_ = nullptr;
-    std::array<QAction*, 7> actions_{};
+    std::array<QAction*, kNombreActions> actions_{};
     QDialog* guide_ = nullptr;
     QString dossier_;                         // where the last file was saved
     QTimer etoile_;                           // the star's next frame

@@ -90,11 +90,12 @@ void FrmSat::construitMenus()
         case Action::CopierPoints: return &FrmSat::copiePoints;
         case Action::Guide: return &FrmSat::montreGuide;
         case Action::APropos: return &FrmSat::montreAPropos;
+        default: return nullptr;
         }
-        return nullptr;
     };
     QMenu* menu = nullptr;
     for (const EntreeMenu& e : kMenus) {
+        if (!(e.interfaces & Bureau) || !faire(e.action)) continue;
         const QString titre = QString::fromUtf8(e.menu.data(), static_cast<qsizetype>(e.menu.size()));
         if (!menu || menu->title() != titre) {
             menu = barre->addMenu(titre);
