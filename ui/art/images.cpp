@@ -1,19 +1,31 @@
 #include "images.h"
 
-#include "rendus.h"
-
+#include <QDir>
 #include <QIcon>
-#include <QImage>
+#include <QImageReader>
 #include <QPixmap>
+
+// A static library's resources are linked only when named, from outside any namespace.
+static void chargeImages()
+{
+    static bool charge = false;
+    if (!charge) Q_INIT_RESOURCE(images);
+    charge = true;
+}
 
 namespace orbeline {
 
 namespace {
 
-// The rendering's words read in place; the pixmap takes its own copy.
-QPixmap pixmap(const rendus::Rendu& r, QImage::Format format)
+// PNG only: with format detection on, Qt's reader first loads every image
+// plug-in installed (and the libraries behind them) to ask whether one of
+// them reads the format, before its own PNG reader.
+QPixmap litPng(const QString& chemin)
 {
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(r.pixels), r.largeur, r.hauteur, format));
+    chargeImages();
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lecteur.read());
 }
 
 } // namespace
@@ -21,11 +33,11 @@ QPixmap pixmap(const rendus::Rendu& r, QImage::Format format)
 QIcon iconeOrbeline()
 {
     QIcon icone;
-    for (std::size_t i = 0; i < rendus::kNombreIcones; ++i)
-        icone.addPixmap(pixmap(rendus::kIcones[i], QImage::Format_ARGB32_Premultiplied));
+    const QDir dossier(QStringLiteral(":/art/icone"));
+    for (const QString& nom : dossier.entryList(QDir::Files)) icone.addPixmap(litPng(dossier.filePath(nom)));
     return icone;
 }
 
-QPixmap logoAccueil() { return pixmap(rendus::kLogo, QImage::Format_RGB32); }
+QPixmap logoAccueil() { return litPng(QStringLiteral(":/art/logo.png")); }
 
 } // namespace orbeline

@@ -1,16 +1,15 @@
 #pragma once
-// The program's pictures as it shows them: the build draws them once with
-// orbeline-art and compiles the pixels in (rendus.h), so that start-up draws,
-// decodes and loads nothing (the logo alone is a tenth of a second of drawing).
+// The program's pictures as it shows them: the PNG files of ui/art, built in
+// as a Qt resource (images.qrc) and read when a window is made.
 
 class QIcon;
 class QPixmap;
 
 namespace orbeline {
 
-/// The window icon, one rendering per size from 16 to 64 px (needs a QGuiApplication).
+/// The window icon, one picture per size from 16 to 64 px (needs a QGuiApplication).
 QIcon iconeOrbeline();
-/// The start screen's logo, largeurLogo × hauteurLogo (needs a QGuiApplication).
+/// The start screen's logo, 160 × 150 (needs a QGuiApplication).
 QPixmap logoAccueil();
 
 } // namespace orbeline

@@ -1,8 +1,7 @@
 #pragma once
-// The program's own pictures, all drawn in code so that nothing is shipped as
-// a binary asset: the start screen's logo and the application icon. The build
-// renders them once with orbeline-art; the program shows those renderings
-// (images.h) and draws nothing itself.
+// The code that draws the program's pictures: the start screen's logo and the
+// application icon. orbeline-dessins writes them as the PNG files of ui/art,
+// which the program shows and installs; it draws nothing itself.
 
 class QImage;
 
