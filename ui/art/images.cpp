@@ -22,7 +22,6 @@ namespace {
 // them reads the format, before its own PNG reader.
 QPixmap litPng(const QString& chemin)
 {
-    chargeImages();
     QImageReader lecteur(chemin, "png");
     lecteur.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(lecteur.read());
@@ -32,12 +31,17 @@ QPixmap litPng(const QString& chemin)
 
 QIcon iconeOrbeline()
 {
+    chargeImages();
     QIcon icone;
     const QDir dossier(QStringLiteral(":/art/icone"));
     for (const QString& nom : dossier.entryList(QDir::Files)) icone.addPixmap(litPng(dossier.filePath(nom)));
     return icone;
 }
 
-QPixmap logoAccueil() { return litPng(QStringLiteral(":/art/logo.png")); }
+QPixmap logoAccueil()
+{
+    chargeImages();
+    return litPng(QStringLiteral(":/art/logo.png"));
+}
 
 } // namespace orbeline

@@ -13,9 +13,6 @@ namespace {
 
 TEST(ArtImages, LeProgrammeMontreLeLogoEtLIcone)
 {
-    const QImage logo = orbeline::logoAccueil().toImage();
-    EXPECT_EQ(logo.size(), QSize(160, 150));
-    EXPECT_FALSE(logo.hasAlphaChannel());
     // Each size its own picture, from the task bar's 16 px up.
     const QIcon icone = orbeline::iconeOrbeline();
     EXPECT_TRUE(icone.availableSizes().contains(QSize(16, 16))) << icone.availableSizes().size();
@@ -24,6 +21,9 @@ TEST(ArtImages, LeProgrammeMontreLeLogoEtLIcone)
         EXPECT_EQ(image.size(), taille);
         EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << taille.width();   // transparent corners
     }
+    const QImage logo = orbeline::logoAccueil().toImage();
+    EXPECT_EQ(logo.size(), QSize(160, 150));
+    EXPECT_FALSE(logo.hasAlphaChannel());
 }
 
 } // namespace
