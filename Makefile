@@ -1,6 +1,6 @@
 # Thin front over the CMake presets. `make run` and `make test` install what
 # is missing first (scripts/install-deps.sh), so they work on a fresh Debian 12.
-.PHONY: run test test-rapide bench build web deps screenshot sanitizers fuzz singe paquet clean
+.PHONY: run test test-rapide bench build web deps screenshot sanitizers fuzz singe paquet dessins clean
 
 # fuzz: seconds per target; singe: seed, number of actions and time limit.
 SECONDES ?= 60
@@ -48,6 +48,12 @@ bench: deps web node_modules/.package-lock.json
 paquet: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default --target paquet
+
+# Redraws the logo and the icons (ui/art/*.png) from outils/dessins, to be
+# looked at and committed: the build itself only reads those files.
+dessins: deps
+	@cmake --preset default >/dev/null
+	@cmake --build --preset default --target dessins
 
 screenshot: build
 	@scripts/screenshot.sh

@@ -58,8 +58,8 @@ ResultatCalcul calcule(SimulationState& s)
     // leaves the record as init left it.
     const auto pasArrondi = arrondiPair32(s.dt / 10);
     if (!pasArrondi)
-        return refus("Durée τ trop grande : τ / 10 doit rester entre -2147483648 et "
-                     "2147483647 secondes. Le calcul n'est pas lancé.");
+        return refus("Durée τ trop grande : tapez entre -21 474 836 470 et 21 474 836 470 s "
+                     "(négatif, le temps remonte). Le calcul n'est pas lancé.");
     const auto rayonArrondi = arrondiPair32(s.Rayon * 1000);
     if (!rayonArrondi)
         return refus("Rayon de l'attracteur trop grand : le calcul n'est pas lancé.");

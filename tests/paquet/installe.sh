@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The package as a technician installs it: unpacked into a temporary root,
-# its menu entry, icons and software-centre record where the freedesktop
-# conventions put them, then the command-line and end-to-end tests run
-# against the program found there.
+# its menu entry, icons, manual page and software-centre record where the
+# freedesktop conventions put them, then the command-line and end-to-end
+# tests run against the program found there.
 # Usage: installe.sh PAQUET
 set -u
 PAQUET=$1
@@ -32,6 +32,12 @@ for png in "$racine"/usr/share/icons/hicolor/*/apps/"$icone".png; do
   [ "${reel%%x*}" -ge 64 ] 2>/dev/null && grande=1
 done
 [ "$grande" -eq 1 ] || echec "aucune icône d'au moins 64 × 64"
+
+# The manual page names the files the program writes and every menu shortcut.
+page=$(zcat "$racine"/usr/share/man/man1/orbeline.1.gz)
+for mot in CSV PNG PDF Ctrl+S Ctrl+Maj+C Ctrl+P Ctrl+Q F1 Alt+F Alt+D Alt+A; do
+  [[ $page == *"$mot"* ]] || echec "la page de manuel ne nomme pas « $mot »"
+done
 
 # The record is in /usr/share/metainfo and its launchable is the menu entry above.
 ls "$racine"/usr/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || echec "fiche AppStream absente de /usr/share/metainfo"

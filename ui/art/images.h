@@ -1,14 +1,18 @@
 #pragma once
-// The program's pictures as it shows them: the build draws them once with
-// orbeline-art and compiles the pixels in (rendus.h), so that start-up draws,
-// decodes and loads nothing (the logo alone is a tenth of a second of drawing).
+// The program's pictures as it shows them: the files of ui/art, built in as
+// a Qt resource (images.qrc) and read when a window is made.
 
 class QIcon;
 class QPixmap;
 
 namespace orbeline {
 
-/// The window icon, one rendering per size from 16 to 64 px (needs a QGuiApplication).
+/// Width of the start screen's logo, in pixels.
+inline constexpr int largeurLogo = 160;
+/// Height of the start screen's logo, in pixels.
+inline constexpr int hauteurLogo = 150;
+
+/// The window icon, one picture per size from 16 to 64 px (needs a QGuiApplication).
 QIcon iconeOrbeline();
 /// The start screen's logo, largeurLogo × hauteurLogo (needs a QGuiApplication).
 QPixmap logoAccueil();
