@@ -1,6 +1,6 @@
 // orbeline-dessins: draws the program's pictures into the files the program
 // ships. Usage: orbeline-dessins FOLDER SIZE...
-// Writes FOLDER/logo.ppm and FOLDER/icone-<n>.png for each icon size.
+// Writes FOLDER/logo.png and FOLDER/icone-<n>.png for each icon size.
 // `make dessins` runs it on ui/art; the build itself only reads those files.
 
 #include "art.h"
@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     QGuiApplication application(argc, argv);
 
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
-    bool ok = orbeline::logoOrbeline().save(dossier.filePath(QStringLiteral("logo.ppm")), "PPM");
+    bool ok = orbeline::logoOrbeline().save(dossier.filePath(QStringLiteral("logo.png")), "PNG");
     for (int i = 2; i < argc; ++i) {
         bool nombre = false;
         const int taille = QString::fromLocal8Bit(argv[i]).toInt(&nombre);

@@ -1,12 +1,9 @@
 #include "images.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QIcon>
-#include <QImage>
 #include <QImageReader>
 #include <QPixmap>
-#include <QResource>
 
 // A static library's resources are linked only when named, from outside any namespace.
 static void chargeImages()
@@ -18,36 +15,33 @@ static void chargeImages()
 
 namespace orbeline {
 
+namespace {
+
+// PNG only: with format detection on, Qt's reader first loads every image
+// plug-in installed (and the libraries behind them) to ask whether one of
+// them reads the format, before its own PNG reader.
+QPixmap litPng(const QString& chemin)
+{
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lecteur.read());
+}
+
+} // namespace
+
 QIcon iconeOrbeline()
 {
     chargeImages();
     QIcon icone;
     const QDir dossier(QStringLiteral(":/art/icone"));
-    for (const QString& nom : dossier.entryList(QDir::Files)) {
-        // PNG only: with format detection on, Qt's reader first loads every
-        // image plug-in installed (and the libraries behind them) to ask
-        // whether one of them reads the format, before its own PNG reader.
-        QImageReader lecteur(dossier.filePath(nom), "png");
-        lecteur.setAutoDetectImageFormat(false);
-        icone.addPixmap(QPixmap::fromImage(lecteur.read()));
-    }
+    for (const QString& nom : dossier.entryList(QDir::Files)) icone.addPixmap(litPng(dossier.filePath(nom)));
     return icone;
 }
 
 QPixmap logoAccueil()
 {
-    // The logo is on the first frame's path: a binary PPM kept uncompressed
-    // (images.qrc), its pixels used where they lie. A PNG would first need
-    // Qt's image reader, then decompressing and unfiltering.
     chargeImages();
-    const QResource fichier(QStringLiteral(":/art/logo.ppm"));
-    const QByteArray entete = QByteArrayLiteral("P6\n") + QByteArray::number(largeurLogo) + ' '
-                              + QByteArray::number(hauteurLogo) + "\n255\n";
-    const QByteArray donnees = fichier.uncompressedData();
-    if (!donnees.startsWith(entete) || donnees.size() != entete.size() + qsizetype{3} * largeurLogo * hauteurLogo)
-        return {};
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(donnees.constData() + entete.size()), largeurLogo,
-                                     hauteurLogo, 3 * largeurLogo, QImage::Format_RGB888));
+    return litPng(QStringLiteral(":/art/logo.png"));
 }
 
 } // namespace orbeline
