@@ -18,7 +18,11 @@ orbeline=$racine/usr/bin/orbeline
 
 entree=$racine/usr/share/applications/orbeline.desktop
 [ -f "$entree" ] || echec "entrée de menu absente de /usr/share/applications"
-[ "$(sed -n 's/^Exec=//p' "$entree")" = orbeline ] || echec "l'entrée de menu ne lance pas orbeline"
+[ "$(sed -n 's/^Exec=//p' "$entree")" = "orbeline %f" ] || echec "l'entrée de menu ne lance pas orbeline"
+# It opens the situation files, whose type the package declares; the ready-made ones are installed.
+type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$entree")
+grep -q "type=\"$type\"" "$racine"/usr/share/mime/packages/orbeline.xml 2>/dev/null || echec "type « $type » non déclaré"
+[ "$(ls "$racine"/usr/share/orbeline/situations/*.orbeline 2>/dev/null | wc -l)" -ge 5 ] || echec "situations toutes prêtes absentes"
 
 # Each icon named by the menu entry has the size its folder announces; a
 # software centre needs one of at least 64 × 64.
