@@ -13,6 +13,7 @@
 #include "verifications.h"
 #include "vue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -72,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     for (int n = 2; n <= 6; ++n) f.pic(n).cls();
     Trace(*s, f);
     TraceVitesse(*s, f);
-    for (int i = 0; i <= s->Nfin; ++i)
-        exige(std::isfinite(s->Vt[static_cast<std::size_t>(i)]), "Vt non fini");
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(s->Nfin); ++i) {
+        exige(std::isfinite(s->Vt[i]), "Vt non fini");
+        exige(s->Vt[i] >= std::max(std::fabs(s->Vxt[i]), std::fabs(s->Vyt[i])), "V plus petit que |Vx| ou |Vy|");
+    }
     exigeVide(test::ecartDessin(f));
     return 0;
 }
