@@ -2,7 +2,6 @@
 #include "application.h"
 #include "frmSplash.h"
 #include "ligne_commande.h"
-#include "memoire.h"
 #include "mesures.h"
 
 #include <QApplication>
@@ -22,11 +21,8 @@ int main(int argc, char* argv[])
     }
     orbeline::installeGardeAffichage();
 
-    orbeline::tasEnGrandesPages();
     orbeline::prechauffePolices();
-    orbeline::retireMemoirePartagee();
     QApplication app(argc, argv);
-    orbeline::rendEnvironnement();
     orbeline::prepareApplication();
     // The start screen hides before the main window shows: the program ends
     // only from the main window.
