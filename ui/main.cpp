@@ -15,11 +15,12 @@ int main(int argc, char* argv[])
     const std::string reponse = orbeline::reponseLigneCommande(argc, argv);
     if (!reponse.empty()) return std::fputs(reponse.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 
-    if (!orbeline::affichageDisponible()) {
+    if (!orbeline::affichageDisponible(argc, argv)) {
         std::fputs(orbeline::messageSansAffichage(), stderr);
         return 1;
     }
     orbeline::installeGardeAffichage();
+    orbeline::installeGardeMemoire();
 
     orbeline::prechauffePolices();
     QApplication app(argc, argv);
