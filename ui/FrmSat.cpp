@@ -430,6 +430,7 @@ void FrmSat::lance()
     }
     // Taken at once: the next keystroke in a field clears the record's arrays.
     retiens(*releve_, *etat_, r.pas);
+    releve_->textes = textesLancement();
     Trace(*etat_, *this);
     TraceVitesse(*etat_, *this);
 }
@@ -442,7 +443,11 @@ void FrmSat::Command2_Click()
     QCoreApplication::exit(0);
 }
 
-void FrmSat::Command4_Click() { efface(*etat_, *this); }
+void FrmSat::Command4_Click()
+{
+    efface(*etat_, *this);
+    releve_->textes.reset();   // the view no longer shows the launch: the printout says nothing of it
+}
 void FrmSat::Command5_Click() { SatMove(*etat_, *this); }
 
 void FrmSat::Option2_Click(int index)
@@ -462,6 +467,7 @@ void FrmSat::Option3_Click(int index)
 {
     ++nombreEchelles_;
     orbeline::Option3_Click(*etat_, *this, static_cast<std::int16_t>(index));
+    releve_->textes.reset();   // the view was wiped
 }
 
 void FrmSat::closeEvent(QCloseEvent* e)

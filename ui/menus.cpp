@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <string>
 
 // A static library's resources are linked only when named, from outside any namespace.
 static void chargeGuide()
@@ -167,23 +168,27 @@ bool FrmSat::enregistreImage(const QString& chemin)
            || echecEnregistrement(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
 }
 
-QStringList FrmSat::legendeImpression() const
+TextesLancement FrmSat::textesLancement() const
 {
-    const QString u = QString::fromUtf8(unite(*etat_).data(), kLargeurUnite).trimmed();
     const auto choisi = [this](int groupe, int n) {
         for (int i = 0; i < n; ++i)
-            if (option(groupe, i)->isChecked()) return option(groupe, i)->text();
-        return QString();
+            if (option(groupe, i)->isChecked()) return option(groupe, i)->text().toStdString();
+        return std::string();
     };
-    QStringList l{
-        QStringLiteral("Vox = %1 m/s    Voy = %2 m/s").arg(text(1)->text(), text(2)->text()),
-        QStringLiteral("X initial = %1 %3    Y initial = %2 %3").arg(text(3)->text(), text(4)->text(), u),
-        QStringLiteral("Masse de l'attracteur = %1 × 10²⁴ kg    τ = %2 s").arg(text(5)->text(), text(6)->text()),
-        QStringLiteral("1 carreau = %1    Nbre de points affichés : %2").arg(choisi(3, 7), choisi(1, 2)),
-        QStringLiteral("Masse du satellite = %1 kg").arg(text(7)->text()),
-    };
-    for (Etiquette e : {Etiquette::Label11, Etiquette::Label12})
-        if (!etiquette(e)->text().isEmpty()) l << etiquette(e)->text();
+    TextesLancement t;
+    for (int n = 1; n <= 6; ++n) t.champs[static_cast<std::size_t>(n - 1)] = text(n)->text().toStdString();
+    t.echelle = choisi(3, 7);
+    t.nbPoints = choisi(1, 2);
+    t.masseSatellite = text(7)->text().toStdString();
+    t.impactTemps = etiquette(Etiquette::Label11)->text().toStdString();
+    t.impactVitesse = etiquette(Etiquette::Label12)->text().toStdString();
+    return t;
+}
+
+QStringList FrmSat::legendeImpression() const
+{
+    QStringList l;
+    for (const std::string& ligne : lignesLegende(*releve_)) l << QString::fromStdString(ligne);
     return l;
 }
 

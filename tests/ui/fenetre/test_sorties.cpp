@@ -124,6 +124,21 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     EXPECT_TRUE(messageOuvert(*w).contains("celui d'un dossier"));
 }
 
+TEST(Impression, TheLegendDescribesTheLaunchOnScreen)
+{
+    auto w = fenetre();
+    EXPECT_TRUE(w->legendeImpression().isEmpty());   // no launch yet
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    w->text(1)->selectAll();
+    QTest::keyClicks(w->text(1), "5000");   // typed, not launched
+    const QStringList l = w->legendeImpression();
+    ASSERT_EQ(l.size(), 7);   // the inputs, then the two impact captions
+    EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
+    EXPECT_EQ(l[6], w->etiquette(Etiquette::Label12)->text());
+    QTest::mouseClick(w->commande(4), Qt::LeftButton);   // "Effacer": the view no longer shows it
+    EXPECT_TRUE(w->legendeImpression().isEmpty());
+}
+
 TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
 {
     QTemporaryDir dossier;
