@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 namespace orbeline {
@@ -16,6 +17,13 @@ bool prepareApplication()
     QApplication::setOrganizationName(QStringLiteral("Talvenor"));
     // Desktops find the installed entry, hence the theme icon at every size.
     QGuiApplication::setDesktopFileName(QStringLiteral("orbeline"));
+    // Qt's file dialog keeps the folders visited in the user's settings
+    // (~/.config/QtProject.conf), where the next pupil of a shared account
+    // would read them. The program writes nothing but the pupil's files: the
+    // user's settings live on the null device, where nothing is kept.
+#ifdef Q_OS_UNIX
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("/dev/null"));
+#endif
 
     // The interface is French: the toolkit's own texts (the fields' context
     // menus) too, whatever the system language.

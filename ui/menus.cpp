@@ -325,11 +325,19 @@ bool FrmSat::imprime(QPrinter& imprimante)
 
 namespace {
 
+// The folder the three dialogs propose: the last one used in this session,
+// else the Documents folder (the home folder where it does not exist).
+QString dossierPropose(const QString& dernier)
+{
+    if (!dernier.isEmpty()) return dernier;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, const QString& nom,
                        const QString& filtre, const QString& suffixe)
 {
-    if (dossier.isEmpty()) dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog d(parent, titre, QDir(dossier).filePath(nom), filtre);
+    QFileDialog d(parent, titre, QDir(dossierPropose(dossier)).filePath(nom), filtre);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(suffixe);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
@@ -360,8 +368,15 @@ void FrmSat::demandeImpression()
 {
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(QStringLiteral("Orbeline"));
+    // The file a print to PDF proposes, in the same folder as the other
+    // dialogs. Naming it makes the printer a PDF one: the system's printer,
+    // if there is one, is selected again, the name staying for the dialog.
+    imprimante.setOutputFileName(QDir(dossierPropose(dossier_)).filePath(QStringLiteral("orbeline.pdf")));
+    imprimante.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog d(&imprimante, this);
-    if (d.exec() == QDialog::Accepted) imprime(imprimante);
+    if (d.exec() != QDialog::Accepted) return;
+    if (!imprimante.outputFileName().isEmpty()) dossier_ = QFileInfo(imprimante.outputFileName()).absolutePath();
+    imprime(imprimante);
 }
 
 // ---- Help ------------------------------------------------------------------------
