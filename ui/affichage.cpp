@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <exception>
 #include <new>
 #include <string_view>
@@ -35,8 +34,9 @@ constexpr char kSansMemoire[] = "Orbeline : mémoire insuffisante, le programme 
 }
 
 #ifdef Q_OS_UNIX
-// The address-space limit (ulimit -v) when one is set, read once.
+// The address-space limit (ulimit -v) when one is set, and the page size, read once.
 rlim_t limiteMemoire = RLIM_INFINITY;
+rlim_t taillePage = 4096;
 
 // True when the address space in use is within a few megabytes of the
 // limit: a fault or an abort there comes from an allocation refused in a
@@ -52,14 +52,14 @@ bool presDeLaLimite()
     rlim_t pages = 0;
     for (ssize_t i = 0; i < lus && texte[i] >= '0' && texte[i] <= '9'; ++i) pages = pages * 10 + rlim_t(texte[i] - '0');
     constexpr rlim_t kMarge = rlim_t{16} << 20;
-    return pages * rlim_t(::sysconf(_SC_PAGESIZE)) + kMarge >= limiteMemoire;
+    return pages * taillePage + kMarge >= limiteMemoire;
 }
 
-void surFaute(int signal)
+void surFaute(int numero)
 {
     if (presDeLaLimite()) finSansMemoire();
-    std::signal(signal, SIG_DFL);
-    std::raise(signal);
+    std::signal(numero, SIG_DFL);
+    std::raise(numero);
 }
 #endif
 
@@ -141,10 +141,11 @@ void installeGardeMemoire()
 #ifdef Q_OS_UNIX
     rlimit limite{};
     if (getrlimit(RLIMIT_AS, &limite) == 0) limiteMemoire = limite.rlim_cur;
+    if (const long page = ::sysconf(_SC_PAGESIZE); page > 0) taillePage = rlim_t(page);
     // C libraries (fontconfig among them) do not all check what malloc
     // returns: near the limit, their crash is memory running out.
     if (limiteMemoire != RLIM_INFINITY)
-        for (const int signal : {SIGSEGV, SIGBUS, SIGABRT, SIGTRAP}) std::signal(signal, surFaute);
+        for (const int numero : {SIGSEGV, SIGBUS, SIGABRT, SIGTRAP}) std::signal(numero, surFaute);
 #endif
 }
 
