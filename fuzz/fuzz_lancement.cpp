@@ -10,6 +10,7 @@
 #include "principale.h"
 #include "verifications.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -62,8 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     exige(ecart.empty(), ecart);
     if (arrete) return 0;   // the window draws nothing after a stopped run
 
-    for (int i = 0; i <= p->etat.Nfin; ++i)
-        exige(std::isfinite(p->etat.Vt[static_cast<std::size_t>(i)]), "Vt non fini");
+    for (std::size_t i = 0; i <= static_cast<std::size_t>(p->etat.Nfin); ++i) {
+        const SimulationState& s = p->etat;
+        exige(std::isfinite(s.Vt[i]), "Vt non fini");
+        exige(s.Vt[i] >= std::max(std::fabs(s.Vxt[i]), std::fabs(s.Vyt[i])), "V plus petit que |Vx| ou |Vy|");
+    }
     const std::string dessin = test::ecartDessin(f);
     exige(dessin.empty(), dessin);
     return 0;

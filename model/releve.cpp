@@ -18,6 +18,7 @@ void retiens(Releve& r, const SimulationState& s, std::int32_t pas)
     r.Yt = s.Yt;
     r.Vxt = s.Vxt;
     r.Vyt = s.Vyt;
+    r.textes.reset();   // an earlier launch's texts never describe these points
 }
 
 FormatTable formatCopie(std::string_view separateurDecimal) { return {"\t", separateurDecimal}; }
@@ -27,12 +28,23 @@ FormatTable formatCsv(std::string_view separateurDecimal)
     return {separateurDecimal == "," ? ";" : ",", separateurDecimal};
 }
 
-std::string texteTable(const Releve& r, const FormatTable& f)
+namespace {
+
+// The display unit without its padding blanks ("km", "M. de km").
+std::string_view uniteSansBlancs(const Releve& r)
 {
-    if (r.estVide()) return {};
     std::string_view unite(r.Unite.data(), r.Unite.size());
     unite.remove_prefix(std::min(unite.find_first_not_of(' '), unite.size()));
     unite.remove_suffix(unite.size() - std::min(unite.find_last_not_of(' ') + 1, unite.size()));
+    return unite;
+}
+
+} // namespace
+
+std::string texteTable(const Releve& r, const FormatTable& f)
+{
+    if (r.estVide()) return {};
+    const std::string_view unite = uniteSansBlancs(r);
 
     std::string t;
     const std::string_view sep = f.separateurChamp;
@@ -58,6 +70,23 @@ std::string texteTable(const Releve& r, const FormatTable& f)
         t.append("\n");
     }
     return t;
+}
+
+std::vector<std::string> lignesLegende(const Releve& r)
+{
+    if (r.estVide() || !r.textes) return {};
+    const TextesLancement& t = *r.textes;
+    const std::string u(uniteSansBlancs(r));
+    std::vector<std::string> l{
+        "Vox = " + t.champs[0] + " m/s    Voy = " + t.champs[1] + " m/s",
+        "X initial = " + t.champs[2] + " " + u + "    Y initial = " + t.champs[3] + " " + u,
+        "Masse de l'attracteur = " + t.champs[4] + " × 10²⁴ kg    τ = " + t.champs[5] + " s",
+        "1 carreau = " + t.echelle + "    Nbre de points affichés : " + t.nbPoints,
+        "Masse du satellite = " + t.masseSatellite + " kg",
+    };
+    for (const std::string* impact : {&t.impactTemps, &t.impactVitesse})
+        if (!impact->empty()) l.push_back(*impact);
+    return l;
 }
 
 } // namespace orbeline

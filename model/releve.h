@@ -6,11 +6,25 @@
 
 #include "SimulationState.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbeline {
+
+/// What the window showed of a launch when it ran, for the printout's legend:
+/// the texts as the pupil typed them and the captions as they read.
+struct TextesLancement {
+    std::array<std::string, 6> champs;   ///< Text1 to Text6
+    std::string echelle;                 ///< the selected scale's caption ("10 mille km")
+    std::string nbPoints;                ///< the selected point count's caption ("1000")
+    std::string masseSatellite;          ///< Text7
+    std::string impactTemps;             ///< Label11, empty without impact
+    std::string impactVitesse;           ///< Label12, empty without impact
+};
 
 /// A copy of one launch's points, taken as soon as calcule has finished.
 struct Releve {
@@ -22,11 +36,19 @@ struct Releve {
     Tableau Yt{};                  ///< ordinate of each point, m
     Tableau Vxt{};                 ///< x velocity of each point, m/s
     Tableau Vyt{};                 ///< y velocity of each point, m/s
+    /// The launch's texts while its drawing is on screen; none once the
+    /// orbit view has been wiped ("Effacer", a scale), although the points
+    /// stay to be exported.
+    std::optional<TextesLancement> textes;
 
     /// True when no launch has left points to export.
     bool estVide() const { return Nfin < 0; }
-    /// Forgets the points (a launch refused or stopped keeps none).
-    void vide() { Nfin = -1; }
+    /// Forgets the points and the texts (a launch refused or stopped keeps none).
+    void vide()
+    {
+        Nfin = -1;
+        textes.reset();
+    }
 };
 
 /// Copies the points 0..Nfin of the record, with the step and the scale in force.
@@ -48,5 +70,10 @@ FormatTable formatCsv(std::string_view separateurDecimal);
 /// line ended by "\n". Numbers keep 15 significant digits; V is the speed the
 /// V(t) chart plots. Empty for an empty relevé.
 std::string texteTable(const Releve& r, const FormatTable& f);
+
+/// The printout's legend: the inputs of the launch on screen with their
+/// units, its scale and point count, the satellite's mass and the impact
+/// captions if any. No line when no launch is on screen.
+std::vector<std::string> lignesLegende(const Releve& r);
 
 } // namespace orbeline

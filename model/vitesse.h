@@ -4,9 +4,11 @@
 
 namespace orbeline {
 
-/// √(vx² + vy²) as written; hypot takes over only when the squares overflow,
-/// and a speed beyond the double range although both components fit stops at
-/// the largest double, so a finite velocity never gives an infinite speed.
+/// √(vx² + vy²) as written; hypot takes over where the squares leave the
+/// double range: below about 1.5e-154 m/s, where they would lose digits or
+/// vanish (so the speed is never below |vx| nor |vy|), and where they
+/// overflow. A speed beyond the double range although both components fit
+/// stops at the largest double, so a finite velocity never gives an infinite speed.
 double vitesseScalaire(double vx, double vy);
 
 } // namespace orbeline

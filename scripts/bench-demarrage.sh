@@ -2,8 +2,10 @@
 # Start-up of the program against a bare Qt widget window of the start
 # screen's size (bench/fenetre_nue.cpp), on a private Xvfb display, runs of
 # the two alternated; prints the medians and their ratios:
-#  - exec → first painted frame: the start screen against the bare window;
-#  - the whole run "start, key, Lancer, Quitter" against "start, key, exit";
+#  - exec → first painted frame: the start screen against the bare window
+#    (the target: 1.3× at most);
+#  - the whole run "start, key, Lancer, Quitter" against "start, key, exit",
+#    where the main window's first showing and first key show (no target);
 #  - the peak resident memory of those runs.
 # A frame counts as painted when Qt hands it to the X server: its
 # qt.widgets.painting "Flushing" message, which Qt stamps with the time of day.

@@ -3,6 +3,7 @@
 #include "calcule.h"
 #include "formes.h"
 #include "charts.h"
+#include "disposition.h"
 #include "init.h"
 #include "masse.h"
 #include "placement.h"
@@ -39,6 +40,22 @@ void normaliseMasse(Fenetre& f)
     f.ecritTexte(Champ::Text7, m.texte.vue());
 }
 
+// What the window shows of a launch as it runs, for the printout's legend.
+TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
+{
+    TextesLancement t;
+    for (std::size_t k = 0; k < t.champs.size(); ++k) t.champs[k] = f.texte(static_cast<Champ>(k));
+    for (const Disposition& d : kDisposition)
+        if (d.genre == Genre::Option && f.optionChoisie(static_cast<Groupe>(d.numero - 1), d.index)) {
+            if (d.numero == 1) t.nbPoints = d.legende;
+            if (d.numero == 3) t.echelle = d.legende;
+        }
+    t.masseSatellite = f.texte(Champ::Text7);
+    t.impactTemps = r.label11.vue();
+    t.impactVitesse = r.label12.vue();
+    return t;
+}
+
 void lance(Principale& p, Fenetre& f)
 {
     for (int n = 2; n <= 6; ++n) f.picture(n).cls();
@@ -52,8 +69,9 @@ void lance(Principale& p, Fenetre& f)
     }
     // Taken at once: the next keystroke in a field clears the record's arrays.
     retiens(p.releve, p.etat, r.pas);
+    p.releve.textes = textesLancement(f, r);
+    p.pasPoints = pasDeTrace(p.etat.NbPoints);
     TracePoints(p.etat, f);
-    p.trace = {true, pasDeTrace(p.etat.NbPoints)};
     if (p.etat.Nfin < kPas) {
         // The star grows one frame at a time, each shown for a while; the
         // charts come after it, as they would after a star drawn at once.
@@ -73,10 +91,13 @@ void finLancement(Principale& p, Fenetre& f)
     TraceVitesse(p.etat, f, p.etoile.vitesse, p.etoile.xy);
 }
 
-// What clears the orbit view clears its points' tooltips.
+// The launch is no longer on the view: the printout's legend and the points'
+// tooltips say nothing of it, though its points stay to be exported.
+void oublieTrace(Principale& p) { p.releve.textes.reset(); }
+
 void efface(Principale& p, Fenetre& f)
 {
-    p.trace.affiches = false;
+    oublieTrace(p);
     efface(p.etat, f);
 }
 
@@ -84,7 +105,7 @@ void efface(Principale& p, Fenetre& f)
 
 void Form_Load(Principale& p, Fenetre& f)
 {
-    p.trace.affiches = false;
+    oublieTrace(p);
     Form_Load(p.etat, f);
     f.pointsDisponibles(false);
 }
@@ -148,7 +169,7 @@ void Option3_Click(Principale& p, Fenetre& f, int index)
 {
     acheveLancement(p, f);
     ++p.nombreEchelles;
-    p.trace.affiches = false;   // the preset ends with efface
+    oublieTrace(p);   // the preset ends with efface
     Option3_Click(p.etat, f, static_cast<std::int16_t>(index));
 }
 
@@ -204,7 +225,7 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
 std::string bullePoint(const Principale& p, const Surface& vue, float x, float y)
 {
     const Releve& r = p.releve;
-    if (!p.trace.affiches || r.estVide()) return {};
+    if (!r.textes) return {};
     // Pixels per user unit, along each axis.
     const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
     const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
@@ -217,7 +238,7 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
         const double dx = (r.Xt[k] / D - x) * kx, dy = (r.Yt[k] / D - y) * ky;
         if (dx * dx + dy * dy <= meilleur) meilleur = dx * dx + dy * dy, proche = i;
     };
-    for (int i = 1; i <= r.Nfin; i += p.trace.pas) essaie(i);
+    for (int i = 1; i <= r.Nfin; i += p.pasPoints) essaie(i);
     if (r.Nfin < kPas) essaie(r.Nfin);   // the impact point, drawn by the star
     if (proche < 0) return {};
 

@@ -32,11 +32,7 @@ struct Principale {
         int image = 0;             ///< next frame, 0 to 15
         int vitesse = 0, xy = 0;   ///< the boxes' values at the launch
     } etoile;
-    /// The last launch's points on the orbit view, until it is cleared: their tooltips.
-    struct {
-        bool affiches = false;
-        int pas = 1;               ///< every point, or every tenth
-    } trace;
+    int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset

@@ -96,8 +96,11 @@ public:
     bool enregistrePoints(const QString& chemin);
     /// Writes a PNG of the client area as shown; on failure shows why.
     bool enregistreImage(const QString& chemin);
-    /// Prints the client area fitted to the page, with the inputs and impact texts under it.
+    /// Prints the client area fitted to the page, with the legend under it; to a
+    /// file, the way the other files are written. On failure shows why.
     bool imprime(QPrinter& imprimante);
+    /// The printout's legend: the inputs and impact texts of the launch on screen, or no line.
+    QStringList legendeImpression() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -110,7 +113,6 @@ private:
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
     bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
-    QStringList legendeImpression() const;
     void demandeEnregistrementPoints();
     void demandeEnregistrementImage();
     void demandeImpression();

@@ -1,12 +1,71 @@
 #include "affichage.h"
 
-#include <QtGlobal>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <new>
+#include <string_view>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace orbeline {
+
+namespace {
+
+constexpr char kSansMemoire[] = "Orbeline : mémoire insuffisante, le programme s'arrête.\n";
+
+// The message and the end, with nothing that could need memory.
+[[noreturn]] void finSansMemoire()
+{
+#ifdef Q_OS_UNIX
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, kSansMemoire, sizeof kSansMemoire - 1);
+#else
+    std::fputs(kSansMemoire, stderr);
+#endif
+    std::_Exit(1);
+}
+
+#ifdef Q_OS_UNIX
+// The address-space limit (ulimit -v) when one is set, and the page size, read once.
+rlim_t limiteMemoire = RLIM_INFINITY;
+rlim_t taillePage = 4096;
+
+// True when the address space in use is within a few megabytes of the
+// limit: a fault or an abort there comes from an allocation refused in a
+// library that does not check for it. Only calls safe in a signal handler.
+bool presDeLaLimite()
+{
+    if (limiteMemoire == RLIM_INFINITY) return false;
+    char texte[64] = {};
+    const int fd = ::open("/proc/self/statm", O_RDONLY);
+    if (fd < 0) return false;
+    const ssize_t lus = ::read(fd, texte, sizeof texte - 1);
+    ::close(fd);
+    rlim_t pages = 0;
+    for (ssize_t i = 0; i < lus && texte[i] >= '0' && texte[i] <= '9'; ++i) pages = pages * 10 + rlim_t(texte[i] - '0');
+    constexpr rlim_t kMarge = rlim_t{16} << 20;
+    return pages * taillePage + kMarge >= limiteMemoire;
+}
+
+void surFaute(int numero)
+{
+    if (presDeLaLimite()) finSansMemoire();
+    std::signal(numero, SIG_DFL);
+    std::raise(numero);
+}
+#endif
+
+bool ecranInjoignable = false;   // Qt said it could not reach the display
+
+} // namespace
 
 const char* messageSansAffichage()
 {
@@ -14,31 +73,80 @@ const char* messageSansAffichage()
            "Lancez le programme depuis une session graphique.\n";
 }
 
-bool affichageDisponible()
+bool affichageDisponible(int argc, const char* const argv[])
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return true;
+    // Qt reads its options with one dash or two, each followed by its value.
+    for (int i = 1; i + 1 < argc; ++i) {
+        std::string_view option = argv[i];
+        if (option.starts_with("--")) option.remove_prefix(1);
+        if (option == "-platform" || option == "-display") return true;
+    }
+    return false;
 #else
+    (void)argc;
+    (void)argv;
     return true;
 #endif
 }
 
 void installeGardeAffichage()
 {
-    // A display named but unreachable makes the platform plugin fail with a
-    // fatal message: turn it into ours.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& msg) {
-        if (type == QtFatalMsg) {
-            std::fputs(messageSansAffichage(), stderr);
-            std::_Exit(1);
+    static QtMessageHandler deQt = nullptr;
+    deQt = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& contexte, const QString& msg) {
+        if (type != QtFatalMsg) {
+            // The platform plug-ins say so when the display named cannot be reached.
+            if (msg.startsWith(QLatin1String("could not connect to display"))
+                || msg.startsWith(QLatin1String("Failed to create wl_display")))
+                ecranInjoignable = true;
+            deQt(type, contexte, msg);
+            return;
         }
-        // A format asked for in the environment (the start-up benchmark
-        // stamps Qt's painting messages with the time) is honoured.
-        static const bool motif = qEnvironmentVariableIsSet("QT_MESSAGE_PATTERN");
-        if (type != QtDebugMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(motif ? qFormatLogMessage(type, contexte, msg) : msg));
+#ifdef Q_OS_UNIX
+        if (presDeLaLimite()) finSansMemoire();   // a plug-in that could not be mapped, say
+#endif
+        if (ecranInjoignable) {
+            std::fputs(messageSansAffichage(), stderr);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+            std::fputs("Orbeline : l'affichage de Qt n'a pas pu démarrer (voir le message ci-dessus). "
+                       "QT_DEBUG_PLUGINS=1 en donne le détail.\n",
+                       stderr);
+        }
+        std::_Exit(1);
     });
+}
+
+void installeGardeMemoire()
+{
+    std::set_new_handler([] { finSansMemoire(); });
+    // Qt's containers throw std::bad_alloc themselves, which no event handler
+    // catches; Qt's pointer checks end in std::terminate without an exception.
+    std::set_terminate([] {
+        if (const std::exception_ptr e = std::current_exception()) {
+            try {
+                std::rethrow_exception(e);
+            } catch (const std::bad_alloc&) {
+                finSansMemoire();
+            } catch (...) {
+            }
+        }
+#ifdef Q_OS_UNIX
+        if (presDeLaLimite()) finSansMemoire();
+#endif
+        std::abort();
+    });
+#ifdef Q_OS_UNIX
+    rlimit limite{};
+    if (getrlimit(RLIMIT_AS, &limite) == 0) limiteMemoire = limite.rlim_cur;
+    if (const long page = ::sysconf(_SC_PAGESIZE); page > 0) taillePage = rlim_t(page);
+    // C libraries (fontconfig among them) do not all check what malloc
+    // returns: near the limit, their crash is memory running out.
+    if (limiteMemoire != RLIM_INFINITY)
+        for (const int numero : {SIGSEGV, SIGBUS, SIGABRT, SIGTRAP}) std::signal(numero, surFaute);
+#endif
 }
 
 } // namespace orbeline

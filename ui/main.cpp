@@ -2,7 +2,6 @@
 #include "application.h"
 #include "frmSplash.h"
 #include "ligne_commande.h"
-#include "memoire.h"
 #include "mesures.h"
 
 #include <QApplication>
@@ -16,17 +15,15 @@ int main(int argc, char* argv[])
     const std::string reponse = orbeline::reponseLigneCommande(argc, argv);
     if (!reponse.empty()) return std::fputs(reponse.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 
-    if (!orbeline::affichageDisponible()) {
+    if (!orbeline::affichageDisponible(argc, argv)) {
         std::fputs(orbeline::messageSansAffichage(), stderr);
         return 1;
     }
     orbeline::installeGardeAffichage();
+    orbeline::installeGardeMemoire();
 
-    orbeline::tasEnGrandesPages();
     orbeline::prechauffePolices();
-    orbeline::retireMemoirePartagee();
     QApplication app(argc, argv);
-    orbeline::rendEnvironnement();
     orbeline::prepareApplication();
     // The start screen hides before the main window shows: the program ends
     // only from the main window.

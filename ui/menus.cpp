@@ -12,6 +12,7 @@
 #include "releve.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
@@ -33,7 +35,14 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include <functional>
+#include <csignal>
+#include <string>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 // A static library's resources are linked only when named, from outside any namespace.
 static void chargeGuide()
@@ -46,20 +55,80 @@ static void chargeGuide()
 namespace orbeline {
 namespace {
 
-// Writes through a temporary file that replaces the target only once it is
-// complete, so a failure leaves an existing file as it was. Returns why it
-// failed, in French, or an empty text.
-QString ecritAtomique(const QString& chemin, const std::function<bool(QIODevice&)>& ecrit)
+// Past the file-size limit (ulimit -f) the system ends the program with
+// SIGXFSZ, and everything on screen with it, unless the signal is ignored:
+// then the write fails and is reported like any other.
+void sansSignalDeTaille()
 {
-    if (QFileInfo(chemin).isDir()) return QStringLiteral("ce nom est celui d'un dossier.");
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return QStringLiteral("le dossier est introuvable ou n'accepte pas l'écriture.");
-    // The explicit flush catches a disk filling up during the last write,
-    // which commit() alone lets through as a truncated file (QTBUG-75077).
-    if (!ecrit(f) || !f.flush() || !f.commit())
-        return QStringLiteral("l'écriture a échoué (disque plein ou support retiré ?).");
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+// Why nothing can be written at this path, seen from the file system before
+// trying; empty when nothing stands in the way. The checks follow the way
+// QSaveFile writes: to the end of a symbolic link's chain, through a file
+// beside the target whose name is seven bytes longer, renamed over it.
+QString obstacle(const QString& chemin)
+{
+    QFileInfo cible(chemin);
+    for (int n = 0; n < 128 && cible.isSymLink(); ++n) cible.setFile(cible.symLinkTarget());
+    const QFileInfo dossier(cible.absolutePath());
+    if (cible.isDir()) return QStringLiteral("ce nom est celui d'un dossier.");
+    if (!dossier.isDir()) return QStringLiteral("le dossier est introuvable.");
+#ifdef Q_OS_UNIX
+    const QByteArray natif = QFile::encodeName(cible.absoluteFilePath());
+    const QByteArray dossierNatif = QFile::encodeName(dossier.absoluteFilePath());
+    const long nomMax = pathconf(dossierNatif.constData(), _PC_NAME_MAX);
+    if (QFile::encodeName(cible.fileName()).size() + 7 > (nomMax > 0 ? nomMax : 255))
+        return QStringLiteral("le nom du fichier est trop long : choisissez un nom plus court.");
+#endif
+    if (cible.exists() && !cible.isWritable()) return QStringLiteral("le fichier existant est en lecture seule.");
+    if (!dossier.isWritable()) return QStringLiteral("le dossier n'accepte pas l'écriture.");
+#ifdef Q_OS_UNIX
+    // In a shared folder with the sticky bit (/tmp), a file may be replaced
+    // only by its owner or the folder's.
+    struct stat d {}, f {};
+    if (geteuid() != 0 && stat(dossierNatif.constData(), &d) == 0 && (d.st_mode & S_ISVTX) != 0
+        && stat(natif.constData(), &f) == 0 && f.st_uid != geteuid() && d.st_uid != geteuid())
+        return QStringLiteral("le fichier existant appartient à un autre utilisateur, et ce dossier partagé "
+                              "ne permet pas de le remplacer.");
+#endif
     return {};
+}
+
+// Why writing `taille` bytes failed.
+QString raisonEcriture(qint64 taille)
+{
+#ifdef Q_OS_UNIX
+    rlimit limite{};
+    if (getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY
+        && static_cast<rlim_t>(taille) > limite.rlim_cur)
+        return QStringLiteral("le fichier dépasse la taille que le système permet à ce programme.");
+#else
+    (void)taille;
+#endif
+    return QStringLiteral("l'écriture a échoué (disque plein, quota atteint ou support retiré ?).");
+}
+
+// Writes the content through a temporary file that replaces the target only
+// once it is complete, so a failure leaves an existing file as it was, and
+// no temporary file behind. Returns why it failed, in French, or an empty text.
+QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
+{
+    sansSignalDeTaille();
+    if (QString raison = obstacle(chemin); !raison.isEmpty()) return raison;
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("le fichier n'a pas pu être créé dans ce dossier.");
+    // One write checked to the last byte: one cut short by a full disk or a
+    // size limit is no error to QSaveFile, which would put the truncated file
+    // in place. The explicit flush catches the last bytes failing, which
+    // commit() alone lets through too (QTBUG-75077).
+    if (f.write(contenu.data(), contenu.size()) != contenu.size() || !f.flush()) return raisonEcriture(contenu.size());
+    if (f.commit()) return {};
+    // Put in place only now: what stands in the way of a rename, if anything.
+    const QString raison = obstacle(chemin);
+    return raison.isEmpty() ? raisonEcriture(0) : raison;
 }
 
 // The pupil's guide: its section of the README, built into the program.
@@ -144,9 +213,7 @@ bool FrmSat::enregistrePoints(const QString& chemin)
         return false;
     }
     const std::string t = texteTable(p_->releve, formatCsv(separateurDecimal()));
-    const QString raison = ecritAtomique(chemin, [&](QIODevice& f) {
-        return f.write(t.data(), static_cast<qint64>(t.size())) == static_cast<qint64>(t.size());
-    });
+    const QString raison = ecritAtomique(chemin, t);
     return raison.isEmpty()
            || echecEnregistrement(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, raison);
 }
@@ -157,49 +224,35 @@ bool FrmSat::enregistreImage(const QString& chemin)
 {
     acheveLancement();   // the picture as it ends, star gone and charts drawn
     const QPixmap image = client_->grab();   // at the screen's pixel ratio
-    const QString raison = ecritAtomique(chemin, [&](QIODevice& f) { return image.save(&f, "PNG"); });
+    QByteArray png;
+    QBuffer tampon(&png);
+    const QString raison = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG")
+                               ? ecritAtomique(chemin, png)
+                               : QStringLiteral("l'image n'a pas pu être produite (mémoire insuffisante ?).");
     return raison.isEmpty()
            || echecEnregistrement(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
 }
 
 QStringList FrmSat::legendeImpression() const
 {
-    const QString u = QString::fromUtf8(unite(p_->etat).data(), kLargeurUnite).trimmed();
-    const auto choisi = [this](int groupe, int n) {
-        for (int i = 0; i < n; ++i)
-            if (option(groupe, i)->isChecked()) return option(groupe, i)->text();
-        return QString();
-    };
-    QStringList l{
-        QStringLiteral("Vox = %1 m/s    Voy = %2 m/s").arg(text(1)->text(), text(2)->text()),
-        QStringLiteral("X initial = %1 %3    Y initial = %2 %3").arg(text(3)->text(), text(4)->text(), u),
-        QStringLiteral("Masse de l'attracteur = %1 × 10²⁴ kg    τ = %2 s").arg(text(5)->text(), text(6)->text()),
-        QStringLiteral("1 carreau = %1    Nbre de points affichés : %2").arg(choisi(3, 7), choisi(1, 2)),
-        QStringLiteral("Masse du satellite = %1 kg").arg(text(7)->text()),
-    };
-    for (Etiquette e : {Etiquette::Label11, Etiquette::Label12})
-        if (!etiquette(e)->text().isEmpty()) l << etiquette(e)->text();
+    QStringList l;
+    for (const std::string& ligne : lignesLegende(p_->releve)) l << QString::fromStdString(ligne);
     return l;
 }
 
-bool FrmSat::imprime(QPrinter& imprimante)
+namespace {
+
+// The picture as large as the page allows, above the lines of text.
+bool dessinePage(QPagedPaintDevice& page, int resolution, const QImage& image, const QStringList& lignes)
 {
-    acheveLancement();
-    const QImage image = client_->grab().toImage();
-    const QStringList lignes = legendeImpression();
     QPainter p;
-    if (!p.begin(&imprimante)) {
-        signaleEchec(QStringLiteral("Impression impossible"),
-                     QStringLiteral("L'impression n'a pas pu commencer : vérifiez l'imprimante ou le fichier choisi."));
-        return false;
-    }
-    // The picture as large as the page allows above the lines of text.
-    const QSizeF page = imprimante.pageLayout().paintRectPixels(imprimante.resolution()).size();
+    if (!p.begin(&page)) return false;
+    const QSizeF taillePage = page.pageLayout().paintRectPixels(resolution).size();
     p.setFont(police("Arial", 10));
     const qreal interligne = p.fontMetrics().lineSpacing();
-    const QSizeF taille = QSizeF(image.size()).scaled(page.width(), page.height() - interligne * (lignes.size() + 1),
-                                                      Qt::KeepAspectRatio);
-    const QRectF cible(QPointF((page.width() - taille.width()) / 2, 0), taille);
+    const QSizeF taille = QSizeF(image.size()).scaled(
+        taillePage.width(), taillePage.height() - interligne * (lignes.size() + 1), Qt::KeepAspectRatio);
+    const QRectF cible(QPointF((taillePage.width() - taille.width()) / 2, 0), taille);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(cible, image);
     qreal y = cible.bottom() + interligne;
@@ -210,15 +263,59 @@ bool FrmSat::imprime(QPrinter& imprimante)
     return p.end();
 }
 
+} // namespace
+
+bool FrmSat::imprime(QPrinter& imprimante)
+{
+    const QImage image = client_->grab().toImage();
+    const QStringList lignes = legendeImpression();
+    sansSignalDeTaille();
+    const QString fichier = imprimante.outputFileName();
+    if (fichier.isEmpty()) {
+        if (dessinePage(imprimante, imprimante.resolution(), image, lignes)) return true;
+        signaleEchec(QStringLiteral("Impression impossible"),
+                     QStringLiteral("L'impression n'a pas abouti : vérifiez l'imprimante."));
+        return false;
+    }
+    // Qt's PDF engine writes in place and ignores write errors: the same
+    // page goes through a PDF writer, with the settings chosen in the
+    // dialog, into memory, then to the file as the other files are written.
+    QByteArray contenu;
+    QBuffer tampon(&contenu);
+    bool dessine = tampon.open(QIODevice::WriteOnly);
+    if (dessine) {
+        QPdfWriter pdf(&tampon);
+        pdf.setPageLayout(imprimante.pageLayout());
+        pdf.setResolution(imprimante.resolution());
+        pdf.setPdfVersion(imprimante.pdfVersion());
+        pdf.setTitle(imprimante.docName());
+        pdf.setCreator(imprimante.creator());
+        const bool gris = imprimante.colorMode() == QPrinter::GrayScale;
+        dessine = dessinePage(pdf, pdf.resolution(), gris ? image.convertToFormat(QImage::Format_Grayscale8) : image,
+                              lignes);
+    }
+    const QString raison = dessine ? ecritAtomique(fichier, contenu)
+                                   : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
+    return raison.isEmpty() || echecEnregistrement(QStringLiteral("Le PDF n'a pas été enregistré"), fichier, raison);
+}
+
 // ---- Dialogs: they only choose the file or the printer --------------------------
 
 namespace {
 
+// The folder the three dialogs propose: the last one used in this session,
+// else the Documents folder (the home folder where it does not exist).
+QString dossierPropose(const QString& dernier)
+{
+    if (!dernier.isEmpty()) return dernier;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, const QString& nom,
                        const QString& filtre, const QString& suffixe)
 {
-    if (dossier.isEmpty()) dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog d(parent, titre, QDir(dossier).filePath(nom), filtre);
+    QFileDialog d(parent, titre, QDir(dossierPropose(dossier)).filePath(nom), filtre);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setDefaultSuffix(suffixe);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
@@ -249,8 +346,15 @@ void FrmSat::demandeImpression()
 {
     QPrinter imprimante(QPrinter::HighResolution);
     imprimante.setDocName(QStringLiteral("Orbeline"));
+    // The file a print to PDF proposes, in the same folder as the other
+    // dialogs. Naming it makes the printer a PDF one: the system's printer,
+    // if there is one, is selected again, the name staying for the dialog.
+    imprimante.setOutputFileName(QDir(dossierPropose(dossier_)).filePath(QStringLiteral("orbeline.pdf")));
+    imprimante.setOutputFormat(QPrinter::NativeFormat);
     QPrintDialog d(&imprimante, this);
-    if (d.exec() == QDialog::Accepted) imprime(imprimante);
+    if (d.exec() != QDialog::Accepted) return;
+    if (!imprimante.outputFileName().isEmpty()) dossier_ = QFileInfo(imprimante.outputFileName()).absolutePath();
+    imprime(imprimante);
 }
 
 // ---- Help ------------------------------------------------------------------------

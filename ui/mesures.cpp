@@ -11,6 +11,7 @@
 
 #ifdef ORBELINE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
 #endif
 
 namespace orbeline {
@@ -69,6 +70,12 @@ void prechauffePolices()
     // and Qt does it at the first font, on the event thread. Done here, it
     // overlaps the connection to the display; FcInit is thread-safe and Qt's
     // own call then finds the configuration loaded.
+    // A thread takes address space of its own (its stack, a heap arena):
+    // where the address space is limited (ulimit -v), it is left to the
+    // windows, and fontconfig, which does not survive an allocation refused,
+    // reads on the event thread as Qt would.
+    rlimit limite{};
+    if (getrlimit(RLIMIT_AS, &limite) != 0 || limite.rlim_cur != RLIM_INFINITY) return;
     try {
         lecturePolices = std::async(std::launch::async, [] { FcInit(); });
     } catch (const std::system_error&) {

@@ -17,7 +17,8 @@ QRect twips(int l, int t, int w, int h);
 QFont police(const char* famille, double points, bool gras = false);
 /// Starts reading the system's font configuration on a second thread, while
 /// the toolkit connects to the display; the first police() waits for it.
-/// Call it once, before the QApplication is made.
+/// Nothing is started under an address-space limit. Call it once, before
+/// the QApplication is made.
 void prechauffePolices();
 /// Moves a top-level window so that it is centred on the primary screen.
 void centreSurEcran(QWidget* fenetre);

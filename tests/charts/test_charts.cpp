@@ -132,16 +132,17 @@ TEST_F(Graphes, SpeedsAtTheEdgeOfTheDoubleRange)
 
 TEST_F(Graphes, SpeedsAndCheckedBoxes)
 {
-    s.Nfin = 3;
-    s.Vxt = {3, 4634.431512103738, -6, 0, 1};
-    s.Vyt = {4, -4453.861216105659, 8, -40};
+    s.Nfin = 5;
+    // The last two: squares that lose digits or vanish; the speed is the component's size.
+    s.Vxt = {3, 4634.431512103738, -6, 0, -1e-158, 0, 1};
+    s.Vyt = {4, -4453.861216105659, 8, -40, 0, 1e-310};
     const double vx = s.Vxt[1], vy = s.Vyt[1], vmax = std::sqrt(vx * vx + vy * vy);
     ASSERT_NE(vmax, std::hypot(vx, vy));  // one ulp apart: the plain formula is the one wanted
     // Only the value 1 counts as checked; Vt is computed whatever the boxes say, up to Nfin only.
     for (const auto& [vitesse, xy] : {std::pair{0, 0}, {2, 2}, {2, 1}, {1, 0}}) {
         s.Vt.fill(77);
         trace(vitesse, xy);
-        EXPECT_EQ(Args(s.Vt.begin(), s.Vt.begin() + 5), (Args{5, vmax, 10, 40, 77}));
+        EXPECT_EQ(Args(s.Vt.begin(), s.Vt.begin() + 7), (Args{5, vmax, 10, 40, 1e-158, 1e-310, 77}));
         for (int n = 1; n <= 6; ++n)
             EXPECT_EQ(f.pic(n).appels.empty(), n == 1 || (n <= 4 ? vitesse : xy) != 1)
                 << "vitesse " << vitesse << " xy " << xy << " Picture" << n;

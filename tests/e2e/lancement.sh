@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end, on a real X display: the start screen, "Suite", the default
 # launch, a screenshot checked at known pixels, the points saved with Ctrl+S
-# through the file dialog, then "Quitter" ends the process.
+# through the file dialog, then "Quitter" ends the process, having written
+# nothing but the points in its empty home folder.
 set -u
 ORBELINE=$1
 travail=$(mktemp -d)
@@ -18,7 +19,9 @@ echec() {
 jusqua() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; false; }
 
 demarre_xvfb || echec "pas d'écran virtuel"
-lance_orbeline "$travail/stderr"
+maison="$travail/maison"
+mkdir "$maison"
+HOME="$maison" XDG_CONFIG_HOME="" XDG_DATA_HOME="" XDG_CACHE_HOME="" lance_orbeline "$travail/stderr"
 
 # The start screen has no title: find it as the only visible window of the program.
 accueil_visible() { accueil=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1); [ -n "$accueil" ]; }
@@ -70,7 +73,7 @@ read -r r g b < <(couleur "$image" $((8 + 900 * 496 / 1000)) 298)
 
 # Ctrl+S, a file name typed into the dialog, Enter: a header and the 103
 # points 0..102, the last one at the impact time.
-points="$travail/points.csv"
+points="$maison/points.csv"
 xdotool key ctrl+s
 attends_fenetre "Enregistrer les points" >/dev/null || echec "la boîte d'enregistrement ne s'est pas ouverte"
 sleep 0.5
@@ -92,4 +95,6 @@ wait "$APP_PID"; rc=$?
 APP_PID=""
 rapport && echec "fin du programme"
 [ "$rc" -eq 0 ] || echec "code de sortie $rc"
+restes=$(cd "$maison" && find . -mindepth 1 | sort | tr '\n' ' ')
+[ "$restes" = "./points.csv " ] || echec "fichiers écrits en plus des points : $restes"
 echo "1 passed, 0 failed"

@@ -18,7 +18,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <utility>
+
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace orbeline;
 using namespace orbeline::test;
@@ -99,29 +103,90 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
         ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
     }
 
-    // A full disk: writes past 1000 bytes fail, for root too.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit avant{};
-    getrlimit(RLIMIT_FSIZE, &avant);
-    const rlimit petit{1000, avant.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &petit);
-    const bool ecrit = w->enregistrePoints(cible);
-    setrlimit(RLIMIT_FSIZE, &avant);
-    EXPECT_FALSE(ecrit);
-    EXPECT_EQ(lis(cible), "ancien");
-    EXPECT_TRUE(messageOuvert(*w).contains("n'ont pas été enregistrés dans « points.csv »"));
-    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files), QStringList{"points.csv"});   // no leftover
-
-    // A read-only folder (permissions do not stop root), and a name that is a folder.
-    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (!QFileInfo(dossier.path()).isWritable()) {
-        EXPECT_FALSE(w->enregistrePoints(cible));
-        EXPECT_EQ(lis(cible), "ancien");
-        EXPECT_TRUE(messageOuvert(*w).contains("n'accepte pas l'écriture"));
+    // What stood in the way, as the message says it; permissions do not stop root.
+    const bool droits = geteuid() != 0;
+    const struct {
+        QString chemin;
+        QFileDevice::Permissions fichier, dossier;
+        const char* raison;
+    } cas[] = {
+        {cible, QFileDevice::ReadOwner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner,
+         "le fichier existant est en lecture seule"},
+        {cible, QFileDevice::ReadOwner | QFileDevice::WriteOwner, QFileDevice::ReadOwner | QFileDevice::ExeOwner,
+         "le dossier n'accepte pas l'écriture"},
+        {dossier.path(), {}, {}, "celui d'un dossier"},
+        {dossier.filePath("absent/points.csv"), {}, {}, "le dossier est introuvable"},
+        // 249 bytes: the file written beside it would pass the 255 a name may have.
+        {dossier.filePath(QString(245, 'a') + ".csv"), {}, {}, "le nom du fichier est trop long"},
+    };
+    for (const auto& c : cas) {
+        if (c.fichier && !droits) continue;
+        if (c.fichier) QFile::setPermissions(cible, c.fichier);
+        if (c.dossier) QFile::setPermissions(dossier.path(), c.dossier);
+        EXPECT_FALSE(w->enregistrePoints(c.chemin)) << c.raison;
+        EXPECT_TRUE(messageOuvert(*w).contains(c.raison)) << c.raison;
+        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(cible, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
-    QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(w->enregistrePoints(dossier.path()));
-    EXPECT_TRUE(messageOuvert(*w).contains("celui d'un dossier"));
+    EXPECT_EQ(lis(cible), "ancien");
+    EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"points.csv"});
+}
+
+TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
+{
+    // In a child process run from the start (the threadsafe style) with the
+    // default action of SIGXFSZ, as a program started under `ulimit -f`: a
+    // write past 1000 bytes fails, for root too. It exits 0 when every check holds.
+    const auto enfant = [] {
+        QTemporaryDir dossier;
+        auto w = fenetre();
+        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
+        const bool pdfAvant = w->imprime(imprimante);
+        const QByteArray ancienPdf = lis(imprimante.outputFileName());
+        for (const char* nom : {"points.csv", "orbeline.png"}) {
+            QFile ancien(dossier.filePath(nom));
+            if (ancien.open(QIODevice::WriteOnly)) ancien.write("ancien");
+        }
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit petit{1000, RLIM_INFINITY};
+        setrlimit(RLIMIT_FSIZE, &petit);
+        const std::pair<bool, const char*> echecs[] = {
+            {w->enregistrePoints(dossier.filePath("points.csv")), "Les points n'ont pas été enregistrés"},
+            {w->enregistreImage(dossier.filePath("orbeline.png")), "L'image n'a pas été enregistrée"},
+            {w->imprime(imprimante), "Le PDF n'a pas été enregistré"},
+        };
+        bool bon = pdfAvant;
+        for (const auto& [ecrit, debut] : echecs) {
+            const QString message = messageOuvert(*w);
+            if (ecrit || !message.startsWith(debut) || !message.contains("dépasse la taille")) {
+                std::fprintf(stderr, "%s : « %s »\n", debut, qPrintable(message));
+                bon = false;
+            }
+        }
+        bon = bon && lis(dossier.filePath("points.csv")) == "ancien" && lis(dossier.filePath("orbeline.png")) == "ancien"
+              && lis(dossier.filePath("orbeline.pdf")) == ancienPdf
+              && QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 3;
+        std::_Exit(bon ? 0 : 1);
+    };
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(enfant(), ::testing::ExitedWithCode(0), "");
+}
+
+TEST(Impression, TheLegendDescribesTheLaunchOnScreen)
+{
+    auto w = fenetre();
+    EXPECT_TRUE(w->legendeImpression().isEmpty());   // no launch yet
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    w->text(1)->selectAll();
+    QTest::keyClicks(w->text(1), "5000");   // typed, not launched
+    const QStringList l = w->legendeImpression();
+    ASSERT_EQ(l.size(), 7);   // the inputs, then the two impact captions
+    EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
+    EXPECT_EQ(l[6], w->etiquette(Etiquette::Label12)->text());
+    QTest::mouseClick(w->commande(4), Qt::LeftButton);   // "Effacer": the view no longer shows it
+    EXPECT_TRUE(w->legendeImpression().isEmpty());
 }
 
 TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
