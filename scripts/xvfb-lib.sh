@@ -35,9 +35,11 @@ demarre_xvfb() {
   export DISPLAY=":$n"
 }
 
-# Starts the program; its standard error goes to $1.
+# Starts the program with the arguments after $1; its standard error goes to $1.
 lance_orbeline() {
-  QT_QPA_PLATFORM=xcb "$ORBELINE" 2>"$1" &
+  local erreurs=$1
+  shift
+  QT_QPA_PLATFORM=xcb "$ORBELINE" "$@" 2>"$erreurs" &
   APP_PID=$!
 }
 

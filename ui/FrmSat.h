@@ -96,6 +96,12 @@ public:
     bool enregistrePoints(const QString& chemin);
     /// Writes a PNG of the client area as shown; on failure shows why.
     bool enregistreImage(const QString& chemin);
+    /// Opens a situation file: its values as if typed; on a fault says why and changes nothing.
+    bool ouvreSituation(const QString& chemin);
+    /// Writes the situation now (fields, scale, point count, boxes) to this file; on failure says why.
+    bool enregistreSituation(const QString& chemin);
+    /// "Valeurs de départ": the fields and options as the window opens.
+    void valeursDepart();
     /// Prints the client area fitted to the page, with the legend under it; to a
     /// file, the way the other files are written. On failure shows why.
     bool imprime(QPrinter& imprimante);
@@ -113,6 +119,8 @@ private:
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
     bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
+    void demandeOuvertureSituation();
+    void demandeEnregistrementSituation();
     void demandeEnregistrementPoints();
     void demandeEnregistrementImage();
     void demandeImpression();

@@ -99,7 +99,11 @@ void frmSplash::continuer()
     // A second continue raised by the same key press finds everything done.
     if (principale_ && principale_->isVisible() && isHidden()) return;
     hide();
-    if (!principale_) principale_ = std::make_unique<FrmSat>();
+    if (!principale_) {
+        principale_ = std::make_unique<FrmSat>();
+        principale_->show();
+        if (!situation_.isEmpty()) principale_->ouvreSituation(situation_);
+    }
     principale_->show();
     principale_->activateWindow();
 }

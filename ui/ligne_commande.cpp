@@ -12,11 +12,12 @@ std::string reponseLigneCommande(int argc, const char* const argv[])
         const std::string_view argument = argv[i];
         if (argument == "--version") return std::string("Orbeline ") + version::kTexte + "\n";
         if (argument == "--help")
-            return "Usage : orbeline [--help | --version]\n"
+            return "Usage : orbeline [--help | --version] [FICHIER.orbeline]\n"
                    "Trace la trajectoire d'un satellite autour de la Terre (TP de seconde).\n"
                    "\n"
-                   "  --help     affiche cette aide et quitte\n"
-                   "  --version  affiche la version et quitte\n"
+                   "  --help             affiche cette aide et quitte\n"
+                   "  --version          affiche la version et quitte\n"
+                   "  FICHIER.orbeline   ouvre cette situation dans la fenêtre principale\n"
                    "\n"
                    "Les autres arguments sont ignorés, sauf les options de Qt (-platform, -display…).\n";
     }

@@ -30,6 +30,13 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     orbeline::frmSplash accueil;
+    // A situation named on the command line (what the desktop does for a
+    // double-clicked file) opens with the main window. Qt took its own options.
+    for (const QString& argument : QApplication::arguments().mid(1))
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            accueil.ouvrira(argument);
+            break;
+        }
     accueil.show();
     return app.exec();
 }

@@ -1,15 +1,18 @@
-// The main window's menu bar and what its entries do: the points of the last
-// launch to the clipboard or a CSV file, the client area to a PNG file or a
-// printer, the pupil's guide and the about box. The files, the clipboard and
-// the printer are chosen here; the table itself is the model's (releve.h).
+// The main window's menu bar and what its entries do: situation files in and
+// out, the points of the last launch to the clipboard or a CSV file, the
+// client area to a PNG file or a printer, the starting values, the pupil's
+// guide and the about box. The files, the clipboard and the printer are
+// chosen here; what goes in them is the core's (releve.h, situation.h).
 
 #include "FrmSat.h"
 
 #include "SimulationState.h"
 #include "principale.h"
 #include "frmSplash.h"
+#include "controles.h"
 #include "mesures.h"
 #include "releve.h"
+#include "situation.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -33,6 +36,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <csignal>
@@ -159,6 +163,9 @@ void FrmSat::construitMenus()
         case Action::CopierPoints: return &FrmSat::copiePoints;
         case Action::Guide: return &FrmSat::montreGuide;
         case Action::APropos: return &FrmSat::montreAPropos;
+        case Action::OuvrirSituation: return &FrmSat::demandeOuvertureSituation;
+        case Action::EnregistrerSituation: return &FrmSat::demandeEnregistrementSituation;
+        case Action::ValeursDepart: return &FrmSat::valeursDepart;
         default: return nullptr;
         }
     };
@@ -232,6 +239,36 @@ bool FrmSat::enregistreImage(const QString& chemin)
     return raison.isEmpty()
            || echecEnregistrement(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
 }
+
+// ---- Situations ------------------------------------------------------------------
+
+bool FrmSat::ouvreSituation(const QString& chemin)
+{
+    // No more than a situation can hold is read: a larger file is not one.
+    QFile f(chemin);
+    const QByteArray contenu = f.open(QIODevice::ReadOnly) ? f.read(kTailleFichierMax + 1) : QByteArray();
+    const LectureSituation l = f.error() == QFileDevice::NoError
+                                   ? lisFichier(std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())))
+                                   : LectureSituation{{}, Message{} += "le fichier ne peut pas être lu.", true};
+    if (!l.erreur.estVide()) {
+        signaleEchec(QStringLiteral("Situation non ouverte"),
+                     QStringLiteral("« %1 » : %2\nRien n'a changé dans la fenêtre.")
+                         .arg(QFileInfo(chemin).fileName(), qs(l.erreur.vue())));
+        return false;
+    }
+    appliqueSituation(*p_, *this, l.situation);
+    return true;
+}
+
+bool FrmSat::enregistreSituation(const QString& chemin)
+{
+    const std::string t = texteFichier(situationCourante(*this));
+    const QString raison = ecritAtomique(chemin, QByteArrayView(t.data(), static_cast<qsizetype>(t.size())));
+    return raison.isEmpty()
+           || echecEnregistrement(QStringLiteral("La situation n'a pas été enregistrée"), chemin, raison);
+}
+
+void FrmSat::valeursDepart() { appliqueSituation(*p_, *this, situationDepart()); }
 
 QStringList FrmSat::legendeImpression() const
 {
@@ -312,12 +349,28 @@ QString dossierPropose(const QString& dernier)
     return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
+// The ready-made situations, installed beside the program (../share from its folder).
+QString dossierSituations()
+{
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/orbeline/situations"));
+}
+
 QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, const QString& nom,
-                       const QString& filtre, const QString& suffixe)
+                       const QString& filtre, const QString& suffixe,
+                       QFileDialog::AcceptMode mode = QFileDialog::AcceptSave)
 {
     QFileDialog d(parent, titre, QDir(dossierPropose(dossier)).filePath(nom), filtre);
-    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setAcceptMode(mode);
     d.setDefaultSuffix(suffixe);
+    if (mode == QFileDialog::AcceptOpen) {
+        // The ready-made situations come first: where the dialog opens until
+        // another folder is used, and at the top of its list of places.
+        d.setFileMode(QFileDialog::ExistingFile);
+        if (QFileInfo(dossierSituations()).isDir()) {
+            if (dossier.isEmpty()) d.setDirectory(dossierSituations());
+            d.setSidebarUrls(QList<QUrl>{QUrl::fromLocalFile(dossierSituations())} + d.sidebarUrls());
+        }
+    }
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
     const QString chemin = d.selectedFiles().constFirst();
     dossier = QFileInfo(chemin).absolutePath();
@@ -325,6 +378,22 @@ QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, 
 }
 
 } // namespace
+
+void FrmSat::demandeOuvertureSituation()
+{
+    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Ouvrir une situation"), QString(),
+                                          QStringLiteral("Situation d'Orbeline (*.orbeline)"),
+                                          QStringLiteral("orbeline"), QFileDialog::AcceptOpen);
+    if (!chemin.isEmpty()) ouvreSituation(chemin);
+}
+
+void FrmSat::demandeEnregistrementSituation()
+{
+    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Enregistrer la situation"),
+                                          QStringLiteral("situation.orbeline"),
+                                          QStringLiteral("Situation d'Orbeline (*.orbeline)"), QStringLiteral("orbeline"));
+    if (!chemin.isEmpty()) enregistreSituation(chemin);
+}
 
 void FrmSat::demandeEnregistrementPoints()
 {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# End to end, on a real X display: the start screen, "Suite", the default
-# launch, a screenshot checked at known pixels, the points saved with Ctrl+S
-# through the file dialog, then "Quitter" ends the process, having written
-# nothing but the points in its empty home folder.
+# End to end, on a real X display: the program opened on the ready-made
+# situation "chute" (the window's own values, both chart groups shown), the
+# start screen, "Suite", the launch, a screenshot checked at known pixels,
+# the points saved with Ctrl+S through the file dialog, then "Quitter" ends
+# the process, having written nothing but the points in its empty home folder.
 set -u
 ORBELINE=$1
 travail=$(mktemp -d)
@@ -21,7 +22,9 @@ jusqua() { for _ in $(seq 50); do "$@" && return 0; sleep 0.2; done; false; }
 demarre_xvfb || echec "pas d'écran virtuel"
 maison="$travail/maison"
 mkdir "$maison"
-HOME="$maison" XDG_CONFIG_HOME="" XDG_DATA_HOME="" XDG_CACHE_HOME="" lance_orbeline "$travail/stderr"
+chute=$(dirname "$ORBELINE")/../share/orbeline/situations/chute.orbeline
+[ -f "$chute" ] || echec "situation « chute » absente à côté du programme"
+HOME="$maison" XDG_CONFIG_HOME="" XDG_DATA_HOME="" XDG_CACHE_HOME="" lance_orbeline "$travail/stderr" "$chute"
 
 # The start screen has no title: find it as the only visible window of the program.
 accueil_visible() { accueil=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -n 1); [ -n "$accueil" ]; }
@@ -59,8 +62,10 @@ capture() {
     convert "$travail/fenetre.png" -crop "792x571+0+$menu" +repage "$image"
 }
 
-# The empty view is drawn before "Lancer" is pressed.
+# The empty view is drawn before "Lancer" is pressed, and the situation
+# showed the Vx(t) chart: its white area where the window is grey.
 jusqua eval 'capture && teal' || echec "disque de la Terre attendu au centre de la vue vide"
+[ "$(couleur "$image" 560 380)" = "255 255 255" ] || echec "graphique Vx(t) attendu : la situation n'a pas été ouverte"
 trajectoire && echec "une trajectoire est tracée avant le lancement"
 
 # "Lancer".

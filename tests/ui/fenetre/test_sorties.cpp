@@ -1,5 +1,5 @@
-// The menu bar and the ways out of the window: the points, the picture, the
-// printout, the help.
+// The menu bar and the ways in and out of the window: situations, the
+// points, the picture, the printout, the help.
 #include "outils.h"
 
 #include "frmSplash.h"
@@ -205,6 +205,46 @@ TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
     const QByteArray pdf = lis(dossier.filePath("orbeline.pdf"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page\r"), 1);
     EXPECT_TRUE(pdf.contains("/Subtype /Image"));
+}
+
+TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindowAndLaunch)
+{
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath("cours.orbeline");
+    auto w = fenetre();
+    for (const auto& [c, t] : {std::pair{Champ::Text3, "0"}, {Champ::Text4, "12000"}, {Champ::Text1, "2000"}})
+        w->ecritTexte(c, t);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{w->option(3, 1), w->option(1, 0),
+                                                                      w->caseACocher(Case::Xy)})
+        QTest::mouseClick(b, Qt::LeftButton);
+    ASSERT_TRUE(w->enregistreSituation(fichier));
+    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    w->acheveLancement();
+
+    // Another window, the way the command line opens one.
+    frmSplash accueil;
+    accueil.ouvrira(fichier);
+    accueil.continuer();
+    FrmSat& v = *accueil.principale();
+    for (int n = 1; n <= 7; ++n) EXPECT_EQ(v.text(n)->text(), w->text(n)->text()) << n;
+    EXPECT_TRUE(v.option(3, 1)->isChecked() && v.option(1, 0)->isChecked() && v.estVisible(Element::Picture5));
+    QTest::mouseClick(v.commande(1), Qt::LeftButton);
+    v.acheveLancement();
+    EXPECT_FALSE(w->etiquette(Etiquette::Label11)->text().isEmpty());
+    EXPECT_EQ(v.etiquette(Etiquette::Label11)->text(), w->etiquette(Etiquette::Label11)->text());
+
+    // A file that is not a situation changes nothing and says why; the starting values are the window's first.
+    for (const QByteArray& contenu : {QByteArray("\x7f" "ELF\x01\x00", 6), QByteArray(11 << 20, 'x')}) {
+        QFile f(fichier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
+        f.close();
+        EXPECT_FALSE(v.ouvreSituation(fichier));
+        EXPECT_TRUE(messageOuvert(v).contains("Rien n'a changé"));
+        EXPECT_EQ(v.text(4)->text(), "12000");
+    }
+    v.action(Action::ValeursDepart)->trigger();
+    EXPECT_EQ(v.text(4)->text(), "0");
+    EXPECT_TRUE(v.option(3, 0)->isChecked() && v.option(1, 1)->isChecked() && !v.estVisible(Element::Picture5));
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
