@@ -39,7 +39,7 @@ done
 
 # The manual page names the files the program writes and every menu shortcut.
 page=$(zcat "$racine"/usr/share/man/man1/orbeline.1.gz)
-for mot in CSV PNG PDF Ctrl+S Ctrl+Maj+C Ctrl+P Ctrl+Q F1 Alt+F Alt+D Alt+A; do
+for mot in CSV PNG PDF .orbeline Ctrl+O Ctrl+Maj+S Ctrl+S Ctrl+Maj+C Ctrl+P Ctrl+Q F1 Alt+F Alt+D Alt+A; do
   [[ $page == *"$mot"* ]] || echec "la page de manuel ne nomme pas « $mot »"
 done
 
