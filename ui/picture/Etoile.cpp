@@ -1,5 +1,7 @@
 #include "Etoile.h"
 
+#include "pixels.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,17 +14,6 @@ namespace orbeline {
 
 namespace {
 
-// Points and notches of the star on its 14 × 12 grid, clockwise from the top
-// point. A regular pentagram stretched a little sideways so that its points
-// touch all four edges of the grid.
-constexpr std::array<QPointF, 10> kSommets{{
-    {7.0, 0.0},  {8.7, 4.6},   // top point, then the notch to its right
-    {14.0, 4.6}, {9.7, 7.4},   // right point
-    {11.3, 12.0}, {7.0, 9.2},  // lower right point
-    {2.7, 12.0}, {4.3, 7.4},   // lower left point
-    {0.0, 4.6},  {5.3, 4.6},   // left point
-}};
-
 const QColor kBleu{0, 0, 255};
 
 } // namespace
@@ -31,9 +22,8 @@ const QPainterPath& cheminEtoile()
 {
     static const QPainterPath chemin = [] {
         QPainterPath c;
-        c.moveTo(kSommets[0]);
-        for (std::size_t i = 1; i < kSommets.size(); ++i)
-            c.lineTo(kSommets[i]);
+        c.moveTo(kSommetsEtoile[0].x, kSommetsEtoile[0].y);
+        for (std::size_t i = 1; i < kSommetsEtoile.size(); ++i) c.lineTo(kSommetsEtoile[i].x, kSommetsEtoile[i].y);
         c.closeSubpath();
         return c;
     }();

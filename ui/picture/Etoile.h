@@ -8,11 +8,6 @@ class QRectF;
 
 namespace orbeline {
 
-/// Width of the grid the star outline is designed on, px.
-inline constexpr int kLargeurEtoile = 14;
-/// Height of the grid the star outline is designed on, px.
-inline constexpr int kHauteurEtoile = 12;
-
 /// Outline of the star on its 14 × 12 pixel design grid.
 const QPainterPath& cheminEtoile();
 /// Draws the star stretched to fill `cadre`; nothing else is painted.

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "Etoile.h"
+#include "pixels.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -18,14 +19,6 @@ namespace orbeline {
 
 namespace {
 
-// Beyond this distance from the area, in pixels, nothing drawn could show,
-// and the rasteriser's fixed-point arithmetic is no longer safe.
-constexpr double kLoin = 1e6;
-// Widest pen accepted, px.
-constexpr int kTraitMax = 32767;
-// A whole number of periods of both dash patterns, in pen widths.
-constexpr double kPeriodeTirets = 12;
-
 const QColor kTeal{0, 128, 128};
 const QColor kBleu{0, 0, 255};
 
@@ -39,51 +32,9 @@ Couleur versCouleur(const QColor& c)
             static_cast<std::uint8_t>(c.blue())};
 }
 
-bool proche(double v) { return std::isfinite(v) && std::fabs(v) <= kLoin; }
-bool proche(const QPointF& p) { return proche(p.x()) && proche(p.y()); }
-
-// Where a pen of w pixels centred on p falls: the w whole pixels whose middle
-// is nearest p. Drawing there puts a line or a point on the same logical
-// pixels, whole, at every pixel ratio (the rasteriser's own choice wavers
-// when an edge falls on a pixel boundary).
-double cale(double p, int w) { return std::floor(p + 0.5 - w / 2.0) + w / 2.0; }
-QPointF cale(const QPointF& p, int w) { return {cale(p.x(), w), cale(p.y(), w)}; }
-
+bool proche(const QPointF& p) { return orbeline::proche(p.x()) && orbeline::proche(p.y()); }
+QPointF cale(const QPointF& p, int w) { return {orbeline::cale(p.x(), w), orbeline::cale(p.y(), w)}; }
 bool fini(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
-
-// Cohen–Sutherland: cuts the segment a–b to the box, false when nothing of it
-// is inside. Lines may come from far outside the view, and cutting them first
-// keeps the rasteriser (and its dash generator) on the pixels that can show.
-// Each cut end lands exactly on an edge, so a line from 10^30 px away along
-// an axis still falls on its pixel row.
-bool coupe(QPointF& a, QPointF& b, const QRectF& boite)
-{
-    const auto code = [&](const QPointF& p) {
-        return (p.x() < boite.left() ? 1 : p.x() > boite.right() ? 2 : 0) |
-               (p.y() < boite.top() ? 4 : p.y() > boite.bottom() ? 8 : 0);
-    };
-    int ca = code(a), cb = code(b);
-    // Each cut settles one edge for one end: eight at most.
-    for (int i = 0; i < 8; ++i) {
-        if ((ca | cb) == 0) return true;
-        if ((ca & cb) != 0) return false;
-        const bool premier = ca != 0;
-        const int c = premier ? ca : cb;
-        const double dx = b.x() - a.x(), dy = b.y() - a.y();
-        QPointF p;
-        if (c & 3) {
-            const double x = c & 1 ? boite.left() : boite.right();
-            p = {x, a.y() + (x - a.x()) / dx * dy};
-        } else {
-            const double y = c & 4 ? boite.top() : boite.bottom();
-            p = {a.x() + (y - a.y()) / dy * dx, y};
-        }
-        if (!fini(p)) return false;
-        (premier ? a : b) = p;
-        (premier ? ca : cb) = code(p);
-    }
-    return false;
-}
 
 // Mouse buttons and modifier keys as the program's handlers number them.
 int boutons(Qt::MouseButtons b)
@@ -295,9 +246,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Coul
     if (!fini(a) || !fini(b)) return;
     const int w = largeurTrait();
     const double marge = w + 2;
-    const QRectF boite(-marge, -marge, etat_.largeurPx + 2 * marge, etat_.hauteurPx + 2 * marge);
-    QPointF debut = a, fin = b;
-    if (!coupe(debut, fin, boite)) return;
+    PointPx cd{a.x(), a.y()}, cf{b.x(), b.y()};
+    if (!coupe(cd, cf, -marge, -marge, etat_.largeurPx + marge, etat_.hauteurPx + marge)) return;
+    const QPointF debut(cd.x, cd.y), fin(cf.x, cf.y);
 
     QPen pen = stylo(couleurTrait(c));
     if (pen.style() != Qt::SolidLine && debut != a) {
