@@ -119,10 +119,8 @@ private:
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
     bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
-    void demandeOuvertureSituation();
-    void demandeEnregistrementSituation();
-    void demandeEnregistrementPoints();
-    void demandeEnregistrementImage();
+    /// What a menu entry does.
+    void fait(Action a);
     void demandeImpression();
     void montreGuide();
     void montreAPropos();

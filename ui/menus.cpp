@@ -154,24 +154,9 @@ void FrmSat::construitMenus()
 {
     QMenuBar* barre = menuBar();
     barre->setAccessibleName(QStringLiteral("Menu principal"));
-    const auto faire = [this](Action a) -> void (FrmSat::*)() {
-        switch (a) {
-        case Action::EnregistrerPoints: return &FrmSat::demandeEnregistrementPoints;
-        case Action::EnregistrerImage: return &FrmSat::demandeEnregistrementImage;
-        case Action::Imprimer: return &FrmSat::demandeImpression;
-        case Action::Quitter: return &FrmSat::quitte;
-        case Action::CopierPoints: return &FrmSat::copiePoints;
-        case Action::Guide: return &FrmSat::montreGuide;
-        case Action::APropos: return &FrmSat::montreAPropos;
-        case Action::OuvrirSituation: return &FrmSat::demandeOuvertureSituation;
-        case Action::EnregistrerSituation: return &FrmSat::demandeEnregistrementSituation;
-        case Action::ValeursDepart: return &FrmSat::valeursDepart;
-        default: return nullptr;
-        }
-    };
     QMenu* menu = nullptr;
     for (const EntreeMenu& e : kMenus) {
-        if (!(e.interfaces & Bureau) || !faire(e.action)) continue;
+        if (!(e.interfaces & Bureau)) continue;
         const QString titre = QString::fromUtf8(e.menu.data(), static_cast<qsizetype>(e.menu.size()));
         if (!menu || menu->title() != titre) {
             menu = barre->addMenu(titre);
@@ -181,7 +166,7 @@ void FrmSat::construitMenus()
         QAction* act = menu->addAction(QString::fromUtf8(e.legende.data(), static_cast<qsizetype>(e.legende.size())));
         act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
                                       QKeySequence::PortableText));
-        connect(act, &QAction::triggered, this, faire(e.action));
+        connect(act, &QAction::triggered, this, [this, a = e.action] { fait(a); });
         actions_[static_cast<std::size_t>(e.action)] = act;
     }
 }
@@ -379,36 +364,44 @@ QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, 
 
 } // namespace
 
-void FrmSat::demandeOuvertureSituation()
+void FrmSat::fait(Action a)
 {
-    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Ouvrir une situation"), QString(),
-                                          QStringLiteral("Situation d'Orbeline (*.orbeline)"),
-                                          QStringLiteral("orbeline"), QFileDialog::AcceptOpen);
-    if (!chemin.isEmpty()) ouvreSituation(chemin);
-}
-
-void FrmSat::demandeEnregistrementSituation()
-{
-    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Enregistrer la situation"),
-                                          QStringLiteral("situation.orbeline"),
-                                          QStringLiteral("Situation d'Orbeline (*.orbeline)"), QStringLiteral("orbeline"));
-    if (!chemin.isEmpty()) enregistreSituation(chemin);
-}
-
-void FrmSat::demandeEnregistrementPoints()
-{
-    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Enregistrer les points"),
-                                          QStringLiteral("points.csv"),
-                                          QStringLiteral("Tableau CSV (*.csv)"), QStringLiteral("csv"));
-    if (!chemin.isEmpty()) enregistrePoints(chemin);
-}
-
-void FrmSat::demandeEnregistrementImage()
-{
-    const QString chemin = demandeFichier(this, dossier_, QStringLiteral("Enregistrer l'image"),
-                                          QStringLiteral("orbeline.png"),
-                                          QStringLiteral("Image PNG (*.png)"), QStringLiteral("png"));
-    if (!chemin.isEmpty()) enregistreImage(chemin);
+    // The entries that ask for a file: the dialog, then what is done with its choice.
+    struct Demande {
+        Action action;
+        QFileDialog::AcceptMode mode;
+        const char* titre;
+        const char* nom;      // the name proposed
+        const char* filtre;
+        const char* suffixe;  // added to a name typed without one
+        bool (FrmSat::*faire)(const QString&);
+    };
+    static const Demande kDemandes[] = {
+        {Action::OuvrirSituation, QFileDialog::AcceptOpen, "Ouvrir une situation", "",
+         "Situation d'Orbeline (*.orbeline)", "orbeline", &FrmSat::ouvreSituation},
+        {Action::EnregistrerSituation, QFileDialog::AcceptSave, "Enregistrer la situation", "situation.orbeline",
+         "Situation d'Orbeline (*.orbeline)", "orbeline", &FrmSat::enregistreSituation},
+        {Action::EnregistrerPoints, QFileDialog::AcceptSave, "Enregistrer les points", "points.csv",
+         "Tableau CSV (*.csv)", "csv", &FrmSat::enregistrePoints},
+        {Action::EnregistrerImage, QFileDialog::AcceptSave, "Enregistrer l'image", "orbeline.png",
+         "Image PNG (*.png)", "png", &FrmSat::enregistreImage},
+    };
+    for (const Demande& d : kDemandes)
+        if (d.action == a) {
+            const QString chemin = demandeFichier(this, dossier_, QString::fromUtf8(d.titre), QString::fromUtf8(d.nom),
+                                                  QString::fromUtf8(d.filtre), QString::fromUtf8(d.suffixe), d.mode);
+            if (!chemin.isEmpty()) (this->*d.faire)(chemin);
+            return;
+        }
+    switch (a) {
+    case Action::Imprimer: return demandeImpression();
+    case Action::Quitter: return quitte();
+    case Action::CopierPoints: return copiePoints();
+    case Action::ValeursDepart: return valeursDepart();
+    case Action::Guide: return montreGuide();
+    case Action::APropos: return montreAPropos();
+    default: return;
+    }
 }
 
 void FrmSat::demandeImpression()
