@@ -289,6 +289,7 @@ bool dessinePage(QPagedPaintDevice& page, int resolution, const QImage& image, c
 
 bool FrmSat::imprime(QPrinter& imprimante)
 {
+    acheveLancement();
     const QImage image = client_->grab().toImage();
     const QStringList lignes = legendeImpression();
     sansSignalDeTaille();
