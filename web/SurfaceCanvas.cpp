@@ -85,14 +85,10 @@ SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, i
     id_ = orbeline_cree_surface(idElement.data(), static_cast<int>(idElement.size()), nom.data(),
                                 static_cast<int>(nom.size()), gauche, haut, etat_.largeurPx, etat_.hauteurPx, kBord);
     // A picture area's settings on the desktop: pen in the window text
-    // colour, circles filled in teal, the marker shown, the star hidden.
+    // colour, circles filled in teal. Its controls are placed by the window.
     etat_.foreColor = {0, 0, 0};
     etat_.fillColor = {0, 128, 128};
     etat_.fillStyle = StyleRemplissage::Plein;
-    etat_.geo(Controle::Sat) = {352, 32, 9, 9, true};
-    etat_.geo(Controle::Etoile) = {0, 0, 14, 12, false};
-    envoie(Controle::Sat);
-    envoie(Controle::Etoile);
 }
 
 int SurfaceCanvas::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
@@ -200,6 +196,12 @@ void SurfaceCanvas::setHauteur(Controle c, float hauteur)
 void SurfaceCanvas::setVisible(Controle c, bool visible)
 {
     etat_.geo(c).visible = visible;
+    envoie(c);
+}
+
+void SurfaceCanvas::place(Controle c, const GeometrieControle& g)
+{
+    etat_.geo(c) = g;
     envoie(c);
 }
 

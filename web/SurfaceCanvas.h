@@ -62,6 +62,8 @@ public:
     void setLargeur(Controle c, float largeur) override;
     void setHauteur(Controle c, float hauteur) override;
     void setVisible(Controle c, bool visible) override;
+    /// Puts a control where the window's layout has it, in inner-area CSS px.
+    void place(Controle c, const GeometrieControle& g);
     bool estVisible(Controle c) const override { return etat_.geo(c).visible; }
     /// Shows the control as it stands at the next animation frame: a page
     /// shows no frame before the running handler returns.

@@ -1,0 +1,86 @@
+#pragma once
+// The main window in the web page. It builds its controls from the layout
+// table and its menu bar from the menu table, implements the window
+// interface the shell's procedures write through, and turns each event the
+// page reports (web/page.cpp) into the shell's call: it holds no procedure
+// of its own. The menu entries' work is the browser's part: downloads, the
+// clipboard, the picture, printing and the dialogs.
+
+#include "SurfaceCanvas.h"
+#include "disposition.h"
+#include "fenetre.h"
+#include "principale.h"
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace orbeline {
+
+class FenetrePage final : public Fenetre {
+public:
+    /// Builds the window in the page's client area and runs its load procedure.
+    FenetrePage();
+    FenetrePage(const FenetrePage&) = delete;
+    FenetrePage& operator=(const FenetrePage&) = delete;
+
+    Principale& principale() { return p_; }
+
+    // ---- The page's events ----
+    /// A command button pressed.
+    void commande(int numero);
+    /// An option button clicked (`clic`) or only reported changed, by any route.
+    void option(Groupe g, int index, bool clic);
+    /// The pupil changed a field's text.
+    void champ(Champ c);
+    /// A check box changed state.
+    void caseChangee(Case c);
+    /// Mouse press and pointer move on the orbit view, in its inner area's CSS pixels.
+    void souris(int bouton, int shift, double x, double y);
+    void deplacement(int bouton, int shift, double x, double y);
+    /// Enter outside a button: the default button.
+    void entree();
+    /// The star's timer.
+    void etape();
+    /// A menu entry or its shortcut.
+    void menu(Action a);
+    /// The bytes of a situation file the pupil opened; null when it could not be read.
+    void fichierOuvert(const std::string* contenu);
+    /// The situation in the page's address ("?…"), when the window opens.
+    void appliqueAdresse(std::string_view requete);
+    /// The browser refused the clipboard.
+    void copieRefusee();
+
+    // ---- Fenetre ----
+    Surface& picture(int numero) override;
+    std::string texte(Champ c) const override;
+    void ecritTexte(Champ c, std::string_view texte) override;
+    void ecritEtiquette(Etiquette e, std::string_view texte) override;
+    void activeXy(bool actif) override;
+    int valeurCase(Case c) const override;
+    void ecritCase(Case c, bool cochee) override;
+    bool estVisible(Element e) const override;
+    void setVisible(Element e, bool visible) override;
+    std::string separateurDecimal() const override { return separateur_; }
+    bool optionChoisie(Groupe g, int index) const override;
+    void choisitOption(Groupe g, int index) override;
+    void ecritTitre(std::string_view texte) override;
+    void ecritMessage(std::string_view texte) override;
+    void montreBulle(std::string_view texte) override;
+    void pointsDisponibles(bool oui) override;
+    void programmeEtape(int millisecondes) override;
+    void quitte() override;
+
+private:
+    void construitMenus();
+    /// The printed page's lines under the picture: the inputs and the impact texts.
+    std::string legendeImpression();
+
+    Principale p_;
+    std::array<std::unique_ptr<SurfaceCanvas>, 6> pictures_;
+    std::array<int, 3> choisies_{};   ///< the selected button of Option1, Option2, Option3
+    std::string separateur_;
+};
+
+} // namespace orbeline

@@ -1,0 +1,180 @@
+#include "construction.h"
+
+#include "dom.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace orbeline {
+namespace {
+
+using dom::attribut;
+using dom::px;
+using dom::style;
+
+std::string texte(std::string_view s) { return std::string(s); }
+
+// Where a row comes in the DOM: its tab index; a frame takes its buttons'
+// first; the program's own additions (no tab index) come last.
+int rang(std::span<const Disposition> table, const Disposition& d)
+{
+    if (d.genre == Genre::Cadre) {
+        int premier = INT_MAX;
+        for (const Disposition& e : table)
+            if (e.cadre == d.nom && e.tab >= 0) premier = std::min(premier, e.tab);
+        return premier == INT_MAX ? d.tab : premier;
+    }
+    return d.tab < 0 ? INT_MAX : d.tab;
+}
+
+std::vector<const Disposition*> dans(std::span<const Disposition> table, std::string_view cadre)
+{
+    std::vector<const Disposition*> v;
+    for (const Disposition& d : table)
+        if (d.cadre == cadre) v.push_back(&d);
+    // Option buttons stay top to bottom, the order the arrow keys follow.
+    const bool options = std::all_of(v.begin(), v.end(), [](const Disposition* d) { return d->genre == Genre::Option; });
+    if (!options)
+        std::stable_sort(v.begin(), v.end(), [&](const Disposition* a, const Disposition* b) {
+            return rang(table, *a) < rang(table, *b);
+        });
+    return v;
+}
+
+void place(const Disposition& d, const std::string& boite, int largeurParent)
+{
+    const int g = enPixels(d.gauche), h = enPixels(d.haut), l = enPixels(d.largeur), ht = enPixels(d.hauteur);
+    style(boite, "top", px(h));
+    if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
+        style(boite, "right", px(enPixels(largeurParent) - g - l));
+    } else {
+        style(boite, "left", px(g));
+    }
+    if (!(d.drapeaux & AutoTaille)) {
+        style(boite, "width", px(l));
+        style(boite, "height", px(ht));
+    }
+    style(boite, "font-family", famillesCss(d.police.famille));
+    style(boite, "font-size", std::to_string(d.police.points) + "pt");
+    if (d.police.gras) style(boite, "font-weight", "bold");
+    if (d.couleur)
+        style(boite, "color",
+              "rgb(" + std::to_string(d.couleur->r) + "," + std::to_string(d.couleur->g) + "," +
+                  std::to_string(d.couleur->b) + ")");
+}
+
+void construitControle(std::span<const Disposition> table, const Disposition& d, const Racine& r)
+{
+    const std::string id = idControle(r, d.nom);
+    const std::string parent = d.cadre.empty() ? texte(r.id) : idControle(r, d.cadre);
+    std::string boite = id;   // the element placed: the control, or the label around it
+    std::string classe;
+    switch (d.genre) {
+    case Genre::Champ:
+        dom::cree("input", id, parent);
+        attribut(id, "type", "text");
+        attribut(id, "autocomplete", "off");
+        attribut(id, "spellcheck", "false");
+        attribut(id, "maxlength", "32767");   // as a desktop field
+        attribut(id, "data-champ", std::to_string(d.numero));
+        dom::ecritValeur(id, d.legende);
+        classe = "champ";
+        break;
+    case Genre::Etiquette:
+    case Genre::Message:
+        dom::cree("div", id, parent);
+        dom::texte(id, d.legende);
+        if (d.genre == Genre::Message) attribut(id, "role", "status");
+        classe = "etiquette";
+        if (d.drapeaux & AutoTaille) classe += " auto";
+        if (d.drapeaux & Retour) classe += " retour";
+        break;
+    case Genre::Bouton:
+        dom::cree("button", id, parent);
+        attribut(id, "type", "button");
+        attribut(id, r.accueil ? "data-suite" : "data-commande", std::to_string(d.numero));
+        dom::texte(id, d.legende);
+        classe = "bouton";
+        break;
+    case Genre::CaseACocher:
+    case Genre::Option: {
+        boite = id + "-boite";
+        dom::cree("label", boite, parent);
+        dom::cree("input", id, boite);
+        if (d.genre == Genre::Option) {
+            attribut(id, "type", "radio");
+            attribut(id, "name", "Option" + std::to_string(d.numero));
+            attribut(id, "data-groupe", std::to_string(d.numero - 1));
+            attribut(id, "data-index", std::to_string(d.index));
+        } else {
+            attribut(id, "type", "checkbox");
+            attribut(id, "data-case", std::to_string(d.numero));
+        }
+        dom::ajouteTexte(boite, d.legende);
+        dom::coche(id, d.drapeaux & Choisi);
+        if (d.drapeaux & NommeParCadre)
+            if (const Disposition* c = cherche(table, d.cadre)) attribut(id, "aria-label", texte(c->legende) + texte(d.legende));
+        classe = d.genre == Genre::Option ? "option" : "case";
+        break;
+    }
+    case Genre::Cadre:
+        // An etched rectangle (its own element, under the caption when there is one).
+        if (d.legende.empty()) {
+            dom::cree("div", id, parent);
+            if (r.accueil) attribut(id, "data-fond", "");
+        } else {
+            dom::cree("fieldset", id, parent);
+            dom::cree("legend", id + "-legende", id);
+            dom::texte(id + "-legende", d.legende);
+        }
+        dom::cree("div", id + "-trait", id);
+        attribut(id + "-trait", "class", "trait");
+        classe = d.legende.empty() ? "cadre" : "cadre titre";
+        break;
+    case Genre::Logo:
+        // TODO(lead): the start screen's logo, the committed PNG picture, once it is
+        // on main (embedded at build time); until then a plain sunken box.
+        dom::cree("div", id, parent);
+        attribut(id, "role", "img");
+        classe = "logo";
+        break;
+    case Genre::Image:
+    case Genre::Forme:
+    case Genre::Etoile:
+        return;
+    }
+    attribut(boite, "class", classe);
+    place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->largeur);
+    if (!d.bulle.empty()) attribut(boite, "title", d.bulle);
+    if (!d.nomAccessible.empty()) attribut(id, "aria-label", d.nomAccessible);
+    if (d.drapeaux & Desactive) dom::active(id, false);
+    if (d.drapeaux & Cache) dom::montre(boite, false);
+}
+
+void construitDans(std::span<const Disposition> table, const Racine& r, std::string_view cadre,
+                   const std::function<void(const Disposition&)>& zone)
+{
+    for (const Disposition* d : dans(table, cadre)) {
+        if (d->genre == Genre::Image || d->genre == Genre::Forme || d->genre == Genre::Etoile) zone(*d);
+        else construitControle(table, *d, r);
+        construitDans(table, r, d->nom, zone);
+    }
+}
+
+} // namespace
+
+std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
+
+void construit(std::span<const Disposition> table, const Racine& r, const std::function<void(const Disposition&)>& zone)
+{
+    construitDans(table, r, "", zone);
+}
+
+std::string famillesCss(std::string_view famille)
+{
+    // The desktop's list: the face, its metric twins, then any sans-serif.
+    return "\"" + texte(famille) + "\", \"Microsoft Sans Serif\", Arial, \"Liberation Sans\", \"DejaVu Sans\", sans-serif";
+}
+
+} // namespace orbeline

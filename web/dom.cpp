@@ -1,0 +1,86 @@
+#include "dom.h"
+
+// The page's side, web/page.js: each text as a pointer and a length in bytes.
+extern "C" {
+void orbeline_dom_cree(const char* balise, int lB, const char* id, int lId, const char* parent, int lP);
+void orbeline_dom_attribut(const char* id, int lId, const char* nom, int lNom, const char* valeur, int lV);
+void orbeline_dom_style(const char* id, int lId, const char* nom, int lNom, const char* valeur, int lV);
+void orbeline_dom_texte(const char* id, int lId, const char* t, int l, int ajoute);
+void orbeline_dom_ecrit_valeur(const char* id, int lId, const char* t, int l);
+int orbeline_dom_valeur(const char* id, int lId, char* tampon, int capacite);
+int orbeline_dom_adresse(char* tampon, int capacite);
+int orbeline_dom_coche(const char* id, int lId, int valeur);
+int orbeline_dom_montre(const char* id, int lId, int valeur);
+void orbeline_dom_active(const char* id, int lId, int actif);
+void orbeline_dom_focus(const char* id, int lId);
+void orbeline_dom_titre(const char* t, int l);
+void orbeline_dom_separateur(char* tampon, int capacite);
+}
+
+namespace orbeline::dom {
+namespace {
+
+int n(std::string_view s) { return static_cast<int>(s.size()); }
+
+// A text of unknown length: one try in a small buffer, a second of the right size.
+template <class Lis> std::string lisTexte(Lis&& lis)
+{
+    std::string s(63, '\0');
+    int l = lis(s.data(), static_cast<int>(s.size()) + 1);
+    if (l > static_cast<int>(s.size())) {
+        s.resize(static_cast<std::size_t>(l));
+        l = lis(s.data(), l + 1);
+    }
+    s.resize(static_cast<std::size_t>(l));
+    return s;
+}
+
+} // namespace
+
+void cree(std::string_view balise, std::string_view id, std::string_view parent)
+{
+    orbeline_dom_cree(balise.data(), n(balise), id.data(), n(id), parent.data(), n(parent));
+}
+
+void attribut(std::string_view id, std::string_view nom, std::string_view valeur)
+{
+    orbeline_dom_attribut(id.data(), n(id), nom.data(), n(nom), valeur.data(), n(valeur));
+}
+
+void style(std::string_view id, std::string_view propriete, std::string_view valeur)
+{
+    orbeline_dom_style(id.data(), n(id), propriete.data(), n(propriete), valeur.data(), n(valeur));
+}
+
+void texte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 0); }
+void ajouteTexte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 1); }
+
+std::string valeur(std::string_view id)
+{
+    return lisTexte([id](char* t, int c) { return orbeline_dom_valeur(id.data(), n(id), t, c); });
+}
+
+void ecritValeur(std::string_view id, std::string_view v) { orbeline_dom_ecrit_valeur(id.data(), n(id), v.data(), n(v)); }
+bool estCoche(std::string_view id) { return orbeline_dom_coche(id.data(), n(id), -1) == 1; }
+void coche(std::string_view id, bool oui) { orbeline_dom_coche(id.data(), n(id), oui ? 1 : 0); }
+bool estMontre(std::string_view id) { return orbeline_dom_montre(id.data(), n(id), -1) == 1; }
+void montre(std::string_view id, bool oui) { orbeline_dom_montre(id.data(), n(id), oui ? 1 : 0); }
+void active(std::string_view id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
+void focus(std::string_view id) { orbeline_dom_focus(id.data(), n(id)); }
+void titre(std::string_view t) { orbeline_dom_titre(t.data(), n(t)); }
+
+std::string adresse()
+{
+    return lisTexte([](char* t, int c) { return orbeline_dom_adresse(t, c); });
+}
+
+std::string separateurDecimal()
+{
+    char s[8] = {};
+    orbeline_dom_separateur(s, sizeof s);
+    return s;
+}
+
+std::string px(int v) { return std::to_string(v) + "px"; }
+
+} // namespace orbeline::dom

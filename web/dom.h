@@ -1,0 +1,38 @@
+#pragma once
+// The few page operations the front end needs (web/page.js): make an element,
+// set an attribute, a style property or a text, read or write a field, a box,
+// whether an element is shown. Elements are named by their id. Texts always
+// go in as text (textContent, value), never as markup.
+
+#include <string>
+#include <string_view>
+
+namespace orbeline::dom {
+
+/// A new element `balise` with this id ("" for none), last child of `parent`.
+void cree(std::string_view balise, std::string_view id, std::string_view parent);
+void attribut(std::string_view id, std::string_view nom, std::string_view valeur);
+void style(std::string_view id, std::string_view propriete, std::string_view valeur);
+/// Replaces the element's content by this text.
+void texte(std::string_view id, std::string_view t);
+/// Appends this text after the element's content.
+void ajouteTexte(std::string_view id, std::string_view t);
+/// A field's text; writing keeps the caret at its distance from the end.
+std::string valeur(std::string_view id);
+void ecritValeur(std::string_view id, std::string_view v);
+bool estCoche(std::string_view id);
+void coche(std::string_view id, bool oui);
+bool estMontre(std::string_view id);
+void montre(std::string_view id, bool oui);
+void active(std::string_view id, bool oui);
+void focus(std::string_view id);
+void titre(std::string_view t);
+/// The page's address after its path: "?…", or "".
+std::string adresse();
+/// The decimal separator of the browser's language.
+std::string separateurDecimal();
+
+/// CSS pixels.
+std::string px(int n);
+
+} // namespace orbeline::dom

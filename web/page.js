@@ -1,0 +1,422 @@
+// The page's side of its front end (web/FenetrePage.cpp decides everything):
+// a handful of element operations the C++ calls, and the event wiring, which
+// turns each event into one call of an exported function (page_*, web/page.cpp).
+// Every text from the program, a file or the address goes in as text
+// (textContent, value), never as markup. Written for emscripten's own
+// minifier, which knows no optional chaining.
+mergeInto(LibraryManager.library, {
+  $Page: {
+    minuterie: 0,
+    pointeur: { x: 0, y: 0 },
+    espaceSurOption: null,   // a radio on which Space went down and no click came yet
+
+    el: function (id, l) { return document.getElementById(UTF8ToString(id, l)); },
+    chaine: function (p, l) { return UTF8ToString(p, l); },
+
+    // A text handed to the program: its UTF-8 bytes in the program's buffer.
+    envoie: function (octets) {
+      const p = _page_tampon(octets.length);
+      HEAPU8.set(octets, p);   // read after the call: the memory may have grown
+      return octets.length;
+    },
+
+    // The portable text of a key ("Ctrl+Shift+C", "F1"), as the menu table writes shortcuts.
+    raccourci: function (e) {
+      if (['Control', 'Shift', 'Alt', 'Meta'].includes(e.key)) return '';
+      const touche = e.key.length === 1 ? e.key.toUpperCase() : e.key;
+      return (e.ctrlKey || e.metaKey ? 'Ctrl+' : '') + (e.shiftKey ? 'Shift+' : '') + (e.altKey ? 'Alt+' : '') + touche;
+    },
+
+    // Menus: a button opens its list; Escape, a click elsewhere or an entry closes it.
+    fermeMenus: function (saufBouton) {
+      for (const b of document.querySelectorAll('#menus button[aria-expanded="true"]')) {
+        if (b === saufBouton) continue;
+        b.setAttribute('aria-expanded', 'false');
+        document.getElementById(b.getAttribute('aria-controls')).hidden = true;
+      }
+    },
+
+    relieMenus: function () {
+      const barre = document.getElementById('menus');
+      barre.addEventListener('click', function (e) {
+        const b = e.target.closest('button');
+        if (!b) return;
+        if (b.dataset.action !== undefined) {
+          Page.fermeMenus(null);
+          _page_menu(+b.dataset.action);
+          return;
+        }
+        const ouvert = b.getAttribute('aria-expanded') === 'true';
+        Page.fermeMenus(b);
+        b.setAttribute('aria-expanded', String(!ouvert));
+        const liste = document.getElementById(b.getAttribute('aria-controls'));
+        liste.hidden = ouvert;
+        const premier = liste.querySelector('button:not([disabled])');
+        if (!ouvert && premier) premier.focus();
+      });
+      barre.addEventListener('keydown', function (e) {
+        const liste = e.target.closest('ul[id]');
+        if (e.key === 'Escape' && liste) {
+          Page.fermeMenus(null);
+          document.querySelector('[aria-controls="' + liste.id + '"]').focus();
+          e.preventDefault();
+        } else if ((e.key === 'ArrowDown' || e.key === 'ArrowUp') && liste) {
+          const b = [...liste.querySelectorAll('button:not([disabled])')];
+          const i = b.indexOf(e.target) + (e.key === 'ArrowDown' ? 1 : -1);
+          if (b.length) b[(i + b.length) % b.length].focus();
+          e.preventDefault();
+        }
+      });
+      document.addEventListener('pointerdown', function (e) { if (!e.target.closest('#menus')) Page.fermeMenus(null); });
+      barre.addEventListener('focusout', function (e) { if (!barre.contains(e.relatedTarget)) Page.fermeMenus(null); });
+      // The entries' shortcuts, taken from the browser when the window is up and no dialog is open.
+      document.addEventListener('keydown', function (e) {
+        const fenetre = document.getElementById('fenetre');
+        if (!fenetre || fenetre.hidden || document.querySelector('dialog[open]')) return;
+        const combinaison = Page.raccourci(e);
+        if (!combinaison) return;
+        const b = document.querySelector('#menus button[data-raccourci="' + combinaison + '"]');
+        if (!b) return;
+        e.preventDefault();
+        if (!b.disabled) _page_menu(+b.dataset.action);
+      });
+    },
+
+    // The client area's events, each as one call.
+    relieClient: function () {
+      const client = document.getElementById('client');
+      client.addEventListener('input', function (e) {
+        if (e.target.dataset.champ) _page_champ(+e.target.dataset.champ);
+      });
+      client.addEventListener('click', function (e) {
+        const t = e.target;
+        if (t.dataset.commande) _page_commande(+t.dataset.commande);
+        else if (t.type === 'radio') {
+          Page.espaceSurOption = null;
+          _page_option(+t.dataset.groupe, +t.dataset.index, 1);
+        }
+      });
+      client.addEventListener('change', function (e) {
+        const t = e.target;
+        // The click before it has usually said it; a change alone (another route) says it now.
+        if (t.type === 'radio') _page_option(+t.dataset.groupe, +t.dataset.index, 0);
+        else if (t.type === 'checkbox') _page_case(+t.dataset.case);
+      });
+      client.addEventListener('keydown', function (e) {
+        const t = e.target;
+        if (e.key === ' ' && t.type === 'radio') Page.espaceSurOption = t;
+        // Enter in a field, an option or a box presses the default button; a button takes it itself.
+        if (e.key === 'Enter' && !e.isComposing && t.tagName === 'INPUT') {
+          e.preventDefault();
+          _page_entree();
+        }
+      });
+      client.addEventListener('keyup', function (e) {
+        // Space on the selected option is a click for the pupil; the browser sends none.
+        if (e.key === ' ' && Page.espaceSurOption === e.target) {
+          Page.espaceSurOption = null;
+          _page_option(+e.target.dataset.groupe, +e.target.dataset.index, 1);
+        }
+      });
+      const position = function (e) {
+        const r = e.target.closest('[data-souris]').firstChild.getBoundingClientRect();
+        return [e.clientX - r.left, e.clientY - r.top];
+      };
+      const etat = function (e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); };
+      client.addEventListener('pointerdown', function (e) {
+        if (!e.target.closest('[data-souris]')) return;
+        const [x, y] = position(e);
+        _page_souris([1, 4, 2][e.button] || 1, etat(e), x, y);
+      });
+      client.addEventListener('pointermove', function (e) {
+        if (!e.target.closest('[data-souris]')) return;
+        Page.pointeur = { x: e.clientX, y: e.clientY };
+        const [x, y] = position(e);
+        _page_deplacement(e.buttons, etat(e), x, y);
+      });
+      client.addEventListener('pointerout', function (e) {
+        const vers = e.relatedTarget && e.relatedTarget.closest ? e.relatedTarget.closest('[data-souris]') : null;
+        if (e.target.closest('[data-souris]') && !vers)
+          document.getElementById('bulle').hidden = true;
+      });
+    },
+
+    // The start screen: "Suite", any key on it but those that move the focus,
+    // or a press on the window's or the frame's own background.
+    relieAccueil: function () {
+      const accueil = document.getElementById('accueil');
+      accueil.addEventListener('click', function (e) { if (e.target.dataset.suite !== undefined) _page_continuer(); });
+      accueil.addEventListener('keydown', function (e) {
+        if (e.target.dataset.suite === undefined || e.key === 'Tab') return;
+        e.preventDefault();
+        _page_continuer();
+      });
+      accueil.addEventListener('pointerdown', function (e) {
+        if (e.target === accueil || e.target.dataset.fond !== undefined) _page_continuer();
+      });
+    },
+
+    // The guide's small markdown: headings, paragraphs, numbered and bulleted
+    // lists nested by indentation, **bold** and `code`; the rest is text.
+    markdown: function (md, cible) {
+      const enLigne = function (parent, texte) {
+        for (const m of texte.split(/(\*\*[^*]+\*\*|`[^`]+`)/)) {
+          if (/^\*\*.+\*\*$/.test(m)) parent.append(Object.assign(document.createElement('strong'), { textContent: m.slice(2, -2) }));
+          else if (/^`.+`$/.test(m)) parent.append(Object.assign(document.createElement('code'), { textContent: m.slice(1, -1) }));
+          else if (m) parent.append(m);
+        }
+      };
+      cible.replaceChildren();
+      let listes = [], bloc = null;   // the open lists, innermost last: { retrait, el, li }
+      for (const ligne of md.split('\n')) {
+        const texte = ligne.trim(), retrait = ligne.length - ligne.trimStart().length;
+        const titre = /^(#{2,4}) (.*)$/.exec(ligne), puce = /^(\d+\.|-) (.*)$/.exec(texte);
+        if (!texte) {
+          bloc = null;
+        } else if (titre) {
+          listes = [];
+          bloc = null;
+          const h = document.createElement('h' + titre[1].length);
+          enLigne(h, titre[2]);
+          cible.append(h);
+        } else if (puce) {
+          const type = puce[1] === '-' ? 'UL' : 'OL';
+          while (listes.length && listes.at(-1).retrait > retrait) listes.pop();
+          if (listes.length && listes.at(-1).retrait === retrait && listes.at(-1).el.tagName !== type) listes.pop();
+          let liste = listes.at(-1);
+          if (!liste || liste.retrait < retrait) {
+            const el = document.createElement(type);
+            (liste ? liste.li : cible).append(el);
+            listes.push(liste = { retrait: retrait, el: el, li: null });
+          }
+          liste.li = bloc = document.createElement('li');
+          liste.el.append(bloc);
+          enLigne(bloc, puce[2]);
+        } else if (bloc) {
+          enLigne(bloc, ' ' + texte);
+        } else {
+          // A paragraph belongs to the innermost item it is indented under.
+          while (listes.length && listes.at(-1).retrait >= retrait) listes.pop();
+          bloc = document.createElement('p');
+          (listes.length ? listes.at(-1).li : cible).append(bloc);
+          enLigne(bloc, texte);
+        }
+      }
+    },
+  },
+
+  // ---- Elements ------------------------------------------------------------
+
+  orbeline_dom_cree__deps: ['$Page'],
+  orbeline_dom_cree: function (balise, lB, id, lId, parent, lP) {
+    const e = document.createElement(UTF8ToString(balise, lB));
+    if (lId) e.id = UTF8ToString(id, lId);
+    Page.el(parent, lP).append(e);
+  },
+  orbeline_dom_attribut__deps: ['$Page'],
+  orbeline_dom_attribut: function (id, lId, nom, lNom, valeur, lV) {
+    Page.el(id, lId).setAttribute(UTF8ToString(nom, lNom), UTF8ToString(valeur, lV));
+  },
+  orbeline_dom_style__deps: ['$Page'],
+  orbeline_dom_style: function (id, lId, nom, lNom, valeur, lV) {
+    Page.el(id, lId).style.setProperty(UTF8ToString(nom, lNom), UTF8ToString(valeur, lV));
+  },
+  orbeline_dom_texte__deps: ['$Page'],
+  orbeline_dom_texte: function (id, lId, t, l, ajoute) {
+    const e = Page.el(id, lId), s = UTF8ToString(t, l);
+    if (ajoute) e.append(s);
+    else e.textContent = s;
+  },
+  // Writes a field's text; the caret keeps its distance from the end, where
+  // a typist's eye is when the program rewrites what was typed.
+  orbeline_dom_ecrit_valeur__deps: ['$Page'],
+  orbeline_dom_ecrit_valeur: function (id, lId, t, l) {
+    const e = Page.el(id, lId), actif = document.activeElement === e;
+    const depuisFin = actif ? e.value.length - e.selectionStart : 0;
+    e.value = UTF8ToString(t, l);
+    if (actif) {
+      const p = Math.max(0, e.value.length - depuisFin);
+      e.setSelectionRange(p, p);
+    }
+  },
+  // A field's text into buf (cap bytes); returns its length in bytes, which
+  // the caller compares with cap to know whether to ask again.
+  orbeline_dom_valeur__deps: ['$Page'],
+  orbeline_dom_valeur: function (id, lId, buf, cap) {
+    const e = Page.el(id, lId), s = 'value' in e ? e.value : e.textContent;
+    const n = lengthBytesUTF8(s);
+    if (n < cap) stringToUTF8(s, buf, cap);
+    return n;
+  },
+  orbeline_dom_adresse: function (buf, cap) {
+    const n = lengthBytesUTF8(location.search);
+    if (n < cap) stringToUTF8(location.search, buf, cap);
+    return n;
+  },
+  // 0 or 1 to set, -1 to read.
+  orbeline_dom_coche__deps: ['$Page'],
+  orbeline_dom_coche: function (id, lId, v) {
+    const e = Page.el(id, lId);
+    if (v >= 0) e.checked = !!v;
+    return e.checked ? 1 : 0;
+  },
+  orbeline_dom_montre__deps: ['$Page'],
+  orbeline_dom_montre: function (id, lId, v) {
+    const e = Page.el(id, lId);
+    if (v >= 0) e.hidden = !v;
+    return e.hidden ? 0 : 1;
+  },
+  orbeline_dom_active__deps: ['$Page'],
+  orbeline_dom_active: function (id, lId, v) { Page.el(id, lId).disabled = !v; },
+  orbeline_dom_focus__deps: ['$Page'],
+  orbeline_dom_focus: function (id, lId) { Page.el(id, lId).focus(); },
+  orbeline_dom_titre: function (t, l) { document.title = UTF8ToString(t, l); },
+
+  // The decimal separator of the browser's language.
+  orbeline_dom_separateur: function (buf, cap) {
+    const p = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
+    stringToUTF8(p ? p.value : '.', buf, cap);
+  },
+
+  // ---- Events ----------------------------------------------------------------
+
+  orbeline_page_relie__deps: ['$Page'],
+  orbeline_page_relie: function () {
+    Page.relieAccueil();
+    Page.relieClient();
+    Page.relieMenus();
+    document.dispatchEvent(new Event('orbeline-pret'));
+  },
+
+  orbeline_page_minuterie: function (ms) {
+    clearTimeout(Page.minuterie);
+    Page.minuterie = setTimeout(function () { Page.minuterie = 0; _page_etape(); }, ms);
+  },
+
+  // The tooltip by the pointer on the orbit view ("" hides it).
+  orbeline_page_bulle__deps: ['$Page'],
+  orbeline_page_bulle: function (t, l) {
+    const b = document.getElementById('bulle');
+    b.textContent = UTF8ToString(t, l);
+    b.hidden = l === 0;
+    if (!l) return;
+    const x = Math.min(Page.pointeur.x + 12, innerWidth - b.offsetWidth - 2);
+    const y = Page.pointeur.y + 20 + b.offsetHeight > innerHeight ? Page.pointeur.y - 8 - b.offsetHeight : Page.pointeur.y + 20;
+    b.style.left = Math.max(0, x) + 'px';
+    b.style.top = Math.max(0, y) + 'px';
+  },
+
+  orbeline_page_montre_fenetre: function () {
+    document.getElementById('accueil').hidden = true;
+    document.getElementById('fenetre').hidden = false;
+  },
+
+  orbeline_page_quitte: function () {
+    clearTimeout(Page.minuterie);
+    document.getElementById('fenetre').remove();
+    document.getElementById('bulle').hidden = true;
+    document.getElementById('fin').hidden = false;
+    window.close();   // allowed only for a tab a script opened
+  },
+
+  // ---- Files, clipboard, picture, printing, dialogs ------------------------------
+
+  orbeline_page_telecharge: function (nom, lNom, type, lType, donnees, l) {
+    const blob = new Blob([HEAPU8.slice(donnees, donnees + l)], { type: UTF8ToString(type, lType) });
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(blob);
+    a.download = UTF8ToString(nom, lNom);
+    a.click();
+    setTimeout(function () { URL.revokeObjectURL(a.href); }, 60000);
+  },
+
+  orbeline_page_copie: function (t, l, lien) {
+    let s = UTF8ToString(t, l);
+    if (lien) s = location.href.split(/[?#]/)[0] + '?' + s;
+    // The clipboard interface needs a secure page (file://, https, localhost);
+    // elsewhere the older copy command may still do it.
+    const ancienne = function () {
+      const zone = document.createElement('textarea');
+      zone.value = s;
+      zone.setAttribute('readonly', '');
+      zone.style.position = 'fixed';
+      zone.style.opacity = '0';
+      document.body.append(zone);
+      zone.select();
+      let ok = false;
+      try { ok = document.execCommand('copy'); } catch (e) { ok = false; }
+      zone.remove();
+      if (!ok) _page_copie_refusee();
+    };
+    if (navigator.clipboard) navigator.clipboard.writeText(s).catch(ancienne);
+    else ancienne();
+  },
+
+  // The pupil picks a situation file; at most `limite` bytes of it are read
+  // (a larger file is not a situation, and the program says so).
+  orbeline_page_choisit_fichier__deps: ['$Page'],
+  orbeline_page_choisit_fichier: function (limite) {
+    const entree = document.getElementById('fichier');
+    entree.onchange = function () {
+      const f = entree.files[0];
+      entree.value = '';
+      if (!f) return;
+      f.slice(0, limite).arrayBuffer().then(function (b) {
+        _page_fichier(Page.envoie(new Uint8Array(b)));
+      }, function () { _page_fichier(-1); });
+    };
+    entree.click();
+  },
+
+  // The picture: the named elements that are shown, at their places in the
+  // client area, at the screen's pixel ratio, as a PNG download.
+  orbeline_page_image__deps: ['$Page', '$Orbeline'],
+  orbeline_page_image: function (ids, l) {
+    const client = document.getElementById('client'), d = window.devicePixelRatio || 1;
+    const c = document.createElement('canvas');
+    c.width = Math.ceil(client.offsetWidth * d);
+    c.height = Math.ceil(client.offsetHeight * d);
+    const ctx = c.getContext('2d');
+    ctx.scale(d, d);
+    ctx.fillStyle = getComputedStyle(client).backgroundColor;
+    ctx.fillRect(0, 0, client.offsetWidth, client.offsetHeight);
+    for (const s of Orbeline.surfaces) if (s.prevu) Orbeline.peintDessus(s);
+    const base = client.getBoundingClientRect();
+    for (const id of UTF8ToString(ids, l).split(',')) {
+      const e = document.getElementById(id);
+      if (!e || e.hidden) continue;
+      const r = e.getBoundingClientRect(), x = r.left - base.left, y = r.top - base.top;
+      const canevas = e.querySelectorAll('canvas');
+      if (canevas.length) {
+        ctx.fillStyle = '#808080';
+        ctx.fillRect(x, y, r.width, r.height);
+        const cs = getComputedStyle(e), b = parseFloat(cs.borderLeftWidth);
+        for (const cv of canevas) ctx.drawImage(cv, x + b, y + b, cv.offsetWidth, cv.offsetHeight);
+      } else if (e.textContent) {
+        const cs = getComputedStyle(e);
+        ctx.font = cs.font;
+        ctx.fillStyle = cs.color;
+        ctx.textBaseline = 'top';
+        ctx.fillText(e.textContent, x, y + (r.height - parseFloat(cs.fontSize) * 1.15) / 2);
+      }
+    }
+    c.toBlob(function (png) {
+      const a = document.createElement('a');
+      a.href = URL.createObjectURL(png);
+      a.download = 'orbeline.png';
+      a.click();
+      setTimeout(function () { URL.revokeObjectURL(a.href); }, 60000);
+    }, 'image/png');
+  },
+
+  orbeline_page_imprime: function () { window.print(); },
+
+  orbeline_page_markdown__deps: ['$Page'],
+  orbeline_page_markdown: function (id, lId, md, l) { Page.markdown(UTF8ToString(md, l), Page.el(id, lId)); },
+
+  orbeline_page_dialogue__deps: ['$Page'],
+  orbeline_page_dialogue: function (id, lId) {
+    const d = Page.el(id, lId);
+    if (!d.open) d.showModal();
+  },
+});
