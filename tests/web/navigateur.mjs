@@ -2,6 +2,7 @@
 // driven by puppeteer-core. Every console error and uncaught exception of the
 // page is kept, and a test's end fails on any (see `sansErreur`).
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
 import { mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -27,6 +28,7 @@ export async function demarre(drapeauxEnPlus = []) {
     headless: true,
     args: [...drapeaux, ...drapeauxEnPlus, `--user-data-dir=${profil}`],
   });
+  navigateur.profil = profil;   // downloads go there too, and go with it
   return {
     navigateur,
     async ferme() {
@@ -53,17 +55,71 @@ export async function sert() {
   };
 }
 
+// Set in the page before its scripts: the clipboard's writes kept in
+// `window.copies`; `langue`, if given, as the browser's language.
+function espions(langue) {
+  window.copies = [];
+  if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
+  if (langue) Object.defineProperty(navigator, 'language', { get: () => langue });
+}
+
 /** A new tab on the page at `url` (file:// by default), `ratio` device pixels
- *  per CSS pixel, ready: the program loaded. */
-export async function ouvre(navigateur, { url = urlFichier(), ratio = 1 } = {}) {
+ *  per CSS pixel, past the start screen unless `accueil`; `langue` the
+ *  browser's language. Its downloads go to `page.dossier`. */
+export async function ouvre(navigateur, { url = urlFichier(), ratio = 1, accueil = false, langue = null } = {}) {
   const page = await navigateur.newPage();
   const erreurs = [];
   page.on('console', (m) => { if (m.type() === 'error') erreurs.push(m.text()); });
   page.on('pageerror', (e) => erreurs.push(String(e)));
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  await page.evaluateOnNewDocument(espions, langue);
+  page.dossier = mkdtempSync(join(navigateur.profil ?? tmpdir(), 'telechargements-'));
+  await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.dossier });
   await page.goto(url);
-  await page.waitForSelector('#Command1:not([disabled])');
+  await page.waitForSelector('#accueil-Command1');
+  if (!accueil) {
+    await page.click('#accueil-Command1');
+    await page.waitForSelector('#Command1');
+  }
   return { page, erreurs, sansErreur: () => assert.deepEqual(erreurs, [], 'erreurs de la page') };
+}
+
+/** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */
+export async function tape(page, id, texte) {
+  await page.focus(`#${id}`);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyA');
+  await page.keyboard.up('Control');
+  if (texte === '') await page.keyboard.press('Backspace');
+  else await page.keyboard.type(texte);
+}
+
+/** A key with modifiers: touche(page, 'Control', 'Shift', 'KeyC'). */
+export async function touche(page, ...touches) {
+  for (const t of touches.slice(0, -1)) await page.keyboard.down(t);
+  await page.keyboard.press(touches.at(-1));
+  for (const t of touches.slice(0, -1).reverse()) await page.keyboard.up(t);
+}
+
+/** Text shown by an element; a field's value. */
+export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e.value : e.textContent));
+
+/** The content of the file the page downloads as `nom`, once it is there. */
+export async function telecharge(page, nom) {
+  const chemin = join(page.dossier, nom);
+  for (let i = 0; i < 100 && !existsSync(chemin); ++i) await new Promise((r) => setTimeout(r, 50));
+  return readFileSync(chemin, 'utf8');
+}
+
+/** The desktop's results for these actions (scenarios.cpp), one per "Fin";
+ *  `portable`: with glibc's pow without FMA, the one the page's C library has. */
+export function natif(actions, { portable = false } = {}) {
+  const programme = process.env.ORBELINE_SCENARIOS ??
+    new URL('../../build/tests/web/scenarios_natifs', import.meta.url).pathname;
+  const env = { ...process.env, ...(portable ? { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' } : {}) };
+  const r = spawnSync(programme, { input: actions.join('\n') + '\n', env, encoding: 'utf8' });
+  assert.equal(r.status, 0, `${programme} : ${r.stderr}`);
+  return r.stdout.trim().split('\n').map((l) => JSON.parse(l));
 }
 
 /** Resolves after the page's next animation frame. */

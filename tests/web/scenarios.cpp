@@ -1,0 +1,72 @@
+// What the desktop's procedures give for the browser tests' scenarios
+// (scenarios.json): the same shell calls on the recording window, read from
+// standard input one action a line, and for each "Fin" one JSON line with the
+// impact captions, the message and the points' table (clipboard form with
+// ".", CSV form with ","). The browser test compares the page with it.
+//   TextN=texte   typed into the field, one character at a time
+//   OptionG=i     button i of group G clicked
+//   Lancer        "Lancer", its star run to the end
+//   Fin           the line of results
+#include "FenetreEnregistree.h"
+#include "principale.h"
+#include "releve.h"
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+using namespace orbeline;
+
+namespace {
+
+std::string json(std::string_view t)
+{
+    std::string r = "\"";
+    for (const char c : t) {
+        if (c == '"' || c == '\\') r += '\\';
+        if (static_cast<unsigned char>(c) < 0x20) {
+            char u[8];
+            std::snprintf(u, sizeof u, "\\u%04x", c);
+            r += u;
+        } else {
+            r += c;
+        }
+    }
+    return r + "\"";
+}
+
+} // namespace
+
+int main()
+{
+    Principale p;
+    test::FenetreEnregistree f(&p);
+    Form_Load(p, f);
+    std::string ligne;
+    while (std::getline(std::cin, ligne)) {
+        const std::size_t egal = ligne.find('=');
+        if (ligne.starts_with("Text") && egal != std::string::npos) {
+            const auto champ = static_cast<Champ>(std::stoi(ligne.substr(4, egal - 4)) - 1);
+            const std::string texte = ligne.substr(egal + 1);
+            // Select-all then each key: the first replaces the text.
+            if (texte.empty()) f.ecritTexte(champ, "");
+            for (std::size_t i = 1; i <= texte.size(); ++i)
+                if (i == texte.size() || (static_cast<unsigned char>(texte[i]) & 0xc0) != 0x80)
+                    f.ecritTexte(champ, texte.substr(0, i));
+        } else if (ligne.starts_with("Option") && egal != std::string::npos) {
+            f.choisitOption(static_cast<Groupe>(std::stoi(ligne.substr(6, egal - 6)) - 1), std::stoi(ligne.substr(egal + 1)));
+        } else if (ligne == "Lancer") {
+            Command1_Click(p, f);
+            f.laisseFiler();
+        } else if (ligne == "Fin") {
+            std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::Label11])
+                      << ",\"label12\":" << json(f.etiquettes[Etiquette::Label12]) << ",\"message\":" << json(f.message)
+                      << ",\"table\":" << json(texteTable(p.releve, formatCopie(".")))
+                      << ",\"csv\":" << json(texteTable(p.releve, formatCsv(","))) << "}\n";
+        } else if (!ligne.empty()) {
+            std::cerr << "action inconnue : " << ligne << '\n';
+            return 1;
+        }
+    }
+    return 0;
+}
