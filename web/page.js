@@ -314,7 +314,6 @@ mergeInto(LibraryManager.library, {
   orbeline_page_quitte: function () {
     clearTimeout(Page.minuterie);
     document.getElementById('fenetre').remove();
-    document.getElementById('bulle').hidden = true;
     document.getElementById('fin').hidden = false;
     window.close();   // allowed only for a tab a script opened
   },

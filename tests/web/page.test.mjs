@@ -1,0 +1,154 @@
+// The page as a pupil meets it: the start screen, the keyboard's route
+// through the window (the same handlers as the mouse), the pointer on the
+// orbit view, the star's frames, the menus, and an accessibility scan.
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
+import { after, before, test } from 'node:test';
+import { demarre, imageSuivante, ouvre, pixels, tape, texte } from './navigateur.mjs';
+
+const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
+const attends = (ms) => new Promise((r) => setTimeout(r, ms));
+
+// axe-core's violations on what the page shows, as "rule: element" texts.
+async function violations(page) {
+  await page.evaluate(axe);
+  return page.evaluate(async () => (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`)));
+}
+
+let chromium;
+before(async () => { chromium = await demarre(); });
+after(async () => { await chromium?.ferme(); });
+
+test('the start screen: its version, a click on a label stays, any key on "Suite" but Tab goes on', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur, { accueil: true });
+  assert.match(await texte(page, 'accueil-lblVersion'), /^Version \d+\.\d+\.\d+$/);
+  assert.equal(await texte(page, 'accueil-lblProductName'), 'ORBELINES');
+  assert.deepEqual(await violations(page), []);
+  await page.click('#accueil-lblProductName');
+  await page.click('#accueil-picLogo');
+  await page.keyboard.press('Tab');
+  await page.focus('#accueil-Command1');
+  assert.ok(await montre(page, 'accueil-Command1'), 'still on the start screen');
+  await page.keyboard.press('KeyQ');
+  assert.ok(await montre(page, 'Command1'), 'the main window after a letter');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
+  assert.equal(await page.title(), 'orbelines');
+  sansErreur();
+  await page.close();
+});
+
+test('the keyboard reaches the controls in tab order and runs the mouse\'s handlers', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  const ordre = [];
+  for (let i = 0; i < 16; ++i) {
+    ordre.push(await page.evaluate(() => document.activeElement.id));
+    await page.keyboard.press('Tab');
+  }
+  assert.deepEqual(ordre, ['Text1', 'Text2', 'Text3', 'Text4', 'Text5', 'Text6', 'Option3_0', 'Command5', 'Command4',
+    'Command1', 'Command2', 'Text7', 'Option1_1', 'Option2_0', 'vitesse', 'xy']);
+  const cases = [
+    // [what, element focused, keys, check]
+    ['arrows select a scale: its preset runs', 'Option3_0', ['ArrowDown', 'ArrowDown', 'ArrowDown'],
+      async () => assert.ok(await page.$eval('#xy', (e) => e.disabled), 'the X(t), Y(t) box disabled at 50 millions de km')],
+    ['arrows back', 'Option3_3', ['ArrowUp', 'ArrowUp', 'ArrowUp'],
+      async () => assert.ok(!(await page.$eval('#xy', (e) => e.disabled)))],
+    ['Space on a box shows its charts', 'vitesse', ['Space'], async () => assert.ok(await montre(page, 'Picture2'))],
+    ['Enter in a field launches', 'Text4', ['Enter'], async () => assert.equal(await texte(page, 'Label11'), 'Impact à t =  8772 s')],
+    ['Space on the selected scale runs its preset again', 'Option3_0', ['Space'], async () => assert.equal(await texte(page, 'Label11'), '')],
+    ['Enter on a button is that button\'s', 'Command1', ['Enter'], async () => assert.notEqual(await texte(page, 'Label11'), '')],
+    ['Enter on "Effacer" clears', 'Command4', ['Enter'], async () => assert.equal(await texte(page, 'Label11'), '')],
+  ];
+  for (const [quoi, id, touches, verifie] of cases) {
+    await page.focus(`#${id}`);
+    for (const t of touches) await page.keyboard.press(t);
+    await verifie().catch((e) => { e.message = `${quoi} : ${e.message}`; throw e; });
+  }
+  sansErreur();
+  await page.close();
+});
+
+test('the pointer on the orbit view: the read-out, a point\'s tooltip, the placement', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  const vue = await page.$eval('#Picture1 canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
+  await page.mouse.move(vue[0] + 248, vue[1] + 248);
+  assert.deepEqual([await texte(page, 'Label9'), await texte(page, 'Label10')], ['X =  0', 'Y =  0']);
+  await page.click('#Command1');
+  // The default launch's first point, 86 s after the start, 3.3 km from it: the same pixel.
+  await page.mouse.move(vue[0] + 99, vue[1] + 248);
+  assert.ok(await montre(page, 'bulle'));
+  assert.match(await texte(page, 'bulle'), /^t = {2}\d+ s {3}X = -\d+\.\d km {3}Y = {2}0 km {3}V = {2}\d+(\.\d)? m\/s$/);
+  await page.mouse.move(vue[0] + 400, vue[1] + 100);
+  assert.ok(!(await montre(page, 'bulle')), 'no tooltip away from the points');
+  await page.mouse.click(vue[0] + 248, vue[1] + 124);
+  assert.deepEqual([await texte(page, 'Text3'), await texte(page, 'Text4')], ['0', '25000']);
+  sansErreur();
+  await page.close();
+});
+
+test('the star grows after "Lancer", then goes, then the charts are drawn', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  await page.click('#vitesse');
+  const bleus = async () => (await pixels(page, 'Picture1', 1)).compte([0, 0, 255]);
+  const graphe = async () => (await pixels(page, 'Picture2')).compte([255, 255, 255]) < 86 * 86;
+  await imageSuivante(page);
+  const marqueur = await bleus();
+  await page.click('#Command1');
+  await imageSuivante(page);
+  assert.ok(await bleus() > marqueur + 40, 'the star beside the marker');
+  assert.ok(!(await graphe()), 'no chart while the star grows');
+  await attends(700);
+  await imageSuivante(page);
+  assert.ok(await bleus() < marqueur + 10, 'the star gone, the marker moved');
+  assert.ok(await graphe(), 'the chart drawn');
+  sansErreur();
+  await page.close();
+});
+
+test('the menus: guide, about box, starting values, printing, quitting; axe finds nothing', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  assert.deepEqual(await violations(page), [], 'the window as it opens');
+  // Keyboard: the Aide menu opens on Enter, its first entry takes the focus.
+  await page.focus('#menu-2');
+  await page.keyboard.press('Enter');
+  assert.deepEqual(await violations(page), [], 'a menu open');
+  await page.keyboard.press('Enter');
+  assert.ok(await page.$eval('#guide', (d) => d.open));
+  const guide = await page.$eval('#guide-texte', (e) => ({
+    titre: e.querySelector('h2')?.textContent, etapes: e.querySelectorAll('ol > li').length,
+    gras: e.querySelector('strong')?.textContent, balises: e.querySelectorAll('script, img, a, iframe').length,
+  }));
+  assert.deepEqual(guide, { titre: 'Guide de l\'élève : le TP satellites', etapes: 9, gras: 'Suite', balises: 0 });
+  assert.deepEqual(await violations(page), [], 'the guide');
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('F1');
+  assert.ok(await page.$eval('#guide', (d) => d.open), 'F1');
+  await page.keyboard.press('Escape');
+  await page.click('#menu-2');
+  await page.click('#action-10');
+  assert.match(await texte(page, 'apropos-version'), /^Version \d+\.\d+\.\d+$/);
+  await page.keyboard.press('Escape');
+
+  // "Valeurs de départ" after changes; the print legend after a launch.
+  await tape(page, 'Text3', '12');
+  await page.click('#Option3_2');
+  await page.click('#menu-1');
+  await page.click('#action-8');
+  assert.deepEqual([await texte(page, 'Text3'), await page.$eval('#Option3_0', (e) => e.checked)], ['-30000', true]);
+  await page.click('#Command1');
+  // Known, left to the layout table: the impact captions' pure red, the
+  // desktop's, is 3.5:1 on the window's grey (4.5:1 asked for their size).
+  assert.deepEqual(await violations(page), ['color-contrast: #Label11', 'color-contrast: #Label12'], 'after a launch');
+  await page.evaluate(() => { window.print = () => { window.imprime = document.getElementById('legende').textContent; }; });
+  await page.click('#menu-0');
+  await page.click('#action-4');
+  const legende = await page.evaluate(() => window.imprime);
+  for (const t of ['X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t =  8772 s'])
+    assert.ok(legende.includes(t), `« ${t} » dans la légende imprimée`);
+  await page.click('#Command2');
+  assert.ok(await montre(page, 'fin'), '"Quitter" ends the program');
+  assert.equal(await page.$('#Command1'), null);
+  sansErreur();
+  await page.close();
+});
