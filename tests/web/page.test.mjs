@@ -106,7 +106,7 @@ test('the star grows after "Lancer", then goes, then the charts are drawn', asyn
   await page.close();
 });
 
-test('the menus: guide, about box, starting values, printing, quitting; axe finds nothing', async () => {
+test('the menus: guide, about box, starting values, printing, quitting; axe-core\'s scans', async () => {
   const { page, sansErreur } = await ouvre(chromium.navigateur);
   assert.deepEqual(await violations(page), [], 'the window as it opens');
   // Keyboard: the Aide menu opens on Enter, its first entry takes the focus.

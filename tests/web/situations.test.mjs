@@ -1,0 +1,107 @@
+// Situations from outside: the page's address (a teacher's link, or a
+// hostile one), situation files opened and saved, and the points saved as
+// CSV in French.
+import assert from 'node:assert/strict';
+import { writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { demarre, natif, ouvre, tape, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
+
+let chromium;
+before(async () => { chromium = await demarre(); });
+after(async () => { await chromium?.ferme(); });
+
+// What the window shows of a situation: the fields, the selected buttons, the boxes.
+const etat = (page) => page.evaluate(() => [...document.querySelectorAll('#client input')]
+  .map((e) => (e.type === 'text' ? e.value : e.checked)));
+
+test('a link\'s situation is applied; its values are read as typed and shown as text', async () => {
+  const lien = 'vox=3078&x=0&y=42164&echelle=50000km&points=100&vitesse=1&xy=1';
+  const { page } = await ouvre(chromium.navigateur, { url: `${urlFichier()}?${lien}` });
+  assert.deepEqual([await texte(page, 'Text1'), await texte(page, 'Text4'), await texte(page, 'message')], ['3078', '42164', '']);
+  assert.ok(await page.$eval('#Option3_1', (e) => e.checked) && await page.$eval('#Option1_0', (e) => e.checked));
+  assert.ok(await page.$eval('#Picture5', (e) => !e.hidden), 'the position charts shown');
+  // "Copier le lien de la situation" gives it back.
+  await page.click('#menu-1');
+  await page.click('#action-7');
+  const copie = (await page.evaluate(() => window.copies))[0];
+  assert.equal(copie.split('?')[0], urlFichier());
+  const { page: autre } = await ouvre(chromium.navigateur, { url: copie });
+  assert.deepEqual(await etat(autre), await etat(page));
+  await Promise.all([page.close(), autre.close()]);
+
+  const rows = [
+    // [key, value in the link, field typed into for the same message (or the message itself)]
+    ['x', '<img src=x onerror="document.title=1">', 'Text3'],
+    ['masse', 'NaN', 'Text5'],
+    ['masse', '6,5', 'Text5'],
+    ['x', '1'.repeat(10000), 'Valeur trop longue pour « x ».'],
+    ['echelle', '<b>1</b>', /^Échelle inconnue dans « echelle » : 10000km, /],
+  ];
+  for (const [cle, valeur, champ] of rows) {
+    const cas = `${cle}=${valeur.slice(0, 40)}`;
+    const requete = `?zz=${encodeURIComponent('<script>')}&${cle}=${encodeURIComponent(valeur)}`;
+    const { page: lu, sansErreur } = await ouvre(chromium.navigateur, { url: urlFichier() + requete });
+    const message = await texte(lu, 'message');
+    if (typeof champ !== 'string' || !champ.startsWith('Text')) {
+      assert.match(message, champ instanceof RegExp ? champ : new RegExp(`^${champ.replace(/[.()]/g, '\\$&')}$`), cas);
+    } else {
+      const { page: tapee } = await ouvre(chromium.navigateur);
+      await tape(tapee, champ, valeur);
+      assert.equal(message, await texte(tapee, 'message'), `${cas} : the typed one's message`);
+      assert.equal(await texte(lu, champ), await texte(tapee, champ), `${cas} : the field`);
+      await tapee.close();
+    }
+    assert.equal(await lu.$$eval('#client *', (e) => e.filter((x) => ['IMG', 'B', 'SCRIPT'].includes(x.tagName)).length), 0, cas);
+    assert.equal(await lu.title(), 'orbelines', cas);
+    sansErreur();
+    await lu.close();
+  }
+});
+
+test('situation files: a saved one opens in a new page the same; a hostile one changes nothing and says why', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  // Opens a file with Ctrl+O, then waits until element `id` shows `attendu`.
+  const ouvreFichier = async (p, contenu, [id, attendu]) => {
+    const chemin = join(p.dossier, 'essai.orbeline');
+    writeFileSync(chemin, contenu);
+    const [choix] = await Promise.all([p.waitForFileChooser(), touche(p, 'Control', 'KeyO')]);
+    await choix.accept([chemin]);
+    await p.waitForFunction((i, a) => { const e = document.getElementById(i); return (e.value ?? e.textContent) === a; }, {}, id, attendu);
+  };
+  const avant = await etat(page);
+  const rows = [
+    ['10 Mo', 'x=1\n'.repeat(2.5e6), 'Ce fichier est trop grand pour être une situation d\'Orbeline.'],
+    ['binaire', Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 0x0d]), 'Ligne 1 : une situation d\'Orbeline n\'a que des lignes « clé=valeur ».'],
+    ['UTF-8 invalide', Buffer.from('vox=12\nx=\xff\xfe\n', 'latin1'), 'Caractère non permis dans la valeur de « x ».'],
+    ['balises', '<html><script>document.title=1</script>', 'Ce fichier n\'est pas une situation d\'Orbeline.'],
+    ['valeur refusée', 'vox=5\npoints=12\n', '« points » vaut 100 ou 1000.'],
+  ];
+  for (const [cas, contenu, message] of rows) {
+    await ouvreFichier(page, contenu, ['message', message]);
+    assert.deepEqual(await etat(page), avant, `${cas} : nothing changed`);
+  }
+  await ouvreFichier(page, '# une orbite\nvox=3078\nx=0\ny=42164\nechelle=500km\nxy=1\n', ['Text1', '3078']);
+  await page.click('#Command1');
+  await touche(page, 'Control', 'Shift', 'KeyS');
+  const fichier = await telecharge(page, 'situation.orbeline');
+  assert.match(fichier, /^vox=3078$/m);
+  const { page: autre } = await ouvre(chromium.navigateur);
+  await ouvreFichier(autre, fichier, ['Text1', '3078']);
+  await autre.click('#Command1');
+  assert.deepEqual(await etat(autre), await etat(page));
+  assert.deepEqual([await texte(autre, 'Label11'), await texte(autre, 'Label12')],
+    [await texte(page, 'Label11'), await texte(page, 'Label12')]);
+  assert.equal(await page.title(), 'orbelines');
+  sansErreur();
+  await Promise.all([page.close(), autre.close()]);
+});
+
+test('the points saved as CSV in French: ";" and decimal commas, the desktop\'s numbers', async () => {
+  const { page, sansErreur } = await ouvre(chromium.navigateur, { langue: 'fr-FR' });
+  await page.click('#Command1');
+  await touche(page, 'Control', 'KeyS');
+  assert.equal(await telecharge(page, 'points.csv'), natif(['Lancer', 'Fin'], { portable: true })[0].csv);
+  sansErreur();
+  await page.close();
+});
