@@ -63,6 +63,14 @@ void telecharge(std::string_view nom, std::string_view type, std::string_view do
                              donnees.data(), static_cast<int>(donnees.size()));
 }
 
+// The printout's lines under the picture, from the launch on screen.
+std::string legende(const Releve& r)
+{
+    std::string t;
+    for (const std::string& l : lignesLegende(r)) t += l + "\n";
+    return t;
+}
+
 void copie(std::string_view t, bool lien) { orbeline_page_copie(t.data(), static_cast<int>(t.size()), lien); }
 
 void dialogue(std::string_view id) { orbeline_page_dialogue(id.data(), static_cast<int>(id.size())); }
@@ -217,7 +225,7 @@ void FenetrePage::menu(Action a)
     }
     case Action::Imprimer:
         acheveLancement(p_, *this);
-        dom::texte("legende", legendeImpression());
+        dom::texte("legende", legende(p_.releve));
         orbeline_page_imprime();
         break;
     case Action::Quitter: Command2_Click(p_, *this); break;
@@ -263,27 +271,6 @@ void FenetrePage::appliqueAdresse(std::string_view requete)
 void FenetrePage::copieRefusee()
 {
     ecritMessage("Le navigateur a refusé la copie dans le presse-papiers.");
-}
-
-std::string FenetrePage::legendeImpression()
-{
-    const Situation s = situationCourante(*this);
-    const auto champ = [&](Champ c) { return *s.champs[static_cast<std::size_t>(c)]; };
-    const std::string_view u = unite(p_.etat);
-    const std::string unite(u.substr(0, u.find_last_not_of(' ') + 1));
-    const Disposition* points = cherche(kDisposition, idOption(Groupe::Option1, s.points.value_or(1)));
-    const Disposition* cadre = cherche(kDisposition, points ? points->cadre : "");
-    std::string t = "Vox = " + champ(Champ::Text1) + " m/s    Voy = " + champ(Champ::Text2) + " m/s\n";
-    t += "X initial = " + champ(Champ::Text3) + unite + "    Y initial = " + champ(Champ::Text4) + unite + "\n";
-    t += "Masse de l'attracteur = " + champ(Champ::Text5) + " × 10²⁴ kg    τ = " + champ(Champ::Text6) + " s\n";
-    t += std::string(kCarreau) + std::string(kPresets[static_cast<std::size_t>(s.echelle.value_or(0))].legende);
-    if (points && cadre) t += "    " + std::string(cadre->legende) + " : " + std::string(points->legende);
-    t += "\nMasse du satellite = " + champ(Champ::Text7) + " kg";
-    for (const Etiquette e : {Etiquette::Label11, Etiquette::Label12}) {
-        const std::string l = dom::valeur(kEtiquettes[static_cast<std::size_t>(e)]);
-        if (!l.empty()) t += "\n" + l;
-    }
-    return t;
 }
 
 // ---- Fenetre -------------------------------------------------------------------

@@ -74,8 +74,6 @@ public:
 
 private:
     void construitMenus();
-    /// The printed page's lines under the picture: the inputs and the impact texts.
-    std::string legendeImpression();
 
     Principale p_;
     std::array<std::unique_ptr<SurfaceCanvas>, 6> pictures_;

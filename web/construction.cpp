@@ -133,10 +133,9 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         classe = d.legende.empty() ? "cadre" : "cadre titre";
         break;
     case Genre::Logo:
-        // TODO(lead): the start screen's logo, the committed PNG picture, once it is
-        // on main (embedded at build time); until then a plain sunken box.
-        dom::cree("div", id, parent);
-        attribut(id, "role", "img");
+        // Its picture is the window's to give (dom::image).
+        dom::cree("img", id, parent);
+        attribut(id, "alt", d.nomAccessible);
         classe = "logo";
         break;
     case Genre::Image:
@@ -147,7 +146,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     attribut(boite, "class", classe);
     place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->largeur);
     if (!d.bulle.empty()) attribut(boite, "title", d.bulle);
-    if (!d.nomAccessible.empty()) attribut(id, "aria-label", d.nomAccessible);
+    if (!d.nomAccessible.empty() && d.genre != Genre::Logo) attribut(id, "aria-label", d.nomAccessible);
     if (d.drapeaux & Desactive) dom::active(id, false);
     if (d.drapeaux & Cache) dom::montre(boite, false);
 }

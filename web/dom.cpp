@@ -15,6 +15,7 @@ void orbeline_dom_active(const char* id, int lId, int actif);
 void orbeline_dom_focus(const char* id, int lId);
 void orbeline_dom_titre(const char* t, int l);
 void orbeline_dom_separateur(char* tampon, int capacite);
+void orbeline_dom_image(const char* id, int lId, const char* type, int lType, const unsigned char* octets, int l);
 }
 
 namespace orbeline::dom {
@@ -68,6 +69,11 @@ void montre(std::string_view id, bool oui) { orbeline_dom_montre(id.data(), n(id
 void active(std::string_view id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
 void focus(std::string_view id) { orbeline_dom_focus(id.data(), n(id)); }
 void titre(std::string_view t) { orbeline_dom_titre(t.data(), n(t)); }
+
+void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille)
+{
+    orbeline_dom_image(id.data(), n(id), type.data(), n(type), octets, static_cast<int>(taille));
+}
 
 std::string adresse()
 {

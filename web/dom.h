@@ -27,6 +27,8 @@ void montre(std::string_view id, bool oui);
 void active(std::string_view id, bool oui);
 void focus(std::string_view id);
 void titre(std::string_view t);
+/// An img element's picture, from the bytes of its file.
+void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille);
 /// The page's address after its path: "?…", or "".
 std::string adresse();
 /// The decimal separator of the browser's language.

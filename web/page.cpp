@@ -8,6 +8,7 @@
 
 #include "construction.h"
 #include "dom.h"
+#include "logo.h"
 
 #include <emscripten.h>
 
@@ -36,6 +37,8 @@ void construitAccueil()
     construit(kDispositionAccueil, r, [](const Disposition&) {});
     dom::texte(idControle(r, "lblVersion"), texteVersion());
     dom::texte(idControle(r, "lblProductName"), kTitreApplication);
+    for (const Disposition& d : kDispositionAccueil)
+        if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/png", kLogo, sizeof kLogo);
     dom::montre("accueil", true);
     for (const Disposition& d : kDispositionAccueil)
         if (d.tab == 0) dom::focus(idControle(r, d.nom));

@@ -272,6 +272,12 @@ mergeInto(LibraryManager.library, {
   orbeline_dom_focus: function (id, lId) { Page.el(id, lId).focus(); },
   orbeline_dom_titre: function (t, l) { document.title = UTF8ToString(t, l); },
 
+  orbeline_dom_image__deps: ['$Page'],
+  orbeline_dom_image: function (id, lId, type, lType, octets, l) {
+    const blob = new Blob([HEAPU8.slice(octets, octets + l)], { type: UTF8ToString(type, lType) });
+    Page.el(id, lId).src = URL.createObjectURL(blob);
+  },
+
   // The decimal separator of the browser's language.
   orbeline_dom_separateur: function (buf, cap) {
     const p = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
