@@ -383,7 +383,7 @@ mergeInto(LibraryManager.library, {
     c.height = Math.ceil(client.offsetHeight * d);
     const ctx = c.getContext('2d');
     ctx.scale(d, d);
-    ctx.fillStyle = getComputedStyle(client).backgroundColor;
+    ctx.fillStyle = getComputedStyle(document.body).backgroundColor;
     ctx.fillRect(0, 0, client.offsetWidth, client.offsetHeight);
     for (const s of Orbeline.surfaces) if (s.prevu) Orbeline.peintDessus(s);
     const base = client.getBoundingClientRect();

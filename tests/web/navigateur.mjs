@@ -104,11 +104,12 @@ export async function touche(page, ...touches) {
 /** Text shown by an element; a field's value. */
 export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e.value : e.textContent));
 
-/** The content of the file the page downloads as `nom`, once it is there. */
-export async function telecharge(page, nom) {
+/** The content of the file the page downloads as `nom`, once it is there
+ *  (text, or bytes for `encodage` null). */
+export async function telecharge(page, nom, encodage = 'utf8') {
   const chemin = join(page.dossier, nom);
   for (let i = 0; i < 100 && !existsSync(chemin); ++i) await new Promise((r) => setTimeout(r, 50));
-  return readFileSync(chemin, 'utf8');
+  return readFileSync(chemin, encodage);
 }
 
 /** The desktop's results for these actions (scenarios.cpp), one per "Fin";

@@ -5,7 +5,7 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, before, test } from 'node:test';
-import { demarre, imageSuivante, ouvre, pixels, tape, texte } from './navigateur.mjs';
+import { demarre, imageSuivante, ouvre, pixels, tape, telecharge, texte } from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -144,6 +144,10 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   await page.click('#menu-0');
   await page.click('#action-4');
   const legende = await page.evaluate(() => window.imprime);
+  await page.click('#menu-0');
+  await page.click('#action-3');
+  const png = Buffer.from(await telecharge(page, 'orbeline.png', null));
+  assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
   for (const t of ['X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t =  8772 s'])
     assert.ok(legende.includes(t), `« ${t} » dans la légende imprimée`);
   await page.click('#Command2');
