@@ -19,6 +19,9 @@ for b in "$dir"/bench/bench_*; do
     $1 == "BM_Lancer_median" { l = ns($2, $3) }
     $1 == "BM_LancerPlancher_median" { p = ns($2, $3) }
     END { if (l && p) printf "Lancer : %.3f ms, plancher : %.3f ms, rapport : %.1f×\n", l / 1e6, p / 1e6, l / p }'
+  # The desktop's launch, printed again beside the page's.
+  natif=$(echo "$sortie" | awk '$1 == "BM_Lancer_median" { printf "%.3f", $2 * ($3 == "us" ? 1e-3 : $3 == "ns" ? 1e-6 : 1) }')
+  if [ -n "$natif" ]; then export ORBELINE_LANCER_NATIF=$natif; fi
 done
 echo "== memoire_lancements"
 QT_QPA_PLATFORM=offscreen "$dir/bench/memoire_lancements"

@@ -137,7 +137,20 @@ void FenetrePage::construitMenus()
         dom::cree("button", id, li);
         dom::attribut(id, "type", "button");
         dom::attribut(id, "data-action", std::to_string(static_cast<int>(e.action)));
-        dom::texte(id, sansEsperluette(e.legende));
+        // The caption, its access letter underlined: in an open menu that letter chooses it.
+        const std::string legende = id + "-legende";
+        dom::cree("span", legende, id);
+        const std::size_t et = e.legende.find('&');
+        if (et == std::string_view::npos || et + 1 >= e.legende.size()) {
+            dom::texte(legende, e.legende);
+        } else {
+            const std::string lettre(e.legende.substr(et + 1, 1));
+            dom::ajouteTexte(legende, e.legende.substr(0, et));
+            dom::cree("u", id + "-lettre", legende);
+            dom::texte(id + "-lettre", lettre);
+            dom::ajouteTexte(legende, e.legende.substr(et + 2));
+            dom::attribut(id, "data-lettre", lettre);
+        }
         if (!e.raccourci.empty()) {
             dom::attribut(id, "data-raccourci", e.raccourci);
             std::string touches(e.raccourci), vu(e.raccourci);

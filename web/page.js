@@ -60,6 +60,13 @@ mergeInto(LibraryManager.library, {
           Page.fermeMenus(null);
           document.querySelector('[aria-controls="' + liste.id + '"]').focus();
           e.preventDefault();
+        } else if (liste && e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
+          for (const b of liste.querySelectorAll('button[data-lettre]'))
+            if (!b.disabled && b.dataset.lettre.toLowerCase() === e.key.toLowerCase()) {
+              e.preventDefault();
+              b.click();
+              break;
+            }
         } else if ((e.key === 'ArrowDown' || e.key === 'ArrowUp') && liste) {
           const b = [...liste.querySelectorAll('button:not([disabled])')];
           const i = b.indexOf(e.target) + (e.key === 'ArrowDown' ? 1 : -1);
@@ -159,12 +166,20 @@ mergeInto(LibraryManager.library, {
     // The guide's small markdown: headings, paragraphs, numbered and bulleted
     // lists nested by indentation, **bold** and `code`; the rest is text.
     markdown: function (md, cible) {
-      const enLigne = function (parent, texte) {
-        for (const m of texte.split(/(\*\*[^*]+\*\*|`[^`]+`)/)) {
-          if (/^\*\*.+\*\*$/.test(m)) parent.append(Object.assign(document.createElement('strong'), { textContent: m.slice(2, -2) }));
-          else if (/^`.+`$/.test(m)) parent.append(Object.assign(document.createElement('code'), { textContent: m.slice(1, -1) }));
-          else if (m) parent.append(m);
+      // A block's text so far, written again as it grows (bold may span lines).
+      const ecrit = function (bloc, texte) {
+        bloc.brut = bloc.brut === undefined ? texte : bloc.brut + ' ' + texte;
+        bloc.replaceChildren();
+        for (const m of bloc.brut.split(/(\*\*[^*]+\*\*|`[^`]+`)/)) {
+          if (/^\*\*.+\*\*$/.test(m)) bloc.append(Object.assign(document.createElement('strong'), { textContent: m.slice(2, -2) }));
+          else if (/^`.+`$/.test(m)) bloc.append(Object.assign(document.createElement('code'), { textContent: m.slice(1, -1) }));
+          else if (m) bloc.append(m);
         }
+      };
+      const nouveau = function (balise, parent) {
+        const e = document.createElement(balise);
+        parent.append(e);
+        return e;
       };
       cible.replaceChildren();
       let listes = [], bloc = null;   // the open lists, innermost last: { retrait, el, li }
@@ -176,30 +191,26 @@ mergeInto(LibraryManager.library, {
         } else if (titre) {
           listes = [];
           bloc = null;
-          const h = document.createElement('h' + titre[1].length);
-          enLigne(h, titre[2]);
-          cible.append(h);
+          ecrit(nouveau('h' + titre[1].length, cible), titre[2]);
         } else if (puce) {
           const type = puce[1] === '-' ? 'UL' : 'OL';
           while (listes.length && listes.at(-1).retrait > retrait) listes.pop();
           if (listes.length && listes.at(-1).retrait === retrait && listes.at(-1).el.tagName !== type) listes.pop();
           let liste = listes.at(-1);
           if (!liste || liste.retrait < retrait) {
-            const el = document.createElement(type);
-            (liste ? liste.li : cible).append(el);
+            const el = nouveau(type, liste ? liste.li : cible);
             listes.push(liste = { retrait: retrait, el: el, li: null });
           }
-          liste.li = bloc = document.createElement('li');
-          liste.el.append(bloc);
-          enLigne(bloc, puce[2]);
+          liste.li = nouveau('li', liste.el);
+          bloc = nouveau('span', liste.li);   // the item's text, before any list nested in it
+          ecrit(bloc, puce[2]);
         } else if (bloc) {
-          enLigne(bloc, ' ' + texte);
+          ecrit(bloc, texte);
         } else {
           // A paragraph belongs to the innermost item it is indented under.
           while (listes.length && listes.at(-1).retrait >= retrait) listes.pop();
-          bloc = document.createElement('p');
-          (listes.length ? listes.at(-1).li : cible).append(bloc);
-          enLigne(bloc, texte);
+          bloc = nouveau('p', listes.length ? listes.at(-1).li : cible);
+          ecrit(bloc, texte);
         }
       }
     },
@@ -423,5 +434,6 @@ mergeInto(LibraryManager.library, {
   orbeline_page_dialogue: function (id, lId) {
     const d = Page.el(id, lId);
     if (!d.open) d.showModal();
+    d.scrollTop = 0;   // a long text from its beginning, whatever took the focus
   },
 });
