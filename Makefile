@@ -55,8 +55,10 @@ dessins: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default --target dessins
 
-screenshot: build
+# The README's two pictures: the desktop's window, then the web page.
+screenshot: build web node_modules/.package-lock.json
 	@scripts/screenshot.sh
+	@node scripts/capture-navigateur.mjs
 
 # The whole test suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitizers: deps
