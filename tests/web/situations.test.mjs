@@ -38,6 +38,7 @@ test('a link\'s situation is applied; its values are read as typed and shown as 
     ['x', '1'.repeat(10000), 'Valeur trop longue pour « x ».'],
     ['echelle', '<b>1</b>', /^Échelle inconnue dans « echelle » : 10000km, /],
   ];
+  const { page: tapee } = await ouvre(chromium.navigateur);   // the typed route, from the starting values each time
   for (const [cle, valeur, champ] of rows) {
     const cas = `${cle}=${valeur.slice(0, 40)}`;
     const requete = `?zz=${encodeURIComponent('<script>')}&${cle}=${encodeURIComponent(valeur)}`;
@@ -46,17 +47,19 @@ test('a link\'s situation is applied; its values are read as typed and shown as 
     if (typeof champ !== 'string' || !champ.startsWith('Text')) {
       assert.match(message, champ instanceof RegExp ? champ : new RegExp(`^${champ.replace(/[.()]/g, '\\$&')}$`), cas);
     } else {
-      const { page: tapee } = await ouvre(chromium.navigateur);
+      await tapee.bringToFront();   // a tab behind another gets no frames
+      await tapee.click('#menu-1');
+      await tapee.click('#action-8');
       await tape(tapee, champ, valeur);
       assert.equal(message, await texte(tapee, 'message'), `${cas} : the typed one's message`);
       assert.equal(await texte(lu, champ), await texte(tapee, champ), `${cas} : the field`);
-      await tapee.close();
     }
     assert.equal(await lu.$$eval('#client *', (e) => e.filter((x) => ['IMG', 'B', 'SCRIPT'].includes(x.tagName)).length), 0, cas);
     assert.equal(await lu.title(), 'orbelines', cas);
     sansErreur();
     await lu.close();
   }
+  await tapee.close();
 });
 
 test('situation files: a saved one opens in a new page the same; a hostile one changes nothing and says why', async () => {
