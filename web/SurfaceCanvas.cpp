@@ -1,6 +1,9 @@
 #include "SurfaceCanvas.h"
 
+#include "pixels.h"
+
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 // The page's side, web/surface.js. Lengths in the area's CSS pixels, colours
@@ -16,65 +19,16 @@ void orbeline_carre(int s, int gauche, int haut, int cote, int rgb);
 void orbeline_controle(int s, int controle, int visible, double gauche, double haut, double largeur,
                        double hauteur);
 void orbeline_repeint(int s);
+void orbeline_forme_etoile(const double* xy, int sommets, int largeur, int hauteur);
 }
 
 namespace orbeline {
 
 namespace {
 
-// Beyond this distance from the area, in pixels, nothing drawn could show,
-// and the canvas's arithmetic is no longer safe.
-constexpr double kLoin = 1e6;
-// Widest pen accepted, px.
-constexpr int kTraitMax = 32767;
-// A whole number of periods of both dash patterns, in pen widths.
-constexpr double kPeriodeTirets = 12;
-
-struct Point {
-    double x, y;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
 int rgb(Couleur c) { return c.r << 16 | c.g << 8 | c.b; }
 
-bool proche(double v) { return std::isfinite(v) && std::fabs(v) <= kLoin; }
-bool fini(const Point& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
-
-// Where a pen of w pixels centred on p falls: the w whole pixels whose middle
-// is nearest p, so that a line lands on whole pixels as on the desktop.
-double cale(double p, int w) { return std::floor(p + 0.5 - w / 2.0) + w / 2.0; }
-
-// Cohen–Sutherland, as on the desktop: cuts the segment a–b to the box, false
-// when nothing of it is inside. Lines may come from far outside the view;
-// each cut end lands exactly on an edge, so a line from 10^30 px away along
-// an axis still falls on its pixel row.
-bool coupe(Point& a, Point& b, double gauche, double haut, double droite, double bas)
-{
-    const auto code = [&](const Point& p) {
-        return (p.x < gauche ? 1 : p.x > droite ? 2 : 0) | (p.y < haut ? 4 : p.y > bas ? 8 : 0);
-    };
-    int ca = code(a), cb = code(b);
-    // Each cut settles one edge for one end: eight at most.
-    for (int i = 0; i < 8; ++i) {
-        if ((ca | cb) == 0) return true;
-        if ((ca & cb) != 0) return false;
-        const bool premier = ca != 0;
-        const int c = premier ? ca : cb;
-        const double dx = b.x - a.x, dy = b.y - a.y;
-        Point p{};
-        if (c & 3) {
-            const double x = c & 1 ? gauche : droite;
-            p = {x, a.y + (x - a.x) / dx * dy};
-        } else {
-            const double y = c & 4 ? haut : bas;
-            p = {a.x + (y - a.y) / dy * dx, y};
-        }
-        if (!fini(p)) return false;
-        (premier ? a : b) = p;
-        (premier ? ca : cb) = code(p);
-    }
-    return false;
-}
+bool fini(const PointPx& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 } // namespace
 
@@ -82,6 +36,17 @@ SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, i
                              int largeur, int hauteur)
     : etat_(EtatSurface::enPixels(std::max(1, largeur - 2 * kBord), std::max(1, hauteur - 2 * kBord)))
 {
+    // The star's outline, the desktop's, handed to the script once.
+    static const bool etoile = [] {
+        std::array<double, 2 * kSommetsEtoile.size()> xy{};
+        for (std::size_t i = 0; i < kSommetsEtoile.size(); ++i) {
+            xy[2 * i] = kSommetsEtoile[i].x;
+            xy[2 * i + 1] = kSommetsEtoile[i].y;
+        }
+        orbeline_forme_etoile(xy.data(), static_cast<int>(kSommetsEtoile.size()), kLargeurEtoile, kHauteurEtoile);
+        return true;
+    }();
+    (void)etoile;
     id_ = orbeline_cree_surface(idElement.data(), static_cast<int>(idElement.size()), nom.data(),
                                 static_cast<int>(nom.size()), gauche, haut, etat_.largeurPx, etat_.hauteurPx, kBord);
     // A picture area's settings on the desktop: pen in the window text
@@ -111,18 +76,18 @@ void SurfaceCanvas::line(float x1, float y1, float x2, float y2, std::optional<C
 {
     etat_.currentX = x2;
     etat_.currentY = y2;
-    const Point a{etat_.versPxX(x1), etat_.versPxY(y1)};
-    const Point b{etat_.versPxX(x2), etat_.versPxY(y2)};
+    const PointPx a{etat_.versPxX(x1), etat_.versPxY(y1)};
+    const PointPx b{etat_.versPxX(x2), etat_.versPxY(y2)};
     if (!fini(a) || !fini(b)) return;
     const int w = largeurTrait();
     const double marge = w + 2;
-    Point debut = a, fin = b;
+    PointPx debut = a, fin = b;
     if (!coupe(debut, fin, -marge, -marge, etat_.largeurPx + marge, etat_.hauteurPx + marge)) return;
 
     // A pen wider than one pixel draws every style solid.
     const int style = w == 1 ? static_cast<int>(etat_.drawStyle) : 0;
     double decalage = 0;
-    if (style != 0 && debut != a) {
+    if (style != 0 && (debut.x != a.x || debut.y != a.y)) {
         // The dashes run on from where the whole line would have started.
         const double avant = std::hypot(debut.x - a.x, debut.y - a.y) / w;
         if (std::isfinite(avant)) decalage = std::fmod(avant, kPeriodeTirets);

@@ -8,10 +8,9 @@ mergeInto(LibraryManager.library, {
     surfaces: [],
     // Dash patterns in pen widths: dash, then dash-dot-dot.
     tirets: [null, [4, 2], [4, 2, 1, 2, 1, 2]],
-    // The star's outline on its 14 × 12 grid, clockwise from the top point:
-    // a regular pentagram stretched a little sideways so that its points
-    // touch all four edges (the desktop's star, ui/picture/Etoile.cpp).
-    etoile: [7, 0, 8.7, 4.6, 14, 4.6, 9.7, 7.4, 11.3, 12, 7, 9.2, 2.7, 12, 4.3, 7.4, 0, 4.6, 5.3, 4.6],
+    // The star's outline, x and y of each vertex on its design grid (view/pixels.h).
+    etoile: [],
+    grilleEtoile: [1, 1],
     blanc: '#ffffff',
     bleu: '#0000ff',
     css: function (rgb) { return '#' + (0x1000000 | rgb).toString(16).slice(1); },
@@ -86,7 +85,7 @@ mergeInto(LibraryManager.library, {
       }
       if (etoile.visible) {
         // The outline stretched onto the control, not its pixels.
-        const p = Orbeline.etoile, kx = etoile.l / 14, ky = etoile.h / 12;
+        const p = Orbeline.etoile, kx = etoile.l / Orbeline.grilleEtoile[0], ky = etoile.h / Orbeline.grilleEtoile[1];
         c.beginPath();
         for (let i = 0; i < p.length; i += 2) c.lineTo(etoile.x + p[i] * kx, etoile.y + p[i + 1] * ky);
         c.closePath();
@@ -119,6 +118,12 @@ mergeInto(LibraryManager.library, {
     Orbeline.dimensionne(s);
     if (Orbeline.surfaces.push(s) === 1) Orbeline.suitRatio();
     return Orbeline.surfaces.length - 1;
+  },
+
+  orbeline_forme_etoile__deps: ['$Orbeline'],
+  orbeline_forme_etoile: function (xy, sommets, largeur, hauteur) {
+    Orbeline.etoile = Array.from(HEAPF64.subarray(xy >> 3, (xy >> 3) + 2 * sommets));
+    Orbeline.grilleEtoile = [largeur, hauteur];
   },
 
   orbeline_efface__deps: ['$Orbeline'],
