@@ -215,9 +215,9 @@ TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
     EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -300.4, 1e-3);
     EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120.9, 1e-3);
     Picture1_MouseDown(s, f, 1, 0, -301.2f, 120.5f);  // only Text3 changes
-    EXPECT_EQ(f.changements, (std::map<Champ, int>{{Champ::Text3, 2}, {Champ::Text4, 1}}));
 
-    SatMove(s, f);  // "Placer" brings the marker onto the rounded position
+    SatMove(s, f);  // "Placer" brings the marker onto the rounded position, and writes no field
+    EXPECT_EQ(f.changements, (std::map<Champ, int>{{Champ::Text3, 2}, {Champ::Text4, 1}}));
     EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -302, 1e-3);
     EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120, 1e-3);
 }
