@@ -21,13 +21,7 @@ using namespace orbeline::test;
 
 namespace {
 
-/// A loaded window, with the procedures bound to it.
-struct Principal : ::testing::Test {
-    Principale p;
-    FenetreEnregistree f{&p};
-    SurfaceEnregistree& p1 = f.pic(1);
-    void SetUp() override { Form_Load(p, f); }
-
+struct Principal : ::testing::Test, FenetreChargee {
     int compte(int n, const std::string& op) { return static_cast<int>(f.pic(n).appelsDe(op).size()); }
 };
 
@@ -67,13 +61,11 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
     EXPECT_DOUBLE_EQ(p.etat.Vt[102], std::hypot(p.etat.Vxt[102], p.etat.Vyt[102]));
 
     // The orbit view got what the star drawn at once draws: the same calls, numbers and order.
-    Principale q;
-    FenetreEnregistree g(&q);
-    Form_Load(q, g);
-    Text_Change(q, g, Champ::Text1);
-    calcule(q.etat);
-    Trace(q.etat, g);
-    EXPECT_EQ(depuisEffacement(p1), depuisEffacement(g.pic(1)));
+    FenetreChargee r;
+    Text_Change(r.p, r.f, Champ::Text1);
+    calcule(r.s);
+    Trace(r.s, r.f);
+    EXPECT_EQ(depuisEffacement(p1), depuisEffacement(r.p1));
 }
 
 TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganWith)
@@ -113,14 +105,12 @@ TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
     EXPECT_EQ(compte(1, "cls"), effacements);   // the first trajectory stays
 
     // Each chart is what a window that ran only the second launch shows.
-    Principale q;
-    FenetreEnregistree g(&q);
-    Form_Load(q, g);
-    g.cases = f.cases;
-    g.ecritTexte(Champ::Text2, "2000");
-    Command1_Click(q, g);
-    g.laisseFiler();
-    for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(g.pic(n))) << n;
+    FenetreChargee r;
+    r.f.cases = f.cases;
+    r.f.ecritTexte(Champ::Text2, "2000");
+    Command1_Click(r.p, r.f);
+    r.f.laisseFiler();
+    for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(r.f.pic(n))) << n;
 }
 
 TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)

@@ -23,16 +23,6 @@ namespace {
 
 using Args = std::vector<double>;
 
-/// The window right after loading, Text1..Text6 wired to init as in the real window.
-struct FenetreChargee {
-    Principale p;                       ///< the window's data
-    SimulationState& s = p.etat;        ///< the record
-    FenetreEnregistree f{&p};           ///< the recording window
-    SurfaceEnregistree& p1 = f.pic(1);  ///< the orbit view
-
-    FenetreChargee() { Form_Load(s, f); }
-};
-
 /// Centre of a control in user units (left + w/2, top − h/2).
 std::pair<double, double> centreDe(const SurfaceEnregistree& p, Controle c)
 {
