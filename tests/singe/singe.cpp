@@ -91,14 +91,6 @@ struct Singe {
         return std::array{Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}[std::size_t(entier(0, 3))];
     }
 
-    /// Triggers a menu entry by its text (without "&"); it must exist.
-    void menu(const QString& texte)
-    {
-        for (QAction* a : w.findChildren<QAction*>())
-            if (a->text().remove(QLatin1Char('&')) == texte) return a->trigger();
-        note("entrée de menu absente : " + texte.toStdString());
-    }
-
     /// Keeps the first rule broken.
     void note(std::string quoi) { if (ecart.empty()) ecart = std::move(quoi); }
 
@@ -178,7 +170,7 @@ const std::array kActions{
         QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(
             QAccessibleActionInterface::toggleAction());
     }},
-    Geste{"Copier les points", 2, [](Singe& s) { s.menu("Copier les points"); }},
+    Geste{"Copier les points", 2, [](Singe& s) { s.w.action(Action::CopierPoints)->trigger(); }},
     Geste{"clic sur la vue", 6, [](Singe& s) {
         QTest::mouseClick(s.w.pictureBox(1), s.bouton(), s.touches(), s.pointVue());
     }},

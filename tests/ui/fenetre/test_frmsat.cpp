@@ -51,9 +51,6 @@ TEST(Fenetre, TheStarGrowsOnTheWindowsTimerAndEnterLaunches)
     EXPECT_TRUE(w->action(Action::CopierPoints)->isEnabled() && w->action(Action::EnregistrerPoints)->isEnabled());
     EXPECT_TRUE(w->pictureBox(1)->estVisible(Controle::Etoile));
     QTRY_VERIFY_WITH_TIMEOUT(!w->pictureBox(1)->estVisible(Controle::Etoile), 5000);
-    // Checking a box afterwards shows its charts blank.
-    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    EXPECT_TRUE(vierge(w->pictureBox(2)) && vierge(w->pictureBox(4)));
     // Enter launches too; a refused run says why in the strip.
     w->ecritTexte(Champ::Text6, "1e11");
     w->text(2)->setFocus();
