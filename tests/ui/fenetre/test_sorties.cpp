@@ -104,15 +104,11 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
 
     // What stood in the way, as the message says it; permissions do not stop root.
     const bool droits = geteuid() != 0;
-    const struct {
-        QString chemin;
-        QFileDevice::Permissions fichier, dossier;
-        const char* raison;
-    } cas[] = {
-        {cible, QFileDevice::ReadOwner, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner,
-         "le fichier existant est en lecture seule"},
-        {cible, QFileDevice::ReadOwner | QFileDevice::WriteOwner, QFileDevice::ReadOwner | QFileDevice::ExeOwner,
-         "le dossier n'accepte pas l'écriture"},
+    using P = QFileDevice;
+    const P::Permissions r = P::ReadOwner, rw = r | P::WriteOwner, rx = r | P::ExeOwner, rwx = rw | P::ExeOwner;
+    const struct { QString chemin; P::Permissions fichier, dossier; const char* raison; } cas[] = {
+        {cible, r, rwx, "le fichier existant est en lecture seule"},
+        {cible, rw, rx, "le dossier n'accepte pas l'écriture"},
         {dossier.path(), {}, {}, "celui d'un dossier"},
         {dossier.filePath("absent/points.csv"), {}, {}, "le dossier est introuvable"},
         // 249 bytes: the file written beside it would pass the 255 a name may have.
@@ -124,8 +120,8 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
         if (c.dossier) QFile::setPermissions(dossier.path(), c.dossier);
         EXPECT_FALSE(w->enregistrePoints(c.chemin)) << c.raison;
         EXPECT_TRUE(messageOuvert(*w).contains(c.raison)) << c.raison;
-        QFile::setPermissions(dossier.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QFile::setPermissions(cible, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(dossier.path(), rwx);
+        QFile::setPermissions(cible, rw);
     }
     EXPECT_EQ(lis(cible), "ancien");
     EXPECT_EQ(QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"points.csv"});
