@@ -11,17 +11,6 @@
 
 using namespace orbeline;
 
-namespace {
-
-// Runs init then calcule on the given fields, as a launch does.
-ResultatCalcul lance(SimulationState& s, const ChampsSaisis& c)
-{
-    EXPECT_TRUE(init(s, c).ok);
-    return calcule(s);
-}
-
-} // namespace
-
 TEST(Init, WindowInitialValuesAndScale)
 {
     auto s = etatCharge();
