@@ -54,8 +54,7 @@ TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
     // Any button places: inner pixel (322, 347) is user point (149.19…, −199.59…).
     QTest::mouseClick(p, Qt::RightButton, {}, {324, 349});
     EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
-    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149.19, 0.01);
-    // "Placer" brings the marker onto the rounded position in the fields.
+    // "Placer" brings the marker from the point pressed onto the rounded position in the fields.
     QTest::mouseClick(w->commande(5), Qt::LeftButton);
     EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
     // Inner pixel (254, 249) is user point (12.09…, −2.01…).
