@@ -35,9 +35,8 @@ std::vector<std::vector<double>> relit(std::string texte, const FormatTable& f)
 
 Releve lanceEtRetiens(SimulationState& s, const ChampsSaisis& c)
 {
-    EXPECT_TRUE(init(s, c).ok);
     Releve r;
-    retiens(r, s, calcule(s).pas);
+    retiens(r, s, lance(s, c).pas);
     return r;
 }
 

@@ -28,9 +28,8 @@ std::string lis(const std::string& chemin)
 
 TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
 {
-    Principale p;
-    FenetreEnregistree f(&p);
-    Form_Load(p, f);
+    FenetreChargee w;
+    FenetreEnregistree& f = w.f;
     f.choisitOption(Groupe::Option3, 6);
     f.choisitOption(Groupe::Option1, 0);
     f.ecritCase(Case::Xy, true);
@@ -42,16 +41,14 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
 
     for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
         EXPECT_EQ(l.erreur.vue(), "");
-        Principale q;
-        FenetreEnregistree g(&q);
-        Form_Load(q, g);
-        appliqueSituation(q, g, l.situation);
-        EXPECT_EQ(g.textes, f.textes);
-        EXPECT_EQ(g.choisies, f.choisies);
-        EXPECT_EQ(g.cases, f.cases);
-        EXPECT_TRUE(g.estVisible(Element::Picture5));   // the box ran its handler
-        EXPECT_EQ(q.etat.Yo, 6880e3);                  // read as typed, up to the comma
-        EXPECT_EQ(g.message, f.message);                // the comma is pointed out as if typed
+        FenetreChargee v;
+        appliqueSituation(v.p, v.f, l.situation);
+        EXPECT_EQ(v.f.textes, f.textes);
+        EXPECT_EQ(v.f.choisies, f.choisies);
+        EXPECT_EQ(v.f.cases, f.cases);
+        EXPECT_TRUE(v.f.estVisible(Element::Picture5));   // the box ran its handler
+        EXPECT_EQ(v.s.Yo, 6880e3);                       // read as typed, up to the comma
+        EXPECT_EQ(v.f.message, f.message);               // the comma is pointed out as if typed
     }
 }
 
@@ -85,17 +82,16 @@ TEST(Situation, HostileTextsAreNamedInFrenchAndNeverTakenForMore)
 
 TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
 {
-    Principale p;
-    FenetreEnregistree f(&p), neuve;
-    Form_Load(p, f);
-    f.choisitOption(Groupe::Option3, 4);
-    f.ecritCase(Case::Vitesse, true);
-    f.ecritTexte(Champ::Text7, "1");
-    appliqueSituation(p, f, situationDepart());
-    EXPECT_EQ(f.textes, neuve.textes);
-    EXPECT_EQ(f.choisies, neuve.choisies);
-    EXPECT_EQ(f.cases, neuve.cases);
-    EXPECT_EQ(p.etat.Reduction, 100);
+    FenetreChargee w;
+    const FenetreEnregistree neuve;
+    w.f.choisitOption(Groupe::Option3, 4);
+    w.f.ecritCase(Case::Vitesse, true);
+    w.f.ecritTexte(Champ::Text7, "1");
+    appliqueSituation(w.p, w.f, situationDepart());
+    EXPECT_EQ(w.f.textes, neuve.textes);
+    EXPECT_EQ(w.f.choisies, neuve.choisies);
+    EXPECT_EQ(w.f.cases, neuve.cases);
+    EXPECT_EQ(w.s.Reduction, 100);
 }
 
 TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
@@ -109,20 +105,18 @@ TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
         const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
         const LectureSituation l = lisFichier(contenu);
         ASSERT_EQ(l.erreur.vue(), "");
-        Principale p;
-        FenetreEnregistree f(&p);
-        Form_Load(p, f);
-        appliqueSituation(p, f, l.situation);
-        Command1_Click(p, f);
-        f.laisseFiler();
-        EXPECT_EQ(f.message, "");
-        const SimulationState& s = p.etat;
+        FenetreChargee w;
+        appliqueSituation(w.p, w.f, l.situation);
+        Command1_Click(w.p, w.f);
+        w.f.laisseFiler();
+        EXPECT_EQ(w.f.message, "");
+        const SimulationState& s = w.s;
         const auto distance = [&](int i, int j) { return std::hypot(s.Xt[i] - s.Xt[j], s.Yt[i] - s.Yt[j]); };
         const double r0 = std::hypot(s.Xt[0], s.Yt[0]);
         // Closes: after a whole turn at least, a point comes back within 0.2 % of the radius of its start.
         double retour = r0;
         for (int i = 50; i <= s.Nfin; ++i) retour = std::min(retour, distance(i, 0));
-        EXPECT_EQ(f.etiquettes[Etiquette::Label11].empty(), c.promesse != Promesse::Tombe);
+        EXPECT_EQ(w.f.etiquettes[Etiquette::Label11].empty(), c.promesse != Promesse::Tombe);
         EXPECT_EQ(retour < 0.002 * r0, c.promesse == Promesse::Boucle);
         EXPECT_EQ(std::hypot(s.Xt[s.Nfin], s.Yt[s.Nfin]) > 5 * r0, c.promesse == Promesse::Echappe);
         // What to observe, word for word in the pupil's guide (its lines wrapped).

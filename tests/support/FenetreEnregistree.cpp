@@ -1,7 +1,5 @@
 #include "FenetreEnregistree.h"
 
-#include "principale.h"
-
 namespace orbeline::test {
 
 FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
@@ -52,14 +50,12 @@ void FenetreEnregistree::ecritCase(Case c, bool cochee)
     if (principale) Case_Click(*principale, *this, c);
 }
 
-int FenetreEnregistree::laisseFiler()
+void FenetreEnregistree::laisseFiler()
 {
-    int n = 0;
-    for (std::size_t deja = 0; principale && etapes.size() > deja; ++n) {
+    for (std::size_t deja = 0; principale && etapes.size() > deja;) {
         deja = etapes.size();
         etapeEtoile(*principale, *this);
     }
-    return n;
 }
 
 } // namespace orbeline::test

@@ -7,16 +7,13 @@
 
 #include "SurfaceEnregistree.h"
 #include "fenetre.h"
+#include "principale.h"
 
 #include <array>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace orbeline {
-struct Principale;
-}
 
 namespace orbeline::test {
 
@@ -44,8 +41,8 @@ public:
     std::map<Champ, int> changements;           ///< change handlers run per field
 
     SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }  ///< Picture n, from 1
-    /// Runs the star's pending frames, as the timer would; returns how many calls it took.
-    int laisseFiler();
+    /// Runs the star's pending frames, as the timer would.
+    void laisseFiler();
 
     Surface& picture(int numero) override { return pic(numero); }
     std::string texte(Champ c) const override;
@@ -65,6 +62,15 @@ public:
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
     void quitte() override { fini = true; }
+};
+
+/// A main window right after loading, its procedures bound to the recording window.
+struct FenetreChargee {
+    Principale p;
+    FenetreEnregistree f{&p};
+    SimulationState& s = p.etat;         ///< the record
+    SurfaceEnregistree& p1 = f.pic(1);   ///< the orbit view
+    FenetreChargee() { Form_Load(p, f); }
 };
 
 } // namespace orbeline::test

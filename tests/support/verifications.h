@@ -1,6 +1,7 @@
 #pragma once
-// Rules every launch must keep, checked by the fuzz targets and the GUI
-// monkey test. Each returns "" when the rule holds, else what broke.
+// Rules every launch must keep, checked by the fuzz target on any six texts;
+// the GUI monkey test checks the surfaces' states. Each returns "" when the
+// rule holds, else what broke.
 
 #include "FenetreEnregistree.h"
 #include "SimulationState.h"

@@ -23,16 +23,6 @@ namespace {
 
 using Args = std::vector<double>;
 
-/// The window right after loading, Text1..Text6 wired to init as in the real window.
-struct FenetreChargee {
-    Principale p;                       ///< the window's data
-    SimulationState& s = p.etat;        ///< the record
-    FenetreEnregistree f{&p};           ///< the recording window
-    SurfaceEnregistree& p1 = f.pic(1);  ///< the orbit view
-
-    FenetreChargee() { Form_Load(s, f); }
-};
-
 /// Centre of a control in user units (left + w/2, top − h/2).
 std::pair<double, double> centreDe(const SurfaceEnregistree& p, Controle c)
 {
@@ -215,9 +205,9 @@ TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
     EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -300.4, 1e-3);
     EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120.9, 1e-3);
     Picture1_MouseDown(s, f, 1, 0, -301.2f, 120.5f);  // only Text3 changes
-    EXPECT_EQ(f.changements, (std::map<Champ, int>{{Champ::Text3, 2}, {Champ::Text4, 1}}));
 
-    SatMove(s, f);  // "Placer" brings the marker onto the rounded position
+    SatMove(s, f);  // "Placer" brings the marker onto the rounded position, and writes no field
+    EXPECT_EQ(f.changements, (std::map<Champ, int>{{Champ::Text3, 2}, {Champ::Text4, 1}}));
     EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -302, 1e-3);
     EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120, 1e-3);
 }

@@ -3,15 +3,12 @@
 
 #include "images.h"
 
-#include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <gtest/gtest.h>
 
-namespace {
-
-TEST(ArtImages, LeProgrammeMontreLeLogoEtLIcone)
+TEST(ArtImages, TheProgramShowsTheLogoAndTheIcon)
 {
     // Each size its own picture, from the task bar's 16 px up.
     const QIcon icone = orbeline::iconeOrbeline();
@@ -24,15 +21,4 @@ TEST(ArtImages, LeProgrammeMontreLeLogoEtLIcone)
     const QImage logo = orbeline::logoAccueil().toImage();
     EXPECT_EQ(logo.size(), QSize(160, 150));
     EXPECT_FALSE(logo.hasAlphaChannel());
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    // Test discovery runs the binary outside ctest's environment, where no display may exist.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);  // QPixmap and QIcon need one
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -23,21 +23,6 @@ inline std::unique_ptr<FrmSat> fenetre()
     return w;
 }
 
-/// What a picture area shows, at its own pixel ratio.
-inline QImage image(PictureBox* p) { return p->grab().toImage(); }
-
-/// True when every pixel of the image inside the border is the background colour.
-inline bool vierge(PictureBox* p)
-{
-    const QImage img = image(p);
-    const QColor fond = p->palette().color(QPalette::Light);
-    const int bord = static_cast<int>(3 * img.devicePixelRatio());
-    for (int y = bord; y < img.height() - bord; ++y)
-        for (int x = bord; x < img.width() - bord; ++x)
-            if (img.pixelColor(x, y) != fond) return false;
-    return true;
-}
-
 /// Sets the default locale for the duration of a test.
 struct LocaleTemporaire {
     QLocale avant;

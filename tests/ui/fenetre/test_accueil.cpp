@@ -38,12 +38,10 @@ TEST(Accueil, FramelessWithTheVersionAndLeftOnceWhateverTheRequests)
     // A second continue changes nothing.
     s->continuer();
     FrmSat* principale = s->principale();
-    const int inits = principale->nombreInit();
     principale->ecritTexte(Champ::Text1, "7");
     s->continuer();
     EXPECT_EQ(s->principale(), principale);
     EXPECT_EQ(principale->text(1)->text(), "7");
-    EXPECT_EQ(principale->nombreInit(), inits + 1);
     EXPECT_TRUE(s->isHidden());
 }
 
@@ -55,8 +53,8 @@ TEST(Accueil, EveryKeyOnSuiteAndEveryClickOffTheLabelsContinues)
         return Geste([nom](frmSplash& s) { QTest::mouseClick(s.controle(nom), Qt::LeftButton, {}, QPoint(3, 3)); });
     };
     const std::pair<Geste, bool> cas[] = {
-        {touche(Qt::Key_A), true}, {touche(Qt::Key_5), true}, {touche(Qt::Key_Return), true},
-        {touche(Qt::Key_Space), true}, {touche(Qt::Key_Shift), true}, {touche(Qt::Key_Control), true},
+        // A key with a text, one the button takes for a click, a modifier alone, Escape; Tab moves the focus.
+        {touche(Qt::Key_A), true}, {touche(Qt::Key_Return), true}, {touche(Qt::Key_Shift), true},
         {touche(Qt::Key_Escape), true}, {touche(Qt::Key_Tab), false},
         {surControle("lblProductName"), false}, {surControle("lblVersion"), false}, {surControle("Label1"), false},
         {surControle("lblCompany"), false}, {surControle("picLogo"), false},

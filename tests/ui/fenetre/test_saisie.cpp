@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <utility>
-#include <vector>
 
 using namespace orbeline;
 using namespace orbeline::test;
@@ -22,13 +20,11 @@ TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
     const int avant = w->nombreInit();
     QTest::keyClicks(w->text(1), "12");
     EXPECT_EQ(w->etat().vx, 12);
-    // Writing the same text again runs nothing, nor does typing into Text7.
-    w->ecritTexte(Champ::Text1, "12");
+    // Written from code, a new text runs it once, the same text not at all; Text7 never.
+    w->ecritTexte(Champ::Text1, "7");
+    w->ecritTexte(Champ::Text1, "7");
     QTest::keyClicks(w->text(7), "5");
-    EXPECT_EQ(w->nombreInit() - avant, 2);
-    // A decimal comma is pointed out as soon as it is typed.
-    QTest::keyClicks(w->text(1), ",5");
-    EXPECT_TRUE(w->zoneMessage()->text().contains("12,5 est lu 12 : tapez 12.5"));
+    EXPECT_EQ(w->nombreInit() - avant, 3);
 }
 
 TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
@@ -49,26 +45,20 @@ TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
 
 TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
 {
-    // Inner pixel (x, y) of Picture1 is (2 + x, 2 + y) in the widget; one
-    // pixel spans 1000 / 496 user units in the default view.
+    // Rounding and the read-out are the view's matter, the pixels' places in user
+    // units the picture area's. Inner pixel (x, y) of Picture1 is (2 + x, 2 + y)
+    // in the widget; one pixel spans 1000 / 496 user units in the default view.
     LocaleTemporaire point(QLocale::c());
-    for (const auto bouton : {Qt::RightButton, Qt::LeftButton}) {   // any button places
-        auto w = fenetre();
-        PictureBox* p = w->pictureBox(1);
-        const int avant = w->nombreInit();
-        // Inner pixel (322, 347) is user point (149.19…, −199.59…).
-        QTest::mouseClick(p, bouton, {}, {324, 349});
-        EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
-        EXPECT_EQ(w->etat().Yo, -20000 * 1000.0);
-        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149.19, 0.01);
-        // "Placer" brings the marker onto the rounded position in the fields.
-        QTest::mouseClick(w->commande(5), Qt::LeftButton);
-        EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
-        EXPECT_EQ(w->nombreInit() - avant, 2);   // one per field; placing runs none
-    }
-    // Inner pixel (254, 249) is user point (12.09…, −2.01…).
     auto w = fenetre();
-    QTest::mouseMove(w->pictureBox(1), {256, 251});
+    PictureBox* p = w->pictureBox(1);
+    // Any button places: inner pixel (322, 347) is user point (149.19…, −199.59…).
+    QTest::mouseClick(p, Qt::RightButton, {}, {324, 349});
+    EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
+    // "Placer" brings the marker from the point pressed onto the rounded position in the fields.
+    QTest::mouseClick(w->commande(5), Qt::LeftButton);
+    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
+    // Inner pixel (254, 249) is user point (12.09…, −2.01…).
+    QTest::mouseMove(p, {256, 251});
     EXPECT_EQ(std::pair(w->etiquette(Etiquette::Label9)->text(), w->etiquette(Etiquette::Label10)->text()),
               std::pair(QString("X =  1200"), QString("Y = -300")));
 }
