@@ -76,13 +76,18 @@ void signale(Message& erreur, std::string_view debut, std::string_view cle, std:
 // One "key=value": known keys fill the situation, unknown ones are ignored.
 void lisPaire(LectureSituation& l, std::string_view cle, std::string cleValeur)
 {
+    // An unknown key is ignored before its value is looked at: a message
+    // never repeats a key that is not one of ours.
+    const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
+    if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse && cle != kCleXy)
+        return;
     std::string_view valeur = cleValeur;
     if (valeur.size() > kLongueurValeurMax) return signale(l.erreur, "Valeur trop longue pour « ", cle, " ».");
     if (!texteSur(valeur)) return signale(l.erreur, "Caractère non permis dans la valeur de « ", cle, " ».");
     valeur = sansBlancs(valeur);
     Situation& s = l.situation;
-    if (const auto it = std::find(kClesChamps.begin(), kClesChamps.end(), cle); it != kClesChamps.end()) {
-        s.champs[static_cast<std::size_t>(it - kClesChamps.begin())] = std::string(valeur);
+    if (champ != kClesChamps.end()) {
+        s.champs[static_cast<std::size_t>(champ - kClesChamps.begin())] = std::string(valeur);
     } else if (cle == kCleEchelle) {
         const auto p = std::find_if(kPresets.begin(), kPresets.end(), [&](const PresetEchelle& e) { return e.cle == valeur; });
         if (p == kPresets.end()) {
@@ -94,11 +99,9 @@ void lisPaire(LectureSituation& l, std::string_view cle, std::string cleValeur)
     } else if (cle == kClePoints) {
         if (valeur != "100" && valeur != "1000") return signale(l.erreur, "« ", cle, " » vaut 100 ou 1000.");
         s.points = valeur == "100" ? 0 : 1;
-    } else if (cle == kCleVitesse || cle == kCleXy) {
+    } else {   // a box
         if (valeur != "0" && valeur != "1") return signale(l.erreur, "« ", cle, " » vaut 0 ou 1.");
         (cle == kCleVitesse ? s.vitesse : s.xy) = valeur == "1";
-    } else {
-        return;
     }
     l.rien = false;
 }

@@ -56,7 +56,8 @@ TEST(Situation, HostileTextsAreNamedInFrenchAndNeverTakenForMore)
 {
     const std::string long_(10000, '9');
     const struct { bool lien; std::string texte; const char* erreur; const char* vox; } cas[] = {
-        {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1", "", "<script>alert(1)</script>"},
+        {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1&%3Cb%3E=" + std::string(2000, 'x'), "",
+         "<script>alert(1)</script>"},
         {true, "vox=NaN&&=&vox", "", "NaN"},
         {true, "vox=" + long_ + "&voy=1", "Valeur trop longue pour « vox ».", nullptr},
         {true, "echelle=9&vox=5", "Échelle inconnue dans « echelle » : 10000km, 50000km, 100000km, 50Mkm, 100Mkm, "
