@@ -195,6 +195,15 @@ void Option3_Clicked(Principale& p, Fenetre& f, int index)
     }
 }
 
+void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChoisie)
+{
+    if (g == Groupe::Option2) Option2_Click(p, f, index);
+    if (g != Groupe::Option3) return;
+    Option3_Press(p, index, dejaChoisie);
+    if (!dejaChoisie) Option3_Change(p, f, index, true);
+    Option3_Clicked(p, f, index);
+}
+
 void Text_Change(Principale& p, Fenetre& f, Champ c)
 {
     if (c == Champ::Text7) return normaliseMasse(f);

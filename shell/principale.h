@@ -66,6 +66,11 @@ void Option3_Press(Principale& p, int index, bool dejaChoisie);
 void Option3_Change(Principale& p, Fenetre& f, int index, bool choisie);
 void Option3_Clicked(Principale& p, Fenetre& f, int index);
 
+/// What a click on an option button does, for a front end that sees only the
+/// click: "Terre"'s preset, a scale's (on a change of selection, or on the one
+/// already selected); the point count has no handler.
+void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChoisie);
+
 /// A field's text changed: init for Text1 to Text6 (with the message or the
 /// typing hint), the mass rewrite for Text7.
 void Text_Change(Principale& p, Fenetre& f, Champ c);

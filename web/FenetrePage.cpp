@@ -185,13 +185,7 @@ void FenetrePage::option(Groupe g, int index, bool clic)
     const bool deja = choisie == index;
     if (deja && !clic) return;   // the click before this change has said it
     choisie = index;
-    // What a click does: the attractor's handler; the scale's on a change, or on a click of the selected one.
-    if (g == Groupe::Option2) Option2_Click(p_, *this, index);
-    if (g == Groupe::Option3) {
-        Option3_Press(p_, index, deja);
-        if (!deja) Option3_Change(p_, *this, index, true);
-        Option3_Clicked(p_, *this, index);
-    }
+    Option_Click(p_, *this, g, index, deja);
 }
 
 void FenetrePage::champ(Champ c) { Text_Change(p_, *this, c); }

@@ -32,14 +32,7 @@ void FenetreEnregistree::choisitOption(Groupe g, int index)
     int& choisie = choisies[static_cast<std::size_t>(g)];
     const bool deja = choisie == index;
     choisie = index;
-    if (!principale) return;
-    // What a click does: the attractor's handler; the scale's on a change, or on a click of the selected one.
-    if (g == Groupe::Option2) Option2_Click(*principale, *this, index);
-    if (g == Groupe::Option3) {
-        Option3_Press(*principale, index, deja);
-        if (!deja) Option3_Change(*principale, *this, index, true);
-        Option3_Clicked(*principale, *this, index);
-    }
+    if (principale) Option_Click(*principale, *this, g, index, deja);
 }
 
 void FenetreEnregistree::ecritCase(Case c, bool cochee)
