@@ -64,8 +64,9 @@ public:
     void activeXy(bool) override {}
     int valeurCase(Case) const override { return 1; }
     void ecritCase(Case, bool) override {}
-    bool estVisible(Element) const override { return true; }
-    void setVisible(Element, bool) override {}
+    int nombrePictures() const override { return static_cast<int>(surfaces_.size()); }
+    bool estVisible(Role) const override { return true; }
+    void setVisible(Role, bool) override {}
     std::string separateurDecimal() const override { return "."; }
     bool optionChoisie(Groupe, int) const override { return false; }
     void choisitOption(Groupe, int) override {}

@@ -30,7 +30,7 @@ FrmSat& fenetre()
         f->ecritTexte(Champ::Text1, "3078");
         f->ecritTexte(Champ::Text3, "0");
         f->ecritTexte(Champ::Text4, "42164");
-        f->option(1, 1)->setChecked(true);
+        f->option(Groupe::Points, 1)->setChecked(true);
         f->caseACocher(Case::Vitesse)->click();
         f->caseACocher(Case::Xy)->click();
         return f;

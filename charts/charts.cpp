@@ -55,9 +55,9 @@ void noteExtremes(Serie& g, double v)
 // point i is set on every chart before point i + 1.
 void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
-    std::array<Surface*, 3> surfaces{};
-    std::array<double, 3> unites{};
-    std::array<Couleur, 3> couleurs{};   // looked up once, not for every point
+    std::array<Surface*, kGraphes.size()> surfaces{};
+    std::array<double, kGraphes.size()> unites{};
+    std::array<Couleur, kGraphes.size()> couleurs{};   // looked up once, not for every point
     for (std::size_t k = 0; k < groupe.size(); ++k) {
         surfaces[k] = &f.picture(groupe[k].numero);
         unites[k] = uniteGraphe(groupe[k]);
@@ -89,23 +89,26 @@ void bascule(Fenetre& f, Case boite)
 {
     for (const Graphe& g : kGraphes)
         if (g.boite == boite)
-            for (const Element e : {g.image, g.legende}) f.setVisible(e, !f.estVisible(e));
+            for (const Role r : {zone(g.picture), legendeGraphe(g.picture)}) f.setVisible(r, !f.estVisible(r));
 }
 
 } // namespace
 
-void TraceVitesse(SimulationState& s, Fenetre& f)
+ValeursCases valeursCases(const Fenetre& f)
 {
-    TraceVitesse(s, f, f.valeurCase(Case::Vitesse), f.valeurCase(Case::Xy));
+    ValeursCases v{};
+    for (std::size_t c = 0; c < v.size(); ++c) v[c] = f.valeurCase(static_cast<Case>(c));
+    return v;
 }
 
-void TraceVitesse(SimulationState& s, Fenetre& f, int vitesse, int xy)
+void TraceVitesse(SimulationState& s, Fenetre& f) { TraceVitesse(s, f, valeursCases(f)); }
+
+void TraceVitesse(SimulationState& s, Fenetre& f, const ValeursCases& cases)
 {
     // calcule keeps Nfin within 1..999; a stray value must still neither
     // read past the arrays nor give the charts a zero width.
     const int n = std::clamp<int>(s.Nfin, 1, kTaille - 1);
 
-    // Table order: the velocity group, then the position group.
     std::array<Serie, kGraphes.size()> series{};
     for (std::size_t k = 0; k < kGraphes.size(); ++k)
         series[k] = {kGraphes[k].picture, &(s.*kGraphes[k].serie), kGraphes[k].couleur, kGraphes[k].sansMinimum};
@@ -116,15 +119,17 @@ void TraceVitesse(SimulationState& s, Fenetre& f, int vitesse, int xy)
         for (Serie& g : series) noteExtremes(g, (*g.valeurs)[idx]);
     }
 
+    // A group is a run of the table's rows under one box, drawn when the box is checked.
     const std::span<const Serie> tout(series);
-    constexpr auto nVitesse = static_cast<std::size_t>(
-        std::count_if(kGraphes.begin(), kGraphes.end(), [](const Graphe& g) { return g.boite == Case::Vitesse; }));
-    if (vitesse == 1) traceGroupe(f, tout.first(nVitesse), n);
-    if (xy == 1) traceGroupe(f, tout.subspan(nVitesse), n);
+    for (std::size_t debut = 0, fin = 0; debut < kGraphes.size(); debut = fin) {
+        while (fin < kGraphes.size() && kGraphes[fin].boite == kGraphes[debut].boite) ++fin;
+        if (cases[static_cast<std::size_t>(kGraphes[debut].boite)] == 1)
+            traceGroupe(f, tout.subspan(debut, fin - debut), n);
+    }
 }
 
+void basculeGraphes(Fenetre& f, Case c) { bascule(f, c); }
 void vitesse_Click(Fenetre& f) { bascule(f, Case::Vitesse); }
-
 void xy_Click(Fenetre& f) { bascule(f, Case::Xy); }
 
 } // namespace orbeline

@@ -12,40 +12,46 @@
 namespace orbeline {
 
 /// One chart: where it is drawn, what it plots and which box governs it.
+/// Its area is the layout's `zone(picture)`, its caption `legendeGraphe(picture)`.
 struct Graphe {
-    int picture;                    ///< picture area number (2 to 6)
-    Element image;                  ///< the same area, as the window shows or hides it
-    Element legende;                ///< the caption label under it
-    std::string_view titre;         ///< the caption's text
+    int picture;                       ///< picture area number (Picture n)
+    std::string_view titre;            ///< the caption's text
     Tableau SimulationState::*serie;   ///< the value of each point
-    int couleur;                    ///< palette index of the points
-    bool sansMinimum;               ///< the speed: its floor is 0, not a running minimum
-    Case boite;                     ///< the check box that shows it
+    int couleur;                       ///< palette index of the points
+    bool sansMinimum;                  ///< the speed: its floor is 0, not a running minimum
+    Case boite;                        ///< the check box that shows it
 };
 
 /// The charts, velocity group first; within a group, the order they are drawn in.
 inline constexpr std::array<Graphe, 5> kGraphes{{
-    {2, Element::Picture2, Element::Label8, "Vx(t)", &SimulationState::Vxt, 4, false, Case::Vitesse},
-    {3, Element::Picture3, Element::Label13, "Vy(t)", &SimulationState::Vyt, 4, false, Case::Vitesse},
-    {4, Element::Picture4, Element::Label15, "V(t)", &SimulationState::Vt, 12, true, Case::Vitesse},
-    {5, Element::Picture5, Element::Label17, "X(t)", &SimulationState::Xt, 4, false, Case::Xy},
-    {6, Element::Picture6, Element::Label16, "Y(t)", &SimulationState::Yt, 4, false, Case::Xy},
+    {.picture = 2, .titre = "Vx(t)", .serie = &SimulationState::Vxt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
+    {.picture = 3, .titre = "Vy(t)", .serie = &SimulationState::Vyt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
+    {.picture = 4, .titre = "V(t)", .serie = &SimulationState::Vt, .couleur = 12, .sansMinimum = true, .boite = Case::Vitesse},
+    {.picture = 5, .titre = "X(t)", .serie = &SimulationState::Xt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
+    {.picture = 6, .titre = "Y(t)", .serie = &SimulationState::Yt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
 }};
 
+/// The values of the check boxes (1: checked), by Case.
+using ValeursCases = std::array<int, static_cast<std::size_t>(Case::Xy) + 1>;
+/// The boxes' values now.
+ValeursCases valeursCases(const Fenetre& f);
+
 /// Computes the speeds Vt(0..Nfin), scales each chart to its data and draws
-/// the velocity charts (box `vitesse` checked) then the position charts (box
-/// `xy` checked). Does not clear the areas. Nfin is clamped to 1..1000 so
-/// that no index leaves the arrays. A speed beyond the double range stops at
-/// the largest double; a chart whose values pass the float range is drawn in
-/// units of a power of two, so that its points keep their places.
+/// the groups of charts whose box is checked, in table order (the velocity
+/// charts, box `vitesse`, then the position charts, box `xy`). Does not clear
+/// the areas. Nfin is clamped to 1..1000 so that no index leaves the arrays.
+/// A speed beyond the double range stops at the largest double; a chart whose
+/// values pass the float range is drawn in units of a power of two, so that
+/// its points keep their places.
 void TraceVitesse(SimulationState& s, Fenetre& f);
-/// The same with the boxes' values given (1: checked), as they were when the launch began.
-void TraceVitesse(SimulationState& s, Fenetre& f, int vitesse, int xy);
+/// The same with the boxes' values given, as they were when the launch began.
+void TraceVitesse(SimulationState& s, Fenetre& f, const ValeursCases& cases);
 
-/// Click on `vitesse`: flips the areas and captions of the velocity charts.
+/// A box clicked: flips the areas and captions of its charts, each area then
+/// its caption, in table order.
+void basculeGraphes(Fenetre& f, Case c);
+/// Click on `vitesse`, on `xy`.
 void vitesse_Click(Fenetre& f);
-
-/// Click on `xy`: flips the areas and captions of the position charts.
 void xy_Click(Fenetre& f);
 
 } // namespace orbeline

@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     auto p = std::make_unique<Principale>();
     test::FenetreEnregistree f(p.get());
     Form_Load(*p, f);
-    f.choisitOption(Groupe::Option3, (reglage >> 1 & 7) % static_cast<int>(kPresets.size()));
+    f.choisitOption(Groupe::Echelle, (reglage >> 1 & 7) % static_cast<int>(kPresets.size()));
     const bool cent = reglage & 1;
     f.choisies[0] = cent ? 0 : 1;
     f.cases = {reglage >> 4 & 1, reglage >> 5 & 1};
@@ -53,13 +53,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     if (!f.points && !arrete) {
         exige(!f.message.empty(), "lancement sans points ni message");
         exige(p->etat == (lu ? *attendu : avant), "un lancement refusé a changé l'état");
-        exige(f.etiquettes[Etiquette::Label11].empty() && f.etiquettes[Etiquette::Label12].empty(),
+        exige(f.etiquettes[Etiquette::ImpactTemps].empty() && f.etiquettes[Etiquette::ImpactVitesse].empty(),
               "légende d'impact d'un lancement refusé");
         return 0;
     }
     exige(p->etat.NbPoints == (cent ? 100 : 1000), "NbPoints");
-    const std::string ecart = test::ecartCalcul(p->etat, f.etiquettes[Etiquette::Label11],
-                                                f.etiquettes[Etiquette::Label12], arrete);
+    const std::string ecart = test::ecartCalcul(p->etat, f.etiquettes[Etiquette::ImpactTemps],
+                                                f.etiquettes[Etiquette::ImpactVitesse], arrete);
     exige(ecart.empty(), ecart);
     if (arrete) return 0;   // the window draws nothing after a stopped run
 

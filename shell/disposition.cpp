@@ -14,4 +14,10 @@ const Disposition* cherche(std::span<const Disposition> table, std::string_view 
     return it == table.end() ? nullptr : &*it;
 }
 
+const Disposition* cherche(Role r)
+{
+    const auto it = std::find_if(kDisposition.begin(), kDisposition.end(), [r](const Disposition& d) { return d.role == r; });
+    return it == kDisposition.end() ? nullptr : &*it;
+}
+
 } // namespace orbeline

@@ -56,19 +56,23 @@ enum Drapeau : std::uint8_t {
     NommeParCadre = 128,   ///< a screen reader names it after its frame's caption, then its own
 };
 
+/// A rectangle in twips: left and top edges from the container's top-left corner, width, height.
+struct Place {
+    int gauche = 0, haut = 0, largeur = 0, hauteur = 0;
+};
+
 /// One control.
 struct Disposition {
-    std::string_view nom;      ///< object name: "Text1", "Label6_0", "Option3_6", "Frame2"…
+    std::string_view nom;               ///< object name: "Text1", "Label6_0", "Option3_6", "Frame2"…
     Genre genre;
-    int numero;                ///< Text n, Label n, Command n, Picture n, Frame n; option group; box (0 vitesse, 1 xy)
-    int index;                 ///< index in a control array (options, Label5, Label6); -1 otherwise
-    std::string_view cadre;    ///< the container's name; "" for the window's client area
-    std::string_view legende;  ///< caption or initial text
-    int gauche, haut, largeur, hauteur;   ///< twips
-    int tab;                   ///< tab index; -1 for the program's own additions
-    Police police;
-    std::string_view bulle;    ///< tooltip; "" for none
-    std::string_view nomAccessible;   ///< name for screen readers; "" for the caption
+    Role role = {};                     ///< what the procedures call it; none for a caption nobody writes
+    std::string_view cadre = {};        ///< the container's name; "" for the window's client area
+    std::string_view legende = {};      ///< caption or initial text
+    Place place = {};
+    int tab = -1;                       ///< tab index; -1 for the program's own additions
+    Police police = kArial;
+    std::string_view bulle = {};        ///< tooltip; "" for none
+    std::string_view nomAccessible = {};   ///< name for screen readers; "" for the caption
     std::uint8_t drapeaux = 0;
     std::optional<Couleur> couleur = {};   ///< text colour, when not the system's
 };
@@ -93,92 +97,142 @@ inline constexpr std::string_view kCarreau = "1 carreau = ";
 /// The main window's controls, in creation order (the tab order is the tab index).
 inline constexpr auto kDisposition = std::to_array<Disposition>({
     // Input row, each field with its caption under it.
-    {"Text1", Genre::Champ, 1, -1, "", "0", 158, 120, 750, 285, 0, kMss, bulles::kVx, "Vox (m/s)"},
-    {"Label1", Genre::Etiquette, 1, -1, "", "Vox (m/s)", 120, 480, 675, 195, 16, kMss, bulles::kVx, "", AutoTaille},
-    {"Text2", Genre::Champ, 2, -1, "", "0", 1005, 120, 750, 285, 1, kMss, bulles::kVy, "Voy (m/s)"},
-    {"Label2", Genre::Etiquette, 2, -1, "", "Voy (m/s)", 1080, 480, 675, 195, 17, kMss, bulles::kVy, "", AutoTaille},
-    {"Text3", Genre::Champ, 3, -1, "", "-30000", 2040, 120, 1395, 285, 2, kMss, bulles::kX, "X initial"},
-    {"Label3", Genre::Etiquette, 3, -1, "", "X initial ", 2040, 480, 540, 195, 18, kMss, bulles::kX, "", AutoTaille},
-    {"Text4", Genre::Champ, 4, -1, "", "0", 3600, 120, 1395, 285, 3, kMss, bulles::kY, "Y initial"},
-    {"Label4", Genre::Etiquette, 4, -1, "", "Y initial ", 3600, 480, 540, 195, 19, kMss, bulles::kY, "", AutoTaille},
-    {"Text6", Genre::Champ, 6, -1, "", "864", 5205, 120, 975, 285, 5, kMss, bulles::kTau, "τ (en s)"},
+    {.nom = "Text1", .genre = Genre::Champ, .role = role(Champ::Text1), .legende = "0", .place = {158, 120, 750, 285},
+     .tab = 0, .police = kMss, .bulle = bulles::kVx, .nomAccessible = "Vox (m/s)"},
+    {.nom = "Label1", .genre = Genre::Etiquette, .legende = "Vox (m/s)", .place = {120, 480, 675, 195}, .tab = 16,
+     .police = kMss, .bulle = bulles::kVx, .drapeaux = AutoTaille},
+    {.nom = "Text2", .genre = Genre::Champ, .role = role(Champ::Text2), .legende = "0", .place = {1005, 120, 750, 285},
+     .tab = 1, .police = kMss, .bulle = bulles::kVy, .nomAccessible = "Voy (m/s)"},
+    {.nom = "Label2", .genre = Genre::Etiquette, .legende = "Voy (m/s)", .place = {1080, 480, 675, 195}, .tab = 17,
+     .police = kMss, .bulle = bulles::kVy, .drapeaux = AutoTaille},
+    {.nom = "Text3", .genre = Genre::Champ, .role = role(Champ::Text3), .legende = "-30000",
+     .place = {2040, 120, 1395, 285}, .tab = 2, .police = kMss, .bulle = bulles::kX, .nomAccessible = "X initial"},
+    {.nom = "Label3", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeX), .legende = "X initial ",
+     .place = {2040, 480, 540, 195}, .tab = 18, .police = kMss, .bulle = bulles::kX, .drapeaux = AutoTaille},
+    {.nom = "Text4", .genre = Genre::Champ, .role = role(Champ::Text4), .legende = "0", .place = {3600, 120, 1395, 285},
+     .tab = 3, .police = kMss, .bulle = bulles::kY, .nomAccessible = "Y initial"},
+    {.nom = "Label4", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeY), .legende = "Y initial ",
+     .place = {3600, 480, 540, 195}, .tab = 19, .police = kMss, .bulle = bulles::kY, .drapeaux = AutoTaille},
+    {.nom = "Text6", .genre = Genre::Champ, .role = role(Champ::Text6), .legende = "864", .place = {5205, 120, 975, 285},
+     .tab = 5, .police = kMss, .bulle = bulles::kTau, .nomAccessible = "τ (en s)"},
     // The Greek letter tau, written in an ordinary face.
-    {"Label6_0", Genre::Etiquette, 6, 0, "", "τ (", 5160, 480, 180, 225, 21, {"Arial", 9}, "", "", AutoTaille},
-    {"Label6_1", Genre::Etiquette, 6, 1, "", "en s )", 5400, 480, 390, 195, 25, kMss, bulles::kTau, "", AutoTaille},
-    {"Text5", Genre::Champ, 5, -1, "", "6.00", 6480, 120, 1095, 285, 4, kMss, bulles::kMasse,
-     "Masse de l'attracteur (M . 10 puissance 24 kg)"},
-    {"Label5_0", Genre::Etiquette, 5, 0, "", "M  . 10", 6480, 480, 495, 195, 20, kMss, "", "", AutoTaille},
-    {"Label5_1", Genre::Etiquette, 5, 1, "", "24", 7020, 376, 180, 210, 30, kArial, "", "", AutoTaille},
-    {"Label5_2", Genre::Etiquette, 5, 2, "", "kg", 7320, 480, 165, 210, 31, kArial, "", "", AutoTaille},
+    {.nom = "Label6_0", .genre = Genre::Etiquette, .legende = "τ (", .place = {5160, 480, 180, 225}, .tab = 21,
+     .police = {"Arial", 9}, .drapeaux = AutoTaille},
+    {.nom = "Label6_1", .genre = Genre::Etiquette, .legende = "en s )", .place = {5400, 480, 390, 195}, .tab = 25,
+     .police = kMss, .bulle = bulles::kTau, .drapeaux = AutoTaille},
+    {.nom = "Text5", .genre = Genre::Champ, .role = role(Champ::Text5), .legende = "6.00",
+     .place = {6480, 120, 1095, 285}, .tab = 4, .police = kMss, .bulle = bulles::kMasse,
+     .nomAccessible = "Masse de l'attracteur (M . 10 puissance 24 kg)"},
+    {.nom = "Label5_0", .genre = Genre::Etiquette, .legende = "M  . 10", .place = {6480, 480, 495, 195}, .tab = 20,
+     .police = kMss, .drapeaux = AutoTaille},
+    // The exponent stands higher than its neighbours, over the field's bottom edge.
+    {.nom = "Label5_1", .genre = Genre::Etiquette, .legende = "24", .place = {7020, 376, 180, 210}, .tab = 30,
+     .drapeaux = AutoTaille},
+    {.nom = "Label5_2", .genre = Genre::Etiquette, .legende = "kg", .place = {7320, 480, 165, 210}, .tab = 31,
+     .drapeaux = AutoTaille},
 
     // Option groups, each in its frame; buttons from top to bottom.
-    {"Frame1", Genre::Cadre, 1, -1, "", "Nbre de points affichés", 7800, 120, 1995, 675, 26, kMss, "", ""},
-    {"Option1_0", Genre::Option, 1, 0, "Frame1", "100", 240, 360, 615, 195, 37, kMss, "100 points tracés", ""},
-    {"Option1_1", Genre::Option, 1, 1, "Frame1", "1000", 960, 360, 855, 195, 36, kMss, "1000 points tracés.", "", Choisi},
-    {"Frame3", Genre::Cadre, 3, -1, "", "Attracteur central", 7800, 840, 1995, 1575, 32, kArial, "", ""},
-    {"Option2_0", Genre::Option, 2, 0, "Frame3", kAttracteurs[0].legende, 480, 300, 1095, 255, 41, kArial,
-     kAttracteurs[0].bulle, "", Choisi},
-    {"Option2_2", Genre::Option, 2, 2, "Frame3", kAttracteurs[2].legende, 480, 555, 1095, 255, 39, kArial,
-     kAttracteurs[2].bulle, "", Desactive},
-    {"Option2_1", Genre::Option, 2, 1, "Frame3", kAttracteurs[1].legende, 480, 825, 1095, 255, 40, kArial,
-     kAttracteurs[1].bulle, "", Desactive},
-    {"Option2_3", Genre::Option, 2, 3, "Frame3", kAttracteurs[3].legende, 480, 1080, 1095, 255, 38, kArial,
-     kAttracteurs[3].bulle, "", Desactive},
-    {"Frame2", Genre::Cadre, 2, -1, "", kCarreau, 9840, 120, 2055, 2295, 28, kMss, "", ""},
-    {"Option3_6", Genre::Option, 3, 6, "Frame2", kPresets[6].legende, 240, 240, 855, 255, 35, kMss, "échelle", "", NommeParCadre},
-    {"Option3_0", Genre::Option, 3, 0, "Frame2", kPresets[0].legende, 240, 510, 1215, 255, 6, kMss, "échelle", "",
-     Choisi | NommeParCadre},
-    {"Option3_1", Genre::Option, 3, 1, "Frame2", kPresets[1].legende, 240, 780, 1215, 255, 7, kMss, "", "", NommeParCadre},
-    {"Option3_2", Genre::Option, 3, 2, "Frame2", kPresets[2].legende, 240, 1050, 1215, 255, 8, kMss, "", "", NommeParCadre},
-    {"Option3_3", Genre::Option, 3, 3, "Frame2", kPresets[3].legende, 240, 1320, 1695, 255, 9, kMss, "", "", NommeParCadre},
-    {"Option3_4", Genre::Option, 3, 4, "Frame2", kPresets[4].legende, 240, 1590, 1695, 255, 10, kMss, "", "", NommeParCadre},
-    {"Option3_5", Genre::Option, 3, 5, "Frame2", kPresets[5].legende, 240, 1860, 1695, 255, 11, kMss, "", "", NommeParCadre},
+    {.nom = "Frame1", .genre = Genre::Cadre, .legende = "Nbre de points affichés", .place = {7800, 120, 1995, 675},
+     .tab = 26, .police = kMss},
+    {.nom = "Option1_0", .genre = Genre::Option, .role = option(Groupe::Points, 0), .cadre = "Frame1", .legende = "100",
+     .place = {240, 360, 615, 195}, .tab = 37, .police = kMss, .bulle = "100 points tracés"},
+    {.nom = "Option1_1", .genre = Genre::Option, .role = option(Groupe::Points, 1), .cadre = "Frame1", .legende = "1000",
+     .place = {960, 360, 855, 195}, .tab = 36, .police = kMss, .bulle = "1000 points tracés.", .drapeaux = Choisi},
+    {.nom = "Frame3", .genre = Genre::Cadre, .legende = "Attracteur central", .place = {7800, 840, 1995, 1575}, .tab = 32},
+    {.nom = "Option2_0", .genre = Genre::Option, .role = option(Groupe::Attracteur, 0), .cadre = "Frame3",
+     .legende = kAttracteurs[0].legende, .place = {480, 300, 1095, 255}, .tab = 41, .bulle = kAttracteurs[0].bulle,
+     .drapeaux = Choisi},
+    {.nom = "Option2_2", .genre = Genre::Option, .role = option(Groupe::Attracteur, 2), .cadre = "Frame3",
+     .legende = kAttracteurs[2].legende, .place = {480, 555, 1095, 255}, .tab = 39, .bulle = kAttracteurs[2].bulle,
+     .drapeaux = Desactive},
+    {.nom = "Option2_1", .genre = Genre::Option, .role = option(Groupe::Attracteur, 1), .cadre = "Frame3",
+     .legende = kAttracteurs[1].legende, .place = {480, 825, 1095, 255}, .tab = 40, .bulle = kAttracteurs[1].bulle,
+     .drapeaux = Desactive},
+    {.nom = "Option2_3", .genre = Genre::Option, .role = option(Groupe::Attracteur, 3), .cadre = "Frame3",
+     .legende = kAttracteurs[3].legende, .place = {480, 1080, 1095, 255}, .tab = 38, .bulle = kAttracteurs[3].bulle,
+     .drapeaux = Desactive},
+    {.nom = "Frame2", .genre = Genre::Cadre, .legende = kCarreau, .place = {9840, 120, 2055, 2295}, .tab = 28,
+     .police = kMss},
+    {.nom = "Option3_6", .genre = Genre::Option, .role = option(Groupe::Echelle, 6), .cadre = "Frame2",
+     .legende = kPresets[6].legende, .place = {240, 240, 855, 255}, .tab = 35, .police = kMss, .bulle = "échelle",
+     .drapeaux = NommeParCadre},
+    {.nom = "Option3_0", .genre = Genre::Option, .role = option(Groupe::Echelle, 0), .cadre = "Frame2",
+     .legende = kPresets[0].legende, .place = {240, 510, 1215, 255}, .tab = 6, .police = kMss, .bulle = "échelle",
+     .drapeaux = Choisi | NommeParCadre},
+    {.nom = "Option3_1", .genre = Genre::Option, .role = option(Groupe::Echelle, 1), .cadre = "Frame2",
+     .legende = kPresets[1].legende, .place = {240, 780, 1215, 255}, .tab = 7, .police = kMss, .drapeaux = NommeParCadre},
+    {.nom = "Option3_2", .genre = Genre::Option, .role = option(Groupe::Echelle, 2), .cadre = "Frame2",
+     .legende = kPresets[2].legende, .place = {240, 1050, 1215, 255}, .tab = 8, .police = kMss, .drapeaux = NommeParCadre},
+    {.nom = "Option3_3", .genre = Genre::Option, .role = option(Groupe::Echelle, 3), .cadre = "Frame2",
+     .legende = kPresets[3].legende, .place = {240, 1320, 1695, 255}, .tab = 9, .police = kMss, .drapeaux = NommeParCadre},
+    {.nom = "Option3_4", .genre = Genre::Option, .role = option(Groupe::Echelle, 4), .cadre = "Frame2",
+     .legende = kPresets[4].legende, .place = {240, 1590, 1695, 255}, .tab = 10, .police = kMss, .drapeaux = NommeParCadre},
+    {.nom = "Option3_5", .genre = Genre::Option, .role = option(Groupe::Echelle, 5), .cadre = "Frame2",
+     .legende = kPresets[5].legende, .place = {240, 1860, 1695, 255}, .tab = 11, .police = kMss, .drapeaux = NommeParCadre},
 
     // Satellite mass, pointer read-out, impact captions, commands.
-    {"Label7", Genre::Etiquette, 7, -1, "", "masse du satellite (kg)", 7800, 2520, 1620, 210, 34, kArial, "", "",
-     AutoTaille},
-    {"Text7", Genre::Champ, 7, -1, "", "30000", 9840, 2520, 1335, 315, 33, kArial, "", "masse du satellite (kg)"},
-    {"Label10", Genre::Etiquette, 10, -1, "", "", 7800, 2940, 1215, 255, 23, kMss, "", ""},
-    {"Label9", Genre::Etiquette, 9, -1, "", "", 9120, 2940, 1335, 255, 22, kMss, "", ""},
-    {"Label14", Genre::Etiquette, 14, -1, "", "Label14", 10560, 2940, 1695, 255, 27, kMss, "", ""},
-    {"Label11", Genre::Etiquette, 11, -1, "", "Impact", 7740, 3300, 840, 300, 24, {"MS Sans Serif", 12, true}, "", "",
-     AutoTaille, Couleur{255, 0, 0}},
-    {"Label12", Genre::Etiquette, 12, -1, "", "Impact", 7740, 3600, 705, 240, 42, {"MS Sans Serif", 9.75, true}, "",
-     "", AutoTaille, Couleur{255, 0, 0}},
-    {"Command5", Genre::Bouton, 5, -1, "", "Placer", 7740, 4140, 1215, 375, 12, kMss,
-     "Placer le satellite à sa position initiale.", ""},
-    {"Command4", Genre::Bouton, 4, -1, "", "Effacer", 9060, 4140, 1215, 375, 13, kMss, "Efface les tracés précédents", ""},
-    {"Command1", Genre::Bouton, 1, -1, "", "Lancer", 7740, 4560, 2535, 375, 14, kMss,
-     "Lance le satellite depuis la position initiale", "", ParDefaut},
-    {"Command2", Genre::Bouton, 2, -1, "", "Quitter", 10800, 7650, 1095, 375, 15, kMss, "", ""},
+    {.nom = "Label7", .genre = Genre::Etiquette, .legende = "masse du satellite (kg)", .place = {7800, 2520, 1620, 210},
+     .tab = 34, .drapeaux = AutoTaille},
+    {.nom = "Text7", .genre = Genre::Champ, .role = role(Champ::Text7), .legende = "30000",
+     .place = {9840, 2520, 1335, 315}, .tab = 33, .nomAccessible = "masse du satellite (kg)"},
+    {.nom = "Label10", .genre = Genre::Etiquette, .role = role(Etiquette::LectureY), .place = {7800, 2940, 1215, 255},
+     .tab = 23, .police = kMss},
+    {.nom = "Label9", .genre = Genre::Etiquette, .role = role(Etiquette::LectureX), .place = {9120, 2940, 1335, 255},
+     .tab = 22, .police = kMss},
+    {.nom = "Label14", .genre = Genre::Etiquette, .role = role(Etiquette::LectureUnite), .legende = "Label14",
+     .place = {10560, 2940, 1695, 255}, .tab = 27, .police = kMss},
+    {.nom = "Label11", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactTemps), .legende = "Impact",
+     .place = {7740, 3300, 840, 300}, .tab = 24, .police = {"MS Sans Serif", 12, true}, .drapeaux = AutoTaille,
+     .couleur = Couleur{255, 0, 0}},
+    {.nom = "Label12", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactVitesse), .legende = "Impact",
+     .place = {7740, 3600, 705, 240}, .tab = 42, .police = {"MS Sans Serif", 9.75, true}, .drapeaux = AutoTaille,
+     .couleur = Couleur{255, 0, 0}},
+    {.nom = "Command5", .genre = Genre::Bouton, .role = role(Commande::Placer), .legende = "Placer",
+     .place = {7740, 4140, 1215, 375}, .tab = 12, .police = kMss, .bulle = "Placer le satellite à sa position initiale."},
+    {.nom = "Command4", .genre = Genre::Bouton, .role = role(Commande::Effacer), .legende = "Effacer",
+     .place = {9060, 4140, 1215, 375}, .tab = 13, .police = kMss, .bulle = "Efface les tracés précédents"},
+    {.nom = "Command1", .genre = Genre::Bouton, .role = role(Commande::Lancer), .legende = "Lancer",
+     .place = {7740, 4560, 2535, 375}, .tab = 14, .police = kMss, .bulle = "Lance le satellite depuis la position initiale",
+     .drapeaux = ParDefaut},
+    {.nom = "Command2", .genre = Genre::Bouton, .role = role(Commande::Quitter), .legende = "Quitter",
+     .place = {10800, 7650, 1095, 375}, .tab = 15, .police = kMss},
 
     // Orbit view and charts.
-    {"Picture1", Genre::Image, 1, -1, "", "", 90, 720, 7500, 7500, 29, kArial, "", "Vue de l'orbite"},
-    {"vitesse", Genre::CaseACocher, 0, -1, "", "Vx(t), Vy(t) V(t) ", 10530, 4140, 1425, 435, 49, kArial, "", ""},
-    {"xy", Genre::CaseACocher, 1, -1, "", "X (t),Y(t) ", 10530, 4590, 1245, 435, 50, kArial, "", ""},
-    {"Picture2", Genre::Image, 2, -1, "", "", 7740, 5100, 1350, 1350, 43, kArial, "", kGraphes[0].titre, Cache},
-    {"Picture3", Genre::Image, 3, -1, "", "", 9180, 5100, 1350, 1350, 44, kArial, "", kGraphes[1].titre, Cache},
-    {"Picture4", Genre::Image, 4, -1, "", "", 10560, 5100, 1350, 1350, 47, kArial, "", kGraphes[2].titre, Cache},
-    {"Label8", Genre::Etiquette, 8, -1, "", kGraphes[0].titre, 7920, 6450, 435, 240, 45, {"Arial", 9.75, true}, "", "",
-     AutoTaille | Cache},
-    {"Label13", Genre::Etiquette, 13, -1, "", kGraphes[1].titre, 9360, 6450, 420, 240, 46, {"Arial", 9.75, true}, "",
-     "", AutoTaille | Cache},
-    {"Label15", Genre::Etiquette, 15, -1, "", kGraphes[2].titre, 10740, 6450, 315, 240, 48, {"Arial", 9.75, true}, "",
-     "", AutoTaille | Cache},
-    {"Picture5", Genre::Image, 5, -1, "", "", 7740, 6660, 1350, 1350, 51, kArial, "", kGraphes[3].titre, Cache},
-    {"Picture6", Genre::Image, 6, -1, "", "", 9180, 6660, 1350, 1350, 52, kArial, "", kGraphes[4].titre, Cache},
-    {"Label17", Genre::Etiquette, 17, -1, "", kGraphes[3].titre, 7920, 8010, 315, 240, 54, {"Arial", 9.75, true}, "",
-     "", AutoTaille | Cache},
-    {"Label16", Genre::Etiquette, 16, -1, "", kGraphes[4].titre, 9360, 8010, 300, 240, 53, {"Arial", 9.75, true}, "",
-     "", AutoTaille | Cache},
+    {.nom = "Picture1", .genre = Genre::Image, .role = zone(1), .place = {90, 720, 7500, 7500}, .tab = 29,
+     .nomAccessible = "Vue de l'orbite"},
+    {.nom = "vitesse", .genre = Genre::CaseACocher, .role = role(Case::Vitesse), .legende = "Vx(t), Vy(t) V(t) ",
+     .place = {10530, 4140, 1425, 435}, .tab = 49},
+    {.nom = "xy", .genre = Genre::CaseACocher, .role = role(Case::Xy), .legende = "X (t),Y(t) ",
+     .place = {10530, 4590, 1245, 435}, .tab = 50},
+    {.nom = "Picture2", .genre = Genre::Image, .role = zone(2), .place = {7740, 5100, 1350, 1350}, .tab = 43,
+     .nomAccessible = kGraphes[0].titre, .drapeaux = Cache},
+    {.nom = "Picture3", .genre = Genre::Image, .role = zone(3), .place = {9180, 5100, 1350, 1350}, .tab = 44,
+     .nomAccessible = kGraphes[1].titre, .drapeaux = Cache},
+    {.nom = "Picture4", .genre = Genre::Image, .role = zone(4), .place = {10560, 5100, 1350, 1350}, .tab = 47,
+     .nomAccessible = kGraphes[2].titre, .drapeaux = Cache},
+    {.nom = "Label8", .genre = Genre::Etiquette, .role = legendeGraphe(2), .legende = kGraphes[0].titre,
+     .place = {7920, 6450, 435, 240}, .tab = 45, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+    {.nom = "Label13", .genre = Genre::Etiquette, .role = legendeGraphe(3), .legende = kGraphes[1].titre,
+     .place = {9360, 6450, 420, 240}, .tab = 46, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+    {.nom = "Label15", .genre = Genre::Etiquette, .role = legendeGraphe(4), .legende = kGraphes[2].titre,
+     .place = {10740, 6450, 315, 240}, .tab = 48, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+    {.nom = "Picture5", .genre = Genre::Image, .role = zone(5), .place = {7740, 6660, 1350, 1350}, .tab = 51,
+     .nomAccessible = kGraphes[3].titre, .drapeaux = Cache},
+    {.nom = "Picture6", .genre = Genre::Image, .role = zone(6), .place = {9180, 6660, 1350, 1350}, .tab = 52,
+     .nomAccessible = kGraphes[4].titre, .drapeaux = Cache},
+    {.nom = "Label17", .genre = Genre::Etiquette, .role = legendeGraphe(5), .legende = kGraphes[3].titre,
+     .place = {7920, 8010, 315, 240}, .tab = 54, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+    {.nom = "Label16", .genre = Genre::Etiquette, .role = legendeGraphe(6), .legende = kGraphes[4].titre,
+     .place = {9360, 8010, 300, 240}, .tab = 53, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
 
     // Inside the orbit view, from the top-left corner of its inner area.
-    {"starbleue", Genre::Etoile, 0, -1, "Picture1", "", 0, 0, 210, 180, -1, kArial, "", "", Cache},
-    {"Sat", Genre::Forme, 0, -1, "Picture1", "", 5280, 480, 135, 135, -1, kArial, "", ""},
+    {.nom = "starbleue", .genre = Genre::Etoile, .cadre = "Picture1", .place = {0, 0, 210, 180}, .drapeaux = Cache},
+    {.nom = "Sat", .genre = Genre::Forme, .cadre = "Picture1", .place = {5280, 480, 135, 135}},
 
-    // The program's own: arithmetic errors and typing hints, under the orbit view, without a dialog.
-    {"message", Genre::Message, 0, -1, "", "", 90, 8235, 10680, 330, -1, {"Arial", 8.25, true}, "", "Message", Retour,
-     Couleur{176, 0, 0}},
+    // The program's own: arithmetic errors and reading messages, under the
+    // orbit view and the charts' captions, without a dialog.
+    {.nom = "message", .genre = Genre::Message, .role = kRoleMessage, .place = {90, 8250, 10680, 315},
+     .police = {"Arial", 8.25, true}, .nomAccessible = "Message", .drapeaux = Retour, .couleur = Couleur{176, 0, 0}},
 });
 
 /// The start screen: client area in twips, its title.
@@ -188,26 +242,29 @@ inline constexpr std::string_view kTitreApplication = "ORBELINES";
 
 /// The start screen's controls; all but the frame lie in the frame. Its window font is MS Sans Serif.
 inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
-    {"fraMainFrame", Genre::Cadre, 0, -1, "", "", 120, 0, 7380, 5430, 1, kMss, "", ""},
-    {"lblLicenseTo", Genre::Etiquette, 0, -1, "fraMainFrame", "", 270, 300, 6855, 255, 2, kArial, "", "", ADroite},
-    {"lblCompanyProduct", Genre::Etiquette, 0, -1, "fraMainFrame", "Talvenor", 3120, 720, 3075, 435, 8,
-     {"Arial", 18, true}, "", "", AutoTaille},
-    {"lblProductName", Genre::Etiquette, 0, -1, "fraMainFrame", "Orbelines", 3120, 1200, 2835, 765, 9,
-     {"Arial", 32.25, true}, "", "", AutoTaille},
-    {"picLogo", Genre::Logo, 0, -1, "fraMainFrame", "", 510, 855, 2460, 2310, 3, kArial, "",
-     "Un satellite de télécommunications au-dessus de la Terre, la nuit"},
-    {"lblPlatform", Genre::Etiquette, 0, -1, "fraMainFrame", "Win9X et WinNT", 4575, 2160, 2430, 360, 7,
-     {"Arial", 15.75, true}, "", "", AutoTaille | ADroite},
-    {"lblVersion", Genre::Etiquette, 0, -1, "fraMainFrame", "Version 0.9", 5730, 2520, 1275, 285, 6,
-     {"Arial", 12, true}, "", "", AutoTaille | ADroite},
-    {"Label1", Genre::Etiquette, 1, -1, "fraMainFrame",
-     "Logiciel permettant de réaliser le TP relatif aux satellites des nouveaux programmes de seconde en "
-     "l'absence du tableur MS Excel.",
-     480, 3480, 6615, 675, 10, kArial, "", "", Retour},
-    {"lblWarning", Genre::Etiquette, 0, -1, "fraMainFrame", "", 480, 4200, 4935, 555, 4, kArial, "", "", Retour},
-    {"lblCompany", Genre::Etiquette, 0, -1, "fraMainFrame", "Conçu pour les classes de seconde. Libre d'usage en classe.",
-     480, 4800, 6375, 255, 5, kArial, "", ""},
-    {"Command1", Genre::Bouton, 1, -1, "fraMainFrame", "Suite", 5520, 4680, 1695, 495, 0, kMss, "", "", ParDefaut},
+    {.nom = "fraMainFrame", .genre = Genre::Cadre, .place = {120, 0, 7380, 5430}, .tab = 1, .police = kMss},
+    {.nom = "lblLicenseTo", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .place = {270, 300, 6855, 255}, .tab = 2,
+     .drapeaux = ADroite},
+    {.nom = "lblCompanyProduct", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Talvenor",
+     .place = {3120, 720, 3075, 435}, .tab = 8, .police = {"Arial", 18, true}, .drapeaux = AutoTaille},
+    {.nom = "lblProductName", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Orbelines",
+     .place = {3120, 1200, 2835, 765}, .tab = 9, .police = {"Arial", 32.25, true}, .drapeaux = AutoTaille},
+    {.nom = "picLogo", .genre = Genre::Logo, .cadre = "fraMainFrame", .place = {510, 855, 2460, 2310}, .tab = 3,
+     .nomAccessible = "Un satellite de télécommunications au-dessus de la Terre, la nuit"},
+    {.nom = "lblPlatform", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Win9X et WinNT",
+     .place = {4575, 2160, 2430, 360}, .tab = 7, .police = {"Arial", 15.75, true}, .drapeaux = AutoTaille | ADroite},
+    {.nom = "lblVersion", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Version 0.9",
+     .place = {5730, 2520, 1275, 285}, .tab = 6, .police = {"Arial", 12, true}, .drapeaux = AutoTaille | ADroite},
+    {.nom = "Label1", .genre = Genre::Etiquette, .cadre = "fraMainFrame",
+     .legende = "Logiciel permettant de réaliser le TP relatif aux satellites des nouveaux programmes de seconde en "
+                "l'absence du tableur MS Excel.",
+     .place = {480, 3480, 6615, 675}, .tab = 10, .drapeaux = Retour},
+    {.nom = "lblWarning", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .place = {480, 4200, 4935, 555}, .tab = 4,
+     .drapeaux = Retour},
+    {.nom = "lblCompany", .genre = Genre::Etiquette, .cadre = "fraMainFrame",
+     .legende = "Conçu pour les classes de seconde. Libre d'usage en classe.", .place = {480, 4800, 6375, 255}, .tab = 5},
+    {.nom = "Command1", .genre = Genre::Bouton, .cadre = "fraMainFrame", .legende = "Suite",
+     .place = {5520, 4680, 1695, 495}, .tab = 0, .police = kMss, .drapeaux = ParDefaut},
 });
 
 /// The menu entries.
@@ -257,6 +314,8 @@ inline constexpr std::string_view kDescription =
 
 /// A row of a table by its name; null when there is none.
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom);
+/// The main window's row of a role; null when no control plays it.
+const Disposition* cherche(Role r);
 /// Twips to pixels at 96 dpi.
 constexpr int enPixels(int twips) { return (twips * 2 + 15) / 30; }
 

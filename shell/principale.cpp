@@ -25,8 +25,8 @@ bool lanceInit(Principale& p, Fenetre& f)
     ++p.nombreInit;
     std::array<std::string, 6> t;
     for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
-    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Option1, 0),
-                              f.optionChoisie(Groupe::Option1, 1)};
+    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
+                              f.optionChoisie(Groupe::Points, 1)};
     const CompteRendu r = init(p.etat, champs);
     f.ecritMessage(r.ok ? conseilVirgule(champs).vue() : r.message.vue());
     return r.ok;
@@ -46,9 +46,9 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
     TextesLancement t;
     for (std::size_t k = 0; k < t.champs.size(); ++k) t.champs[k] = f.texte(static_cast<Champ>(k));
     for (const Disposition& d : kDisposition)
-        if (d.genre == Genre::Option && f.optionChoisie(static_cast<Groupe>(d.numero - 1), d.index)) {
-            if (d.numero == 1) t.nbPoints = d.legende;
-            if (d.numero == 3) t.echelle = d.legende;
+        if (d.role.sorte == Role::Sorte::Option && f.optionChoisie(static_cast<Groupe>(d.role.numero), d.role.index)) {
+            if (static_cast<Groupe>(d.role.numero) == Groupe::Points) t.nbPoints = d.legende;
+            if (static_cast<Groupe>(d.role.numero) == Groupe::Echelle) t.echelle = d.legende;
         }
     t.masseSatellite = f.texte(Champ::Text7);
     t.impactTemps = r.label11.vue();
@@ -58,11 +58,11 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
 
 void lance(Principale& p, Fenetre& f)
 {
-    for (int n = 2; n <= 6; ++n) f.picture(n).cls();
+    for (const Graphe& g : kGraphes) f.picture(g.picture).cls();
     if (!lanceInit(p, f)) return;
     const ResultatCalcul r = calcule(p.etat);
-    f.ecritEtiquette(Etiquette::Label11, r.label11.vue());
-    f.ecritEtiquette(Etiquette::Label12, r.label12.vue());
+    f.ecritEtiquette(Etiquette::ImpactTemps, r.label11.vue());
+    f.ecritEtiquette(Etiquette::ImpactVitesse, r.label12.vue());
     if (!r.compteRendu.ok) {
         f.ecritMessage(r.compteRendu.message.vue());
         return;
@@ -75,7 +75,7 @@ void lance(Principale& p, Fenetre& f)
     if (p.etat.Nfin < kPas) {
         // The star grows one frame at a time, each shown for a while; the
         // charts come after it, as they would after a star drawn at once.
-        p.etoile = {true, 0, f.valeurCase(Case::Vitesse), f.valeurCase(Case::Xy)};
+        p.etoile = {true, 0, valeursCases(f)};
         debutImpact(f);
         etapeEtoile(p, f);
         return;
@@ -88,7 +88,7 @@ void finLancement(Principale& p, Fenetre& f)
 {
     p.etoile.enCours = false;
     finImpact(f);
-    TraceVitesse(p.etat, f, p.etoile.vitesse, p.etoile.xy);
+    TraceVitesse(p.etat, f, p.etoile.cases);
 }
 
 // The launch is no longer on the view: the printout's legend and the points'
@@ -139,14 +139,19 @@ void Command5_Click(Principale& p, Fenetre& f)
     SatMove(p.etat, f);
 }
 
-void toucheEntree(Principale& p, Fenetre& f, int commande)
+void Commande_Click(Principale& p, Fenetre& f, Commande c)
 {
-    switch (commande) {
-    case 2: Command2_Click(p, f); break;
-    case 4: Command4_Click(p, f); break;
-    case 5: Command5_Click(p, f); break;
-    default: Command1_Click(p, f); break;
+    switch (c) {
+    case Commande::Lancer: return Command1_Click(p, f);
+    case Commande::Quitter: return Command2_Click(p, f);
+    case Commande::Effacer: return Command4_Click(p, f);
+    case Commande::Placer: return Command5_Click(p, f);
     }
+}
+
+void toucheEntree(Principale& p, Fenetre& f, std::optional<Commande> avecFocus)
+{
+    Commande_Click(p, f, avecFocus.value_or(Commande::Lancer));
 }
 
 void Option2_Click(Principale& p, Fenetre& f, int index)
@@ -161,7 +166,7 @@ void Option2_Click(Principale& p, Fenetre& f, int index)
     f.ecritTexte(Champ::Text5, a->text5);
     f.ecritTexte(Champ::Text6, a->text6);
     // Selected exactly as if the pupil had clicked it: its handler runs now.
-    f.choisitOption(Groupe::Option3, a->indexEchelle);
+    f.choisitOption(Groupe::Echelle, a->indexEchelle);
     efface(p, f);
 }
 
@@ -197,8 +202,8 @@ void Option3_Clicked(Principale& p, Fenetre& f, int index)
 
 void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChoisie)
 {
-    if (g == Groupe::Option2) Option2_Click(p, f, index);
-    if (g != Groupe::Option3) return;
+    if (g == Groupe::Attracteur) Option2_Click(p, f, index);
+    if (g != Groupe::Echelle) return;
     Option3_Press(p, index, dejaChoisie);
     if (!dejaChoisie) Option3_Change(p, f, index, true);
     Option3_Clicked(p, f, index);
@@ -214,8 +219,7 @@ void Text_Change(Principale& p, Fenetre& f, Champ c)
 void Case_Click(Principale& p, Fenetre& f, Case c)
 {
     acheveLancement(p, f);
-    if (c == Case::Vitesse) vitesse_Click(f);
-    else xy_Click(f);
+    basculeGraphes(f, c);
 }
 
 void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)

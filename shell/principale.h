@@ -7,11 +7,13 @@
 // fuzz target, on a recording window.
 
 #include "SimulationState.h"
+#include "charts.h"
 #include "fenetre.h"
 #include "releve.h"
 #include "vue.h"
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <string>
 
@@ -30,7 +32,7 @@ struct Principale {
     struct {
         bool enCours = false;
         int image = 0;             ///< next frame, 0 to 15
-        int vitesse = 0, xy = 0;   ///< the boxes' values at the launch
+        ValeursCases cases{};      ///< the boxes' values at the launch
     } etoile;
     int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
@@ -51,8 +53,10 @@ void Command2_Click(Principale& p, Fenetre& f);
 void Command4_Click(Principale& p, Fenetre& f);
 /// "Placer": SatMove.
 void Command5_Click(Principale& p, Fenetre& f);
-/// Enter: the command button that has the focus (its number), or "Lancer" when none has.
-void toucheEntree(Principale& p, Fenetre& f, int commandeAvecFocus);
+/// A command button clicked: its procedure above.
+void Commande_Click(Principale& p, Fenetre& f, Commande c);
+/// Enter: the command button that has the focus, or "Lancer" when none has.
+void toucheEntree(Principale& p, Fenetre& f, std::optional<Commande> avecFocus);
 
 /// An attractor button; only the ones with a preset ("Terre") do anything.
 void Option2_Click(Principale& p, Fenetre& f, int index);

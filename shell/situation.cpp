@@ -192,10 +192,16 @@ Situation situationDepart()
     Situation s;
     for (const Disposition& d : kDisposition) {
         const bool choisi = d.drapeaux & Choisi;
-        if (d.genre == Genre::Champ) s.champs[static_cast<std::size_t>(d.numero - 1)] = std::string(d.legende);
-        if (d.genre == Genre::Option && choisi && d.numero == 1) s.points = d.index;
-        if (d.genre == Genre::Option && choisi && d.numero == 3) s.echelle = d.index;
-        if (d.genre == Genre::CaseACocher) (d.numero == 0 ? s.vitesse : s.xy) = choisi;
+        const auto n = static_cast<std::size_t>(d.role.numero);
+        switch (d.role.sorte) {
+        case Role::Sorte::Champ: s.champs[n] = std::string(d.legende); break;
+        case Role::Sorte::Option:
+            if (choisi && static_cast<Groupe>(n) == Groupe::Points) s.points = d.role.index;
+            if (choisi && static_cast<Groupe>(n) == Groupe::Echelle) s.echelle = d.role.index;
+            break;
+        case Role::Sorte::Case: (static_cast<Case>(n) == Case::Vitesse ? s.vitesse : s.xy) = choisi; break;
+        default: break;
+        }
     }
     return s;
 }
@@ -205,8 +211,8 @@ Situation situationCourante(const Fenetre& f)
     Situation s;
     for (std::size_t k = 0; k < s.champs.size(); ++k) s.champs[k] = f.texte(static_cast<Champ>(k));
     for (int i = 0; i < static_cast<int>(kPresets.size()); ++i)
-        if (f.optionChoisie(Groupe::Option3, i)) s.echelle = i;
-    s.points = f.optionChoisie(Groupe::Option1, 0) ? 0 : 1;
+        if (f.optionChoisie(Groupe::Echelle, i)) s.echelle = i;
+    s.points = f.optionChoisie(Groupe::Points, 0) ? 0 : 1;
     s.vitesse = f.valeurCase(Case::Vitesse) == 1;
     s.xy = f.valeurCase(Case::Xy) == 1;
     return s;
@@ -240,8 +246,8 @@ void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
 {
     acheveLancement(p, f);
     // The scale first: the position fields are read in its unit.
-    if (s.echelle) f.choisitOption(Groupe::Option3, *s.echelle);
-    if (s.points) f.choisitOption(Groupe::Option1, *s.points);
+    if (s.echelle) f.choisitOption(Groupe::Echelle, *s.echelle);
+    if (s.points) f.choisitOption(Groupe::Points, *s.points);
     for (std::size_t k = 0; k < s.champs.size(); ++k)
         if (s.champs[k]) f.ecritTexte(static_cast<Champ>(k), *s.champs[k]);
     if (s.vitesse) f.ecritCase(Case::Vitesse, *s.vitesse);

@@ -62,44 +62,21 @@ void FrmSat::construit()
 QWidget* FrmSat::construitControle(const Disposition& d)
 {
     QWidget* parent = d.cadre.empty() ? client_ : client_->findChild<QWidget*>(qs(d.cadre));
-    const auto numero = static_cast<std::size_t>(d.numero);
     QWidget* w = nullptr;
     switch (d.genre) {
-    case Genre::Champ: {
-        auto* e = new ChampNombre(parent);
-        texts_[numero - 1] = e;
-        w = e;
-        break;
-    }
+    case Genre::Champ: w = new ChampNombre(parent); break;
     case Genre::Etiquette:
-    case Genre::Message: {
-        auto* l = new QLabel(parent);
-        if (d.genre == Genre::Message) message_ = l;
-        else if (d.index < 0) labels_[numero] = l;
-        w = l;
-        break;
-    }
+    case Genre::Message: w = new QLabel(parent); break;
     case Genre::Bouton: {
         auto* b = new QPushButton(parent);
         b->setAutoDefault(false);
         // "Lancer" is the window's default button: Enter launches (keyPressEvent).
         b->setDefault(d.drapeaux & ParDefaut);
-        commandes_[numero - 1] = b;
         w = b;
         break;
     }
-    case Genre::CaseACocher: {
-        auto* b = new QCheckBox(parent);
-        cases_[numero] = b;
-        w = b;
-        break;
-    }
-    case Genre::Option: {
-        auto* b = new QRadioButton(parent);
-        options_[numero - 1][static_cast<std::size_t>(d.index)] = b;
-        w = b;
-        break;
-    }
+    case Genre::CaseACocher: w = new QCheckBox(parent); break;
+    case Genre::Option: w = new QRadioButton(parent); break;
     case Genre::Cadre: {
         auto* g = new QGroupBox(parent);
         // An etched rectangle with the caption set into its top edge, so that
@@ -111,12 +88,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
         w = g;
         break;
     }
-    case Genre::Image: {
-        auto* p = new PictureBox(parent);
-        pictures_[numero - 1] = p;
-        w = p;
-        break;
-    }
+    case Genre::Image: w = new PictureBox(parent); break;
     case Genre::Forme:
     case Genre::Etoile: {
         // Not widgets: controls painted by their picture area, placed in its inner pixels.
@@ -127,6 +99,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     }
     case Genre::Logo: return nullptr;
     }
+    if (d.role.sorte != Role::Sorte::Aucune) controles_.emplace_back(d.role, w);
 
     w->setObjectName(qs(d.nom));
     w->setGeometry(enPixels(d));
@@ -166,22 +139,35 @@ QWidget* FrmSat::construitControle(const Disposition& d)
 void FrmSat::relieEvenements()
 {
     Principale& p = *p_;
-    for (int n = 1; n <= 7; ++n)
-        connect(text(n), &QLineEdit::textChanged, this, [this, &p, n] { Text_Change(p, *this, static_cast<Champ>(n - 1)); });
-    connect(commande(1), &QPushButton::clicked, this, [this, &p] { orbeline::Command1_Click(p, *this); });
-    connect(commande(2), &QPushButton::clicked, this, [this, &p] { Command2_Click(p, *this); });
-    connect(commande(4), &QPushButton::clicked, this, [this, &p] { Command4_Click(p, *this); });
-    connect(commande(5), &QPushButton::clicked, this, [this, &p] { Command5_Click(p, *this); });
-    for (int i = 0; i < 4; ++i)
-        connect(option(2, i), &QRadioButton::clicked, this, [this, &p, i] { Option2_Click(p, *this, i); });
-    for (int i = 0; i < 7; ++i) {
-        QRadioButton* b = option(3, i);
-        connect(b, &QRadioButton::pressed, this, [&p, b, i] { Option3_Press(p, i, b->isChecked()); });
-        connect(b, &QRadioButton::toggled, this, [this, &p, i](bool choisie) { Option3_Change(p, *this, i, choisie); });
-        connect(b, &QRadioButton::clicked, this, [this, &p, i] { Option3_Clicked(p, *this, i); });
+    // Each control's events, by its role.
+    for (const auto& [r, w] : controles_) {
+        switch (r.sorte) {
+        case Role::Sorte::Champ:
+            connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this,
+                    [this, &p, c = static_cast<Champ>(r.numero)] { Text_Change(p, *this, c); });
+            break;
+        case Role::Sorte::Commande:
+            connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
+                    [this, &p, c = static_cast<Commande>(r.numero)] { Commande_Click(p, *this, c); });
+            break;
+        case Role::Sorte::Case:
+            connect(static_cast<QCheckBox*>(w), &QCheckBox::toggled, this,
+                    [this, &p, c = static_cast<Case>(r.numero)] { Case_Click(p, *this, c); });
+            break;
+        case Role::Sorte::Option: {
+            auto* b = static_cast<QRadioButton*>(w);
+            const int i = r.index;
+            if (static_cast<Groupe>(r.numero) == Groupe::Attracteur)
+                connect(b, &QRadioButton::clicked, this, [this, &p, i] { Option2_Click(p, *this, i); });
+            if (static_cast<Groupe>(r.numero) != Groupe::Echelle) break;
+            connect(b, &QRadioButton::pressed, this, [&p, b, i] { Option3_Press(p, i, b->isChecked()); });
+            connect(b, &QRadioButton::toggled, this, [this, &p, i](bool choisie) { Option3_Change(p, *this, i, choisie); });
+            connect(b, &QRadioButton::clicked, this, [this, &p, i] { Option3_Clicked(p, *this, i); });
+            break;
+        }
+        default: break;
+        }
     }
-    for (const Case c : {Case::Vitesse, Case::Xy})
-        connect(caseACocher(c), &QCheckBox::toggled, this, [this, &p, c] { Case_Click(p, *this, c); });
     connect(pictureBox(1), &PictureBox::souris, this,
             [this, &p](int b, int s, float x, float y) { Picture1_MouseDown(p, *this, b, s, x, y); });
     connect(pictureBox(1), &PictureBox::deplacement, this,
@@ -196,8 +182,10 @@ void FrmSat::keyPressEvent(QKeyEvent* e)
     // leave to the window, launches, unless another command button has the
     // focus: then that button is the one pressed.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        auto* b = qobject_cast<QPushButton*>(focusWidget());
-        (b ? b : commande(1))->click();
+        std::optional<Commande> avecFocus;
+        for (const auto& [r, w] : controles_)
+            if (r.sorte == Role::Sorte::Commande && w == focusWidget()) avecFocus = static_cast<Commande>(r.numero);
+        toucheEntree(*p_, *this, avecFocus);
         return;
     }
     QMainWindow::keyPressEvent(e);
@@ -218,6 +206,12 @@ int FrmSat::nombreEchelles() const { return p_->nombreEchelles; }
 // ---- Fenetre --------------------------------------------------------------
 
 Surface& FrmSat::picture(int numero) { return *pictureBox(numero); }
+
+int FrmSat::nombrePictures() const
+{
+    return static_cast<int>(std::count_if(controles_.begin(), controles_.end(),
+                                          [](const auto& c) { return c.first.sorte == Role::Sorte::Zone; }));
+}
 
 std::string FrmSat::texte(Champ c) const { return text(static_cast<int>(c) + 1)->text().toStdString(); }
 
@@ -253,22 +247,22 @@ int FrmSat::valeurCase(Case c) const
 
 void FrmSat::ecritCase(Case c, bool cochee) { caseACocher(c)->setChecked(cochee); }
 
-bool FrmSat::estVisible(Element e) const { return !element(e)->isHidden(); }
-void FrmSat::setVisible(Element e, bool visible) { element(e)->setVisible(visible); }
+bool FrmSat::estVisible(Role r) const { return !controle(r)->isHidden(); }
+void FrmSat::setVisible(Role r, bool visible) { controle(r)->setVisible(visible); }
 
 std::string FrmSat::separateurDecimal() const { return QLocale().decimalPoint().toStdString(); }
 
-bool FrmSat::optionChoisie(Groupe g, int index) const { return option(static_cast<int>(g) + 1, index)->isChecked(); }
+bool FrmSat::optionChoisie(Groupe g, int index) const { return option(g, index)->isChecked(); }
 
 // A click, so that the button's handlers run as they do for the pupil's.
-void FrmSat::choisitOption(Groupe g, int index) { option(static_cast<int>(g) + 1, index)->click(); }
+void FrmSat::choisitOption(Groupe g, int index) { option(g, index)->click(); }
 
 void FrmSat::ecritTitre(std::string_view t) { setWindowTitle(qs(t)); }
 
 void FrmSat::ecritMessage(std::string_view t)
 {
-    message_->setText(qs(t));
-    message_->setToolTip(qs(t));
+    zoneMessage()->setText(qs(t));
+    zoneMessage()->setToolTip(qs(t));
 }
 
 void FrmSat::montreBulle(std::string_view t)
@@ -295,23 +289,19 @@ void FrmSat::quitte()
 
 // ---- Accessors --------------------------------------------------------------
 
-QRadioButton* FrmSat::option(int groupe, int index) const
+QWidget* FrmSat::controle(Role r) const
 {
-    return options_.at(static_cast<std::size_t>(groupe - 1)).at(static_cast<std::size_t>(index));
+    for (const auto& [role, w] : controles_)
+        if (role == r) return w;
+    return nullptr;
 }
 
-QLabel* FrmSat::etiquette(Etiquette e) const
-{
-    static constexpr std::array<int, 7> kNumeros{3, 4, 9, 10, 11, 12, 14};   // in the order of Etiquette
-    return labels_[static_cast<std::size_t>(kNumeros[static_cast<std::size_t>(e)])];
-}
-
-QWidget* FrmSat::element(Element e) const
-{
-    // Picture2 … Picture6, then Label8, Label13, Label15, Label16, Label17, in the order of Element.
-    static constexpr std::array<int, 10> kNumeros{2, 3, 4, 5, 6, 8, 13, 15, 16, 17};
-    const auto n = static_cast<std::size_t>(kNumeros[static_cast<std::size_t>(e)]);
-    return e < Element::Label8 ? static_cast<QWidget*>(pictures_[n - 1]) : labels_[n];
-}
+QLineEdit* FrmSat::text(int n) const { return static_cast<QLineEdit*>(controle(role(static_cast<Champ>(n - 1)))); }
+PictureBox* FrmSat::pictureBox(int n) const { return static_cast<PictureBox*>(controle(zone(n))); }
+QRadioButton* FrmSat::option(Groupe g, int index) const { return static_cast<QRadioButton*>(controle(orbeline::option(g, index))); }
+QPushButton* FrmSat::commande(Commande c) const { return static_cast<QPushButton*>(controle(role(c))); }
+QCheckBox* FrmSat::caseACocher(Case c) const { return static_cast<QCheckBox*>(controle(role(c))); }
+QLabel* FrmSat::etiquette(Etiquette e) const { return static_cast<QLabel*>(controle(role(e))); }
+QLabel* FrmSat::zoneMessage() const { return static_cast<QLabel*>(controle(kRoleMessage)); }
 
 } // namespace orbeline

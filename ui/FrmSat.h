@@ -12,6 +12,8 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -37,14 +39,15 @@ public:
 
     // Fenetre
     Surface& picture(int numero) override;
+    int nombrePictures() const override;
     std::string texte(Champ c) const override;
     void ecritTexte(Champ c, std::string_view texte) override;
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
     void activeXy(bool actif) override;
     int valeurCase(Case c) const override;
     void ecritCase(Case c, bool cochee) override;
-    bool estVisible(Element e) const override;
-    void setVisible(Element e, bool visible) override;
+    bool estVisible(Role r) const override;
+    void setVisible(Role r, bool visible) override;
     std::string separateurDecimal() const override;
     bool optionChoisie(Groupe g, int index) const override;
     void choisitOption(Groupe g, int index) override;
@@ -65,22 +68,22 @@ public:
     /// Finishes a launch whose star is still growing.
     void acheveLancement();
 
+    /// The control that plays a role (the layout table says which); null for none.
+    QWidget* controle(Role r) const;
     /// The field Text1..Text7 (n = 1..7).
-    QLineEdit* text(int n) const { return texts_[static_cast<std::size_t>(n - 1)]; }
-    /// The picture area Picture1..Picture6 (n = 1..6).
-    PictureBox* pictureBox(int n) const { return pictures_[static_cast<std::size_t>(n - 1)]; }
-    /// A button of an option array: groupe 1, 2 or 3, with its index.
-    QRadioButton* option(int groupe, int index) const;
-    /// "Lancer", "Quitter", "Effacer", "Placer" by number (1, 2, 4, 5).
-    QPushButton* commande(int n) const { return commandes_.at(static_cast<std::size_t>(n - 1)); }
+    QLineEdit* text(int n) const;
+    /// The picture area Picture n.
+    PictureBox* pictureBox(int n) const;
+    /// A button of an option array, with its index.
+    QRadioButton* option(Groupe g, int index) const;
+    /// A command button.
+    QPushButton* commande(Commande c) const;
     /// The check boxes `vitesse` and `xy`.
-    QCheckBox* caseACocher(Case c) const { return cases_[static_cast<std::size_t>(c)]; }
-    /// A label by its caption role.
+    QCheckBox* caseACocher(Case c) const;
+    /// A label the procedures write.
     QLabel* etiquette(Etiquette e) const;
-    /// The chart areas and their captions.
-    QWidget* element(Element e) const;
-    /// Where arithmetic errors and typing hints are shown (under the orbit view).
-    QLabel* zoneMessage() const { return message_; }
+    /// Where arithmetic errors and reading messages are shown (under the orbit view).
+    QLabel* zoneMessage() const;
     /// Number of times init ran since the window was built (for tests and the curious).
     int nombreInit() const;
     /// Number of times a scale preset ran since the window was built.
@@ -131,13 +134,7 @@ private:
     QDialog* guide_ = nullptr;
     QString dossier_;                         // where the last file was saved
     QTimer etoile_;                           // the star's next frame
-    std::array<QLineEdit*, 7> texts_{};
-    std::array<PictureBox*, 6> pictures_{};
-    std::array<std::array<QRadioButton*, 7>, 3> options_{};   // by group, then index
-    std::array<QPushButton*, 5> commandes_{};
-    std::array<QLabel*, 18> labels_{};        // Label1 … Label17 by number
-    std::array<QCheckBox*, 2> cases_{};
-    QLabel* message_ = nullptr;
+    std::vector<std::pair<Role, QWidget*>> controles_;   // built from the layout table's roles
 };
 
 } // namespace orbeline

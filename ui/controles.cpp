@@ -8,7 +8,7 @@ namespace orbeline {
 
 QRect enPixels(const Disposition& d)
 {
-    return {enPixels(d.gauche), enPixels(d.haut), enPixels(d.largeur), enPixels(d.hauteur)};
+    return {enPixels(d.place.gauche), enPixels(d.place.haut), enPixels(d.place.largeur), enPixels(d.place.hauteur)};
 }
 
 QFont policeDe(const Police& p)

@@ -13,22 +13,75 @@ class Surface;
 
 /// Input fields of the main window.
 enum class Champ { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
-/// Labels whose captions the procedures write.
-enum class Etiquette { Label3, Label4, Label9, Label10, Label11, Label12, Label14 };
-/// The two check boxes.
-enum class Case { Vitesse, Xy };
-/// The three option-button arrays: point count, attractor, scale.
-enum class Groupe { Option1, Option2, Option3 };
-/// The chart areas and their captions, shown and hidden by the check boxes.
-enum class Element { Picture2, Picture3, Picture4, Picture5, Picture6,
-                     Label8, Label13, Label15, Label16, Label17 };
+/// Captions the procedures write.
+enum class Etiquette {
+    LegendeX,        ///< `Label3`, the caption of X initial
+    LegendeY,        ///< `Label4`, the caption of Y initial
+    LectureX,        ///< `Label9`, the pointer's abscissa
+    LectureY,        ///< `Label10`, the pointer's ordinate
+    ImpactTemps,     ///< `Label11`, the time of the impact
+    ImpactVitesse,   ///< `Label12`, the velocity at the impact
+    LectureUnite,    ///< `Label14`, the unit of the read-out
+};
+/// The command buttons.
+enum class Commande {
+    Lancer,    ///< `Command1`
+    Quitter,   ///< `Command2`
+    Effacer,   ///< `Command4`
+    Placer,    ///< `Command5`
+};
+/// The check boxes that show the charts.
+enum class Case {
+    Vitesse,   ///< `vitesse`: Vx(t), Vy(t), V(t)
+    Xy,        ///< `xy`: X(t), Y(t)
+};
+/// The option-button arrays.
+enum class Groupe {
+    Points,       ///< `Option1`: number of points plotted
+    Attracteur,   ///< `Option2`: the central attractor
+    Echelle,      ///< `Option3`: the scale of the grid
+};
+
+/// What a control is to the procedures. Each row of the layout table says
+/// its control's role, and each front end derives from the table which of its
+/// controls plays which role: the procedures never name a control by number.
+struct Role {
+    enum class Sorte : unsigned char {
+        Aucune,          ///< a caption nobody writes, a frame
+        Champ,           ///< `numero`: a Champ
+        Etiquette,       ///< `numero`: an Etiquette
+        Commande,        ///< `numero`: a Commande
+        Option,          ///< `numero`: its Groupe, `index`: its index in the array
+        Case,            ///< `numero`: a Case
+        Zone,            ///< a picture area; `numero`: n of Picture n (1, the orbit view)
+        LegendeGraphe,   ///< the caption under a chart; `numero`: its picture area's n
+        Message,         ///< the strip where errors and hints show
+    };
+    Sorte sorte = Sorte::Aucune;
+    int numero = 0;
+    int index = 0;
+    friend constexpr auto operator<=>(const Role&, const Role&) = default;
+};
+
+constexpr Role role(Champ c) { return {Role::Sorte::Champ, static_cast<int>(c)}; }
+constexpr Role role(Etiquette e) { return {Role::Sorte::Etiquette, static_cast<int>(e)}; }
+constexpr Role role(Commande c) { return {Role::Sorte::Commande, static_cast<int>(c)}; }
+constexpr Role role(Case c) { return {Role::Sorte::Case, static_cast<int>(c)}; }
+constexpr Role option(Groupe g, int index) { return {Role::Sorte::Option, static_cast<int>(g), index}; }
+/// Picture area n (1 the orbit view, 2 and up the charts).
+constexpr Role zone(int picture) { return {Role::Sorte::Zone, picture}; }
+/// The caption under the chart drawn in picture area n.
+constexpr Role legendeGraphe(int picture) { return {Role::Sorte::LegendeGraphe, picture}; }
+inline constexpr Role kRoleMessage{Role::Sorte::Message};
 
 class Fenetre {
 public:
     virtual ~Fenetre() = default;
 
-    /// Picture area number 1 (the orbit view) to 6 (the Y(t) chart).
+    /// Picture area number 1 (the orbit view) to nombrePictures() (the charts after it).
     virtual Surface& picture(int numero) = 0;
+    /// How many picture areas the window has.
+    virtual int nombrePictures() const = 0;
     /// Current text of a field (UTF-8).
     virtual std::string texte(Champ c) const = 0;
     /// Sets a field's text; its change handler runs at once, only if the text changes.
@@ -41,10 +94,10 @@ public:
     virtual int valeurCase(Case c) const = 0;
     /// Checks or unchecks a box; a change of state runs its handler before this returns.
     virtual void ecritCase(Case c, bool cochee) = 0;
-    /// True when a chart area or caption is shown.
-    virtual bool estVisible(Element e) const = 0;
-    /// Shows or hides a chart area or caption.
-    virtual void setVisible(Element e, bool visible) = 0;
+    /// True when a chart's area or caption (`zone`, `legendeGraphe`) is shown.
+    virtual bool estVisible(Role r) const = 0;
+    /// Shows or hides a chart's area or caption.
+    virtual void setVisible(Role r, bool visible) = 0;
     /// The decimal separator of the user's regional settings.
     virtual std::string separateurDecimal() const = 0;
 

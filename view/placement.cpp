@@ -41,8 +41,8 @@ void Picture1_MouseDown(SimulationState& s, Fenetre& f, int /*bouton*/, int /*sh
 
 void Picture1_MouseMove(SimulationState& s, Fenetre& f, int /*bouton*/, int /*shift*/, float X, float Y)
 {
-    f.ecritEtiquette(Etiquette::Label9, legende("X = ", formeSignee(enUnites(s, X)).vue()).vue());
-    f.ecritEtiquette(Etiquette::Label10, legende("Y = ", formeSignee(enUnites(s, Y)).vue()).vue());
+    f.ecritEtiquette(Etiquette::LectureX, legende("X = ", formeSignee(enUnites(s, X)).vue()).vue());
+    f.ecritEtiquette(Etiquette::LectureY, legende("Y = ", formeSignee(enUnites(s, Y)).vue()).vue());
     label(s, f);
 }
 
@@ -56,9 +56,9 @@ void SatMove(SimulationState& s, Fenetre& f)
 void label(SimulationState& s, Fenetre& f)
 {
     // The unit keeps its trailing blanks: the captions show all 15 characters.
-    f.ecritEtiquette(Etiquette::Label3, legende("X initial en", unite(s)).vue());
-    f.ecritEtiquette(Etiquette::Label4, legende("Y initial en", unite(s)).vue());
-    f.ecritEtiquette(Etiquette::Label14, legende(" X, Y en", unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LegendeX, legende("X initial en", unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LegendeY, legende("Y initial en", unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LectureUnite, legende(" X, Y en", unite(s)).vue());
 }
 
 } // namespace orbeline

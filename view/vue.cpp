@@ -34,8 +34,8 @@ void Form_Load(SimulationState& s, Fenetre& f)
     s.Reduction = 100;
     s.NbPoints = 100;
     vueParDefaut(f.picture(1));
-    f.ecritEtiquette(Etiquette::Label11, "");
-    f.ecritEtiquette(Etiquette::Label12, "");
+    f.ecritEtiquette(Etiquette::ImpactTemps, "");
+    f.ecritEtiquette(Etiquette::ImpactVitesse, "");
     efface(s, f);
 }
 
@@ -59,10 +59,10 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index)
 
 void efface(SimulationState& s, Fenetre& f)
 {
-    f.ecritEtiquette(Etiquette::Label11, "");
+    f.ecritEtiquette(Etiquette::ImpactTemps, "");
     Surface& p = f.picture(1);
     p.setVisible(Controle::Etoile, false);
-    for (int n = 1; n <= 6; ++n) f.picture(n).cls();
+    for (int n = 1; n <= f.nombrePictures(); ++n) f.picture(n).cls();
 
     p.setDrawWidth(1);
     p.setDrawStyle(StyleTrait::TiretPointPoint);
@@ -97,8 +97,8 @@ void efface(SimulationState& s, Fenetre& f)
     const double y0 = lisNombre(f.texte(Champ::Text4));
     centre(p, Controle::Sat, x0 / s.Reduction, y0 / s.Reduction);
 
-    f.ecritEtiquette(Etiquette::Label11, "");
-    f.ecritEtiquette(Etiquette::Label12, "");
+    f.ecritEtiquette(Etiquette::ImpactTemps, "");
+    f.ecritEtiquette(Etiquette::ImpactVitesse, "");
 }
 
 void Trace(SimulationState& s, Fenetre& f)

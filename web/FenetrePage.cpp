@@ -25,20 +25,9 @@ void orbeline_page_dialogue(const char* id, int lId);
 namespace orbeline {
 namespace {
 
-// Element ids of the enums of the window interface, in their order.
-constexpr std::array<std::string_view, 7> kEtiquettes{"Label3", "Label4", "Label9", "Label10",
-                                                      "Label11", "Label12", "Label14"};
-constexpr std::array<std::string_view, 10> kElements{"Picture2", "Picture3", "Picture4", "Picture5", "Picture6",
-                                                     "Label8", "Label13", "Label15", "Label16", "Label17"};
-constexpr std::array<std::string_view, 2> kCases{"vitesse", "xy"};
-
-std::string idChamp(Champ c) { return "Text" + std::to_string(static_cast<int>(c) + 1); }
-std::string idOption(Groupe g, int index)
-{
-    return "Option" + std::to_string(static_cast<int>(g) + 1) + "_" + std::to_string(index);
-}
+// The element of the control that plays a role: its row's name is its id.
+std::string_view id(Role r) { return cherche(r)->nom; }
 std::string idAction(Action a) { return "action-" + std::to_string(static_cast<int>(a)); }
-std::string_view idCase(Case c) { return kCases[static_cast<std::size_t>(c)]; }
 
 // A caption without its access key's "&" (and the ellipsis of an entry that opens a dialog).
 std::string sansEsperluette(std::string_view legende, bool sansPoints = false)
@@ -88,12 +77,14 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
     dom::style("client", "width", dom::px(enPixels(kLargeurPrincipale)));
     dom::style("client", "height", dom::px(enPixels(kHauteurPrincipale)));
     construit(kDisposition, racine, [this](const Disposition& d) {
-        const int g = enPixels(d.gauche), h = enPixels(d.haut), l = enPixels(d.largeur), ht = enPixels(d.hauteur);
+        const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
+                  ht = enPixels(d.place.hauteur);
         if (d.genre == Genre::Image) {
-            const auto n = static_cast<std::size_t>(d.numero - 1);
-            pictures_[n] = std::make_unique<SurfaceCanvas>(d.nom, d.nomAccessible, g, h, l, ht);
+            const auto n = static_cast<std::size_t>(d.role.numero);
+            if (pictures_.size() < n) pictures_.resize(n);
+            pictures_[n - 1] = std::make_unique<SurfaceCanvas>(d.nom, d.nomAccessible, g, h, l, ht);
             if (d.drapeaux & Cache) dom::montre(d.nom, false);
-            if (d.numero == 1) dom::attribut(d.nom, "data-souris", "");
+            if (d.role == zone(1)) dom::attribut(d.nom, "data-souris", "");
         } else {
             // The marker and the star, in the orbit view's inner pixels.
             pictures_[0]->place(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile,
@@ -101,7 +92,8 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
         }
     });
     for (const Disposition& d : kDisposition)
-        if (d.genre == Genre::Option && (d.drapeaux & Choisi)) choisies_[static_cast<std::size_t>(d.numero - 1)] = d.index;
+        if (d.role.sorte == Role::Sorte::Option && (d.drapeaux & Choisi))
+            choisies_[static_cast<std::size_t>(d.role.numero)] = d.role.index;
     construitMenus();
     dom::titre(kTitrePrincipale);
     Form_Load(p_, *this);
@@ -168,16 +160,7 @@ void FenetrePage::construitMenus()
 
 // ---- Events ------------------------------------------------------------------
 
-void FenetrePage::commande(int numero)
-{
-    switch (numero) {
-    case 1: Command1_Click(p_, *this); break;
-    case 2: Command2_Click(p_, *this); break;
-    case 4: Command4_Click(p_, *this); break;
-    case 5: Command5_Click(p_, *this); break;
-    default: break;
-    }
-}
+void FenetrePage::commande(Commande c) { Commande_Click(p_, *this, c); }
 
 void FenetrePage::option(Groupe g, int index, bool clic)
 {
@@ -203,7 +186,7 @@ void FenetrePage::deplacement(int bouton, int shift, double x, double y)
     Picture1_MouseMove(p_, *this, bouton, shift, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
 }
 
-void FenetrePage::entree() { toucheEntree(p_, *this, 0); }
+void FenetrePage::entree() { toucheEntree(p_, *this, std::nullopt); }
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
 void FenetrePage::menu(Action a)
@@ -221,12 +204,12 @@ void FenetrePage::menu(Action a)
         break;
     case Action::EnregistrerImage: {
         acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
+        // What the picture shows: the picture areas, the charts' captions and the impact captions.
         std::string ids;
         for (const Disposition& d : kDisposition)
-            if (d.genre == Genre::Image) ids.append(d.nom).append(",");
-        for (std::size_t k = 5; k < kElements.size(); ++k) ids.append(kElements[k]).append(",");
-        ids.append(kEtiquettes[static_cast<std::size_t>(Etiquette::Label11)]).append(",");
-        ids.append(kEtiquettes[static_cast<std::size_t>(Etiquette::Label12)]);
+            if (d.role.sorte == Role::Sorte::Zone || d.role.sorte == Role::Sorte::LegendeGraphe ||
+                d.role == role(Etiquette::ImpactTemps) || d.role == role(Etiquette::ImpactVitesse))
+                ids.append(ids.empty() ? "" : ",").append(d.nom);
         orbeline_page_image(ids.data(), static_cast<int>(ids.size()));
         break;
     }
@@ -284,43 +267,43 @@ void FenetrePage::copieRefusee()
 
 Surface& FenetrePage::picture(int numero) { return *pictures_.at(static_cast<std::size_t>(numero - 1)); }
 
-std::string FenetrePage::texte(Champ c) const { return dom::valeur(idChamp(c)); }
+std::string FenetrePage::texte(Champ c) const { return dom::valeur(id(role(c))); }
 
 void FenetrePage::ecritTexte(Champ c, std::string_view t)
 {
-    const std::string id = idChamp(c);
-    if (dom::valeur(id) == t) return;
-    dom::ecritValeur(id, t);
+    const std::string_view champ = id(role(c));
+    if (dom::valeur(champ) == t) return;
+    dom::ecritValeur(champ, t);
     // Writing a value fires no event in a page: the change handler runs here.
     Text_Change(p_, *this, c);
 }
 
-void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t) { dom::texte(kEtiquettes[static_cast<std::size_t>(e)], t); }
+void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t) { dom::texte(id(role(e)), t); }
 
-void FenetrePage::activeXy(bool actif) { dom::active(idCase(Case::Xy), actif); }
+void FenetrePage::activeXy(bool actif) { dom::active(id(role(Case::Xy)), actif); }
 
-int FenetrePage::valeurCase(Case c) const { return dom::estCoche(idCase(c)) ? 1 : 0; }
+int FenetrePage::valeurCase(Case c) const { return dom::estCoche(id(role(c))) ? 1 : 0; }
 
 void FenetrePage::ecritCase(Case c, bool cochee)
 {
-    if (dom::estCoche(idCase(c)) == cochee) return;
-    dom::coche(idCase(c), cochee);
+    if (dom::estCoche(id(role(c))) == cochee) return;
+    dom::coche(id(role(c)), cochee);
     Case_Click(p_, *this, c);
 }
 
-bool FenetrePage::estVisible(Element e) const { return dom::estMontre(kElements[static_cast<std::size_t>(e)]); }
-void FenetrePage::setVisible(Element e, bool visible) { dom::montre(kElements[static_cast<std::size_t>(e)], visible); }
+bool FenetrePage::estVisible(Role r) const { return dom::estMontre(id(r)); }
+void FenetrePage::setVisible(Role r, bool visible) { dom::montre(id(r), visible); }
 
 bool FenetrePage::optionChoisie(Groupe g, int index) const { return choisies_[static_cast<std::size_t>(g)] == index; }
 
 void FenetrePage::choisitOption(Groupe g, int index)
 {
-    dom::coche(idOption(g, index), true);
+    dom::coche(id(orbeline::option(g, index)), true);
     option(g, index, true);
 }
 
 void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
-void FenetrePage::ecritMessage(std::string_view t) { dom::texte("message", t); }
+void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
 void FenetrePage::montreBulle(std::string_view t) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
 
 void FenetrePage::pointsDisponibles(bool oui)

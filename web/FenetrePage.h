@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbeline {
 
@@ -29,7 +30,7 @@ public:
 
     // ---- The page's events ----
     /// A command button pressed.
-    void commande(int numero);
+    void commande(Commande c);
     /// An option button clicked (`clic`) or only reported changed, by any route.
     void option(Groupe g, int index, bool clic);
     /// The pupil changed a field's text.
@@ -54,14 +55,15 @@ public:
 
     // ---- Fenetre ----
     Surface& picture(int numero) override;
+    int nombrePictures() const override { return static_cast<int>(pictures_.size()); }
     std::string texte(Champ c) const override;
     void ecritTexte(Champ c, std::string_view texte) override;
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
     void activeXy(bool actif) override;
     int valeurCase(Case c) const override;
     void ecritCase(Case c, bool cochee) override;
-    bool estVisible(Element e) const override;
-    void setVisible(Element e, bool visible) override;
+    bool estVisible(Role r) const override;
+    void setVisible(Role r, bool visible) override;
     std::string separateurDecimal() const override { return separateur_; }
     bool optionChoisie(Groupe g, int index) const override;
     void choisitOption(Groupe g, int index) override;
@@ -76,8 +78,8 @@ private:
     void construitMenus();
 
     Principale p_;
-    std::array<std::unique_ptr<SurfaceCanvas>, 6> pictures_;
-    std::array<int, 3> choisies_{};   ///< the selected button of Option1, Option2, Option3
+    std::vector<std::unique_ptr<SurfaceCanvas>> pictures_;   ///< Picture1, Picture2…
+    std::array<int, static_cast<std::size_t>(Groupe::Echelle) + 1> choisies_{};   ///< each array's selected button
     std::string separateur_;
 };
 

@@ -44,7 +44,8 @@ std::vector<const Disposition*> dans(std::span<const Disposition> table, std::st
 
 void place(const Disposition& d, const std::string& boite, int largeurParent)
 {
-    const int g = enPixels(d.gauche), h = enPixels(d.haut), l = enPixels(d.largeur), ht = enPixels(d.hauteur);
+    const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
+              ht = enPixels(d.place.hauteur);
     style(boite, "top", px(h));
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
         style(boite, "right", px(enPixels(largeurParent) - g - l));
@@ -77,7 +78,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "autocomplete", "off");
         attribut(id, "spellcheck", "false");
         attribut(id, "maxlength", "32767");   // as a desktop field
-        attribut(id, "data-champ", std::to_string(d.numero));
+        attribut(id, "data-ligne", std::to_string(&d - table.data()));
         dom::ecritValeur(id, d.legende);
         classe = "champ";
         break;
@@ -93,7 +94,8 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     case Genre::Bouton:
         dom::cree("button", id, parent);
         attribut(id, "type", "button");
-        attribut(id, r.accueil ? "data-suite" : "data-commande", std::to_string(d.numero));
+        if (r.accueil) attribut(id, "data-suite", "");
+        else attribut(id, "data-ligne", std::to_string(&d - table.data()));
         dom::texte(id, d.legende);
         classe = "bouton";
         break;
@@ -102,15 +104,10 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         boite = id + "-boite";
         dom::cree("label", boite, parent);
         dom::cree("input", id, boite);
-        if (d.genre == Genre::Option) {
-            attribut(id, "type", "radio");
-            attribut(id, "name", "Option" + std::to_string(d.numero));
-            attribut(id, "data-groupe", std::to_string(d.numero - 1));
-            attribut(id, "data-index", std::to_string(d.index));
-        } else {
-            attribut(id, "type", "checkbox");
-            attribut(id, "data-case", std::to_string(d.numero));
-        }
+        // The buttons of one frame are one group.
+        attribut(id, "type", d.genre == Genre::Option ? "radio" : "checkbox");
+        if (d.genre == Genre::Option) attribut(id, "name", idControle(r, d.cadre));
+        attribut(id, "data-ligne", std::to_string(&d - table.data()));
         dom::ajouteTexte(boite, d.legende);
         dom::coche(id, d.drapeaux & Choisi);
         if (d.drapeaux & NommeParCadre)
@@ -144,7 +141,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         return;
     }
     attribut(boite, "class", classe);
-    place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->largeur);
+    place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
     if (!d.bulle.empty()) attribut(boite, "title", d.bulle);
     if (!d.nomAccessible.empty() && d.genre != Genre::Logo) attribut(id, "aria-label", d.nomAccessible);
     if (d.drapeaux & Desactive) dom::active(id, false);

@@ -46,6 +46,14 @@ void construitAccueil()
 
 bool dans(int v, int debut, std::size_t fin) { return v >= debut && v < debut + static_cast<int>(fin); }
 
+// The role of row `ligne` of the main window's table, when the window is up and the row plays one of that sort.
+const Role* role(int ligne, Role::Sorte sorte)
+{
+    if (!fenetre() || !dans(ligne, 0, kDisposition.size())) return nullptr;
+    const Role& r = kDisposition[static_cast<std::size_t>(ligne)].role;
+    return r.sorte == sorte ? &r : nullptr;
+}
+
 } // namespace
 } // namespace orbeline
 
@@ -61,30 +69,31 @@ EMSCRIPTEN_KEEPALIVE void page_continuer()
     orbeline_page_montre_fenetre();
     principale = std::make_unique<FenetrePage>();
     principale->appliqueAdresse(dom::adresse());
-    dom::focus("Text1");
+    for (const Disposition& d : kDisposition)
+        if (d.tab == 0) dom::focus(d.nom);
 }
 
-EMSCRIPTEN_KEEPALIVE void page_commande(int numero)
+// The events of the main window's controls name the control by its row of
+// the layout table; a row that does not play the event's role is ignored.
+EMSCRIPTEN_KEEPALIVE void page_commande(int ligne)
 {
-    if (FenetrePage* f = fenetre()) f->commande(numero);
+    if (const Role* r = role(ligne, Role::Sorte::Commande)) fenetre()->commande(static_cast<Commande>(r->numero));
 }
 
-EMSCRIPTEN_KEEPALIVE void page_option(int groupe, int index, int clic)
+EMSCRIPTEN_KEEPALIVE void page_option(int ligne, int clic)
 {
-    static constexpr std::array<std::size_t, 3> kTailles{2, kAttracteurs.size(), kPresets.size()};
-    if (FenetrePage* f = fenetre(); f && dans(groupe, 0, kTailles.size()) &&
-                                     dans(index, 0, kTailles[static_cast<std::size_t>(groupe)]))
-        f->option(static_cast<Groupe>(groupe), index, clic != 0);
+    if (const Role* r = role(ligne, Role::Sorte::Option))
+        fenetre()->option(static_cast<Groupe>(r->numero), r->index, clic != 0);
 }
 
-EMSCRIPTEN_KEEPALIVE void page_champ(int numero)
+EMSCRIPTEN_KEEPALIVE void page_champ(int ligne)
 {
-    if (FenetrePage* f = fenetre(); f && dans(numero, 1, 7)) f->champ(static_cast<Champ>(numero - 1));
+    if (const Role* r = role(ligne, Role::Sorte::Champ)) fenetre()->champ(static_cast<Champ>(r->numero));
 }
 
-EMSCRIPTEN_KEEPALIVE void page_case(int numero)
+EMSCRIPTEN_KEEPALIVE void page_case(int ligne)
 {
-    if (FenetrePage* f = fenetre(); f && dans(numero, 0, 2)) f->caseChangee(static_cast<Case>(numero));
+    if (const Role* r = role(ligne, Role::Sorte::Case)) fenetre()->caseChangee(static_cast<Case>(r->numero));
 }
 
 EMSCRIPTEN_KEEPALIVE void page_souris(int bouton, int shift, double x, double y)

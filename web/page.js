@@ -89,25 +89,26 @@ mergeInto(LibraryManager.library, {
       });
     },
 
-    // The client area's events, each as one call.
+    // The client area's events, each as one call naming the control by its
+    // row of the layout table (data-ligne), which the program reads its role from.
     relieClient: function () {
       const client = document.getElementById('client');
       client.addEventListener('input', function (e) {
-        if (e.target.dataset.champ) _page_champ(+e.target.dataset.champ);
+        if (e.target.tagName === 'INPUT' && e.target.type === 'text') _page_champ(+e.target.dataset.ligne);
       });
       client.addEventListener('click', function (e) {
         const t = e.target;
-        if (t.dataset.commande) _page_commande(+t.dataset.commande);
+        if (t.tagName === 'BUTTON' && t.dataset.ligne) _page_commande(+t.dataset.ligne);
         else if (t.type === 'radio') {
           Page.espaceSurOption = null;
-          _page_option(+t.dataset.groupe, +t.dataset.index, 1);
+          _page_option(+t.dataset.ligne, 1);
         }
       });
       client.addEventListener('change', function (e) {
         const t = e.target;
         // The click before it has usually said it; a change alone (another route) says it now.
-        if (t.type === 'radio') _page_option(+t.dataset.groupe, +t.dataset.index, 0);
-        else if (t.type === 'checkbox') _page_case(+t.dataset.case);
+        if (t.type === 'radio') _page_option(+t.dataset.ligne, 0);
+        else if (t.type === 'checkbox') _page_case(+t.dataset.ligne);
       });
       client.addEventListener('keydown', function (e) {
         const t = e.target;
@@ -122,7 +123,7 @@ mergeInto(LibraryManager.library, {
         // Space on the selected option is a click for the pupil; the browser sends none.
         if (e.key === ' ' && Page.espaceSurOption === e.target) {
           Page.espaceSurOption = null;
-          _page_option(+e.target.dataset.groupe, +e.target.dataset.index, 1);
+          _page_option(+e.target.dataset.ligne, 1);
         }
       });
       const position = function (e) {

@@ -41,8 +41,8 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
 {
     f.cases = {1, 0};
     Command1_Click(p, f);
-    EXPECT_EQ(f.etiquettes[Etiquette::Label11], "Impact à t =  8772 s");
-    EXPECT_EQ(f.etiquettes[Etiquette::Label12], "Vx =  10521 et Vy =  0m/s");
+    EXPECT_EQ(f.etiquettes[Etiquette::ImpactTemps], "Impact à t =  8772 s");
+    EXPECT_EQ(f.etiquettes[Etiquette::ImpactVitesse], "Vx =  10521 et Vy =  0m/s");
     EXPECT_TRUE(f.points && f.message.empty());
     // The first frame is on screen when the handler returns; nothing is charted yet.
     EXPECT_EQ(compte(1, "repeint"), 1);
@@ -75,7 +75,7 @@ TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganW
     EXPECT_EQ(compte(1, "repeint"), kImagesEtoile);
     EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
     EXPECT_EQ(compte(2, "pset"), 0);
-    EXPECT_TRUE(f.estVisible(Element::Picture2));
+    EXPECT_TRUE(f.estVisible(zone(2)));
 
     // A key typed meanwhile: the charts come from the launch, then init reads the key.
     Command1_Click(p, f);
@@ -130,7 +130,7 @@ TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
         f.ecritTexte(c.champ, c.texte);
         Command1_Click(p, f);
         EXPECT_NE(f.message.find(c.message), std::string::npos) << c.texte;
-        EXPECT_EQ(f.etiquettes[Etiquette::Label11], "") << c.texte;
+        EXPECT_EQ(f.etiquettes[Etiquette::ImpactTemps], "") << c.texte;
         EXPECT_FALSE(f.points) << c.texte;
     }
 }
@@ -177,7 +177,7 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
         EXPECT_EQ(f.bulle, c.bulle) << c.dx;
     }
     // 100 points: the points between two plotted ones have none; a cleared view has none.
-    f.choisitOption(Groupe::Option1, 0);
+    f.choisitOption(Groupe::Points, 0);
     Command1_Click(p, f);
     Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[95] / 1e5), 0);
     EXPECT_EQ(f.bulle, "");
@@ -191,13 +191,13 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
 {
     int avant = p.nombreInit;
-    f.choisitOption(Groupe::Option2, 0);
+    f.choisitOption(Groupe::Attracteur, 0);
     EXPECT_EQ(f.titre, "Terre. R = 6380 km ");
     // On a fresh window only Text1 changes: one init, which saw the new velocity.
     EXPECT_EQ(p.nombreInit - avant, 1);
     EXPECT_EQ(p.etat.vx, 3078);
 
-    f.choisitOption(Groupe::Option3, 5);
+    f.choisitOption(Groupe::Echelle, 5);
     EXPECT_EQ(p.etat.Echelle, 1000000000);
     for (const auto& [champ, texte] : {std::pair{Champ::Text1, "10"}, {Champ::Text3, "150"}, {Champ::Text4, "-20"},
                                        {Champ::Text5, "1.99E+6"}, {Champ::Text6, "315000"}})
@@ -206,14 +206,14 @@ TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
     p.etat.Rayon = 1;
     avant = p.nombreEchelles;
 
-    f.choisitOption(Groupe::Option2, 0);
+    f.choisitOption(Groupe::Attracteur, 0);
     EXPECT_EQ(p.nombreEchelles - avant, 1);
     EXPECT_EQ(f.choisies[2], 0);
     EXPECT_EQ(std::tie(p.etat.Echelle, p.etat.Reduction, p.etat.Rayon), std::tuple(1000, 100.0, 6380.0));
     const std::map<Champ, std::string> attendus{{Champ::Text1, "3078"}, {Champ::Text3, "150"}, {Champ::Text4, "-20"},
                                                 {Champ::Text5, "6.00"}, {Champ::Text6, "864"}};
     for (const auto& [champ, texte] : attendus) EXPECT_EQ(f.textes[champ], texte);
-    EXPECT_EQ(f.etiquettes[Etiquette::Label11], "");
+    EXPECT_EQ(f.etiquettes[Etiquette::ImpactTemps], "");
     // The marker now reads the kept position in kilometres.
     EXPECT_NEAR(p1.etat.gauche(Controle::Sat) + p1.etat.largeur(Controle::Sat) / 2, 1.5, 0.01);
     // The fields were filled under the old scale; the next launch reads them anew.
@@ -244,26 +244,46 @@ TEST_F(Principal, TheSatelliteMassRewritesItselfAsANonNegativeNumberInTheRegiona
     EXPECT_EQ(p.nombreInit, 0);   // the mass is for display only
 }
 
-TEST(Disposition, EveryControlInItsContainerWithItsOwnNameAndTabIndex)
+TEST(Disposition, EveryControlInItsContainerWithItsOwnNameRoleAndTabIndexAndNoneOverlaps)
 {
+    // Overlaps the layout itself has: the raised exponent over the mass field's
+    // bottom edge, two charts' captions over the charts under them, the maker's
+    // line running under "Suite".
+    const std::set<std::pair<std::string_view, std::string_view>> voulus{
+        {"Text5", "Label5_1"}, {"Label8", "Picture5"}, {"Label13", "Picture6"}, {"lblCompany", "Command1"}};
     for (const auto& [table, largeur, hauteur] : {std::tuple{std::span<const Disposition>(kDisposition),
                                                              kLargeurPrincipale, kHauteurPrincipale},
                                                   std::tuple{std::span<const Disposition>(kDispositionAccueil),
                                                              kLargeurAccueil, kHauteurAccueil}}) {
         std::set<std::string_view> noms;
         std::set<int> tabs;
+        std::set<Role> roles;
         std::map<std::string_view, int> choisis;
         for (const Disposition& d : table) {
             SCOPED_TRACE(std::string(d.nom));
             EXPECT_TRUE(noms.insert(d.nom).second);
             EXPECT_TRUE(d.tab < 0 || tabs.insert(d.tab).second);
-            // The container comes first, and the control starts inside it.
+            EXPECT_TRUE(d.role.sorte == Role::Sorte::Aucune || roles.insert(d.role).second);
+            // The container comes first, and the control starts inside it (a few end
+            // past the right edge, as the layout has them).
             const Disposition* c = d.cadre.empty() ? nullptr : cherche(table, d.cadre);
             EXPECT_TRUE(d.cadre.empty() || (c && noms.contains(d.cadre)));
-            const int l = c ? c->largeur : largeur, h = c ? c->hauteur : hauteur;
-            EXPECT_TRUE(d.gauche >= 0 && d.haut >= 0 && d.gauche < l && d.haut < h);
+            const int l = c ? c->place.largeur : largeur, h = c ? c->place.hauteur : hauteur;
+            const Place& r = d.place;
+            EXPECT_TRUE(r.gauche >= 0 && r.haut >= 0 && r.gauche < l && r.haut < h);
             if (d.genre == Genre::Option) choisis[d.cadre] += (d.drapeaux & Choisi) ? 1 : 0;
+            for (const Disposition& e : table) {
+                const Place& q = e.place;
+                if (&e <= &d || e.cadre != d.cadre || voulus.contains({d.nom, e.nom})) continue;
+                EXPECT_FALSE(r.gauche < q.gauche + q.largeur && q.gauche < r.gauche + r.largeur &&
+                             r.haut < q.haut + q.hauteur && q.haut < r.haut + r.hauteur) << e.nom;
+            }
         }
         for (const auto& [cadre, n] : choisis) EXPECT_EQ(n, 1) << cadre;   // exactly one selected per group
+    }
+    // Every chart has its area and its caption, which reads the chart's title.
+    for (const Graphe& g : kGraphes) {
+        EXPECT_TRUE(cherche(zone(g.picture)));
+        EXPECT_EQ(cherche(legendeGraphe(g.picture))->legende, g.titre);
     }
 }

@@ -30,8 +30,8 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
 {
     FenetreChargee w;
     FenetreEnregistree& f = w.f;
-    f.choisitOption(Groupe::Option3, 6);
-    f.choisitOption(Groupe::Option1, 0);
+    f.choisitOption(Groupe::Echelle, 6);
+    f.choisitOption(Groupe::Points, 0);
     f.ecritCase(Case::Xy, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}})
         f.ecritTexte(c, t);
@@ -46,7 +46,7 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
         EXPECT_EQ(v.f.textes, f.textes);
         EXPECT_EQ(v.f.choisies, f.choisies);
         EXPECT_EQ(v.f.cases, f.cases);
-        EXPECT_TRUE(v.f.estVisible(Element::Picture5));   // the box ran its handler
+        EXPECT_TRUE(v.f.estVisible(zone(5)));   // the box ran its handler
         EXPECT_EQ(v.s.Yo, 6880e3);                       // read as typed, up to the comma
         EXPECT_EQ(v.f.message, f.message);               // the comma is pointed out as if typed
     }
@@ -85,7 +85,7 @@ TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
 {
     FenetreChargee w;
     const FenetreEnregistree neuve;
-    w.f.choisitOption(Groupe::Option3, 4);
+    w.f.choisitOption(Groupe::Echelle, 4);
     w.f.ecritCase(Case::Vitesse, true);
     w.f.ecritTexte(Champ::Text7, "1");
     appliqueSituation(w.p, w.f, situationDepart());
@@ -117,7 +117,7 @@ TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
         // Closes: after a whole turn at least, a point comes back within 0.2 % of the radius of its start.
         double retour = r0;
         for (int i = 50; i <= s.Nfin; ++i) retour = std::min(retour, distance(i, 0));
-        EXPECT_EQ(w.f.etiquettes[Etiquette::Label11].empty(), c.promesse != Promesse::Tombe);
+        EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].empty(), c.promesse != Promesse::Tombe);
         EXPECT_EQ(retour < 0.002 * r0, c.promesse == Promesse::Boucle);
         EXPECT_EQ(std::hypot(s.Xt[s.Nfin], s.Yt[s.Nfin]) > 5 * r0, c.promesse == Promesse::Echappe);
         // What to observe, word for word in the pupil's guide (its lines wrapped).

@@ -49,7 +49,7 @@ struct Singe {
     {
         // For the summary: a run whose launches all fail tries little. "Lancer"
         // emits clicked after its handler, whether clicked or pressed by Enter.
-        QObject::connect(w.commande(1), &QPushButton::clicked, [this] {
+        QObject::connect(w.commande(Commande::Lancer), &QPushButton::clicked, [this] {
             ++lancements;
             avecPoints += w.action(Action::CopierPoints)->isEnabled();
         });
@@ -107,7 +107,7 @@ struct Singe {
                 note("une autre fenêtre est ouverte : " + t->objectName().toStdString());
         if (!w.isVisible()) note("la fenêtre principale n'est plus visible");
         // Whatever route changed a box, its charts show exactly when it is checked.
-        for (const auto& [c, e] : {std::pair{Case::Vitesse, Element::Picture4}, std::pair{Case::Xy, Element::Picture6}})
+        for (const auto& [c, e] : {std::pair{Case::Vitesse, zone(4)}, std::pair{Case::Xy, zone(6)}})
             if (w.estVisible(e) != (w.valeurCase(c) == 1)) note("graphes et case en désaccord");
         for (int n = 1; n <= 6; ++n)
             if (auto e = test::ecartEtat(w.pictureBox(n)->etat()); !e.empty())
@@ -149,22 +149,22 @@ const std::array kActions{
                                            Qt::Key_Left, Qt::Key_Right};
         QTest::keyClick(champ(s), t[static_cast<std::size_t>(s.entier(0, 5))], s.touches());
     }},
-    Geste{"Lancer", 12, [](Singe& s) { QTest::mouseClick(s.w.commande(1), Qt::LeftButton); }},
+    Geste{"Lancer", 12, [](Singe& s) { QTest::mouseClick(s.w.commande(Commande::Lancer), Qt::LeftButton); }},
     Geste{"Entrée dans un champ", 3, [](Singe& s) {
         QLineEdit* e = champ(s);
         e->setFocus();
         QTest::keyClick(e, Qt::Key_Return);
     }},
-    Geste{"Effacer", 3, [](Singe& s) { QTest::mouseClick(s.w.commande(4), Qt::LeftButton); }},
-    Geste{"Placer", 3, [](Singe& s) { QTest::mouseClick(s.w.commande(5), Qt::LeftButton); }},
-    Geste{"Nbre de points", 3, [](Singe& s) { QTest::mouseClick(s.w.option(1, s.entier(0, 1)), Qt::LeftButton); }},
-    Geste{"attracteur", 3, [](Singe& s) { QTest::mouseClick(s.w.option(2, s.entier(0, 3)), Qt::LeftButton); }},
-    Geste{"échelle", 5, [](Singe& s) { QTest::mouseClick(s.w.option(3, s.entier(0, 6)), Qt::LeftButton); }},
+    Geste{"Effacer", 3, [](Singe& s) { QTest::mouseClick(s.w.commande(Commande::Effacer), Qt::LeftButton); }},
+    Geste{"Placer", 3, [](Singe& s) { QTest::mouseClick(s.w.commande(Commande::Placer), Qt::LeftButton); }},
+    Geste{"Nbre de points", 3, [](Singe& s) { QTest::mouseClick(s.w.option(Groupe::Points, s.entier(0, 1)), Qt::LeftButton); }},
+    Geste{"attracteur", 3, [](Singe& s) { QTest::mouseClick(s.w.option(Groupe::Attracteur, s.entier(0, 3)), Qt::LeftButton); }},
+    Geste{"échelle", 5, [](Singe& s) { QTest::mouseClick(s.w.option(Groupe::Echelle, s.entier(0, 6)), Qt::LeftButton); }},
     Geste{"vitesse", 3, [](Singe& s) { QTest::mouseClick(s.w.caseACocher(Case::Vitesse), Qt::LeftButton); }},
     Geste{"xy", 3, [](Singe& s) { QTest::mouseClick(s.w.caseACocher(Case::Xy), Qt::LeftButton); }},
     // What a screen reader or a switch-access tool calls.
     Geste{"bascule accessible", 4, [](Singe& s) {
-        QWidget* cibles[] = {s.w.option(1, s.entier(0, 1)), s.w.option(3, s.entier(0, 6)),
+        QWidget* cibles[] = {s.w.option(Groupe::Points, s.entier(0, 1)), s.w.option(Groupe::Echelle, s.entier(0, 6)),
                              s.w.caseACocher(Case::Vitesse), s.w.caseACocher(Case::Xy)};
         QWidget* b = cibles[s.entier(0, 3)];
         QAccessible::queryAccessibleInterface(b)->actionInterface()->doAction(

@@ -1,16 +1,26 @@
 #include "FenetreEnregistree.h"
 
+#include "disposition.h"
+
 namespace orbeline::test {
 
 FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
 {
-    pictures[0] = std::make_unique<SurfaceEnregistree>(496, 496);
-    for (std::size_t i = 1; i < 6; ++i) pictures[i] = std::make_unique<SurfaceEnregistree>(86, 86);
-    pictures[0]->etat.geo(Controle::Sat) = {352, 32, 9, 9, true};
-    pictures[0]->etat.geo(Controle::Etoile) = {0, 0, 14, 12, false};
-    textes = {{Champ::Text1, "0"}, {Champ::Text2, "0"}, {Champ::Text3, "-30000"},
-              {Champ::Text4, "0"}, {Champ::Text5, "6.00"}, {Champ::Text6, "864"},
-              {Champ::Text7, "30000"}};
+    // A picture area's inner area is its box less a 2-pixel sunken border.
+    constexpr int kBord = 2;
+    for (const Disposition& d : kDisposition) {
+        const auto n = static_cast<std::size_t>(d.role.numero);
+        if (d.role.sorte == Role::Sorte::Zone) {
+            if (pictures.size() < n) pictures.resize(n);
+            pictures[n - 1] = std::make_unique<SurfaceEnregistree>(enPixels(d.place.largeur) - 2 * kBord,
+                                                                   enPixels(d.place.hauteur) - 2 * kBord);
+        }
+        if (d.role.sorte == Role::Sorte::Champ) textes[static_cast<Champ>(n)] = d.legende;
+        if (d.genre == Genre::Forme || d.genre == Genre::Etoile)
+            pictures[0]->etat.geo(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile) = {
+                double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
+                double(enPixels(d.place.hauteur)), !(d.drapeaux & Cache)};
+    }
 }
 
 std::string FenetreEnregistree::texte(Champ c) const { return textes.contains(c) ? textes.at(c) : std::string(); }
@@ -25,7 +35,7 @@ void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 
 void FenetreEnregistree::ecritEtiquette(Etiquette e, std::string_view t) { etiquettes[e] = std::string(t); }
 
-bool FenetreEnregistree::estVisible(Element e) const { return visibles.contains(e) && visibles.at(e); }
+bool FenetreEnregistree::estVisible(Role r) const { return visibles.contains(r) && visibles.at(r); }
 
 void FenetreEnregistree::choisitOption(Groupe g, int index)
 {

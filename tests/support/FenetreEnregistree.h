@@ -19,15 +19,15 @@ namespace orbeline::test {
 
 class FenetreEnregistree : public Fenetre {
 public:
-    /// Picture1 496 × 496 px inner area, charts 86 × 86; Sat 9 × 9 px at
-    /// (352, 32), starbleue 14 × 12 px at (0, 0), hidden; the window's initial texts.
+    /// The picture areas, Sat and starbleue where the layout has them (Picture1's
+    /// inner area 496 × 496 px, the charts' 86 × 86); the window's initial texts.
     explicit FenetreEnregistree(Principale* principale = nullptr);
 
     Principale* principale;                     ///< whose procedures the events run, if any
-    std::array<std::unique_ptr<SurfaceEnregistree>, 6> pictures;  ///< Picture1..Picture6
+    std::vector<std::unique_ptr<SurfaceEnregistree>> pictures;  ///< Picture1, Picture2…
     std::map<Champ, std::string> textes;        ///< field texts
     std::map<Etiquette, std::string> etiquettes; ///< label captions
-    std::map<Element, bool> visibles;           ///< chart areas and captions shown
+    std::map<Role, bool> visibles;             ///< chart areas and captions shown
     std::array<int, 2> cases{0, 0};             ///< vitesse, xy values
     std::array<int, 3> choisies{1, 0, 0};       ///< the selected button of Option1, Option2, Option3
     bool xyActif = true;                        ///< xy enabled
@@ -45,14 +45,15 @@ public:
     void laisseFiler();
 
     Surface& picture(int numero) override { return pic(numero); }
+    int nombrePictures() const override { return static_cast<int>(pictures.size()); }
     std::string texte(Champ c) const override;
     void ecritTexte(Champ c, std::string_view texte) override;
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
     void activeXy(bool actif) override { xyActif = actif; }
     int valeurCase(Case c) const override { return cases[static_cast<std::size_t>(c)]; }
     void ecritCase(Case c, bool cochee) override;
-    bool estVisible(Element e) const override;
-    void setVisible(Element e, bool v) override { visibles[e] = v; }
+    bool estVisible(Role r) const override;
+    void setVisible(Role r, bool v) override { visibles[r] = v; }
     std::string separateurDecimal() const override { return separateur; }
     bool optionChoisie(Groupe g, int index) const override { return choisies[static_cast<std::size_t>(g)] == index; }
     void choisitOption(Groupe g, int index) override;

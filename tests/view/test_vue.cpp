@@ -227,13 +227,13 @@ TEST_F(Placement, FractionalPositionUsesTheRegionalSeparator)
 TEST_F(Placement, ReadOutAndCaptions)
 {
     Picture1_MouseMove(s, f, 0, 0, 12.7f, -0.2f);  // the captions follow the pointer, not the preset
-    EXPECT_EQ(f.etiquettes[Etiquette::Label14], " X, Y en km            ");
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureUnite], " X, Y en km            ");
     Option3_Click(s, f, 3);
-    EXPECT_EQ(f.etiquettes[Etiquette::Label3], "X initial en km            ");
+    EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en km            ");
     f.separateur = ",";  // the read-out ignores the regional separator
     Picture1_MouseMove(s, f, 0, 0, 1.7f, -0.3f);
-    EXPECT_EQ(f.etiquettes[Etiquette::Label9], "X =  .5");
-    EXPECT_EQ(f.etiquettes[Etiquette::Label10], "Y = -.5");
-    EXPECT_EQ(f.etiquettes[Etiquette::Label3], "X initial en M. de km      ");
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  .5");
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureY], "Y = -.5");
+    EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en M. de km      ");
     EXPECT_TRUE(f.changements.empty());
 }

@@ -59,8 +59,8 @@ int main()
             Command1_Click(p, f);
             f.laisseFiler();
         } else if (ligne == "Fin") {
-            std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::Label11])
-                      << ",\"label12\":" << json(f.etiquettes[Etiquette::Label12]) << ",\"message\":" << json(f.message)
+            std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
+                      << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
                       << ",\"table\":" << json(texteTable(p.releve, formatCopie(".")))
                       << ",\"csv\":" << json(texteTable(p.releve, formatCsv(","))) << "}\n";
         } else if (!ligne.empty()) {

@@ -24,18 +24,18 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
     EXPECT_EQ(w->nombreInit(), 0);
     EXPECT_EQ(w->focusWidget(), w->text(1));
-    EXPECT_FALSE(w->estVisible(Element::Picture2) || w->estVisible(Element::Picture6));
+    EXPECT_FALSE(w->estVisible(zone(2)) || w->estVisible(zone(6)));
     EXPECT_FALSE(w->action(Action::CopierPoints)->isEnabled() || w->action(Action::EnregistrerPoints)->isEnabled());
     // The other attractors are disabled, so neither a click nor the arrow keys select them.
     for (int i = 1; i < 4; ++i) {
-        QTest::mouseClick(w->option(2, i), Qt::LeftButton);
-        EXPECT_FALSE(w->option(2, i)->isChecked() || w->option(2, i)->isEnabled()) << i;
+        QTest::mouseClick(w->option(Groupe::Attracteur, i), Qt::LeftButton);
+        EXPECT_FALSE(w->option(Groupe::Attracteur, i)->isChecked() || w->option(Groupe::Attracteur, i)->isEnabled()) << i;
     }
-    EXPECT_TRUE(w->option(1, 1)->isChecked() && w->option(2, 0)->isChecked() && w->option(3, 0)->isChecked());
+    EXPECT_TRUE(w->option(Groupe::Points, 1)->isChecked() && w->option(Groupe::Attracteur, 0)->isChecked() && w->option(Groupe::Echelle, 0)->isChecked());
     // "Terre" selects the first scale through its button.
-    QTest::mouseClick(w->option(3, 5), Qt::LeftButton);
-    QTest::mouseClick(w->option(2, 0), Qt::LeftButton);
-    EXPECT_TRUE(w->option(3, 0)->isChecked());
+    QTest::mouseClick(w->option(Groupe::Echelle, 5), Qt::LeftButton);
+    QTest::mouseClick(w->option(Groupe::Attracteur, 0), Qt::LeftButton);
+    EXPECT_TRUE(w->option(Groupe::Echelle, 0)->isChecked());
     EXPECT_EQ(w->etat().Reduction, 100);
     EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
 }
@@ -45,9 +45,9 @@ TEST(Fenetre, TheStarGrowsOnTheWindowsTimerAndEnterLaunches)
     // The charts' numbers are the shell's matter: here the timer must drive the
     // star to its end, the first frame showing when the click returns.
     auto w = fenetre();
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
-    EXPECT_EQ(w->etiquette(Etiquette::Label11)->text(), "Impact à t =  8772 s");
-    EXPECT_GT(w->etiquette(Etiquette::Label11)->width(), 56);   // the auto-size label grew
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    EXPECT_EQ(w->etiquette(Etiquette::ImpactTemps)->text(), "Impact à t =  8772 s");
+    EXPECT_GT(w->etiquette(Etiquette::ImpactTemps)->width(), 56);   // the auto-size label grew
     EXPECT_TRUE(w->action(Action::CopierPoints)->isEnabled() && w->action(Action::EnregistrerPoints)->isEnabled());
     EXPECT_TRUE(w->pictureBox(1)->estVisible(Controle::Etoile));
     QTRY_VERIFY_WITH_TIMEOUT(!w->pictureBox(1)->estVisible(Controle::Etoile), 5000);
@@ -65,7 +65,7 @@ TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
         QApplication::setActiveWindow(w.get());
         QTimer::singleShot(0, w.get(), [&] {
             if (voie == 0) w->close();
-            if (voie == 1) QTest::mouseClick(w->commande(2), Qt::LeftButton);
+            if (voie == 1) QTest::mouseClick(w->commande(Commande::Quitter), Qt::LeftButton);
             if (voie == 2) {   // Alt+F then Q
                 QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
@@ -113,7 +113,7 @@ TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
         for (int i : {6, 0, 5, 1, 4, 2, 3}) {
             SCOPED_TRACE(testing::Message() << "voie " << int(voie) << ", preset " << i);
             const int avant = w->nombreEchelles();
-            actionne(w->option(3, i), voie);
+            actionne(w->option(Groupe::Echelle, i), voie);
             const PresetEchelle& p = kPresets[std::size_t(i)];
             EXPECT_EQ(w->nombreEchelles() - avant, 1);
             EXPECT_EQ(std::tuple(w->etat().Echelle, w->etat().Reduction, w->caseACocher(Case::Xy)->isEnabled()),
@@ -121,8 +121,8 @@ TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
         }
         // On the selected button a click (mouse or Space) redraws the view; a toggle that changes nothing runs nothing.
         const int avant = w->nombreEchelles();
-        actionne(w->option(3, 3), voie);
-        EXPECT_TRUE(w->option(3, 3)->isChecked()) << int(voie);
+        actionne(w->option(Groupe::Echelle, 3), voie);
+        EXPECT_TRUE(w->option(Groupe::Echelle, 3)->isChecked()) << int(voie);
         EXPECT_EQ(w->nombreEchelles() - avant, voie == Voie::Souris || voie == Voie::Clavier ? 1 : 0) << int(voie);
     }
 }
@@ -131,19 +131,19 @@ TEST(Fenetre, TheArrowKeysSelectTheNextScaleAndRunItsPresetOnce)
 {
     auto w = fenetre();
     QApplication::setActiveWindow(w.get());
-    w->option(3, 0)->setFocus();
+    w->option(Groupe::Echelle, 0)->setFocus();
     const int avant = w->nombreEchelles();
-    QTest::keyClick(w->option(3, 0), Qt::Key_Down);
-    EXPECT_TRUE(w->option(3, 1)->isChecked());
+    QTest::keyClick(w->option(Groupe::Echelle, 0), Qt::Key_Down);
+    EXPECT_TRUE(w->option(Groupe::Echelle, 1)->isChecked());
     EXPECT_EQ(std::pair(w->nombreEchelles() - avant, w->etat().Reduction), std::pair(1, 500.0));
 }
 
 TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
 {
-    const struct { Case boite; std::vector<Element> elements; } cases[] = {
-        {Case::Vitesse, {Element::Picture2, Element::Label8, Element::Picture3, Element::Label13,
-                         Element::Picture4, Element::Label15}},
-        {Case::Xy, {Element::Picture5, Element::Label16, Element::Picture6, Element::Label17}},
+    const struct { Case boite; std::vector<Role> elements; } cases[] = {
+        {Case::Vitesse, {zone(2), legendeGraphe(2), zone(3), legendeGraphe(3),
+                         zone(4), legendeGraphe(4)}},
+        {Case::Xy, {zone(5), legendeGraphe(6), zone(6), legendeGraphe(5)}},
     };
     auto w = fenetre();
     for (const auto& c : cases)
@@ -152,6 +152,6 @@ TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
                 actionne(w->caseACocher(c.boite), voie);
                 const bool coche = w->caseACocher(c.boite)->isChecked();
                 EXPECT_EQ(coche, fois == 0) << int(voie);
-                for (Element e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
+                for (Role e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
             }
 }

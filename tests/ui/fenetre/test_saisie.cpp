@@ -55,10 +55,10 @@ TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
     QTest::mouseClick(p, Qt::RightButton, {}, {324, 349});
     EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
     // "Placer" brings the marker from the point pressed onto the rounded position in the fields.
-    QTest::mouseClick(w->commande(5), Qt::LeftButton);
+    QTest::mouseClick(w->commande(Commande::Placer), Qt::LeftButton);
     EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
     // Inner pixel (254, 249) is user point (12.09…, −2.01…).
     QTest::mouseMove(p, {256, 251});
-    EXPECT_EQ(std::pair(w->etiquette(Etiquette::Label9)->text(), w->etiquette(Etiquette::Label10)->text()),
+    EXPECT_EQ(std::pair(w->etiquette(Etiquette::LectureX)->text(), w->etiquette(Etiquette::LectureY)->text()),
               std::pair(QString("X =  1200"), QString("Y = -300")));
 }

@@ -73,7 +73,7 @@ TEST(Points, CopiedFromTheLaunchNotFromFieldsTypedSinceAndCtrlCStaysTheFields)
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
     auto w = fenetre();
     QApplication::setActiveWindow(w.get());
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
     w->text(1)->selectAll();
     QTest::keyClicks(w->text(1), "5");
     QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -94,7 +94,7 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     EXPECT_FALSE(QFile::exists(cible));
     EXPECT_TRUE(messageOuvert(*w).contains("lancez d'abord"));
 
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
     ASSERT_TRUE(w->enregistrePoints(cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
     {
@@ -135,7 +135,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     const auto enfant = [] {
         QTemporaryDir dossier;
         auto w = fenetre();
-        QTest::mouseClick(w->commande(1), Qt::LeftButton);
+        QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
         const bool pdfAvant = w->imprime(imprimante);
@@ -173,14 +173,14 @@ TEST(Impression, TheLegendDescribesTheLaunchOnScreen)
 {
     auto w = fenetre();
     EXPECT_TRUE(w->legendeImpression().isEmpty());   // no launch yet
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
     w->text(1)->selectAll();
     QTest::keyClicks(w->text(1), "5000");   // typed, not launched
     const QStringList l = w->legendeImpression();
     ASSERT_EQ(l.size(), 7);   // the inputs, then the two impact captions
     EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
-    EXPECT_EQ(l[6], w->etiquette(Etiquette::Label12)->text());
-    QTest::mouseClick(w->commande(4), Qt::LeftButton);   // "Effacer": the view no longer shows it
+    EXPECT_EQ(l[6], w->etiquette(Etiquette::ImpactVitesse)->text());
+    QTest::mouseClick(w->commande(Commande::Effacer), Qt::LeftButton);   // "Effacer": the view no longer shows it
     EXPECT_TRUE(w->legendeImpression().isEmpty());
 }
 
@@ -189,7 +189,7 @@ TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
     QTemporaryDir dossier;
     auto w = fenetre();
     QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    QTest::mouseClick(w->commande(1), Qt::LeftButton);
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
     ASSERT_TRUE(w->enregistreImage(dossier.filePath("orbeline.png")));
     EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(792, 571) * w->devicePixelRatioF());
 
@@ -209,7 +209,7 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
     auto w = fenetre();
     for (const auto& [c, t] : {std::pair{Champ::Text3, "0"}, {Champ::Text4, "12000"}, {Champ::Text1, "2000"}})
         w->ecritTexte(c, t);
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{w->option(3, 1), w->option(1, 0),
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{w->option(Groupe::Echelle, 1), w->option(Groupe::Points, 0),
                                                                       w->caseACocher(Case::Xy)})
         QTest::mouseClick(b, Qt::LeftButton);
     ASSERT_TRUE(w->enregistreSituation(fichier));
@@ -220,7 +220,7 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
     accueil.continuer();
     FrmSat& v = *accueil.principale();
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(v.text(n)->text(), w->text(n)->text()) << n;
-    EXPECT_TRUE(v.option(3, 1)->isChecked() && v.option(1, 0)->isChecked() && v.estVisible(Element::Picture5));
+    EXPECT_TRUE(v.option(Groupe::Echelle, 1)->isChecked() && v.option(Groupe::Points, 0)->isChecked() && v.estVisible(zone(5)));
 
     // A file that is not a situation changes nothing and says why; the starting values are the window's first.
     for (const QByteArray& contenu : {QByteArray("\x7f" "ELF\x01\x00", 6), QByteArray(11 << 20, 'x')}) {
