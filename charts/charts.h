@@ -5,6 +5,7 @@
 
 #include "SimulationState.h"
 #include "fenetre.h"
+#include "langue.h"
 
 #include <array>
 #include <string_view>
@@ -15,7 +16,7 @@ namespace orbeline {
 /// Its area is the layout's `zone(picture)`, its caption `legendeGraphe(picture)`.
 struct Graphe {
     int picture;                       ///< picture area number (Picture n)
-    std::string_view titre;            ///< the caption's text
+    Texte titre;                       ///< the caption's text
     Tableau SimulationState::*serie;   ///< the value of each point
     int couleur;                       ///< palette index of the points
     bool sansMinimum;                  ///< the speed: its floor is 0, not a running minimum
@@ -24,11 +25,11 @@ struct Graphe {
 
 /// The charts, velocity group first; within a group, the order they are drawn in.
 inline constexpr std::array<Graphe, 5> kGraphes{{
-    {.picture = 2, .titre = "Vx(t)", .serie = &SimulationState::Vxt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
-    {.picture = 3, .titre = "Vy(t)", .serie = &SimulationState::Vyt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
-    {.picture = 4, .titre = "V(t)", .serie = &SimulationState::Vt, .couleur = 12, .sansMinimum = true, .boite = Case::Vitesse},
-    {.picture = 5, .titre = "X(t)", .serie = &SimulationState::Xt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
-    {.picture = 6, .titre = "Y(t)", .serie = &SimulationState::Yt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
+    {.picture = 2, .titre = Texte::grapheVx, .serie = &SimulationState::Vxt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
+    {.picture = 3, .titre = Texte::grapheVy, .serie = &SimulationState::Vyt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
+    {.picture = 4, .titre = Texte::grapheV, .serie = &SimulationState::Vt, .couleur = 12, .sansMinimum = true, .boite = Case::Vitesse},
+    {.picture = 5, .titre = Texte::grapheX, .serie = &SimulationState::Xt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
+    {.picture = 6, .titre = Texte::grapheY, .serie = &SimulationState::Yt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
 }};
 
 /// The values of the check boxes (1: checked), by Case.

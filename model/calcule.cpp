@@ -1,6 +1,7 @@
 #include "calcule.h"
 
 #include "formes.h"
+#include "langue.h"
 
 #include <array>
 #include <charconv>
@@ -32,14 +33,9 @@ bool finis(std::initializer_list<double> valeurs)
 
 void ecritImpact(ResultatCalcul& r, const SimulationState& s, std::int32_t pas)
 {
-    r.label11 += "Impact à t = ";
-    r.label11 += formeSignee(static_cast<double>(s.Nfin) * pas).vue();
-    r.label11 += " s";
-    r.label12 += "Vx = ";
-    r.label12 += formeSignee(std::floor(s.vx)).vue();
-    r.label12 += " et Vy = ";
-    r.label12 += formeSignee(std::floor(s.vy)).vue();
-    r.label12 += "m/s";
+    remplis(r.label11, tr(Texte::impactTemps), {formeSignee(static_cast<double>(s.Nfin) * pas).vue()});
+    remplis(r.label12, tr(Texte::impactVitesse),
+            {formeSignee(std::floor(s.vx)).vue(), formeSignee(std::floor(s.vy)).vue()});
 }
 
 ResultatCalcul refus(std::string_view texte)

@@ -6,7 +6,7 @@
 
 namespace orbeline {
 
-std::string_view texteVersion() { return version::kLibelle; }
+std::string texteVersion() { return tr(Texte::version, {version::kTexte}); }
 
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom)
 {

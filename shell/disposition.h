@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -67,78 +68,67 @@ struct Disposition {
     Genre genre;
     Role role = {};                     ///< what the procedures call it; none for a caption nobody writes
     std::string_view cadre = {};        ///< the container's name; "" for the window's client area
-    std::string_view legende = {};      ///< caption or initial text
+    std::optional<Texte> legende = {};  ///< caption
+    std::string_view valeur = {};       ///< a field's initial text
     Place place = {};
     int tab = -1;                       ///< tab index; -1 for the program's own additions
     Police police = kArial;
-    std::string_view bulle = {};        ///< tooltip; "" for none
-    std::string_view nomAccessible = {};   ///< name for screen readers; "" for the caption
+    std::optional<Texte> bulle = {};    ///< tooltip, if any
+    std::optional<Texte> nomAccessible = {};   ///< name for screen readers, when not the caption
     std::uint8_t drapeaux = 0;
     std::optional<Couleur> couleur = {};   ///< text colour, when not the system's
 };
 
 /// The main window: its first title, and the size of its client area in twips.
-inline constexpr std::string_view kTitrePrincipale = "orbelines";
+inline constexpr Texte kTitrePrincipale = Texte::titreFenetre;
 inline constexpr int kLargeurPrincipale = 11880;
 inline constexpr int kHauteurPrincipale = 8565;
-
-namespace bulles {
-inline constexpr std::string_view kVx = "Vitesse initiale selon la direction x'Ox";
-inline constexpr std::string_view kVy = "Vitesse initiale selon la direction y'Oy";
-inline constexpr std::string_view kX = "Absisse initiale du satellite.";
-inline constexpr std::string_view kY = "Ordonnée initiale du satellite.";
-inline constexpr std::string_view kTau = "Durée en seconde entre deux positions calculées et placées sur la trajectoire.";
-inline constexpr std::string_view kMasse = "Masse de l'attracteur en kg.";
-} // namespace bulles
-
-/// The caption of the scale frame; the screen reader names each scale button after it.
-inline constexpr std::string_view kCarreau = "1 carreau = ";
 
 /// The main window's controls, in creation order (the tab order is the tab index).
 inline constexpr auto kDisposition = std::to_array<Disposition>({
     // Input row, each field with its caption under it.
-    {.nom = "Text1", .genre = Genre::Champ, .role = role(Champ::Text1), .legende = "0", .place = {158, 120, 750, 285},
-     .tab = 0, .police = kMss, .bulle = bulles::kVx, .nomAccessible = "Vox (m/s)"},
-    {.nom = "Label1", .genre = Genre::Etiquette, .legende = "Vox (m/s)", .place = {120, 480, 675, 195}, .tab = 16,
-     .police = kMss, .bulle = bulles::kVx, .drapeaux = AutoTaille},
-    {.nom = "Text2", .genre = Genre::Champ, .role = role(Champ::Text2), .legende = "0", .place = {1005, 120, 750, 285},
-     .tab = 1, .police = kMss, .bulle = bulles::kVy, .nomAccessible = "Voy (m/s)"},
-    {.nom = "Label2", .genre = Genre::Etiquette, .legende = "Voy (m/s)", .place = {1080, 480, 675, 195}, .tab = 17,
-     .police = kMss, .bulle = bulles::kVy, .drapeaux = AutoTaille},
-    {.nom = "Text3", .genre = Genre::Champ, .role = role(Champ::Text3), .legende = "-30000",
-     .place = {2040, 120, 1395, 285}, .tab = 2, .police = kMss, .bulle = bulles::kX, .nomAccessible = "X initial"},
-    {.nom = "Label3", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeX), .legende = "X initial ",
-     .place = {2040, 480, 540, 195}, .tab = 18, .police = kMss, .bulle = bulles::kX, .drapeaux = AutoTaille},
-    {.nom = "Text4", .genre = Genre::Champ, .role = role(Champ::Text4), .legende = "0", .place = {3600, 120, 1395, 285},
-     .tab = 3, .police = kMss, .bulle = bulles::kY, .nomAccessible = "Y initial"},
-    {.nom = "Label4", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeY), .legende = "Y initial ",
-     .place = {3600, 480, 540, 195}, .tab = 19, .police = kMss, .bulle = bulles::kY, .drapeaux = AutoTaille},
-    {.nom = "Text6", .genre = Genre::Champ, .role = role(Champ::Text6), .legende = "864", .place = {5205, 120, 975, 285},
-     .tab = 5, .police = kMss, .bulle = bulles::kTau, .nomAccessible = "τ (en s)"},
+    {.nom = "Text1", .genre = Genre::Champ, .role = role(Champ::Text1), .valeur = "0", .place = {158, 120, 750, 285},
+     .tab = 0, .police = kMss, .bulle = Texte::bulleVx, .nomAccessible = Texte::champVox},
+    {.nom = "Label1", .genre = Genre::Etiquette, .legende = Texte::champVox, .place = {120, 480, 675, 195}, .tab = 16,
+     .police = kMss, .bulle = Texte::bulleVx, .drapeaux = AutoTaille},
+    {.nom = "Text2", .genre = Genre::Champ, .role = role(Champ::Text2), .valeur = "0", .place = {1005, 120, 750, 285},
+     .tab = 1, .police = kMss, .bulle = Texte::bulleVy, .nomAccessible = Texte::champVoy},
+    {.nom = "Label2", .genre = Genre::Etiquette, .legende = Texte::champVoy, .place = {1080, 480, 675, 195}, .tab = 17,
+     .police = kMss, .bulle = Texte::bulleVy, .drapeaux = AutoTaille},
+    {.nom = "Text3", .genre = Genre::Champ, .role = role(Champ::Text3), .valeur = "-30000",
+     .place = {2040, 120, 1395, 285}, .tab = 2, .police = kMss, .bulle = Texte::bulleX, .nomAccessible = Texte::champX},
+    {.nom = "Label3", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeX), .legende = Texte::legendeX,
+     .place = {2040, 480, 540, 195}, .tab = 18, .police = kMss, .bulle = Texte::bulleX, .drapeaux = AutoTaille},
+    {.nom = "Text4", .genre = Genre::Champ, .role = role(Champ::Text4), .valeur = "0", .place = {3600, 120, 1395, 285},
+     .tab = 3, .police = kMss, .bulle = Texte::bulleY, .nomAccessible = Texte::champY},
+    {.nom = "Label4", .genre = Genre::Etiquette, .role = role(Etiquette::LegendeY), .legende = Texte::legendeY,
+     .place = {3600, 480, 540, 195}, .tab = 19, .police = kMss, .bulle = Texte::bulleY, .drapeaux = AutoTaille},
+    {.nom = "Text6", .genre = Genre::Champ, .role = role(Champ::Text6), .valeur = "864", .place = {5205, 120, 975, 285},
+     .tab = 5, .police = kMss, .bulle = Texte::bulleTau, .nomAccessible = Texte::champTau},
     // The Greek letter tau, written in an ordinary face.
-    {.nom = "Label6_0", .genre = Genre::Etiquette, .legende = "τ (", .place = {5160, 480, 180, 225}, .tab = 21,
+    {.nom = "Label6_0", .genre = Genre::Etiquette, .legende = Texte::legendeTau, .place = {5160, 480, 180, 225}, .tab = 21,
      .police = {"Arial", 9}, .drapeaux = AutoTaille},
-    {.nom = "Label6_1", .genre = Genre::Etiquette, .legende = "en s )", .place = {5400, 480, 390, 195}, .tab = 25,
-     .police = kMss, .bulle = bulles::kTau, .drapeaux = AutoTaille},
-    {.nom = "Text5", .genre = Genre::Champ, .role = role(Champ::Text5), .legende = "6.00",
-     .place = {6480, 120, 1095, 285}, .tab = 4, .police = kMss, .bulle = bulles::kMasse,
-     .nomAccessible = "Masse de l'attracteur (M . 10 puissance 24 kg)"},
-    {.nom = "Label5_0", .genre = Genre::Etiquette, .legende = "M  . 10", .place = {6480, 480, 495, 195}, .tab = 20,
+    {.nom = "Label6_1", .genre = Genre::Etiquette, .legende = Texte::legendeTauUnite, .place = {5400, 480, 390, 195}, .tab = 25,
+     .police = kMss, .bulle = Texte::bulleTau, .drapeaux = AutoTaille},
+    {.nom = "Text5", .genre = Genre::Champ, .role = role(Champ::Text5), .valeur = "6.00",
+     .place = {6480, 120, 1095, 285}, .tab = 4, .police = kMss, .bulle = Texte::bulleMasse,
+     .nomAccessible = Texte::champMasse},
+    {.nom = "Label5_0", .genre = Genre::Etiquette, .legende = Texte::legendeMasse, .place = {6480, 480, 495, 195}, .tab = 20,
      .police = kMss, .drapeaux = AutoTaille},
     // The exponent stands higher than its neighbours, over the field's bottom edge.
-    {.nom = "Label5_1", .genre = Genre::Etiquette, .legende = "24", .place = {7020, 376, 180, 210}, .tab = 30,
+    {.nom = "Label5_1", .genre = Genre::Etiquette, .legende = Texte::legendeMasseExposant, .place = {7020, 376, 180, 210}, .tab = 30,
      .drapeaux = AutoTaille},
-    {.nom = "Label5_2", .genre = Genre::Etiquette, .legende = "kg", .place = {7320, 480, 165, 210}, .tab = 31,
+    {.nom = "Label5_2", .genre = Genre::Etiquette, .legende = Texte::legendeMasseUnite, .place = {7320, 480, 165, 210}, .tab = 31,
      .drapeaux = AutoTaille},
 
     // Option groups, each in its frame; buttons from top to bottom.
-    {.nom = "Frame1", .genre = Genre::Cadre, .legende = "Nbre de points affichés", .place = {7800, 120, 1995, 675},
+    {.nom = "Frame1", .genre = Genre::Cadre, .legende = Texte::cadrePoints, .place = {7800, 120, 1995, 675},
      .tab = 26, .police = kMss},
-    {.nom = "Option1_0", .genre = Genre::Option, .role = option(Groupe::Points, 0), .cadre = "Frame1", .legende = "100",
-     .place = {240, 360, 615, 195}, .tab = 37, .police = kMss, .bulle = "100 points tracés"},
-    {.nom = "Option1_1", .genre = Genre::Option, .role = option(Groupe::Points, 1), .cadre = "Frame1", .legende = "1000",
-     .place = {960, 360, 855, 195}, .tab = 36, .police = kMss, .bulle = "1000 points tracés.", .drapeaux = Choisi},
-    {.nom = "Frame3", .genre = Genre::Cadre, .legende = "Attracteur central", .place = {7800, 840, 1995, 1575}, .tab = 32},
+    {.nom = "Option1_0", .genre = Genre::Option, .role = option(Groupe::Points, 0), .cadre = "Frame1", .legende = Texte::option100,
+     .place = {240, 360, 615, 195}, .tab = 37, .police = kMss, .bulle = Texte::bulle100},
+    {.nom = "Option1_1", .genre = Genre::Option, .role = option(Groupe::Points, 1), .cadre = "Frame1", .legende = Texte::option1000,
+     .place = {960, 360, 855, 195}, .tab = 36, .police = kMss, .bulle = Texte::bulle1000, .drapeaux = Choisi},
+    {.nom = "Frame3", .genre = Genre::Cadre, .legende = Texte::cadreAttracteur, .place = {7800, 840, 1995, 1575}, .tab = 32},
     {.nom = "Option2_0", .genre = Genre::Option, .role = option(Groupe::Attracteur, 0), .cadre = "Frame3",
      .legende = kAttracteurs[0].legende, .place = {480, 300, 1095, 255}, .tab = 41, .bulle = kAttracteurs[0].bulle,
      .drapeaux = Choisi},
@@ -151,13 +141,13 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     {.nom = "Option2_3", .genre = Genre::Option, .role = option(Groupe::Attracteur, 3), .cadre = "Frame3",
      .legende = kAttracteurs[3].legende, .place = {480, 1080, 1095, 255}, .tab = 38, .bulle = kAttracteurs[3].bulle,
      .drapeaux = Desactive},
-    {.nom = "Frame2", .genre = Genre::Cadre, .legende = kCarreau, .place = {9840, 120, 2055, 2295}, .tab = 28,
+    {.nom = "Frame2", .genre = Genre::Cadre, .legende = Texte::cadreEchelle, .place = {9840, 120, 2055, 2295}, .tab = 28,
      .police = kMss},
     {.nom = "Option3_6", .genre = Genre::Option, .role = option(Groupe::Echelle, 6), .cadre = "Frame2",
-     .legende = kPresets[6].legende, .place = {240, 240, 855, 255}, .tab = 35, .police = kMss, .bulle = "échelle",
+     .legende = kPresets[6].legende, .place = {240, 240, 855, 255}, .tab = 35, .police = kMss, .bulle = Texte::bulleEchelle,
      .drapeaux = NommeParCadre},
     {.nom = "Option3_0", .genre = Genre::Option, .role = option(Groupe::Echelle, 0), .cadre = "Frame2",
-     .legende = kPresets[0].legende, .place = {240, 510, 1215, 255}, .tab = 6, .police = kMss, .bulle = "échelle",
+     .legende = kPresets[0].legende, .place = {240, 510, 1215, 255}, .tab = 6, .police = kMss, .bulle = Texte::bulleEchelle,
      .drapeaux = Choisi | NommeParCadre},
     {.nom = "Option3_1", .genre = Genre::Option, .role = option(Groupe::Echelle, 1), .cadre = "Frame2",
      .legende = kPresets[1].legende, .place = {240, 780, 1215, 255}, .tab = 7, .police = kMss, .drapeaux = NommeParCadre},
@@ -171,38 +161,38 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
      .legende = kPresets[5].legende, .place = {240, 1860, 1695, 255}, .tab = 11, .police = kMss, .drapeaux = NommeParCadre},
 
     // Satellite mass, pointer read-out, impact captions, commands.
-    {.nom = "Label7", .genre = Genre::Etiquette, .legende = "masse du satellite (kg)", .place = {7800, 2520, 1620, 210},
+    {.nom = "Label7", .genre = Genre::Etiquette, .legende = Texte::champMasseSatellite, .place = {7800, 2520, 1620, 210},
      .tab = 34, .drapeaux = AutoTaille},
-    {.nom = "Text7", .genre = Genre::Champ, .role = role(Champ::Text7), .legende = "30000",
-     .place = {9840, 2520, 1335, 315}, .tab = 33, .nomAccessible = "masse du satellite (kg)"},
+    {.nom = "Text7", .genre = Genre::Champ, .role = role(Champ::Text7), .valeur = "30000",
+     .place = {9840, 2520, 1335, 315}, .tab = 33, .nomAccessible = Texte::champMasseSatellite},
     {.nom = "Label10", .genre = Genre::Etiquette, .role = role(Etiquette::LectureY), .place = {7800, 2940, 1215, 255},
      .tab = 23, .police = kMss},
     {.nom = "Label9", .genre = Genre::Etiquette, .role = role(Etiquette::LectureX), .place = {9120, 2940, 1335, 255},
      .tab = 22, .police = kMss},
-    {.nom = "Label14", .genre = Genre::Etiquette, .role = role(Etiquette::LectureUnite), .legende = "Label14",
+    {.nom = "Label14", .genre = Genre::Etiquette, .role = role(Etiquette::LectureUnite), .legende = Texte::legendeLecture,
      .place = {10560, 2940, 1695, 255}, .tab = 27, .police = kMss},
-    {.nom = "Label11", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactTemps), .legende = "Impact",
+    {.nom = "Label11", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactTemps), .legende = Texte::legendeImpact,
      .place = {7740, 3300, 840, 300}, .tab = 24, .police = {"MS Sans Serif", 12, true}, .drapeaux = AutoTaille,
      .couleur = Couleur{255, 0, 0}},
-    {.nom = "Label12", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactVitesse), .legende = "Impact",
+    {.nom = "Label12", .genre = Genre::Etiquette, .role = role(Etiquette::ImpactVitesse), .legende = Texte::legendeImpact,
      .place = {7740, 3600, 705, 240}, .tab = 42, .police = {"MS Sans Serif", 9.75, true}, .drapeaux = AutoTaille,
      .couleur = Couleur{255, 0, 0}},
-    {.nom = "Command5", .genre = Genre::Bouton, .role = role(Commande::Placer), .legende = "Placer",
-     .place = {7740, 4140, 1215, 375}, .tab = 12, .police = kMss, .bulle = "Placer le satellite à sa position initiale."},
-    {.nom = "Command4", .genre = Genre::Bouton, .role = role(Commande::Effacer), .legende = "Effacer",
-     .place = {9060, 4140, 1215, 375}, .tab = 13, .police = kMss, .bulle = "Efface les tracés précédents"},
-    {.nom = "Command1", .genre = Genre::Bouton, .role = role(Commande::Lancer), .legende = "Lancer",
-     .place = {7740, 4560, 2535, 375}, .tab = 14, .police = kMss, .bulle = "Lance le satellite depuis la position initiale",
+    {.nom = "Command5", .genre = Genre::Bouton, .role = role(Commande::Placer), .legende = Texte::placer,
+     .place = {7740, 4140, 1215, 375}, .tab = 12, .police = kMss, .bulle = Texte::bullePlacer},
+    {.nom = "Command4", .genre = Genre::Bouton, .role = role(Commande::Effacer), .legende = Texte::effacer,
+     .place = {9060, 4140, 1215, 375}, .tab = 13, .police = kMss, .bulle = Texte::bulleEffacer},
+    {.nom = "Command1", .genre = Genre::Bouton, .role = role(Commande::Lancer), .legende = Texte::lancer,
+     .place = {7740, 4560, 2535, 375}, .tab = 14, .police = kMss, .bulle = Texte::bulleLancer,
      .drapeaux = ParDefaut},
-    {.nom = "Command2", .genre = Genre::Bouton, .role = role(Commande::Quitter), .legende = "Quitter",
+    {.nom = "Command2", .genre = Genre::Bouton, .role = role(Commande::Quitter), .legende = Texte::quitter,
      .place = {10800, 7650, 1095, 375}, .tab = 15, .police = kMss},
 
     // Orbit view and charts.
     {.nom = "Picture1", .genre = Genre::Image, .role = zone(1), .place = {90, 720, 7500, 7500}, .tab = 29,
-     .nomAccessible = "Vue de l'orbite"},
-    {.nom = "vitesse", .genre = Genre::CaseACocher, .role = role(Case::Vitesse), .legende = "Vx(t), Vy(t) V(t) ",
+     .nomAccessible = Texte::vueOrbite},
+    {.nom = "vitesse", .genre = Genre::CaseACocher, .role = role(Case::Vitesse), .legende = Texte::caseVitesse,
      .place = {10530, 4140, 1425, 435}, .tab = 49},
-    {.nom = "xy", .genre = Genre::CaseACocher, .role = role(Case::Xy), .legende = "X (t),Y(t) ",
+    {.nom = "xy", .genre = Genre::CaseACocher, .role = role(Case::Xy), .legende = Texte::caseXy,
      .place = {10530, 4590, 1245, 435}, .tab = 50},
     {.nom = "Picture2", .genre = Genre::Image, .role = zone(2), .place = {7740, 5100, 1350, 1350}, .tab = 43,
      .nomAccessible = kGraphes[0].titre, .drapeaux = Cache},
@@ -232,38 +222,37 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     // The program's own: arithmetic errors and reading messages, under the
     // orbit view and the charts' captions, without a dialog.
     {.nom = "message", .genre = Genre::Message, .role = kRoleMessage, .place = {90, 8250, 10680, 315},
-     .police = {"Arial", 8.25, true}, .nomAccessible = "Message", .drapeaux = Retour, .couleur = Couleur{176, 0, 0}},
+     .police = {"Arial", 8.25, true}, .nomAccessible = Texte::message, .drapeaux = Retour, .couleur = Couleur{176, 0, 0}},
 });
 
 /// The start screen: client area in twips, its title.
 inline constexpr int kLargeurAccueil = 7560;
 inline constexpr int kHauteurAccueil = 5565;
-inline constexpr std::string_view kTitreApplication = "ORBELINES";
+inline constexpr Texte kTitreApplication = Texte::titreApplication;
 
 /// The start screen's controls; all but the frame lie in the frame. Its window font is MS Sans Serif.
 inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
     {.nom = "fraMainFrame", .genre = Genre::Cadre, .place = {120, 0, 7380, 5430}, .tab = 1, .police = kMss},
     {.nom = "lblLicenseTo", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .place = {270, 300, 6855, 255}, .tab = 2,
      .drapeaux = ADroite},
-    {.nom = "lblCompanyProduct", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Talvenor",
+    {.nom = "lblCompanyProduct", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = Texte::accueilInstitution,
      .place = {3120, 720, 3075, 435}, .tab = 8, .police = {"Arial", 18, true}, .drapeaux = AutoTaille},
-    {.nom = "lblProductName", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Orbelines",
+    {.nom = "lblProductName", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = Texte::accueilProduit,
      .place = {3120, 1200, 2835, 765}, .tab = 9, .police = {"Arial", 32.25, true}, .drapeaux = AutoTaille},
     {.nom = "picLogo", .genre = Genre::Logo, .cadre = "fraMainFrame", .place = {510, 855, 2460, 2310}, .tab = 3,
-     .nomAccessible = "Un satellite de télécommunications au-dessus de la Terre, la nuit"},
-    {.nom = "lblPlatform", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Win9X et WinNT",
+     .nomAccessible = Texte::accueilLogo},
+    {.nom = "lblPlatform", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = Texte::accueilPlateforme,
      .place = {4575, 2160, 2430, 360}, .tab = 7, .police = {"Arial", 15.75, true}, .drapeaux = AutoTaille | ADroite},
-    {.nom = "lblVersion", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = "Version 0.9",
+    {.nom = "lblVersion", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .legende = Texte::accueilVersionAvant,
      .place = {5730, 2520, 1275, 285}, .tab = 6, .police = {"Arial", 12, true}, .drapeaux = AutoTaille | ADroite},
     {.nom = "Label1", .genre = Genre::Etiquette, .cadre = "fraMainFrame",
-     .legende = "Logiciel permettant de réaliser le TP relatif aux satellites des nouveaux programmes de seconde en "
-                "l'absence du tableur MS Excel.",
+     .legende = Texte::accueilDescription,
      .place = {480, 3480, 6615, 675}, .tab = 10, .drapeaux = Retour},
     {.nom = "lblWarning", .genre = Genre::Etiquette, .cadre = "fraMainFrame", .place = {480, 4200, 4935, 555}, .tab = 4,
      .drapeaux = Retour},
     {.nom = "lblCompany", .genre = Genre::Etiquette, .cadre = "fraMainFrame",
-     .legende = "Conçu pour les classes de seconde. Libre d'usage en classe.", .place = {480, 4800, 6375, 255}, .tab = 5},
-    {.nom = "Command1", .genre = Genre::Bouton, .cadre = "fraMainFrame", .legende = "Suite",
+     .legende = Texte::accueilAuteur, .place = {480, 4800, 6375, 255}, .tab = 5},
+    {.nom = "Command1", .genre = Genre::Bouton, .cadre = "fraMainFrame", .legende = Texte::suite,
      .place = {5520, 4680, 1695, 495}, .tab = 0, .police = kMss, .drapeaux = ParDefaut},
 });
 
@@ -279,9 +268,9 @@ enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
 
 /// One menu entry: its menu, caption (the letter after "&" is its access key) and shortcut.
 struct EntreeMenu {
-    std::string_view menu;
+    Texte menu;
     Action action;
-    std::string_view legende;
+    Texte legende;
     std::string_view raccourci;   ///< portable text ("Ctrl+Shift+C"); "" for none
     bool separateurAvant = false;
     std::uint8_t interfaces = Bureau | Page;
@@ -289,28 +278,24 @@ struct EntreeMenu {
 
 /// The menu bar, menu by menu, entries from top to bottom.
 inline constexpr auto kMenus = std::to_array<EntreeMenu>({
-    {"&Fichier", Action::OuvrirSituation, "&Ouvrir une situation…", "Ctrl+O"},
-    {"&Fichier", Action::EnregistrerSituation, "Enregistrer la &situation…", "Ctrl+Shift+S"},
-    {"&Fichier", Action::EnregistrerPoints, "&Enregistrer les points…", "Ctrl+S", true},
-    {"&Fichier", Action::EnregistrerImage, "Enregistrer l'&image…", ""},
-    {"&Fichier", Action::Imprimer, "Im&primer…", "Ctrl+P"},
-    {"&Fichier", Action::Quitter, "&Quitter", "Ctrl+Q", true, Bureau},
+    {Texte::menuFichier, Action::OuvrirSituation, Texte::actionOuvrirSituation, "Ctrl+O"},
+    {Texte::menuFichier, Action::EnregistrerSituation, Texte::actionEnregistrerSituation, "Ctrl+Shift+S"},
+    {Texte::menuFichier, Action::EnregistrerPoints, Texte::actionEnregistrerPoints, "Ctrl+S", true},
+    {Texte::menuFichier, Action::EnregistrerImage, Texte::actionEnregistrerImage, ""},
+    {Texte::menuFichier, Action::Imprimer, Texte::actionImprimer, "Ctrl+P"},
+    {Texte::menuFichier, Action::Quitter, Texte::actionQuitter, "Ctrl+Q", true, Bureau},
     // Ctrl+C stays the fields' own copy.
-    {"É&dition", Action::CopierPoints, "&Copier les points", "Ctrl+Shift+C"},
-    {"É&dition", Action::CopierLien, "Copier le &lien de la situation", "", false, Page},
-    {"É&dition", Action::ValeursDepart, "&Valeurs de départ", "", true},
-    {"&Aide", Action::Guide, "&Guide de l'élève", "F1"},
-    {"&Aide", Action::APropos, "À &propos d'Orbeline", ""},
+    {Texte::menuEdition, Action::CopierPoints, Texte::actionCopierPoints, "Ctrl+Shift+C"},
+    {Texte::menuEdition, Action::CopierLien, Texte::actionCopierLien, "", false, Page},
+    {Texte::menuEdition, Action::ValeursDepart, Texte::actionValeursDepart, "", true},
+    {Texte::menuAide, Action::Guide, Texte::actionGuide, "F1"},
+    {Texte::menuAide, Action::APropos, Texte::actionAPropos, ""},
 });
 
 /// "Version " followed by major.minor.revision.
-std::string_view texteVersion();
+std::string texteVersion();
 /// The about box's description of the program.
-inline constexpr std::string_view kDescription =
-    "Description de trajectoires de satellites : le TP satellites de la classe de seconde sans tableur. "
-    "On saisit la position et la vitesse initiales, la masse de l'attracteur et la durée entre deux points ; "
-    "le programme calcule et trace la trajectoire, l'éventuel impact et les graphiques X(t), Y(t), "
-    "Vx(t), Vy(t) et V(t).";
+inline constexpr Texte kDescription = Texte::description;
 
 /// A row of a table by its name; null when there is none.
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom);

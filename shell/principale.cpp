@@ -47,8 +47,8 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
     for (std::size_t k = 0; k < t.champs.size(); ++k) t.champs[k] = f.texte(static_cast<Champ>(k));
     for (const Disposition& d : kDisposition)
         if (d.role.sorte == Role::Sorte::Option && f.optionChoisie(static_cast<Groupe>(d.role.numero), d.role.index)) {
-            if (static_cast<Groupe>(d.role.numero) == Groupe::Points) t.nbPoints = d.legende;
-            if (static_cast<Groupe>(d.role.numero) == Groupe::Echelle) t.echelle = d.legende;
+            if (static_cast<Groupe>(d.role.numero) == Groupe::Points) t.nbPoints = tr(d.legende);
+            if (static_cast<Groupe>(d.role.numero) == Groupe::Echelle) t.echelle = tr(d.legende);
         }
     t.masseSatellite = f.texte(Champ::Text7);
     t.impactTemps = r.label11.vue();
@@ -160,7 +160,7 @@ void Option2_Click(Principale& p, Fenetre& f, int index)
     const PresetAttracteur* a = kAttracteurs[static_cast<std::size_t>(index)].preset;
     if (!a) return;   // the other attractors have no preset
     acheveLancement(p, f);
-    f.ecritTitre(a->titre);
+    f.ecritTitre(tr(a->titre));
     p.etat.Rayon = a->Rayon;
     f.ecritTexte(Champ::Text1, a->text1);
     f.ecritTexte(Champ::Text5, a->text5);

@@ -194,7 +194,7 @@ Situation situationDepart()
         const bool choisi = d.drapeaux & Choisi;
         const auto n = static_cast<std::size_t>(d.role.numero);
         switch (d.role.sorte) {
-        case Role::Sorte::Champ: s.champs[n] = std::string(d.legende); break;
+        case Role::Sorte::Champ: s.champs[n] = std::string(d.valeur); break;
         case Role::Sorte::Option:
             if (choisi && static_cast<Groupe>(n) == Groupe::Points) s.points = d.role.index;
             if (choisi && static_cast<Groupe>(n) == Groupe::Echelle) s.echelle = d.role.index;

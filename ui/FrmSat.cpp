@@ -36,7 +36,7 @@ FrmSat::~FrmSat() = default;
 
 void FrmSat::construit()
 {
-    setWindowTitle(qs(kTitrePrincipale));
+    setWindowTitle(qs(orbeline::tr(kTitrePrincipale)));
     setWindowIcon(iconeOrbeline());
     setFont(policeDe(kArial));
     // Every control is placed in the client area, so the layout's positions
@@ -104,7 +104,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     w->setObjectName(qs(d.nom));
     w->setGeometry(enPixels(d));
     w->setFont(policeDe(d.police));
-    const QString legende = qs(d.legende);
+    const QString legende = qs(orbeline::tr(d.legende));
     if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setText(legende);
         l->setWordWrap(d.drapeaux & Retour);
@@ -112,18 +112,18 @@ QWidget* FrmSat::construitControle(const Disposition& d)
         l->setProperty("autoTaille", bool(d.drapeaux & AutoTaille));
         if (d.drapeaux & AutoTaille) l->adjustSize();
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
-        e->setText(legende);
+        e->setText(qs(d.valeur));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->setText(legende);
         b->setChecked(d.drapeaux & Choisi);
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
         g->setTitle(legende);
     }
-    if (!d.bulle.empty()) {
-        w->setToolTip(qs(d.bulle));
-        if (!qobject_cast<QLabel*>(w)) w->setAccessibleDescription(qs(d.bulle));
+    if (d.bulle) {
+        w->setToolTip(qs(orbeline::tr(d.bulle)));
+        if (!qobject_cast<QLabel*>(w)) w->setAccessibleDescription(qs(orbeline::tr(d.bulle)));
     }
-    if (!d.nomAccessible.empty()) w->setAccessibleName(qs(d.nomAccessible));
+    if (d.nomAccessible) w->setAccessibleName(qs(orbeline::tr(d.nomAccessible)));
     if (d.drapeaux & NommeParCadre) w->setAccessibleName(static_cast<QGroupBox*>(parent)->title() + legende);
     if (auto* b = qobject_cast<QCheckBox*>(w)) enveloppe(b);
     if (d.couleur) {

@@ -45,7 +45,7 @@ frmSplash::frmSplash(QWidget* parent)
             cadre_->installEventFilter(this);
             w = cadre_;
         } else if (d.genre == Genre::Bouton) {
-            suite_ = new QPushButton(qs(d.legende), parent);
+            suite_ = new QPushButton(qs(orbeline::tr(d.legende)), parent);
             suite_->setDefault(d.drapeaux & ParDefaut);
             suite_->installEventFilter(this);
             connect(suite_, &QPushButton::clicked, this, &frmSplash::continuer);
@@ -58,7 +58,7 @@ frmSplash::frmSplash(QWidget* parent)
                 l->setPixmap(logoAccueil());
                 l->setAlignment(Qt::AlignCenter);
             } else {
-                l->setText(qs(d.legende));
+                l->setText(qs(orbeline::tr(d.legende)));
                 l->setAlignment(((d.drapeaux & ADroite) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
                 l->setWordWrap(d.drapeaux & Retour);
             }
@@ -69,7 +69,7 @@ frmSplash::frmSplash(QWidget* parent)
         w->setObjectName(qs(d.nom));
         w->setGeometry(enPixels(d));
         w->setFont(policeDe(d.police));
-        if (!d.nomAccessible.empty()) w->setAccessibleName(qs(d.nomAccessible));
+        if (d.nomAccessible) w->setAccessibleName(qs(orbeline::tr(d.nomAccessible)));
         if (auto* l = qobject_cast<QLabel*>(w); l && (d.drapeaux & AutoTaille)) ajuste(l);
     }
 
@@ -81,7 +81,7 @@ frmSplash::~frmSplash() = default;
 
 void frmSplash::Form_Load()
 {
-    for (const auto& [nom, texte] : {std::pair{"lblVersion", texteVersion()}, std::pair{"lblProductName", kTitreApplication}})
+    for (const auto& [nom, texte] : {std::pair{"lblVersion", texteVersion()}, std::pair{"lblProductName", std::string(orbeline::tr(kTitreApplication))}})
         if (auto* l = qobject_cast<QLabel*>(controle(nom))) {
             l->setText(qs(texte));
             ajuste(l);

@@ -48,14 +48,6 @@
 #include <unistd.h>
 #endif
 
-// A static library's resources are linked only when named, from outside any namespace.
-static void chargeGuide()
-{
-    static bool charge = false;
-    if (!charge) Q_INIT_RESOURCE(guide);
-    charge = true;
-}
-
 namespace orbeline {
 namespace {
 
@@ -135,19 +127,6 @@ QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
     return raison.isEmpty() ? raisonEcriture(0) : raison;
 }
 
-// The pupil's guide: its section of the README, built into the program.
-QString guideEleve()
-{
-    chargeGuide();
-    QFile f(QStringLiteral(":/README.md"));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    const QString md = QString::fromUtf8(f.readAll());
-    const qsizetype debut = md.indexOf(QStringLiteral("## Guide de l'élève"));
-    if (debut < 0) return md;
-    const qsizetype fin = md.indexOf(QStringLiteral("\n## "), debut);
-    return md.mid(debut, fin < 0 ? -1 : fin - debut);
-}
-
 } // namespace
 
 void FrmSat::construitMenus()
@@ -157,13 +136,13 @@ void FrmSat::construitMenus()
     QMenu* menu = nullptr;
     for (const EntreeMenu& e : kMenus) {
         if (!(e.interfaces & Bureau)) continue;
-        const QString titre = QString::fromUtf8(e.menu.data(), static_cast<qsizetype>(e.menu.size()));
+        const QString titre = qs(orbeline::tr(e.menu));
         if (!menu || menu->title() != titre) {
             menu = barre->addMenu(titre);
             menu->setAccessibleName(QString(titre).remove(QLatin1Char('&')));
         }
         if (e.separateurAvant) menu->addSeparator();
-        QAction* act = menu->addAction(QString::fromUtf8(e.legende.data(), static_cast<qsizetype>(e.legende.size())));
+        QAction* act = menu->addAction(qs(orbeline::tr(e.legende)));
         act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
                                       QKeySequence::PortableText));
         connect(act, &QAction::triggered, this, [this, a = e.action] { fait(a); });
@@ -431,7 +410,7 @@ void FrmSat::montreGuide()
         guide_->resize(640, 540);
         auto* texte = new QTextBrowser(guide_);
         texte->setAccessibleName(QStringLiteral("Guide de l'élève"));
-        texte->setMarkdown(guideEleve());
+        texte->setHtml(qs(guideHtml()));
         auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, guide_);
         connect(boutons, &QDialogButtonBox::rejected, guide_, &QDialog::close);
         auto* pile = new QVBoxLayout(guide_);
@@ -450,8 +429,8 @@ void FrmSat::montreAPropos()
     m->setAttribute(Qt::WA_DeleteOnClose);
     m->setWindowTitle(QStringLiteral("À propos d'Orbeline"));
     m->setIconPixmap(windowIcon().pixmap(64));
-    m->setText(QStringLiteral("Orbeline\n%1").arg(QString::fromUtf8(texteVersion().data(), static_cast<qsizetype>(texteVersion().size()))));
-    m->setInformativeText(QString::fromUtf8(kDescription.data(), static_cast<qsizetype>(kDescription.size())));
+    m->setText(QStringLiteral("Orbeline\n%1").arg(QString::fromStdString(texteVersion())));
+    m->setInformativeText(qs(orbeline::tr(kDescription)));
     m->open();
 }
 

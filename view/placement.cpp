@@ -5,6 +5,7 @@
 #include "lecture.h"
 #include "surface.h"
 #include "TexteFixe.h"
+#include "langue.h"
 
 #include <cmath>
 #include <string>
@@ -19,11 +20,10 @@ double enUnites(const SimulationState& s, float v)
     return static_cast<double>(std::floor(v)) * s.Reduction;
 }
 
-Libelle legende(std::string_view debut, std::string_view suite)
+Libelle legende(Texte modele, std::string_view valeur)
 {
     Libelle l;
-    l += debut;
-    l += suite;
+    remplis(l, tr(modele), {valeur});
     return l;
 }
 
@@ -41,8 +41,8 @@ void Picture1_MouseDown(SimulationState& s, Fenetre& f, int /*bouton*/, int /*sh
 
 void Picture1_MouseMove(SimulationState& s, Fenetre& f, int /*bouton*/, int /*shift*/, float X, float Y)
 {
-    f.ecritEtiquette(Etiquette::LectureX, legende("X = ", formeSignee(enUnites(s, X)).vue()).vue());
-    f.ecritEtiquette(Etiquette::LectureY, legende("Y = ", formeSignee(enUnites(s, Y)).vue()).vue());
+    f.ecritEtiquette(Etiquette::LectureX, legende(Texte::lectureX, formeSignee(enUnites(s, X)).vue()).vue());
+    f.ecritEtiquette(Etiquette::LectureY, legende(Texte::lectureY, formeSignee(enUnites(s, Y)).vue()).vue());
     label(s, f);
 }
 
@@ -56,9 +56,9 @@ void SatMove(SimulationState& s, Fenetre& f)
 void label(SimulationState& s, Fenetre& f)
 {
     // The unit keeps its trailing blanks: the captions show all 15 characters.
-    f.ecritEtiquette(Etiquette::LegendeX, legende("X initial en", unite(s)).vue());
-    f.ecritEtiquette(Etiquette::LegendeY, legende("Y initial en", unite(s)).vue());
-    f.ecritEtiquette(Etiquette::LectureUnite, legende(" X, Y en", unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LegendeX, legende(Texte::legendeXUnite, unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LegendeY, legende(Texte::legendeYUnite, unite(s)).vue());
+    f.ecritEtiquette(Etiquette::LectureUnite, legende(Texte::legendeLectureUnite, unite(s)).vue());
 }
 
 } // namespace orbeline

@@ -29,7 +29,7 @@ int pasDeTrace(std::int16_t nbPoints)
 void Form_Load(SimulationState& s, Fenetre& f)
 {
     s.Echelle = 1000;
-    assigneUnite(s, " km");
+    assigneUnite(s, tr(Texte::uniteKm));
     s.Rayon = 6380;
     s.Reduction = 100;
     s.NbPoints = 100;
@@ -48,7 +48,7 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index)
         const PresetEchelle& pr = kPresets[static_cast<std::size_t>(index)];
         s.Reduction = pr.Reduction;
         s.Echelle = pr.Echelle;
-        assigneUnite(s, pr.Unite);
+        assigneUnite(s, tr(pr.Unite));
         if (!pr.xy) f.activeXy(false);
         if (pr.x1 != kVueDefaut.x1 || pr.y1 != kVueDefaut.y1 || pr.x2 != kVueDefaut.x2 ||
             pr.y2 != kVueDefaut.y2)

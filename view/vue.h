@@ -4,6 +4,7 @@
 // the impact animation. Everything is drawn through the window interface.
 
 #include "SimulationState.h"
+#include "langue.h"
 
 #include <array>
 #include <cstdint>
@@ -15,10 +16,10 @@ class Fenetre;
 
 /// One scale option button: what it sets and how the orbit view is framed.
 struct PresetEchelle {
-    std::string_view legende;   ///< caption of the option button ("1 carreau = " reads before it)
+    Texte legende;              ///< caption of the option button ("1 carreau = " reads before it)
     double Reduction = 0;       ///< display units per user unit
     std::int32_t Echelle = 0;   ///< metres per display unit
-    std::string_view Unite;     ///< unit text appended to captions
+    Texte Unite;                ///< unit text appended to captions
     double x1 = 0;              ///< view: left edge
     double y1 = 0;              ///< view: top edge
     double x2 = 0;              ///< view: right edge
@@ -29,13 +30,13 @@ struct PresetEchelle {
 
 /// The scale presets, by option-button index (0 is selected at start).
 inline constexpr std::array<PresetEchelle, 7> kPresets{{
-    {"10 mille km", 100, 1000, " km", -500, 500, 500, -500, true, "10000km"},
-    {"50 mille km", 500, 1000, " km", -500, 500, 500, -500, true, "50000km"},
-    {"100 mille km", 1000, 1000, " km", -500, 500, 500, -500, true, "100000km"},
-    {"50 millions de km", 0.5, 1000000000, " M. de km", -500, 500, 500, -500, false, "50Mkm"},
-    {"100 millions de km", 1, 1000000000, " M. de km", -500, 500, 500, -500, false, "100Mkm"},
-    {"500 millions de km", 5, 1000000000, " M. de km", -500, 500, 500, -500, false, "500Mkm"},
-    {"500 km", 10, 1000, " km", -250, 1100, 250, 600, true, "500km"},
+    {Texte::echelle10Mkm, 100, 1000, Texte::uniteKm, -500, 500, 500, -500, true, "10000km"},
+    {Texte::echelle50Mkm, 500, 1000, Texte::uniteKm, -500, 500, 500, -500, true, "50000km"},
+    {Texte::echelle100Mkm, 1000, 1000, Texte::uniteKm, -500, 500, 500, -500, true, "100000km"},
+    {Texte::echelle50MMkm, 0.5, 1000000000, Texte::uniteMKm, -500, 500, 500, -500, false, "50Mkm"},
+    {Texte::echelle100MMkm, 1, 1000000000, Texte::uniteMKm, -500, 500, 500, -500, false, "100Mkm"},
+    {Texte::echelle500MMkm, 5, 1000000000, Texte::uniteMKm, -500, 500, 500, -500, false, "500Mkm"},
+    {Texte::echelle500km, 10, 1000, Texte::uniteKm, -250, 1100, 250, 600, true, "500km"},
 }};
 
 /// Main window load: km scale around the Earth, default view, empty frame.

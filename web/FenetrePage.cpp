@@ -2,7 +2,6 @@
 
 #include "construction.h"
 #include "dom.h"
-#include "guide.h"
 #include "releve.h"
 #include "situation.h"
 
@@ -18,7 +17,7 @@ void orbeline_page_copie(const char* t, int l, int lien);
 void orbeline_page_choisit_fichier(int limite);
 void orbeline_page_image(const char* ids, int l);
 void orbeline_page_imprime();
-void orbeline_page_markdown(const char* id, int lId, const char* md, int l);
+void orbeline_page_html(const char* id, int lId, const char* html, int l);
 void orbeline_page_dialogue(const char* id, int lId);
 }
 
@@ -42,7 +41,7 @@ std::string sansEsperluette(std::string_view legende, bool sansPoints = false)
 std::string_view legendeAction(Action a)
 {
     for (const EntreeMenu& e : kMenus)
-        if (e.action == a) return e.legende;
+        if (e.action == a) return tr(e.legende);
     return {};
 }
 
@@ -64,9 +63,10 @@ void copie(std::string_view t, bool lien) { orbeline_page_copie(t.data(), static
 
 void dialogue(std::string_view id) { orbeline_page_dialogue(id.data(), static_cast<int>(id.size())); }
 
-void markdown(std::string_view id, std::string_view md)
+// The guide, HTML the program holds (never a text from outside), parsed into the element.
+void html(std::string_view id, std::string_view h)
 {
-    orbeline_page_markdown(id.data(), static_cast<int>(id.size()), md.data(), static_cast<int>(md.size()));
+    orbeline_page_html(id.data(), static_cast<int>(id.size()), h.data(), static_cast<int>(h.size()));
 }
 
 } // namespace
@@ -82,7 +82,7 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
         if (d.genre == Genre::Image) {
             const auto n = static_cast<std::size_t>(d.role.numero);
             if (pictures_.size() < n) pictures_.resize(n);
-            pictures_[n - 1] = std::make_unique<SurfaceCanvas>(d.nom, d.nomAccessible, g, h, l, ht);
+            pictures_[n - 1] = std::make_unique<SurfaceCanvas>(d.nom, tr(d.nomAccessible), g, h, l, ht);
             if (d.drapeaux & Cache) dom::montre(d.nom, false);
             if (d.role == zone(1)) dom::attribut(d.nom, "data-souris", "");
         } else {
@@ -95,13 +95,13 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
         if (d.role.sorte == Role::Sorte::Option && (d.drapeaux & Choisi))
             choisies_[static_cast<std::size_t>(d.role.numero)] = d.role.index;
     construitMenus();
-    dom::titre(kTitrePrincipale);
+    dom::titre(tr(kTitrePrincipale));
     Form_Load(p_, *this);
 }
 
 void FenetrePage::construitMenus()
 {
-    std::string_view menu;
+    std::optional<Texte> menu;
     std::string liste;
     int n = 0;
     for (const EntreeMenu& e : kMenus) {
@@ -115,7 +115,7 @@ void FenetrePage::construitMenus()
             dom::attribut(bouton, "type", "button");
             dom::attribut(bouton, "aria-expanded", "false");
             dom::attribut(bouton, "aria-controls", liste);
-            dom::texte(bouton, sansEsperluette(e.menu));
+            dom::texte(bouton, sansEsperluette(tr(e.menu)));
             dom::cree("ul", liste, li);
             dom::montre(liste, false);
         } else if (e.separateurAvant) {
@@ -132,15 +132,16 @@ void FenetrePage::construitMenus()
         // The caption, its access letter underlined: in an open menu that letter chooses it.
         const std::string legende = id + "-legende";
         dom::cree("span", legende, id);
-        const std::size_t et = e.legende.find('&');
-        if (et == std::string_view::npos || et + 1 >= e.legende.size()) {
-            dom::texte(legende, e.legende);
+        const std::string_view texte = tr(e.legende);
+        const std::size_t et = texte.find('&');
+        if (et == std::string_view::npos || et + 1 >= texte.size()) {
+            dom::texte(legende, texte);
         } else {
-            const std::string lettre(e.legende.substr(et + 1, 1));
-            dom::ajouteTexte(legende, e.legende.substr(0, et));
+            const std::string lettre(texte.substr(et + 1, 1));
+            dom::ajouteTexte(legende, texte.substr(0, et));
             dom::cree("u", id + "-lettre", legende);
             dom::texte(id + "-lettre", lettre);
-            dom::ajouteTexte(legende, e.legende.substr(et + 2));
+            dom::ajouteTexte(legende, texte.substr(et + 2));
             dom::attribut(id, "data-lettre", lettre);
         }
         if (!e.raccourci.empty()) {
@@ -226,13 +227,13 @@ void FenetrePage::menu(Action a)
     case Action::ValeursDepart: appliqueSituation(p_, *this, situationDepart()); break;
     case Action::Guide:
         dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(a)));
-        markdown("guide-texte", kGuide);
+        html("guide-texte", guideHtml());
         dialogue("guide");
         break;
     case Action::APropos:
         dom::texte("apropos-titre", sansEsperluette(legendeAction(a), true));
         dom::texte("apropos-version", texteVersion());
-        dom::texte("apropos-texte", kDescription);
+        dom::texte("apropos-texte", tr(kDescription));
         dialogue("apropos");
         break;
     }

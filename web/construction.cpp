@@ -79,13 +79,13 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "spellcheck", "false");
         attribut(id, "maxlength", "32767");   // as a desktop field
         attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::ecritValeur(id, d.legende);
+        dom::ecritValeur(id, d.valeur);
         classe = "champ";
         break;
     case Genre::Etiquette:
     case Genre::Message:
         dom::cree("div", id, parent);
-        dom::texte(id, d.legende);
+        dom::texte(id, tr(d.legende));
         if (d.genre == Genre::Message) attribut(id, "role", "status");
         classe = "etiquette";
         if (d.drapeaux & AutoTaille) classe += " auto";
@@ -96,7 +96,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "type", "button");
         if (r.accueil) attribut(id, "data-suite", "");
         else attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::texte(id, d.legende);
+        dom::texte(id, tr(d.legende));
         classe = "bouton";
         break;
     case Genre::CaseACocher:
@@ -108,31 +108,31 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "type", d.genre == Genre::Option ? "radio" : "checkbox");
         if (d.genre == Genre::Option) attribut(id, "name", idControle(r, d.cadre));
         attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::ajouteTexte(boite, d.legende);
+        dom::ajouteTexte(boite, tr(d.legende));
         dom::coche(id, d.drapeaux & Choisi);
         if (d.drapeaux & NommeParCadre)
-            if (const Disposition* c = cherche(table, d.cadre)) attribut(id, "aria-label", texte(c->legende) + texte(d.legende));
+            if (const Disposition* c = cherche(table, d.cadre)) attribut(id, "aria-label", texte(tr(c->legende)) + texte(tr(d.legende)));
         classe = d.genre == Genre::Option ? "option" : "case";
         break;
     }
     case Genre::Cadre:
         // An etched rectangle (its own element, under the caption when there is one).
-        if (d.legende.empty()) {
+        if (!d.legende) {
             dom::cree("div", id, parent);
             if (r.accueil) attribut(id, "data-fond", "");
         } else {
             dom::cree("fieldset", id, parent);
             dom::cree("legend", id + "-legende", id);
-            dom::texte(id + "-legende", d.legende);
+            dom::texte(id + "-legende", tr(d.legende));
         }
         dom::cree("div", id + "-trait", id);
         attribut(id + "-trait", "class", "trait");
-        classe = d.legende.empty() ? "cadre" : "cadre titre";
+        classe = d.legende ? "cadre titre" : "cadre";
         break;
     case Genre::Logo:
         // Its picture is the window's to give (dom::image).
         dom::cree("img", id, parent);
-        attribut(id, "alt", d.nomAccessible);
+        attribut(id, "alt", tr(d.nomAccessible));
         classe = "logo";
         break;
     case Genre::Image:
@@ -142,8 +142,8 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     }
     attribut(boite, "class", classe);
     place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
-    if (!d.bulle.empty()) attribut(boite, "title", d.bulle);
-    if (!d.nomAccessible.empty() && d.genre != Genre::Logo) attribut(id, "aria-label", d.nomAccessible);
+    if (d.bulle) attribut(boite, "title", tr(d.bulle));
+    if (d.nomAccessible && d.genre != Genre::Logo) attribut(id, "aria-label", tr(d.nomAccessible));
     if (d.drapeaux & Desactive) dom::active(id, false);
     if (d.drapeaux & Cache) dom::montre(boite, false);
 }

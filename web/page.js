@@ -163,58 +163,6 @@ mergeInto(LibraryManager.library, {
         if (e.target === accueil || e.target.dataset.fond !== undefined) _page_continuer();
       });
     },
-
-    // The guide's small markdown: headings, paragraphs, numbered and bulleted
-    // lists nested by indentation, **bold** and `code`; the rest is text.
-    markdown: function (md, cible) {
-      // A block's text so far, written again as it grows (bold may span lines).
-      const ecrit = function (bloc, texte) {
-        bloc.brut = bloc.brut === undefined ? texte : bloc.brut + ' ' + texte;
-        bloc.replaceChildren();
-        for (const m of bloc.brut.split(/(\*\*[^*]+\*\*|`[^`]+`)/)) {
-          if (/^\*\*.+\*\*$/.test(m)) bloc.append(Object.assign(document.createElement('strong'), { textContent: m.slice(2, -2) }));
-          else if (/^`.+`$/.test(m)) bloc.append(Object.assign(document.createElement('code'), { textContent: m.slice(1, -1) }));
-          else if (m) bloc.append(m);
-        }
-      };
-      const nouveau = function (balise, parent) {
-        const e = document.createElement(balise);
-        parent.append(e);
-        return e;
-      };
-      cible.replaceChildren();
-      let listes = [], bloc = null;   // the open lists, innermost last: { retrait, el, li }
-      for (const ligne of md.split('\n')) {
-        const texte = ligne.trim(), retrait = ligne.length - ligne.trimStart().length;
-        const titre = /^(#{2,4}) (.*)$/.exec(ligne), puce = /^(\d+\.|-) (.*)$/.exec(texte);
-        if (!texte) {
-          bloc = null;
-        } else if (titre) {
-          listes = [];
-          bloc = null;
-          ecrit(nouveau('h' + titre[1].length, cible), titre[2]);
-        } else if (puce) {
-          const type = puce[1] === '-' ? 'UL' : 'OL';
-          while (listes.length && listes.at(-1).retrait > retrait) listes.pop();
-          if (listes.length && listes.at(-1).retrait === retrait && listes.at(-1).el.tagName !== type) listes.pop();
-          let liste = listes.at(-1);
-          if (!liste || liste.retrait < retrait) {
-            const el = nouveau(type, liste ? liste.li : cible);
-            listes.push(liste = { retrait: retrait, el: el, li: null });
-          }
-          liste.li = nouveau('li', liste.el);
-          bloc = nouveau('span', liste.li);   // the item's text, before any list nested in it
-          ecrit(bloc, puce[2]);
-        } else if (bloc) {
-          ecrit(bloc, texte);
-        } else {
-          // A paragraph belongs to the innermost item it is indented under.
-          while (listes.length && listes.at(-1).retrait >= retrait) listes.pop();
-          bloc = nouveau('p', listes.length ? listes.at(-1).li : cible);
-          ecrit(bloc, texte);
-        }
-      }
-    },
   },
 
   // ---- Elements ------------------------------------------------------------
@@ -428,8 +376,13 @@ mergeInto(LibraryManager.library, {
 
   orbeline_page_imprime: function () { window.print(); },
 
-  orbeline_page_markdown__deps: ['$Page'],
-  orbeline_page_markdown: function (id, lId, md, l) { Page.markdown(UTF8ToString(md, l), Page.el(id, lId)); },
+  // The guide: HTML of the program's own catalogue, parsed (no script runs in a
+  // parsed document) and moved into the dialog.
+  orbeline_page_html__deps: ['$Page'],
+  orbeline_page_html: function (id, lId, html, l) {
+    const doc = new DOMParser().parseFromString(UTF8ToString(html, l), 'text/html');
+    Page.el(id, lId).replaceChildren(...doc.body.childNodes);
+  },
 
   orbeline_page_dialogue__deps: ['$Page'],
   orbeline_page_dialogue: function (id, lId) {

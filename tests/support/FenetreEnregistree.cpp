@@ -15,7 +15,7 @@ FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
             pictures[n - 1] = std::make_unique<SurfaceEnregistree>(enPixels(d.place.largeur) - 2 * kBord,
                                                                    enPixels(d.place.hauteur) - 2 * kBord);
         }
-        if (d.role.sorte == Role::Sorte::Champ) textes[static_cast<Champ>(n)] = d.legende;
+        if (d.role.sorte == Role::Sorte::Champ) textes[static_cast<Champ>(n)] = d.valeur;
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile)
             pictures[0]->etat.geo(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile) = {
                 double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),

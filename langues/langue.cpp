@@ -1,0 +1,46 @@
+#include "langue.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace orbeline {
+namespace {
+
+Langue courante = Langue::fr;
+
+std::size_t indice(Langue l) { return static_cast<std::size_t>(l); }
+
+} // namespace
+
+void choisitLangue(Langue l) { courante = l; }
+Langue langue() { return courante; }
+std::string_view code(Langue l) { return kCodesLangues[indice(l)]; }
+
+std::optional<Langue> langueDe(std::string_view tag)
+{
+    // The primary subtag, whatever follows it: "en-GB", "en_US.UTF-8".
+    const std::size_t fin = std::min(tag.find_first_of("-_.@"), tag.size());
+    const std::string_view primaire = tag.substr(0, fin);
+    for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
+        const std::string_view c = kCodesLangues[l];
+        if (primaire.size() == c.size() &&
+            std::equal(c.begin(), c.end(), primaire.begin(),
+                       [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); }))
+            return static_cast<Langue>(l);
+    }
+    return std::nullopt;
+}
+
+std::string_view tr(Texte t, Langue l) { return (*catalogue::kTextes[indice(l)])[static_cast<std::size_t>(t)]; }
+std::string_view tr(Texte t) { return tr(t, courante); }
+
+std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
+{
+    std::string s;
+    remplis(s, tr(t), valeurs);
+    return s;
+}
+
+std::string_view guideHtml() { return catalogue::kGuides[indice(courante)]; }
+
+} // namespace orbeline

@@ -1,0 +1,64 @@
+#pragma once
+// The texts the program shows, in the pupil's language. Every one of them
+// lives in the catalogues of this folder under an id (`Texte`); code names
+// the id, never the words. French is the default.
+
+#include "catalogue.h"
+
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orbeline {
+
+/// The language of the texts from now on.
+void choisitLangue(Langue l);
+/// The language of the texts now (French until another is chosen).
+Langue langue();
+/// The language a tag names: "fr", "en-GB", "en_US.UTF-8", "EN"; none for a
+/// tag the program does not speak or cannot read ("C", "de", "", "*").
+std::optional<Langue> langueDe(std::string_view tag);
+/// The first language of a list of tags (the browser's, the system's) that
+/// the program speaks; French when it speaks none of them.
+template <class Tags> Langue premiereLangue(const Tags& tags)
+{
+    for (const auto& t : tags)
+        if (const auto l = langueDe(t)) return *l;
+    return Langue::fr;
+}
+/// A language's code ("fr", "en").
+std::string_view code(Langue l);
+
+/// A text in the current language.
+std::string_view tr(Texte t);
+/// A text in a given language.
+std::string_view tr(Texte t, Langue l);
+/// A text that may be missing (a control without a tooltip): "" then.
+inline std::string_view tr(const std::optional<Texte>& t) { return t ? tr(*t) : std::string_view{}; }
+
+/// Appends a text of the catalogue to `sortie` with %1, %2… replaced by the
+/// values in order (a "%" followed by anything else stays as it is). Works on
+/// any text type with `+= std::string_view`, so that a fixed buffer takes a
+/// caption without allocating.
+template <class Sortie>
+void remplis(Sortie& sortie, std::string_view modele, std::initializer_list<std::string_view> valeurs)
+{
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+        const char c = modele[i];
+        if (c == '%' && i + 1 < modele.size() && modele[i + 1] >= '1' && modele[i + 1] <= '9' &&
+            static_cast<std::size_t>(modele[i + 1] - '1') < valeurs.size()) {
+            sortie += *(valeurs.begin() + (modele[i + 1] - '1'));
+            ++i;
+        } else {
+            sortie += std::string_view(&modele[i], 1);
+        }
+    }
+}
+/// A text of the catalogue with its %1, %2… replaced by the values.
+std::string tr(Texte t, std::initializer_list<std::string_view> valeurs);
+
+/// The pupil's guide, as HTML, in the current language.
+std::string_view guideHtml();
+
+} // namespace orbeline
