@@ -76,6 +76,7 @@ public:
     void pointsDisponibles(bool) override {}
     void programmeEtape(int) override {}
     void quitte() override {}
+    void retraduit() override {}
 
 private:
     std::array<SurfaceMuette, 6> surfaces_{};

@@ -17,6 +17,7 @@ packages=(
   desktop-file-utils
   dpkg-dev file lintian appstream man-db
   emscripten chromium
+  python3 python3-polib python3-markdown gettext
 )
 # npm: Debian's package, unless the machine's node (another build of it)
 # brings its own, which Debian's npm would conflict with.

@@ -259,9 +259,9 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
 /// The menu entries.
 enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
-    CopierPoints, CopierLien, ValeursDepart, Guide, APropos,
+    CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue,
 };
-inline constexpr std::size_t kNombreActions = 11;
+inline constexpr std::size_t kNombreActions = 12;
 
 /// Which front ends offer an entry.
 enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
@@ -290,6 +290,8 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
     {Texte::menuEdition, Action::ValeursDepart, Texte::actionValeursDepart, "", true},
     {Texte::menuAide, Action::Guide, Texte::actionGuide, "F1"},
     {Texte::menuAide, Action::APropos, Texte::actionAPropos, ""},
+    // One entry per language, each under its own name.
+    {Texte::menuAide, Action::Langue, Texte::nomLangue, "", true},
 });
 
 /// "Version " followed by major.minor.revision.

@@ -160,6 +160,7 @@ void Option2_Click(Principale& p, Fenetre& f, int index)
     const PresetAttracteur* a = kAttracteurs[static_cast<std::size_t>(index)].preset;
     if (!a) return;   // the other attractors have no preset
     acheveLancement(p, f);
+    p.titre = a->titre;
     f.ecritTitre(tr(a->titre));
     p.etat.Rayon = a->Rayon;
     f.ecritTexte(Champ::Text1, a->text1);
@@ -232,6 +233,7 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
 {
     // Only captions change: the star goes on growing under the pointer.
     Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
+    p.legendesUnite = true;
     f.montreBulle(bullePoint(p, f.picture(1), x, y));
 }
 
@@ -270,6 +272,36 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     t += dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue();
     t += " m/s";
     return t;
+}
+
+void changeLangue(Principale& p, Fenetre& f, Langue l)
+{
+    acheveLancement(p, f);
+    choisitLangue(l);
+    f.retraduit();
+    f.ecritTitre(tr(p.titre));
+    // The unit of the scale in force, in the new language.
+    for (const PresetEchelle& e : kPresets)
+        if (e.Echelle == p.etat.Echelle && e.Reduction == p.etat.Reduction) assigneUnite(p.etat, tr(e.Unite));
+    if (p.legendesUnite) {
+        label(p.etat, f);
+    } else {
+        for (const Etiquette e : {Etiquette::LegendeX, Etiquette::LegendeY, Etiquette::LectureUnite})
+            f.ecritEtiquette(e, tr(cherche(role(e))->legende));
+    }
+    // The impact captions of the launch on screen, written again as calcule wrote them.
+    if (p.releve.textes && !p.releve.textes->impactTemps.empty()) {
+        const auto n = static_cast<std::size_t>(p.releve.Nfin);
+        Libelle temps, vitesse;
+        remplis(temps, tr(Texte::impactTemps), {formeSignee(static_cast<double>(p.releve.Nfin) * p.releve.pas).vue()});
+        remplis(vitesse, tr(Texte::impactVitesse),
+                {formeSignee(std::floor(p.releve.Vxt[n])).vue(), formeSignee(std::floor(p.releve.Vyt[n])).vue()});
+        p.releve.textes->impactTemps = temps.vue();
+        p.releve.textes->impactVitesse = vitesse.vue();
+        f.ecritEtiquette(Etiquette::ImpactTemps, temps.vue());
+        f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
+    }
+    lanceInit(p, f);
 }
 
 void etapeEtoile(Principale& p, Fenetre& f)

@@ -36,6 +36,8 @@ struct Principale {
     } etoile;
     int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
+    Texte titre = Texte::titreFenetre;   ///< the window's title, by id
+    bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
 };
@@ -90,6 +92,11 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
 /// The tooltip of the last launch's plotted point nearest (x, y) user units,
 /// within 4 pixels; "" when there is none.
 std::string bullePoint(const Principale& p, const Surface& vue, float x, float y);
+
+/// The texts in another language: the window's own from its tables, the
+/// captions the procedures wrote (the unit, the impact, the title) and the
+/// reading messages as they would read now. Numbers and drawings stay.
+void changeLangue(Principale& p, Fenetre& f, Langue l);
 
 /// The next frame of the growing star, or the end of the launch; the front
 /// end calls it when the delay asked through programmeEtape has passed.

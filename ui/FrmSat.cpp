@@ -104,28 +104,16 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     w->setObjectName(qs(d.nom));
     w->setGeometry(enPixels(d));
     w->setFont(policeDe(d.police));
-    const QString legende = qs(orbeline::tr(d.legende));
     if (auto* l = qobject_cast<QLabel*>(w)) {
-        l->setText(legende);
         l->setWordWrap(d.drapeaux & Retour);
         if (d.genre == Genre::Message) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setProperty("autoTaille", bool(d.drapeaux & AutoTaille));
-        if (d.drapeaux & AutoTaille) l->adjustSize();
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(qs(d.valeur));
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-        b->setText(legende);
         b->setChecked(d.drapeaux & Choisi);
-    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-        g->setTitle(legende);
     }
-    if (d.bulle) {
-        w->setToolTip(qs(orbeline::tr(d.bulle)));
-        if (!qobject_cast<QLabel*>(w)) w->setAccessibleDescription(qs(orbeline::tr(d.bulle)));
-    }
-    if (d.nomAccessible) w->setAccessibleName(qs(orbeline::tr(d.nomAccessible)));
-    if (d.drapeaux & NommeParCadre) w->setAccessibleName(static_cast<QGroupBox*>(parent)->title() + legende);
-    if (auto* b = qobject_cast<QCheckBox*>(w)) enveloppe(b);
+    ecritTextes(d, w);
     if (d.couleur) {
         QPalette palette;
         palette.setColor(QPalette::WindowText, QColor(d.couleur->r, d.couleur->g, d.couleur->b));
@@ -134,6 +122,37 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     w->setEnabled(!(d.drapeaux & Desactive));
     if (d.drapeaux & Cache) w->hide();
     return w;
+}
+
+// The row's texts in the language now chosen: caption, tooltip, accessible name.
+void FrmSat::ecritTextes(const Disposition& d, QWidget* w)
+{
+    const QString legende = qs(orbeline::tr(d.legende));
+    if (auto* l = qobject_cast<QLabel*>(w); l && d.legende) {
+        l->setText(legende);
+        if (d.drapeaux & AutoTaille) l->adjustSize();
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
+        b->setText(legende);
+    } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
+        g->setTitle(legende);
+    }
+    if (d.bulle) {
+        w->setToolTip(qs(orbeline::tr(d.bulle)));
+        if (!qobject_cast<QLabel*>(w)) w->setAccessibleDescription(qs(orbeline::tr(d.bulle)));
+    }
+    if (d.nomAccessible) w->setAccessibleName(qs(orbeline::tr(d.nomAccessible)));
+    if (d.drapeaux & NommeParCadre)
+        if (const Disposition* c = cherche(kDisposition, d.cadre)) w->setAccessibleName(qs(orbeline::tr(c->legende)) + legende);
+    if (auto* b = qobject_cast<QCheckBox*>(w)) enveloppe(b);
+}
+
+void FrmSat::retraduit()
+{
+    // The captions the procedures write are theirs to write again (changeLangue).
+    for (const Disposition& d : kDisposition)
+        if (d.role.sorte != Role::Sorte::Etiquette)
+            if (QWidget* w = client_->findChild<QWidget*>(qs(d.nom))) ecritTextes(d, w);
+    retraduitMenus();
 }
 
 void FrmSat::relieEvenements()
@@ -250,7 +269,15 @@ void FrmSat::ecritCase(Case c, bool cochee) { caseACocher(c)->setChecked(cochee)
 bool FrmSat::estVisible(Role r) const { return !controle(r)->isHidden(); }
 void FrmSat::setVisible(Role r, bool visible) { controle(r)->setVisible(visible); }
 
-std::string FrmSat::separateurDecimal() const { return QLocale().decimalPoint().toStdString(); }
+std::string FrmSat::separateurDecimal() const
+{
+    // The user's regional one, unless the pupil chose another language than
+    // the system's: then that language's.
+    const QLocale systeme;
+    const auto l = langueDe(systeme.name().toStdString());
+    if (!l || *l == langue()) return systeme.decimalPoint().toStdString();
+    return QLocale(qs(code(langue()))).decimalPoint().toStdString();
+}
 
 bool FrmSat::optionChoisie(Groupe g, int index) const { return option(g, index)->isChecked(); }
 

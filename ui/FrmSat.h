@@ -20,6 +20,7 @@ class QCheckBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +58,7 @@ public:
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
     void quitte() override;
+    void retraduit() override;
     using QMainWindow::setVisible;
 
     /// The procedures' own data: the record, the points kept, a launch under way.
@@ -118,6 +120,8 @@ protected:
 private:
     void construit();
     QWidget* construitControle(const Disposition& d);
+    void ecritTextes(const Disposition& d, QWidget* w);
+    void retraduitMenus();
     void relieEvenements();
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
@@ -131,6 +135,7 @@ private:
     std::unique_ptr<Principale> p_;
     QWidget* client_ = nullptr;
     std::array<QAction*, kNombreActions> actions_{};
+    std::vector<QMenu*> menus_;
     QDialog* guide_ = nullptr;
     QString dossier_;                         // where the last file was saved
     QTimer etoile_;                           // the star's next frame

@@ -4,10 +4,14 @@
 #include "ligne_commande.h"
 #include "mesures.h"
 
+#include "langue.h"
+
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 int main(int argc, char* argv[])
 {
@@ -25,6 +29,10 @@ int main(int argc, char* argv[])
     orbeline::prechauffePolices();
     QApplication app(argc, argv);
     orbeline::prepareApplication();
+    // The program speaks the system's language if it can, French otherwise.
+    std::vector<std::string> langues;
+    for (const QString& l : QLocale::system().uiLanguages()) langues.push_back(l.toStdString());
+    orbeline::choisitLangue(orbeline::premiereLangue(langues));
     // The start screen hides before the main window shows: the program ends
     // only from the main window.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -15,6 +15,7 @@
 #include "situation.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QBuffer>
 #include <QClipboard>
 #include <QDialog>
@@ -134,19 +135,49 @@ void FrmSat::construitMenus()
     QMenuBar* barre = menuBar();
     barre->setAccessibleName(QStringLiteral("Menu principal"));
     QMenu* menu = nullptr;
+    std::optional<Texte> titre;
     for (const EntreeMenu& e : kMenus) {
         if (!(e.interfaces & Bureau)) continue;
-        const QString titre = qs(orbeline::tr(e.menu));
-        if (!menu || menu->title() != titre) {
-            menu = barre->addMenu(titre);
-            menu->setAccessibleName(QString(titre).remove(QLatin1Char('&')));
+        if (!menu || titre != e.menu) {
+            titre = e.menu;
+            menu = barre->addMenu(QString());
+            menus_.push_back(menu);
         }
         if (e.separateurAvant) menu->addSeparator();
-        QAction* act = menu->addAction(qs(orbeline::tr(e.legende)));
+        if (e.action == Action::Langue) {
+            // One entry per language, under its own name; the one in use is checked.
+            auto* groupe = new QActionGroup(menu);
+            for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
+                QAction* act = menu->addAction(qs(orbeline::tr(Texte::nomLangue, static_cast<Langue>(l))));
+                act->setCheckable(true);
+                act->setChecked(static_cast<Langue>(l) == langue());
+                groupe->addAction(act);
+                connect(act, &QAction::triggered, this, [this, l] { changeLangue(*p_, *this, static_cast<Langue>(l)); });
+            }
+            continue;
+        }
+        QAction* act = menu->addAction(QString());
         act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
                                       QKeySequence::PortableText));
         connect(act, &QAction::triggered, this, [this, a = e.action] { fait(a); });
         actions_[static_cast<std::size_t>(e.action)] = act;
+    }
+    retraduitMenus();
+}
+
+void FrmSat::retraduitMenus()
+{
+    std::size_t n = 0;
+    std::optional<Texte> titre;
+    for (const EntreeMenu& e : kMenus) {
+        if (!(e.interfaces & Bureau)) continue;
+        if (titre != e.menu) {
+            titre = e.menu;
+            const QString t = qs(orbeline::tr(e.menu));
+            menus_[n]->setTitle(t);
+            menus_[n++]->setAccessibleName(QString(t).remove(QLatin1Char('&')));
+        }
+        if (QAction* act = actions_[static_cast<std::size_t>(e.action)]) act->setText(qs(orbeline::tr(e.legende)));
     }
 }
 

@@ -117,6 +117,10 @@ public:
     virtual void programmeEtape(int millisecondes) = 0;
     /// Ends the program: every window closes and no further handler runs.
     virtual void quitte() = 0;
+    /// Writes again, in the language now chosen, every text the layout and
+    /// menu tables give (captions, tooltips, accessible names, menu entries),
+    /// but the captions the procedures write (`Etiquette`).
+    virtual void retraduit() = 0;
 };
 
 } // namespace orbeline

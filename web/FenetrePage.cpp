@@ -122,7 +122,20 @@ void FenetrePage::construitMenus()
             const std::string s = liste + "-" + std::to_string(static_cast<int>(e.action));
             dom::cree("li", s, liste);
             dom::attribut(s, "class", "separateur");
-            dom::attribut(s, "role", "separator");
+        }
+        if (e.action == Action::Langue) {
+            // One entry per language, under its own name; the one in use is checked.
+            for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
+                const std::string id = "langue-" + std::string(kCodesLangues[l]), li = id + "-li";
+                dom::cree("li", li, liste);
+                dom::cree("button", id, li);
+                dom::attribut(id, "type", "button");
+                dom::attribut(id, "aria-pressed", static_cast<Langue>(l) == langue() ? "true" : "false");
+                dom::attribut(id, "lang", kCodesLangues[l]);
+                dom::attribut(id, "data-langue", std::to_string(l));
+                dom::texte(id, tr(Texte::nomLangue, static_cast<Langue>(l)));
+            }
+            continue;
         }
         const std::string id = idAction(e.action), li = id + "-li";
         dom::cree("li", li, liste);
@@ -201,7 +214,7 @@ void FenetrePage::menu(Action a)
         break;
     case Action::EnregistrerPoints:
         if (!p_.releve.estVide())
-            telecharge("points.csv", "text/csv;charset=utf-8", texteTable(p_.releve, formatCsv(separateur_)));
+            telecharge("points.csv", "text/csv;charset=utf-8", texteTable(p_.releve, formatCsv(separateurDecimal())));
         break;
     case Action::EnregistrerImage: {
         acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
@@ -221,7 +234,7 @@ void FenetrePage::menu(Action a)
         break;
     case Action::Quitter: Command2_Click(p_, *this); break;
     case Action::CopierPoints:
-        if (!p_.releve.estVide()) copie(texteTable(p_.releve, formatCopie(separateur_)), false);
+        if (!p_.releve.estVide()) copie(texteTable(p_.releve, formatCopie(separateurDecimal())), false);
         break;
     case Action::CopierLien: copie(texteLien(situationCourante(*this)), true); break;
     case Action::ValeursDepart: appliqueSituation(p_, *this, situationDepart()); break;
@@ -236,6 +249,7 @@ void FenetrePage::menu(Action a)
         dom::texte("apropos-texte", tr(kDescription));
         dialogue("apropos");
         break;
+    case Action::Langue: break;   // its entries name their language (langueChoisie)
     }
 }
 
@@ -307,8 +321,27 @@ void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
 void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
 void FenetrePage::montreBulle(std::string_view t) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
 
+std::string FenetrePage::separateurDecimal() const
+{
+    // The browser's, unless the pupil chose another language than the browser's: then that language's.
+    const std::vector<std::string> l = dom::langues();
+    const auto navigateur = l.empty() ? std::nullopt : langueDe(l.front());
+    if (!navigateur || *navigateur == langue()) return separateur_;
+    return dom::separateurDecimal(code(langue()));
+}
+
+void FenetrePage::retraduit()
+{
+    orbeline::retraduit(kDisposition, Racine{"client", "", kLargeurPrincipale, false});
+    dom::texte("barre", "");
+    construitMenus();
+    pointsDisponibles(points_);
+    dom::langue(code(langue()));
+}
+
 void FenetrePage::pointsDisponibles(bool oui)
 {
+    points_ = oui;
     dom::active(idAction(Action::EnregistrerPoints), oui);
     dom::active(idAction(Action::CopierPoints), oui);
 }

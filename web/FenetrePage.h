@@ -64,7 +64,7 @@ public:
     void ecritCase(Case c, bool cochee) override;
     bool estVisible(Role r) const override;
     void setVisible(Role r, bool visible) override;
-    std::string separateurDecimal() const override { return separateur_; }
+    std::string separateurDecimal() const override;
     bool optionChoisie(Groupe g, int index) const override;
     void choisitOption(Groupe g, int index) override;
     void ecritTitre(std::string_view texte) override;
@@ -73,6 +73,9 @@ public:
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
     void quitte() override;
+    void retraduit() override;
+    /// A language chosen in the menu.
+    void langueChoisie(Langue l) { changeLangue(p_, *this, l); }
 
 private:
     void construitMenus();
@@ -81,6 +84,7 @@ private:
     std::vector<std::unique_ptr<SurfaceCanvas>> pictures_;   ///< Picture1, Picture2…
     std::array<int, static_cast<std::size_t>(Groupe::Echelle) + 1> choisies_{};   ///< each array's selected button
     std::string separateur_;
+    bool points_ = false;   ///< the export entries enabled
 };
 
 } // namespace orbeline

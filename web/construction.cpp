@@ -65,6 +65,28 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
                   std::to_string(d.couleur->b) + ")");
 }
 
+// A row's texts in the language now chosen: its caption, tooltip and accessible name.
+void ecritTextes(std::span<const Disposition> table, const Disposition& d, const Racine& r)
+{
+    const std::string id = idControle(r, d.nom);
+    const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
+    switch (d.genre) {
+    case Genre::Etiquette:
+    case Genre::Bouton: dom::texte(id, tr(d.legende)); break;
+    case Genre::CaseACocher:
+    case Genre::Option: dom::texte(id + "-texte", tr(d.legende)); break;
+    case Genre::Cadre:
+        if (d.legende) dom::texte(id + "-legende", tr(d.legende));
+        break;
+    default: break;
+    }
+    if (d.bulle) attribut(boite ? id + "-boite" : id, "title", tr(d.bulle));
+    if (d.nomAccessible) attribut(id, d.genre == Genre::Logo ? "alt" : "aria-label", tr(d.nomAccessible));
+    if (d.drapeaux & NommeParCadre)
+        if (const Disposition* c = cherche(table, d.cadre))
+            attribut(id, "aria-label", texte(tr(c->legende)) + texte(tr(d.legende)));
+}
+
 void construitControle(std::span<const Disposition> table, const Disposition& d, const Racine& r)
 {
     const std::string id = idControle(r, d.nom);
@@ -85,7 +107,6 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     case Genre::Etiquette:
     case Genre::Message:
         dom::cree("div", id, parent);
-        dom::texte(id, tr(d.legende));
         if (d.genre == Genre::Message) attribut(id, "role", "status");
         classe = "etiquette";
         if (d.drapeaux & AutoTaille) classe += " auto";
@@ -96,7 +117,6 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "type", "button");
         if (r.accueil) attribut(id, "data-suite", "");
         else attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::texte(id, tr(d.legende));
         classe = "bouton";
         break;
     case Genre::CaseACocher:
@@ -108,10 +128,8 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "type", d.genre == Genre::Option ? "radio" : "checkbox");
         if (d.genre == Genre::Option) attribut(id, "name", idControle(r, d.cadre));
         attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::ajouteTexte(boite, tr(d.legende));
+        dom::cree("span", id + "-texte", boite);
         dom::coche(id, d.drapeaux & Choisi);
-        if (d.drapeaux & NommeParCadre)
-            if (const Disposition* c = cherche(table, d.cadre)) attribut(id, "aria-label", texte(tr(c->legende)) + texte(tr(d.legende)));
         classe = d.genre == Genre::Option ? "option" : "case";
         break;
     }
@@ -123,7 +141,6 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         } else {
             dom::cree("fieldset", id, parent);
             dom::cree("legend", id + "-legende", id);
-            dom::texte(id + "-legende", tr(d.legende));
         }
         dom::cree("div", id + "-trait", id);
         attribut(id + "-trait", "class", "trait");
@@ -132,7 +149,6 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     case Genre::Logo:
         // Its picture is the window's to give (dom::image).
         dom::cree("img", id, parent);
-        attribut(id, "alt", tr(d.nomAccessible));
         classe = "logo";
         break;
     case Genre::Image:
@@ -142,8 +158,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
     }
     attribut(boite, "class", classe);
     place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
-    if (d.bulle) attribut(boite, "title", tr(d.bulle));
-    if (d.nomAccessible && d.genre != Genre::Logo) attribut(id, "aria-label", tr(d.nomAccessible));
+    ecritTextes(table, d, r);
     if (d.drapeaux & Desactive) dom::active(id, false);
     if (d.drapeaux & Cache) dom::montre(boite, false);
 }
@@ -161,6 +176,15 @@ void construitDans(std::span<const Disposition> table, const Racine& r, std::str
 } // namespace
 
 std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
+
+void retraduit(std::span<const Disposition> table, const Racine& r)
+{
+    // The captions the procedures write are theirs to write again.
+    for (const Disposition& d : table)
+        if (d.role.sorte != Role::Sorte::Etiquette && d.genre != Genre::Image && d.genre != Genre::Forme &&
+            d.genre != Genre::Etoile)
+            ecritTextes(table, d, r);
+}
 
 void construit(std::span<const Disposition> table, const Racine& r, const std::function<void(const Disposition&)>& zone)
 {

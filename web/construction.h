@@ -31,6 +31,10 @@ std::string idControle(const Racine& r, std::string_view nom);
 void construit(std::span<const Disposition> table, const Racine& r,
                const std::function<void(const Disposition&)>& zone);
 
+/// Writes again every row's texts in the language now chosen, but the
+/// captions the procedures write.
+void retraduit(std::span<const Disposition> table, const Racine& r);
+
 /// A face of the table with its stand-ins, as a CSS font-family.
 std::string famillesCss(std::string_view famille);
 

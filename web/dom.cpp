@@ -1,5 +1,7 @@
 #include "dom.h"
 
+#include <algorithm>
+
 // The page's side, web/page.js: each text as a pointer and a length in bytes.
 extern "C" {
 void orbeline_dom_cree(const char* balise, int lB, const char* id, int lId, const char* parent, int lP);
@@ -14,7 +16,9 @@ int orbeline_dom_montre(const char* id, int lId, int valeur);
 void orbeline_dom_active(const char* id, int lId, int actif);
 void orbeline_dom_focus(const char* id, int lId);
 void orbeline_dom_titre(const char* t, int l);
-void orbeline_dom_separateur(char* tampon, int capacite);
+void orbeline_dom_langue(const char* t, int l);
+void orbeline_dom_separateur(const char* tag, int lTag, char* tampon, int capacite);
+int orbeline_dom_langues(char* tampon, int capacite);
 void orbeline_dom_image(const char* id, int lId, const char* type, int lType, const unsigned char* octets, int l);
 }
 
@@ -69,6 +73,7 @@ void montre(std::string_view id, bool oui) { orbeline_dom_montre(id.data(), n(id
 void active(std::string_view id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
 void focus(std::string_view id) { orbeline_dom_focus(id.data(), n(id)); }
 void titre(std::string_view t) { orbeline_dom_titre(t.data(), n(t)); }
+void langue(std::string_view code) { orbeline_dom_langue(code.data(), n(code)); }
 
 void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille)
 {
@@ -80,11 +85,23 @@ std::string adresse()
     return lisTexte([](char* t, int c) { return orbeline_dom_adresse(t, c); });
 }
 
-std::string separateurDecimal()
+std::string separateurDecimal(std::string_view langue)
 {
     char s[8] = {};
-    orbeline_dom_separateur(s, sizeof s);
+    orbeline_dom_separateur(langue.data(), n(langue), s, sizeof s);
     return s;
+}
+
+std::vector<std::string> langues()
+{
+    const std::string t = lisTexte([](char* s, int c) { return orbeline_dom_langues(s, c); });
+    std::vector<std::string> v;
+    for (std::size_t debut = 0; debut <= t.size();) {
+        const std::size_t fin = std::min(t.find(',', debut), t.size());
+        v.push_back(t.substr(debut, fin - debut));
+        debut = fin + 1;
+    }
+    return v;
 }
 
 std::string px(int v) { return std::to_string(v) + "px"; }

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbeline::dom {
 
@@ -27,12 +28,16 @@ void montre(std::string_view id, bool oui);
 void active(std::string_view id, bool oui);
 void focus(std::string_view id);
 void titre(std::string_view t);
+/// The page's language (its `lang` attribute), for screen readers and hyphenation.
+void langue(std::string_view code);
 /// An img element's picture, from the bytes of its file.
 void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille);
 /// The page's address after its path: "?…", or "".
 std::string adresse();
-/// The decimal separator of the browser's language.
-std::string separateurDecimal();
+/// The decimal separator of a language ("" for the browser's).
+std::string separateurDecimal(std::string_view langue = {});
+/// The browser's languages, most wanted first.
+std::vector<std::string> langues();
 
 /// CSS pixels.
 std::string px(int n);

@@ -116,6 +116,11 @@ EMSCRIPTEN_KEEPALIVE void page_etape()
     if (FenetrePage* f = fenetre()) f->etape();
 }
 
+EMSCRIPTEN_KEEPALIVE void page_langue(int l)
+{
+    if (FenetrePage* f = fenetre(); f && dans(l, 0, kCodesLangues.size())) f->langueChoisie(static_cast<Langue>(l));
+}
+
 EMSCRIPTEN_KEEPALIVE void page_menu(int action)
 {
     if (FenetrePage* f = fenetre(); f && dans(action, 0, kNombreActions)) f->menu(static_cast<Action>(action));
@@ -143,6 +148,9 @@ EMSCRIPTEN_KEEPALIVE void page_copie_refusee()
 
 int main()
 {
+    // The page speaks the browser's language if it can, French otherwise.
+    choisitLangue(premiereLangue(dom::langues()));
+    dom::langue(code(langue()));
     construitAccueil();
     orbeline_page_relie();
     return 0;

@@ -41,9 +41,10 @@ mergeInto(LibraryManager.library, {
       barre.addEventListener('click', function (e) {
         const b = e.target.closest('button');
         if (!b) return;
-        if (b.dataset.action !== undefined) {
+        if (b.dataset.action !== undefined || b.dataset.langue !== undefined) {
           Page.fermeMenus(null);
-          _page_menu(+b.dataset.action);
+          if (b.dataset.action !== undefined) _page_menu(+b.dataset.action);
+          else _page_langue(+b.dataset.langue);
           return;
         }
         const ouvert = b.getAttribute('aria-expanded') === 'true';
@@ -231,6 +232,7 @@ mergeInto(LibraryManager.library, {
   orbeline_dom_focus__deps: ['$Page'],
   orbeline_dom_focus: function (id, lId) { Page.el(id, lId).focus(); },
   orbeline_dom_titre: function (t, l) { document.title = UTF8ToString(t, l); },
+  orbeline_dom_langue: function (t, l) { document.documentElement.lang = UTF8ToString(t, l); },
 
   orbeline_dom_image__deps: ['$Page'],
   orbeline_dom_image: function (id, lId, type, lType, octets, l) {
@@ -239,9 +241,22 @@ mergeInto(LibraryManager.library, {
   },
 
   // The decimal separator of the browser's language.
-  orbeline_dom_separateur: function (buf, cap) {
-    const p = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
+  // The decimal separator of a language ("" for the browser's); "." for a tag
+  // Intl refuses ("C" under WebKit with LANG=C).
+  orbeline_dom_separateur: function (tag, lTag, buf, cap) {
+    let p = null;
+    try {
+      p = new Intl.NumberFormat(lTag ? UTF8ToString(tag, lTag) : navigator.language).formatToParts(1.5)
+        .find(function (x) { return x.type === 'decimal'; });
+    } catch (e) { p = null; }
     stringToUTF8(p ? p.value : '.', buf, cap);
+  },
+  // The browser's languages, most wanted first, separated by commas.
+  orbeline_dom_langues: function (buf, cap) {
+    const s = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || '']).join(',');
+    const n = lengthBytesUTF8(s);
+    if (n < cap) stringToUTF8(s, buf, cap);
+    return n;
   },
 
   // ---- Events ----------------------------------------------------------------

@@ -56,17 +56,18 @@ export async function sert() {
 }
 
 // Set in the page before its scripts: the clipboard's writes kept in
-// `window.copies`; `langue`, if given, as the browser's language.
+// `window.copies`; `langue` as the browser's language (French unless said).
 function espions(langue) {
   window.copies = [];
   if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
-  if (langue) Object.defineProperty(navigator, 'language', { get: () => langue });
+  Object.defineProperty(navigator, 'language', { get: () => langue });
+  Object.defineProperty(navigator, 'languages', { get: () => [langue] });
 }
 
 /** A new tab on the page at `url` (file:// by default), `ratio` device pixels
  *  per CSS pixel, past the start screen unless `accueil`; `langue` the
  *  browser's language. Its downloads go to `page.dossier`. */
-export async function ouvre(navigateur, { url = urlFichier(), ratio = 1, accueil = false, langue = null } = {}) {
+export async function ouvre(navigateur, { url = urlFichier(), ratio = 1, accueil = false, langue = 'fr-FR' } = {}) {
   const page = await navigateur.newPage();
   const erreurs = [];
   page.on('console', (m) => { if (m.type() === 'error') erreurs.push(m.text()); });

@@ -41,6 +41,7 @@ int main()
 {
     Principale p;
     test::FenetreEnregistree f(&p);
+    f.separateur = ",";   // the page under test speaks French
     Form_Load(p, f);
     std::string ligne;
     while (std::getline(std::cin, ligne)) {
@@ -61,7 +62,7 @@ int main()
         } else if (ligne == "Fin") {
             std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
-                      << ",\"table\":" << json(texteTable(p.releve, formatCopie(".")))
+                      << ",\"table\":" << json(texteTable(p.releve, formatCopie(f.separateur)))
                       << ",\"csv\":" << json(texteTable(p.releve, formatCsv(","))) << "}\n";
         } else if (!ligne.empty()) {
             std::cerr << "action inconnue : " << ligne << '\n';

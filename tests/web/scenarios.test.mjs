@@ -20,7 +20,7 @@ function egalA14Chiffres(a, b, cas) {
     const [ca, cb] = [ligne, lb[i]].map((l) => l.split('\t'));
     assert.equal(ca.length, cb.length, `${cas}, ligne ${i}`);
     ca.forEach((x, j) => {
-      const [u, v] = [Number(x), Number(cb[j])];
+      const [u, v] = [x, cb[j]].map((t) => Number(t.replace(',', '.')));
       if (x === '' || Number.isNaN(u)) assert.equal(x, cb[j], `${cas}, ligne ${i}`);
       else assert.ok(Math.abs(u - v) <= 5e-14 * Math.max(Math.abs(u), Math.abs(v)), `${cas}, ligne ${i} : ${x} ≠ ${cb[j]}`);
     });
