@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbeline {
 
@@ -51,6 +52,13 @@ public:
     void appliqueAdresse(std::string_view requete);
     /// The browser refused the clipboard.
     void copieRefusee();
+    /// The pixel ratio changed: draws the area the script numbers `surface`
+    /// again; false when it is not one of the window's or cannot be drawn again.
+    bool redessine(int surface);
+    /// Before printing, by any route: the sheet, from the window as it stands.
+    void prepareImpression();
+    /// After printing: the sheet and its canvases go.
+    void finImpression();
 
     // ---- Fenetre ----
     Surface& picture(int numero) override;
@@ -79,6 +87,7 @@ private:
     std::array<std::unique_ptr<SurfaceCanvas>, 6> pictures_;
     std::array<int, 3> choisies_{};   ///< the selected button of Option1, Option2, Option3
     std::string separateur_;
+    std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
 };
 
 } // namespace orbeline
