@@ -1,5 +1,6 @@
 #include "impression.h"
 
+#include "FrmSat.h"
 #include "PictureBox.h"
 #include "SurfacePeintre.h"
 #include "mesures.h"
@@ -15,8 +16,7 @@ QString qs(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<
 
 } // namespace
 
-void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const std::array<const PictureBox*, 6>& zones,
-                    bool gris)
+void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const FrmSat& w, bool gris)
 {
     const auto px = [&](const CadreMm& c) {
         return QRectF(c.gauche * pxParMm, c.haut * pxParMm, c.largeur * pxParMm, c.hauteur * pxParMm);
@@ -40,7 +40,7 @@ void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const std::ar
     // journal's bound, the area's pixels, each one a block.
     p.setFont(police("Arial", kCorpsGraphe, true));
     for (const ImageFeuille& im : f.images) {
-        const PictureBox& zone = *zones.at(static_cast<std::size_t>(im.picture - 1));
+        const PictureBox& zone = *w.pictureBox(im.picture);
         const QRectF r = px(im.cadre);
         bool rejoue = false;
         {

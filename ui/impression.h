@@ -5,18 +5,15 @@
 
 #include "feuille.h"
 
-#include <array>
-
 class QPainter;
 
 namespace orbeline {
 
-class PictureBox;
+class FrmSat;
 
-/// Draws the sheet with `pxParMm` device pixels to the millimetre, the
-/// painter's origin at the page's top-left corner; `gris` prints the
-/// pictures in shades of grey.
-void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const std::array<const PictureBox*, 6>& zones,
-                    bool gris);
+/// Draws the sheet of the window's picture areas with `pxParMm` device
+/// pixels to the millimetre, the painter's origin at the page's top-left
+/// corner; `gris` prints the pictures in shades of grey.
+void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const FrmSat& w, bool gris);
 
 } // namespace orbeline

@@ -13,7 +13,6 @@
 #include "feuille.h"
 #include "impression.h"
 #include "mesures.h"
-#include "PictureBox.h"
 #include "releve.h"
 #include "situation.h"
 
@@ -262,13 +261,12 @@ namespace {
 
 // The sheet on one landscape page, with the page's corner as the painter's
 // origin, at the device's resolution.
-bool dessinePage(QPagedPaintDevice& page, int resolution, const Fenetre& f, const Releve& r,
-                 const std::array<const PictureBox*, 6>& zones, bool gris)
+bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Releve& r, bool gris)
 {
     QPainter p;
     if (!p.begin(&page)) return false;
     const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    dessineFeuille(p, feuille(f, r, mm.width(), mm.height()), resolution / 25.4, zones, gris);
+    dessineFeuille(p, feuille(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
     return p.end();
 }
 
@@ -279,13 +277,11 @@ bool FrmSat::imprime(QPrinter& imprimante)
     acheveLancement();
     imprimante.setPageOrientation(QPageLayout::Landscape);
     imprimante.setFullPage(true);
-    const std::array<const PictureBox*, 6> zones{pictures_[0], pictures_[1], pictures_[2],
-                                                 pictures_[3], pictures_[4], pictures_[5]};
     const bool gris = imprimante.colorMode() == QPrinter::GrayScale;
     sansSignalDeTaille();
     const QString fichier = imprimante.outputFileName();
     if (fichier.isEmpty()) {
-        if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, zones, gris)) return true;
+        if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, gris)) return true;
         signaleEchec(QStringLiteral("Impression impossible"),
                      QStringLiteral("L'impression n'a pas abouti : vérifiez l'imprimante."));
         return false;
@@ -303,7 +299,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
         pdf.setPdfVersion(imprimante.pdfVersion());
         pdf.setTitle(imprimante.docName());
         pdf.setCreator(imprimante.creator());
-        dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, zones, gris);
+        dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, gris);
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
                                    : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
