@@ -27,9 +27,9 @@ public:
     /// User units are its inner pixels until a scale is set.
     SurfaceCanvas(std::string_view idElement, std::string_view nom, int gauche, int haut, int largeur,
                   int hauteur);
-    /// Draws on a canvas of the script that holds no area of the window (its
-    /// number), as an area of largeur × hauteur CSS px would: to draw a
-    /// journal again there. It keeps no journal and shows no control.
+    /// Draws on a canvas the script holds (its number) as an area of
+    /// largeur × hauteur CSS px would, keeping no journal and sending no
+    /// control: to draw a journal again there.
     SurfaceCanvas(int toile, int largeur, int hauteur);
     SurfaceCanvas(const SurfaceCanvas&) = delete;
     SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
