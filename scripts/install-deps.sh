@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages needed to build, test and benchmark Orbeline
 # (clang and its runtimes for the sanitizer and fuzz presets, llvm for
 # readable sanitizer reports, emscripten for the web page and chromium for
-# its tests; the node packages of those tests come from `npm ci`, see the
+# its tests, poppler's tools for the printout's tests; the node packages of those tests come from `npm ci`, see the
 # Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
@@ -16,6 +16,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   desktop-file-utils
   dpkg-dev file lintian appstream man-db
+  poppler-utils
   emscripten chromium
   python3 python3-polib python3-markdown gettext
 )

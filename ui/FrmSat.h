@@ -107,11 +107,10 @@ public:
     bool enregistreSituation(const QString& chemin);
     /// "Valeurs de départ": the fields and options as the window opens.
     void valeursDepart();
-    /// Prints the client area fitted to the page, with the legend under it; to a
-    /// file, the way the other files are written. On failure shows why.
+    /// Prints the worksheet (shell/feuille.h) on one landscape page, each
+    /// picture area drawn again at the printer's resolution; to a file, the
+    /// way the other files are written. On failure shows why.
     bool imprime(QPrinter& imprimante);
-    /// The printout's legend: the inputs and impact texts of the launch on screen, or no line.
-    QStringList legendeImpression() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;

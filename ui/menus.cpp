@@ -10,6 +10,8 @@
 #include "principale.h"
 #include "frmSplash.h"
 #include "controles.h"
+#include "feuille.h"
+#include "impression.h"
 #include "mesures.h"
 #include "releve.h"
 #include "situation.h"
@@ -265,33 +267,16 @@ bool FrmSat::enregistreSituation(const QString& chemin)
 
 void FrmSat::valeursDepart() { appliqueSituation(*p_, *this, situationDepart()); }
 
-QStringList FrmSat::legendeImpression() const
-{
-    QStringList l;
-    for (const std::string& ligne : lignesLegende(p_->releve)) l << QString::fromStdString(ligne);
-    return l;
-}
-
 namespace {
 
-// The picture as large as the page allows, above the lines of text.
-bool dessinePage(QPagedPaintDevice& page, int resolution, const QImage& image, const QStringList& lignes)
+// The sheet on one landscape page, with the page's corner as the painter's
+// origin, at the device's resolution.
+bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Releve& r, bool gris)
 {
     QPainter p;
     if (!p.begin(&page)) return false;
-    const QSizeF taillePage = page.pageLayout().paintRectPixels(resolution).size();
-    p.setFont(police("Arial", 10));
-    const qreal interligne = p.fontMetrics().lineSpacing();
-    const QSizeF taille = QSizeF(image.size()).scaled(
-        taillePage.width(), taillePage.height() - interligne * (lignes.size() + 1), Qt::KeepAspectRatio);
-    const QRectF cible(QPointF((taillePage.width() - taille.width()) / 2, 0), taille);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(cible, image);
-    qreal y = cible.bottom() + interligne;
-    for (const QString& ligne : lignes) {
-        p.drawText(QRectF(cible.left(), y, cible.width(), interligne), Qt::AlignLeft | Qt::AlignVCenter, ligne);
-        y += interligne;
-    }
+    const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    dessineFeuille(p, feuille(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
     return p.end();
 }
 
@@ -300,12 +285,13 @@ bool dessinePage(QPagedPaintDevice& page, int resolution, const QImage& image, c
 bool FrmSat::imprime(QPrinter& imprimante)
 {
     acheveLancement();
-    const QImage image = client_->grab().toImage();
-    const QStringList lignes = legendeImpression();
+    imprimante.setPageOrientation(QPageLayout::Landscape);
+    imprimante.setFullPage(true);
+    const bool gris = imprimante.colorMode() == QPrinter::GrayScale;
     sansSignalDeTaille();
     const QString fichier = imprimante.outputFileName();
     if (fichier.isEmpty()) {
-        if (dessinePage(imprimante, imprimante.resolution(), image, lignes)) return true;
+        if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, gris)) return true;
         signaleEchec(QStringLiteral("Impression impossible"),
                      QStringLiteral("L'impression n'a pas abouti : vérifiez l'imprimante."));
         return false;
@@ -318,14 +304,12 @@ bool FrmSat::imprime(QPrinter& imprimante)
     bool dessine = tampon.open(QIODevice::WriteOnly);
     if (dessine) {
         QPdfWriter pdf(&tampon);
-        pdf.setPageLayout(imprimante.pageLayout());
+        pdf.setPageLayout(QPageLayout(imprimante.pageLayout().pageSize(), QPageLayout::Landscape, QMarginsF()));
         pdf.setResolution(imprimante.resolution());
         pdf.setPdfVersion(imprimante.pdfVersion());
         pdf.setTitle(imprimante.docName());
         pdf.setCreator(imprimante.creator());
-        const bool gris = imprimante.colorMode() == QPrinter::GrayScale;
-        dessine = dessinePage(pdf, pdf.resolution(), gris ? image.convertToFormat(QImage::Format_Grayscale8) : image,
-                              lignes);
+        dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, gris);
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
                                    : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
@@ -424,6 +408,7 @@ void FrmSat::demandeImpression()
     // if there is one, is selected again, the name staying for the dialog.
     imprimante.setOutputFileName(QDir(dossierPropose(dossier_)).filePath(QStringLiteral("orbeline.pdf")));
     imprimante.setOutputFormat(QPrinter::NativeFormat);
+    imprimante.setPageOrientation(QPageLayout::Landscape);   // the sheet's, shown in the dialog
     QPrintDialog d(&imprimante, this);
     if (d.exec() != QDialog::Accepted) return;
     if (!imprimante.outputFileName().isEmpty()) dossier_ = QFileInfo(imprimante.outputFileName()).absolutePath();

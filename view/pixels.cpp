@@ -30,4 +30,18 @@ bool coupe(PointPx& a, PointPx& b, double gauche, double haut, double droite, do
     return false;
 }
 
+std::optional<SegmentPx> segment(PointPx a, PointPx b, int trait, int largeur, int hauteur)
+{
+    if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(b.x) || !std::isfinite(b.y)) return std::nullopt;
+    const double marge = trait + 2;
+    PointPx debut = a, fin = b;
+    if (!coupe(debut, fin, -marge, -marge, largeur + marge, hauteur + marge)) return std::nullopt;
+    SegmentPx s{{cale(debut.x, trait), cale(debut.y, trait)}, {cale(fin.x, trait), cale(fin.y, trait)}};
+    if (debut.x != a.x || debut.y != a.y) {
+        const double avant = std::hypot(debut.x - a.x, debut.y - a.y) / trait;
+        if (std::isfinite(avant)) s.decalage = std::fmod(avant, kPeriodeTirets);
+    }
+    return s;
+}
+
 } // namespace orbeline

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace orbeline {
 
@@ -36,6 +37,16 @@ inline double cale(double p, int w) { return std::floor(p + 0.5 - w / 2.0) + w /
 /// Each cut end lands exactly on an edge, so a line from 10^30 px away along an
 /// axis still falls on its pixel row.
 bool coupe(PointPx& a, PointPx& b, double gauche, double haut, double droite, double bas);
+
+/// A line as it lands on an area of largeur × hauteur pixels with a pen of
+/// `trait` pixels: the part that can show (cut a pen's width and two pixels
+/// outside the area), each end placed by `cale`, and where its dashes start,
+/// in pen widths, so that they run on from where the whole line would have.
+struct SegmentPx {
+    PointPx debut, fin;
+    double decalage = 0;
+};
+std::optional<SegmentPx> segment(PointPx a, PointPx b, int trait, int largeur, int hauteur);
 
 /// The star's outline on its 14 × 12 design grid, clockwise from the top
 /// point: a regular pentagram stretched a little sideways so that its points

@@ -2,10 +2,13 @@
 
 #include "construction.h"
 #include "dom.h"
+#include "feuille.h"
 #include "releve.h"
 #include "situation.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 // The page's side, web/page.js.
 extern "C" {
@@ -51,12 +54,25 @@ void telecharge(std::string_view nom, std::string_view type, std::string_view do
                              donnees.data(), static_cast<int>(donnees.size()));
 }
 
-// The printout's lines under the picture, from the launch on screen.
-std::string legende(const Releve& r)
+// A printout's canvases hold at least this many pixels per inch of paper.
+constexpr double kPointsParPouce = 300;
+
+// A length on the sheet, for a style.
+std::string mm(double v)
 {
-    std::string t;
-    for (const std::string& l : lignesLegende(r)) t += l + "\n";
+    char t[32];
+    std::snprintf(t, sizeof t, "%.2fmm", v);
     return t;
+}
+
+std::string pt(double v) { return std::to_string(static_cast<int>(v)) + "pt"; }
+
+void place(const std::string& id, const CadreMm& c)
+{
+    dom::style(id, "left", mm(c.gauche));
+    dom::style(id, "top", mm(c.haut));
+    dom::style(id, "width", mm(c.largeur));
+    dom::style(id, "height", mm(c.hauteur));
 }
 
 void copie(std::string_view t, bool lien) { orbeline_page_copie(t.data(), static_cast<int>(t.size()), lien); }
@@ -227,11 +243,7 @@ void FenetrePage::menu(Action a)
         orbeline_page_image(ids.data(), static_cast<int>(ids.size()));
         break;
     }
-    case Action::Imprimer:
-        acheveLancement(p_, *this);
-        dom::texte("legende", legende(p_.releve));
-        orbeline_page_imprime();
-        break;
+    case Action::Imprimer: orbeline_page_imprime(); break;
     case Action::Quitter: Command2_Click(p_, *this); break;
     case Action::CopierPoints:
         if (!p_.releve.estVide()) copie(texteTable(p_.releve, formatCopie(separateurDecimal())), false);
@@ -271,6 +283,61 @@ void FenetrePage::appliqueAdresse(std::string_view requete)
     const LectureSituation l = lisLien(requete);
     if (!l.rien) appliqueSituation(p_, *this, l.situation);
     if (!l.erreur.estVide()) ecritMessage(l.erreur.vue());
+}
+
+bool FenetrePage::redessine(int surface)
+{
+    for (const auto& zone : pictures_)
+        if (zone->numero() == surface) return zone->redessine();
+    return false;
+}
+
+void FenetrePage::prepareImpression()
+{
+    acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
+    finImpression();
+    const Feuille f = feuille(*this, p_.releve);
+    for (std::size_t i = 0; i < f.nom.size(); ++i) {
+        const std::string id = "feuille-nom-" + std::to_string(i);
+        dom::cree("div", id, "feuille");
+        dom::attribut(id, "class", "nom");
+        place(id, f.nom[i].cadre);
+        dom::style(id, "font-size", pt(kCorpsNom));
+        dom::cree("span", id + "-libelle", id);
+        dom::texte(id + "-libelle", f.nom[i].libelle);
+        dom::cree("span", id + "-ligne", id);
+    }
+    // Each area's drawing again on a canvas of a whole number of pixels to
+    // one of the area's, so that its lines stay on whole pixels.
+    for (const ImageFeuille& im : f.images) {
+        const SurfaceCanvas& zone = *pictures_.at(static_cast<std::size_t>(im.picture - 1));
+        const std::string id = "feuille-picture-" + std::to_string(im.picture);
+        const double pixels = kPointsParPouce * im.cadre.largeur / 25.4;
+        const int ratio = std::max(1, static_cast<int>(std::ceil(pixels / zone.largeurPixels())));
+        toiles_.push_back(SurfaceCanvas::nouvelleToile(id, "feuille", zone.largeurPixels(), zone.hauteurPixels(), ratio));
+        place(id, im.cadre);
+        zone.imprimeSur(toiles_.back());
+        if (im.legende.empty()) continue;
+        dom::cree("div", id + "-legende", "feuille");
+        dom::attribut(id + "-legende", "class", "legende-graphe");
+        place(id + "-legende", im.cadreLegende);
+        dom::style(id + "-legende", "font-size", pt(kCorpsGraphe));
+        dom::texte(id + "-legende", im.legende);
+    }
+    std::string lignes;
+    for (const std::string& l : f.lignes) lignes += l + "\n";
+    dom::cree("div", "feuille-legende", "feuille");
+    place("feuille-legende", f.cadreLegende);
+    dom::style("feuille-legende", "font-size", pt(kCorpsLegende));
+    dom::style("feuille-legende", "line-height", mm(kInterligneLegende));
+    dom::texte("feuille-legende", lignes);
+}
+
+void FenetrePage::finImpression()
+{
+    for (const int t : toiles_) SurfaceCanvas::libereToile(t);
+    toiles_.clear();
+    dom::vide("feuille");
 }
 
 void FenetrePage::copieRefusee()

@@ -52,6 +52,13 @@ public:
     void appliqueAdresse(std::string_view requete);
     /// The browser refused the clipboard.
     void copieRefusee();
+    /// The pixel ratio changed: draws the area the script numbers `surface`
+    /// again; false when it is not one of the window's or cannot be drawn again.
+    bool redessine(int surface);
+    /// Before printing, by any route: the sheet, from the window as it stands.
+    void prepareImpression();
+    /// After printing: the sheet and its canvases go.
+    void finImpression();
 
     // ---- Fenetre ----
     Surface& picture(int numero) override;
@@ -85,6 +92,7 @@ private:
     std::array<int, static_cast<std::size_t>(Groupe::Echelle) + 1> choisies_{};   ///< each array's selected button
     std::string separateur_;
     bool points_ = false;   ///< the export entries enabled
+    std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
 };
 
 } // namespace orbeline

@@ -20,6 +20,9 @@ void orbeline_controle(int s, int controle, int visible, double gauche, double h
                        double hauteur);
 void orbeline_repeint(int s);
 void orbeline_forme_etoile(const double* xy, int sommets, int largeur, int hauteur);
+int orbeline_cree_toile(const char* id, int lId, const char* parent, int lParent, int largeur, int hauteur, int ratio);
+void orbeline_libere_toile(int s);
+void orbeline_copie_toile(int source, int cible);
 }
 
 namespace orbeline {
@@ -27,8 +30,6 @@ namespace orbeline {
 namespace {
 
 int rgb(Couleur c) { return c.r << 16 | c.g << 8 | c.b; }
-
-bool fini(const PointPx& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
 
 } // namespace
 
@@ -54,12 +55,39 @@ SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, i
     etat_.foreColor = {0, 0, 0};
     etat_.fillColor = {0, 128, 128};
     etat_.fillStyle = StyleRemplissage::Plein;
+    journal_.recommence(etat_);
+}
+
+SurfaceCanvas::SurfaceCanvas(int toile, int largeur, int hauteur)
+    : etat_(EtatSurface::enPixels(largeur, hauteur)), id_(toile), zone_(false)
+{
+}
+
+int SurfaceCanvas::nouvelleToile(std::string_view id, std::string_view parent, int largeur, int hauteur, int ratio)
+{
+    return orbeline_cree_toile(id.data(), static_cast<int>(id.size()), parent.data(), static_cast<int>(parent.size()),
+                               largeur, hauteur, ratio);
+}
+
+void SurfaceCanvas::libereToile(int toile) { orbeline_libere_toile(toile); }
+
+void SurfaceCanvas::imprimeSur(int toile) const
+{
+    SurfaceCanvas cible(toile, etat_.largeurPx, etat_.hauteurPx);
+    if (!journal_.rejoue(cible)) orbeline_copie_toile(id_, toile);
+}
+
+bool SurfaceCanvas::redessine() const
+{
+    SurfaceCanvas meme(id_, etat_.largeurPx, etat_.hauteurPx);
+    return journal_.rejoue(meme);
 }
 
 int SurfaceCanvas::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
 
 void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 {
+    if (zone_) journal_.scale(x1, y1, x2, y2);
     etat_.scale(x1, y1, x2, y2);
     // A size set in user units follows the scale.
     envoie(Controle::Sat);
@@ -69,35 +97,58 @@ void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 void SurfaceCanvas::cls()
 {
     etat_.currentX = etat_.currentY = 0;
+    if (zone_) journal_.recommence(etat_);
     orbeline_efface(id_);
+}
+
+void SurfaceCanvas::setDrawWidth(int pixels)
+{
+    if (zone_) journal_.setDrawWidth(pixels);
+    etat_.drawWidth = pixels;
+}
+
+void SurfaceCanvas::setDrawStyle(StyleTrait style)
+{
+    if (zone_) journal_.setDrawStyle(style);
+    etat_.drawStyle = style;
+}
+
+void SurfaceCanvas::setForeColor(Couleur c)
+{
+    if (zone_) journal_.setForeColor(c);
+    etat_.foreColor = c;
+}
+
+void SurfaceCanvas::setFillColor(Couleur c)
+{
+    if (zone_) journal_.setFillColor(c);
+    etat_.fillColor = c;
+}
+
+void SurfaceCanvas::setFillStyle(StyleRemplissage s)
+{
+    if (zone_) journal_.setFillStyle(s);
+    etat_.fillStyle = s;
 }
 
 void SurfaceCanvas::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
+    if (zone_) journal_.line(x1, y1, x2, y2, c);
     etat_.currentX = x2;
     etat_.currentY = y2;
-    const PointPx a{etat_.versPxX(x1), etat_.versPxY(y1)};
-    const PointPx b{etat_.versPxX(x2), etat_.versPxY(y2)};
-    if (!fini(a) || !fini(b)) return;
     const int w = largeurTrait();
-    const double marge = w + 2;
-    PointPx debut = a, fin = b;
-    if (!coupe(debut, fin, -marge, -marge, etat_.largeurPx + marge, etat_.hauteurPx + marge)) return;
-
+    const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
+                             etat_.largeurPx, etat_.hauteurPx);
+    if (!seg) return;
     // A pen wider than one pixel draws every style solid.
     const int style = w == 1 ? static_cast<int>(etat_.drawStyle) : 0;
-    double decalage = 0;
-    if (style != 0 && (debut.x != a.x || debut.y != a.y)) {
-        // The dashes run on from where the whole line would have started.
-        const double avant = std::hypot(debut.x - a.x, debut.y - a.y) / w;
-        if (std::isfinite(avant)) decalage = std::fmod(avant, kPeriodeTirets);
-    }
-    orbeline_ligne(id_, cale(debut.x, w), cale(debut.y, w), cale(fin.x, w), cale(fin.y, w), w,
-                   rgb(c.value_or(etat_.foreColor)), style, decalage);
+    orbeline_ligne(id_, seg->debut.x, seg->debut.y, seg->fin.x, seg->fin.y, w, rgb(c.value_or(etat_.foreColor)), style,
+                   style ? seg->decalage : 0);
 }
 
 void SurfaceCanvas::circle(float x, float y, float r)
 {
+    if (zone_) journal_.circle(x, y, r);
     etat_.currentX = x;
     etat_.currentY = y;
     const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
@@ -110,7 +161,7 @@ void SurfaceCanvas::circle(float x, float y, float r)
         return;
     if (2 * rayon < w) {
         // Narrower than the pen: what shows is the pen's dot.
-        pset(x, y);
+        dessinePoint(x, y, {});
         return;
     }
     const int style = w == 1 ? static_cast<int>(etat_.drawStyle) : 0;
@@ -119,6 +170,12 @@ void SurfaceCanvas::circle(float x, float y, float r)
 }
 
 void SurfaceCanvas::pset(float x, float y, std::optional<Couleur> c)
+{
+    if (zone_) journal_.pset(x, y, c);
+    dessinePoint(x, y, c);
+}
+
+void SurfaceCanvas::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
     etat_.currentX = x;
     etat_.currentY = y;
@@ -134,6 +191,7 @@ void SurfaceCanvas::pset(float x, float y, std::optional<Couleur> c)
 
 void SurfaceCanvas::envoie(Controle c) const
 {
+    if (!zone_) return;
     const GeometrieControle& g = etat_.geo(c);
     const bool montre = g.visible && proche(g.gauche) && proche(g.haut) && proche(g.largeur) &&
                         proche(g.hauteur) && g.largeur > 0 && g.hauteur > 0;
@@ -170,6 +228,9 @@ void SurfaceCanvas::place(Controle c, const GeometrieControle& g)
     envoie(c);
 }
 
-void SurfaceCanvas::repeint(Controle) { orbeline_repeint(id_); }
+void SurfaceCanvas::repeint(Controle)
+{
+    if (zone_) orbeline_repeint(id_);
+}
 
 } // namespace orbeline

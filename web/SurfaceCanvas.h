@@ -9,6 +9,7 @@
 // the script only multiplies by the pixel ratio and draws.
 
 #include "EtatSurface.h"
+#include "journal.h"
 #include "surface.h"
 
 #include <string_view>
@@ -26,12 +27,30 @@ public:
     /// User units are its inner pixels until a scale is set.
     SurfaceCanvas(std::string_view idElement, std::string_view nom, int gauche, int haut, int largeur,
                   int hauteur);
+    /// Draws on a canvas the script holds (its number) as an area of
+    /// largeur × hauteur CSS px would, keeping no journal and sending no
+    /// control: to draw a journal again there.
+    SurfaceCanvas(int toile, int largeur, int hauteur);
     SurfaceCanvas(const SurfaceCanvas&) = delete;
     SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
 
     /// Scale, pen, colours and control geometry (controls in inner-area CSS px),
     /// e.g. to turn a pointer position into user units.
     const EtatSurface& etat() const { return etat_; }
+    /// The script's number for this area.
+    int numero() const { return id_; }
+
+    /// A canvas for a printout, of largeur × hauteur CSS px at `ratio` canvas
+    /// pixels each, made in the element `parent` under the id `id`; its number.
+    static int nouvelleToile(std::string_view id, std::string_view parent, int largeur, int hauteur, int ratio);
+    /// Lets the canvas of that number go.
+    static void libereToile(int toile);
+    /// Draws the area's drawing on a printout's canvas: its journal again,
+    /// or, past the journal's bound, its pixels enlarged.
+    void imprimeSur(int toile) const;
+    /// Draws the journal again on the area's own canvas, blank after a change
+    /// of pixel ratio; false past the journal's bound.
+    bool redessine() const;
 
     void scale(double x1, double y1, double x2, double y2) override;
     double scaleLeft() const override { return etat_.left; }
@@ -42,11 +61,11 @@ public:
     int hauteurPixels() const override { return etat_.hauteurPx; }
 
     void cls() override;
-    void setDrawWidth(int pixels) override { etat_.drawWidth = pixels; }
-    void setDrawStyle(StyleTrait style) override { etat_.drawStyle = style; }
-    void setForeColor(Couleur c) override { etat_.foreColor = c; }
-    void setFillColor(Couleur c) override { etat_.fillColor = c; }
-    void setFillStyle(StyleRemplissage s) override { etat_.fillStyle = s; }
+    void setDrawWidth(int pixels) override;
+    void setDrawStyle(StyleTrait style) override;
+    void setForeColor(Couleur c) override;
+    void setFillColor(Couleur c) override;
+    void setFillStyle(StyleRemplissage s) override;
 
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
@@ -72,9 +91,12 @@ public:
 private:
     int largeurTrait() const;
     void envoie(Controle c) const;   // hands a control's geometry to the page
+    void dessinePoint(float x, float y, std::optional<Couleur> c);
 
     EtatSurface etat_;
-    int id_ = -1;   // the script's number for this area
+    Journal journal_;
+    int id_ = -1;          // the script's number for this area
+    bool zone_ = true;     // an area of the window: it keeps a journal and has controls
 };
 
 } // namespace orbeline

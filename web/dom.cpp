@@ -8,6 +8,7 @@ void orbeline_dom_cree(const char* balise, int lB, const char* id, int lId, cons
 void orbeline_dom_attribut(const char* id, int lId, const char* nom, int lNom, const char* valeur, int lV);
 void orbeline_dom_style(const char* id, int lId, const char* nom, int lNom, const char* valeur, int lV);
 void orbeline_dom_texte(const char* id, int lId, const char* t, int l, int ajoute);
+void orbeline_dom_vide(const char* id, int lId);
 void orbeline_dom_ecrit_valeur(const char* id, int lId, const char* t, int l);
 int orbeline_dom_valeur(const char* id, int lId, char* tampon, int capacite);
 int orbeline_dom_adresse(char* tampon, int capacite);
@@ -58,6 +59,7 @@ void style(std::string_view id, std::string_view propriete, std::string_view val
 }
 
 void texte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 0); }
+void vide(std::string_view id) { orbeline_dom_vide(id.data(), n(id)); }
 void ajouteTexte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 1); }
 
 std::string valeur(std::string_view id)

@@ -16,6 +16,8 @@ void attribut(std::string_view id, std::string_view nom, std::string_view valeur
 void style(std::string_view id, std::string_view propriete, std::string_view valeur);
 /// Replaces the element's content by this text.
 void texte(std::string_view id, std::string_view t);
+/// Removes the element's content.
+void vide(std::string_view id);
 /// Appends this text after the element's content.
 void ajouteTexte(std::string_view id, std::string_view t);
 /// A field's text; writing keeps the caret at its distance from the end.

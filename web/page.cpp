@@ -139,6 +139,25 @@ EMSCRIPTEN_KEEPALIVE void page_fichier(int n)
     if (FenetrePage* f = fenetre()) f->fichierOuvert(n < 0 ? nullptr : &tampon);
 }
 
+// The pixel ratio changed: the area the script numbers `surface` is blank at
+// the new one; false when it could not be drawn again.
+EMSCRIPTEN_KEEPALIVE int page_redessine(int surface)
+{
+    FenetrePage* f = fenetre();
+    return f && f->redessine(surface) ? 1 : 0;
+}
+
+// Before any printing, whatever asked for it; after it.
+EMSCRIPTEN_KEEPALIVE void page_avant_impression()
+{
+    if (FenetrePage* f = fenetre()) f->prepareImpression();
+}
+
+EMSCRIPTEN_KEEPALIVE void page_apres_impression()
+{
+    if (FenetrePage* f = fenetre()) f->finImpression();
+}
+
 EMSCRIPTEN_KEEPALIVE void page_copie_refusee()
 {
     if (FenetrePage* f = fenetre()) f->copieRefusee();

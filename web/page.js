@@ -190,6 +190,8 @@ mergeInto(LibraryManager.library, {
   },
   // Writes a field's text; the caret keeps its distance from the end, where
   // a typist's eye is when the program rewrites what was typed.
+  orbeline_dom_vide__deps: ['$Page'],
+  orbeline_dom_vide: function (id, lId) { Page.el(id, lId).replaceChildren(); },
   orbeline_dom_ecrit_valeur__deps: ['$Page'],
   orbeline_dom_ecrit_valeur: function (id, lId, t, l) {
     const e = Page.el(id, lId), actif = document.activeElement === e;
@@ -266,6 +268,8 @@ mergeInto(LibraryManager.library, {
     Page.relieAccueil();
     Page.relieClient();
     Page.relieMenus();
+    addEventListener('beforeprint', function () { _page_avant_impression(); });
+    addEventListener('afterprint', function () { _page_apres_impression(); });
     document.dispatchEvent(new Event('orbeline-pret'));
   },
 
@@ -360,7 +364,7 @@ mergeInto(LibraryManager.library, {
     ctx.scale(d, d);
     ctx.fillStyle = getComputedStyle(document.body).backgroundColor;
     ctx.fillRect(0, 0, client.offsetWidth, client.offsetHeight);
-    for (const s of Orbeline.surfaces) if (s.prevu) Orbeline.peintDessus(s);
+    for (const s of Orbeline.surfaces) if (s && s.prevu) Orbeline.peintDessus(s);
     const base = client.getBoundingClientRect();
     for (const id of UTF8ToString(ids, l).split(',')) {
       const e = document.getElementById(id);
@@ -389,6 +393,8 @@ mergeInto(LibraryManager.library, {
     }, 'image/png');
   },
 
+  // Every way of printing (the menu entry, the browser's own menu, Ctrl+P)
+  // goes through beforeprint, where the program lays out the sheet.
   orbeline_page_imprime: function () { window.print(); },
 
   // The guide: HTML of the program's own catalogue, parsed (no script runs in a

@@ -2,7 +2,8 @@
 // pixel; this only scales by the device pixel ratio and draws). Each area is
 // a bordered element holding two canvases of the same size: `fond` keeps the
 // drawing, `dessus` shows the satellite marker and the star, painted again
-// at the next animation frame after any change of theirs.
+// at the next animation frame after any change of theirs. A printout's
+// canvases (`toile`) have only the drawing, at their own fixed ratio.
 mergeInto(LibraryManager.library, {
   $Orbeline: {
     surfaces: [],
@@ -15,10 +16,20 @@ mergeInto(LibraryManager.library, {
     bleu: '#0000ff',
     css: function (rgb) { return '#' + (0x1000000 | rgb).toString(16).slice(1); },
 
-    // Sizes both canvases to the current pixel ratio; a drawing already
-    // there keeps its place in CSS pixels.
+    // Canvas pixels per CSS pixel: the screen's, times the pinch-zoom's
+    // scale, which enlarges the page without changing the screen's. A pinch
+    // raises it to 4 at most: an orbit view of 2000 × 2000 pixels.
+    ratioMax: 4,
+    ratio: function () {
+      const d = window.devicePixelRatio || 1, v = window.visualViewport;
+      return Math.max(d, Math.min(d * (v ? v.scale : 1), Orbeline.ratioMax));
+    },
+
+    // Sizes both canvases to the current ratio. The program draws the area
+    // again at the new one from its journal; past the journal's bound, the
+    // drawing already there is enlarged to keep its place in CSS pixels.
     dimensionne: function (s) {
-      const d = window.devicePixelRatio || 1;
+      const d = Orbeline.ratio();
       if (s.dpr === d) return;
       let ancien = null;
       if (s.dpr) {
@@ -34,19 +45,48 @@ mergeInto(LibraryManager.library, {
         c.style.height = s.h + 'px';
       }
       s.dpr = d;
-      s.remplissage = -1;   // resizing resets the context
-      s.ctx.fillStyle = Orbeline.blanc;
-      s.ctx.fillRect(0, 0, s.fond.width, s.fond.height);
-      if (ancien) s.ctx.drawImage(ancien, 0, 0, s.w * d, s.h * d);
+      Orbeline.blanchit(s);
+      if (ancien && !_page_redessine(s.numero)) s.ctx.drawImage(ancien, 0, 0, s.w * d, s.h * d);
+      if (ancien) ancien.width = ancien.height = 0;
       Orbeline.planifie(s);
     },
 
-    // Follows the pixel ratio (zoom, another screen): one query at a time.
+    blanchit: function (s) {
+      s.remplissage = -1;   // resizing resets the context
+      s.ctx.fillStyle = Orbeline.blanc;
+      s.ctx.fillRect(0, 0, s.fond.width, s.fond.height);
+    },
+
+    // Follows the ratio: the browser's zoom and another screen change the
+    // resolution and the viewport's size, a pinch the visual viewport's
+    // scale. The areas are drawn again once the change has settled, not at
+    // every step of a pinch.
     suitRatio: function () {
-      matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)').addEventListener('change', function () {
-        for (const s of Orbeline.surfaces) Orbeline.dimensionne(s);
-        Orbeline.suitRatio();
-      }, { once: true });
+      let attente = 0;
+      const suit = function () {
+        clearTimeout(attente);
+        attente = setTimeout(function () {
+          for (const s of Orbeline.surfaces) if (s && !s.toile) Orbeline.dimensionne(s);
+        }, 100);
+      };
+      addEventListener('resize', suit);
+      if (window.visualViewport) visualViewport.addEventListener('resize', suit);
+      const resolution = function () {
+        matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)').addEventListener('change', function () {
+          suit();
+          resolution();
+        }, { once: true });
+      };
+      resolution();
+    },
+
+    // The next free number for a surface.
+    numero: function (s) {
+      let n = Orbeline.surfaces.indexOf(null);
+      if (n < 0) n = Orbeline.surfaces.push(null) - 1;
+      Orbeline.surfaces[n] = s;
+      s.numero = n;
+      return n;
     },
 
     trait: function (s, largeur, rgb, style, decalage) {
@@ -115,9 +155,41 @@ mergeInto(LibraryManager.library, {
     s.ctxDessus = s.dessus.getContext('2d');
     cadre.append(s.fond, s.dessus);
     document.getElementById('client').append(cadre);
+    const n = Orbeline.numero(s);
     Orbeline.dimensionne(s);
-    if (Orbeline.surfaces.push(s) === 1) Orbeline.suitRatio();
-    return Orbeline.surfaces.length - 1;
+    if (n === 0) Orbeline.suitRatio();
+    return n;
+  },
+
+  // A printout's canvas: w × h CSS px of drawing at a fixed `ratio`, white,
+  // in the element `parent`; the program sets its place and size on the page.
+  orbeline_cree_toile__deps: ['$Orbeline'],
+  orbeline_cree_toile: function (id, lId, parent, lParent, w, h, ratio) {
+    const c = document.createElement('canvas');
+    c.id = UTF8ToString(id, lId);
+    c.width = w * ratio;
+    c.height = h * ratio;
+    const s = { fond: c, w: w, h: h, dpr: ratio, toile: true, remplissage: -1 };
+    s.ctx = c.getContext('2d', { alpha: false });
+    Orbeline.blanchit(s);
+    document.getElementById(UTF8ToString(parent, lParent)).append(c);
+    return Orbeline.numero(s);
+  },
+
+  orbeline_libere_toile__deps: ['$Orbeline'],
+  orbeline_libere_toile: function (id) {
+    const s = Orbeline.surfaces[id];
+    s.fond.width = s.fond.height = 0;   // its memory goes now, not at the next collection
+    s.fond.remove();
+    Orbeline.surfaces[id] = null;
+  },
+
+  // An area's pixels enlarged onto a printout's canvas, each one a block.
+  orbeline_copie_toile__deps: ['$Orbeline'],
+  orbeline_copie_toile: function (source, cible) {
+    const c = Orbeline.surfaces[cible];
+    c.ctx.imageSmoothingEnabled = false;
+    c.ctx.drawImage(Orbeline.surfaces[source].fond, 0, 0, c.fond.width, c.fond.height);
   },
 
   orbeline_forme_etoile__deps: ['$Orbeline'],
@@ -127,12 +199,7 @@ mergeInto(LibraryManager.library, {
   },
 
   orbeline_efface__deps: ['$Orbeline'],
-  orbeline_efface: function (id) {
-    const s = Orbeline.surfaces[id];
-    s.ctx.fillStyle = Orbeline.blanc;
-    s.remplissage = -1;
-    s.ctx.fillRect(0, 0, s.fond.width, s.fond.height);
-  },
+  orbeline_efface: function (id) { Orbeline.blanchit(Orbeline.surfaces[id]); },
 
   orbeline_ligne__deps: ['$Orbeline'],
   orbeline_ligne: function (id, x1, y1, x2, y2, largeur, rgb, style, decalage) {

@@ -1,13 +1,15 @@
 // The main window's procedures on the recording window: the launch and its
 // star, the errors and hints in the message strip, the Earth preset, the
-// mass rewrite, and the layout table.
+// mass rewrite, the printed sheet, and the layout table.
 #include "FenetreEnregistree.h"
 #include "calcule.h"
 #include "disposition.h"
+#include "feuille.h"
 #include "principale.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -108,6 +110,57 @@ TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
     Command1_Click(r.p, r.f);
     r.f.laisseFiler();
     for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(r.f.pic(n))) << n;
+}
+
+TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)
+{
+    EXPECT_TRUE(feuille(f, p.releve).lignes.empty());   // no launch yet
+    Command1_Click(p, f);
+    f.ecritTexte(Champ::Text1, "5000");   // typed, not launched
+    const std::vector<std::string> l = feuille(f, p.releve).lignes;
+    ASSERT_EQ(l.size(), 7u);   // the inputs, then the two impact captions
+    EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
+    EXPECT_EQ(l[6], f.etiquettes[Etiquette::ImpactVitesse]);
+
+    // Whatever is shown: every box inside the margins and apart from the
+    // others, the view square and the largest, the charts in table order,
+    // the first row shown level with the view, room for the legend.
+    const struct { std::array<bool, 2> cases; std::vector<int> images; } cas[] = {
+        {{false, false}, {1}}, {{true, false}, {1, 2, 3, 4}}, {{false, true}, {1, 5, 6}}, {{true, true}, {1, 2, 3, 4, 5, 6}}};
+    for (const auto& c : cas) {
+        f.ecritCase(Case::Vitesse, c.cases[0]);
+        f.ecritCase(Case::Xy, c.cases[1]);
+        const Feuille s = feuille(f, p.releve);
+        std::vector<int> images;
+        std::vector<CadreMm> cadres{s.cadreLegende};
+        for (const ChampNom& n : s.nom) cadres.push_back(n.cadre);
+        for (const ImageFeuille& im : s.images) {
+            images.push_back(im.picture);
+            cadres.push_back(im.cadre);
+            if (im.picture == 1) continue;
+            cadres.push_back(im.cadreLegende);
+            EXPECT_LE(im.cadre.largeur * im.cadre.hauteur, 0.4 * s.images[0].cadre.largeur * s.images[0].cadre.hauteur);
+        }
+        EXPECT_EQ(images, c.images);
+        EXPECT_EQ(s.images[0].cadre.largeur, s.images[0].cadre.hauteur);
+        EXPECT_GT(s.images[0].cadre.largeur, 160);
+        if (s.images.size() > 1) {
+            EXPECT_EQ(s.images[1].cadre.haut, s.images[0].cadre.haut);
+        }
+        EXPECT_GE(s.cadreLegende.hauteur, l.size() * kInterligneLegende);
+        for (std::size_t i = 0; i < cadres.size(); ++i) {
+            const CadreMm& a = cadres[i];
+            EXPECT_TRUE(a.gauche >= 10 && a.haut >= 10 && a.gauche + a.largeur <= 287 && a.haut + a.hauteur <= 200) << i;
+            for (std::size_t j = 0; j < i; ++j) {
+                const CadreMm& b = cadres[j];
+                EXPECT_TRUE(a.gauche + a.largeur <= b.gauche || b.gauche + b.largeur <= a.gauche ||
+                            a.haut + a.hauteur <= b.haut || b.haut + b.hauteur <= a.haut)
+                    << i << " " << j;
+            }
+        }
+    }
+    Command4_Click(p, f);   // "Effacer": the view no longer shows the launch
+    EXPECT_TRUE(feuille(f, p.releve).lignes.empty());
 }
 
 TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)

@@ -1,8 +1,10 @@
 #pragma once
 // A drawing surface that records every call with its arguments, and keeps
-// the same state (scale, pen, current position, controls) as the real one.
+// the same state (scale, pen, current position, controls) and journal as the
+// real ones.
 
 #include "EtatSurface.h"
+#include "journal.h"
 #include "surface.h"
 
 #include <optional>
@@ -27,6 +29,7 @@ public:
 
     std::vector<Appel> appels;    ///< every call, in order
     EtatSurface etat;             ///< state after the calls
+    Journal journal;              ///< the drawing calls since the last cls, as the front ends keep them
 
     /// The recorded calls of one operation.
     std::vector<Appel> appelsDe(const std::string& op) const;

@@ -2,6 +2,7 @@
 // for each scale preset, the trajectory plot, the impact animation, and
 // placing the initial position with the mouse.
 #include "FenetreEnregistree.h"
+#include "journal.h"
 #include "SimulationState.h"
 #include "principale.h"
 #include "placement.h"
@@ -12,7 +13,9 @@
 
 #include <limits>
 #include <map>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -236,4 +239,63 @@ TEST_F(Placement, ReadOutAndCaptions)
     EXPECT_EQ(f.etiquettes[Etiquette::LectureY], "Y = -.5");
     EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en M. de km      ");
     EXPECT_TRUE(f.changements.empty());
+}
+
+TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastItsBound)
+{
+    // An area of another size gets the drawing calls made since the last cls,
+    // with the pen in force at each and the settings of that moment first.
+    const auto dessin = [](const SurfaceEnregistree& s, std::size_t depuis) {
+        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait>> r;
+        for (std::size_t i = depuis; i < s.appels.size(); ++i) {
+            const Appel& a = s.appels[i];
+            if (a.op == "cls") r.clear();
+            else if (a.op != "deplace" && a.op != "largeur" && a.op != "hauteur" && a.op != "visible" && a.op != "repeint")
+                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle);
+        }
+        return r;
+    };
+    const struct {
+        const char* nom;
+        int picture;
+        void (*faire)(FenetreChargee&);
+    } cas[] = {
+        {"a fall with its star on the frame", 1, [](FenetreChargee& w) { Command1_Click(w.p, w.f); w.f.laisseFiler(); }},
+        {"after a scale preset, two launches", 1, [](FenetreChargee& w) {
+             w.f.choisitOption(Groupe::Echelle, 4);
+             Command1_Click(w.p, w.f);
+             w.f.ecritTexte(Champ::Text1, "3000");
+             Command1_Click(w.p, w.f);
+             w.f.laisseFiler();
+         }},
+        {"a chart in its colour", 4, [](FenetreChargee& w) {
+             w.f.cases = {1, 0};
+             Command1_Click(w.p, w.f);
+             w.f.laisseFiler();
+         }},
+    };
+    for (const auto& c : cas) {
+        FenetreChargee w;
+        c.faire(w);
+        const SurfaceEnregistree& source = w.f.pic(c.picture);
+        SurfaceEnregistree copie(1000, 700);
+        ASSERT_TRUE(source.journal.rejoue(copie)) << c.nom;
+        EXPECT_EQ(dessin(copie, 6), dessin(source, 0)) << c.nom;
+        const EtatSurface &a = source.etat, &b = copie.etat;
+        EXPECT_TRUE(a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
+                    a.foreColor == b.foreColor && a.fillColor == b.fillColor && a.fillStyle == b.fillStyle)
+            << c.nom;
+    }
+
+    // A pupil who never clears: past the bound the calls go, and come back after a cls.
+    SurfaceEnregistree s;
+    for (int i = 0; s.journal.complet(); ++i) s.journal.pset(1, 2, couleurPalette(i % 2));
+    EXPECT_LE(s.journal.octets(), Journal::kOctetsMax);
+    SurfaceEnregistree copie;
+    EXPECT_FALSE(s.journal.rejoue(copie));
+    EXPECT_TRUE(copie.appels.empty());
+    s.cls();
+    s.pset(3, 4);
+    EXPECT_TRUE(s.journal.rejoue(copie));
+    EXPECT_EQ(copie.appelsDe("pset").size(), 1u);
 }

@@ -1,5 +1,6 @@
 // "Lancer" on the page, opened from a disk and from a web server, at two
-// pixel ratios: the default launch's captions, drawing and marker.
+// pixel ratios: the default launch's captions, drawing and marker; a zoom
+// after it.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { demarre, imageSuivante, ouvre, pixels, sert, urlFichier } from './navigateur.mjs';
@@ -22,5 +23,32 @@ test('Lancer draws the default launch from file:// and from a web server', async
     assert.ok((await pixels(page, 'Picture1', 1)).compte([0, 0, 255]) > 0, `${cas}: the marker at the next frame`);
     sansErreur();
     await page.close();
+  }
+});
+
+test('After a zoom or a pinch the view and the charts are drawn again at the new ratio, as if drawn there from the start', async () => {
+  const zooms = {
+    // The browser's zoom changes the ratio and the viewport's size in CSS px.
+    zoom: (page) => page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2 }),
+    pinch: async (page) => (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 2 }),
+    'drawn at 2': null,
+  };
+  const dessins = {};
+  for (const [cas, zoom] of Object.entries(zooms)) {
+    const { page, sansErreur } = await ouvre(chromium.navigateur, { ratio: zoom ? 1 : 2 });
+    await page.click('#vitesse');
+    await page.click('#Command1');
+    await new Promise((r) => setTimeout(r, 800));   // the star's frames, then the charts
+    if (zoom) await zoom(page);
+    await new Promise((r) => setTimeout(r, 300));
+    dessins[cas] = await Promise.all(['Picture1', 'Picture2'].map((id) => pixels(page, id)));
+    sansErreur();
+    await page.close();
+  }
+  for (const cas of ['zoom', 'pinch']) {
+    for (const [k, id] of ['Picture1', 'Picture2'].entries()) {
+      assert.equal(dessins[cas][k].largeur, 2 * [496, 86][k], `${cas}, ${id}`);
+      assert.ok(dessins[cas][k].donnees.equals(dessins['drawn at 2'][k].donnees), `${cas}, ${id}: the same pixels`);
+    }
   }
 });

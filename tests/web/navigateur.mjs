@@ -128,7 +128,7 @@ export function natif(actions, { portable = false } = {}) {
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
 
 /** Pixels of one of an area's canvases (0 the drawing, 1 the marker layer),
- *  read in CSS px: { largeur, hauteur (device px), rgb(x, y), compte(rgb) }. */
+ *  read in CSS px: { largeur, hauteur (device px), donnees (RGBA bytes), rgb(x, y), compte(rgb) }. */
 export async function pixels(page, idZone, calque = 0) {
   const { largeur, hauteur, ratio, donnees: base64 } = await page.$eval(`#${idZone}`, (zone, calque) => {
     const c = zone.querySelectorAll('canvas')[calque];
@@ -145,7 +145,7 @@ export async function pixels(page, idZone, calque = 0) {
   }, calque);
   const donnees = Buffer.from(base64, 'base64');
   return {
-    largeur, hauteur,
+    largeur, hauteur, donnees,
     rgb(x, y) {
       const i = 4 * (Math.floor(y * ratio) * largeur + Math.floor(x * ratio));
       return [donnees[i], donnees[i + 1], donnees[i + 2]];

@@ -2,8 +2,10 @@
 // through the window (the same handlers as the mouse), the pointer on the
 // orbit view, the star's frames, the menus, and an accessibility scan.
 import assert from 'node:assert/strict';
-import { readFileSync } from 'node:fs';
+import { spawnSync } from 'node:child_process';
+import { readFileSync, writeFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
+import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { demarre, imageSuivante, ouvre, pixels, tape, telecharge, texte } from './navigateur.mjs';
 
@@ -141,16 +143,24 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   // Known, left to the layout table: the impact captions' pure red, the
   // desktop's, is 3.5:1 on the window's grey (4.5:1 asked for their size).
   assert.deepEqual(await violations(page), ['color-contrast: #Label11', 'color-contrast: #Label12'], 'after a launch');
-  await page.evaluate(() => { window.print = () => { window.imprime = document.getElementById('legende').textContent; }; });
+  // Printing: the menu entry asks the browser, whose own print (as its menu
+  // or Ctrl+P) lays out one landscape sheet with the name line and the legend.
+  await page.evaluate(() => { window.imprime = 0; window.print = () => { ++window.imprime; }; });
   await page.click('#menu-0');
   await page.click('#action-4');
-  const legende = await page.evaluate(() => window.imprime);
+  assert.equal(await page.evaluate(() => window.imprime), 1, '"Imprimer…" prints');
+  await page.emulateMediaType('print');
+  const pdf = join(page.dossier, 'feuille.pdf');
+  writeFileSync(pdf, await page.pdf({ preferCSSPageSize: true }));
+  await page.emulateMediaType(null);
+  assert.match(spawnSync('pdfinfo', [pdf], { encoding: 'utf8' }).stdout, /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
+  const feuille = spawnSync('pdftotext', [pdf, '-'], { encoding: 'utf8' }).stdout.replace(/\s+/g, ' ');
+  for (const t of ['Nom : Classe : Date :', 'X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t = 8772 s'])
+    assert.ok(feuille.includes(t), `« ${t} » sur la feuille imprimée`);
   await page.click('#menu-0');
   await page.click('#action-3');
   const png = Buffer.from(await telecharge(page, 'orbeline.png', null));
   assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
-  for (const t of ['X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t =  8772 s'])
-    assert.ok(legende.includes(t), `« ${t} » dans la légende imprimée`);
   await page.click('#Command2');
   assert.ok(await montre(page, 'fin'), '"Quitter" ends the program');
   assert.equal(await page.$('#Command1'), null);

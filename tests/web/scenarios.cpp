@@ -41,7 +41,7 @@ int main()
 {
     Principale p;
     test::FenetreEnregistree f(&p);
-    f.separateur = ",";   // the page under test speaks French
+    f.separateur.assign(1, ',');   // the page under test speaks French
     Form_Load(p, f);
     std::string ligne;
     while (std::getline(std::cin, ligne)) {

@@ -33,8 +33,6 @@ Couleur versCouleur(const QColor& c)
 }
 
 bool proche(const QPointF& p) { return orbeline::proche(p.x()) && orbeline::proche(p.y()); }
-QPointF cale(const QPointF& p, int w) { return {orbeline::cale(p.x(), w), orbeline::cale(p.y(), w)}; }
-bool fini(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 // Mouse buttons and modifier keys as the program's handlers number them.
 int boutons(Qt::MouseButtons b)
@@ -64,6 +62,7 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     etat_.fillStyle = StyleRemplissage::Plein;
     etat_.geo(Controle::Sat) = {352, 32, 9, 9, true};
     etat_.geo(Controle::Etoile) = {0, 0, 14, 12, false};
+    journal_.recommence(etat_);
 }
 
 EtatSurface& PictureBox::etat()
@@ -97,6 +96,7 @@ void PictureBox::refait(const QSize& taille) const
         etat_.redimensionne(taille.width(), taille.height());
         if (echelleEnPixels_)
             etat_.scale(0, 0, taille.width(), taille.height());
+        journal_.redimensionne(etat_);
     }
 
     const double dpr = dpr_;
@@ -218,6 +218,7 @@ bool PictureBox::event(QEvent* e)
 void PictureBox::scale(double x1, double y1, double x2, double y2)
 {
     ajuste();
+    journal_.scale(x1, y1, x2, y2);
     echelleEnPixels_ = false;
     etat_.scale(x1, y1, x2, y2);
 }
@@ -227,49 +228,67 @@ void PictureBox::cls()
     ajuste();
     image_.fill(palette().color(QPalette::Light));
     etat_.currentX = etat_.currentY = 0;
+    journal_.recommence(etat_);
     update(interieur());
 }
 
-void PictureBox::setDrawWidth(int pixels) { etat_.drawWidth = pixels; }
-void PictureBox::setDrawStyle(StyleTrait style) { etat_.drawStyle = style; }
-void PictureBox::setForeColor(Couleur c) { etat_.foreColor = c; }
-void PictureBox::setFillColor(Couleur c) { etat_.fillColor = c; }
-void PictureBox::setFillStyle(StyleRemplissage s) { etat_.fillStyle = s; }
+void PictureBox::setDrawWidth(int pixels)
+{
+    journal_.setDrawWidth(pixels);
+    etat_.drawWidth = pixels;
+}
+
+void PictureBox::setDrawStyle(StyleTrait style)
+{
+    journal_.setDrawStyle(style);
+    etat_.drawStyle = style;
+}
+
+void PictureBox::setForeColor(Couleur c)
+{
+    journal_.setForeColor(c);
+    etat_.foreColor = c;
+}
+
+void PictureBox::setFillColor(Couleur c)
+{
+    journal_.setFillColor(c);
+    etat_.fillColor = c;
+}
+
+void PictureBox::setFillStyle(StyleRemplissage s)
+{
+    journal_.setFillStyle(s);
+    etat_.fillStyle = s;
+}
 
 void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
+    journal_.line(x1, y1, x2, y2, c);
     etat_.currentX = x2;
     etat_.currentY = y2;
     ajuste();
-    const QPointF a(etat_.versPxX(x1), etat_.versPxY(y1));
-    const QPointF b(etat_.versPxX(x2), etat_.versPxY(y2));
-    if (!fini(a) || !fini(b)) return;
     const int w = largeurTrait();
-    const double marge = w + 2;
-    PointPx cd{a.x(), a.y()}, cf{b.x(), b.y()};
-    if (!coupe(cd, cf, -marge, -marge, etat_.largeurPx + marge, etat_.hauteurPx + marge)) return;
-    const QPointF debut(cd.x, cd.y), fin(cf.x, cf.y);
-
+    const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
+                             etat_.largeurPx, etat_.hauteurPx);
+    if (!seg) return;
     QPen pen = stylo(couleurTrait(c));
-    if (pen.style() != Qt::SolidLine && debut != a) {
-        // The dashes run on from where the whole line would have started.
-        const double avant = QLineF(a, debut).length() / w;
-        if (std::isfinite(avant)) pen.setDashOffset(std::fmod(avant, kPeriodeTirets));
-    }
-    const auto enUser = [&](const QPointF& px) {
-        const QPointF q = cale(px, w);
-        return QPointF(etat_.versUserX(q.x()), etat_.versUserY(q.y()));
-    };
+    if (pen.style() != Qt::SolidLine) pen.setDashOffset(seg->decalage);
+    const auto enUser = [&](const PointPx& q) { return QPointF(etat_.versUserX(q.x), etat_.versUserY(q.y)); };
     QPainter p;
     prepare(p);
     p.setPen(pen);
-    p.drawLine(QLineF(enUser(debut), enUser(fin)));
+    p.drawLine(QLineF(enUser(seg->debut), enUser(seg->fin)));
     p.end();
-    abime(QRectF(debut, fin).normalized().adjusted(-marge, -marge, marge, marge));
+    const double marge = w + 2;
+    abime(QRectF(QPointF(seg->debut.x, seg->debut.y), QPointF(seg->fin.x, seg->fin.y))
+              .normalized()
+              .adjusted(-marge, -marge, marge, marge));
 }
 
 void PictureBox::circle(float x, float y, float r)
 {
+    journal_.circle(x, y, r);
     etat_.currentX = x;
     etat_.currentY = y;
     ajuste();
@@ -283,7 +302,7 @@ void PictureBox::circle(float x, float y, float r)
 
     if (2 * rayonPx < largeurTrait()) {
         // Narrower than the pen: what shows is the pen's dot.
-        pset(x, y);
+        dessinePoint(x, y, {});
         return;
     }
     QPainter p;
@@ -300,6 +319,12 @@ void PictureBox::circle(float x, float y, float r)
 }
 
 void PictureBox::pset(float x, float y, std::optional<Couleur> c)
+{
+    journal_.pset(x, y, c);
+    dessinePoint(x, y, c);
+}
+
+void PictureBox::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
     etat_.currentX = x;
     etat_.currentY = y;

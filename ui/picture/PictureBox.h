@@ -5,6 +5,7 @@
 // painted over it as lightweight controls.
 
 #include "EtatSurface.h"
+#include "journal.h"
 #include "surface.h"
 
 #include <QColor>
@@ -37,6 +38,8 @@ public:
     const EtatSurface& etat() const;
     /// The retained drawing, at the widget's device pixel ratio.
     const QImage& image() const;
+    /// The drawing calls since the last cls, to draw them again elsewhere.
+    const Journal& journal() const { return journal_; }
 
     // The drawing surface; see surface.h for each operation.
     void scale(double x1, double y1, double x2, double y2) override;
@@ -104,6 +107,7 @@ private:
         const QSize taille = interieur().size().expandedTo(QSize(1, 1));
         if (taille != tailleImage_) refait(taille);
     }
+    void dessinePoint(float x, float y, std::optional<Couleur> c);   // pset without its journal entry
     void litGeometrie() const;
     void refait(const QSize& taille) const;
     QTransform versPixels() const;
@@ -124,6 +128,7 @@ private:
     // the inner size, the scale that depends on it and the image are brought
     // up to date lazily by ajuste(), from const readers as well.
     mutable EtatSurface etat_;
+    mutable Journal journal_;
     mutable QImage image_;
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted

@@ -2,6 +2,7 @@
 // points, the picture, the printout, the help.
 #include "outils.h"
 
+#include "feuille.h"
 #include "frmSplash.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest/QTest>
@@ -169,22 +171,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     EXPECT_EXIT(enfant(), ::testing::ExitedWithCode(0), "");
 }
 
-TEST(Impression, TheLegendDescribesTheLaunchOnScreen)
-{
-    auto w = fenetre();
-    EXPECT_TRUE(w->legendeImpression().isEmpty());   // no launch yet
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
-    w->text(1)->selectAll();
-    QTest::keyClicks(w->text(1), "5000");   // typed, not launched
-    const QStringList l = w->legendeImpression();
-    ASSERT_EQ(l.size(), 7);   // the inputs, then the two impact captions
-    EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
-    EXPECT_EQ(l[6], w->etiquette(Etiquette::ImpactVitesse)->text());
-    QTest::mouseClick(w->commande(Commande::Effacer), Qt::LeftButton);   // "Effacer": the view no longer shows it
-    EXPECT_TRUE(w->legendeImpression().isEmpty());
-}
-
-TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
+TEST(Image, PngIsTheClientAreaAndThePrintoutOneLandscapeSheetDrawnAtThePrintersResolution)
 {
     QTemporaryDir dossier;
     auto w = fenetre();
@@ -193,13 +180,45 @@ TEST(Image, PngIsTheClientAreaAndThePrintoutOnePdfPage)
     ASSERT_TRUE(w->enregistreImage(dossier.filePath("orbeline.png")));
     EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(792, 571) * w->devicePixelRatioF());
 
-    QPrinter imprimante(QPrinter::HighResolution);
+    QPrinter imprimante(QPrinter::HighResolution);   // portrait, as printers propose
     imprimante.setOutputFormat(QPrinter::PdfFormat);
     imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
     ASSERT_TRUE(w->imprime(imprimante));
-    const QByteArray pdf = lis(dossier.filePath("orbeline.pdf"));
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page\r"), 1);
-    EXPECT_TRUE(pdf.contains("/Subtype /Image"));
+    // Read and drawn at 300 dpi by poppler's tools, as a viewer shows it.
+    const auto poppler = [&](const char* outil, QStringList args) {
+        QProcess p;
+        p.start(outil, args << dossier.filePath("orbeline.pdf") << dossier.filePath("page"));
+        return p.waitForFinished(60000) && p.exitCode() == 0;
+    };
+    ASSERT_TRUE(poppler("pdftotext", {}));   // which writes blanks as it sees them
+    QString texte = QString::fromUtf8(lis(dossier.filePath("page")));
+    EXPECT_EQ(texte.count('\f'), 1);   // one page
+    texte = texte.replace(QChar(0xa0), ' ').simplified();
+    for (const char* t : {"Nom : Classe : Date :", "X initial = -30000 km", "Impact à t = 8772 s", "Vx(t) Vy(t) V(t)"})
+        EXPECT_TRUE(texte.contains(QString::fromUtf8(t))) << t;
+    ASSERT_TRUE(poppler("pdftoppm", {"-r", "300", "-png", "-singlefile"}));
+    const QImage page(dossier.filePath("page.png"));
+    EXPECT_NEAR(page.width(), 3508, 1);   // A4 landscape
+    EXPECT_NEAR(page.height(), 2480, 1);
+
+    // The first vertical grid line, inner pixel 49 of 496 on screen: every
+    // row it crosses holds pure grid grey, the same grey as on screen and
+    // at least two pixels wide, where an enlarged screen picture is blurred.
+    const CadreMm vue = feuille(*w, {}).images[0].cadre;
+    const double pxParMm = 300 / 25.4, k = vue.largeur * pxParMm / 496;
+    const int x0 = int((vue.gauche * pxParMm) + 47.5 * k), x1 = int((vue.gauche * pxParMm) + 51.5 * k);
+    int rangees = 0, nettes = 0;
+    for (int y = int((vue.haut + 5) * pxParMm); y < int((vue.haut + vue.hauteur * 0.35) * pxParMm); ++y) {
+        int gris = 0, marques = 0;
+        for (int x = x0; x <= x1; ++x) {
+            marques += page.pixel(x, y) != qRgb(255, 255, 255);
+            gris += page.pixel(x, y) == qRgb(128, 128, 128);
+        }
+        rangees += marques > 0;
+        nettes += gris >= 2;
+    }
+    EXPECT_GT(rangees, 0.4 * 0.3 * vue.hauteur * pxParMm);   // dash-dot-dot: about half the rows
+    EXPECT_GT(nettes, 0.8 * rangees);
 }
 
 TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)

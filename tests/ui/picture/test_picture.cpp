@@ -118,6 +118,10 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     calcule(*s);
     ASSERT_EQ(s->Nfin, 102);
     Trace(*s, f);
+    PictureBox copie;   // drawn again from its journal, the same picture
+    copie.resize(500, 500);
+    ASSERT_TRUE(box.journal().rejoue(copie));
+    EXPECT_EQ(copie.image(), box.image());
 
     // The star on the impact point, inner pixel (221, 248): blue on a transparent ground
     // (the disc shows in its corner), 14 × 12 px at the first frame, about 24 × 20 at the last.

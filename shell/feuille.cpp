@@ -1,0 +1,68 @@
+#include "feuille.h"
+
+#include "charts.h"
+
+#include <algorithm>
+
+namespace orbeline {
+
+namespace {
+
+constexpr double kMarge = 10;          // page margin, wider than any printer's unprintable edge
+constexpr double kHauteurNom = 8;      // the name line's box
+constexpr double kSousNom = 6;         // between the name line and the pictures
+constexpr double kEntreColonnes = 8;   // between the orbit view and the charts
+constexpr double kEntreGraphes = 4;    // between two charts, and two rows of them
+constexpr double kHauteurLegendeGraphe = 5;
+constexpr double kPartVueMax = 0.64;   // of the width inside the margins
+
+// Each field's share of the line: room for a name, a class, a date.
+constexpr std::array<std::pair<double, double>, 3> kChampsNom{{{0, 0.5}, {0.53, 0.75}, {0.78, 1}}};
+
+} // namespace
+
+Feuille feuille(const Fenetre& f, const Releve& r, double largeurMm, double hauteurMm)
+{
+    Feuille s;
+    s.largeur = largeurMm;
+    s.hauteur = hauteurMm;
+    const double utile = largeurMm - 2 * kMarge;
+    constexpr std::array<Texte, 3> kLibelles{Texte::feuilleNom, Texte::feuilleClasse, Texte::feuilleDate};
+    for (std::size_t i = 0; i < s.nom.size(); ++i)
+        s.nom[i] = {tr(kLibelles[i]), {kMarge + kChampsNom[i].first * utile, kMarge,
+                                   (kChampsNom[i].second - kChampsNom[i].first) * utile, kHauteurNom}};
+
+    // The orbit view, square, the whole height under the name line.
+    const double haut = kMarge + kHauteurNom + kSousNom;
+    const double cote = std::max(0.0, std::min(hauteurMm - kMarge - haut, kPartVueMax * utile));
+    s.images.push_back({1, {kMarge, haut, cote, cote}, "", {}});
+
+    // Beside it, a row of charts per group shown (a group: the table's charts
+    // under one box), each chart in its group's column as on screen, then the
+    // legend under them.
+    std::size_t parRangee = 1;
+    for (std::size_t debut = 0, fin = 0; debut < kGraphes.size(); debut = fin) {
+        while (fin < kGraphes.size() && kGraphes[fin].boite == kGraphes[debut].boite) ++fin;
+        parRangee = std::max(parRangee, fin - debut);
+    }
+    const double gauche = kMarge + cote + kEntreColonnes, colonne = largeurMm - kMarge - gauche;
+    const auto n = static_cast<double>(parRangee);
+    const double c = std::max(0.0, (colonne - (n - 1) * kEntreGraphes) / n);
+    double y = haut;
+    for (std::size_t debut = 0, fin = 0; debut < kGraphes.size(); debut = fin) {
+        bool montre = false;
+        for (fin = debut; fin < kGraphes.size() && kGraphes[fin].boite == kGraphes[debut].boite; ++fin) {
+            const Graphe& g = kGraphes[fin];
+            if (!f.estVisible(zone(g.picture))) continue;
+            const double x = gauche + static_cast<double>(fin - debut) * (c + kEntreGraphes);
+            s.images.push_back({g.picture, {x, y, c, c}, tr(g.titre), {x, y + c, c, kHauteurLegendeGraphe}});
+            montre = true;
+        }
+        if (montre) y += c + kHauteurLegendeGraphe + kEntreGraphes;
+    }
+    s.cadreLegende = {gauche, y, colonne, std::max(0.0, hauteurMm - kMarge - y)};
+    s.lignes = lignesLegende(r);
+    return s;
+}
+
+} // namespace orbeline

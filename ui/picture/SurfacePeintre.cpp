@@ -1,0 +1,104 @@
+#include "SurfacePeintre.h"
+
+#include "pixels.h"
+
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbeline {
+
+SurfacePeintre::SurfacePeintre(QPainter& p, const QRectF& cible, int largeur, int hauteur, bool gris)
+    : p_(p), cible_(cible),
+      versDevice_(cible.width() / largeur, 0, 0, cible.height() / hauteur, cible.left(), cible.top()),
+      etat_(EtatSurface::enPixels(largeur, hauteur)), gris_(gris)
+{
+    p_.save();
+    p_.setClipRect(cible_, Qt::IntersectClip);
+    p_.setTransform(versDevice_);
+}
+
+SurfacePeintre::~SurfacePeintre() { p_.restore(); }
+
+void SurfacePeintre::cls()
+{
+    // The paper is the area's blank.
+    etat_.currentX = etat_.currentY = 0;
+    p_.fillRect(QRectF(0, 0, etat_.largeurPx, etat_.hauteurPx), Qt::white);
+}
+
+int SurfacePeintre::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
+
+QColor SurfacePeintre::couleur(Couleur c) const
+{
+    if (!gris_) return QColor(c.r, c.g, c.b);
+    const int g = qGray(c.r, c.g, c.b);
+    return QColor(g, g, g);
+}
+
+QPen SurfacePeintre::stylo(Couleur c) const
+{
+    // In the area's pixels, which the transform takes to the device's: the
+    // dash patterns, in pen widths, are the screen's.
+    const int w = largeurTrait();
+    QPen pen(couleur(c), w);
+    pen.setCapStyle(Qt::SquareCap);
+    if (w == 1 && etat_.drawStyle != StyleTrait::Plein) {
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern(etat_.drawStyle == StyleTrait::Tirets ? QList<qreal>{4, 2} : QList<qreal>{4, 2, 1, 2, 1, 2});
+    }
+    return pen;
+}
+
+void SurfacePeintre::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
+{
+    etat_.currentX = x2;
+    etat_.currentY = y2;
+    const int w = largeurTrait();
+    const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
+                             etat_.largeurPx, etat_.hauteurPx);
+    if (!seg) return;
+    QPen pen = stylo(c.value_or(etat_.foreColor));
+    if (pen.style() != Qt::SolidLine) pen.setDashOffset(seg->decalage);
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setPen(pen);
+    p_.drawLine(QLineF(seg->debut.x, seg->debut.y, seg->fin.x, seg->fin.y));
+}
+
+void SurfacePeintre::circle(float x, float y, float r)
+{
+    etat_.currentX = x;
+    etat_.currentY = y;
+    const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
+    // Round in pixels: the radius is measured along x, whatever the y scale.
+    const double rayon = etat_.longueurPxX(std::fabs(r));
+    if (!proche(cx) || !proche(cy) || !proche(rayon)) return;
+    if (2 * rayon < largeurTrait()) {
+        // Narrower than the pen: what shows is the pen's dot.
+        pset(x, y);
+        return;
+    }
+    p_.setRenderHint(QPainter::Antialiasing, true);
+    p_.setPen(stylo(etat_.foreColor));
+    p_.setBrush(etat_.fillStyle == StyleRemplissage::Plein ? QBrush(couleur(etat_.fillColor)) : QBrush());
+    p_.drawEllipse(QPointF(cx, cy), rayon, rayon);
+    p_.setBrush(QBrush());
+}
+
+void SurfacePeintre::pset(float x, float y, std::optional<Couleur> c)
+{
+    etat_.currentX = x;
+    etat_.currentY = y;
+    const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
+    if (!proche(cx) || !proche(cy)) return;
+    // A square of the pen width on whole pixels, centred on the point.
+    const int w = largeurTrait();
+    const double g = std::floor(cx + 0.5 - w / 2.0), h = std::floor(cy + 0.5 - w / 2.0);
+    if (g >= etat_.largeurPx || h >= etat_.hauteurPx || g + w <= 0 || h + w <= 0) return;
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.fillRect(QRectF(g, h, w, w), couleur(c.value_or(etat_.foreColor)));
+}
+
+} // namespace orbeline
