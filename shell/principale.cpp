@@ -19,7 +19,7 @@ namespace orbeline {
 namespace {
 
 // init on the six fields and the point count; the strip then shows init's
-// message, or the typing hint, or nothing.
+// message, or what the reading has to say, or nothing.
 bool lanceInit(Principale& p, Fenetre& f)
 {
     ++p.nombreInit;
@@ -28,7 +28,7 @@ bool lanceInit(Principale& p, Fenetre& f)
     const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Option1, 0),
                               f.optionChoisie(Groupe::Option1, 1)};
     const CompteRendu r = init(p.etat, champs);
-    f.ecritMessage(r.ok ? conseilVirgule(champs).vue() : r.message.vue());
+    f.ecritMessage(r.ok ? messageLecture(champs, f.separateurDecimal()).vue() : r.message.vue());
     return r.ok;
 }
 

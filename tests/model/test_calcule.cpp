@@ -29,7 +29,7 @@ TEST(Init, WindowInitialValuesAndScale)
 
     s->Echelle = 1000000000;
     ASSERT_TRUE(init(*s, {"6,5", "-12", "", "150", "1.99E+6", "", true, false}).ok);
-    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->vx, s->Vyt[0], s->dt, s->NbPoints), std::tuple(0.0, 1.5e11, 6.0, -12.0, 0.0, 100));
+    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->vx, s->Vyt[0], s->dt, s->NbPoints), std::tuple(0.0, 1.5e11, 6.5, -12.0, 0.0, 100));
     EXPECT_DOUBLE_EQ(s->Masse, 1.99e30);
 }
 

@@ -47,8 +47,8 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
         EXPECT_EQ(v.f.choisies, f.choisies);
         EXPECT_EQ(v.f.cases, f.cases);
         EXPECT_TRUE(v.f.estVisible(Element::Picture5));   // the box ran its handler
-        EXPECT_EQ(v.s.Yo, 6880e3);                       // read as typed, up to the comma
-        EXPECT_EQ(v.f.message, f.message);               // the comma is pointed out as if typed
+        EXPECT_EQ(v.s.Yo, 6880.5e3);                     // read as typed
+        EXPECT_EQ(v.f.message, f.message);               // what was read is said as if typed
     }
 }
 
