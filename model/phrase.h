@@ -9,18 +9,22 @@
 namespace orbeline {
 
 /// Appends the sentence to `sortie` (a std::string or a TexteFixe) with each
-/// "%n" replaced by the n-th part; a "%" followed by anything else stays.
+/// "%n" replaced by the n-th part (n from 1); any other "%" stays.
 template <class Sortie>
 void ajoutePhrase(Sortie& sortie, std::string_view modele, std::initializer_list<std::string_view> parties)
 {
     for (std::size_t i = 0; i < modele.size(); ++i) {
-        const std::size_t n = i + 1 < modele.size() ? static_cast<std::size_t>(modele[i + 1] - '1') : 9;
-        if (modele[i] == '%' && n < parties.size()) {
-            sortie += parties.begin()[n];
-            ++i;
-        } else {
-            sortie += modele.substr(i, 1);
+        if (modele[i] == '%') {
+            std::size_t fin = i + 1, n = 0;
+            while (fin < modele.size() && modele[fin] >= '0' && modele[fin] <= '9' && n < 100)
+                n = n * 10 + static_cast<std::size_t>(modele[fin++] - '0');
+            if (n >= 1 && n <= parties.size()) {
+                sortie += parties.begin()[n - 1];
+                i = fin - 1;
+                continue;
+            }
         }
+        sortie += modele.substr(i, 1);
     }
 }
 

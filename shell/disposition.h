@@ -106,7 +106,7 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     {"Label6_0", Genre::Etiquette, 6, 0, "", "τ (", 5160, 480, 180, 225, 21, {"Arial", 9}, "", "", AutoTaille},
     {"Label6_1", Genre::Etiquette, 6, 1, "", "en s )", 5400, 480, 390, 195, 25, kMss, bulles::kTau, "", AutoTaille},
     {"Text5", Genre::Champ, 5, -1, "", "6.00", 6480, 120, 1095, 285, 4, kMss, bulles::kMasse,
-     "Masse de l'attracteur (M . 10 puissance 24 kg)"},
+     "Masse de l'attracteur (M . 10 puissance 24\u00a0kg)"},
     {"Label5_0", Genre::Etiquette, 5, 0, "", "M  . 10", 6480, 480, 495, 195, 20, kMss, "", "", AutoTaille},
     {"Label5_1", Genre::Etiquette, 5, 1, "", "24", 7020, 376, 180, 210, 30, kArial, "", "", AutoTaille},
     {"Label5_2", Genre::Etiquette, 5, 2, "", "kg", 7320, 480, 165, 210, 31, kArial, "", "", AutoTaille},
@@ -250,8 +250,8 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
 std::string_view texteVersion();
 /// The about box's description of the program.
 inline constexpr std::string_view kDescription =
-    "Description de trajectoires de satellites : le TP satellites de la classe de seconde sans tableur. "
-    "On saisit la position et la vitesse initiales, la masse de l'attracteur et la durée entre deux points ; "
+    "Description de trajectoires de satellites\u00a0: le TP satellites de la classe de seconde sans tableur. "
+    "On saisit la position et la vitesse initiales, la masse de l'attracteur et la durée entre deux points\u00a0; "
     "le programme calcule et trace la trajectoire, l'éventuel impact et les graphiques X(t), Y(t), "
     "Vx(t), Vy(t) et V(t).";
 

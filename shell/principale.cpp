@@ -6,6 +6,7 @@
 #include "disposition.h"
 #include "init.h"
 #include "masse.h"
+#include "phrase.h"
 #include "placement.h"
 #include "presets.h"
 #include "surface.h"
@@ -17,6 +18,11 @@
 
 namespace orbeline {
 namespace {
+
+constexpr std::string_view kMasseTropGrande =
+    "La masse du satellite est trop grande pour le calcul\u00a0: elle est remise à 0.";
+/// A plotted point's tooltip: its time, position (%5: the unit) and speed.
+constexpr std::string_view kBullePoint = "t = %1\u00a0s   X = %2\u00a0%5   Y = %3\u00a0%5   V = %4\u00a0m/s";
 
 // init on the six fields and the point count; the strip then shows init's
 // message, or what the reading has to say, or nothing.
@@ -36,7 +42,7 @@ void normaliseMasse(Fenetre& f)
 {
     // The rewrite fires this handler again until the text no longer changes.
     const MasseRecrite m = recritMasse(f.texte(Champ::Text7), f.separateurDecimal());
-    if (m.tropGrande) f.ecritMessage("Masse du satellite trop grande : elle est remise à 0.");
+    if (m.tropGrande) f.ecritMessage(kMasseTropGrande);
     f.ecritTexte(Champ::Text7, m.texte.vue());
 }
 
@@ -255,16 +261,12 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     const auto k = static_cast<std::size_t>(proche);
     const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
     const std::string_view u(r.Unite.data(), r.Unite.size());
-    const std::string unite(u.substr(0, u.find_last_not_of(' ') + 1));
-    std::string t = "t = ";
-    t += formeSignee(static_cast<double>(proche) * r.pas).vue();
-    t += " s   X = ";
-    t += dixieme(r.Xt[k] / r.Echelle).vue();
-    t += unite + "   Y = ";
-    t += dixieme(r.Yt[k] / r.Echelle).vue();
-    t += unite + "   V = ";
-    t += dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue();
-    t += " m/s";
+    std::string_view unite = u.substr(0, u.find_last_not_of(' ') + 1);
+    while (unite.starts_with(' ')) unite.remove_prefix(1);
+    std::string t;
+    ajoutePhrase(t, kBullePoint,
+                 {formeSignee(static_cast<double>(proche) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
+                  dixieme(r.Yt[k] / r.Echelle).vue(), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue(), unite});
     return t;
 }
 

@@ -131,8 +131,8 @@ TEST(Calcule, EarthOrbitRunsClockwise)
 TEST(CalculeErreurs, StepOrRadiusOutsideTheIntegerRangeRefusesTheRun)
 {
     const struct { ChampsSaisis champs; double rayon; const char* champ; } cas[] = {
-        {{"0", "0", "-30000", "0", "6.00", "1e12", false, true}, 6380, "-21 474 836 470 et 21 474 836 470 s"},
-        {champsInitiaux(), 3e6, "Rayon"},   // 3e9 m
+        {{"0", "0", "-30000", "0", "6.00", "1e12", false, true}, 6380, "τ (en s)\u00a0» est trop grand"},
+        {champsInitiaux(), 3e6, "rayon"},   // 3e9 m
     };
     for (const auto& c : cas) {
         auto s = etatCharge();

@@ -78,7 +78,7 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   // The default launch's first point, 86 s after the start, 3.3 km from it: the same pixel.
   await page.mouse.move(vue[0] + 99, vue[1] + 248);
   assert.ok(await montre(page, 'bulle'));
-  assert.match(await texte(page, 'bulle'), /^t = {2}\d+ s {3}X = -\d+\.\d km {3}Y = {2}0 km {3}V = {2}\d+(\.\d)? m\/s$/);
+  assert.match(await texte(page, 'bulle'), /^t = {2}\d+\u00a0s {3}X = -\d+\.\d\u00a0km {3}Y = {2}0\u00a0km {3}V = {2}\d+(\.\d)?\u00a0m\/s$/);
   await page.mouse.move(vue[0] + 400, vue[1] + 100);
   assert.ok(!(await montre(page, 'bulle')), 'no tooltip away from the points');
   await page.mouse.click(vue[0] + 248, vue[1] + 124);
@@ -149,7 +149,7 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   await page.click('#action-3');
   const png = Buffer.from(await telecharge(page, 'orbeline.png', null));
   assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
-  for (const t of ['X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t =  8772 s'])
+  for (const t of ['X initial = -30000\u00a0km', '1 carreau = 10 mille km', 'Impact à t =  8772 s'])
     assert.ok(legende.includes(t), `« ${t} » dans la légende imprimée`);
   await page.click('#Command2');
   assert.ok(await montre(page, 'fin'), '"Quitter" ends the program');

@@ -178,7 +178,7 @@ TEST(Impression, TheLegendDescribesTheLaunchOnScreen)
     QTest::keyClicks(w->text(1), "5000");   // typed, not launched
     const QStringList l = w->legendeImpression();
     ASSERT_EQ(l.size(), 7);   // the inputs, then the two impact captions
-    EXPECT_EQ(l[0], "Vox = 0 m/s    Voy = 0 m/s");
+    EXPECT_EQ(l[0], "Vox = 0\u00a0m/s    Voy = 0\u00a0m/s");
     EXPECT_EQ(l[6], w->etiquette(Etiquette::Label12)->text());
     QTest::mouseClick(w->commande(4), Qt::LeftButton);   // "Effacer": the view no longer shows it
     EXPECT_TRUE(w->legendeImpression().isEmpty());
