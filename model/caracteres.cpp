@@ -116,4 +116,20 @@ NomCaractere nomCaractere(std::string_view t, std::size_t i)
     return n;
 }
 
+TexteFixe<40> extrait(std::string_view t)
+{
+    constexpr std::size_t kMax = 30;
+    TexteFixe<40> e;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        const Caractere c = caractereEn(t, i);
+        const bool espace = c.code == 0xa0 || c.code == 0x202f || c.code == 0x2009;   // shown as blanks
+        if (!c.valide || !(visible(c.code) || espace) || i + c.longueur > kMax) break;
+        i += c.longueur;
+    }
+    e += t.substr(0, i);
+    if (i < t.size()) e += "…";
+    return e;
+}
+
 } // namespace orbeline

@@ -31,4 +31,8 @@ bool visible(std::uint32_t code);
 /// How a message names the character at byte offset i.
 NomCaractere nomCaractere(std::string_view texte, std::size_t i);
 
+/// A text as a message quotes it: its beginning up to the first character
+/// that is not shown (or malformed), 30 bytes at most, "…" when cut.
+TexteFixe<40> extrait(std::string_view texte);
+
 } // namespace orbeline

@@ -43,22 +43,6 @@ std::string_view sansBlancs(std::string_view t)
     return t.substr(d, f - d);
 }
 
-/// The typed text as a message quotes it: its visible beginning, 30 bytes at most.
-TexteFixe<40> extrait(std::string_view t)
-{
-    constexpr std::size_t kMax = 30;
-    TexteFixe<40> e;
-    std::size_t i = 0;
-    while (i < t.size()) {
-        const Caractere c = caractereEn(t, i);
-        if (!c.valide || !(visible(c.code) || longueurBlanc(t, i) > 0) || i + c.longueur > kMax) break;
-        i += c.longueur;
-    }
-    e += t.substr(0, i);
-    if (i < t.size()) e += "…";
-    return e;
-}
-
 // What the reading of one field has to say; empty when nothing.
 Message messageChamp(std::size_t k, std::string_view texte, std::string_view separateur)
 {

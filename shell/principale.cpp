@@ -24,20 +24,6 @@ constexpr std::string_view kMasseTropGrande =
 /// A plotted point's tooltip: its time, position (%5: the unit) and speed.
 constexpr std::string_view kBullePoint = "t = %1\u00a0s   X = %2\u00a0%5   Y = %3\u00a0%5   V = %4\u00a0m/s";
 
-// init on the six fields and the point count; the strip then shows init's
-// message, or what the reading has to say, or nothing.
-bool lanceInit(Principale& p, Fenetre& f)
-{
-    ++p.nombreInit;
-    std::array<std::string, 6> t;
-    for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
-    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Option1, 0),
-                              f.optionChoisie(Groupe::Option1, 1)};
-    const CompteRendu r = init(p.etat, champs);
-    f.ecritMessage(r.ok ? messageLecture(champs, f.separateurDecimal()).vue() : r.message.vue());
-    return r.ok;
-}
-
 void normaliseMasse(Fenetre& f)
 {
     // The rewrite fires this handler again until the text no longer changes.
@@ -65,7 +51,7 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
 void lance(Principale& p, Fenetre& f)
 {
     for (int n = 2; n <= 6; ++n) f.picture(n).cls();
-    if (!lanceInit(p, f)) return;
+    if (!relitChamps(p, f)) return;
     const ResultatCalcul r = calcule(p.etat);
     f.ecritEtiquette(Etiquette::Label11, r.label11.vue());
     f.ecritEtiquette(Etiquette::Label12, r.label12.vue());
@@ -214,7 +200,23 @@ void Text_Change(Principale& p, Fenetre& f, Champ c)
 {
     if (c == Champ::Text7) return normaliseMasse(f);
     acheveLancement(p, f);
-    lanceInit(p, f);
+    relitChamps(p, f);
+}
+
+bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
+{
+    ++p.nombreInit;
+    std::array<std::string, 6> t;
+    for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
+    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Option1, 0),
+                              f.optionChoisie(Groupe::Option1, 1)};
+    const CompteRendu r = init(p.etat, champs);
+    const Message lecture = r.ok ? messageLecture(champs, f.separateurDecimal()) : r.message;
+    std::string m(avant);
+    if (!m.empty() && !lecture.estVide()) m += ' ';
+    m += lecture.vue();
+    f.ecritMessage(m);
+    return r.ok;
 }
 
 void Case_Click(Principale& p, Fenetre& f, Case c)
