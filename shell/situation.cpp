@@ -182,7 +182,6 @@ struct Lecteur {
     void consigne(std::string_view texte)
     {
         std::optional<std::string>& c = l.situation.consigne;
-        if (texte.empty()) return;
         if (!c) c.emplace();
         else *c += ' ';
         *c += texte;
@@ -219,6 +218,7 @@ struct Lecteur {
             if (valeur != "100" && valeur != "1000") return faute(ligne, kPoints, {nom.vue(), extrait(valeur).vue()});
             s.points = valeur == "100" ? 0 : 1;
         } else if (cle == kCleObserver) {
+            if (valeur.empty()) return;   // nothing to observe: nothing set
             consigne(valeur);
         } else {   // a box
             if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
