@@ -30,19 +30,6 @@ CompteRendu tropGrand(std::string_view champ)
     return r;
 }
 
-std::string_view sansBlancs(std::string_view t)
-{
-    std::size_t d = 0, f = t.size();
-    for (std::size_t n; d < f && (n = longueurBlanc(t, d)) > 0;) d += n;
-    // A blank is at most 3 bytes: look back for one ending at f.
-    for (bool encore = true; encore && f > d;) {
-        encore = false;
-        for (std::size_t n = 1; n <= 3 && n <= f - d; ++n)
-            if (longueurBlanc(t, f - n) == n) { f -= n; encore = true; break; }
-    }
-    return t.substr(d, f - d);
-}
-
 // What the reading of one field has to say; empty when nothing.
 Message messageChamp(std::size_t k, std::string_view texte, std::string_view separateur)
 {

@@ -1,5 +1,6 @@
 #include "lecture.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -74,6 +75,21 @@ std::size_t longueurBlanc(std::string_view t, std::size_t i)
     if (r.starts_with("\u00a0")) return 2;
     if (r.starts_with("\u202f") || r.starts_with("\u2009")) return 3;
     return 0;
+}
+
+std::string_view sansBlancs(std::string_view t)
+{
+    for (std::size_t n; !t.empty() && (n = longueurBlanc(t, 0)) > 0;) t.remove_prefix(n);
+    // A blank is 3 bytes at most: look back for one that ends the text.
+    for (bool encore = true; encore;) {
+        encore = false;
+        for (std::size_t n = 1; n <= std::min<std::size_t>(3, t.size()) && !encore; ++n)
+            if (longueurBlanc(t, t.size() - n) == n) {
+                t.remove_suffix(n);
+                encore = true;
+            }
+    }
+    return t;
 }
 
 Lecture litNombre(std::string_view texte)

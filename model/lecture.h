@@ -34,5 +34,7 @@ inline double lisNombre(std::string_view texte) { return litNombre(texte).valeur
 
 /// Byte length of the blank the reading skips at offset i of the text, 0 when there is none.
 std::size_t longueurBlanc(std::string_view texte, std::size_t i);
+/// The text without the blanks the reading skips at either end.
+std::string_view sansBlancs(std::string_view texte);
 
 } // namespace orbeline

@@ -44,36 +44,14 @@ constexpr std::string_view kCommentaireConsigne = "aobserver";
 constexpr int kFautesNommees = 4;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
-/// The rest of the text after the blanks the number reading skips, and carriage returns.
-std::size_t blancEn(std::string_view t, std::size_t i)
-{
-    return i < t.size() && t[i] == '\r' ? 1 : longueurBlanc(t, i);
-}
-
-std::string_view rogne(std::string_view t)
-{
-    for (std::size_t n; !t.empty() && (n = blancEn(t, 0)) > 0;) t.remove_prefix(n);
-    // A blank is 3 bytes at most: look back for one that ends the text.
-    for (bool encore = true; encore;) {
-        encore = false;
-        for (std::size_t n = 1; n <= std::min<std::size_t>(3, t.size()); ++n)
-            if (blancEn(t, t.size() - n) == n) {
-                t.remove_suffix(n);
-                encore = true;
-                break;
-            }
-    }
-    return t;
-}
-
-/// A key as it is compared: without blanks, in lower case, without accents ("Échelle" is "echelle").
+/// A key as it is compared: without the blanks the number reading skips, in lower case, without accents ("Échelle" is "echelle").
 std::string normalise(std::string_view cle)
 {
     // Latin-1 letters U+00C0 to U+00FF without their accent; "." keeps the character.
     static constexpr std::string_view kSansAccent = "aaaaaa.ceeeeiiii.nooooo.ouuuuy..aaaaaa.ceeeeiiii.nooooo.ouuuuy.y";
     std::string r;
     for (std::size_t i = 0; i < cle.size();) {
-        if (const std::size_t n = blancEn(cle, i); n > 0) {
+        if (const std::size_t n = longueurBlanc(cle, i); n > 0) {
             i += n;
             continue;
         }
@@ -190,7 +168,7 @@ struct Lecteur {
     /// One "key=value" (the key as written): known keys fill the situation, the rest is named.
     void paire(std::string_view cleEcrite, std::string_view valeur, std::size_t ligne)
     {
-        cleEcrite = rogne(cleEcrite);
+        cleEcrite = sansBlancs(cleEcrite);
         if (cleEcrite.empty()) return;   // "&=&": nothing to name
         const std::string cle = normalise(cleEcrite);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
@@ -198,7 +176,7 @@ struct Lecteur {
             cle != kCleXy && cle != kCleObserver)
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
-        valeur = rogne(valeur);
+        valeur = sansBlancs(valeur);
         if (valeur.size() > kLongueurValeurMax) return faute(ligne, kValeurTropLongue, {nom.vue()});
         if (const std::size_t i = premierRefuse(valeur); i < valeur.size())
             return faute(ligne, kCaractereRefuse, {nom.vue(), nomCaractere(valeur, i).vue()});
@@ -317,7 +295,7 @@ LectureSituation lisFichier(std::string_view contenu)
 
     Lecteur lu;
     pourChaqueLigne(contenu, [&](std::string_view t, std::size_t numero) {
-        t = rogne(t);
+        t = sansBlancs(t);
         if (t.empty()) return;
         if (t.front() == '#') {
             // "# À observer : …" holds what to observe; other comments are the teacher's own.
