@@ -72,6 +72,7 @@ public:
     void choisitOption(Groupe, int) override {}
     void ecritTitre(std::string_view) override {}
     void ecritMessage(std::string_view) override {}
+    void montreConsigne(std::string_view) override {}
     void montreBulle(std::string_view) override {}
     void pointsDisponibles(bool) override {}
     void programmeEtape(int) override {}

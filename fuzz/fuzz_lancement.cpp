@@ -6,6 +6,7 @@
 #include "commun.h"
 
 #include "FenetreEnregistree.h"
+#include "calcule.h"
 #include "init.h"
 #include "principale.h"
 #include "verifications.h"
@@ -49,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
 
     Command1_Click(*p, f);
     acheveLancement(*p, f);
-    const bool arrete = f.message.starts_with("Calcul arrêté");
+    const bool arrete = f.message.starts_with(kCalculArrete.substr(0, kCalculArrete.find('%')));
     if (!f.points && !arrete) {
         exige(!f.message.empty(), "lancement sans points ni message");
         exige(p->etat == (lu ? *attendu : avant), "un lancement refusé a changé l'état");

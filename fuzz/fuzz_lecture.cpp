@@ -1,6 +1,7 @@
 // The lenient reader against an independent reading: the text is normalised
-// by hand (blanks dropped, the leading numeric part kept, D exponents as E,
-// octal spelt in hexadecimal) and read by strtod, which rounds correctly.
+// by hand (blanks dropped, the leading numeric part kept, a decimal comma as
+// a point, D exponents as E, octal spelt in hexadecimal) and read by strtod,
+// which rounds correctly. Where the reading stops is checked too.
 #include "commun.h"
 #include "lecture.h"
 
@@ -32,8 +33,12 @@ std::string octalEnHexa(const std::string& o)
 double reference(const std::string& brut)
 {
     std::string t;
-    for (char c : brut)
-        if (c != ' ' && c != '\t' && c != '\n') t += c;
+    for (std::size_t i = 0; i < brut.size(); ++i) {
+        const std::string_view r = std::string_view(brut).substr(i);
+        if (r.starts_with("\u00a0")) ++i;
+        else if (r.starts_with("\u202f") || r.starts_with("\u2009")) i += 2;
+        else if (r[0] != ' ' && r[0] != '\t' && r[0] != '\n') t += r[0];
+    }
     std::size_t i = 0;
     if (!t.empty() && t[0] == '&') {
         const char b = t.size() > 1 ? t[1] : '\0';
@@ -48,8 +53,9 @@ double reference(const std::string& brut)
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) n += t[i++];
     bool vu = false;
     for (; i < t.size() && chiffre(t[i]); ++i) { n += t[i]; vu = true; }
-    if (i < t.size() && t[i] == '.') {
-        n += t[i++];
+    if (i < t.size() && (t[i] == '.' || (t[i] == ',' && i + 1 < t.size() && chiffre(t[i + 1])))) {
+        n += '.';
+        ++i;
         for (; i < t.size() && chiffre(t[i]); ++i) { n += t[i]; vu = true; }
     }
     if (!vu) return 0;
@@ -69,9 +75,16 @@ double reference(const std::string& brut)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t taille)
 {
     const std::string texte(reinterpret_cast<const char*>(data), taille);
-    const double lu = orbeline::lisNombre(texte);
+    const orbeline::Lecture l = orbeline::litNombre(texte);
     const double attendu = reference(texte);
     // Bit for bit: the sign of a zero counts too.
-    orbeline::fuzz::exige(std::memcmp(&lu, &attendu, sizeof lu) == 0, "lisNombre diffère de la lecture de référence");
+    orbeline::fuzz::exige(std::memcmp(&l.valeur, &attendu, sizeof attendu) == 0,
+                          "lisNombre diffère de la lecture de référence");
+    // Reading stops on a character that is not a blank, and the reading of the text up to it is the same.
+    orbeline::fuzz::exige(l.arret <= texte.size() && orbeline::longueurBlanc(texte, l.arret) == 0,
+                          "la lecture s'arrête sur un blanc");
+    const double avant = orbeline::lisNombre(std::string_view(texte).substr(0, l.arret));
+    orbeline::fuzz::exige(std::memcmp(&avant, &attendu, sizeof attendu) == 0,
+                          "ce qui suit l'arrêt change la lecture");
     return 0;
 }

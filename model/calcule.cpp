@@ -2,6 +2,7 @@
 
 #include "formes.h"
 #include "langue.h"
+#include "phrase.h"
 
 #include <array>
 #include <charconv>
@@ -38,11 +39,11 @@ void ecritImpact(ResultatCalcul& r, const SimulationState& s, std::int32_t pas)
             {formeSignee(std::floor(s.vx)).vue(), formeSignee(std::floor(s.vy)).vue()});
 }
 
-ResultatCalcul refus(std::string_view texte)
+ResultatCalcul refus(std::string_view texte, std::string_view partie = {})
 {
     ResultatCalcul r;
     r.compteRendu.ok = false;
-    r.compteRendu.message += texte;
+    ajoutePhrase(r.compteRendu.message, texte, {partie});
     return r;
 }
 
@@ -53,12 +54,9 @@ ResultatCalcul calcule(SimulationState& s)
     // The two conversions to whole numbers are checked first: a refused run
     // leaves the record as init left it.
     const auto pasArrondi = arrondiPair32(s.dt / 10);
-    if (!pasArrondi)
-        return refus("Durée τ trop grande : tapez entre -21 474 836 470 et 21 474 836 470 s "
-                     "(négatif, le temps remonte). Le calcul n'est pas lancé.");
+    if (!pasArrondi) return refus(kTauTropGrand, kNomsChamps[5]);
     const auto rayonArrondi = arrondiPair32(s.Rayon * 1000);
-    if (!rayonArrondi)
-        return refus("Rayon de l'attracteur trop grand : le calcul n'est pas lancé.");
+    if (!rayonArrondi) return refus(kRayonTropGrand);
     const std::int32_t pas = *pasArrondi;
     const std::int32_t R = *rayonArrondi;
     const double R2 = static_cast<double>(R) * static_cast<double>(R);
@@ -98,10 +96,8 @@ ResultatCalcul calcule(SimulationState& s)
             r.compteRendu.ok = false;
             std::array<char, 8> n{};
             const auto fin = std::to_chars(n.data(), n.data() + n.size(), static_cast<int>(i)).ptr;
-            r.compteRendu.message += "Calcul arrêté au point ";
-            r.compteRendu.message += std::string_view(n.data(), static_cast<std::size_t>(fin - n.data()));
-            r.compteRendu.message += " : une vitesse ou une position devient trop grande "
-                                     "pour être calculée.";
+            ajoutePhrase(r.compteRendu.message, kCalculArrete,
+                         {std::string_view(n.data(), static_cast<std::size_t>(fin - n.data()))});
             return r;
         }
 

@@ -1,78 +1,67 @@
 #include "init.h"
 
+#include "calcule.h"
+#include "caracteres.h"
 #include "formes.h"
 #include "lecture.h"
+#include "phrase.h"
 
 #include <cmath>
-#include <optional>
 
 namespace orbeline {
 namespace {
 
-bool chiffre(char c) { return c >= '0' && c <= '9'; }
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-// The comma the reading stopped at, when it stopped at one followed by a
-// digit: only a sign, digits and blanks stand before it, so the reading took
-// all of them and the comma was meant as a decimal separator.
-std::optional<std::size_t> virguleDecimale(std::string_view t)
-{
-    std::size_t i = 0;
-    while (i < t.size() && blanc(t[i])) ++i;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
-    bool chiffres = false;
-    for (; i < t.size() && (chiffre(t[i]) || blanc(t[i])); ++i) chiffres = chiffres || chiffre(t[i]);
-    if (!chiffres || i >= t.size() || t[i] != ',') return {};
-    std::size_t j = i + 1;
-    while (j < t.size() && blanc(t[j])) ++j;
-    if (j >= t.size() || !chiffre(t[j])) return {};
-    return i;
-}
+constexpr std::string_view kTropGrand =
+    "«\u00a0%1\u00a0»\u00a0: ce nombre est trop grand pour le calcul, il n'est pas pris en compte. "
+    "Tapez un nombre plus petit.";
+constexpr std::string_view kVide = "«\u00a0%1\u00a0» est vide\u00a0: le programme lit 0.";
+constexpr std::string_view kPasUnNombre =
+    "«\u00a0%1\u00a0»\u00a0: «\u00a0%2\u00a0» n'est pas un nombre, le programme lit 0. Tapez-le en chiffres.";
+constexpr std::string_view kArret =
+    "«\u00a0%1\u00a0»\u00a0: le programme lit %2, puis s'arrête sur %3. Retapez le nombre au clavier.";
+constexpr std::string_view kImmobile =
+    "«\u00a0%1\u00a0»\u00a0: le programme lit %2, le satellite ne bougera pas. "
+    "Tapez plus de 5\u00a0s, par exemple 864.";
 
 CompteRendu tropGrand(std::string_view champ)
 {
     CompteRendu r{false, {}};
-    r.message += "Nombre trop grand dans le champ « ";
-    r.message += champ;
-    r.message += " » : la saisie n'est pas prise en compte.";
+    ajoutePhrase(r.message, kTropGrand, {champ});
     return r;
+}
+
+// What the reading of one field has to say; empty when nothing.
+Message messageChamp(std::size_t k, std::string_view texte, std::string_view separateur)
+{
+    const Lecture l = litNombre(texte);
+    const std::string_view t = sansBlancs(texte);
+    const std::string_view champ = kNomsChamps[k];
+    const Nombre lu = formeGenerale(l.valeur, separateur);
+    // A comma with nothing after it ends the number as a point would.
+    const bool fin = l.arret >= texte.size() || sansBlancs(texte.substr(l.arret)) == ",";
+    const bool special = !fin && (static_cast<unsigned char>(texte[l.arret]) >= 0x80 ||
+                                  !visible(static_cast<unsigned char>(texte[l.arret])));
+    Message m;
+    if (special || (l.nombre && !fin))
+        ajoutePhrase(m, kArret, {champ, lu.vue(), nomCaractere(texte, l.arret).vue()});
+    else if (k == 5 && std::isfinite(l.valeur) && arrondiPair32(l.valeur / 10) == 0)
+        ajoutePhrase(m, kImmobile, {champ, lu.vue()});   // a step of τ / 10 that rounds to 0
+    else if (t.empty())
+        ajoutePhrase(m, kVide, {champ});
+    else if (!l.nombre)
+        ajoutePhrase(m, kPasUnNombre, {champ, extrait(t).vue()});
+    return m;
 }
 
 } // namespace
 
-Message conseilVirgule(const ChampsSaisis& champs)
+Message messageLecture(const ChampsSaisis& champs, std::string_view separateur)
 {
     const std::array<std::string_view, 6> textes{champs.text1, champs.text2, champs.text3,
                                                   champs.text4, champs.text5, champs.text6};
-    Message m;
-    for (std::size_t k = 0; k < textes.size(); ++k) {
-        const std::string_view t = textes[k];
-        const auto virgule = virguleDecimale(t);
-        if (!virgule) continue;
-        // The number as typed: from its first character to the end of the digits after the comma.
-        const std::size_t debut = t.find_first_not_of(" \t\n");
-        std::size_t fin = *virgule + 1;
-        while (fin < t.size() && (chiffre(t[fin]) || blanc(t[fin]))) ++fin;
-        while (blanc(t[fin - 1])) --fin;
-        constexpr std::size_t kLongueurMax = 40;   // a pasted page is not echoed whole
-        if (fin - debut > kLongueurMax) continue;
-        const std::string_view avant = t.substr(debut, *virgule - debut), apres = t.substr(*virgule + 1, fin - *virgule - 1);
-        m += "Dans « ";
-        m += kNomsChamps[k];
-        m += " », ";
-        m += avant;
-        m += ",";
-        m += apres;
-        m += " est lu ";
-        m += formeGenerale(lisNombre(t), ".").vue();
-        m += " : tapez ";
-        m += avant;
-        m += ".";
-        m += apres;
-        m += " (le point sépare les décimales).";
-        return m;
-    }
-    return m;
+    for (std::size_t k = 0; k < textes.size(); ++k)
+        if (Message m = messageChamp(k, textes[k], separateur); !m.estVide()) return m;
+    return {};
 }
 
 CompteRendu init(SimulationState& s, const ChampsSaisis& champs)

@@ -28,7 +28,7 @@ struct CompteRendu {
     Message message;          ///< the pupil's explanation when !ok
 };
 
-/// How the messages name Text1 to Text6.
+/// How the messages name Text1 to Text6 (the captions under the fields).
 inline constexpr std::array<std::string_view, 6> kNomsChamps{
     "Vox (m/s)", "Voy (m/s)", "X initial", "Y initial", "masse de l'attracteur", "τ (en s)"};
 
@@ -37,10 +37,12 @@ inline constexpr std::array<std::string_view, 6> kNomsChamps{
 /// double leaves the record exactly as it was and names the field.
 CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
 
-/// A hint for the pupil when a field's number stops at a comma followed by
-/// digits, which a French pupil types as the decimal separator: names the
-/// first such field, what it reads and what to type ("5,97 est lu 5 : tapez
-/// 5.97"). Empty when no field has one. The reading itself is unchanged.
-Message conseilVirgule(const ChampsSaisis& champs);
+/// What the pupil should know of how the fields were read, for the first
+/// field in order that has something to say: a text that is empty or not a
+/// number (it reads 0), a character that stopped the number (named, the
+/// invisible ones in words), or a τ that moves nothing. The number read is
+/// written with the given decimal separator. Empty when every field reads
+/// as typed.
+Message messageLecture(const ChampsSaisis& champs, std::string_view separateur);
 
 } // namespace orbeline

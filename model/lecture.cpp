@@ -1,5 +1,6 @@
 #include "lecture.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -14,20 +15,26 @@ namespace {
 // once any text's worth of digits has shifted it back.
 constexpr std::int64_t kExposantMax = 100'000'000'000'000'000;
 
-bool ignore(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-
-// Walks the text while skipping the ignored characters.
+// Walks the text while skipping the blanks.
 struct Curseur {
     std::string_view t;
     std::size_t i = 0;
 
     char courant()
     {
-        while (i < t.size() && ignore(t[i])) ++i;
+        for (std::size_t n; i < t.size() && (n = longueurBlanc(t, i)) > 0;) i += n;
         return i < t.size() ? t[i] : '\0';
     }
     void avance() { ++i; }
+    /// Where the reading stopped: the next character that is not a blank.
+    std::size_t arret()
+    {
+        courant();
+        return i;
+    }
 };
+
+bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
 int valeurChiffre(char c, int base)
 {
@@ -61,16 +68,42 @@ double lisEntierBase(Curseur& cur, int base)
 
 } // namespace
 
-double lisNombre(std::string_view texte)
+std::size_t longueurBlanc(std::string_view t, std::size_t i)
+{
+    const std::string_view r = t.substr(i);
+    if (!r.empty() && (r[0] == ' ' || r[0] == '\t' || r[0] == '\n')) return 1;
+    if (r.starts_with("\u00a0")) return 2;
+    if (r.starts_with("\u202f") || r.starts_with("\u2009")) return 3;
+    return 0;
+}
+
+std::string_view sansBlancs(std::string_view t)
+{
+    for (std::size_t n; !t.empty() && (n = longueurBlanc(t, 0)) > 0;) t.remove_prefix(n);
+    // A blank is 3 bytes at most: look back for one that ends the text.
+    for (bool encore = true; encore;) {
+        encore = false;
+        for (std::size_t n = 1; n <= std::min<std::size_t>(3, t.size()) && !encore; ++n)
+            if (longueurBlanc(t, t.size() - n) == n) {
+                t.remove_suffix(n);
+                encore = true;
+            }
+    }
+    return t;
+}
+
+Lecture litNombre(std::string_view texte)
 {
     Curseur cur{texte};
 
     if (cur.courant() == '&') {
         cur.avance();
         const char b = cur.courant();
-        if (b == 'h' || b == 'H') { cur.avance(); return lisEntierBase(cur, 16); }
-        if (b == 'o' || b == 'O') { cur.avance(); return lisEntierBase(cur, 8); }
-        return 0;
+        if (b != 'h' && b != 'H' && b != 'o' && b != 'O') return {0, false, cur.arret()};
+        cur.avance();
+        const std::size_t debut = cur.arret();
+        const double v = lisEntierBase(cur, b == 'h' || b == 'H' ? 16 : 8);
+        return {v, cur.arret() > debut, cur.arret()};
     }
 
     // The digits go into a fixed buffer handed to from_chars, which rounds
@@ -88,24 +121,30 @@ double lisNombre(std::string_view texte)
     }
 
     std::int64_t decalage = 0;   // power of ten owed to dropped or fractional digits
-    bool chiffre = false;
+    bool lu = false;             // a digit was read
     bool reste = false;          // a non-zero digit was dropped
-    for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
-        chiffre = true;
+    for (char c; chiffre(c = cur.courant()); cur.avance()) {
+        lu = true;
         if (c == '0' && n == 0) continue;
         if (n < kGarde) buf[n++] = c;
         else { ++decalage; reste = reste || c != '0'; }
     }
-    if (cur.courant() == '.') {
+    // A comma is a decimal separator only before a digit: "6," ends at the comma.
+    const auto virguleDecimale = [&] {
+        Curseur apres = cur;
+        apres.avance();
+        return chiffre(apres.courant());
+    };
+    if (const char s = cur.courant(); s == '.' || (s == ',' && virguleDecimale())) {
         cur.avance();
-        for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance()) {
-            chiffre = true;
+        for (char c; chiffre(c = cur.courant()); cur.avance()) {
+            lu = true;
             if (c == '0' && n == 0) { --decalage; continue; }
             if (n < kGarde) { buf[n++] = c; --decalage; }
             else reste = reste || c != '0';
         }
     }
-    if (!chiffre) return 0;
+    if (!lu) return {0, false, cur.arret()};
     if (reste) { buf[n++] = '1'; --decalage; }
 
     std::int64_t exposant = 0;
@@ -116,11 +155,12 @@ double lisNombre(std::string_view texte)
             expNegatif = (s == '-');
             cur.avance();
         }
-        for (char c; (c = cur.courant()) >= '0' && c <= '9'; cur.avance())
+        for (char c; chiffre(c = cur.courant()); cur.avance())
             if (exposant < kExposantMax) exposant = exposant * 10 + (c - '0');
         if (expNegatif) exposant = -exposant;
     }
-    if (n == 0) return negatif ? -0.0 : 0.0;
+    const std::size_t arret = cur.arret();
+    if (n == 0) return {negatif ? -0.0 : 0.0, true, arret};
 
     exposant += decalage;
     // Write "digits e exponent" and let from_chars do the rounding.
@@ -142,7 +182,7 @@ double lisNombre(std::string_view texte)
     *fin = '\0';
     const double v = std::strtod(buf.data(), nullptr);
 #endif
-    return negatif ? -v : v;
+    return {negatif ? -v : v, true, arret};
 }
 
 } // namespace orbeline

@@ -18,9 +18,9 @@ struct MasseRecrite {
 /// The magnitude of the lenient reading of the text, in the general form
 /// with the given decimal separator; 0 when the reading overflows. Writing
 /// the result back fires the rewrite again until the text no longer changes:
-/// a number written here reads back as itself or, when the separator is not
-/// "." (nor a blank, which the reading would skip), as its whole part, so the
-/// rewrites end after two at most.
+/// a number written here reads back as itself or, when the separator is
+/// neither "." nor "," (nor a blank, which the reading would skip), as its
+/// whole part, so the rewrites end after two at most.
 MasseRecrite recritMasse(std::string_view texte, std::string_view separateur);
 
 } // namespace orbeline

@@ -1,9 +1,11 @@
 #include "releve.h"
 
 #include "formes.h"
+#include "phrase.h"
 #include "vitesse.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace orbeline {
@@ -77,13 +79,21 @@ std::vector<std::string> lignesLegende(const Releve& r)
     if (r.estVide() || !r.textes) return {};
     const TextesLancement& t = *r.textes;
     const std::string u(uniteSansBlancs(r));
-    std::vector<std::string> l{
-        "Vox = " + t.champs[0] + " m/s    Voy = " + t.champs[1] + " m/s",
-        "X initial = " + t.champs[2] + " " + u + "    Y initial = " + t.champs[3] + " " + u,
-        "Masse de l'attracteur = " + t.champs[4] + " × 10²⁴ kg    τ = " + t.champs[5] + " s",
-        "1 carreau = " + t.echelle + "    Nbre de points affichés : " + t.nbPoints,
-        "Masse du satellite = " + t.masseSatellite + " kg",
+    // One line per row; the printout's reader is French: no-break spaces before units and colons.
+    static constexpr std::array<std::string_view, 5> kLignes{
+        "Vox = %1\u00a0m/s    Voy = %2\u00a0m/s",
+        "X initial = %3\u00a0%8    Y initial = %4\u00a0%8",
+        "Masse de l'attracteur = %5\u00a0×\u00a010²⁴\u00a0kg    τ = %6\u00a0s",
+        "1 carreau = %9    Nbre de points affichés\u00a0: %7",
+        "Masse du satellite = %10\u00a0kg",
     };
+    std::vector<std::string> l;
+    for (const std::string_view modele : kLignes) {
+        std::string ligne;
+        ajoutePhrase(ligne, modele, {t.champs[0], t.champs[1], t.champs[2], t.champs[3], t.champs[4], t.champs[5],
+                                     t.nbPoints, u, t.echelle, t.masseSatellite});
+        l.push_back(std::move(ligne));
+    }
     for (const std::string* impact : {&t.impactTemps, &t.impactVitesse})
         if (!impact->empty()) l.push_back(*impact);
     return l;

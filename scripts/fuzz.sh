@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 secondes=${1:-60}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -eq 0 ] && cibles=(fuzz_lecture fuzz_formes fuzz_masse fuzz_lancement)
+[ ${#cibles[@]} -eq 0 ] && cibles=(fuzz_lecture fuzz_formes fuzz_masse fuzz_lancement fuzz_situation)
 
 mkdir -p build-fuzz/trouvailles
 echec=0

@@ -6,6 +6,7 @@
 #include "disposition.h"
 #include "init.h"
 #include "masse.h"
+#include "phrase.h"
 #include "placement.h"
 #include "presets.h"
 #include "surface.h"
@@ -18,25 +19,16 @@
 namespace orbeline {
 namespace {
 
-// init on the six fields and the point count; the strip then shows init's
-// message, or the typing hint, or nothing.
-bool lanceInit(Principale& p, Fenetre& f)
-{
-    ++p.nombreInit;
-    std::array<std::string, 6> t;
-    for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
-    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
-                              f.optionChoisie(Groupe::Points, 1)};
-    const CompteRendu r = init(p.etat, champs);
-    f.ecritMessage(r.ok ? conseilVirgule(champs).vue() : r.message.vue());
-    return r.ok;
-}
+constexpr std::string_view kMasseTropGrande =
+    "La masse du satellite est trop grande pour le calcul\u00a0: elle est remise à 0.";
+/// A plotted point's tooltip: its time, position (%5: the unit) and speed.
+constexpr std::string_view kBullePoint = "t = %1\u00a0s   X = %2\u00a0%5   Y = %3\u00a0%5   V = %4\u00a0m/s";
 
 void normaliseMasse(Fenetre& f)
 {
     // The rewrite fires this handler again until the text no longer changes.
     const MasseRecrite m = recritMasse(f.texte(Champ::Text7), f.separateurDecimal());
-    if (m.tropGrande) f.ecritMessage("Masse du satellite trop grande : elle est remise à 0.");
+    if (m.tropGrande) f.ecritMessage(kMasseTropGrande);
     f.ecritTexte(Champ::Text7, m.texte.vue());
 }
 
@@ -59,7 +51,7 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
 void lance(Principale& p, Fenetre& f)
 {
     for (const Graphe& g : kGraphes) f.picture(g.picture).cls();
-    if (!lanceInit(p, f)) return;
+    if (!relitChamps(p, f)) return;
     const ResultatCalcul r = calcule(p.etat);
     f.ecritEtiquette(Etiquette::ImpactTemps, r.label11.vue());
     f.ecritEtiquette(Etiquette::ImpactVitesse, r.label12.vue());
@@ -214,7 +206,23 @@ void Text_Change(Principale& p, Fenetre& f, Champ c)
 {
     if (c == Champ::Text7) return normaliseMasse(f);
     acheveLancement(p, f);
-    lanceInit(p, f);
+    relitChamps(p, f);
+}
+
+bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
+{
+    ++p.nombreInit;
+    std::array<std::string, 6> t;
+    for (std::size_t k = 0; k < t.size(); ++k) t[k] = f.texte(static_cast<Champ>(k));
+    const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
+                              f.optionChoisie(Groupe::Points, 1)};
+    const CompteRendu r = init(p.etat, champs);
+    const Message lecture = r.ok ? messageLecture(champs, f.separateurDecimal()) : r.message;
+    std::string m(avant);
+    if (!m.empty() && !lecture.estVide()) m += ' ';
+    m += lecture.vue();
+    f.ecritMessage(m);
+    return r.ok;
 }
 
 void Case_Click(Principale& p, Fenetre& f, Case c)
@@ -261,16 +269,12 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     const auto k = static_cast<std::size_t>(proche);
     const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
     const std::string_view u(r.Unite.data(), r.Unite.size());
-    const std::string unite(u.substr(0, u.find_last_not_of(' ') + 1));
-    std::string t = "t = ";
-    t += formeSignee(static_cast<double>(proche) * r.pas).vue();
-    t += " s   X = ";
-    t += dixieme(r.Xt[k] / r.Echelle).vue();
-    t += unite + "   Y = ";
-    t += dixieme(r.Yt[k] / r.Echelle).vue();
-    t += unite + "   V = ";
-    t += dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue();
-    t += " m/s";
+    std::string_view unite = u.substr(0, u.find_last_not_of(' ') + 1);
+    while (unite.starts_with(' ')) unite.remove_prefix(1);
+    std::string t;
+    ajoutePhrase(t, kBullePoint,
+                 {formeSignee(static_cast<double>(proche) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
+                  dixieme(r.Yt[k] / r.Echelle).vue(), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue(), unite});
     return t;
 }
 
@@ -301,7 +305,7 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
         f.ecritEtiquette(Etiquette::ImpactTemps, temps.vue());
         f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
     }
-    lanceInit(p, f);
+    relitChamps(p, f);
 }
 
 void etapeEtoile(Principale& p, Fenetre& f)

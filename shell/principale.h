@@ -35,6 +35,7 @@ struct Principale {
         ValeursCases cases{};      ///< the boxes' values at the launch
     } etoile;
     int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
+    std::string consigne;          ///< what the situation last opened asks the pupil to observe
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     Texte titre = Texte::titreFenetre;   ///< the window's title, by id
     bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)
@@ -77,9 +78,14 @@ void Option3_Clicked(Principale& p, Fenetre& f, int index);
 /// already selected); the point count has no handler.
 void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChoisie);
 
-/// A field's text changed: init for Text1 to Text6 (with the message or the
-/// typing hint), the mass rewrite for Text7.
+/// A field's text changed: init for Text1 to Text6 (with its message), the
+/// mass rewrite for Text7.
 void Text_Change(Principale& p, Fenetre& f, Champ c);
+/// init on the six fields and the point count, as a change of one runs it:
+/// the message strip shows `avant` (what else the pupil should know, "" for
+/// nothing), then init's error or what the reading has to say. False when
+/// init refused the fields.
+bool relitChamps(Principale& p, Fenetre& f, std::string_view avant = {});
 /// A check box changed state, by any route: its charts are shown or hidden.
 void Case_Click(Principale& p, Fenetre& f, Case c);
 

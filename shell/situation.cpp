@@ -1,46 +1,99 @@
 #include "situation.h"
 
+#include "caracteres.h"
 #include "disposition.h"
+#include "lecture.h"
+#include "phrase.h"
 #include "principale.h"
 #include "vue.h"
 
 #include <algorithm>
-#include <cstdint>
+#include <initializer_list>
 
 namespace orbeline {
 namespace {
 
-// Well-formed UTF-8 (no overlong forms, no surrogates), without control
-// characters but the tab: a value ends up in a one-line field.
-bool texteSur(std::string_view t)
+// What a reading refuses, a sentence each; a file's are preceded by their line.
+constexpr std::string_view kLigne = "Ligne %1\u00a0: %2";
+constexpr std::string_view kCleInconnue = "«\u00a0%1\u00a0» n'est pas un réglage d'Orbeline, il est ignoré.";
+constexpr std::string_view kValeurTropLongue =
+    "La valeur de «\u00a0%1\u00a0» a plus de 1000\u00a0caractères, elle est ignorée.";
+constexpr std::string_view kCaractereRefuse = "La valeur de «\u00a0%1\u00a0» contient %2, elle est ignorée.";
+constexpr std::string_view kEchelleInconnue =
+    "L'échelle «\u00a0%1\u00a0» n'existe pas, elle est ignorée. Échelles possibles\u00a0: %2.";
+constexpr std::string_view kPoints = "«\u00a0%1\u00a0» vaut 100 ou 1000, pas «\u00a0%2\u00a0»\u00a0: ignoré.";
+constexpr std::string_view kCase = "«\u00a0%1\u00a0» vaut 0 ou 1, pas «\u00a0%2\u00a0»\u00a0: ignoré.";
+constexpr std::string_view kSansEgal = "il manque le signe «\u00a0=\u00a0» entre le réglage et sa valeur, la ligne est ignorée.";
+constexpr std::string_view kAutreFaute = "Et une autre erreur.";
+constexpr std::string_view kAutresFautes = "Et %1 autres erreurs.";
+// What is not a situation at all: nothing applies.
+constexpr std::string_view kTropGrand = "Ce fichier est trop grand pour être une situation d'Orbeline.";
+constexpr std::string_view kBinaire = "Ce fichier n'est pas un texte\u00a0: ce n'est pas une situation d'Orbeline.";
+constexpr std::string_view kUtf16 =
+    "Ce fichier est enregistré en UTF-16\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.";
+constexpr std::string_view kPasUtf8 =
+    "Ce fichier n'est pas en UTF-8 (ligne %1)\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.";
+constexpr std::string_view kAucunReglage =
+    "Ce fichier n'est pas une situation d'Orbeline\u00a0: il n'a aucune ligne «\u00a0clé=valeur\u00a0» connue.";
+// What a saved file says: its first line, and the line of what to observe.
+constexpr std::string_view kEnTete = "# Situation d'Orbeline\u00a0: une ligne «\u00a0clé=valeur\u00a0» par réglage.";
+constexpr std::string_view kLigneConsigne = "# À observer\u00a0: %1";
+/// The comment that holds what to observe, as the keys are compared ("# À observer : …").
+constexpr std::string_view kCommentaireConsigne = "aobserver";
+/// How many refused keys or values a message names; the others are counted.
+constexpr int kFautesNommees = 4;
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+/// A key as it is compared: without the blanks the number reading skips, in lower case, without accents ("Échelle" is "echelle").
+std::string normalise(std::string_view cle)
 {
-    for (std::size_t i = 0; i < t.size();) {
-        const auto c = static_cast<unsigned char>(t[i]);
-        if (c < 0x80) {
-            if ((c < 0x20 && c != '\t') || c == 0x7f) return false;
-            ++i;
+    // Latin-1 letters U+00C0 to U+00FF without their accent; "." keeps the character.
+    static constexpr std::string_view kSansAccent = "aaaaaa.ceeeeiiii.nooooo.ouuuuy..aaaaaa.ceeeeiiii.nooooo.ouuuuy.y";
+    std::string r;
+    for (std::size_t i = 0; i < cle.size();) {
+        if (const std::size_t n = longueurBlanc(cle, i); n > 0) {
+            i += n;
             continue;
         }
-        const std::size_t n = c >= 0xc2 && c <= 0xdf ? 1 : c >= 0xe0 && c <= 0xef ? 2 : c >= 0xf0 && c <= 0xf4 ? 3 : 0;
-        if (n == 0 || i + n >= t.size()) return false;
-        std::uint32_t v = c & (0x3fu >> n);
-        for (std::size_t k = 1; k <= n; ++k) {
-            const auto d = static_cast<unsigned char>(t[i + k]);
-            if ((d & 0xc0) != 0x80) return false;
-            v = v << 6 | (d & 0x3fu);
-        }
-        if ((n == 2 && v < 0x800) || (n == 3 && (v < 0x10000 || v > 0x10ffff)) || (v >= 0xd800 && v <= 0xdfff))
-            return false;
-        i += n + 1;
+        const Caractere c = caractereEn(cle, i);
+        if (c.code >= 'A' && c.code <= 'Z') r += static_cast<char>(c.code - 'A' + 'a');
+        else if (c.valide && c.code >= 0xc0 && c.code <= 0xff && kSansAccent[c.code - 0xc0] != '.')
+            r += kSansAccent[c.code - 0xc0];
+        else r += cle.substr(i, c.longueur);
+        i += c.longueur;
     }
-    return true;
+    return r;
 }
 
-std::string_view sansBlancs(std::string_view t)
+/// A character a value may not hold: a control character (but the tab), or
+/// a byte that is not UTF-8. A value ends up in a one-line field.
+bool refuse(const Caractere& c)
 {
-    const auto d = t.find_first_not_of(" \t\r");
-    if (d == std::string_view::npos) return {};
-    return t.substr(d, t.find_last_not_of(" \t\r") - d + 1);
+    return !c.valide || (c.code < 0x20 && c.code != '\t') || (c.code >= 0x7f && c.code <= 0x9f);
+}
+
+/// Offset of the first character a value may not hold; the size when there is none.
+std::size_t premierRefuse(std::string_view t)
+{
+    std::size_t i = 0;
+    for (Caractere c; i < t.size() && !refuse(c = caractereEn(t, i)); i += c.longueur) {}
+    return i;
+}
+
+/// What the writers keep of a value: its control characters go (a line feed
+/// becomes a blank, as the number reading counts it), it is cut to the longest allowed.
+std::string valeurSure(std::string_view t)
+{
+    std::string r;
+    for (std::size_t i = 0; i < t.size();) {
+        const Caractere c = caractereEn(t, i);
+        const std::string_view lui = c.code == '\n' ? std::string_view(" ") : t.substr(i, c.longueur);
+        i += c.longueur;
+        if (c.code != '\n' && refuse(c)) continue;
+        if (r.size() + lui.size() > kLongueurValeurMax) break;
+        r += lui;
+    }
+    return r;
 }
 
 int valeurHex(char c)
@@ -65,56 +118,6 @@ std::string decode(std::string_view t)
     return r;
 }
 
-void signale(Message& erreur, std::string_view debut, std::string_view cle, std::string_view suite)
-{
-    if (!erreur.estVide()) return;   // the first fault is the one named
-    erreur += debut;
-    erreur += cle;
-    erreur += suite;
-}
-
-// One "key=value": known keys fill the situation, unknown ones are ignored.
-void lisPaire(LectureSituation& l, std::string_view cle, std::string cleValeur)
-{
-    // An unknown key is ignored before its value is looked at: a message
-    // never repeats a key that is not one of ours.
-    const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
-    if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse && cle != kCleXy)
-        return;
-    std::string_view valeur = cleValeur;
-    if (valeur.size() > kLongueurValeurMax) return signale(l.erreur, "Valeur trop longue pour « ", cle, " ».");
-    if (!texteSur(valeur)) return signale(l.erreur, "Caractère non permis dans la valeur de « ", cle, " ».");
-    valeur = sansBlancs(valeur);
-    Situation& s = l.situation;
-    if (champ != kClesChamps.end()) {
-        s.champs[static_cast<std::size_t>(champ - kClesChamps.begin())] = std::string(valeur);
-    } else if (cle == kCleEchelle) {
-        const auto p = std::find_if(kPresets.begin(), kPresets.end(), [&](const PresetEchelle& e) { return e.cle == valeur; });
-        if (p == kPresets.end()) {
-            std::string connues;
-            for (const PresetEchelle& e : kPresets) connues += (connues.empty() ? "" : ", ") + std::string(e.cle);
-            return signale(l.erreur, "Échelle inconnue dans « ", cle, " » : " + connues + ".");
-        }
-        s.echelle = static_cast<int>(p - kPresets.begin());
-    } else if (cle == kClePoints) {
-        if (valeur != "100" && valeur != "1000") return signale(l.erreur, "« ", cle, " » vaut 100 ou 1000.");
-        s.points = valeur == "100" ? 0 : 1;
-    } else {   // a box
-        if (valeur != "0" && valeur != "1") return signale(l.erreur, "« ", cle, " » vaut 0 ou 1.");
-        (cle == kCleVitesse ? s.vitesse : s.xy) = valeur == "1";
-    }
-    l.rien = false;
-}
-
-template <class Paire> void pourChaque(std::string_view texte, char separateur, Paire&& paire)
-{
-    while (!texte.empty()) {
-        const std::size_t fin = std::min(texte.find(separateur), texte.size());
-        paire(texte.substr(0, fin));
-        texte.remove_prefix(std::min(fin + 1, texte.size()));
-    }
-}
-
 // Every character but the unreserved ones as %XX.
 std::string encode(std::string_view t)
 {
@@ -134,6 +137,122 @@ std::string encode(std::string_view t)
     return r;
 }
 
+/// A reading under way: the situation, and the faults named so far.
+struct Lecteur {
+    LectureSituation l;
+    int fautes = 0;
+
+    /// A refused key or value; `ligne` 0 in a link.
+    void faute(std::size_t ligne, std::string_view modele, std::initializer_list<std::string_view> parties)
+    {
+        if (++fautes > kFautesNommees) return;
+        std::string phrase;
+        ajoutePhrase(phrase, modele, parties);
+        if (ligne > 0) {
+            std::string p;
+            ajoutePhrase(p, kLigne, {std::to_string(ligne), phrase});
+            phrase = std::move(p);
+        }
+        if (!l.erreur.empty()) l.erreur += ' ';
+        l.erreur += phrase;
+    }
+
+    void consigne(std::string_view texte)
+    {
+        std::optional<std::string>& c = l.situation.consigne;
+        if (!c) c.emplace();
+        else *c += ' ';
+        *c += texte;
+    }
+
+    /// One "key=value" (the key as written): known keys fill the situation, the rest is named.
+    void paire(std::string_view cleEcrite, std::string_view valeur, std::size_t ligne)
+    {
+        cleEcrite = sansBlancs(cleEcrite);
+        if (cleEcrite.empty()) return;   // "&=&": nothing to name
+        const std::string cle = normalise(cleEcrite);
+        const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
+        if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse &&
+            cle != kCleXy && cle != kCleObserver)
+            return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
+        const auto nom = extrait(cleEcrite);
+        valeur = sansBlancs(valeur);
+        if (valeur.size() > kLongueurValeurMax) return faute(ligne, kValeurTropLongue, {nom.vue()});
+        if (const std::size_t i = premierRefuse(valeur); i < valeur.size())
+            return faute(ligne, kCaractereRefuse, {nom.vue(), nomCaractere(valeur, i).vue()});
+        Situation& s = l.situation;
+        if (champ != kClesChamps.end()) {
+            s.champs[static_cast<std::size_t>(champ - kClesChamps.begin())] = std::string(valeur);
+        } else if (cle == kCleEchelle) {
+            const auto p = std::find_if(kPresets.begin(), kPresets.end(),
+                                        [&](const PresetEchelle& e) { return normalise(e.cle) == normalise(valeur); });
+            if (p == kPresets.end()) {
+                std::string connues;
+                for (const PresetEchelle& e : kPresets) connues += (connues.empty() ? "" : ", ") + std::string(e.cle);
+                return faute(ligne, kEchelleInconnue, {extrait(valeur).vue(), connues});
+            }
+            s.echelle = static_cast<int>(p - kPresets.begin());
+        } else if (cle == kClePoints) {
+            if (valeur != "100" && valeur != "1000") return faute(ligne, kPoints, {nom.vue(), extrait(valeur).vue()});
+            s.points = valeur == "100" ? 0 : 1;
+        } else if (cle == kCleObserver) {
+            if (valeur.empty()) return;   // nothing to observe: nothing set
+            consigne(valeur);
+        } else {   // a box
+            if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
+            (cle == kCleVitesse ? s.vitesse : s.xy) = valeur == "1";
+        }
+        l.rien = false;
+    }
+
+    LectureSituation fin()
+    {
+        if (fautes > kFautesNommees) {
+            l.erreur += ' ';
+            ajoutePhrase(l.erreur, fautes == kFautesNommees + 1 ? kAutreFaute : kAutresFautes,
+                         {std::to_string(fautes - kFautesNommees)});
+        }
+        return std::move(l);
+    }
+};
+
+/// Nothing applies: the reading says why.
+LectureSituation pasUneSituation(std::string_view modele, std::initializer_list<std::string_view> parties = {})
+{
+    LectureSituation l;
+    ajoutePhrase(l.erreur, modele, parties);
+    return l;
+}
+
+template <class Paire> void pourChaque(std::string_view texte, char separateur, Paire&& paire)
+{
+    while (!texte.empty()) {
+        const std::size_t fin = std::min(texte.find(separateur), texte.size());
+        paire(texte.substr(0, fin));
+        texte.remove_prefix(std::min(fin + 1, texte.size()));
+    }
+}
+
+/// Each line and its number; a line ends at a line feed, a carriage return or both.
+template <class Ligne> void pourChaqueLigne(std::string_view texte, Ligne&& ligne)
+{
+    for (std::size_t numero = 1; !texte.empty(); ++numero) {
+        const std::size_t fin = std::min(texte.find_first_of("\r\n"), texte.size());
+        ligne(texte.substr(0, fin), numero);
+        texte.remove_prefix(texte.substr(fin).starts_with("\r\n") ? fin + 2 : std::min(fin + 1, texte.size()));
+    }
+}
+
+/// UTF-16, with its mark or without: text in Latin letters has a zero byte every other byte.
+bool enUtf16(std::string_view t)
+{
+    if (t.starts_with("\xFF\xFE") || t.starts_with("\xFE\xFF")) return true;
+    const std::size_t n = std::min<std::size_t>(t.size(), 256) & ~std::size_t{1};
+    std::array<std::size_t, 2> zeros{};
+    for (std::size_t i = 0; i < n; ++i) zeros[i % 2] += t[i] == '\0';
+    return n >= 8 && std::min(zeros[0], zeros[1]) == 0 && std::max(zeros[0], zeros[1]) * 8 >= n * 3;
+}
+
 // Key and value pairs of a situation, in a fixed order.
 template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
 {
@@ -149,41 +268,54 @@ template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
 
 LectureSituation lisLien(std::string_view requete)
 {
-    LectureSituation l;
+    Lecteur lu;
     if (!requete.empty() && requete.front() == '?') requete.remove_prefix(1);
     pourChaque(requete, '&', [&](std::string_view paire) {
         const std::size_t egal = paire.find('=');
-        if (egal == std::string_view::npos) return;
-        lisPaire(l, decode(paire.substr(0, egal)), decode(paire.substr(egal + 1)));
+        if (egal != std::string_view::npos) lu.paire(decode(paire.substr(0, egal)), decode(paire.substr(egal + 1)), 0);
     });
-    return l;
+    return lu.fin();
 }
 
 LectureSituation lisFichier(std::string_view contenu)
 {
-    LectureSituation l;
-    if (contenu.size() > kTailleFichierMax) {
-        l.erreur += "Ce fichier est trop grand pour être une situation d'Orbeline.";
-        return l;
-    }
-    if (contenu.starts_with("\xEF\xBB\xBF")) contenu.remove_prefix(3);   // a byte-order mark from some editors
-    std::size_t ligne = 0;
-    pourChaque(contenu, '\n', [&](std::string_view t) {
-        ++ligne;
+    if (contenu.size() > kTailleFichierMax) return pasUneSituation(kTropGrand);
+    while (contenu.starts_with(kBom)) contenu.remove_prefix(kBom.size());   // from some editors, even twice
+    if (enUtf16(contenu)) return pasUneSituation(kUtf16);
+    if (contenu.find('\0') != std::string_view::npos) return pasUneSituation(kBinaire);
+    std::size_t ligneInvalide = 0;
+    pourChaqueLigne(contenu, [&](std::string_view t, std::size_t numero) {
+        for (std::size_t i = 0; i < t.size() && ligneInvalide == 0;) {
+            const Caractere c = caractereEn(t, i);
+            if (!c.valide) ligneInvalide = numero;
+            i += c.longueur;
+        }
+    });
+    if (ligneInvalide > 0) return pasUneSituation(kPasUtf8, {std::to_string(ligneInvalide)});
+
+    Lecteur lu;
+    pourChaqueLigne(contenu, [&](std::string_view t, std::size_t numero) {
         t = sansBlancs(t);
-        if (t.empty() || t.front() == '#') return;
-        const std::size_t egal = t.find('=');
-        if (egal == std::string_view::npos) {
-            if (l.erreur.estVide()) {
-                l.erreur += "Ligne ";
-                l.erreur += std::to_string(ligne);
-                l.erreur += " : une situation d'Orbeline n'a que des lignes « clé=valeur ».";
-            }
+        if (t.empty()) return;
+        if (t.front() == '#') {
+            // "# À observer : …" holds what to observe; other comments are the teacher's own.
+            const std::string_view commentaire = t.substr(1);
+            const std::size_t deuxPoints = commentaire.find(':');
+            if (deuxPoints != std::string_view::npos &&
+                normalise(commentaire.substr(0, deuxPoints)) == kCommentaireConsigne)
+                lu.paire(kCleObserver, commentaire.substr(deuxPoints + 1), numero);
             return;
         }
-        lisPaire(l, sansBlancs(t.substr(0, egal)), std::string(t.substr(egal + 1)));
+        const std::size_t egal = t.find('=');
+        if (egal == std::string_view::npos) return lu.faute(numero, kSansEgal, {});
+        lu.paire(t.substr(0, egal), t.substr(egal + 1), numero);
     });
-    if (l.rien && l.erreur.estVide()) l.erreur += "Ce fichier n'est pas une situation d'Orbeline.";
+    LectureSituation l = lu.fin();
+    if (l.rien) {
+        std::string pourquoi;
+        ajoutePhrase(pourquoi, kAucunReglage, {});
+        l.erreur = l.erreur.empty() ? pourquoi : pourquoi + ' ' + l.erreur;
+    }
     return l;
 }
 
@@ -206,7 +338,7 @@ Situation situationDepart()
     return s;
 }
 
-Situation situationCourante(const Fenetre& f)
+Situation situationCourante(const Principale& p, const Fenetre& f)
 {
     Situation s;
     for (std::size_t k = 0; k < s.champs.size(); ++k) s.champs[k] = f.texte(static_cast<Champ>(k));
@@ -215,28 +347,36 @@ Situation situationCourante(const Fenetre& f)
     s.points = f.optionChoisie(Groupe::Points, 0) ? 0 : 1;
     s.vitesse = f.valeurCase(Case::Vitesse) == 1;
     s.xy = f.valeurCase(Case::Xy) == 1;
+    if (!p.consigne.empty()) s.consigne = p.consigne;
     return s;
 }
 
 std::string texteLien(const Situation& s)
 {
     std::string r;
-    pourChaqueValeur(s, [&](std::string_view cle, std::string_view valeur) {
+    const auto ecrit = [&](std::string_view cle, std::string_view valeur) {
         if (!r.empty()) r += '&';
         r += cle;
         r += '=';
-        r += encode(valeur);
-    });
+        r += encode(valeurSure(valeur));
+    };
+    pourChaqueValeur(s, ecrit);
+    if (s.consigne) ecrit(kCleObserver, *s.consigne);
     return r;
 }
 
 std::string texteFichier(const Situation& s)
 {
-    std::string r = "# Situation d'Orbeline : une ligne « clé=valeur » par réglage.\n";
+    std::string r(kEnTete);
+    r += '\n';
+    if (s.consigne) {
+        ajoutePhrase(r, kLigneConsigne, {valeurSure(*s.consigne)});
+        r += '\n';
+    }
     pourChaqueValeur(s, [&](std::string_view cle, std::string_view valeur) {
         r += cle;
         r += '=';
-        r += valeur;
+        r += valeurSure(valeur);
         r += '\n';
     });
     return r;
@@ -252,7 +392,18 @@ void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
         if (s.champs[k]) f.ecritTexte(static_cast<Champ>(k), *s.champs[k]);
     if (s.vitesse) f.ecritCase(Case::Vitesse, *s.vitesse);
     if (s.xy) f.ecritCase(Case::Xy, *s.xy);
+    p.consigne = s.consigne.value_or("");
     Command4_Click(p, f);
+}
+
+bool appliqueLecture(Principale& p, Fenetre& f, const LectureSituation& l)
+{
+    if (l.rien) return false;
+    appliqueSituation(p, f, l.situation);
+    // What the situation refused, then what its fields read, as if typed.
+    relitChamps(p, f, l.erreur);
+    if (l.situation.consigne) f.montreConsigne(*l.situation.consigne);
+    return true;
 }
 
 } // namespace orbeline

@@ -1,15 +1,16 @@
 #pragma once
 // A situation: what a teacher hands out (the fields, the scale, the point
-// count, the chart boxes), as a link's query ("?vox=3078&y=42164&…") or a
-// small text file (one "clé=valeur" a line, "#" comments). The same keys and
-// the same reading for both; both come from outside, so the reading trusts
-// nothing: values are kept as text and go into the fields as if typed, where
-// the lenient reading and its messages take them.
+// count, the chart boxes, what to observe), as a link's query
+// ("?vox=3078&y=42164&…") or a small text file (one "clé=valeur" a line, "#"
+// comments, "# À observer : …"). The same keys and the same rule for both:
+// what is right applies, each refused key or value is named. Both come from
+// outside, so the reading trusts nothing: values are kept as text and go into
+// the fields as if typed, where the lenient reading and its messages take them.
 
-#include "TexteFixe.h"
 #include "fenetre.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,13 +19,17 @@ namespace orbeline {
 
 struct Principale;
 
-/// The keys of the fields Text1 to Text7, in that order.
+/// The keys of the fields Text1 to Text7, in that order. Keys are matched
+/// without regard to case or accents ("Vox", "Échelle").
 inline constexpr std::array<std::string_view, 7> kClesChamps{"vox", "voy", "x", "y", "masse", "tau", "msat"};
-/// The other keys: the scale (a preset's `cle`), the point count (100 or 1000), the boxes (0 or 1).
+/// The other keys: the scale (a preset's `cle`), the point count (100 or 1000), the boxes (0 or 1), what to observe.
 inline constexpr std::string_view kCleEchelle = "echelle";
 inline constexpr std::string_view kClePoints = "points";
 inline constexpr std::string_view kCleVitesse = "vitesse";
 inline constexpr std::string_view kCleXy = "xy";
+inline constexpr std::string_view kCleObserver = "observer";
+/// The title of the box that shows what to observe.
+inline constexpr std::string_view kTitreConsigne = "À observer";
 /// A value longer than this is refused: no number needs it.
 inline constexpr std::size_t kLongueurValeurMax = 1000;
 /// A situation file larger than this is not one.
@@ -36,34 +41,44 @@ struct Situation {
     std::optional<int> echelle;                         ///< index of the scale button
     std::optional<int> points;                          ///< index of the point-count button (0: 100, 1: 1000)
     std::optional<bool> vitesse, xy;                    ///< the chart boxes
+    std::optional<std::string> consigne;                ///< what the teacher asks the pupil to observe
+    friend bool operator==(const Situation&, const Situation&) = default;
 };
 
-/// A reading: the situation, and the first fault met ("" when none).
+/// A reading: the situation, and what was refused.
 struct LectureSituation {
     Situation situation;   ///< what could be read
-    Message erreur;        ///< in French, for the pupil
-    bool rien = true;      ///< no known key at all
+    std::string erreur;    ///< each refused key or value, in French ("" when none)
+    bool rien = true;      ///< not a situation at all: nothing to apply, `erreur` says why
 };
 
 /// Reads a link's query (after "?", "key=value" pairs joined by "&", percent-encoded).
-/// Unknown keys are ignored; a bad value is left out and named in `erreur`.
 LectureSituation lisLien(std::string_view requete);
-/// Reads a situation file. Unknown keys are ignored; a text that is not
-/// UTF-8, too large, or a bad value is named in `erreur`.
+/// Reads a situation file. A file that is too large, binary, UTF-16 or not
+/// UTF-8, or has no known key, is not a situation.
 LectureSituation lisFichier(std::string_view contenu);
 
 /// The window's fields and options as it opens.
 Situation situationDepart();
-/// The window's situation now: its fields, scale, point count and boxes.
-Situation situationCourante(const Fenetre& f);
+/// The window's situation now: its fields, scale, point count and boxes, and
+/// what to observe in the situation last opened.
+Situation situationCourante(const Principale& p, const Fenetre& f);
 /// The query of a link to a situation (without "?").
 std::string texteLien(const Situation& s);
 /// The text of a situation file.
+/// Both write only what the reader takes back: a value loses its control
+/// characters (a tab or a line feed becomes a blank) and is cut to the longest allowed.
 std::string texteFichier(const Situation& s);
 
 /// Applies a situation as the pupil would: the scale, the point count, the
 /// fields (each runs its handler), the boxes, then "Effacer", so that the
 /// marker stands on the position and the view is fresh.
 void appliqueSituation(Principale& p, Fenetre& f, const Situation& s);
+
+/// Opens what was read from a file or a link. A situation is applied; the
+/// message strip then shows what was refused followed by what the fields'
+/// reading has to say, and what to observe is shown to the pupil. False, with
+/// nothing changed, when it is not a situation at all: the caller says why.
+bool appliqueLecture(Principale& p, Fenetre& f, const LectureSituation& l);
 
 } // namespace orbeline

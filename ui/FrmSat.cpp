@@ -5,6 +5,7 @@
 #include "images.h"
 #include "mesures.h"
 #include "principale.h"
+#include "situation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolTip>
@@ -290,6 +292,17 @@ void FrmSat::ecritMessage(std::string_view t)
 {
     zoneMessage()->setText(qs(t));
     zoneMessage()->setToolTip(qs(t));
+}
+
+void FrmSat::montreConsigne(std::string_view t)
+{
+    // Window-modal without a nested event loop, as the failure boxes; the
+    // teacher's text shown as typed, never as markup.
+    auto* m = new QMessageBox(QMessageBox::Information, qs(kTitreConsigne),
+                              qs(kTitreConsigne) + QStringLiteral("\u00a0:\n") + qs(t), QMessageBox::Ok, this);
+    m->setTextFormat(Qt::PlainText);
+    m->setAttribute(Qt::WA_DeleteOnClose);
+    m->open();
 }
 
 void FrmSat::montreBulle(std::string_view t)

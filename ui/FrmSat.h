@@ -54,6 +54,7 @@ public:
     void choisitOption(Groupe g, int index) override;
     void ecritTitre(std::string_view texte) override;
     void ecritMessage(std::string_view texte) override;
+    void montreConsigne(std::string_view texte) override;
     void montreBulle(std::string_view texte) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
@@ -101,7 +102,8 @@ public:
     bool enregistrePoints(const QString& chemin);
     /// Writes a PNG of the client area as shown; on failure shows why.
     bool enregistreImage(const QString& chemin);
-    /// Opens a situation file: its values as if typed; on a fault says why and changes nothing.
+    /// Opens a situation file: what is right applies, what it refused is named in the message
+    /// strip; a file that is not a situation says why in a box and changes nothing.
     bool ouvreSituation(const QString& chemin);
     /// Writes the situation now (fields, scale, point count, boxes) to this file; on failure says why.
     bool enregistreSituation(const QString& chemin);

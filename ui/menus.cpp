@@ -246,20 +246,18 @@ bool FrmSat::ouvreSituation(const QString& chemin)
     const QByteArray contenu = f.open(QIODevice::ReadOnly) ? f.read(kTailleFichierMax + 1) : QByteArray();
     const LectureSituation l = f.error() == QFileDevice::NoError
                                    ? lisFichier(std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())))
-                                   : LectureSituation{{}, Message{} += "le fichier ne peut pas être lu.", true};
-    if (!l.erreur.estVide()) {
-        signaleEchec(QStringLiteral("Situation non ouverte"),
-                     QStringLiteral("« %1 » : %2\nRien n'a changé dans la fenêtre.")
-                         .arg(QFileInfo(chemin).fileName(), qs(l.erreur.vue())));
-        return false;
-    }
-    appliqueSituation(*p_, *this, l.situation);
-    return true;
+                                   : LectureSituation{{}, "le fichier ne peut pas être lu.", true};
+    // A situation applies, what it refused shown in the message strip; anything else changes nothing.
+    if (appliqueLecture(*p_, *this, l)) return true;
+    signaleEchec(QStringLiteral("Situation non ouverte"),
+                 QStringLiteral("« %1 » : %2\nRien n'a changé dans la fenêtre.")
+                     .arg(QFileInfo(chemin).fileName(), qs(l.erreur)));
+    return false;
 }
 
 bool FrmSat::enregistreSituation(const QString& chemin)
 {
-    const std::string t = texteFichier(situationCourante(*this));
+    const std::string t = texteFichier(situationCourante(*p_, *this));
     const QString raison = ecritAtomique(chemin, QByteArrayView(t.data(), static_cast<qsizetype>(t.size())));
     return raison.isEmpty()
            || echecEnregistrement(QStringLiteral("La situation n'a pas été enregistrée"), chemin, raison);

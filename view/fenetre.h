@@ -1,7 +1,7 @@
 #pragma once
 // What the procedures of the main window need from it: its picture areas,
 // field texts, captions, option buttons, check boxes, the visibility of the
-// charts, the title, the message strip and a timer. Each front end (the Qt
+// charts, the title, the message strip, what to observe and a timer. Each front end (the Qt
 // window, the browser page) implements it; the tests use a recording double.
 
 #include <string>
@@ -109,6 +109,9 @@ public:
     virtual void ecritTitre(std::string_view texte) = 0;
     /// Shows a message in the strip under the orbit view ("" empties it).
     virtual void ecritMessage(std::string_view texte) = 0;
+    /// Shows what a situation asks the pupil to observe, when it opens, in a
+    /// box the pupil closes; the program goes on meanwhile (no nested loop).
+    virtual void montreConsigne(std::string_view texte) = 0;
     /// Shows a tooltip by the pointer on the orbit view ("" hides it).
     virtual void montreBulle(std::string_view texte) = 0;
     /// Whether the last launch left points to copy or save (the menu entries follow).

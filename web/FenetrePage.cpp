@@ -226,7 +226,7 @@ void FenetrePage::menu(Action a)
         orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
         break;
     case Action::EnregistrerSituation:
-        telecharge("situation.orbeline", "text/plain;charset=utf-8", texteFichier(situationCourante(*this)));
+        telecharge("situation.orbeline", "text/plain;charset=utf-8", texteFichier(situationCourante(p_, *this)));
         break;
     case Action::EnregistrerPoints:
         if (!p_.releve.estVide())
@@ -248,7 +248,7 @@ void FenetrePage::menu(Action a)
     case Action::CopierPoints:
         if (!p_.releve.estVide()) copie(texteTable(p_.releve, formatCopie(separateurDecimal())), false);
         break;
-    case Action::CopierLien: copie(texteLien(situationCourante(*this)), true); break;
+    case Action::CopierLien: copie(texteLien(situationCourante(p_, *this)), true); break;
     case Action::ValeursDepart: appliqueSituation(p_, *this, situationDepart()); break;
     case Action::Guide:
         dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(a)));
@@ -271,18 +271,15 @@ void FenetrePage::fichierOuvert(const std::string* contenu)
         ecritMessage("Le fichier n'a pas pu être lu.");
         return;
     }
-    // A file with any fault changes nothing: the pupil opens it again once mended.
+    // A situation applies, what it refused shown in the message strip; anything else changes nothing.
     const LectureSituation l = lisFichier(*contenu);
-    if (!l.erreur.estVide()) ecritMessage(l.erreur.vue());
-    else appliqueSituation(p_, *this, l.situation);
+    if (!appliqueLecture(p_, *this, l)) ecritMessage(l.erreur);
 }
 
 void FenetrePage::appliqueAdresse(std::string_view requete)
 {
-    // What the address gets right is applied; its first fault is shown afterwards.
     const LectureSituation l = lisLien(requete);
-    if (!l.rien) appliqueSituation(p_, *this, l.situation);
-    if (!l.erreur.estVide()) ecritMessage(l.erreur.vue());
+    if (!appliqueLecture(p_, *this, l)) ecritMessage(l.erreur);
 }
 
 bool FenetrePage::redessine(int surface)
@@ -386,6 +383,13 @@ void FenetrePage::choisitOption(Groupe g, int index)
 
 void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
 void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
+void FenetrePage::montreConsigne(std::string_view t)
+{
+    dom::texte("consigne-titre", kTitreConsigne);
+    dom::texte("consigne-texte", t);
+    dialogue("consigne");
+}
+
 void FenetrePage::montreBulle(std::string_view t) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
 
 std::string FenetrePage::separateurDecimal() const

@@ -76,6 +76,7 @@ public:
     void choisitOption(Groupe g, int index) override;
     void ecritTitre(std::string_view texte) override;
     void ecritMessage(std::string_view texte) override;
+    void montreConsigne(std::string_view texte) override;
     void montreBulle(std::string_view texte) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end, on a real X display: the program opened on the ready-made
 # situation "chute" (the window's own values, both chart groups shown), the
-# start screen, "Suite", the launch, a screenshot checked at known pixels,
+# start screen, "Suite", the situation's box of what to observe, the launch, a screenshot checked at known pixels,
 # the points saved with Ctrl+S through the file dialog, then "Quitter" ends
 # the process, having written nothing but the points in its empty home folder.
 set -u
@@ -43,6 +43,11 @@ xdotool search --onlyvisible --pid "$APP_PID" | grep -qx "$accueil" && echec "l'
 # The layout's coordinates start under the menu bar.
 menu=$(hauteur_menu "$principale")
 [ "$menu" -gt 0 ] 2>/dev/null || echec "barre de menus attendue au-dessus de la zone de travail (hauteur $menu)"
+# The situation shows what to observe in a box over the window; Enter closes it.
+consigne=$(attends_fenetre "À observer") || echec "la fenêtre « À observer » de la situation ne s'est pas ouverte"
+clique "$consigne" 20 20
+xdotool key Return
+jusqua eval '! xdotool search --onlyvisible --name "^À observer\$" >/dev/null 2>&1' || echec "la fenêtre « À observer » ne se ferme pas"
 
 # Picture1's inner area starts at (8, 50); the origin is at its centre.
 image="$travail/capture.png"

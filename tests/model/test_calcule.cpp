@@ -29,7 +29,7 @@ TEST(Init, WindowInitialValuesAndScale)
 
     s->Echelle = 1000000000;
     ASSERT_TRUE(init(*s, {"6,5", "-12", "", "150", "1.99E+6", "", true, false}).ok);
-    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->vx, s->Vyt[0], s->dt, s->NbPoints), std::tuple(0.0, 1.5e11, 6.0, -12.0, 0.0, 100));
+    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->vx, s->Vyt[0], s->dt, s->NbPoints), std::tuple(0.0, 1.5e11, 6.5, -12.0, 0.0, 100));
     EXPECT_DOUBLE_EQ(s->Masse, 1.99e30);
 }
 
@@ -131,8 +131,8 @@ TEST(Calcule, EarthOrbitRunsClockwise)
 TEST(CalculeErreurs, StepOrRadiusOutsideTheIntegerRangeRefusesTheRun)
 {
     const struct { ChampsSaisis champs; double rayon; const char* champ; } cas[] = {
-        {{"0", "0", "-30000", "0", "6.00", "1e12", false, true}, 6380, "-21 474 836 470 et 21 474 836 470 s"},
-        {champsInitiaux(), 3e6, "Rayon"},   // 3e9 m
+        {{"0", "0", "-30000", "0", "6.00", "1e12", false, true}, 6380, "τ (en s)\u00a0» est trop grand"},
+        {champsInitiaux(), 3e6, "rayon"},   // 3e9 m
     };
     for (const auto& c : cas) {
         auto s = etatCharge();

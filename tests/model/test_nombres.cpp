@@ -13,9 +13,15 @@ using namespace orbeline;
 TEST(Lecture, LeadingNumericPartWithPointWhateverTheLocale)
 {
     const std::pair<const char*, double> cas[] = {
-        {"-30000", -30000}, {"6.00", 6}, {"6,5", 6}, {"12abc", 12}, {".5", 0.5}, {"+3", 3},
+        {"-30000", -30000}, {"6.00", 6}, {"12abc", 12}, {".5", 0.5}, {"+3", 3},
         {"1.2.3", 1.2}, {"30 000", 30000}, {" - 1 2 . 5 ", -12.5}, {"1\t0\n0", 100},
         {"1\r2", 1},   // a carriage return is not skipped
+        // A comma before a digit is the decimal point; only the first separator counts.
+        {"6,5", 6.5}, {"6,00", 6}, {"4,2164E4", 42164}, {"1,5.3", 1.5}, {"1.5,3", 1.5}, {",5", 0.5},
+        {"- 30 000 , 5", -30000.5}, {"6,", 6}, {"6,e2", 6}, {"6,,5", 6},
+        // The no-break, narrow no-break and thin spaces are blanks; other invisible characters stop.
+        {"42\u00a0164", 42164}, {"\u00a042\u202f164", 42164}, {"-3\u20090", -30},
+        {"30\u200b78", 30}, {"30\u00ad78", 30}, {"\u200f3078", 0}, {"\uff13", 0},
         {"1.99E+6", 1990000}, {"1 e 3", 1000}, {"2.5e-2", 0.025}, {"1.5D2", 150}, {"7E", 7}, {"7e+x", 7},
         {"&HFF", 255}, {"&h1f", 31}, {"&O17", 15}, {"&o19", 1}, {"& H 1 0", 16},
         {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"--5", 0}, {"e5", 0}, {"&", 0}, {"&X12", 0}, {"&H", 0},

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <tuple>
+#include <vector>
 
 using namespace orbeline;
 using namespace orbeline::test;
@@ -35,50 +37,100 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     f.ecritCase(Case::Xy, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}})
         f.ecritTexte(c, t);
-    const Situation s = situationCourante(f);
+    w.p.consigne = "Que vaut t ?";
+    const Situation s = situationCourante(w.p, f);
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=30000&"
-                            "echelle=500km&points=100&vitesse=0&xy=1");
+                            "echelle=500km&points=100&vitesse=0&xy=1&observer=Que%20vaut%20t%20%3F");
 
     for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
-        EXPECT_EQ(l.erreur.vue(), "");
+        EXPECT_EQ(l.erreur, "");
         FenetreChargee v;
-        appliqueSituation(v.p, v.f, l.situation);
+        appliqueLecture(v.p, v.f, l);
         EXPECT_EQ(v.f.textes, f.textes);
         EXPECT_EQ(v.f.choisies, f.choisies);
         EXPECT_EQ(v.f.cases, f.cases);
         EXPECT_TRUE(v.f.estVisible(zone(5)));   // the box ran its handler
-        EXPECT_EQ(v.s.Yo, 6880e3);                       // read as typed, up to the comma
-        EXPECT_EQ(v.f.message, f.message);               // the comma is pointed out as if typed
+        EXPECT_EQ(v.s.Yo, 6880.5e3);                     // read as typed
+        EXPECT_EQ(v.f.message, f.message);               // what was read is said as if typed
+        EXPECT_EQ(v.f.consignes, std::vector<std::string>{"Que vaut t ?"});
+        EXPECT_EQ(situationCourante(v.p, v.f), s);
     }
 }
 
-TEST(Situation, HostileTextsAreNamedInFrenchAndNeverTakenForMore)
+TEST(Situation, WhatIsSavedAlwaysReopensWithoutTheCharactersAFieldCannotHold)
+{
+    const std::string long_(2000, '9');
+    const struct { const char* texte; std::string relu; } cas[] = {
+        {"30\n000", "30 000"}, {"1\r2\x01\x7f\u0085", "12"}, {"1\nechelle=50Mkm\r\npoints=100", "1 echelle=50Mkm points=100"},
+        {long_.c_str(), long_.substr(0, kLongueurValeurMax)}, {"\t5\t", "5"}, {"a\xff\xc3", "a"},
+    };
+    for (const auto& c : cas) {
+        Situation s = situationDepart();
+        s.champs[0] = c.texte;
+        s.consigne = c.texte;
+        for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
+            EXPECT_EQ(l.erreur, "") << c.texte;
+            EXPECT_EQ(l.situation.champs[0], c.relu) << c.texte;
+            EXPECT_EQ(l.situation.consigne, c.relu) << c.texte;
+            EXPECT_EQ(l.situation.echelle, 0) << c.texte;   // nothing injected
+        }
+    }
+}
+
+TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
 {
     const std::string long_(10000, '9');
+    const std::string utf16("\xFF\xFEv\0o\0x\0=\0" "1\0", 12), binaire("\x7f" "ELF\x01\x00\x00", 7);
     const struct { bool lien; std::string texte; const char* erreur; const char* vox; } cas[] = {
-        {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1&%3Cb%3E=" + std::string(2000, 'x'), "",
+        {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1&%3Cb%3E=" + std::string(2000, 'x') + "&&=&vox",
+         "«\u00a0inconnue\u00a0» n'est pas un réglage d'Orbeline, il est ignoré. «\u00a0<b>\u00a0» n'est pas",
          "<script>alert(1)</script>"},
-        {true, "vox=NaN&&=&vox", "", "NaN"},
-        {true, "vox=" + long_ + "&voy=1", "Valeur trop longue pour « vox ».", nullptr},
-        {true, "echelle=9&vox=5", "Échelle inconnue dans « echelle » : 10000km, 50000km, 100000km, 50Mkm, 100Mkm, "
-                                  "500Mkm, 500km.", "5"},
-        {true, "points=10&vitesse=oui", "« points » vaut 100 ou 1000.", nullptr},
-        {true, "vox=1%0A2", "Caractère non permis dans la valeur de « vox ».", nullptr},
-        {false, "# commentaire\r\nvox = 12 \r\n\r\n", "", "12"},
-        {false, "\xEF\xBB\xBFvox=1\nvoy=\xC3\x28", "Caractère non permis dans la valeur de « voy ».", "1"},
-        {false, std::string("\x7f" "ELF\x01\x00\x00", 7), "Ligne 1 : une situation d'Orbeline n'a que des lignes "
-                                                          "« clé=valeur ».", nullptr},
-        {false, "<html><body>vox</body></html>", "Ligne 1 : une situation d'Orbeline n'a que des lignes « clé=valeur ».",
+        {true, "Vox=3078&%C3%89CHELLE=50000KM&Y=1", "", "3078"},
+        {true, "vox=" + long_ + "&voy=1", "La valeur de «\u00a0vox\u00a0» a plus de 1000\u00a0caractères", nullptr},
+        {true, "echelle=9&vox=5", "L'échelle «\u00a09\u00a0» n'existe pas, elle est ignorée. Échelles possibles\u00a0: "
+                                  "10000km, 50000km, 100000km, 50Mkm, 100Mkm, 500Mkm, 500km.", "5"},
+        {true, "points=10&vitesse=oui&a=1&b=2&c=3&vox=2", "«\u00a0points\u00a0» vaut 100 ou 1000, pas «\u00a010\u00a0»"
+                                                      "\u00a0: ignoré. «\u00a0vitesse\u00a0» vaut 0 ou 1", "2"},
+        {true, "points=10&vitesse=oui&a=1&b=2&c=3&vox=2", "n'est pas un réglage d'Orbeline, il est ignoré. Et une autre erreur.", "2"},
+        {true, "vox=1%0A2", "«\u00a0vox\u00a0» contient un caractère de commande invisible (U+000A), elle est ignorée.",
          nullptr},
-        {false, "titre=Chute\n", "Ce fichier n'est pas une situation d'Orbeline.", nullptr},
+        {false, "# commentaire\r\nvox = 12 \r\n\r\n", "", "12"},
+        {false, "\xEF\xBB\xBF\xEF\xBB\xBFvox=1\n\u00e9cHelle=500KM\rvoy\nvitesse=2", "Ligne 3\u00a0: il manque le signe "
+         "«\u00a0=\u00a0» entre le réglage et sa valeur, la ligne est ignorée. Ligne 4\u00a0: «\u00a0vitesse\u00a0» vaut 0", "1"},
+        // Not a situation at all: nothing applies.
+        {false, "vox=1\nvoy=\xC3\x28", "Ce fichier n'est pas en UTF-8 (ligne 2)", nullptr},
+        {false, utf16, "Ce fichier est enregistré en UTF-16", nullptr},
+        {false, utf16.substr(2), "Ce fichier est enregistré en UTF-16", nullptr},
+        {false, binaire, "Ce fichier n'est pas un texte", nullptr},
+        {false, "<html><body>vox</body></html>", "il n'a aucune ligne «\u00a0clé=valeur\u00a0» connue. Ligne 1\u00a0: "
+                                                 "il manque le signe", nullptr},
         {false, std::string(kTailleFichierMax + 1, '#'), "Ce fichier est trop grand pour être une situation d'Orbeline.",
          nullptr},
     };
     for (const auto& c : cas) {
         const LectureSituation l = c.lien ? lisLien(c.texte) : lisFichier(c.texte);
-        EXPECT_EQ(l.erreur.vue(), c.erreur) << c.texte.substr(0, 40);
+        EXPECT_NE(l.erreur.find(c.erreur), std::string::npos) << c.texte.substr(0, 40) << " : " << l.erreur;
+        EXPECT_EQ(l.erreur.empty(), !*c.erreur) << c.texte.substr(0, 40);
         EXPECT_EQ(l.situation.champs[0], c.vox ? std::optional<std::string>(c.vox) : std::nullopt) << c.texte.substr(0, 40);
     }
+    // Keys as the window spells them, with accents or not; a scale in capitals.
+    const LectureSituation l = lisFichier("\xEF\xBB\xBF\xEF\xBB\xBFVox=1\n\u00c9chelle=500KM\r\n# \u00c0 observer\u00a0: x");
+    EXPECT_EQ(std::tuple(l.situation.champs[0], l.situation.echelle, l.situation.consigne, l.rien),
+              std::tuple(std::optional<std::string>("1"), std::optional(6), std::optional<std::string>("x"), false));
+}
+
+TEST(Situation, ALinkOrFileShowsWhatItRefusedThenWhatItsFieldsReadAndChangesNothingWhenItIsNoSituation)
+{
+    FenetreChargee w;
+    EXPECT_TRUE(appliqueLecture(w.p, w.f, lisLien("Vox=3078&zz=1&x=1e999&Y=42164&observer=Regardez")));
+    EXPECT_EQ(std::tuple(w.f.textes[Champ::Text1], w.f.textes[Champ::Text4]), std::tuple("3078", "42164"));
+    EXPECT_EQ(w.f.message, "«\u00a0zz\u00a0» n'est pas un réglage d'Orbeline, il est ignoré. «\u00a0X initial\u00a0»\u00a0: "
+                           "ce nombre est trop grand pour le calcul, il n'est pas pris en compte. Tapez un nombre plus petit.");
+    EXPECT_EQ(w.f.consignes, std::vector<std::string>{"Regardez"});
+    const auto textes = w.f.textes;
+    EXPECT_FALSE(appliqueLecture(w.p, w.f, lisFichier("titre=Chute\n")));
+    EXPECT_EQ(w.f.textes, textes);
+    EXPECT_EQ(w.f.consignes.size(), 1u);
 }
 
 TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
@@ -95,7 +147,7 @@ TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
     EXPECT_EQ(w.s.Reduction, 100);
 }
 
-TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
+TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
 {
     enum class Promesse { Tombe, Boucle, Echappe };
     const struct { const char* fichier; Promesse promesse; } cas[] = {
@@ -104,28 +156,42 @@ TEST(Situation, EachReadyMadeSituationDoesWhatItsLineSays)
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
         const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
-        const LectureSituation l = lisFichier(contenu);
-        ASSERT_EQ(l.erreur.vue(), "");
         FenetreChargee w;
-        appliqueSituation(w.p, w.f, l.situation);
+        ASSERT_TRUE(appliqueLecture(w.p, w.f, lisFichier(contenu)));
         Command1_Click(w.p, w.f);
         w.f.laisseFiler();
         EXPECT_EQ(w.f.message, "");
-        const SimulationState& s = w.s;
-        const auto distance = [&](int i, int j) { return std::hypot(s.Xt[i] - s.Xt[j], s.Yt[i] - s.Yt[j]); };
-        const double r0 = std::hypot(s.Xt[0], s.Yt[0]);
-        // Closes: after a whole turn at least, a point comes back within 0.2 % of the radius of its start.
-        double retour = r0;
-        for (int i = 50; i <= s.Nfin; ++i) retour = std::min(retour, distance(i, 0));
         EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].empty(), c.promesse != Promesse::Tombe);
-        EXPECT_EQ(retour < 0.002 * r0, c.promesse == Promesse::Boucle);
-        EXPECT_EQ(std::hypot(s.Xt[s.Nfin], s.Yt[s.Nfin]) > 5 * r0, c.promesse == Promesse::Echappe);
-        // What to observe, word for word in the pupil's guide (its lines wrapped).
-        const std::string marque = "# À observer : ";
+        // The plotted points as the pupil sees them on the view.
+        const SurfaceEnregistree& v = w.p1;
+        std::vector<std::pair<double, double>> points;
+        for (const Appel& a : v.appelsDe("pset")) points.emplace_back(a.args[0], a.args[1]);
+        ASSERT_GT(points.size(), 50u);
+        const auto dedans = [&](std::pair<double, double> q) {
+            return q.first >= v.scaleLeft() && q.first <= v.scaleLeft() + v.scaleWidth() &&
+                   q.second <= v.scaleTop() && q.second >= v.scaleTop() + v.scaleHeight();
+        };
+        const auto rayon = [](std::pair<double, double> q) { return std::hypot(q.first, q.second); };
+        double tours = 0, retour = rayon(points[0]);
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            const auto [x0, y0] = points[i - 1];
+            const auto [x1, y1] = points[i];
+            tours += std::remainder(std::atan2(y1, x1) - std::atan2(y0, x0), 2 * M_PI) / (2 * M_PI);
+            if (std::fabs(tours) > 0.9) retour = std::min(retour, std::hypot(x1 - points[0].first, y1 - points[0].second));
+        }
+        EXPECT_TRUE(dedans(points.front()));
+        // A turn closes inside the view; an escape leaves it going ever further; a fall stays in it.
+        EXPECT_EQ(std::all_of(points.begin(), points.end(), dedans), c.promesse != Promesse::Echappe);
+        EXPECT_EQ(std::fabs(tours) > 0.95 && retour < 0.05 * rayon(points[0]), c.promesse == Promesse::Boucle) << tours;
+        EXPECT_EQ(std::is_sorted(points.begin(), points.end(), [&](auto a, auto b) { return rayon(a) < rayon(b); }),
+                  c.promesse == Promesse::Echappe);
+        // What to observe is shown as the situation opens, word for word as in the pupil's guide (its lines wrapped).
+        const std::string marque = "# À observer\u00a0: ";
         const auto debut = contenu.find(marque) + marque.size();
         const std::string ligne = contenu.substr(debut, contenu.find('\n', debut) - debut);
+        EXPECT_EQ(w.f.consignes, std::vector<std::string>{ligne});
         std::string guide = lis("README.md");
         for (std::size_t i; (i = guide.find("\n  ")) != std::string::npos;) guide.replace(i, 3, " ");
-        EXPECT_NE(guide.find(std::string(c.fichier) + "** : " + ligne), std::string::npos) << ligne;
+        EXPECT_NE(guide.find(std::string(c.fichier) + "**\u00a0: " + ligne), std::string::npos) << ligne;
     }
 }

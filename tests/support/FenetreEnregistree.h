@@ -34,6 +34,7 @@ public:
     std::string separateur = ".";               ///< regional decimal separator
     std::string titre = "orbelines";            ///< the window's title
     std::string message;                        ///< the strip under the orbit view
+    std::vector<std::string> consignes;         ///< what to observe, each time it was shown
     std::string bulle;                          ///< the tooltip over the orbit view
     bool points = false;                        ///< the export entries enabled
     std::vector<int> etapes;                    ///< every delay asked for the star's next frame
@@ -59,6 +60,7 @@ public:
     void choisitOption(Groupe g, int index) override;
     void ecritTitre(std::string_view t) override { titre = t; }
     void ecritMessage(std::string_view t) override { message = t; }
+    void montreConsigne(std::string_view t) override { consignes.emplace_back(t); }
     void montreBulle(std::string_view t) override { bulle = t; }
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }

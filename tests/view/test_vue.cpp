@@ -215,15 +215,17 @@ TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
     EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120, 1e-3);
 }
 
-TEST_F(Placement, FractionalPositionUsesTheRegionalSeparator)
+TEST_F(Placement, AFractionalPositionInEitherRegionalFormIsThePointLaunchedFrom)
 {
     for (const std::string sep : {".", ","}) {
         FenetreChargee w;
         w.f.separateur = sep;
         Option3_Click(w.s, w.f, 3);  // Reduction 0.5
-        Picture1_MouseDown(w.s, w.f, 1, 0, 3.2f, 0.4f);
+        Picture1_MouseDown(w.s, w.f, 1, 0, 3.2f, -0.4f);
         EXPECT_EQ(w.f.textes[Champ::Text3], "1" + sep + "5");
-        EXPECT_EQ(w.s.Xo, sep == "." ? 1.5e9 : 1e9);  // the field reads only up to a comma
+        Command1_Click(w.p, w.f);
+        EXPECT_EQ(std::pair(w.s.Xt[0], w.s.Yt[0]), std::pair(1.5e9, -0.5e9)) << sep;
+        EXPECT_EQ(w.f.message, "") << sep;
     }
 }
 

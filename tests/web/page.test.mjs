@@ -80,7 +80,7 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   // The default launch's first point, 86 s after the start, 3.3 km from it: the same pixel.
   await page.mouse.move(vue[0] + 99, vue[1] + 248);
   assert.ok(await montre(page, 'bulle'));
-  assert.match(await texte(page, 'bulle'), /^t = {2}\d+ s {3}X = -\d+\.\d km {3}Y = {2}0 km {3}V = {2}\d+(\.\d)? m\/s$/);
+  assert.match(await texte(page, 'bulle'), /^t = {2}\d+\u00a0s {3}X = -\d+\.\d\u00a0km {3}Y = {2}0\u00a0km {3}V = {2}\d+(\.\d)?\u00a0m\/s$/);
   await page.mouse.move(vue[0] + 400, vue[1] + 100);
   assert.ok(!(await montre(page, 'bulle')), 'no tooltip away from the points');
   await page.mouse.click(vue[0] + 248, vue[1] + 124);
@@ -121,7 +121,7 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
     titre: e.querySelector('h2')?.textContent, etapes: e.querySelectorAll('ol > li').length,
     gras: e.querySelector('strong')?.textContent, balises: e.querySelectorAll('script, img, a, iframe').length,
   }));
-  assert.deepEqual(guide, { titre: 'Guide de l\'élève : le TP satellites', etapes: 9, gras: 'Suite', balises: 0 });
+  assert.deepEqual(guide, { titre: 'Guide de l\'élève\u00a0: le TP satellites', etapes: 9, gras: 'Suite', balises: 0 });
   assert.deepEqual(await violations(page), [], 'the guide');
   await page.keyboard.press('Escape');
   await page.keyboard.press('F1');

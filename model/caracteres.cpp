@@ -1,0 +1,135 @@
+#include "caracteres.h"
+
+#include "phrase.h"
+
+#include <array>
+
+namespace orbeline {
+namespace {
+
+/// The characters a pupil meets in a pasted number, by range of codes. The
+/// names hold their article; the invisible ones are named, never shown.
+struct Famille {
+    std::uint32_t premier, dernier;
+    std::string_view nom;
+    bool montre;   ///< shown between « » besides its name
+};
+constexpr std::string_view kSens = "une marque de sens d'écriture invisible";
+constexpr std::string_view kInvisible = "un caractère invisible";
+constexpr std::string_view kCommande = "un caractère de commande invisible";
+constexpr std::string_view kAutreChiffre = "un chiffre d'une autre écriture";
+constexpr auto kFamilles = std::to_array<Famille>({
+    {0x00, 0x1f, kCommande, false},
+    {0x7f, 0x9f, kCommande, false},
+    {0xa0, 0xa0, "un espace insécable", false},
+    {0xad, 0xad, "un trait d'union invisible", false},
+    {0x300, 0x36f, "un accent isolé", false},
+    {0x61c, 0x61c, kSens, false},
+    {0x660, 0x669, kAutreChiffre, true},
+    {0x6f0, 0x6f9, kAutreChiffre, true},
+    {0x966, 0x96f, kAutreChiffre, true},
+    {0x1680, 0x1680, "un espace spécial", false},
+    {0x180e, 0x180e, kInvisible, false},
+    {0x2000, 0x200a, "un espace spécial", false},
+    {0x200b, 0x200b, "un espace invisible", false},
+    {0x200c, 0x200d, kInvisible, false},
+    {0x200e, 0x200f, kSens, false},
+    {0x2010, 0x2015, "un tiret", true},
+    {0x2028, 0x2029, "un saut de ligne invisible", false},
+    {0x202a, 0x202e, kSens, false},
+    {0x202f, 0x202f, "un espace insécable", false},
+    {0x205f, 0x205f, "un espace spécial", false},
+    {0x2060, 0x2064, kInvisible, false},
+    {0x2066, 0x2069, kSens, false},
+    {0x206a, 0x206f, kInvisible, false},
+    {0x2212, 0x2212, "le signe moins d'un traitement de texte", true},
+    {0x3000, 0x3000, "un espace spécial", false},
+    {0xfe00, 0xfe0f, kInvisible, false},
+    {0xfeff, 0xfeff, kInvisible, false},
+    {0xff10, 0xff19, kAutreChiffre, true},
+    {0xfff9, 0xfffb, kInvisible, false},
+});
+
+const Famille* famille(std::uint32_t code)
+{
+    for (const Famille& f : kFamilles)
+        if (code >= f.premier && code <= f.dernier) return &f;
+    return nullptr;
+}
+
+/// "U+200B".
+TexteFixe<12> enCode(std::uint32_t code)
+{
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    TexteFixe<12> t;
+    t += "U+";
+    int chiffres = 4;
+    while (chiffres < 8 && (code >> (4 * chiffres)) != 0) ++chiffres;
+    for (int k = chiffres - 1; k >= 0; --k) t += kHex.substr((code >> (4 * k)) & 15, 1);
+    return t;
+}
+
+// "le caractère « a »", "le caractère « é » (U+00E9)", "un espace invisible (U+200B)"…
+constexpr std::string_view kVisibleAscii = "le caractère «\u00a0%1\u00a0»";
+constexpr std::string_view kVisible = "le caractère «\u00a0%1\u00a0» (%2)";
+constexpr std::string_view kNomme = "%1 (%2)";
+constexpr std::string_view kNommeMontre = "%1 «\u00a0%3\u00a0» (%2)";
+constexpr std::string_view kOctet = "un octet qui n'est pas du texte";
+
+} // namespace
+
+Caractere caractereEn(std::string_view t, std::size_t i)
+{
+    const auto c = static_cast<unsigned char>(t[i]);
+    if (c < 0x80) return {c, 1, true};
+    const std::size_t n = c >= 0xc2 && c <= 0xdf ? 1 : c >= 0xe0 && c <= 0xef ? 2 : c >= 0xf0 && c <= 0xf4 ? 3 : 0;
+    if (n == 0 || i + n >= t.size()) return {c, 1, false};
+    std::uint32_t v = c & (0x3fu >> n);
+    for (std::size_t k = 1; k <= n; ++k) {
+        const auto d = static_cast<unsigned char>(t[i + k]);
+        if ((d & 0xc0) != 0x80) return {c, 1, false};
+        v = v << 6 | (d & 0x3fu);
+    }
+    if ((n == 2 && v < 0x800) || (n == 3 && (v < 0x10000 || v > 0x10ffff)) || (v >= 0xd800 && v <= 0xdfff))
+        return {c, 1, false};
+    return {v, n + 1, true};
+}
+
+bool visible(std::uint32_t code)
+{
+    const Famille* f = famille(code);
+    return code >= 0x20 && (!f || f->montre);
+}
+
+NomCaractere nomCaractere(std::string_view t, std::size_t i)
+{
+    const Caractere c = caractereEn(t, i);
+    const std::string_view lui = t.substr(i, c.longueur);
+    NomCaractere n;
+    if (!c.valide) {
+        n += kOctet;
+    } else if (const Famille* f = famille(c.code)) {
+        ajoutePhrase(n, f->montre ? kNommeMontre : kNomme, {f->nom, enCode(c.code).vue(), lui});
+    } else {
+        ajoutePhrase(n, c.code < 0x80 ? kVisibleAscii : kVisible, {lui, enCode(c.code).vue()});
+    }
+    return n;
+}
+
+TexteFixe<40> extrait(std::string_view t)
+{
+    constexpr std::size_t kMax = 30;
+    TexteFixe<40> e;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        const Caractere c = caractereEn(t, i);
+        const bool espace = c.code == 0xa0 || c.code == 0x202f || c.code == 0x2009;   // shown as blanks
+        if (!c.valide || !(visible(c.code) || espace) || i + c.longueur > kMax) break;
+        i += c.longueur;
+    }
+    e += t.substr(0, i);
+    if (i < t.size()) e += "…";
+    return e;
+}
+
+} // namespace orbeline
