@@ -21,15 +21,23 @@ trap arrete_tout EXIT
 # bus of their own. Qt looks for the bus at start (accessibility); with none
 # named, libdbus autolaunches one through dbus-launch (dbus-x11), which writes
 # into ~/.dbus and outlives the test. This one is ended by arrete_tout.
+# The bus is a child of this shell, so that ending it also reaps it.
 isole_session() {
   unset SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID \
     KDE_FULL_SESSION KDE_SESSION_VERSION QT_QPA_PLATFORMTHEME QT_IM_MODULE XMODIFIERS GTK_MODULES \
     AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
-  local sortie
-  sortie=$(dbus-daemon --session --fork --nopidfile --print-address=1 --print-pid=1) || return 1
-  BUS_PID=$(sed -n 2p <<<"$sortie")
-  export DBUS_SESSION_BUS_ADDRESS
-  DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$sortie")
+  local fichier adresse=""
+  fichier=$(mktemp)
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fichier" >/dev/null 2>&1 &
+  BUS_PID=$!
+  for _ in $(seq 100); do
+    adresse=$(head -n 1 "$fichier")
+    [ -n "$adresse" ] && break
+    sleep 0.05
+  done
+  rm -f "$fichier"
+  [ -n "$adresse" ] || return 1
+  export DBUS_SESSION_BUS_ADDRESS=$adresse
 }
 
 # Starts Xvfb on a display number it picks itself (-displayfd): choosing a
