@@ -71,12 +71,15 @@ QWidget* FrmSat::construitControle(const Disposition& d)
         w = e;
         break;
     }
-    case Genre::Etiquette:
-    case Genre::Message: {
+    case Genre::Etiquette: {
         auto* l = new QLabel(parent);
-        if (d.genre == Genre::Message) message_ = l;
-        else if (d.index < 0) labels_[numero] = l;
+        if (d.index < 0) labels_[numero] = l;
         w = l;
+        break;
+    }
+    case Genre::Message: {
+        message_ = new BandeMessage(parent);
+        w = message_;
         break;
     }
     case Genre::Bouton: {
@@ -133,6 +136,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     w->setFont(policeDe(d.police));
     const QString legende = qs(d.legende);
     if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setTextFormat(Qt::PlainText);   // what the procedures write there may come from a file
         l->setText(legende);
         l->setWordWrap(d.drapeaux & Retour);
         if (d.genre == Genre::Message) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -267,8 +271,7 @@ void FrmSat::ecritTitre(std::string_view t) { setWindowTitle(qs(t)); }
 
 void FrmSat::ecritMessage(std::string_view t)
 {
-    message_->setText(qs(t));
-    message_->setToolTip(qs(t));
+    message_->ecrit(qs(t));
 }
 
 void FrmSat::montreBulle(std::string_view t)
@@ -299,6 +302,8 @@ QRadioButton* FrmSat::option(int groupe, int index) const
 {
     return options_.at(static_cast<std::size_t>(groupe - 1)).at(static_cast<std::size_t>(index));
 }
+
+QLabel* FrmSat::zoneMessage() const { return message_; }
 
 QLabel* FrmSat::etiquette(Etiquette e) const
 {

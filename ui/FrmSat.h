@@ -24,6 +24,7 @@ class QRadioButton;
 
 namespace orbeline {
 
+class BandeMessage;
 struct Principale;
 struct SimulationState;
 class PictureBox;
@@ -80,7 +81,7 @@ public:
     /// The chart areas and their captions.
     QWidget* element(Element e) const;
     /// Where arithmetic errors and typing hints are shown (under the orbit view).
-    QLabel* zoneMessage() const { return message_; }
+    QLabel* zoneMessage() const;
     /// Number of times init ran since the window was built (for tests and the curious).
     int nombreInit() const;
     /// Number of times a scale preset ran since the window was built.
@@ -137,7 +138,7 @@ private:
     std::array<QPushButton*, 5> commandes_{};
     std::array<QLabel*, 18> labels_{};        // Label1 … Label17 by number
     std::array<QCheckBox*, 2> cases_{};
-    QLabel* message_ = nullptr;
+    BandeMessage* message_ = nullptr;
 };
 
 } // namespace orbeline
