@@ -99,6 +99,8 @@ public:
     bool enregistreImage(const QString& chemin);
     /// Opens a situation file: its values as if typed; on a fault says why and changes nothing.
     bool ouvreSituation(const QString& chemin);
+    /// The same for a name as the system spells it, which need not be UTF-8 (the command line's).
+    bool ouvreSituation(const QByteArray& cheminSysteme);
     /// Writes the situation now (fields, scale, point count, boxes) to this file; on failure says why.
     bool enregistreSituation(const QString& chemin);
     /// "Valeurs de départ": the fields and options as the window opens.
@@ -119,7 +121,9 @@ private:
     void relieEvenements();
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
-    bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
+    /// After a write: on success the folder becomes the one the save dialogs
+    /// propose; on failure says why. True when written.
+    bool bilanEcriture(const QString& quoi, const QString& chemin, const QString& raison);
     /// What a menu entry does.
     void fait(Action a);
     void demandeImpression();
@@ -130,7 +134,8 @@ private:
     QWidget* client_ = nullptr;
     std::array<QAction*, kNombreActions> actions_{};
     QDialog* guide_ = nullptr;
-    QString dossier_;                         // where the last file was saved
+    QString dossier_;                         // the last folder a file was opened from or written to
+    QString dossierEcrit_;                    // the last folder a file was written to
     QTimer etoile_;                           // the star's next frame
     std::array<QLineEdit*, 7> texts_{};
     std::array<PictureBox*, 6> pictures_{};
