@@ -45,6 +45,8 @@ void FrmSat::construit()
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     construitMenus();
+    // The layout is fixed: the window never gets smaller than the client area and its bar.
+    client_->setMinimumSize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale));
     resize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale) + menuBar()->sizeHint().height());
     setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));
 

@@ -60,6 +60,8 @@ TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
     const int barre = w->menuBar()->height();
     EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
     EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    w->resize(400, 300);   // shrunk, it keeps the whole client area
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
     for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
 
