@@ -11,10 +11,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -277,6 +279,22 @@ TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
     dialogue(Action::OuvrirSituation, situation.fileName());
     EXPECT_NE(dialogue(Action::EnregistrerSituation, ecrit.filePath("cours.orbeline")), lu.path());
     EXPECT_EQ(std::pair(w->text(3)->text(), dialogue(Action::EnregistrerImage, {})), std::pair(QString("1"), ecrit.path()));
+}
+
+TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
+{
+    textesNonTraduits().clear();
+    QFileDialog fichiers(nullptr, {}, QCoreApplication::applicationDirPath());   // a folder with folders in it
+    fichiers.setViewMode(QFileDialog::Detail);
+    fichiers.show();
+    auto* liste = fichiers.findChild<QTreeView*>();
+    QTRY_VERIFY(liste->model()->rowCount(liste->rootIndex()) > 0);
+    fichiers.grab();   // the rows' types: Qt 6.4's French lacks "Folder"
+    QPrinter imprimante;
+    QPrintDialog impression(&imprimante);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    impression.findChild<QAbstractButton*>("properties")->click();   // the printer's properties
+    EXPECT_EQ(textesNonTraduits().join('\n').toStdString(), "");
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
