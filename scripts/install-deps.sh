@@ -2,8 +2,8 @@
 # Installs the Debian 12 packages needed to build, test and benchmark Orbeline
 # (clang and its runtimes for the sanitizer and fuzz presets, llvm for
 # readable sanitizer reports, emscripten for the web page and chromium for
-# its tests, poppler's tools for the printout's tests; the node packages of those tests come from `npm ci`, see the
-# Makefile).
+# its tests, poppler's tools for the printout's tests, dbus-daemon for the tests' private session
+# buses; the node packages of those tests come from `npm ci`, see the Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
 
@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev llvm
-  xvfb xauth x11-utils xdotool imagemagick time
+  xvfb xauth x11-utils xdotool imagemagick time dbus-daemon
   fonts-liberation fonts-dejavu-core
   desktop-file-utils
   dpkg-dev file lintian appstream man-db

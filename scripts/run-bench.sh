@@ -2,13 +2,14 @@
 # Runs every benchmark of the given build folder, 10 repetitions each, and
 # prints the medians; then the launch against its floor, the memory check over
 # 2 000 launches, the start-up against a bare Qt window, and the web page in
-# headless chromium (build-web, from `make web`).
+# headless chromium (build-web, from `make web`). The offscreen programs run on
+# no session bus; the start-up bench starts its own (scripts/xvfb-lib.sh).
 set -euo pipefail
 dir=${1:-build-bench}
 cd "$(dirname "$0")/.."
 for b in "$dir"/bench/bench_*; do
   [ -x "$b" ] || continue
-  sortie=$(QT_QPA_PLATFORM=offscreen "$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+  sortie=$(QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$b" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
     --benchmark_filter="${BENCH_FILTER:-.}" 2>/dev/null | grep -E "median|^Benchmark|^---" || true)
   [ -n "$sortie" ] || continue    # nothing of this file passed the filter
   echo "== $(basename "$b")"
@@ -24,7 +25,7 @@ for b in "$dir"/bench/bench_*; do
   if [ -n "$natif" ]; then export ORBELINE_LANCER_NATIF=$natif; fi
 done
 echo "== memoire_lancements"
-QT_QPA_PLATFORM=offscreen "$dir/bench/memoire_lancements"
+QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "$dir/bench/memoire_lancements"
 [ -z "${BENCH_FILTER:-}" ] && scripts/bench-demarrage.sh "$dir"
 if [ -z "${BENCH_FILTER:-}" ] || echo navigateur | grep -qE "$BENCH_FILTER"; then
   node bench/navigateur.mjs

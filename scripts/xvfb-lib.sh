@@ -1,20 +1,49 @@
-# Shared by the end-to-end test and the screenshot script: a private Xvfb
-# display, the real executable on it, and mouse and keyboard through xdotool.
-# Source it, then call demarre_xvfb and lance_orbeline.
+# Shared by the end-to-end tests, the monkey test, the screenshot and the
+# start-up bench: a private Xvfb display and session bus, the real executable
+# on them, and mouse and keyboard through xdotool. Source it, then call
+# demarre_xvfb and lance_orbeline.
 
 XVFB_PID=""
+BUS_PID=""
 APP_PID=""
 
 arrete_tout() {
   [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  [ -n "$BUS_PID" ] && kill "$BUS_PID" 2>/dev/null
   wait 2>/dev/null
   true
 }
 trap arrete_tout EXIT
 
+# Nothing of the developer's desktop reaches the programs started here: no
+# session manager, desktop theme or input method of theirs, and a session
+# bus of their own. Qt looks for the bus at start (accessibility); with none
+# named, libdbus autolaunches one through dbus-launch (dbus-x11), which writes
+# into ~/.dbus and outlives the test. This one is ended by arrete_tout.
+# The bus is a child of this shell, so that ending it also reaps it.
+isole_session() {
+  unset SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID \
+    KDE_FULL_SESSION KDE_SESSION_VERSION QT_QPA_PLATFORMTHEME QT_IM_MODULE XMODIFIERS GTK_MODULES \
+    AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
+  local fichier adresse=""
+  fichier=$(mktemp)
+  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fichier" >/dev/null 2>&1 &
+  BUS_PID=$!
+  for _ in $(seq 100); do
+    adresse=$(head -n 1 "$fichier")
+    [ -n "$adresse" ] && break
+    sleep 0.05
+  done
+  rm -f "$fichier"
+  [ -n "$adresse" ] || return 1
+  export DBUS_SESSION_BUS_ADDRESS=$adresse
+}
+
 # Starts Xvfb on a display number it picks itself (-displayfd): choosing a
 # free number here would race with another test starting its own server.
+# The session bus starts once DISPLAY names that server: a service the bus
+# starts on demand (the accessibility bus) sees the private display.
 # -noreset: by default the server resets when its last client leaves (the
 # check below), and a program connecting during the reset is turned away.
 demarre_xvfb() {
@@ -33,6 +62,7 @@ demarre_xvfb() {
     return 1
   fi
   export DISPLAY=":$n"
+  isole_session || { echo "dbus-daemon n'a pas démarré" >&2; return 1; }
 }
 
 # Starts the program with the arguments after $1; its standard error goes to $1.

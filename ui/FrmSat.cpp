@@ -47,6 +47,8 @@ void FrmSat::construit()
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
     construitMenus();
+    // The layout is fixed: the window never gets smaller than the client area and its bar.
+    client_->setMinimumSize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale));
     resize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale) + menuBar()->sizeHint().height());
     setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));
 
@@ -67,8 +69,8 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     QWidget* w = nullptr;
     switch (d.genre) {
     case Genre::Champ: w = new ChampNombre(parent); break;
-    case Genre::Etiquette:
-    case Genre::Message: w = new QLabel(parent); break;
+    case Genre::Etiquette: w = new QLabel(parent); break;
+    case Genre::Message: w = new BandeMessage(parent); break;
     case Genre::Bouton: {
         auto* b = new QPushButton(parent);
         b->setAutoDefault(false);
@@ -107,6 +109,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     w->setGeometry(enPixels(d));
     w->setFont(policeDe(d.police));
     if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setTextFormat(Qt::PlainText);   // what the procedures write there may come from a file
         l->setWordWrap(d.drapeaux & Retour);
         if (d.genre == Genre::Message) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         l->setProperty("autoTaille", bool(d.drapeaux & AutoTaille));
@@ -290,8 +293,7 @@ void FrmSat::ecritTitre(std::string_view t) { setWindowTitle(qs(t)); }
 
 void FrmSat::ecritMessage(std::string_view t)
 {
-    zoneMessage()->setText(qs(t));
-    zoneMessage()->setToolTip(qs(t));
+    static_cast<BandeMessage*>(zoneMessage())->ecrit(qs(t));
 }
 
 void FrmSat::montreConsigne(std::string_view t)

@@ -27,6 +27,7 @@ class QRadioButton;
 
 namespace orbeline {
 
+class BandeMessage;
 struct Principale;
 struct SimulationState;
 class PictureBox;
@@ -105,6 +106,8 @@ public:
     /// Opens a situation file: what is right applies, what it refused is named in the message
     /// strip; a file that is not a situation says why in a box and changes nothing.
     bool ouvreSituation(const QString& chemin);
+    /// The same for a name as the system spells it, which need not be UTF-8 (the command line's).
+    bool ouvreSituation(const QByteArray& cheminSysteme);
     /// Writes the situation now (fields, scale, point count, boxes) to this file; on failure says why.
     bool enregistreSituation(const QString& chemin);
     /// "Valeurs de départ": the fields and options as the window opens.
@@ -126,7 +129,9 @@ private:
     void relieEvenements();
     void construitMenus();
     void signaleEchec(const QString& titre, const QString& texte);
-    bool echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison);   // always false
+    /// After a write: on success the folder becomes the one the save dialogs
+    /// propose; on failure says why. True when written.
+    bool bilanEcriture(const QString& quoi, const QString& chemin, const QString& raison);
     /// What a menu entry does.
     void fait(Action a);
     void demandeImpression();
@@ -138,7 +143,8 @@ private:
     std::array<QAction*, kNombreActions> actions_{};
     std::vector<QMenu*> menus_;
     QDialog* guide_ = nullptr;
-    QString dossier_;                         // where the last file was saved
+    QString dossier_;                         // the last folder a file was opened from or written to
+    QString dossierEcrit_;                    // the last folder a file was written to
     QTimer etoile_;                           // the star's next frame
     std::vector<std::pair<Role, QWidget*>> controles_;   // built from the layout table's roles
 };

@@ -12,6 +12,10 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <fcntl.h>
+#include <pthread.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <sys/resource.h>
 #include <unistd.h>
 #endif
@@ -102,6 +106,15 @@ void installeGardeAffichage()
                 || msg.startsWith(QLatin1String("Failed to create wl_display")))
                 ecranInjoignable = true;
             deQt(type, contexte, msg);
+            // Qt goes on after a thread it could not start, then waits for it
+            // for ever: a call to the session bus's thread, a picture drawn in
+            // parts by pool threads. Near the address-space limit, a warning is
+            // an allocation refused (a keymap not compiled, an image not
+            // mapped), after which Qt draws nothing or waits the same way.
+#ifdef Q_OS_UNIX
+            if ((type == QtWarningMsg || type == QtCriticalMsg) && presDeLaLimite()) finSansMemoire();
+#endif
+            if (msg.startsWith(QLatin1String("QThread::start: Thread creation error"))) finSansMemoire();
             return;
         }
 #ifdef Q_OS_UNIX
@@ -142,10 +155,24 @@ void installeGardeMemoire()
     rlimit limite{};
     if (getrlimit(RLIMIT_AS, &limite) == 0) limiteMemoire = limite.rlim_cur;
     if (const long page = ::sysconf(_SC_PAGESIZE); page > 0) taillePage = rlim_t(page);
+    if (limiteMemoire == RLIM_INFINITY) return;
     // C libraries (fontconfig among them) do not all check what malloc
     // returns: near the limit, their crash is memory running out.
-    if (limiteMemoire != RLIM_INFINITY)
-        for (const int numero : {SIGSEGV, SIGBUS, SIGABRT, SIGTRAP}) std::signal(numero, surFaute);
+    for (const int numero : {SIGSEGV, SIGBUS, SIGABRT, SIGTRAP}) std::signal(numero, surFaute);
+#ifdef __GLIBC__
+    // A thread's first allocation would give it a heap of its own, which
+    // reserves 64 MB of address space: under a limit they share the first.
+    mallopt(M_ARENA_MAX, 1);
+    // Each of Qt's threads (the display's events, the session bus, drawing)
+    // reserves a stack of the size of the main one, 8 MB by default: under a
+    // limit of a hundred megabytes, the third cannot start. A megabyte is
+    // what they get on Windows.
+    pthread_attr_t attributs;
+    if (pthread_attr_init(&attributs) == 0) {
+        if (pthread_attr_setstacksize(&attributs, std::size_t{1} << 20) == 0) pthread_setattr_default_np(&attributs);
+        pthread_attr_destroy(&attributs);
+    }
+#endif
 #endif
 }
 

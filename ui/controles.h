@@ -1,11 +1,12 @@
 #pragma once
 // What both windows need to build Qt controls from the layout tables: the
-// geometry in pixels, the font, the texts, and two controls of their own.
+// geometry in pixels, the font, the texts, and three controls of their own.
 
 #include "disposition.h"
 
 #include <QCheckBox>
 #include <QFont>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRect>
 #include <QString>
@@ -24,11 +25,22 @@ QFont policeDe(const Police& p);
 /// than it, as the box's height allows; the accessible name keeps it whole.
 void enveloppe(QCheckBox* b);
 
-/// A field for a number: it does without the compose input method.
+/// A field for a number: one line of printable text, no longer than a
+/// situation file keeps a value; it does without the compose input method.
 class ChampNombre : public QLineEdit {
 public:
-    using QLineEdit::QLineEdit;
+    explicit ChampNombre(QWidget* parent = nullptr);
     QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override;
+};
+
+/// The message strip: plain text, which reaches a screen reader as the
+/// strip's name and text (a status bar, as the page's "status" region), each
+/// change announced.
+class BandeMessage : public QLabel {
+public:
+    explicit BandeMessage(QWidget* parent = nullptr);
+    /// Shows the message as given, and tells assistive technologies when it changed.
+    void ecrit(const QString& texte);
 };
 
 } // namespace orbeline

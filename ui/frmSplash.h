@@ -24,8 +24,8 @@ public:
 
     /// Hides the start screen and shows the main window, creating it the first time.
     void continuer();
-    /// A situation file to open once the main window is made.
-    void ouvrira(const QString& chemin) { situation_ = chemin; }
+    /// A situation file to open once the main window is made, named as the system spells it.
+    void ouvrira(const QByteArray& cheminSysteme) { situation_ = cheminSysteme; }
     /// The main window, or nullptr while the start screen has not been left.
     FrmSat* principale() const { return principale_.get(); }
     /// "Suite".
@@ -46,7 +46,7 @@ private:
     QFrame* cadre_ = nullptr;
     QPushButton* suite_ = nullptr;
     std::unique_ptr<FrmSat> principale_;
-    QString situation_;
+    QByteArray situation_;
 };
 
 } // namespace orbeline

@@ -39,10 +39,11 @@ int main(int argc, char* argv[])
 
     orbeline::frmSplash accueil;
     // A situation named on the command line (what the desktop does for a
-    // double-clicked file) opens with the main window. Qt took its own options.
-    for (const QString& argument : QApplication::arguments().mid(1))
-        if (!argument.startsWith(QLatin1Char('-'))) {
-            accueil.ouvrira(argument);
+    // double-clicked file) opens with the main window. Qt took its own options
+    // out of argv; the name stays as the system spells it, UTF-8 or not.
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] != '-') {
+            accueil.ouvrira(QByteArray(argv[i]));
             break;
         }
     accueil.show();

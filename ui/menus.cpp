@@ -46,6 +46,8 @@
 #include <string>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -130,6 +132,42 @@ QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
     return raison.isEmpty() ? raisonEcriture(0) : raison;
 }
 
+// Reads at most `taille` bytes of a regular file into `contenu`; returns why
+// it could not, in French, or an empty text. Anything else is refused before
+// it is opened: opening a pipe waits for a writer, a device may never end.
+QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray& contenu)
+{
+    const QString illisible = QStringLiteral("le fichier ne peut pas être lu.");
+    const QString dossier = QStringLiteral("c'est un dossier : choisissez un fichier .orbeline.");
+    const QString special = QStringLiteral("ce n'est pas un fichier ordinaire (mais un tube, un périphérique…) : "
+                                           "choisissez un fichier .orbeline.");
+    QFile f;
+#ifdef Q_OS_UNIX
+    struct stat s {};
+    if (::stat(chemin.constData(), &s) != 0)
+        return errno == ENOENT ? QStringLiteral("le fichier est introuvable.") : illisible;
+    if (S_ISDIR(s.st_mode)) return dossier;
+    if (!S_ISREG(s.st_mode)) return special;
+    // Opened without waiting, then looked at again: replaced by a pipe in
+    // between, it is refused all the same.
+    const int fd = ::open(chemin.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return illisible;
+    if (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode) || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return S_ISREG(s.st_mode) ? illisible : special;
+    }
+#else
+    const QFileInfo i(QFile::decodeName(chemin));
+    if (!i.exists()) return QStringLiteral("le fichier est introuvable.");
+    if (i.isDir()) return dossier;
+    if (!i.isFile()) return special;
+    f.setFileName(i.filePath());
+    if (!f.open(QIODevice::ReadOnly)) return illisible;
+#endif
+    contenu = f.read(taille);
+    return f.error() == QFileDevice::NoError ? QString() : illisible;
+}
+
 } // namespace
 
 void FrmSat::construitMenus()
@@ -188,15 +226,24 @@ void FrmSat::signaleEchec(const QString& titre, const QString& texte)
     // Window-modal without a nested event loop: the pupil reads it before
     // going on, and tests can find it and close it.
     auto* m = new QMessageBox(QMessageBox::Warning, titre, texte, QMessageBox::Ok, this);
+    m->setTextFormat(Qt::PlainText);   // file names as they are spelt, never as markup
     m->setAttribute(Qt::WA_DeleteOnClose);
     m->open();
 }
 
-bool FrmSat::echecEnregistrement(const QString& quoi, const QString& chemin, const QString& raison)
+bool FrmSat::bilanEcriture(const QString& quoi, const QString& chemin, const QString& raison)
 {
-    signaleEchec(QStringLiteral("Enregistrement impossible"),
-                 QStringLiteral("%1 dans « %2 » : %3\nUn fichier qui portait déjà ce nom est resté tel quel.")
-                     .arg(quoi, QFileInfo(chemin).fileName(), raison));
+    const QFileInfo cible(chemin);
+    if (raison.isEmpty()) {
+        dossier_ = dossierEcrit_ = cible.absolutePath();
+        return true;
+    }
+    // A failed write leaves what was there: a file by that name is the one that was.
+    QString texte = QStringLiteral("%1 dans « %2 » (dossier « %3 "
+                                   "») : %4")
+                        .arg(quoi, cible.fileName(), QDir::toNativeSeparators(cible.absolutePath()), raison);
+    if (cible.isFile()) texte += QStringLiteral("\nUn fichier qui portait déjà ce nom est resté tel quel.");
+    signaleEchec(QStringLiteral("Enregistrement impossible"), texte);
     return false;
 }
 
@@ -217,9 +264,7 @@ bool FrmSat::enregistrePoints(const QString& chemin)
         return false;
     }
     const std::string t = texteTable(p_->releve, formatCsv(separateurDecimal()));
-    const QString raison = ecritAtomique(chemin, t);
-    return raison.isEmpty()
-           || echecEnregistrement(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, raison);
+    return bilanEcriture(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, ecritAtomique(chemin, t));
 }
 
 // ---- The picture ---------------------------------------------------------------
@@ -233,34 +278,35 @@ bool FrmSat::enregistreImage(const QString& chemin)
     const QString raison = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG")
                                ? ecritAtomique(chemin, png)
                                : QStringLiteral("l'image n'a pas pu être produite (mémoire insuffisante ?).");
-    return raison.isEmpty()
-           || echecEnregistrement(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
+    return bilanEcriture(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
 }
 
 // ---- Situations ------------------------------------------------------------------
 
-bool FrmSat::ouvreSituation(const QString& chemin)
+bool FrmSat::ouvreSituation(const QString& chemin) { return ouvreSituation(QFile::encodeName(chemin)); }
+
+bool FrmSat::ouvreSituation(const QByteArray& cheminSysteme)
 {
     // No more than a situation can hold is read: a larger file is not one.
-    QFile f(chemin);
-    const QByteArray contenu = f.open(QIODevice::ReadOnly) ? f.read(kTailleFichierMax + 1) : QByteArray();
-    const LectureSituation l = f.error() == QFileDevice::NoError
+    QByteArray contenu;
+    const QString illisible = litFichierOrdinaire(cheminSysteme, kTailleFichierMax + 1, contenu);
+    const LectureSituation l = illisible.isEmpty()
                                    ? lisFichier(std::string_view(contenu.constData(), static_cast<std::size_t>(contenu.size())))
-                                   : LectureSituation{{}, "le fichier ne peut pas être lu.", true};
+                                   : LectureSituation{};
+    const std::string erreur = illisible.isEmpty() ? l.erreur : illisible.toStdString();
+    const QString nom = QFile::decodeName(cheminSysteme.mid(cheminSysteme.lastIndexOf('/') + 1));
     // A situation applies, what it refused shown in the message strip; anything else changes nothing.
-    if (appliqueLecture(*p_, *this, l)) return true;
+    if (illisible.isEmpty() && appliqueLecture(*p_, *this, l)) return true;
     signaleEchec(QStringLiteral("Situation non ouverte"),
-                 QStringLiteral("« %1 » : %2\nRien n'a changé dans la fenêtre.")
-                     .arg(QFileInfo(chemin).fileName(), qs(l.erreur)));
+                 QStringLiteral("«\u00a0%1\u00a0»\u00a0: %2\nRien n'a changé dans la fenêtre.").arg(nom, qs(erreur)));
     return false;
 }
 
 bool FrmSat::enregistreSituation(const QString& chemin)
 {
     const std::string t = texteFichier(situationCourante(*p_, *this));
-    const QString raison = ecritAtomique(chemin, QByteArrayView(t.data(), static_cast<qsizetype>(t.size())));
-    return raison.isEmpty()
-           || echecEnregistrement(QStringLiteral("La situation n'a pas été enregistrée"), chemin, raison);
+    return bilanEcriture(QStringLiteral("La situation n'a pas été enregistrée"), chemin,
+                         ecritAtomique(chemin, QByteArrayView(t.data(), static_cast<qsizetype>(t.size()))));
 }
 
 void FrmSat::valeursDepart() { appliqueSituation(*p_, *this, situationDepart()); }
@@ -311,15 +357,16 @@ bool FrmSat::imprime(QPrinter& imprimante)
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
                                    : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
-    return raison.isEmpty() || echecEnregistrement(QStringLiteral("Le PDF n'a pas été enregistré"), fichier, raison);
+    return bilanEcriture(QStringLiteral("Le PDF n'a pas été enregistré"), fichier, raison);
 }
 
 // ---- Dialogs: they only choose the file or the printer --------------------------
 
 namespace {
 
-// The folder the three dialogs propose: the last one used in this session,
-// else the Documents folder (the home folder where it does not exist).
+// The folder the save dialogs propose: the last one written to in this
+// session (never one only read, such as the ready-made situations'), else the
+// Documents folder (the home folder where it does not exist).
 QString dossierPropose(const QString& dernier)
 {
     if (!dernier.isEmpty()) return dernier;
@@ -333,9 +380,10 @@ QString dossierSituations()
     return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/orbeline/situations"));
 }
 
-QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, const QString& nom,
-                       const QString& filtre, const QString& suffixe,
-                       QFileDialog::AcceptMode mode = QFileDialog::AcceptSave)
+// A save dialog opens in `dossier`; the open dialog too, once a folder has
+// been used.
+QString demandeFichier(QWidget* parent, const QString& dossier, const QString& titre, const QString& nom,
+                       const QString& filtre, const QString& suffixe, QFileDialog::AcceptMode mode)
 {
     QFileDialog d(parent, titre, QDir(dossierPropose(dossier)).filePath(nom), filtre);
     d.setAcceptMode(mode);
@@ -350,9 +398,7 @@ QString demandeFichier(QWidget* parent, QString& dossier, const QString& titre, 
         }
     }
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
-    const QString chemin = d.selectedFiles().constFirst();
-    dossier = QFileInfo(chemin).absolutePath();
-    return chemin;
+    return d.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -381,9 +427,14 @@ void FrmSat::fait(Action a)
     };
     for (const Demande& d : kDemandes)
         if (d.action == a) {
-            const QString chemin = demandeFichier(this, dossier_, QString::fromUtf8(d.titre), QString::fromUtf8(d.nom),
-                                                  QString::fromUtf8(d.filtre), QString::fromUtf8(d.suffixe), d.mode);
-            if (!chemin.isEmpty()) (this->*d.faire)(chemin);
+            // A save proposes the last folder written to; a file written records its folder.
+            const bool ouvre = d.mode == QFileDialog::AcceptOpen;
+            const QString chemin = demandeFichier(this, ouvre ? dossier_ : dossierEcrit_, QString::fromUtf8(d.titre),
+                                                  QString::fromUtf8(d.nom), QString::fromUtf8(d.filtre),
+                                                  QString::fromUtf8(d.suffixe), d.mode);
+            if (chemin.isEmpty()) return;
+            if (ouvre) dossier_ = QFileInfo(chemin).absolutePath();
+            (this->*d.faire)(chemin);
             return;
         }
     switch (a) {
@@ -404,12 +455,11 @@ void FrmSat::demandeImpression()
     // The file a print to PDF proposes, in the same folder as the other
     // dialogs. Naming it makes the printer a PDF one: the system's printer,
     // if there is one, is selected again, the name staying for the dialog.
-    imprimante.setOutputFileName(QDir(dossierPropose(dossier_)).filePath(QStringLiteral("orbeline.pdf")));
+    imprimante.setOutputFileName(QDir(dossierPropose(dossierEcrit_)).filePath(QStringLiteral("orbeline.pdf")));
     imprimante.setOutputFormat(QPrinter::NativeFormat);
     imprimante.setPageOrientation(QPageLayout::Landscape);   // the sheet's, shown in the dialog
     QPrintDialog d(&imprimante, this);
     if (d.exec() != QDialog::Accepted) return;
-    if (!imprimante.outputFileName().isEmpty()) dossier_ = QFileInfo(imprimante.outputFileName()).absolutePath();
     imprime(imprimante);
 }
 
@@ -440,6 +490,7 @@ void FrmSat::montreAPropos()
 {
     auto* m = new QMessageBox(this);
     m->setObjectName(QStringLiteral("aPropos"));
+    m->setTextFormat(Qt::PlainText);
     m->setAttribute(Qt::WA_DeleteOnClose);
     m->setWindowTitle(QStringLiteral("À propos d'Orbeline"));
     m->setIconPixmap(windowIcon().pixmap(64));

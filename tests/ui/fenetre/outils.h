@@ -23,6 +23,9 @@ inline std::unique_ptr<FrmSat> fenetre()
     return w;
 }
 
+/// The texts of Qt's that no translator of the program translated (tests/ui/main.cpp).
+QStringList& textesNonTraduits();
+
 /// Sets the default locale for the duration of a test.
 struct LocaleTemporaire {
     QLocale avant;

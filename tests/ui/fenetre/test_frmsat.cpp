@@ -1,10 +1,12 @@
-// The main window: its launches, their errors, the ways out, and every route
-// to the scale buttons and the check boxes.
+// The main window: its launches, their errors, the ways out, what a screen
+// reader is told, and every route to the scale buttons and the check boxes.
+#define QT_STATICPLUGIN   // the accessibility bridge below is built in
 #include "outils.h"
 
 #include "SimulationState.h"
 
 #include <QAccessible>
+#include <QAccessibleBridgePlugin>
 #include <QAction>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -16,6 +18,24 @@
 
 using namespace orbeline;
 using namespace orbeline::test;
+
+// What a screen reader's bridge (AT-SPI's) is told about the message strip:
+// Qt hands every event to the bridges, with no screen reader listening too.
+std::vector<std::tuple<QAccessible::Event, QString, QString>> annonces;
+struct Temoin : QAccessibleBridgePlugin, QAccessibleBridge {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QAccessibleBridgeFactoryInterface_iid FILE "temoin.json")
+public:
+    QAccessibleBridge* create(const QString&) override { return this; }
+    void setRootObject(QAccessibleInterface*) override {}
+    void notifyAccessibilityUpdate(QAccessibleEvent* e) override
+    {
+        if (QAccessibleInterface* i = e->accessibleInterface(); i && i->role() == QAccessible::StatusBar)
+            annonces.emplace_back(e->type(), i->text(QAccessible::Name), e->type() == QAccessible::TextUpdated
+                                  ? static_cast<QAccessibleTextUpdateEvent*>(e)->textInserted() : "-");
+    }
+};
+Q_IMPORT_PLUGIN(Temoin)
 
 TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
 {
@@ -56,6 +76,22 @@ TEST(Fenetre, TheStarGrowsOnTheWindowsTimerAndEnterLaunches)
     w->text(2)->setFocus();
     QTest::keyClick(w->text(2), Qt::Key_Return);
     EXPECT_TRUE(w->zoneMessage()->text().contains("τ") && w->zoneMessage()->isVisible());
+}
+
+TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
+{
+    auto w = fenetre();
+    QAccessibleInterface* bande = QAccessible::queryAccessibleInterface(w->zoneMessage());
+    for (const QString m : {"Durée τ trop grande", "<b>clé</b> inconnue", "<b>clé</b> inconnue", ""}) {
+        const bool change = m != w->zoneMessage()->text();   // the same message again is not sent
+        annonces.clear();
+        w->ecritMessage(m.toStdString());
+        EXPECT_EQ(std::tuple(bande->role(), bande->text(QAccessible::Name), bande->textInterface()->text(0, 99)),
+                  std::tuple(QAccessible::StatusBar, m, m));
+        const decltype(annonces) nouveau{{QAccessible::NameChanged, m, "-"}, {QAccessible::TextUpdated, m, m}};
+        EXPECT_EQ(annonces, change ? nouveau : decltype(annonces){}) << m.toStdString();
+    }
+    EXPECT_EQ(w->zoneMessage()->textFormat(), Qt::PlainText);   // a key named from a file stays as spelt
 }
 
 TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
@@ -155,3 +191,5 @@ TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
                 for (Role e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
             }
 }
+
+#include "test_frmsat.moc"

@@ -4,6 +4,9 @@
 
 #include "SimulationState.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -25,6 +28,23 @@ TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
     w->ecritTexte(Champ::Text1, "7");
     QTest::keyClicks(w->text(7), "5");
     EXPECT_EQ(w->nombreInit() - avant, 3);
+}
+
+TEST(Saisie, APasteKeepsOneLineOfPrintableTextThatASavedSituationReopens)
+{
+    // Tabs and line breaks become one blank, other control characters go, a
+    // text longer than a situation keeps is refused whole.
+    const std::pair<QString, QString> cas[] = {{"30\r\n78\t", "30 78 "}, {QString::fromUtf8("1\0" "2\x1b[0m", 7), "12[0m"},
+                                               {QString(1001, '7'), ""}};
+    QTemporaryDir dossier;
+    auto w = fenetre();
+    for (const auto& [colle, texte] : cas) {
+        w->text(1)->clear();
+        QGuiApplication::clipboard()->setText(colle);
+        w->text(1)->paste();
+        EXPECT_EQ(w->text(1)->text(), texte);
+        EXPECT_TRUE(w->enregistreSituation(dossier.filePath("s.orbeline")) && w->ouvreSituation(dossier.filePath("s.orbeline")));
+    }
 }
 
 TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)

@@ -8,13 +8,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QTreeView>
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
@@ -24,6 +28,7 @@
 #include <utility>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace orbeline;
@@ -37,12 +42,13 @@ QByteArray lis(const QString& chemin)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
 }
 
-// The text of the message box the window has open, closed on the way.
+// The text of the message box the window has open, closed on the way; a
+// box that would read its text as markup shows none.
 QString messageOuvert(FrmSat& w)
 {
     auto* m = w.findChild<QMessageBox*>();
     if (!m) return {};
-    const QString t = m->text() + '\n' + m->informativeText();
+    const QString t = m->textFormat() == Qt::PlainText ? m->text() + '\n' + m->informativeText() : "<balises>";
     m->close();
     QCoreApplication::processEvents();   // deleted on close
     return t;
@@ -57,6 +63,8 @@ TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
     // The window grows by the bar; every control lies in the client area.
     const int barre = w->menuBar()->height();
     EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    w->resize(400, 300);   // shrunk, it keeps the whole client area
     EXPECT_EQ(w->size(), QSize(792, 571 + barre));
     for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
@@ -104,24 +112,27 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
         ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
     }
 
-    // What stood in the way, as the message says it; permissions do not stop root.
+    // What stood in the way, as the message says it, with the folder, and the
+    // file left as it was only where there is one; permissions do not stop root.
     const bool droits = geteuid() != 0;
     using P = QFileDevice;
     const P::Permissions r = P::ReadOwner, rw = r | P::WriteOwner, rx = r | P::ExeOwner, rwx = rw | P::ExeOwner;
-    const struct { QString chemin; P::Permissions fichier, dossier; const char* raison; } cas[] = {
-        {cible, r, rwx, "le fichier existant est en lecture seule"},
-        {cible, rw, rx, "le dossier n'accepte pas l'écriture"},
-        {dossier.path(), {}, {}, "celui d'un dossier"},
-        {dossier.filePath("absent/points.csv"), {}, {}, "le dossier est introuvable"},
+    const struct { QString chemin; P::Permissions fichier, dossier; const char* raison; bool existant; } cas[] = {
+        {cible, r, rwx, "le fichier existant est en lecture seule", true},
+        {cible, rw, rx, "le dossier n'accepte pas l'écriture", true},
+        {dossier.path(), {}, {}, "celui d'un dossier", false},
+        {dossier.filePath("absent/points.csv"), {}, {}, "le dossier est introuvable", false},
         // 249 bytes: the file written beside it would pass the 255 a name may have.
-        {dossier.filePath(QString(245, 'a') + ".csv"), {}, {}, "le nom du fichier est trop long"},
+        {dossier.filePath(QString(245, 'a') + ".csv"), {}, {}, "le nom du fichier est trop long", false},
     };
     for (const auto& c : cas) {
         if (c.fichier && !droits) continue;
         if (c.fichier) QFile::setPermissions(cible, c.fichier);
         if (c.dossier) QFile::setPermissions(dossier.path(), c.dossier);
         EXPECT_FALSE(w->enregistrePoints(c.chemin)) << c.raison;
-        EXPECT_TRUE(messageOuvert(*w).contains(c.raison)) << c.raison;
+        const QString message = messageOuvert(*w);
+        EXPECT_TRUE(message.contains(c.raison) && message.contains(QFileInfo(c.chemin).absolutePath())) << c.raison;
+        EXPECT_EQ(message.contains("resté tel quel"), c.existant) << c.raison;
         QFile::setPermissions(dossier.path(), rwx);
         QFile::setPermissions(cible, rw);
     }
@@ -165,6 +176,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
         bon = bon && lis(dossier.filePath("points.csv")) == "ancien" && lis(dossier.filePath("orbeline.png")) == "ancien"
               && lis(dossier.filePath("orbeline.pdf")) == ancienPdf
               && QDir(dossier.path()).entryList(QDir::Files | QDir::Hidden).size() == 3;
+        dossier.remove();   // no destructor runs past _Exit
         std::_Exit(bon ? 0 : 1);
     };
     GTEST_FLAG_SET(death_test_style, "threadsafe");
@@ -233,25 +245,75 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
         QTest::mouseClick(b, Qt::LeftButton);
     ASSERT_TRUE(w->enregistreSituation(fichier));
 
-    // Another window, the way the command line opens one; what the values do is the shell's matter.
+    // Another window, the way the command line opens one, here a name that is
+    // not UTF-8 (Latin-1 "été"); what the values do is the shell's matter.
+    const QByteArray latin1 = QFile::encodeName(dossier.path()) + "/cours-\xe9t\xe9.orbeline";
+    ASSERT_EQ(std::rename(QFile::encodeName(fichier).constData(), latin1.constData()), 0);
     frmSplash accueil;
-    accueil.ouvrira(fichier);
+    accueil.ouvrira(latin1);
     accueil.continuer();
+    std::remove(latin1.constData());   // which QTemporaryDir could not
     FrmSat& v = *accueil.principale();
     for (int n = 1; n <= 7; ++n) EXPECT_EQ(v.text(n)->text(), w->text(n)->text()) << n;
     EXPECT_TRUE(v.option(Groupe::Echelle, 1)->isChecked() && v.option(Groupe::Points, 0)->isChecked() && v.estVisible(zone(5)));
 
-    // A file that is not a situation changes nothing and says why; the starting values are the window's first.
-    for (const QByteArray& contenu : {QByteArray("\x7f" "ELF\x01\x00", 6), QByteArray(11 << 20, 'x')}) {
-        QFile f(fichier);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size());
-        f.close();
-        EXPECT_FALSE(v.ouvreSituation(fichier));
-        EXPECT_TRUE(messageOuvert(v).contains("Rien n'a changé"));
+    // What is not a situation changes nothing and says why, its name as spelt;
+    // a pipe is refused before it is opened, which would wait for a writer.
+    const QString balise = dossier.filePath("<font size=7 color=red>ALERTE<font> x.orbeline");
+    QFile elf(balise), grand(fichier);
+    ASSERT_TRUE(elf.open(QIODevice::WriteOnly) && elf.write("\x7f" "ELF\x01\x00", 6) == 6 && grand.open(QIODevice::WriteOnly)
+                && grand.write(QByteArray(11 << 20, 'x')) > 0 && QDir(dossier.path()).mkdir("dossier.orbeline")
+                && mkfifo(QFile::encodeName(dossier.filePath("tube.orbeline")).constData(), 0600) == 0);
+    elf.close(), grand.close();
+    const std::pair<QString, const char*> cas[] = {{balise, ""}, {fichier, ""}, {"tube.orbeline", "pas un fichier ordinaire"},
+                                                   {"dossier.orbeline", "c'est un dossier"}, {"absent.orbeline", "introuvable"}};
+    for (const auto& [nom, raison] : cas) {
+        EXPECT_FALSE(v.ouvreSituation(QDir(dossier.path()).filePath(nom)));
+        const QString message = messageOuvert(v);
+        EXPECT_TRUE(message.startsWith("«\u00a0" + QFileInfo(nom).fileName() + "\u00a0»") && message.contains(raison)
+                    && message.contains("Rien n'a changé")) << message.toStdString();
         EXPECT_EQ(v.text(4)->text(), "12000");
     }
     v.action(Action::ValeursDepart)->trigger();
     EXPECT_EQ(v.text(4)->text(), "0");
+}
+
+TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
+{
+    QTemporaryDir lu, ecrit;   // lu: where a situation is opened from, as the ready-made ones
+    QFile situation(lu.filePath("cours.orbeline"));
+    ASSERT_TRUE(situation.open(QIODevice::WriteOnly) && situation.write("x=1\n") == 4 && situation.flush());
+    auto w = fenetre();
+    // Answers the entry's dialog with this file (none: cancels); returns the folder it proposed.
+    const auto dialogue = [&](Action a, const QString& choix, QString propose = {}) {
+        QTimer::singleShot(0, [&] {
+            auto* d = static_cast<QFileDialog*>(QApplication::activeModalWidget());
+            propose = d->directory().absolutePath();
+            d->selectFile(choix);
+            choix.isEmpty() ? d->reject() : static_cast<QDialog*>(d)->accept();   // as its buttons do
+        });
+        w->action(a)->trigger();
+        return propose;
+    };
+    dialogue(Action::OuvrirSituation, situation.fileName());
+    EXPECT_NE(dialogue(Action::EnregistrerSituation, ecrit.filePath("cours.orbeline")), lu.path());
+    EXPECT_EQ(std::pair(w->text(3)->text(), dialogue(Action::EnregistrerImage, {})), std::pair(QString("1"), ecrit.path()));
+}
+
+TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
+{
+    textesNonTraduits().clear();
+    QFileDialog fichiers(nullptr, {}, QCoreApplication::applicationDirPath());   // a folder with folders in it
+    fichiers.setViewMode(QFileDialog::Detail);
+    fichiers.show();
+    auto* liste = fichiers.findChild<QTreeView*>();
+    QTRY_VERIFY(liste->model()->rowCount(liste->rootIndex()) > 0);
+    fichiers.grab();   // the rows' types: Qt 6.4's French lacks "Folder"
+    QPrinter imprimante;
+    QPrintDialog impression(&imprimante);
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    impression.findChild<QAbstractButton*>("properties")->click();   // the printer's properties
+    EXPECT_EQ(textesNonTraduits().join('\n').toStdString(), "");
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
