@@ -14,6 +14,11 @@ const Disposition* cherche(std::span<const Disposition> table, std::string_view 
     return it == table.end() ? nullptr : &*it;
 }
 
+const EntreeMenu& entree(Action a)
+{
+    return *std::find_if(kMenus.begin(), kMenus.end(), [a](const EntreeMenu& e) { return e.action == a; });
+}
+
 const Disposition* cherche(Role r)
 {
     const auto it = std::find_if(kDisposition.begin(), kDisposition.end(), [r](const Disposition& d) { return d.role == r; });

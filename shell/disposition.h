@@ -261,38 +261,72 @@ enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue,
 };
-inline constexpr std::size_t kNombreActions = 12;
+inline constexpr std::size_t kNombreActions = static_cast<std::size_t>(Action::Langue) + 1;
 
 /// Which front ends offer an entry.
 enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
 
-/// One menu entry: its menu, caption (the letter after "&" is its access key) and shortcut.
+/// The file a menu entry writes, or reads: what its dialog says and proposes.
+struct FichierAction {
+    Texte titre;                     ///< the dialog's title
+    std::optional<Texte> nom = {};   ///< the name proposed; none for a file to open
+    Texte filtre;                    ///< what the dialog lists
+    std::string_view suffixe = {};   ///< added to a name typed without one
+    std::string_view type = {};      ///< the media type of a download
+    std::optional<Texte> echec = {}; ///< what a failed write did not do ("Les points n'ont pas été enregistrés")
+    bool lecture = false;            ///< a file to open, not to write
+};
+
+/// One menu entry: its menu, caption (the letter after "&" is its access key), shortcut, when it
+/// can be chosen and the file it writes or reads. What it does is `choisit` (shell/actions.h).
 struct EntreeMenu {
     Texte menu;
     Action action;
     Texte legende;
-    std::string_view raccourci;   ///< portable text ("Ctrl+Shift+C"); "" for none
+    std::string_view raccourci = {};   ///< portable text ("Ctrl+Shift+C"); "" for none
     bool separateurAvant = false;
     std::uint8_t interfaces = Bureau | Page;
+    bool besoinPoints = false;         ///< only once a launch has left points to copy or save
+    std::optional<FichierAction> fichier = {};
 };
 
 /// The menu bar, menu by menu, entries from top to bottom.
 inline constexpr auto kMenus = std::to_array<EntreeMenu>({
-    {Texte::menuFichier, Action::OuvrirSituation, Texte::actionOuvrirSituation, "Ctrl+O"},
-    {Texte::menuFichier, Action::EnregistrerSituation, Texte::actionEnregistrerSituation, "Ctrl+Shift+S"},
-    {Texte::menuFichier, Action::EnregistrerPoints, Texte::actionEnregistrerPoints, "Ctrl+S", true},
-    {Texte::menuFichier, Action::EnregistrerImage, Texte::actionEnregistrerImage, ""},
-    {Texte::menuFichier, Action::Imprimer, Texte::actionImprimer, "Ctrl+P"},
-    {Texte::menuFichier, Action::Quitter, Texte::actionQuitter, "Ctrl+Q", true, Bureau},
+    {.menu = Texte::menuFichier, .action = Action::OuvrirSituation, .legende = Texte::actionOuvrirSituation,
+     .raccourci = "Ctrl+O",
+     .fichier = FichierAction{.titre = Texte::dialogueOuvrirSituation, .filtre = Texte::filtreSituation,
+                              .suffixe = "orbeline", .lecture = true}},
+    {.menu = Texte::menuFichier, .action = Action::EnregistrerSituation, .legende = Texte::actionEnregistrerSituation,
+     .raccourci = "Ctrl+Shift+S",
+     .fichier = FichierAction{.titre = Texte::dialogueEnregistrerSituation, .nom = Texte::fichierSituation,
+                              .filtre = Texte::filtreSituation, .suffixe = "orbeline",
+                              .type = "application/x-orbeline-situation", .echec = Texte::echecSituation}},
+    {.menu = Texte::menuFichier, .action = Action::EnregistrerPoints, .legende = Texte::actionEnregistrerPoints,
+     .raccourci = "Ctrl+S", .separateurAvant = true, .besoinPoints = true,
+     .fichier = FichierAction{.titre = Texte::dialogueEnregistrerPoints, .nom = Texte::fichierPoints,
+                              .filtre = Texte::filtrePoints, .suffixe = "csv", .type = "text/csv;charset=utf-8",
+                              .echec = Texte::echecPoints}},
+    {.menu = Texte::menuFichier, .action = Action::EnregistrerImage, .legende = Texte::actionEnregistrerImage,
+     .fichier = FichierAction{.titre = Texte::dialogueEnregistrerImage, .nom = Texte::fichierImage,
+                              .filtre = Texte::filtreImage, .suffixe = "png", .type = "image/png",
+                              .echec = Texte::echecImage}},
+    {.menu = Texte::menuFichier, .action = Action::Imprimer, .legende = Texte::actionImprimer, .raccourci = "Ctrl+P"},
+    {.menu = Texte::menuFichier, .action = Action::Quitter, .legende = Texte::actionQuitter, .raccourci = "Ctrl+Q",
+     .separateurAvant = true, .interfaces = Bureau},
     // Ctrl+C stays the fields' own copy.
-    {Texte::menuEdition, Action::CopierPoints, Texte::actionCopierPoints, "Ctrl+Shift+C"},
-    {Texte::menuEdition, Action::CopierLien, Texte::actionCopierLien, "", false, Page},
-    {Texte::menuEdition, Action::ValeursDepart, Texte::actionValeursDepart, "", true},
-    {Texte::menuAide, Action::Guide, Texte::actionGuide, "F1"},
-    {Texte::menuAide, Action::APropos, Texte::actionAPropos, ""},
+    {.menu = Texte::menuEdition, .action = Action::CopierPoints, .legende = Texte::actionCopierPoints,
+     .raccourci = "Ctrl+Shift+C", .besoinPoints = true},
+    {.menu = Texte::menuEdition, .action = Action::CopierLien, .legende = Texte::actionCopierLien, .interfaces = Page},
+    {.menu = Texte::menuEdition, .action = Action::ValeursDepart, .legende = Texte::actionValeursDepart,
+     .separateurAvant = true},
+    {.menu = Texte::menuAide, .action = Action::Guide, .legende = Texte::actionGuide, .raccourci = "F1"},
+    {.menu = Texte::menuAide, .action = Action::APropos, .legende = Texte::actionAPropos},
     // One entry per language, each under its own name.
-    {Texte::menuAide, Action::Langue, Texte::nomLangue, "", true},
+    {.menu = Texte::menuAide, .action = Action::Langue, .legende = Texte::nomLangue, .separateurAvant = true},
 });
+
+/// A menu entry's row.
+const EntreeMenu& entree(Action a);
 
 /// "Version " followed by major.minor.revision.
 std::string texteVersion();

@@ -50,7 +50,7 @@ void FrmSat::construit()
     // The layout is fixed: the window never gets smaller than the client area and its bar.
     client_->setMinimumSize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale));
     resize(enPixels(kLargeurPrincipale), enPixels(kHauteurPrincipale) + menuBar()->sizeHint().height());
-    setAccessibleName(QStringLiteral("Orbeline : trajectoires de satellites"));
+    setAccessibleName(qs(orbeline::tr(Texte::nomFenetre)));
 
     std::vector<std::pair<int, QWidget*>> tabs;
     for (const Disposition& d : kDisposition)
@@ -202,14 +202,16 @@ void FrmSat::relieEvenements()
 
 void FrmSat::keyPressEvent(QKeyEvent* e)
 {
-    // "Lancer" is the default button: Enter, which the fields and options
-    // leave to the window, launches, unless another command button has the
-    // focus: then that button is the one pressed.
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        std::optional<Commande> avecFocus;
-        for (const auto& [r, w] : controles_)
-            if (r.sorte == Role::Sorte::Commande && w == focusWidget()) avecFocus = static_cast<Commande>(r.numero);
-        toucheEntree(*p_, *this, avecFocus);
+    // A key none of the controls took, as the page hands them to the shell
+    // too: Enter, which the fields and options leave to the window, presses
+    // the command button that has the focus, or "Lancer", the default one; a
+    // menu entry's shortcut chooses it.
+    std::optional<Commande> avecFocus;
+    for (const auto& [r, w] : controles_)
+        if (r.sorte == Role::Sorte::Commande && w == focusWidget()) avecFocus = static_cast<Commande>(r.numero);
+    const QString touche = QKeySequence(e->keyCombination()).toString(QKeySequence::PortableText);
+    if (const auto s = Form_KeyDown(*p_, *this, touche.toStdString(), avecFocus, Bureau)) {
+        realise(*s);
         return;
     }
     QMainWindow::keyPressEvent(e);

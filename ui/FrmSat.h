@@ -4,6 +4,7 @@
 // printout) and opens the help. It turns Qt's events into calls of the
 // window's procedures (shell/principale.h) and implements `Fenetre` for them.
 
+#include "actions.h"
 #include "disposition.h"
 #include "fenetre.h"
 
@@ -97,21 +98,17 @@ public:
     QWidget* client() const { return client_; }
     /// A menu entry.
     QAction* action(Action a) const { return actions_[static_cast<std::size_t>(a)]; }
-    /// "Copier les points": the table, tab-separated, on the clipboard.
-    void copiePoints();
-    /// Writes the points as CSV to this file; on failure shows why and leaves any existing file as it was.
-    bool enregistrePoints(const QString& chemin);
-    /// Writes a PNG of the client area as shown; on failure shows why.
-    bool enregistreImage(const QString& chemin);
+    /// What a chosen menu entry (`choisit`) leaves to the window: a dialog and
+    /// a file, the clipboard, the printer, a help window.
+    void realise(const Sortie& s);
+    /// Writes a chosen entry's file to this path: its content, or a PNG of the
+    /// client area as shown. On failure shows why and leaves any existing file as it was.
+    bool ecrit(const Sortie& s, const QString& chemin);
     /// Opens a situation file: what is right applies, what it refused is named in the message
     /// strip; a file that is not a situation says why in a box and changes nothing.
     bool ouvreSituation(const QString& chemin);
     /// The same for a name as the system spells it, which need not be UTF-8 (the command line's).
     bool ouvreSituation(const QByteArray& cheminSysteme);
-    /// Writes the situation now (fields, scale, point count, boxes) to this file; on failure says why.
-    bool enregistreSituation(const QString& chemin);
-    /// "Valeurs de départ": the fields and options as the window opens.
-    void valeursDepart();
     /// Prints the worksheet (shell/feuille.h) on one landscape page, each
     /// picture area drawn again at the printer's resolution; to a file, the
     /// way the other files are written. On failure shows why.
@@ -131,9 +128,7 @@ private:
     void signaleEchec(const QString& titre, const QString& texte);
     /// After a write: on success the folder becomes the one the save dialogs
     /// propose; on failure says why. True when written.
-    bool bilanEcriture(const QString& quoi, const QString& chemin, const QString& raison);
-    /// What a menu entry does.
-    void fait(Action a);
+    bool bilanEcriture(Texte quoi, const QString& chemin, const QString& raison);
     void demandeImpression();
     void montreGuide();
     void montreAPropos();

@@ -7,6 +7,7 @@
 #include "FrmSat.h"
 
 #include "SimulationState.h"
+#include "actions.h"
 #include "principale.h"
 #include "frmSplash.h"
 #include "controles.h"
@@ -56,6 +57,9 @@
 namespace orbeline {
 namespace {
 
+// A text of the catalogue in the language now chosen.
+QString qtr(Texte t) { return qs(orbeline::tr(t)); }
+
 // Past the file-size limit (ulimit -f) the system ends the program with
 // SIGXFSZ, and everything on screen with it, unless the signal is ignored:
 // then the write fails and is reported like any other.
@@ -75,25 +79,24 @@ QString obstacle(const QString& chemin)
     QFileInfo cible(chemin);
     for (int n = 0; n < 128 && cible.isSymLink(); ++n) cible.setFile(cible.symLinkTarget());
     const QFileInfo dossier(cible.absolutePath());
-    if (cible.isDir()) return QStringLiteral("ce nom est celui d'un dossier.");
-    if (!dossier.isDir()) return QStringLiteral("le dossier est introuvable.");
+    if (cible.isDir()) return qtr(Texte::obstacleDossier);
+    if (!dossier.isDir()) return qtr(Texte::obstacleDossierIntrouvable);
 #ifdef Q_OS_UNIX
     const QByteArray natif = QFile::encodeName(cible.absoluteFilePath());
     const QByteArray dossierNatif = QFile::encodeName(dossier.absoluteFilePath());
     const long nomMax = pathconf(dossierNatif.constData(), _PC_NAME_MAX);
     if (QFile::encodeName(cible.fileName()).size() + 7 > (nomMax > 0 ? nomMax : 255))
-        return QStringLiteral("le nom du fichier est trop long : choisissez un nom plus court.");
+        return qtr(Texte::obstacleNomLong);
 #endif
-    if (cible.exists() && !cible.isWritable()) return QStringLiteral("le fichier existant est en lecture seule.");
-    if (!dossier.isWritable()) return QStringLiteral("le dossier n'accepte pas l'écriture.");
+    if (cible.exists() && !cible.isWritable()) return qtr(Texte::obstacleLectureSeule);
+    if (!dossier.isWritable()) return qtr(Texte::obstacleDossierFerme);
 #ifdef Q_OS_UNIX
     // In a shared folder with the sticky bit (/tmp), a file may be replaced
     // only by its owner or the folder's.
     struct stat d {}, f {};
     if (geteuid() != 0 && stat(dossierNatif.constData(), &d) == 0 && (d.st_mode & S_ISVTX) != 0
         && stat(natif.constData(), &f) == 0 && f.st_uid != geteuid() && d.st_uid != geteuid())
-        return QStringLiteral("le fichier existant appartient à un autre utilisateur, et ce dossier partagé "
-                              "ne permet pas de le remplacer.");
+        return qtr(Texte::obstacleAutreUtilisateur);
 #endif
     return {};
 }
@@ -105,11 +108,11 @@ QString raisonEcriture(qint64 taille)
     rlimit limite{};
     if (getrlimit(RLIMIT_FSIZE, &limite) == 0 && limite.rlim_cur != RLIM_INFINITY
         && static_cast<rlim_t>(taille) > limite.rlim_cur)
-        return QStringLiteral("le fichier dépasse la taille que le système permet à ce programme.");
+        return qtr(Texte::obstacleTaille);
 #else
     (void)taille;
 #endif
-    return QStringLiteral("l'écriture a échoué (disque plein, quota atteint ou support retiré ?).");
+    return qtr(Texte::obstacleEcriture);
 }
 
 // Writes the content through a temporary file that replaces the target only
@@ -120,7 +123,7 @@ QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
     sansSignalDeTaille();
     if (QString raison = obstacle(chemin); !raison.isEmpty()) return raison;
     QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly)) return QStringLiteral("le fichier n'a pas pu être créé dans ce dossier.");
+    if (!f.open(QIODevice::WriteOnly)) return qtr(Texte::obstacleCreation);
     // One write checked to the last byte: one cut short by a full disk or a
     // size limit is no error to QSaveFile, which would put the truncated file
     // in place. The explicit flush catches the last bytes failing, which
@@ -137,7 +140,7 @@ QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
 // it is opened: opening a pipe waits for a writer, a device may never end.
 QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray& contenu)
 {
-    const QString illisible = QStringLiteral("le fichier ne peut pas être lu.");
+    const QString illisible = qtr(Texte::lectureImpossible);
     const QString dossier = QStringLiteral("c'est un dossier : choisissez un fichier .orbeline.");
     const QString special = QStringLiteral("ce n'est pas un fichier ordinaire (mais un tube, un périphérique…) : "
                                            "choisissez un fichier .orbeline.");
@@ -145,7 +148,7 @@ QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray&
 #ifdef Q_OS_UNIX
     struct stat s {};
     if (::stat(chemin.constData(), &s) != 0)
-        return errno == ENOENT ? QStringLiteral("le fichier est introuvable.") : illisible;
+        return errno == ENOENT ? qtr(Texte::lectureIntrouvable) : illisible;
     if (S_ISDIR(s.st_mode)) return dossier;
     if (!S_ISREG(s.st_mode)) return special;
     // Opened without waiting, then looked at again: replaced by a pipe in
@@ -158,7 +161,7 @@ QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray&
     }
 #else
     const QFileInfo i(QFile::decodeName(chemin));
-    if (!i.exists()) return QStringLiteral("le fichier est introuvable.");
+    if (!i.exists()) return qtr(Texte::lectureIntrouvable);
     if (i.isDir()) return dossier;
     if (!i.isFile()) return special;
     f.setFileName(i.filePath());
@@ -173,7 +176,7 @@ QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray&
 void FrmSat::construitMenus()
 {
     QMenuBar* barre = menuBar();
-    barre->setAccessibleName(QStringLiteral("Menu principal"));
+    barre->setAccessibleName(qtr(Texte::nomMenus));
     QMenu* menu = nullptr;
     std::optional<Texte> titre;
     for (const EntreeMenu& e : kMenus) {
@@ -196,10 +199,10 @@ void FrmSat::construitMenus()
             }
             continue;
         }
+        // The shortcut is shown after a tab, not bound: keys reach the shell
+        // through the window (keyPressEvent), as they do in the page.
         QAction* act = menu->addAction(QString());
-        act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
-                                      QKeySequence::PortableText));
-        connect(act, &QAction::triggered, this, [this, a = e.action] { fait(a); });
+        connect(act, &QAction::triggered, this, [this, a = e.action] { realise(choisit(*p_, *this, a)); });
         actions_[static_cast<std::size_t>(e.action)] = act;
     }
     retraduitMenus();
@@ -217,7 +220,13 @@ void FrmSat::retraduitMenus()
             menus_[n]->setTitle(t);
             menus_[n++]->setAccessibleName(QString(t).remove(QLatin1Char('&')));
         }
-        if (QAction* act = actions_[static_cast<std::size_t>(e.action)]) act->setText(qs(orbeline::tr(e.legende)));
+        QAction* act = actions_[static_cast<std::size_t>(e.action)];
+        if (!act) continue;
+        QString t = qs(orbeline::tr(e.legende));
+        if (!e.raccourci.empty())
+            t += QLatin1Char('\t') + QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
+                                                  QKeySequence::PortableText).toString(QKeySequence::NativeText);
+        act->setText(t);
     }
 }
 
@@ -231,7 +240,7 @@ void FrmSat::signaleEchec(const QString& titre, const QString& texte)
     m->open();
 }
 
-bool FrmSat::bilanEcriture(const QString& quoi, const QString& chemin, const QString& raison)
+bool FrmSat::bilanEcriture(Texte quoi, const QString& chemin, const QString& raison)
 {
     const QFileInfo cible(chemin);
     if (raison.isEmpty()) {
@@ -239,46 +248,27 @@ bool FrmSat::bilanEcriture(const QString& quoi, const QString& chemin, const QSt
         return true;
     }
     // A failed write leaves what was there: a file by that name is the one that was.
-    QString texte = QStringLiteral("%1 dans « %2 » (dossier « %3 "
-                                   "») : %4")
-                        .arg(quoi, cible.fileName(), QDir::toNativeSeparators(cible.absolutePath()), raison);
-    if (cible.isFile()) texte += QStringLiteral("\nUn fichier qui portait déjà ce nom est resté tel quel.");
-    signaleEchec(QStringLiteral("Enregistrement impossible"), texte);
+    QString t = qs(orbeline::tr(Texte::echecEnregistrement,
+                                {orbeline::tr(quoi), cible.fileName().toStdString(),
+                                 QDir::toNativeSeparators(cible.absolutePath()).toStdString(), raison.toStdString()}));
+    if (cible.isFile()) t += QLatin1Char('\n') + qtr(Texte::fichierLaisse);
+    signaleEchec(qtr(Texte::titreEchecEnregistrement), t);
     return false;
 }
 
-// ---- The points --------------------------------------------------------------
-
-void FrmSat::copiePoints()
+bool FrmSat::ecrit(const Sortie& s, const QString& chemin)
 {
-    if (p_->releve.estVide()) return;
-    const std::string t = texteTable(p_->releve, formatCopie(separateurDecimal()));
-    QGuiApplication::clipboard()->setText(QString::fromStdString(t));
-}
-
-bool FrmSat::enregistrePoints(const QString& chemin)
-{
-    if (p_->releve.estVide()) {
-        signaleEchec(QStringLiteral("Aucun point"),
-                     QStringLiteral("Aucun point à enregistrer : lancez d'abord le satellite."));
-        return false;
+    if (s.sorte == Sortie::Sorte::Image) {
+        const QPixmap image = client_->grab();   // at the screen's pixel ratio
+        QByteArray png;
+        QBuffer tampon(&png);
+        const QString raison = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG")
+                                   ? ecritAtomique(chemin, png)
+                                   : qtr(Texte::obstacleImage);
+        return bilanEcriture(*s.fichier->echec, chemin, raison);
     }
-    const std::string t = texteTable(p_->releve, formatCsv(separateurDecimal()));
-    return bilanEcriture(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, ecritAtomique(chemin, t));
-}
-
-// ---- The picture ---------------------------------------------------------------
-
-bool FrmSat::enregistreImage(const QString& chemin)
-{
-    acheveLancement();   // the picture as it ends, star gone and charts drawn
-    const QPixmap image = client_->grab();   // at the screen's pixel ratio
-    QByteArray png;
-    QBuffer tampon(&png);
-    const QString raison = tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG")
-                               ? ecritAtomique(chemin, png)
-                               : QStringLiteral("l'image n'a pas pu être produite (mémoire insuffisante ?).");
-    return bilanEcriture(QStringLiteral("L'image n'a pas été enregistrée"), chemin, raison);
+    return bilanEcriture(*s.fichier->echec, chemin,
+                         ecritAtomique(chemin, QByteArrayView(s.contenu.data(), static_cast<qsizetype>(s.contenu.size()))));
 }
 
 // ---- Situations ------------------------------------------------------------------
@@ -297,19 +287,10 @@ bool FrmSat::ouvreSituation(const QByteArray& cheminSysteme)
     const QString nom = QFile::decodeName(cheminSysteme.mid(cheminSysteme.lastIndexOf('/') + 1));
     // A situation applies, what it refused shown in the message strip; anything else changes nothing.
     if (illisible.isEmpty() && appliqueLecture(*p_, *this, l)) return true;
-    signaleEchec(QStringLiteral("Situation non ouverte"),
-                 QStringLiteral("«\u00a0%1\u00a0»\u00a0: %2\nRien n'a changé dans la fenêtre.").arg(nom, qs(erreur)));
+    signaleEchec(qtr(Texte::titreSituationNonOuverte),
+                 qs(orbeline::tr(Texte::situationNonOuverte, {nom.toStdString(), erreur})));
     return false;
 }
-
-bool FrmSat::enregistreSituation(const QString& chemin)
-{
-    const std::string t = texteFichier(situationCourante(*p_, *this));
-    return bilanEcriture(QStringLiteral("La situation n'a pas été enregistrée"), chemin,
-                         ecritAtomique(chemin, QByteArrayView(t.data(), static_cast<qsizetype>(t.size()))));
-}
-
-void FrmSat::valeursDepart() { appliqueSituation(*p_, *this, situationDepart()); }
 
 namespace {
 
@@ -336,8 +317,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
     const QString fichier = imprimante.outputFileName();
     if (fichier.isEmpty()) {
         if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, gris)) return true;
-        signaleEchec(QStringLiteral("Impression impossible"),
-                     QStringLiteral("L'impression n'a pas abouti : vérifiez l'imprimante."));
+        signaleEchec(qtr(Texte::titreImpressionImpossible), qtr(Texte::impressionImpossible));
         return false;
     }
     // Qt's PDF engine writes in place and ignores write errors: the same
@@ -356,8 +336,8 @@ bool FrmSat::imprime(QPrinter& imprimante)
         dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, gris);
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
-                                   : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
-    return bilanEcriture(QStringLiteral("Le PDF n'a pas été enregistré"), fichier, raison);
+                                   : qtr(Texte::obstaclePage);
+    return bilanEcriture(Texte::echecPdf, fichier, raison);
 }
 
 // ---- Dialogs: they only choose the file or the printer --------------------------
@@ -403,48 +383,30 @@ QString demandeFichier(QWidget* parent, const QString& dossier, const QString& t
 
 } // namespace
 
-void FrmSat::fait(Action a)
+void FrmSat::realise(const Sortie& s)
 {
-    // The entries that ask for a file: the dialog, then what is done with its choice.
-    struct Demande {
-        Action action;
-        QFileDialog::AcceptMode mode;
-        const char* titre;
-        const char* nom;      // the name proposed
-        const char* filtre;
-        const char* suffixe;  // added to a name typed without one
-        bool (FrmSat::*faire)(const QString&);
-    };
-    static const Demande kDemandes[] = {
-        {Action::OuvrirSituation, QFileDialog::AcceptOpen, "Ouvrir une situation", "",
-         "Situation d'Orbeline (*.orbeline)", "orbeline", &FrmSat::ouvreSituation},
-        {Action::EnregistrerSituation, QFileDialog::AcceptSave, "Enregistrer la situation", "situation.orbeline",
-         "Situation d'Orbeline (*.orbeline)", "orbeline", &FrmSat::enregistreSituation},
-        {Action::EnregistrerPoints, QFileDialog::AcceptSave, "Enregistrer les points", "points.csv",
-         "Tableau CSV (*.csv)", "csv", &FrmSat::enregistrePoints},
-        {Action::EnregistrerImage, QFileDialog::AcceptSave, "Enregistrer l'image", "orbeline.png",
-         "Image PNG (*.png)", "png", &FrmSat::enregistreImage},
-    };
-    for (const Demande& d : kDemandes)
-        if (d.action == a) {
-            // A save proposes the last folder written to; a file written records its folder.
-            const bool ouvre = d.mode == QFileDialog::AcceptOpen;
-            const QString chemin = demandeFichier(this, ouvre ? dossier_ : dossierEcrit_, QString::fromUtf8(d.titre),
-                                                  QString::fromUtf8(d.nom), QString::fromUtf8(d.filtre),
-                                                  QString::fromUtf8(d.suffixe), d.mode);
-            if (chemin.isEmpty()) return;
-            if (ouvre) dossier_ = QFileInfo(chemin).absolutePath();
-            (this->*d.faire)(chemin);
+    switch (s.sorte) {
+    case Sortie::Sorte::Rien: return;
+    case Sortie::Sorte::Fichier:
+    case Sortie::Sorte::Image: {
+        // A save proposes the last folder written to; a file written records its folder.
+        const FichierAction& f = *s.fichier;
+        const QString chemin = demandeFichier(this, f.lecture ? dossier_ : dossierEcrit_, qtr(f.titre),
+                                              f.nom ? qtr(*f.nom) : QString(), qtr(f.filtre), qs(f.suffixe),
+                                              f.lecture ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        if (chemin.isEmpty()) return;
+        if (!f.lecture) {
+            ecrit(s, chemin);
             return;
         }
-    switch (a) {
-    case Action::Imprimer: return demandeImpression();
-    case Action::Quitter: return quitte();
-    case Action::CopierPoints: return copiePoints();
-    case Action::ValeursDepart: return valeursDepart();
-    case Action::Guide: return montreGuide();
-    case Action::APropos: return montreAPropos();
-    default: return;
+        dossier_ = QFileInfo(chemin).absolutePath();
+        ouvreSituation(chemin);
+        return;
+    }
+    case Sortie::Sorte::Copie: QGuiApplication::clipboard()->setText(QString::fromStdString(s.contenu)); return;
+    case Sortie::Sorte::Impression: return demandeImpression();
+    case Sortie::Sorte::Guide: return montreGuide();
+    case Sortie::Sorte::APropos: return montreAPropos();
     }
 }
 
@@ -455,7 +417,7 @@ void FrmSat::demandeImpression()
     // The file a print to PDF proposes, in the same folder as the other
     // dialogs. Naming it makes the printer a PDF one: the system's printer,
     // if there is one, is selected again, the name staying for the dialog.
-    imprimante.setOutputFileName(QDir(dossierPropose(dossierEcrit_)).filePath(QStringLiteral("orbeline.pdf")));
+    imprimante.setOutputFileName(QDir(dossierPropose(dossierEcrit_)).filePath(qtr(Texte::fichierImpression)));
     imprimante.setOutputFormat(QPrinter::NativeFormat);
     imprimante.setPageOrientation(QPageLayout::Landscape);   // the sheet's, shown in the dialog
     QPrintDialog d(&imprimante, this);
@@ -470,10 +432,10 @@ void FrmSat::montreGuide()
     if (!guide_) {
         guide_ = new QDialog(this);
         guide_->setObjectName(QStringLiteral("guide"));
-        guide_->setWindowTitle(QStringLiteral("Guide de l'élève"));
+        guide_->setWindowTitle(qtr(Texte::titreGuide));
         guide_->resize(640, 540);
         auto* texte = new QTextBrowser(guide_);
-        texte->setAccessibleName(QStringLiteral("Guide de l'élève"));
+        texte->setAccessibleName(qtr(Texte::titreGuide));
         texte->setHtml(qs(guideHtml()));
         auto* boutons = new QDialogButtonBox(QDialogButtonBox::Close, guide_);
         connect(boutons, &QDialogButtonBox::rejected, guide_, &QDialog::close);
@@ -492,7 +454,7 @@ void FrmSat::montreAPropos()
     m->setObjectName(QStringLiteral("aPropos"));
     m->setTextFormat(Qt::PlainText);
     m->setAttribute(Qt::WA_DeleteOnClose);
-    m->setWindowTitle(QStringLiteral("À propos d'Orbeline"));
+    m->setWindowTitle(qtr(Texte::titreAPropos));
     m->setIconPixmap(windowIcon().pixmap(64));
     m->setText(QStringLiteral("Orbeline\n%1").arg(QString::fromStdString(texteVersion())));
     m->setInformativeText(qs(orbeline::tr(kDescription)));

@@ -26,6 +26,13 @@ inline std::unique_ptr<FrmSat> fenetre()
 /// The texts of Qt's that no translator of the program translated (tests/ui/main.cpp).
 QStringList& textesNonTraduits();
 
+/// A menu entry's file written to this path, as its dialog would (false on failure, shown in a box).
+inline bool enregistre(FrmSat& w, Action a, const QString& chemin)
+{
+    const Sortie s = choisit(w.principale(), w, a);
+    return s.fichier && w.ecrit(s, chemin);
+}
+
 /// Sets the default locale for the duration of a test.
 struct LocaleTemporaire {
     QLocale avant;

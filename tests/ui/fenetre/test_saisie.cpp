@@ -43,7 +43,7 @@ TEST(Saisie, APasteKeepsOneLineOfPrintableTextThatASavedSituationReopens)
         QGuiApplication::clipboard()->setText(colle);
         w->text(1)->paste();
         EXPECT_EQ(w->text(1)->text(), texte);
-        EXPECT_TRUE(w->enregistreSituation(dossier.filePath("s.orbeline")) && w->ouvreSituation(dossier.filePath("s.orbeline")));
+        EXPECT_TRUE(enregistre(*w, Action::EnregistrerSituation, dossier.filePath("s.orbeline")) && w->ouvreSituation(dossier.filePath("s.orbeline")));
     }
 }
 

@@ -100,12 +100,11 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     QTemporaryDir dossier;
     const QString cible = dossier.filePath("points.csv");
     auto w = fenetre();
-    EXPECT_FALSE(w->enregistrePoints(cible));   // nothing launched: no file at all
+    EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, cible));   // nothing launched: no file at all
     EXPECT_FALSE(QFile::exists(cible));
-    EXPECT_TRUE(messageOuvert(*w).contains("lancez d'abord"));
 
     QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
-    ASSERT_TRUE(w->enregistrePoints(cible));
+    ASSERT_TRUE(enregistre(*w, Action::EnregistrerPoints, cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
     {
         QFile ancien(cible);
@@ -129,7 +128,7 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
         if (c.fichier && !droits) continue;
         if (c.fichier) QFile::setPermissions(cible, c.fichier);
         if (c.dossier) QFile::setPermissions(dossier.path(), c.dossier);
-        EXPECT_FALSE(w->enregistrePoints(c.chemin)) << c.raison;
+        EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, c.chemin)) << c.raison;
         const QString message = messageOuvert(*w);
         EXPECT_TRUE(message.contains(c.raison) && message.contains(QFileInfo(c.chemin).absolutePath())) << c.raison;
         EXPECT_EQ(message.contains("resté tel quel"), c.existant) << c.raison;
@@ -161,8 +160,8 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
         const rlimit petit{1000, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &petit);
         const std::pair<bool, const char*> echecs[] = {
-            {w->enregistrePoints(dossier.filePath("points.csv")), "Les points n'ont pas été enregistrés"},
-            {w->enregistreImage(dossier.filePath("orbeline.png")), "L'image n'a pas été enregistrée"},
+            {enregistre(*w, Action::EnregistrerPoints, dossier.filePath("points.csv")), "Les points n'ont pas été enregistrés"},
+            {enregistre(*w, Action::EnregistrerImage, dossier.filePath("orbeline.png")), "L'image n'a pas été enregistrée"},
             {w->imprime(imprimante), "Le PDF n'a pas été enregistré"},
         };
         bool bon = pdfAvant;
@@ -189,7 +188,7 @@ TEST(Image, PngIsTheClientAreaAndThePrintoutOneLandscapeSheetDrawnAtThePrintersR
     auto w = fenetre();
     QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
     QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
-    ASSERT_TRUE(w->enregistreImage(dossier.filePath("orbeline.png")));
+    ASSERT_TRUE(enregistre(*w, Action::EnregistrerImage, dossier.filePath("orbeline.png")));
     EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(792, 571) * w->devicePixelRatioF());
 
     QPrinter imprimante(QPrinter::HighResolution);   // portrait, as printers propose
@@ -243,7 +242,7 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{w->option(Groupe::Echelle, 1), w->option(Groupe::Points, 0),
                                                                       w->caseACocher(Case::Xy)})
         QTest::mouseClick(b, Qt::LeftButton);
-    ASSERT_TRUE(w->enregistreSituation(fichier));
+    ASSERT_TRUE(enregistre(*w, Action::EnregistrerSituation, fichier));
 
     // Another window, the way the command line opens one, here a name that is
     // not UTF-8 (Latin-1 "été"); what the values do is the shell's matter.

@@ -1,0 +1,59 @@
+#include "actions.h"
+
+#include "releve.h"
+#include "situation.h"
+
+namespace orbeline {
+
+bool possible(const Principale& p, Action a) { return !entree(a).besoinPoints || !p.releve.estVide(); }
+
+Sortie choisit(Principale& p, Fenetre& f, Action a)
+{
+    if (!possible(p, a)) return {};
+    const EntreeMenu& e = entree(a);
+    const FichierAction* fichier = e.fichier ? &*e.fichier : nullptr;
+    switch (a) {
+    case Action::OuvrirSituation: return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier};
+    case Action::EnregistrerSituation:
+        return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier, .contenu = texteFichier(situationCourante(p, f))};
+    case Action::EnregistrerPoints:
+        return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier,
+                .contenu = texteTable(p.releve, formatCsv(f.separateurDecimal()))};
+    case Action::EnregistrerImage:
+        acheveLancement(p, f);   // the picture as it ends, star gone and charts drawn
+        return {.sorte = Sortie::Sorte::Image, .fichier = fichier};
+    case Action::Imprimer:
+        acheveLancement(p, f);
+        return {.sorte = Sortie::Sorte::Impression};
+    case Action::Quitter: Command2_Click(p, f); return {};
+    case Action::CopierPoints:
+        return {.sorte = Sortie::Sorte::Copie, .contenu = texteTable(p.releve, formatCopie(f.separateurDecimal()))};
+    case Action::CopierLien:
+        return {.sorte = Sortie::Sorte::Copie, .contenu = texteLien(situationCourante(p, f)), .lien = true};
+    case Action::ValeursDepart: appliqueSituation(p, f, situationDepart()); return {};
+    case Action::Guide: return {.sorte = Sortie::Sorte::Guide};
+    case Action::APropos: return {.sorte = Sortie::Sorte::APropos};
+    case Action::Langue: return {};   // each language's entry calls changeLangue
+    }
+    return {};
+}
+
+std::optional<Sortie> Form_KeyDown(Principale& p, Fenetre& f, std::string_view touche,
+                                   std::optional<Commande> avecFocus, Interface i)
+{
+    if (touche == "Enter" || touche == "Return") {
+        toucheEntree(p, f, avecFocus);
+        return Sortie{};
+    }
+    for (const EntreeMenu& e : kMenus)
+        if ((e.interfaces & i) && !e.raccourci.empty() && e.raccourci == touche) return choisit(p, f, e.action);
+    return std::nullopt;
+}
+
+std::string ouvreSituation(Principale& p, Fenetre& f, std::string_view contenu)
+{
+    const LectureSituation l = lisFichier(contenu);
+    return appliqueLecture(p, f, l) ? std::string() : l.erreur;
+}
+
+} // namespace orbeline
