@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, test and benchmark Orbeline
 # (clang and its runtimes for the sanitizer and fuzz presets, llvm for
-# readable sanitizer reports, emscripten for the web page and chromium for
-# its tests; the node packages of those tests come from `npm ci`, see the
+# readable sanitizer reports, emscripten for the web page, and the three
+# browser engines its tests run in: chromium, firefox-esr and WebKitGTK's
+# driver with its MiniBrowser; the node packages of those tests come from `npm ci`, see the
 # Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
@@ -16,7 +17,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   desktop-file-utils
   dpkg-dev file lintian appstream man-db
-  emscripten chromium
+  emscripten chromium firefox-esr webkit2gtk-driver
 )
 # npm: Debian's package, unless the machine's node (another build of it)
 # brings its own, which Debian's npm would conflict with.
