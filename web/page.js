@@ -82,7 +82,10 @@ mergeInto(LibraryManager.library, {
         if (!fenetre || fenetre.hidden || document.querySelector('dialog[open]')) return;
         const combinaison = Page.raccourci(e);
         if (!combinaison) return;
-        const b = document.querySelector('#menus button[data-raccourci="' + combinaison + '"]');
+        // Compared as text: a key such as '"' would break a selector built from it.
+        let b = null;
+        for (const x of document.querySelectorAll('#menus button[data-raccourci]'))
+          if (x.dataset.raccourci === combinaison) b = x;
         if (!b) return;
         e.preventDefault();
         if (!b.disabled) _page_menu(+b.dataset.action);
