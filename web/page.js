@@ -292,9 +292,12 @@ mergeInto(LibraryManager.library, {
     Page.el(id, lId).src = URL.createObjectURL(blob);
   },
 
-  // The decimal separator of the browser's language.
+  // The decimal separator of the browser's language; French for a language
+  // the number formats do not know ("C", the language of a system without one).
   orbeline_dom_separateur: function (buf, cap) {
-    const p = new Intl.NumberFormat(navigator.language).formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
+    let format;
+    try { format = new Intl.NumberFormat(navigator.language); } catch (e) { format = new Intl.NumberFormat('fr'); }
+    const p = format.formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
     stringToUTF8(p ? p.value : '.', buf, cap);
   },
 
