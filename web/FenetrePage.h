@@ -51,6 +51,9 @@ public:
     void appliqueAdresse(std::string_view requete);
     /// The browser refused the clipboard.
     void copieRefusee();
+    /// Keeps the situation in the tab's session for a reload, and has the
+    /// browser ask before leaving while launches are on the page.
+    void garde();
 
     // ---- Fenetre ----
     Surface& picture(int numero) override;
@@ -79,6 +82,7 @@ private:
     std::array<std::unique_ptr<SurfaceCanvas>, 6> pictures_;
     std::array<int, 3> choisies_{};   ///< the selected button of Option1, Option2, Option3
     std::string separateur_;
+    bool fini_ = false;   ///< "Quitter": nothing more is kept
 };
 
 } // namespace orbeline

@@ -31,6 +31,10 @@ void titre(std::string_view t);
 void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille);
 /// The page's address after its path: "?…", or "".
 std::string adresse();
+/// The situation (a link query) this tab's session kept, or "".
+std::string situationGardee();
+/// This load is a reload, Back or Forward.
+bool estRetour();
 /// The decimal separator of the browser's language.
 std::string separateurDecimal();
 

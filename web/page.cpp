@@ -1,8 +1,9 @@
 // The web page's program: the start screen, then, on its first continue
 // event, the main window (FenetrePage) with the situation of the page's
-// address. Each function below is what the page's script (web/page.js)
-// calls for one DOM event; it checks what the script hands it and passes
-// it on to the window.
+// address. A reload, Back or Forward opens the window at once with the
+// situation the tab's session kept. Each function below is what the page's
+// script (web/page.js) calls for one DOM event; it checks what the script
+// hands it, passes it on to the window, and has the window keep what changed.
 
 #include "FenetrePage.h"
 
@@ -46,6 +47,22 @@ void construitAccueil()
 
 bool dans(int v, int debut, std::size_t fin) { return v >= debut && v < debut + static_cast<int>(fin); }
 
+// The main window, with the situation of this link query.
+void ouvreFenetre(std::string_view requete)
+{
+    orbeline_page_montre_fenetre();
+    principale = std::make_unique<FenetrePage>();
+    principale->appliqueAdresse(requete);
+    dom::focus("Text1");
+    principale->garde();
+}
+
+// After an event: the window keeps its situation for a reload.
+void garde()
+{
+    if (FenetrePage* f = fenetre()) f->garde();
+}
+
 } // namespace
 } // namespace orbeline
 
@@ -57,16 +74,13 @@ extern "C" {
 // raised by the same key press finds it done.
 EMSCRIPTEN_KEEPALIVE void page_continuer()
 {
-    if (principale) return;
-    orbeline_page_montre_fenetre();
-    principale = std::make_unique<FenetrePage>();
-    principale->appliqueAdresse(dom::adresse());
-    dom::focus("Text1");
+    if (!principale) ouvreFenetre(dom::adresse());
 }
 
 EMSCRIPTEN_KEEPALIVE void page_commande(int numero)
 {
     if (FenetrePage* f = fenetre()) f->commande(numero);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_option(int groupe, int index, int clic)
@@ -75,21 +89,25 @@ EMSCRIPTEN_KEEPALIVE void page_option(int groupe, int index, int clic)
     if (FenetrePage* f = fenetre(); f && dans(groupe, 0, kTailles.size()) &&
                                      dans(index, 0, kTailles[static_cast<std::size_t>(groupe)]))
         f->option(static_cast<Groupe>(groupe), index, clic != 0);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_champ(int numero)
 {
     if (FenetrePage* f = fenetre(); f && dans(numero, 1, 7)) f->champ(static_cast<Champ>(numero - 1));
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_case(int numero)
 {
     if (FenetrePage* f = fenetre(); f && dans(numero, 0, 2)) f->caseChangee(static_cast<Case>(numero));
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_souris(int bouton, int shift, double x, double y)
 {
     if (FenetrePage* f = fenetre()) f->souris(bouton, shift, x, y);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, double y)
@@ -100,6 +118,7 @@ EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, doub
 EMSCRIPTEN_KEEPALIVE void page_entree()
 {
     if (FenetrePage* f = fenetre()) f->entree();
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_etape()
@@ -110,6 +129,7 @@ EMSCRIPTEN_KEEPALIVE void page_etape()
 EMSCRIPTEN_KEEPALIVE void page_menu(int action)
 {
     if (FenetrePage* f = fenetre(); f && dans(action, 0, kNombreActions)) f->menu(static_cast<Action>(action));
+    garde();
 }
 
 // Room for n bytes the script is about to hand over.
@@ -123,6 +143,7 @@ EMSCRIPTEN_KEEPALIVE char* page_tampon(int n)
 EMSCRIPTEN_KEEPALIVE void page_fichier(int n)
 {
     if (FenetrePage* f = fenetre()) f->fichierOuvert(n < 0 ? nullptr : &tampon);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_copie_refusee()
@@ -134,7 +155,12 @@ EMSCRIPTEN_KEEPALIVE void page_copie_refusee()
 
 int main()
 {
-    construitAccueil();
+    // Back to the page the pupil was working on in this tab (a reload, Back or
+    // Forward, or its address again without a situation): the window as it
+    // was left, without the start screen.
+    const std::string gardee = dom::situationGardee();
+    if (!gardee.empty() && (dom::estRetour() || dom::adresse().empty())) ouvreFenetre(gardee);
+    else construitAccueil();
     orbeline_page_relie();
     return 0;
 }

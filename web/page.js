@@ -9,6 +9,13 @@ mergeInto(LibraryManager.library, {
     minuterie: 0,
     pointeur: { x: 0, y: 0 },
     espaceSurOption: null,   // a radio on which Space went down and no click came yet
+    cleGardee: 'orbeline-situation',   // the situation in the tab's session storage
+
+    // Leaving a page with launches on it: the browser asks first.
+    avertit: function (e) {
+      e.preventDefault();
+      e.returnValue = '';
+    },
 
     el: function (id, l) { return document.getElementById(UTF8ToString(id, l)); },
     chaine: function (p, l) { return UTF8ToString(p, l); },
@@ -267,6 +274,19 @@ mergeInto(LibraryManager.library, {
     if (n < cap) stringToUTF8(location.search, buf, cap);
     return n;
   },
+  // Storage can be refused (a browser setting): then nothing was kept.
+  orbeline_dom_gardee__deps: ['$Page'],
+  orbeline_dom_gardee: function (buf, cap) {
+    let s = '';
+    try { s = sessionStorage.getItem(Page.cleGardee) || ''; } catch (e) { s = ''; }
+    const n = lengthBytesUTF8(s);
+    if (n < cap) stringToUTF8(s, buf, cap);
+    return n;
+  },
+  orbeline_dom_retour: function () {
+    const n = performance.getEntriesByType('navigation')[0];
+    return n && (n.type === 'reload' || n.type === 'back_forward') ? 1 : 0;
+  },
   // 0 or 1 to set, -1 to read.
   orbeline_dom_coche__deps: ['$Page'],
   orbeline_dom_coche: function (id, lId, v) {
@@ -334,7 +354,19 @@ mergeInto(LibraryManager.library, {
     document.getElementById('fenetre').hidden = false;
   },
 
+  // The situation for a reload; `travail`: launches on the page that leaving would lose.
+  orbeline_page_garde__deps: ['$Page'],
+  orbeline_page_garde: function (t, l, travail) {
+    try { sessionStorage.setItem(Page.cleGardee, UTF8ToString(t, l)); } catch (e) { /* nothing kept */ }
+    if (travail) addEventListener('beforeunload', Page.avertit);
+    else removeEventListener('beforeunload', Page.avertit);
+  },
+
+  // The program ends: a reload starts it again from its start screen.
+  orbeline_page_quitte__deps: ['$Page'],
   orbeline_page_quitte: function () {
+    try { sessionStorage.removeItem(Page.cleGardee); } catch (e) { /* nothing kept */ }
+    removeEventListener('beforeunload', Page.avertit);
     clearTimeout(Page.minuterie);
     document.getElementById('fenetre').remove();
     document.getElementById('fin').hidden = false;
