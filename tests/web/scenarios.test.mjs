@@ -6,8 +6,8 @@
 // CPUs that have it, the page's musl does not).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
-import { demarre, natif, ouvre, tape, texte, touche } from './navigateur.mjs';
+import { after, test } from 'node:test';
+import { ferme, natif, ouvre, tape, texte, touche } from './navigateur.mjs';
 
 const scenarios = JSON.parse(readFileSync(new URL('./scenarios.json', import.meta.url), 'utf8'));
 const actions = scenarios.flatMap((s) => [...s.actions, 'Lancer', 'Fin']);
@@ -27,13 +27,11 @@ function egalA14Chiffres(a, b, cas) {
   });
 }
 
-let chromium;
-before(async () => { chromium = await demarre(); });
-after(async () => { await chromium?.ferme(); });
+after(ferme);
 
 test('the scenarios give the desktop\'s captions, messages and tables', async () => {
   const [attendus, portables] = [natif(actions), natif(actions, { portable: true })];
-  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  const { page, sansErreur } = await ouvre();
   for (const [i, s] of scenarios.entries()) {
     for (const a of s.actions) {
       const [nom, valeur] = a.split('=');
@@ -53,6 +51,5 @@ test('the scenarios give the desktop\'s captions, messages and tables', async ()
     assert.equal(vu.table, portables[i].table, `${cas} : tableau, pow portable`);
     egalA14Chiffres(vu.table, attendus[i].table, cas);
   }
-  sansErreur();
-  await page.close();
+  await sansErreur();
 });
