@@ -79,7 +79,7 @@ async function prepare(page, dossier) {
   page.releveErreurs = async () => {
     try { page.erreurs.push(...await page.evaluate(() => (window.erreursVues || []).splice(0).filter((e) => e.startsWith('CSP')))); } catch { /* between pages */ }
   };
-  await page.setViewport({ width: 800, height: 600 });
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
   await page.evaluateOnNewDocument(espions);
   if (nomMoteur === 'chromium')
     await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
@@ -142,13 +142,14 @@ export async function sert() {
 }
 
 /** The engine's tab on the page at `url` (file:// by default), loaded afresh
- *  (nothing kept from a test before), at `ratio` device pixels per CSS pixel
- *  where the engine can set it, past the start screen unless `accueil`;
- *  `langue`: the browser's language, for this load. */
-export async function ouvre({ url = urlFichier(), ratio = 1, accueil = false, langue = null } = {}) {
+ *  (nothing kept from a test before), past the start screen unless
+ *  `accueil`. Where the engine can set them: `ratio` device pixels per CSS
+ *  pixel, a touch screen (`tactile`), `langue` the browser's language. */
+export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, accueil = false, langue = null } = {}) {
   const { page } = await moteur();
-  if (page.setViewport && (page.viewport()?.deviceScaleFactor ?? 1) !== ratio)
-    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
+  const avant = page.viewport?.();
+  if (avant && (avant.deviceScaleFactor !== ratio || avant.hasTouch !== tactile))
+    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio, hasTouch: tactile });
   const langueVue = langue && await page.evaluateOnNewDocument((l) => Object.defineProperty(navigator, 'language', { get: () => l }), langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   await page.releveErreurs();
