@@ -34,7 +34,8 @@ test: test-rapide
 	@$(MAKE) --no-print-directory sanitizers
 	@$(MAKE) --no-print-directory fuzz SECONDES=20
 
-# The suite alone, for everyday work; its browser test opens the web page.
+# The suite alone, for everyday work, two tests at a time; its browser tests
+# open the web page in chromium, firefox and WebKitGTK.
 test-rapide: build web node_modules/.package-lock.json
 	@ctest --preset default
 
