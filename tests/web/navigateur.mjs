@@ -8,7 +8,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
-import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -55,30 +55,26 @@ async function demarreFirefox(dossier) {
 }
 
 // Set in the page as it loads (before its scripts where the engine can): the
-// clipboard's writes kept in `window.copies`; policy violations and, for
-// WebKit, whose driver reports nothing, uncaught errors in `window.erreursVues`.
+// clipboard's writes kept in `window.copies`; for WebKit, whose driver
+// reports none, errors and policy violations in `window.erreursVues`.
 function espions() {
   window.copies = [];
   if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
-  window.erreursVues = [];
-  document.addEventListener('securitypolicyviolation', (e) => {
-    window.erreursVues.push(`CSP : ${e.violatedDirective} ${e.blockedURI}`);
-  });
-  window.addEventListener('error', (e) => window.erreursVues.push(String(e.message)));
-  window.addEventListener('unhandledrejection', (e) => window.erreursVues.push(String(e.reason)));
+  const vues = window.erreursVues = [];
+  document.addEventListener('securitypolicyviolation', (e) => vues.push(`CSP : ${e.violatedDirective} ${e.blockedURI}`));
+  window.addEventListener('error', (e) => vues.push(String(e.message)));
+  window.addEventListener('unhandledrejection', (e) => vues.push(String(e.reason)));
 }
 
-// A puppeteer tab made ready: its errors and dialogs kept (a dialog is
-// accepted: the question before leaving), its downloads into `dossier`.
+// A puppeteer tab made ready: its errors (policy violations among them, as
+// console errors) and dialogs kept (a dialog is accepted: the question
+// before leaving), its downloads into `dossier`.
 async function prepare(page, dossier) {
   page.erreurs = [];
   page.dialogues = [];
   page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
   page.on('pageerror', (e) => page.erreurs.push(String(e)));
   page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
-  page.releveErreurs = async () => {
-    try { page.erreurs.push(...await page.evaluate(() => (window.erreursVues || []).splice(0).filter((e) => e.startsWith('CSP')))); } catch { /* between pages */ }
-  };
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
   await page.evaluateOnNewDocument(espions);
   if (nomMoteur === 'chromium')
@@ -88,25 +84,20 @@ async function prepare(page, dossier) {
 
 async function demarreMoteur() {
   assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
-  const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));
-  // WebKit's downloads go to its home, the others' where they are told.
-  const telechargements = nomMoteur === 'webkit' ? dossier : join(dossier, 'telechargements');
-  if (nomMoteur !== 'webkit') mkdirSync(telechargements);
+  const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
   let page, fin;
   if (nomMoteur === 'webkit') {
-    // A known language: the page's numbers are compared with the desktop's "." ones.
-    ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: {
-      HOME: dossier, LANG: 'en_US.UTF-8', LANGUAGE: '', LC_ALL: '',
-    } }));
-    page.dialogues = [];
+    // Its downloads go to its home. A known language: the page's numbers are
+    // compared with the desktop's "." ones.
+    ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'en_US.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
   } else {
-    const { navigateur, ferme } = nomMoteur === 'firefox' ? await demarreFirefox(telechargements) : await demarre();
-    page = await prepare((await navigateur.pages())[0] ?? await navigateur.newPage(), telechargements);
+    const { navigateur, ferme } = nomMoteur === 'firefox' ? await demarreFirefox(dossier) : await demarre();
+    page = await prepare(await navigateur.newPage(), dossier);
     fin = ferme;
   }
   return {
     page,
-    telechargements,
+    dossier,
     async ferme() {
       await fin();
       rmSync(dossier, { recursive: true, force: true });
@@ -115,7 +106,7 @@ async function demarreMoteur() {
 }
 
 let enCours = null;
-/** The engine of this run, started at the first call: { page, telechargements }. */
+/** The engine of this run, started at the first call: { page, dossier (its downloads) }. */
 export const moteur = () => (enCours ??= demarreMoteur());
 /** Ends the engine, if it was started (each test file's `after`). */
 export async function ferme() {
@@ -152,7 +143,6 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, ac
     await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio, hasTouch: tactile });
   const langueVue = langue && await page.evaluateOnNewDocument((l) => Object.defineProperty(navigator, 'language', { get: () => l }), langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
-  await page.releveErreurs();
   await page.goto(url);
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
@@ -165,7 +155,7 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, ac
 
 /** Fails on any error or policy violation the page met since the last call. */
 export async function sansErreur(page) {
-  await page.releveErreurs();
+  await page.releveErreurs?.();
   assert.deepEqual(page.erreurs.splice(0), [], 'erreurs de la page');
 }
 
@@ -209,7 +199,7 @@ export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e
  *  (text, or bytes for `encodage` null); the file goes, so that the next of
  *  that name keeps it. */
 export async function telecharge(nom, encodage = 'utf8') {
-  const chemin = join((await moteur()).telechargements, nom);
+  const chemin = join((await moteur()).dossier, nom);
   const fini = () => existsSync(chemin) && !existsSync(`${chemin}.part`);   // Firefox writes beside it first
   for (let i = 0; i < 100 && !fini(); ++i) await new Promise((r) => setTimeout(r, 50));
   const contenu = readFileSync(chemin, encodage);

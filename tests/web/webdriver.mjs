@@ -8,10 +8,7 @@ import { createServer } from 'node:net';
 const kMiniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
 // Puppeteer's key names as WebDriver's key values.
-const kTouches = {
-  Enter: '\uE007', Tab: '\uE004', Backspace: '\uE003', Escape: '\uE00C', Shift: '\uE008', Control: '\uE009',
-  Alt: '\uE00A', Space: ' ', ArrowLeft: '\uE012', ArrowUp: '\uE013', ArrowRight: '\uE014', ArrowDown: '\uE015', F1: '\uE031',
-};
+const kTouches = { Enter: '\uE007', Backspace: '\uE003', Shift: '\uE008', Control: '\uE009', F1: '\uE031' };
 const valeurTouche = (k) => kTouches[k] ?? (/^Key[A-Z]$/.test(k) ? k.slice(3).toLowerCase() : k);
 
 const attends = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -30,9 +27,10 @@ function demarreXvfb() {
   });
 }
 
-/** Starts WebKitGTK; `installe(page)` runs in the page after each load (its
- *  spies), `erreursVues` names the array they fill. `env`: the driver's
- *  environment beyond the display. Resolves to { page, ferme() }. */
+/** Starts WebKitGTK; `installe` runs in the page after each load (the
+ *  harness's spies: the driver reports no page error, they keep them in
+ *  `window.erreursVues`). `env`: the driver's environment beyond the
+ *  display. Resolves to { page, ferme() }. */
 export async function demarreWebKit({ installe, env = {} }) {
   const xvfb = await demarreXvfb();
   const port = await portLibre();
@@ -70,25 +68,26 @@ export async function demarreWebKit({ installe, env = {} }) {
     if (r.e !== undefined) throw new Error(r.e);
     return r.v;
   }
-  const actions = (type, liste) => session('/actions', { actions: [{ type, id: type, ...(type === 'pointer' ? { parameters: { pointerType: 'mouse' } } : {}), actions: liste }] });
-  const cle = (type, k) => actions('key', [{ type, value: valeurTouche(k) }]);
-  const pointeur = (x, y, boutons) => actions('pointer', [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport' },
-    ...boutons.flatMap(() => [{ type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }])]);
+  // Keys down and up; held ones stay down between calls, as a driver's input state does.
+  const touches = (liste) => session('/actions', { actions: [{ type: 'key', id: 'clavier', actions: liste }] });
+  const bas = (k) => ({ type: 'keyDown', value: valeurTouche(k) }), haut = (k) => ({ type: 'keyUp', value: valeurTouche(k) });
 
   const erreurs = [];
+  const charge = async (chemin, corps) => {
+    await page.releveErreurs();
+    await session(chemin, corps);
+    await evalue(String(installe), []);
+  };
   const page = {
     erreurs,
+    dialogues: [],   // none seen: the driver accepts them
     async releveErreurs() {
       try { erreurs.push(...await evalue('() => (window.erreursVues || []).splice(0)', [])); } catch { /* between pages */ }
     },
-    async apresChargement() { await evalue(String(installe), []); },
-    async goto(url) { await page.releveErreurs(); await session('/url', { url }); await page.apresChargement(); },
-    async reload() { await page.releveErreurs(); await session('/refresh', {}); await page.apresChargement(); },
-    url: () => session('/url', undefined, 'GET'),
-    title: () => session('/title', undefined, 'GET'),
+    goto: (url) => charge('/url', { url }),
+    reload: () => charge('/refresh', {}),
     evaluate: (f, ...args) => evalue(String(f), args),
     $eval: (sel, f, ...args) => evalue(`(s, ...a) => (${f})(document.querySelector(s), ...a)`, [sel, ...args]),
-    $$eval: (sel, f, ...args) => evalue(`(s, ...a) => (${f})([...document.querySelectorAll(s)], ...a)`, [sel, ...args]),
     focus: (sel) => evalue('(s) => document.querySelector(s).focus()', [sel]),
     async click(sel) {
       const el = await session('/element', { using: 'css selector', value: sel });
@@ -100,12 +99,11 @@ export async function demarreWebKit({ installe, env = {} }) {
     },
     waitForSelector: (sel) => page.waitForFunction('(s) => document.querySelector(s)', {}, sel),
     keyboard: {
-      down: (k) => cle('keyDown', k),
-      up: (k) => cle('keyUp', k),
-      press: (k) => actions('key', [{ type: 'keyDown', value: valeurTouche(k) }, { type: 'keyUp', value: valeurTouche(k) }]),
-      type: (t) => actions('key', [...t].flatMap((c) => [{ type: 'keyDown', value: c }, { type: 'keyUp', value: c }])),
+      down: (k) => touches([bas(k)]),
+      up: (k) => touches([haut(k)]),
+      press: (k) => touches([bas(k), haut(k)]),
+      type: (t) => touches([...t].flatMap((c) => [bas(c), haut(c)])),
     },
-    mouse: { move: (x, y) => pointeur(x, y, []), click: (x, y) => pointeur(x, y, [0]) },
   };
 
   return {
