@@ -3,11 +3,10 @@
 // steps in headless chromium, past the start screen, both chart groups
 // checked, a launch on the geostationary orbit, then the default launch (the
 // fall onto the Earth) with its impact texts. Run by `make screenshot`.
-import { demarre, ouvre, tape } from '../tests/web/navigateur.mjs';
+import { ferme, ouvre, tape } from '../tests/web/navigateur.mjs';
 
-const chromium = await demarre();
 try {
-  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  const { page, sansErreur } = await ouvre();
   await page.click('#vitesse');
   await page.click('#xy');
   for (const [champ, valeur] of [['Text3', '0'], ['Text4', '42164'], ['Text1', '3078']]) await tape(page, champ, valeur);
@@ -17,8 +16,8 @@ try {
   await page.mouse.move(0, 599);
   await new Promise((r) => setTimeout(r, 1000));   // the star's frames, then the charts
   await (await page.$('#fenetre')).screenshot({ path: new URL('../docs/capture-navigateur.png', import.meta.url).pathname });
-  sansErreur();
+  await sansErreur();
   console.log('docs/capture-navigateur.png écrit');
 } finally {
-  await chromium.ferme();
+  await ferme();
 }

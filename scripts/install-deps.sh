@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, test and benchmark Orbeline
 # (clang and its runtimes for the sanitizer and fuzz presets, llvm for
-# readable sanitizer reports, emscripten for the web page and chromium for
-# its tests, poppler's tools for the printout's tests, dbus-daemon for the tests' private session
-# buses; the node packages of those tests come from `npm ci`, see the Makefile).
+# readable sanitizer reports, emscripten for the web page, and the three
+# browser engines its tests run in: chromium, firefox-esr and WebKitGTK's
+# driver with its MiniBrowser; poppler's tools for the printout's tests,
+# dbus-daemon for the tests' private session buses, python3 with polib and
+# markdown for the text catalogues; the node packages of those tests come
+# from `npm ci`, see the Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
 
@@ -17,7 +20,7 @@ packages=(
   desktop-file-utils
   dpkg-dev file lintian appstream man-db
   poppler-utils
-  emscripten chromium
+  emscripten chromium firefox-esr webkit2gtk-driver
   python3 python3-polib python3-markdown gettext
 )
 # npm: Debian's package, unless the machine's node (another build of it)

@@ -173,7 +173,7 @@ struct Lecteur {
         const std::string cle = normalise(cleEcrite);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
         if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse &&
-            cle != kCleXy && cle != kCleObserver)
+            cle != kCleXy && cle != kCleObserver && cle != kCleLangue)
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
         valeur = sansBlancs(valeur);
@@ -198,6 +198,13 @@ struct Lecteur {
         } else if (cle == kCleObserver) {
             if (valeur.empty()) return;   // nothing to observe: nothing set
             consigne(valeur);
+        } else if (cle == kCleLangue) {
+            s.langue = langueDe(valeur);
+            if (!s.langue) {
+                std::string connues;
+                for (const std::string_view c : kCodesLangues) connues += (connues.empty() ? "" : ", ") + std::string(c);
+                return faute(ligne, tr(Texte::langueInconnue), {nom.vue(), extrait(valeur).vue(), connues});
+            }
         } else {   // a box
             if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
             (cle == kCleVitesse ? s.vitesse : s.xy) = valeur == "1";
@@ -262,6 +269,7 @@ template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
     if (s.points) ecrit(kClePoints, *s.points == 0 ? "100" : "1000");
     if (s.vitesse) ecrit(kCleVitesse, *s.vitesse ? "1" : "0");
     if (s.xy) ecrit(kCleXy, *s.xy ? "1" : "0");
+    if (s.langue) ecrit(kCleLangue, code(*s.langue));
 }
 
 } // namespace
@@ -385,6 +393,7 @@ std::string texteFichier(const Situation& s)
 void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
 {
     acheveLancement(p, f);
+    if (s.langue && *s.langue != langue()) changeLangue(p, f, *s.langue);
     // The scale first: the position fields are read in its unit.
     if (s.echelle) f.choisitOption(Groupe::Echelle, *s.echelle);
     if (s.points) f.choisitOption(Groupe::Points, *s.points);

@@ -8,6 +8,7 @@
 // the fields as if typed, where the lenient reading and its messages take them.
 
 #include "fenetre.h"
+#include "langue.h"
 
 #include <array>
 #include <cstddef>
@@ -28,6 +29,8 @@ inline constexpr std::string_view kClePoints = "points";
 inline constexpr std::string_view kCleVitesse = "vitesse";
 inline constexpr std::string_view kCleXy = "xy";
 inline constexpr std::string_view kCleObserver = "observer";
+/// The language of the texts (a language's code: "fr", "en").
+inline constexpr std::string_view kCleLangue = "langue";
 /// The title of the box that shows what to observe.
 inline constexpr std::string_view kTitreConsigne = "À observer";
 /// A value longer than this is refused: no number needs it.
@@ -42,6 +45,7 @@ struct Situation {
     std::optional<int> points;                          ///< index of the point-count button (0: 100, 1: 1000)
     std::optional<bool> vitesse, xy;                    ///< the chart boxes
     std::optional<std::string> consigne;                ///< what the teacher asks the pupil to observe
+    std::optional<Langue> langue;                       ///< the language of the texts
     friend bool operator==(const Situation&, const Situation&) = default;
 };
 

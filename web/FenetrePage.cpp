@@ -22,6 +22,7 @@ void orbeline_page_image(const char* ids, int l);
 void orbeline_page_imprime();
 void orbeline_page_html(const char* id, int lId, const char* html, int l);
 void orbeline_page_dialogue(const char* id, int lId);
+void orbeline_page_garde(const char* lien, int l, int travail);
 }
 
 namespace orbeline {
@@ -337,6 +338,13 @@ void FenetrePage::finImpression()
     dom::vide("feuille");
 }
 
+void FenetrePage::garde()
+{
+    if (fini_) return;
+    const std::string lien = texteLien(situationCourante(p_, *this));
+    orbeline_page_garde(lien.data(), static_cast<int>(lien.size()), p_.releve.estVide() ? 0 : 1);
+}
+
 void FenetrePage::copieRefusee()
 {
     ecritMessage("Le navigateur a refusé la copie dans le presse-papiers.");
@@ -419,6 +427,10 @@ void FenetrePage::pointsDisponibles(bool oui)
 
 void FenetrePage::programmeEtape(int millisecondes) { orbeline_page_minuterie(millisecondes); }
 
-void FenetrePage::quitte() { orbeline_page_quitte(); }
+void FenetrePage::quitte()
+{
+    fini_ = true;
+    orbeline_page_quitte();
+}
 
 } // namespace orbeline

@@ -59,6 +59,9 @@ public:
     void prepareImpression();
     /// After printing: the sheet and its canvases go.
     void finImpression();
+    /// Keeps the situation in the tab's session for a reload, and has the
+    /// browser ask before leaving while launches are on the page.
+    void garde();
 
     // ---- Fenetre ----
     Surface& picture(int numero) override;
@@ -94,6 +97,7 @@ private:
     std::string separateur_;
     bool points_ = false;   ///< the export entries enabled
     std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
+    bool fini_ = false;   ///< "Quitter": nothing more is kept
 };
 
 } // namespace orbeline

@@ -100,6 +100,9 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         attribut(id, "autocomplete", "off");
         attribut(id, "spellcheck", "false");
         attribut(id, "maxlength", "32767");   // as a desktop field
+        // A number: a touch screen's keypad with the decimal separator; its Enter key launches.
+        attribut(id, "inputmode", "decimal");
+        attribut(id, "enterkeyhint", "go");
         attribut(id, "data-ligne", std::to_string(&d - table.data()));
         dom::ecritValeur(id, d.valeur);
         classe = "champ";

@@ -12,6 +12,8 @@ void orbeline_dom_vide(const char* id, int lId);
 void orbeline_dom_ecrit_valeur(const char* id, int lId, const char* t, int l);
 int orbeline_dom_valeur(const char* id, int lId, char* tampon, int capacite);
 int orbeline_dom_adresse(char* tampon, int capacite);
+int orbeline_dom_gardee(char* tampon, int capacite);
+int orbeline_dom_retour();
 int orbeline_dom_coche(const char* id, int lId, int valeur);
 int orbeline_dom_montre(const char* id, int lId, int valeur);
 void orbeline_dom_active(const char* id, int lId, int actif);
@@ -86,6 +88,13 @@ std::string adresse()
 {
     return lisTexte([](char* t, int c) { return orbeline_dom_adresse(t, c); });
 }
+
+std::string situationGardee()
+{
+    return lisTexte([](char* t, int c) { return orbeline_dom_gardee(t, c); });
+}
+
+bool estRetour() { return orbeline_dom_retour() == 1; }
 
 std::string separateurDecimal(std::string_view langue)
 {

@@ -40,6 +40,10 @@ std::string adresse();
 std::string separateurDecimal(std::string_view langue = {});
 /// The browser's languages, most wanted first.
 std::vector<std::string> langues();
+/// The situation (a link query) this tab's session kept, or "".
+std::string situationGardee();
+/// This load is a reload, Back or Forward.
+bool estRetour();
 
 /// CSS pixels.
 std::string px(int n);

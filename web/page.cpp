@@ -1,14 +1,16 @@
 // The web page's program: the start screen, then, on its first continue
 // event, the main window (FenetrePage) with the situation of the page's
-// address. Each function below is what the page's script (web/page.js)
-// calls for one DOM event; it checks what the script hands it and passes
-// it on to the window.
+// address. A reload, Back or Forward opens the window at once with the
+// situation the tab's session kept. Each function below is what the page's
+// script (web/page.js) calls for one DOM event; it checks what the script
+// hands it, passes it on to the window, and has the window keep what changed.
 
 #include "FenetrePage.h"
 
 #include "construction.h"
 #include "dom.h"
 #include "logo.h"
+#include "situation.h"
 
 #include <emscripten.h>
 
@@ -54,6 +56,23 @@ const Role* role(int ligne, Role::Sorte sorte)
     return r.sorte == sorte ? &r : nullptr;
 }
 
+// The main window, with the situation of this link query.
+void ouvreFenetre(std::string_view requete)
+{
+    orbeline_page_montre_fenetre();
+    principale = std::make_unique<FenetrePage>();
+    principale->appliqueAdresse(requete);
+    for (const Disposition& d : kDisposition)
+        if (d.tab == 0) dom::focus(d.nom);
+    principale->garde();
+}
+
+// After an event: the window keeps its situation for a reload.
+void garde()
+{
+    if (FenetrePage* f = fenetre()) f->garde();
+}
+
 } // namespace
 } // namespace orbeline
 
@@ -65,12 +84,7 @@ extern "C" {
 // raised by the same key press finds it done.
 EMSCRIPTEN_KEEPALIVE void page_continuer()
 {
-    if (principale) return;
-    orbeline_page_montre_fenetre();
-    principale = std::make_unique<FenetrePage>();
-    principale->appliqueAdresse(dom::adresse());
-    for (const Disposition& d : kDisposition)
-        if (d.tab == 0) dom::focus(d.nom);
+    if (!principale) ouvreFenetre(dom::adresse());
 }
 
 // The events of the main window's controls name the control by its row of
@@ -78,27 +92,32 @@ EMSCRIPTEN_KEEPALIVE void page_continuer()
 EMSCRIPTEN_KEEPALIVE void page_commande(int ligne)
 {
     if (const Role* r = role(ligne, Role::Sorte::Commande)) fenetre()->commande(static_cast<Commande>(r->numero));
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_option(int ligne, int clic)
 {
     if (const Role* r = role(ligne, Role::Sorte::Option))
         fenetre()->option(static_cast<Groupe>(r->numero), r->index, clic != 0);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_champ(int ligne)
 {
     if (const Role* r = role(ligne, Role::Sorte::Champ)) fenetre()->champ(static_cast<Champ>(r->numero));
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_case(int ligne)
 {
     if (const Role* r = role(ligne, Role::Sorte::Case)) fenetre()->caseChangee(static_cast<Case>(r->numero));
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_souris(int bouton, int shift, double x, double y)
 {
     if (FenetrePage* f = fenetre()) f->souris(bouton, shift, x, y);
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, double y)
@@ -109,6 +128,7 @@ EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, doub
 EMSCRIPTEN_KEEPALIVE void page_entree()
 {
     if (FenetrePage* f = fenetre()) f->entree();
+    garde();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_etape()
@@ -124,6 +144,7 @@ EMSCRIPTEN_KEEPALIVE void page_langue(int l)
 EMSCRIPTEN_KEEPALIVE void page_menu(int action)
 {
     if (FenetrePage* f = fenetre(); f && dans(action, 0, kNombreActions)) f->menu(static_cast<Action>(action));
+    garde();
 }
 
 // Room for n bytes the script is about to hand over.
@@ -137,6 +158,7 @@ EMSCRIPTEN_KEEPALIVE char* page_tampon(int n)
 EMSCRIPTEN_KEEPALIVE void page_fichier(int n)
 {
     if (FenetrePage* f = fenetre()) f->fichierOuvert(n < 0 ? nullptr : &tampon);
+    garde();
 }
 
 // The pixel ratio changed: the area the script numbers `surface` is blank at
@@ -167,10 +189,17 @@ EMSCRIPTEN_KEEPALIVE void page_copie_refusee()
 
 int main()
 {
-    // The page speaks the browser's language if it can, French otherwise.
+    // The page speaks the language its link names, else the browser's if it
+    // can, else French.
     choisitLangue(premiereLangue(dom::langues()));
+    if (const auto l = lisLien(dom::adresse()).situation.langue) choisitLangue(*l);
     dom::langue(code(langue()));
-    construitAccueil();
+    // Back to the page the pupil was working on in this tab (a reload, Back or
+    // Forward, or its address again without a situation): the window as it
+    // was left, without the start screen.
+    const std::string gardee = dom::situationGardee();
+    if (!gardee.empty() && (dom::estRetour() || dom::adresse().empty())) ouvreFenetre(gardee);
+    else construitAccueil();
     orbeline_page_relie();
     return 0;
 }

@@ -9,6 +9,13 @@ mergeInto(LibraryManager.library, {
     minuterie: 0,
     pointeur: { x: 0, y: 0 },
     espaceSurOption: null,   // a radio on which Space went down and no click came yet
+    cleGardee: 'orbeline-situation',   // the situation in the tab's session storage
+
+    // Leaving a page with launches on it: the browser asks first.
+    avertit: function (e) {
+      e.preventDefault();
+      e.returnValue = '';
+    },
 
     el: function (id, l) { return document.getElementById(UTF8ToString(id, l)); },
     chaine: function (p, l) { return UTF8ToString(p, l); },
@@ -83,7 +90,10 @@ mergeInto(LibraryManager.library, {
         if (!fenetre || fenetre.hidden || document.querySelector('dialog[open]')) return;
         const combinaison = Page.raccourci(e);
         if (!combinaison) return;
-        const b = document.querySelector('#menus button[data-raccourci="' + combinaison + '"]');
+        // Compared as text: a key such as '"' would break a selector built from it.
+        let b = null;
+        for (const x of document.querySelectorAll('#menus button[data-raccourci]'))
+          if (x.dataset.raccourci === combinaison) b = x;
         if (!b) return;
         e.preventDefault();
         if (!b.disabled) _page_menu(+b.dataset.action);
@@ -216,6 +226,19 @@ mergeInto(LibraryManager.library, {
     if (n < cap) stringToUTF8(location.search, buf, cap);
     return n;
   },
+  // Storage can be refused (a browser setting): then nothing was kept.
+  orbeline_dom_gardee__deps: ['$Page'],
+  orbeline_dom_gardee: function (buf, cap) {
+    let s = '';
+    try { s = sessionStorage.getItem(Page.cleGardee) || ''; } catch (e) { s = ''; }
+    const n = lengthBytesUTF8(s);
+    if (n < cap) stringToUTF8(s, buf, cap);
+    return n;
+  },
+  orbeline_dom_retour: function () {
+    const n = performance.getEntriesByType('navigation')[0];
+    return n && (n.type === 'reload' || n.type === 'back_forward') ? 1 : 0;
+  },
   // 0 or 1 to set, -1 to read.
   orbeline_dom_coche__deps: ['$Page'],
   orbeline_dom_coche: function (id, lId, v) {
@@ -242,15 +265,16 @@ mergeInto(LibraryManager.library, {
     Page.el(id, lId).src = URL.createObjectURL(blob);
   },
 
-  // The decimal separator of the browser's language.
-  // The decimal separator of a language ("" for the browser's); "." for a tag
-  // Intl refuses ("C" under WebKit with LANG=C).
+  // The decimal separator of a language ("" for the browser's); French for a
+  // tag the number formats refuse ("C", the language of a system without one).
   orbeline_dom_separateur: function (tag, lTag, buf, cap) {
     let p = null;
     try {
       p = new Intl.NumberFormat(lTag ? UTF8ToString(tag, lTag) : navigator.language).formatToParts(1.5)
         .find(function (x) { return x.type === 'decimal'; });
-    } catch (e) { p = null; }
+    } catch (e) {
+      p = new Intl.NumberFormat('fr').formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
+    }
     stringToUTF8(p ? p.value : '.', buf, cap);
   },
   // The browser's languages, most wanted first, separated by commas.
@@ -296,7 +320,19 @@ mergeInto(LibraryManager.library, {
     document.getElementById('fenetre').hidden = false;
   },
 
+  // The situation for a reload; `travail`: launches on the page that leaving would lose.
+  orbeline_page_garde__deps: ['$Page'],
+  orbeline_page_garde: function (t, l, travail) {
+    try { sessionStorage.setItem(Page.cleGardee, UTF8ToString(t, l)); } catch (e) { /* nothing kept */ }
+    if (travail) addEventListener('beforeunload', Page.avertit);
+    else removeEventListener('beforeunload', Page.avertit);
+  },
+
+  // The program ends: a reload starts it again from its start screen.
+  orbeline_page_quitte__deps: ['$Page'],
   orbeline_page_quitte: function () {
+    try { sessionStorage.removeItem(Page.cleGardee); } catch (e) { /* nothing kept */ }
+    removeEventListener('beforeunload', Page.avertit);
     clearTimeout(Page.minuterie);
     document.getElementById('fenetre').remove();
     document.getElementById('fin').hidden = false;

@@ -1,25 +1,33 @@
-// The browser tests' harness: Debian's chromium, headless, on a fresh profile,
-// driven by puppeteer-core. Every console error and uncaught exception of the
-// page is kept, and a test's end fails on any (see `sansErreur`).
+// The browser tests' harness. One engine a run, ORBELINE_MOTEUR: chromium
+// (the default, Debian's, headless), firefox (Firefox ESR over WebDriver BiDi,
+// both driven by puppeteer-core) or webkit (WebKitGTK, webdriver.mjs), started
+// once for every test file, its one tab used by all: a test starts from a
+// load of the page (`ouvre`) or from its starting values (`remet`). Every
+// console error, uncaught exception and Content Security Policy violation of
+// the page is kept, and `sansErreur` fails on any.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
-import { mkdtempSync, readFileSync, rmSync, existsSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
+import { demarreWebKit } from './webdriver.mjs';
 
 // The single HTML file `make web` writes; ORBELINE_PAGE names another.
 export const fichierPage = resolve(process.env.ORBELINE_PAGE ??
   new URL('../../build-web/web/orbeline.html', import.meta.url).pathname);
+
+export const nomMoteur = process.env.ORBELINE_MOTEUR ?? 'chromium';
 
 export const drapeaux = [
   '--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-/** Starts chromium; `drapeauxEnPlus` for a benchmark's own settings. */
+/** Starts chromium alone, for the scripts (benchmark, screenshot);
+ *  `drapeauxEnPlus` for their own settings. */
 export async function demarre(drapeauxEnPlus = []) {
   assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
   const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
@@ -28,7 +36,6 @@ export async function demarre(drapeauxEnPlus = []) {
     headless: true,
     args: [...drapeaux, ...drapeauxEnPlus, `--user-data-dir=${profil}`],
   });
-  navigateur.profil = profil;   // downloads go there too, and go with it
   return {
     navigateur,
     async ferme() {
@@ -36,6 +43,79 @@ export async function demarre(drapeauxEnPlus = []) {
       rmSync(profil, { recursive: true, force: true });
     },
   };
+}
+
+// Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
+async function demarreFirefox(dossier) {
+  const navigateur = await puppeteer.launch({
+    browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
+    extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
+  });
+  return { navigateur, ferme: () => navigateur.close() };
+}
+
+// Set in the page as it loads (before its scripts where the engine can): the
+// browser's language French, the page's own, unless a test says otherwise
+// (`ouvre`'s `langue`); the clipboard's writes kept in `window.copies`; for
+// WebKit, whose driver reports none, errors and policy violations in
+// `window.erreursVues`.
+function espions() {
+  for (const [nom, valeur] of [['language', 'fr-FR'], ['languages', ['fr-FR']]])
+    Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
+  window.copies = [];
+  if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
+  const vues = window.erreursVues = [];
+  document.addEventListener('securitypolicyviolation', (e) => vues.push(`CSP : ${e.violatedDirective} ${e.blockedURI}`));
+  window.addEventListener('error', (e) => vues.push(String(e.message)));
+  window.addEventListener('unhandledrejection', (e) => vues.push(String(e.reason)));
+}
+
+// A puppeteer tab made ready: its errors (policy violations among them, as
+// console errors) and dialogs kept (a dialog is accepted: the question
+// before leaving), its downloads into `dossier`.
+async function prepare(page, dossier) {
+  page.erreurs = [];
+  page.dialogues = [];
+  page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
+  page.on('pageerror', (e) => page.erreurs.push(String(e)));
+  page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
+  await page.evaluateOnNewDocument(espions);
+  if (nomMoteur === 'chromium')
+    await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
+  return page;
+}
+
+async function demarreMoteur() {
+  assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
+  const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
+  let page, fin;
+  if (nomMoteur === 'webkit') {
+    // Its downloads go to its home; French, the page's language.
+    ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
+  } else {
+    const { navigateur, ferme } = nomMoteur === 'firefox' ? await demarreFirefox(dossier) : await demarre();
+    page = await prepare(await navigateur.newPage(), dossier);
+    fin = ferme;
+  }
+  return {
+    page,
+    dossier,
+    async ferme() {
+      await fin();
+      rmSync(dossier, { recursive: true, force: true });
+    },
+  };
+}
+
+let enCours = null;
+/** The engine of this run, started at the first call: { page, dossier (its downloads) }. */
+export const moteur = () => (enCours ??= demarreMoteur());
+/** Ends the engine, if it was started (each test file's `after`). */
+export async function ferme() {
+  const m = enCours;
+  enCours = null;
+  if (m) await (await m).ferme();
 }
 
 /** The page from file://. */
@@ -55,34 +135,53 @@ export async function sert() {
   };
 }
 
-// Set in the page before its scripts: the clipboard's writes kept in
-// `window.copies`; `langue` as the browser's language (French unless said).
-function espions(langue) {
-  window.copies = [];
-  if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
-  Object.defineProperty(navigator, 'language', { get: () => langue });
-  Object.defineProperty(navigator, 'languages', { get: () => [langue] });
-}
-
-/** A new tab on the page at `url` (file:// by default), `ratio` device pixels
- *  per CSS pixel, past the start screen unless `accueil`; `langue` the
- *  browser's language. Its downloads go to `page.dossier`. */
-export async function ouvre(navigateur, { url = urlFichier(), ratio = 1, accueil = false, langue = 'fr-FR' } = {}) {
-  const page = await navigateur.newPage();
-  const erreurs = [];
-  page.on('console', (m) => { if (m.type() === 'error') erreurs.push(m.text()); });
-  page.on('pageerror', (e) => erreurs.push(String(e)));
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio });
-  await page.evaluateOnNewDocument(espions, langue);
-  page.dossier = mkdtempSync(join(navigateur.profil ?? tmpdir(), 'telechargements-'));
-  await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: page.dossier });
+/** The engine's tab on the page at `url` (file:// by default), loaded afresh
+ *  (nothing kept from a test before), past the start screen unless
+ *  `accueil`. Where the engine can set them: `ratio` device pixels per CSS
+ *  pixel, a touch screen (`tactile`), `langue` the browser's language. */
+export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, accueil = false, langue = null } = {}) {
+  const { page } = await moteur();
+  const avant = page.viewport?.();
+  if (avant && (avant.deviceScaleFactor !== ratio || avant.hasTouch !== tactile))
+    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio, hasTouch: tactile });
+  const langueVue = langue && await page.evaluateOnNewDocument((l) => {
+    for (const [nom, valeur] of [['language', l], ['languages', [l]]])
+      Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
+  }, langue);
+  await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
+  // WebKit's driver installs the spies after the page's scripts: its language
+  // comes with the link.
+  if (nomMoteur === 'webkit' && !langue) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
   await page.goto(url);
+  if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
   if (!accueil) {
     await page.click('#accueil-Command1');
     await page.waitForSelector('#Command1');
   }
-  return { page, erreurs, sansErreur: () => assert.deepEqual(erreurs, [], 'erreurs de la page') };
+  return { page, sansErreur: () => sansErreur(page) };
+}
+
+/** Fails on any error or policy violation the page met since the last call. */
+export async function sansErreur(page) {
+  await page.releveErreurs?.();
+  assert.deepEqual(page.erreurs.splice(0), [], 'erreurs de la page');
+}
+
+/** The engine's tab with the window at its starting values, without a load
+ *  when the window is up: dialogs closed, "Valeurs de départ", the focus in
+ *  the first field, the clipboard's copies forgotten. Like `ouvre`. */
+export async function remet() {
+  const { page } = await moteur();
+  if (!await page.evaluate(() => !!document.getElementById('Command1'))) return ouvre();   // start screen, or quit
+  await page.evaluate(() => {
+    for (const d of document.querySelectorAll('dialog[open]')) d.close();
+    window.copies = [];
+  });
+  await page.click('#menu-1');
+  await page.click('#action-8');
+  await page.focus('#Text1');
+  return { page, sansErreur: () => sansErreur(page) };
 }
 
 /** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */
@@ -106,11 +205,15 @@ export async function touche(page, ...touches) {
 export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e.value : e.textContent));
 
 /** The content of the file the page downloads as `nom`, once it is there
- *  (text, or bytes for `encodage` null). */
-export async function telecharge(page, nom, encodage = 'utf8') {
-  const chemin = join(page.dossier, nom);
-  for (let i = 0; i < 100 && !existsSync(chemin); ++i) await new Promise((r) => setTimeout(r, 50));
-  return readFileSync(chemin, encodage);
+ *  (text, or bytes for `encodage` null); the file goes, so that the next of
+ *  that name keeps it. */
+export async function telecharge(nom, encodage = 'utf8') {
+  const chemin = join((await moteur()).dossier, nom);
+  const fini = () => existsSync(chemin) && !existsSync(`${chemin}.part`);   // Firefox writes beside it first
+  for (let i = 0; i < 100 && !fini(); ++i) await new Promise((r) => setTimeout(r, 50));
+  const contenu = readFileSync(chemin, encodage);
+  rmSync(chemin);
+  return contenu;
 }
 
 /** The desktop's results for these actions (scenarios.cpp), one per "Fin";
@@ -128,33 +231,29 @@ export function natif(actions, { portable = false } = {}) {
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
 
 /** Pixels of one of an area's canvases (0 the drawing, 1 the marker layer),
- *  read in CSS px: { largeur, hauteur (device px), donnees (RGBA bytes), rgb(x, y), compte(rgb) }. */
+ *  read in the page (megabytes at ratio 2), as they are when asked:
+ *  { largeur, hauteur (device px), rgb(x, y) in CSS px, compte(rgb),
+ *  empreinte() a hash of every pixel, to compare two drawings }. */
 export async function pixels(page, idZone, calque = 0) {
-  const { largeur, hauteur, ratio, donnees: base64 } = await page.$eval(`#${idZone}`, (zone, calque) => {
+  const lis = (quoi, args = []) => page.$eval(`#${idZone}`, (zone, calque, quoi, args) => {
     const c = zone.querySelectorAll('canvas')[calque];
-    return {
-      largeur: c.width, hauteur: c.height, ratio: window.devicePixelRatio,
-      // As base64: a million numbers in JSON take seconds.
-      donnees: (() => {
-        const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-        let b = '';
-        for (let i = 0; i < d.length; i += 0x8000) b += String.fromCharCode.apply(null, d.subarray(i, i + 0x8000));
-        return btoa(b);
-      })(),
-    };
-  }, calque);
-  const donnees = Buffer.from(base64, 'base64');
+    if (quoi === 'taille') return [c.width, c.height];
+    const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
+    if (quoi === 'empreinte') {
+      let h = 2166136261;
+      for (let i = 0; i < d.length; ++i) h = Math.imul(h ^ d[i], 16777619);
+      return h >>> 0;
+    }
+    if (quoi === 'rgb') {
+      const i = 4 * (Math.floor(args[1] * devicePixelRatio) * c.width + Math.floor(args[0] * devicePixelRatio));
+      return [d[i], d[i + 1], d[i + 2]];
+    }
+    let n = 0;
+    for (let i = 0; i < d.length; i += 4) if (d[i] === args[0] && d[i + 1] === args[1] && d[i + 2] === args[2]) ++n;
+    return n;
+  }, calque, quoi, args);
+  const [largeur, hauteur] = await lis('taille');
   return {
-    largeur, hauteur, donnees,
-    rgb(x, y) {
-      const i = 4 * (Math.floor(y * ratio) * largeur + Math.floor(x * ratio));
-      return [donnees[i], donnees[i + 1], donnees[i + 2]];
-    },
-    compte(rgb) {
-      let n = 0;
-      for (let i = 0; i < donnees.length; i += 4)
-        if (donnees[i] === rgb[0] && donnees[i + 1] === rgb[1] && donnees[i + 2] === rgb[2]) ++n;
-      return n;
-    },
+    largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (rgb) => lis('compte', rgb), empreinte: () => lis('empreinte'),
   };
 }

@@ -1,13 +1,14 @@
 // The scenarios of scenarios.json typed into the page, launched with Enter
-// or the button, against the desktop's procedures run natively on the same
-// actions: captions and messages byte for byte; the points' table (copied
-// with Ctrl+Shift+C) bit for bit against glibc's portable pow, and to 14
+// or the button (buttons tapped on a touch screen where the engine emulates
+// one), against the desktop's procedures run natively on the same actions:
+// captions and messages byte for byte; the points' table (copied with
+// Ctrl+Shift+C) bit for bit against glibc's portable pow, and to 14
 // significant digits against the native default (glibc picks an FMA pow on
 // CPUs that have it, the page's musl does not).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, before, test } from 'node:test';
-import { demarre, natif, ouvre, tape, texte, touche } from './navigateur.mjs';
+import { after, test } from 'node:test';
+import { ferme, natif, nomMoteur, ouvre, tape, texte, touche } from './navigateur.mjs';
 
 const scenarios = JSON.parse(readFileSync(new URL('./scenarios.json', import.meta.url), 'utf8'));
 const actions = scenarios.flatMap((s) => [...s.actions, 'Lancer', 'Fin']);
@@ -27,21 +28,22 @@ function egalA14Chiffres(a, b, cas) {
   });
 }
 
-let chromium;
-before(async () => { chromium = await demarre(); });
-after(async () => { await chromium?.ferme(); });
+after(ferme);
 
 test('the scenarios give the desktop\'s captions, messages and tables', async () => {
   const [attendus, portables] = [natif(actions), natif(actions, { portable: true })];
-  const { page, sansErreur } = await ouvre(chromium.navigateur);
+  // On a touch screen where the engine emulates one: the buttons tapped.
+  const tactile = nomMoteur === 'chromium';
+  const { page, sansErreur } = await ouvre({ tactile });
+  const appuie = (selecteur) => (tactile ? page.tap(selecteur) : page.click(selecteur));
   for (const [i, s] of scenarios.entries()) {
     for (const a of s.actions) {
       const [nom, valeur] = a.split('=');
       if (nom.startsWith('Text')) await tape(page, nom, a.slice(nom.length + 1));
-      else await page.click(`#${nom}_${valeur}`);
+      else await appuie(`#${nom}_${valeur}`);
     }
     if (s.par === 'entree') await page.keyboard.press('Enter');
-    else await page.click('#Command1');
+    else await appuie('#Command1');
     await page.evaluate(() => { window.copies = []; });
     await touche(page, 'Control', 'Shift', 'KeyC');
     const vu = {
@@ -53,6 +55,5 @@ test('the scenarios give the desktop\'s captions, messages and tables', async ()
     assert.equal(vu.table, portables[i].table, `${cas} : tableau, pow portable`);
     egalA14Chiffres(vu.table, attendus[i].table, cas);
   }
-  sansErreur();
-  await page.close();
+  await sansErreur();
 });

@@ -1,0 +1,7 @@
+// The browser tests in one engine, ORBELINE_MOTEUR (see navigateur.mjs),
+// started once for all the files: every file in chromium; in firefox and
+// webkit the launch, the situation's round trips and the scenarios' numbers.
+const fichiers = (process.env.ORBELINE_MOTEUR ?? 'chromium') === 'chromium'
+  ? ['lancement', 'scenarios', 'page', 'situations']
+  : ['lancement', 'scenarios'];
+for (const f of fichiers) await import(`./${f}.test.mjs`);

@@ -1,0 +1,116 @@
+// WebKitGTK for the browser tests: its MiniBrowser on a private Xvfb display,
+// driven by Debian's WebKitWebDriver over plain W3C WebDriver (HTTP and JSON
+// on the loopback). The tab is shaped like the part of puppeteer's Page the
+// shared tests use, so that they run unchanged in the three engines.
+import { spawn } from 'node:child_process';
+import { createServer } from 'node:net';
+
+const kMiniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
+
+// Puppeteer's key names as WebDriver's key values.
+const kTouches = { Enter: '\uE007', Backspace: '\uE003', Shift: '\uE008', Control: '\uE009', F1: '\uE031' };
+const valeurTouche = (k) => kTouches[k] ?? (/^Key[A-Z]$/.test(k) ? k.slice(3).toLowerCase() : k);
+
+const attends = (ms) => new Promise((r) => setTimeout(r, ms));
+
+const portLibre = () => new Promise((fini) => {
+  const s = createServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => fini(port)); });
+});
+
+// Xvfb on a display number it picks itself; resolves to { processus, affichage }.
+function demarreXvfb() {
+  const processus = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp', '-noreset'],
+    { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
+  return new Promise((pret, echec) => {
+    processus.once('exit', () => echec(new Error('Xvfb n\'a pas démarré')));
+    processus.stdio[3].once('data', (d) => pret({ processus, affichage: `:${String(d).trim()}` }));
+  });
+}
+
+/** Starts WebKitGTK; `installe` runs in the page after each load (the
+ *  harness's spies: the driver reports no page error, they keep them in
+ *  `window.erreursVues`). `env`: the driver's environment beyond the
+ *  display. Resolves to { page, ferme() }. */
+export async function demarreWebKit({ installe, env = {} }) {
+  const xvfb = await demarreXvfb();
+  const port = await portLibre();
+  const pilote = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
+    { env: { ...process.env, ...env, DISPLAY: xvfb.affichage }, stdio: 'ignore' });
+  // Should the tests end without closing (an exception), the processes go too.
+  const arrete = () => { pilote.kill(); xvfb.processus.kill(); };
+  process.once('exit', arrete);
+  const base = `http://127.0.0.1:${port}`;
+
+  async function requete(methode, chemin, corps) {
+    const r = await fetch(base + chemin, {
+      method: methode, headers: { 'Content-Type': 'application/json' },
+      body: corps === undefined ? undefined : JSON.stringify(corps), signal: AbortSignal.timeout(60000),
+    });
+    const { value } = await r.json();
+    if (value && value.error) throw new Error(`WebDriver ${chemin} : ${value.error} : ${value.message}`);
+    return value;
+  }
+  for (let i = 0; ; ++i) {
+    try { await requete('GET', '/status'); break; } catch (e) { if (i > 100) throw e; await attends(50); }
+  }
+  const { sessionId } = await requete('POST', '/session', { capabilities: { alwaysMatch: {
+    'webkitgtk:browserOptions': { binary: kMiniBrowser, args: ['--automation'] }, unhandledPromptBehavior: 'accept',
+  } } });
+  const session = (chemin, corps, methode = 'POST') => requete(methode, `/session/${sessionId}${chemin}`, corps);
+
+  // A function's source called in the page with these arguments (JSON); its
+  // value, awaited. Built here: the page's own policy forbids eval in it.
+  async function evalue(source, args) {
+    const script = `const fini = arguments[arguments.length - 1];
+      Promise.resolve().then(() => (${source}).apply(null, Array.from(arguments).slice(0, -1)))
+        .then((v) => fini({ v: v === undefined ? null : v }), (e) => fini({ e: String(e) }));`;
+    const r = await session('/execute/async', { script, args });
+    if (r.e !== undefined) throw new Error(r.e);
+    return r.v;
+  }
+  // Keys down and up; held ones stay down between calls, as a driver's input state does.
+  const touches = (liste) => session('/actions', { actions: [{ type: 'key', id: 'clavier', actions: liste }] });
+  const bas = (k) => ({ type: 'keyDown', value: valeurTouche(k) }), haut = (k) => ({ type: 'keyUp', value: valeurTouche(k) });
+
+  const erreurs = [];
+  const charge = async (chemin, corps) => {
+    await page.releveErreurs();
+    await session(chemin, corps);
+    await evalue(String(installe), []);
+  };
+  const page = {
+    erreurs,
+    dialogues: [],   // none seen: the driver accepts them
+    async releveErreurs() {
+      try { erreurs.push(...await evalue('() => (window.erreursVues || []).splice(0)', [])); } catch { /* between pages */ }
+    },
+    goto: (url) => charge('/url', { url }),
+    reload: () => charge('/refresh', {}),
+    evaluate: (f, ...args) => evalue(String(f), args),
+    $eval: (sel, f, ...args) => evalue(`(s, ...a) => (${f})(document.querySelector(s), ...a)`, [sel, ...args]),
+    focus: (sel) => evalue('(s) => document.querySelector(s).focus()', [sel]),
+    async click(sel) {
+      const el = await session('/element', { using: 'css selector', value: sel });
+      await session(`/element/${Object.values(el)[0]}/click`, {});
+    },
+    async waitForFunction(f, _options, ...args) {
+      for (let i = 0; i < 200; ++i) { if (await evalue(String(f), args)) return; await attends(50); }
+      throw new Error(`attente trop longue : ${String(f).slice(0, 80)}`);
+    },
+    waitForSelector: (sel) => page.waitForFunction('(s) => document.querySelector(s)', {}, sel),
+    keyboard: {
+      down: (k) => touches([bas(k)]),
+      up: (k) => touches([haut(k)]),
+      press: (k) => touches([bas(k), haut(k)]),
+      type: (t) => touches([...t].flatMap((c) => [bas(c), haut(c)])),
+    },
+  };
+
+  return {
+    page,
+    async ferme() {
+      await session('', undefined, 'DELETE').catch(() => {});
+      arrete();
+    },
+  };
+}
