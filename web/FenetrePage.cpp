@@ -5,6 +5,7 @@
 #include "feuille.h"
 #include "releve.h"
 #include "situation.h"
+#include "actions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +19,7 @@ void orbeline_page_quitte();
 void orbeline_page_telecharge(const char* nom, int lNom, const char* type, int lType, const char* donnees, int l);
 void orbeline_page_copie(const char* t, int l, int lien);
 void orbeline_page_choisit_fichier(int limite);
-void orbeline_page_image(const char* ids, int l);
+void orbeline_page_image(const char* ids, int l, const char* nom, int lNom);
 void orbeline_page_imprime();
 void orbeline_page_html(const char* id, int lId, const char* html, int l);
 void orbeline_page_dialogue(const char* id, int lId);
@@ -217,52 +218,49 @@ void FenetrePage::deplacement(int bouton, int shift, double x, double y)
     Picture1_MouseMove(p_, *this, bouton, shift, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
 }
 
-void FenetrePage::entree() { toucheEntree(p_, *this, std::nullopt); }
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
-void FenetrePage::menu(Action a)
+void FenetrePage::menu(Action a) { realise(choisit(p_, *this, a)); }
+
+bool FenetrePage::touche(std::string_view combinaison, std::optional<Commande> avecFocus)
 {
-    switch (a) {
-    case Action::OuvrirSituation:
-        orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
-        break;
-    case Action::EnregistrerSituation:
-        telecharge("situation.orbeline", "text/plain;charset=utf-8", texteFichier(situationCourante(p_, *this)));
-        break;
-    case Action::EnregistrerPoints:
-        if (!p_.releve.estVide())
-            telecharge("points.csv", "text/csv;charset=utf-8", texteTable(p_.releve, formatCsv(separateurDecimal())));
-        break;
-    case Action::EnregistrerImage: {
-        acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
+    const auto s = Form_KeyDown(p_, *this, combinaison, avecFocus, Page);
+    if (s) realise(*s);
+    return s.has_value();
+}
+
+void FenetrePage::realise(const Sortie& s)
+{
+    switch (s.sorte) {
+    case Sortie::Sorte::Rien: return;
+    case Sortie::Sorte::Fichier:
+        if (s.fichier->lecture) orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
+        else telecharge(tr(s.fichier->nom), s.fichier->type, s.contenu);
+        return;
+    case Sortie::Sorte::Image: {
         // What the picture shows: the picture areas, the charts' captions and the impact captions.
         std::string ids;
         for (const Disposition& d : kDisposition)
             if (d.role.sorte == Role::Sorte::Zone || d.role.sorte == Role::Sorte::LegendeGraphe ||
                 d.role == role(Etiquette::ImpactTemps) || d.role == role(Etiquette::ImpactVitesse))
                 ids.append(ids.empty() ? "" : ",").append(d.nom);
-        orbeline_page_image(ids.data(), static_cast<int>(ids.size()));
-        break;
+        const std::string_view nom = tr(s.fichier->nom);
+        orbeline_page_image(ids.data(), static_cast<int>(ids.size()), nom.data(), static_cast<int>(nom.size()));
+        return;
     }
-    case Action::Imprimer: orbeline_page_imprime(); break;
-    case Action::Quitter: Command2_Click(p_, *this); break;
-    case Action::CopierPoints:
-        if (!p_.releve.estVide()) copie(texteTable(p_.releve, formatCopie(separateurDecimal())), false);
-        break;
-    case Action::CopierLien: copie(texteLien(situationCourante(p_, *this)), true); break;
-    case Action::ValeursDepart: appliqueSituation(p_, *this, situationDepart()); break;
-    case Action::Guide:
-        dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(a)));
+    case Sortie::Sorte::Copie: copie(s.contenu, s.lien); return;
+    case Sortie::Sorte::Impression: orbeline_page_imprime(); return;
+    case Sortie::Sorte::Guide:
+        dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(Action::Guide)));
         html("guide-texte", guideHtml());
         dialogue("guide");
-        break;
-    case Action::APropos:
-        dom::texte("apropos-titre", sansEsperluette(legendeAction(a), true));
+        return;
+    case Sortie::Sorte::APropos:
+        dom::texte("apropos-titre", sansEsperluette(legendeAction(Action::APropos), true));
         dom::texte("apropos-version", texteVersion());
         dom::texte("apropos-texte", tr(kDescription));
         dialogue("apropos");
-        break;
-    case Action::Langue: break;   // its entries name their language (langueChoisie)
+        return;
     }
 }
 

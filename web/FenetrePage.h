@@ -9,10 +9,12 @@
 #include "SurfaceCanvas.h"
 #include "disposition.h"
 #include "fenetre.h"
+#include "actions.h"
 #include "principale.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,12 +42,17 @@ public:
     /// Mouse press and pointer move on the orbit view, in its inner area's CSS pixels.
     void souris(int bouton, int shift, double x, double y);
     void deplacement(int bouton, int shift, double x, double y);
-    /// Enter outside a button: the default button.
-    void entree();
+    /// A key the page did not take itself ("Enter" in a field, a menu
+    /// entry's shortcut), with the command button that has the focus if any;
+    /// false when it is none of the window's.
+    bool touche(std::string_view combinaison, std::optional<Commande> avecFocus);
     /// The star's timer.
     void etape();
-    /// A menu entry or its shortcut.
+    /// A menu entry chosen.
     void menu(Action a);
+    /// What a chosen entry leaves to the page: a download or a file to
+    /// choose, the clipboard, the picture, printing, a dialog.
+    void realise(const Sortie& s);
     /// The bytes of a situation file the pupil opened; null when it could not be read.
     void fichierOuvert(const std::string* contenu);
     /// The situation in the page's address ("?…"), when the window opens.

@@ -125,10 +125,17 @@ EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, doub
     if (FenetrePage* f = fenetre()) f->deplacement(bouton, shift, x, y);
 }
 
-EMSCRIPTEN_KEEPALIVE void page_entree()
+// A key the page did not take itself, its portable text in the buffer; the
+// row of the command button that has the focus, or -1. 1 when it was the window's.
+EMSCRIPTEN_KEEPALIVE int page_touche(int n, int ligne)
 {
-    if (FenetrePage* f = fenetre()) f->entree();
+    FenetrePage* f = fenetre();
+    if (!f || n < 0 || static_cast<std::size_t>(n) > tampon.size()) return 0;
+    const Role* r = role(ligne, Role::Sorte::Commande);
+    const bool prise = f->touche(std::string_view(tampon.data(), static_cast<std::size_t>(n)),
+                                 r ? std::optional(static_cast<Commande>(r->numero)) : std::nullopt);
     garde();
+    return prise ? 1 : 0;
 }
 
 EMSCRIPTEN_KEEPALIVE void page_etape()

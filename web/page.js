@@ -84,19 +84,18 @@ mergeInto(LibraryManager.library, {
       });
       document.addEventListener('pointerdown', function (e) { if (!e.target.closest('#menus')) Page.fermeMenus(null); });
       barre.addEventListener('focusout', function (e) { if (!barre.contains(e.relatedTarget)) Page.fermeMenus(null); });
-      // The entries' shortcuts, taken from the browser when the window is up and no dialog is open.
+      // Keys the page does not take itself go to the program when the window
+      // is up and no dialog is open: the entries' shortcuts, and Enter in a
+      // field, an option or a box of the client area (a button takes it itself).
       document.addEventListener('keydown', function (e) {
         const fenetre = document.getElementById('fenetre');
-        if (!fenetre || fenetre.hidden || document.querySelector('dialog[open]')) return;
+        if (!fenetre || fenetre.hidden || document.querySelector('dialog[open]') || e.isComposing) return;
         const combinaison = Page.raccourci(e);
         if (!combinaison) return;
-        // Compared as text: a key such as '"' would break a selector built from it.
-        let b = null;
-        for (const x of document.querySelectorAll('#menus button[data-raccourci]'))
-          if (x.dataset.raccourci === combinaison) b = x;
-        if (!b) return;
-        e.preventDefault();
-        if (!b.disabled) _page_menu(+b.dataset.action);
+        const t = e.target, client = document.getElementById('client');
+        if (combinaison === 'Enter' && !(t.tagName === 'INPUT' && client.contains(t))) return;
+        const ligne = t.tagName === 'BUTTON' && client.contains(t) && t.dataset.ligne ? +t.dataset.ligne : -1;
+        if (_page_touche(Page.envoie(new TextEncoder().encode(combinaison)), ligne)) e.preventDefault();
       });
     },
 
@@ -124,11 +123,6 @@ mergeInto(LibraryManager.library, {
       client.addEventListener('keydown', function (e) {
         const t = e.target;
         if (e.key === ' ' && t.type === 'radio') Page.espaceSurOption = t;
-        // Enter in a field, an option or a box presses the default button; a button takes it itself.
-        if (e.key === 'Enter' && !e.isComposing && t.tagName === 'INPUT') {
-          e.preventDefault();
-          _page_entree();
-        }
       });
       client.addEventListener('keyup', function (e) {
         // Space on the selected option is a click for the pupil; the browser sends none.
@@ -391,7 +385,8 @@ mergeInto(LibraryManager.library, {
   // The picture: the named elements that are shown, at their places in the
   // client area, at the screen's pixel ratio, as a PNG download.
   orbeline_page_image__deps: ['$Page', '$Orbeline'],
-  orbeline_page_image: function (ids, l) {
+  orbeline_page_image: function (ids, l, nom, lNom) {
+    const nomFichier = UTF8ToString(nom, lNom);
     const client = document.getElementById('client'), d = window.devicePixelRatio || 1;
     const c = document.createElement('canvas');
     c.width = Math.ceil(client.offsetWidth * d);
@@ -423,7 +418,7 @@ mergeInto(LibraryManager.library, {
     c.toBlob(function (png) {
       const a = document.createElement('a');
       a.href = URL.createObjectURL(png);
-      a.download = 'orbeline.png';
+      a.download = nomFichier;
       a.click();
       setTimeout(function () { URL.revokeObjectURL(a.href); }, 60000);
     }, 'image/png');
