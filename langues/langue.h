@@ -37,23 +37,31 @@ std::string_view tr(Texte t, Langue l);
 /// A text that may be missing (a control without a tooltip): "" then.
 inline std::string_view tr(const std::optional<Texte>& t) { return t ? tr(*t) : std::string_view{}; }
 
-/// Appends a text of the catalogue to `sortie` with %1, %2… replaced by the
-/// values in order (a "%" followed by anything else stays as it is). Works on
-/// any text type with `+= std::string_view`, so that a fixed buffer takes a
-/// caption without allocating.
+/// Appends a text of the catalogue to `sortie` with each "%n" replaced by
+/// the n-th value (n from 1; any other "%" stays as it is). Works on any text
+/// type with `+= std::string_view`, so that a fixed buffer takes a caption
+/// without allocating.
 template <class Sortie>
 void remplis(Sortie& sortie, std::string_view modele, std::initializer_list<std::string_view> valeurs)
 {
     for (std::size_t i = 0; i < modele.size(); ++i) {
-        const char c = modele[i];
-        if (c == '%' && i + 1 < modele.size() && modele[i + 1] >= '1' && modele[i + 1] <= '9' &&
-            static_cast<std::size_t>(modele[i + 1] - '1') < valeurs.size()) {
-            sortie += *(valeurs.begin() + (modele[i + 1] - '1'));
-            ++i;
-        } else {
-            sortie += std::string_view(&modele[i], 1);
+        if (modele[i] == '%') {
+            std::size_t fin = i + 1, n = 0;
+            while (fin < modele.size() && modele[fin] >= '0' && modele[fin] <= '9' && n < 100)
+                n = n * 10 + static_cast<std::size_t>(modele[fin++] - '0');
+            if (n >= 1 && n <= valeurs.size()) {
+                sortie += valeurs.begin()[n - 1];
+                i = fin - 1;
+                continue;
+            }
         }
+        sortie += modele.substr(i, 1);
     }
+}
+/// The same with a text of the catalogue, in the current language.
+template <class Sortie> void remplis(Sortie& sortie, Texte modele, std::initializer_list<std::string_view> valeurs)
+{
+    remplis(sortie, tr(modele), valeurs);
 }
 /// A text of the catalogue with its %1, %2… replaced by the values.
 std::string tr(Texte t, std::initializer_list<std::string_view> valeurs);

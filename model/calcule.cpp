@@ -2,7 +2,6 @@
 
 #include "formes.h"
 #include "langue.h"
-#include "phrase.h"
 
 #include <array>
 #include <charconv>
@@ -39,11 +38,11 @@ void ecritImpact(ResultatCalcul& r, const SimulationState& s, std::int32_t pas)
             {formeSignee(std::floor(s.vx)).vue(), formeSignee(std::floor(s.vy)).vue()});
 }
 
-ResultatCalcul refus(std::string_view texte, std::string_view partie = {})
+ResultatCalcul refus(Texte texte, std::string_view partie = {})
 {
     ResultatCalcul r;
     r.compteRendu.ok = false;
-    ajoutePhrase(r.compteRendu.message, texte, {partie});
+    remplis(r.compteRendu.message, texte, {partie});
     return r;
 }
 
@@ -54,7 +53,7 @@ ResultatCalcul calcule(SimulationState& s)
     // The two conversions to whole numbers are checked first: a refused run
     // leaves the record as init left it.
     const auto pasArrondi = arrondiPair32(s.dt / 10);
-    if (!pasArrondi) return refus(kTauTropGrand, kNomsChamps[5]);
+    if (!pasArrondi) return refus(kTauTropGrand, tr(kNomsChamps[5]));
     const auto rayonArrondi = arrondiPair32(s.Rayon * 1000);
     if (!rayonArrondi) return refus(kRayonTropGrand);
     const std::int32_t pas = *pasArrondi;
@@ -96,7 +95,7 @@ ResultatCalcul calcule(SimulationState& s)
             r.compteRendu.ok = false;
             std::array<char, 8> n{};
             const auto fin = std::to_chars(n.data(), n.data() + n.size(), static_cast<int>(i)).ptr;
-            ajoutePhrase(r.compteRendu.message, kCalculArrete,
+            remplis(r.compteRendu.message, kCalculArrete,
                          {std::string_view(n.data(), static_cast<std::size_t>(fin - n.data()))});
             return r;
         }

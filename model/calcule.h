@@ -16,14 +16,9 @@ inline constexpr int kPas = 999;
 
 /// What the pupil reads when a run is refused or stopped ("%1": the field's
 /// name, or the point where the run stopped).
-inline constexpr std::string_view kTauTropGrand =
-    "«\u00a0%1\u00a0» est trop grand\u00a0: le satellite n'est pas lancé. "
-    "Tapez entre -21\u00a0474\u00a0836\u00a0470 et 21\u00a0474\u00a0836\u00a0470.";
-inline constexpr std::string_view kRayonTropGrand =
-    "Le rayon de l'attracteur est trop grand pour le calcul\u00a0: le satellite n'est pas lancé.";
-inline constexpr std::string_view kCalculArrete =
-    "Au point %1, les nombres dépassent ce que l'ordinateur sait calculer\u00a0: rien n'est tracé. "
-    "Essayez des valeurs plus petites.";
+inline constexpr Texte kTauTropGrand = Texte::tauTropGrand;
+inline constexpr Texte kRayonTropGrand = Texte::rayonTropGrand;
+inline constexpr Texte kCalculArrete = Texte::calculArrete;
 
 /// What a run tells the window besides the arrays.
 struct ResultatCalcul {

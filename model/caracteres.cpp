@@ -1,6 +1,6 @@
 #include "caracteres.h"
 
-#include "phrase.h"
+#include "langue.h"
 
 #include <array>
 
@@ -11,39 +11,39 @@ namespace {
 /// names hold their article; the invisible ones are named, never shown.
 struct Famille {
     std::uint32_t premier, dernier;
-    std::string_view nom;
+    Texte nom;
     bool montre;   ///< shown between « » besides its name
 };
-constexpr std::string_view kSens = "une marque de sens d'écriture invisible";
-constexpr std::string_view kInvisible = "un caractère invisible";
-constexpr std::string_view kCommande = "un caractère de commande invisible";
-constexpr std::string_view kAutreChiffre = "un chiffre d'une autre écriture";
+constexpr Texte kSens = Texte::carSens;
+constexpr Texte kInvisible = Texte::carInvisible;
+constexpr Texte kCommande = Texte::carCommande;
+constexpr Texte kAutreChiffre = Texte::carAutreChiffre;
 constexpr auto kFamilles = std::to_array<Famille>({
     {0x00, 0x1f, kCommande, false},
     {0x7f, 0x9f, kCommande, false},
-    {0xa0, 0xa0, "un espace insécable", false},
-    {0xad, 0xad, "un trait d'union invisible", false},
-    {0x300, 0x36f, "un accent isolé", false},
+    {0xa0, 0xa0, Texte::carInsecable, false},
+    {0xad, 0xad, Texte::carTraitUnion, false},
+    {0x300, 0x36f, Texte::carAccent, false},
     {0x61c, 0x61c, kSens, false},
     {0x660, 0x669, kAutreChiffre, true},
     {0x6f0, 0x6f9, kAutreChiffre, true},
     {0x966, 0x96f, kAutreChiffre, true},
-    {0x1680, 0x1680, "un espace spécial", false},
+    {0x1680, 0x1680, Texte::carEspaceSpecial, false},
     {0x180e, 0x180e, kInvisible, false},
-    {0x2000, 0x200a, "un espace spécial", false},
-    {0x200b, 0x200b, "un espace invisible", false},
+    {0x2000, 0x200a, Texte::carEspaceSpecial, false},
+    {0x200b, 0x200b, Texte::carEspaceInvisible, false},
     {0x200c, 0x200d, kInvisible, false},
     {0x200e, 0x200f, kSens, false},
-    {0x2010, 0x2015, "un tiret", true},
-    {0x2028, 0x2029, "un saut de ligne invisible", false},
+    {0x2010, 0x2015, Texte::carTiret, true},
+    {0x2028, 0x2029, Texte::carSautLigne, false},
     {0x202a, 0x202e, kSens, false},
-    {0x202f, 0x202f, "un espace insécable", false},
-    {0x205f, 0x205f, "un espace spécial", false},
+    {0x202f, 0x202f, Texte::carInsecable, false},
+    {0x205f, 0x205f, Texte::carEspaceSpecial, false},
     {0x2060, 0x2064, kInvisible, false},
     {0x2066, 0x2069, kSens, false},
     {0x206a, 0x206f, kInvisible, false},
-    {0x2212, 0x2212, "le signe moins d'un traitement de texte", true},
-    {0x3000, 0x3000, "un espace spécial", false},
+    {0x2212, 0x2212, Texte::carMoins, true},
+    {0x3000, 0x3000, Texte::carEspaceSpecial, false},
     {0xfe00, 0xfe0f, kInvisible, false},
     {0xfeff, 0xfeff, kInvisible, false},
     {0xff10, 0xff19, kAutreChiffre, true},
@@ -70,11 +70,11 @@ TexteFixe<12> enCode(std::uint32_t code)
 }
 
 // "le caractère « a »", "le caractère « é » (U+00E9)", "un espace invisible (U+200B)"…
-constexpr std::string_view kVisibleAscii = "le caractère «\u00a0%1\u00a0»";
-constexpr std::string_view kVisible = "le caractère «\u00a0%1\u00a0» (%2)";
+constexpr Texte kVisibleAscii = Texte::carVisibleAscii;
+constexpr Texte kVisible = Texte::carVisible;
 constexpr std::string_view kNomme = "%1 (%2)";
-constexpr std::string_view kNommeMontre = "%1 «\u00a0%3\u00a0» (%2)";
-constexpr std::string_view kOctet = "un octet qui n'est pas du texte";
+constexpr Texte kNommeMontre = Texte::carNommeMontre;
+constexpr Texte kOctet = Texte::carOctet;
 
 } // namespace
 
@@ -107,11 +107,11 @@ NomCaractere nomCaractere(std::string_view t, std::size_t i)
     const std::string_view lui = t.substr(i, c.longueur);
     NomCaractere n;
     if (!c.valide) {
-        n += kOctet;
+        n += tr(kOctet);
     } else if (const Famille* f = famille(c.code)) {
-        ajoutePhrase(n, f->montre ? kNommeMontre : kNomme, {f->nom, enCode(c.code).vue(), lui});
+        remplis(n, f->montre ? tr(kNommeMontre) : kNomme, {tr(f->nom), enCode(c.code).vue(), lui});
     } else {
-        ajoutePhrase(n, c.code < 0x80 ? kVisibleAscii : kVisible, {lui, enCode(c.code).vue()});
+        remplis(n, c.code < 0x80 ? kVisibleAscii : kVisible, {lui, enCode(c.code).vue()});
     }
     return n;
 }

@@ -4,29 +4,23 @@
 #include "caracteres.h"
 #include "formes.h"
 #include "lecture.h"
-#include "phrase.h"
+#include "langue.h"
 
 #include <cmath>
 
 namespace orbeline {
 namespace {
 
-constexpr std::string_view kTropGrand =
-    "«\u00a0%1\u00a0»\u00a0: ce nombre est trop grand pour le calcul, il n'est pas pris en compte. "
-    "Tapez un nombre plus petit.";
-constexpr std::string_view kVide = "«\u00a0%1\u00a0» est vide\u00a0: le programme lit 0.";
-constexpr std::string_view kPasUnNombre =
-    "«\u00a0%1\u00a0»\u00a0: «\u00a0%2\u00a0» n'est pas un nombre, le programme lit 0. Tapez-le en chiffres.";
-constexpr std::string_view kArret =
-    "«\u00a0%1\u00a0»\u00a0: le programme lit %2, puis s'arrête sur %3. Retapez le nombre au clavier.";
-constexpr std::string_view kImmobile =
-    "«\u00a0%1\u00a0»\u00a0: le programme lit %2, le satellite ne bougera pas. "
-    "Tapez plus de 5\u00a0s, par exemple 864.";
+constexpr Texte kTropGrand = Texte::nombreTropGrand;
+constexpr Texte kVide = Texte::champVide;
+constexpr Texte kPasUnNombre = Texte::pasUnNombre;
+constexpr Texte kArret = Texte::lectureArretee;
+constexpr Texte kImmobile = Texte::satelliteImmobile;
 
 CompteRendu tropGrand(std::string_view champ)
 {
     CompteRendu r{false, {}};
-    ajoutePhrase(r.message, kTropGrand, {champ});
+    remplis(r.message, kTropGrand, {champ});
     return r;
 }
 
@@ -35,7 +29,7 @@ Message messageChamp(std::size_t k, std::string_view texte, std::string_view sep
 {
     const Lecture l = litNombre(texte);
     const std::string_view t = sansBlancs(texte);
-    const std::string_view champ = kNomsChamps[k];
+    const std::string_view champ = tr(kNomsChamps[k]);
     const Nombre lu = formeGenerale(l.valeur, separateur);
     // A comma with nothing after it ends the number as a point would.
     const bool fin = l.arret >= texte.size() || sansBlancs(texte.substr(l.arret)) == ",";
@@ -43,13 +37,13 @@ Message messageChamp(std::size_t k, std::string_view texte, std::string_view sep
                                   !visible(static_cast<unsigned char>(texte[l.arret])));
     Message m;
     if (special || (l.nombre && !fin))
-        ajoutePhrase(m, kArret, {champ, lu.vue(), nomCaractere(texte, l.arret).vue()});
+        remplis(m, kArret, {champ, lu.vue(), nomCaractere(texte, l.arret).vue()});
     else if (k == 5 && std::isfinite(l.valeur) && arrondiPair32(l.valeur / 10) == 0)
-        ajoutePhrase(m, kImmobile, {champ, lu.vue()});   // a step of τ / 10 that rounds to 0
+        remplis(m, kImmobile, {champ, lu.vue()});   // a step of τ / 10 that rounds to 0
     else if (t.empty())
-        ajoutePhrase(m, kVide, {champ});
+        remplis(m, kVide, {champ});
     else if (!l.nombre)
-        ajoutePhrase(m, kPasUnNombre, {champ, extrait(t).vue()});
+        remplis(m, kPasUnNombre, {champ, extrait(t).vue()});
     return m;
 }
 
@@ -76,12 +70,12 @@ CompteRendu init(SimulationState& s, const ChampsSaisis& champs)
     const double masse = lisNombre(champs.text5) * 1e24;
     const double gm = masse * kG;
 
-    if (!std::isfinite(xo)) return tropGrand(kNomsChamps[2]);
-    if (!std::isfinite(yo)) return tropGrand(kNomsChamps[3]);
-    if (!std::isfinite(vx)) return tropGrand(kNomsChamps[0]);
-    if (!std::isfinite(vy)) return tropGrand(kNomsChamps[1]);
-    if (!std::isfinite(dt)) return tropGrand(kNomsChamps[5]);
-    if (!std::isfinite(masse) || !std::isfinite(gm)) return tropGrand(kNomsChamps[4]);
+    if (!std::isfinite(xo)) return tropGrand(tr(kNomsChamps[2]));
+    if (!std::isfinite(yo)) return tropGrand(tr(kNomsChamps[3]));
+    if (!std::isfinite(vx)) return tropGrand(tr(kNomsChamps[0]));
+    if (!std::isfinite(vy)) return tropGrand(tr(kNomsChamps[1]));
+    if (!std::isfinite(dt)) return tropGrand(tr(kNomsChamps[5]));
+    if (!std::isfinite(masse) || !std::isfinite(gm)) return tropGrand(tr(kNomsChamps[4]));
 
     s.Yt.fill(0);
     s.Xt.fill(0);

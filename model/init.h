@@ -4,6 +4,7 @@
 
 #include "SimulationState.h"
 #include "TexteFixe.h"
+#include "langue.h"
 
 #include <array>
 #include <string_view>
@@ -29,8 +30,8 @@ struct CompteRendu {
 };
 
 /// How the messages name Text1 to Text6 (the captions under the fields).
-inline constexpr std::array<std::string_view, 6> kNomsChamps{
-    "Vox (m/s)", "Voy (m/s)", "X initial", "Y initial", "masse de l'attracteur", "τ (en s)"};
+inline constexpr std::array<Texte, 6> kNomsChamps{Texte::champVox, Texte::champVoy, Texte::champX,
+                                                 Texte::champY,   Texte::nomMasse, Texte::champTau};
 
 /// Copies the fields into the record (display units to metres, mass to kg),
 /// with the current Echelle. A reading or product that is not a finite

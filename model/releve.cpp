@@ -1,7 +1,7 @@
 #include "releve.h"
 
 #include "formes.h"
-#include "phrase.h"
+#include "langue.h"
 #include "vitesse.h"
 
 #include <algorithm>
@@ -79,18 +79,13 @@ std::vector<std::string> lignesLegende(const Releve& r)
     if (r.estVide() || !r.textes) return {};
     const TextesLancement& t = *r.textes;
     const std::string u(uniteSansBlancs(r));
-    // One line per row; the printout's reader is French: no-break spaces before units and colons.
-    static constexpr std::array<std::string_view, 5> kLignes{
-        "Vox = %1\u00a0m/s    Voy = %2\u00a0m/s",
-        "X initial = %3\u00a0%8    Y initial = %4\u00a0%8",
-        "Masse de l'attracteur = %5\u00a0×\u00a010²⁴\u00a0kg    τ = %6\u00a0s",
-        "1 carreau = %9    Nbre de points affichés\u00a0: %7",
-        "Masse du satellite = %10\u00a0kg",
-    };
+    // One line per row, each with the same numbered parts.
+    static constexpr std::array<Texte, 5> kLignes{Texte::legendeVitesses, Texte::legendePosition, Texte::legendeMasseTau,
+                                                  Texte::legendeEchelle, Texte::legendeMasseSatellite};
     std::vector<std::string> l;
-    for (const std::string_view modele : kLignes) {
+    for (const Texte modele : kLignes) {
         std::string ligne;
-        ajoutePhrase(ligne, modele, {t.champs[0], t.champs[1], t.champs[2], t.champs[3], t.champs[4], t.champs[5],
+        remplis(ligne, modele, {t.champs[0], t.champs[1], t.champs[2], t.champs[3], t.champs[4], t.champs[5],
                                      t.nbPoints, u, t.echelle, t.masseSatellite});
         l.push_back(std::move(ligne));
     }

@@ -6,7 +6,7 @@
 #include "disposition.h"
 #include "init.h"
 #include "masse.h"
-#include "phrase.h"
+#include "langue.h"
 #include "placement.h"
 #include "presets.h"
 #include "surface.h"
@@ -19,16 +19,15 @@
 namespace orbeline {
 namespace {
 
-constexpr std::string_view kMasseTropGrande =
-    "La masse du satellite est trop grande pour le calcul\u00a0: elle est remise à 0.";
+constexpr Texte kMasseTropGrande = Texte::masseTropGrande;
 /// A plotted point's tooltip: its time, position (%5: the unit) and speed.
-constexpr std::string_view kBullePoint = "t = %1\u00a0s   X = %2\u00a0%5   Y = %3\u00a0%5   V = %4\u00a0m/s";
+constexpr Texte kBullePoint = Texte::bullePoint;
 
 void normaliseMasse(Fenetre& f)
 {
     // The rewrite fires this handler again until the text no longer changes.
     const MasseRecrite m = recritMasse(f.texte(Champ::Text7), f.separateurDecimal());
-    if (m.tropGrande) f.ecritMessage(kMasseTropGrande);
+    if (m.tropGrande) f.ecritMessage(tr(kMasseTropGrande));
     f.ecritTexte(Champ::Text7, m.texte.vue());
 }
 
@@ -272,7 +271,7 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     std::string_view unite = u.substr(0, u.find_last_not_of(' ') + 1);
     while (unite.starts_with(' ')) unite.remove_prefix(1);
     std::string t;
-    ajoutePhrase(t, kBullePoint,
+    remplis(t, kBullePoint,
                  {formeSignee(static_cast<double>(proche) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
                   dixieme(r.Yt[k] / r.Echelle).vue(), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue(), unite});
     return t;

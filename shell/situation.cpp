@@ -3,7 +3,7 @@
 #include "caracteres.h"
 #include "disposition.h"
 #include "lecture.h"
-#include "phrase.h"
+#include "langue.h"
 #include "principale.h"
 #include "vue.h"
 
@@ -14,30 +14,25 @@ namespace orbeline {
 namespace {
 
 // What a reading refuses, a sentence each; a file's are preceded by their line.
-constexpr std::string_view kLigne = "Ligne %1\u00a0: %2";
-constexpr std::string_view kCleInconnue = "«\u00a0%1\u00a0» n'est pas un réglage d'Orbeline, il est ignoré.";
-constexpr std::string_view kValeurTropLongue =
-    "La valeur de «\u00a0%1\u00a0» a plus de 1000\u00a0caractères, elle est ignorée.";
-constexpr std::string_view kCaractereRefuse = "La valeur de «\u00a0%1\u00a0» contient %2, elle est ignorée.";
-constexpr std::string_view kEchelleInconnue =
-    "L'échelle «\u00a0%1\u00a0» n'existe pas, elle est ignorée. Échelles possibles\u00a0: %2.";
-constexpr std::string_view kPoints = "«\u00a0%1\u00a0» vaut 100 ou 1000, pas «\u00a0%2\u00a0»\u00a0: ignoré.";
-constexpr std::string_view kCase = "«\u00a0%1\u00a0» vaut 0 ou 1, pas «\u00a0%2\u00a0»\u00a0: ignoré.";
-constexpr std::string_view kSansEgal = "il manque le signe «\u00a0=\u00a0» entre le réglage et sa valeur, la ligne est ignorée.";
-constexpr std::string_view kAutreFaute = "Et une autre erreur.";
-constexpr std::string_view kAutresFautes = "Et %1 autres erreurs.";
+constexpr Texte kLigne = Texte::faute;
+constexpr Texte kCleInconnue = Texte::cleInconnue;
+constexpr Texte kValeurTropLongue = Texte::valeurTropLongue;
+constexpr Texte kCaractereRefuse = Texte::caractereRefuse;
+constexpr Texte kEchelleInconnue = Texte::echelleInconnue;
+constexpr Texte kPoints = Texte::pointsInconnus;
+constexpr Texte kCase = Texte::caseInconnue;
+constexpr Texte kSansEgal = Texte::sansEgal;
+constexpr Texte kAutreFaute = Texte::autreFaute;
+constexpr Texte kAutresFautes = Texte::autresFautes;
 // What is not a situation at all: nothing applies.
-constexpr std::string_view kTropGrand = "Ce fichier est trop grand pour être une situation d'Orbeline.";
-constexpr std::string_view kBinaire = "Ce fichier n'est pas un texte\u00a0: ce n'est pas une situation d'Orbeline.";
-constexpr std::string_view kUtf16 =
-    "Ce fichier est enregistré en UTF-16\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.";
-constexpr std::string_view kPasUtf8 =
-    "Ce fichier n'est pas en UTF-8 (ligne %1)\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.";
-constexpr std::string_view kAucunReglage =
-    "Ce fichier n'est pas une situation d'Orbeline\u00a0: il n'a aucune ligne «\u00a0clé=valeur\u00a0» connue.";
+constexpr Texte kTropGrand = Texte::fichierTropGrand;
+constexpr Texte kBinaire = Texte::fichierBinaire;
+constexpr Texte kUtf16 = Texte::fichierUtf16;
+constexpr Texte kPasUtf8 = Texte::fichierPasUtf8;
+constexpr Texte kAucunReglage = Texte::aucunReglage;
 // What a saved file says: its first line, and the line of what to observe.
-constexpr std::string_view kEnTete = "# Situation d'Orbeline\u00a0: une ligne «\u00a0clé=valeur\u00a0» par réglage.";
-constexpr std::string_view kLigneConsigne = "# À observer\u00a0: %1";
+constexpr Texte kEnTete = Texte::enteteSituation;
+constexpr Texte kLigneConsigne = Texte::ligneConsigne;
 /// The comment that holds what to observe, as the keys are compared ("# À observer : …").
 constexpr std::string_view kCommentaireConsigne = "aobserver";
 /// How many refused keys or values a message names; the others are counted.
@@ -143,14 +138,14 @@ struct Lecteur {
     int fautes = 0;
 
     /// A refused key or value; `ligne` 0 in a link.
-    void faute(std::size_t ligne, std::string_view modele, std::initializer_list<std::string_view> parties)
+    void faute(std::size_t ligne, Texte modele, std::initializer_list<std::string_view> parties)
     {
         if (++fautes > kFautesNommees) return;
         std::string phrase;
-        ajoutePhrase(phrase, modele, parties);
+        remplis(phrase, modele, parties);
         if (ligne > 0) {
             std::string p;
-            ajoutePhrase(p, kLigne, {std::to_string(ligne), phrase});
+            remplis(p, kLigne, {std::to_string(ligne), phrase});
             phrase = std::move(p);
         }
         if (!l.erreur.empty()) l.erreur += ' ';
@@ -203,7 +198,7 @@ struct Lecteur {
             if (!s.langue) {
                 std::string connues;
                 for (const std::string_view c : kCodesLangues) connues += (connues.empty() ? "" : ", ") + std::string(c);
-                return faute(ligne, tr(Texte::langueInconnue), {nom.vue(), extrait(valeur).vue(), connues});
+                return faute(ligne, Texte::langueInconnue, {nom.vue(), extrait(valeur).vue(), connues});
             }
         } else {   // a box
             if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
@@ -216,7 +211,7 @@ struct Lecteur {
     {
         if (fautes > kFautesNommees) {
             l.erreur += ' ';
-            ajoutePhrase(l.erreur, fautes == kFautesNommees + 1 ? kAutreFaute : kAutresFautes,
+            remplis(l.erreur, fautes == kFautesNommees + 1 ? kAutreFaute : kAutresFautes,
                          {std::to_string(fautes - kFautesNommees)});
         }
         return std::move(l);
@@ -224,10 +219,10 @@ struct Lecteur {
 };
 
 /// Nothing applies: the reading says why.
-LectureSituation pasUneSituation(std::string_view modele, std::initializer_list<std::string_view> parties = {})
+LectureSituation pasUneSituation(Texte modele, std::initializer_list<std::string_view> parties = {})
 {
     LectureSituation l;
-    ajoutePhrase(l.erreur, modele, parties);
+    remplis(l.erreur, modele, parties);
     return l;
 }
 
@@ -321,7 +316,7 @@ LectureSituation lisFichier(std::string_view contenu)
     LectureSituation l = lu.fin();
     if (l.rien) {
         std::string pourquoi;
-        ajoutePhrase(pourquoi, kAucunReglage, {});
+        remplis(pourquoi, kAucunReglage, {});
         l.erreur = l.erreur.empty() ? pourquoi : pourquoi + ' ' + l.erreur;
     }
     return l;
@@ -375,10 +370,10 @@ std::string texteLien(const Situation& s)
 
 std::string texteFichier(const Situation& s)
 {
-    std::string r(kEnTete);
+    std::string r(tr(kEnTete));
     r += '\n';
     if (s.consigne) {
-        ajoutePhrase(r, kLigneConsigne, {valeurSure(*s.consigne)});
+        remplis(r, kLigneConsigne, {valeurSure(*s.consigne)});
         r += '\n';
     }
     pourChaqueValeur(s, [&](std::string_view cle, std::string_view valeur) {

@@ -32,7 +32,7 @@ inline constexpr std::string_view kCleObserver = "observer";
 /// The language of the texts (a language's code: "fr", "en").
 inline constexpr std::string_view kCleLangue = "langue";
 /// The title of the box that shows what to observe.
-inline constexpr std::string_view kTitreConsigne = "À observer";
+inline constexpr Texte kTitreConsigne = Texte::titreConsigne;
 /// A value longer than this is refused: no number needs it.
 inline constexpr std::size_t kLongueurValeurMax = 1000;
 /// A situation file larger than this is not one.

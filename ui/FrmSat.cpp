@@ -1,6 +1,7 @@
 #include "FrmSat.h"
 
 #include "PictureBox.h"
+#include "application.h"
 #include "controles.h"
 #include "images.h"
 #include "mesures.h"
@@ -153,6 +154,12 @@ void FrmSat::ecritTextes(const Disposition& d, QWidget* w)
 
 void FrmSat::retraduit()
 {
+    traduitQt();
+    // The guide is made again, in the new language, when next asked for.
+    if (guide_) {
+        guide_->deleteLater();
+        guide_ = nullptr;
+    }
     // The captions the procedures write are theirs to write again (changeLangue).
     for (const Disposition& d : kDisposition)
         if (d.role.sorte != Role::Sorte::Etiquette)
@@ -302,8 +309,8 @@ void FrmSat::montreConsigne(std::string_view t)
 {
     // Window-modal without a nested event loop, as the failure boxes; the
     // teacher's text shown as typed, never as markup.
-    auto* m = new QMessageBox(QMessageBox::Information, qs(kTitreConsigne),
-                              qs(kTitreConsigne) + QStringLiteral("\u00a0:\n") + qs(t), QMessageBox::Ok, this);
+    auto* m = new QMessageBox(QMessageBox::Information, qs(orbeline::tr(kTitreConsigne)),
+                              qs(orbeline::tr(Texte::texteConsigne, {t})), QMessageBox::Ok, this);
     m->setTextFormat(Qt::PlainText);
     m->setAttribute(Qt::WA_DeleteOnClose);
     m->open();

@@ -1,6 +1,11 @@
 #include "affichage.h"
 
+#include "langue.h"
+
 #include <QString>
+
+#include <algorithm>
+#include <string>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -24,15 +29,17 @@ namespace orbeline {
 
 namespace {
 
-constexpr char kSansMemoire[] = "Orbeline : mémoire insuffisante, le programme s'arrête.\n";
+// Written from a signal handler: the message is made before, in the user's language.
+char sansMemoire[256] = {};
+std::size_t longueurSansMemoire = 0;
 
 // The message and the end, with nothing that could need memory.
 [[noreturn]] void finSansMemoire()
 {
 #ifdef Q_OS_UNIX
-    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, kSansMemoire, sizeof kSansMemoire - 1);
+    [[maybe_unused]] const auto n = ::write(STDERR_FILENO, sansMemoire, longueurSansMemoire);
 #else
-    std::fputs(kSansMemoire, stderr);
+    std::fwrite(sansMemoire, 1, longueurSansMemoire, stderr);
 #endif
     std::_Exit(1);
 }
@@ -71,11 +78,7 @@ bool ecranInjoignable = false;   // Qt said it could not reach the display
 
 } // namespace
 
-const char* messageSansAffichage()
-{
-    return "Orbeline : aucun écran graphique n'est disponible. "
-           "Lancez le programme depuis une session graphique.\n";
-}
+std::string messageSansAffichage() { return std::string(tr(Texte::sansAffichage)) + "\n"; }
 
 bool affichageDisponible(int argc, const char* const argv[])
 {
@@ -121,12 +124,10 @@ void installeGardeAffichage()
         if (presDeLaLimite()) finSansMemoire();   // a plug-in that could not be mapped, say
 #endif
         if (ecranInjoignable) {
-            std::fputs(messageSansAffichage(), stderr);
+            std::fputs(messageSansAffichage().c_str(), stderr);
         } else {
             std::fprintf(stderr, "%s\n", qPrintable(msg));
-            std::fputs("Orbeline : l'affichage de Qt n'a pas pu démarrer (voir le message ci-dessus). "
-                       "QT_DEBUG_PLUGINS=1 en donne le détail.\n",
-                       stderr);
+            std::fprintf(stderr, "%s\n", std::string(tr(Texte::affichageEchoue)).c_str());
         }
         std::_Exit(1);
     });
@@ -134,6 +135,9 @@ void installeGardeAffichage()
 
 void installeGardeMemoire()
 {
+    const std::string message = std::string(tr(Texte::sansMemoire)) + "\n";
+    longueurSansMemoire = std::min(message.size(), sizeof sansMemoire);
+    std::copy_n(message.data(), longueurSansMemoire, sansMemoire);
     std::set_new_handler([] { finSansMemoire(); });
     // Qt's containers throw std::bad_alloc themselves, which no event handler
     // catches; Qt's pointer checks end in std::terminate without an exception.

@@ -4,14 +4,16 @@
 // message and exit code 1 rather than a toolkit trace or a crash; Qt's own
 // diagnostics still reach whoever asks for them.
 
+#include <string>
+
 namespace orbeline {
 
 /// True when a graphical display can be tried: one named in the environment
 /// (DISPLAY, WAYLAND_DISPLAY), or a Qt platform or display asked for
 /// (QT_QPA_PLATFORM, Qt's -platform and -display options).
 bool affichageDisponible(int argc, const char* const argv[]);
-/// The French message printed when no display is available.
-const char* messageSansAffichage();
+/// The message printed when no display is available (its line ended).
+std::string messageSansAffichage();
 /// Qt's messages go out as Qt writes them (QT_DEBUG_PLUGINS and the logging
 /// rules included), but a fatal one ends the program with a French message:
 /// no display when the display could not be reached, else a failed start of

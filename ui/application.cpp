@@ -1,5 +1,7 @@
 #include "application.h"
 
+#include "controles.h"
+#include "langue.h"
 #include "version.h"
 
 #include <QApplication>
@@ -8,46 +10,46 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string_view>
+
 namespace orbeline {
 
 namespace {
 
-// The languages of the interface; the first is the one spoken to a user whose
-// languages it does not know.
-constexpr QLocale::Language kLangues[] = {QLocale::French};
-
-// Texts of Qt's own dialogs (the file and print dialogs) that Qt's French
-// catalogue lacks in Qt 6.4: asked after it, so that only its gaps are filled.
-class TextesFrancaisManquants : public QTranslator {
+// Texts of Qt's own dialogs (the file and print dialogs) that Qt's catalogue
+// for the language lacks (Qt 6.4's French one), from the program's catalogue:
+// asked after Qt's, so that only its gaps are filled. In English they are
+// Qt's own words.
+class TextesQtManquants : public QTranslator {
 public:
     QString translate(const char* contexte, const char* source, const char*, int) const override
     {
-        struct Texte {
+        struct Manquant {
             const char* contexte;
             const char* source;
-            const char* francais;
+            Texte texte;
         };
-        static constexpr Texte kTextes[] = {
-            {"QAbstractFileIconProvider", "Folder", "Dossier"},
-            {"QAbstractFileIconProvider", "Drive", "Lecteur"},
-            {"QAbstractFileIconProvider", "Unknown", "Inconnu"},
-            {"QPrintSettingsOutput", "Pages", "Pages"},
+        static constexpr Manquant kManquants[] = {
+            {"QAbstractFileIconProvider", "Folder", Texte::qtDossier},
+            {"QAbstractFileIconProvider", "Drive", Texte::qtLecteur},
+            {"QAbstractFileIconProvider", "Unknown", Texte::qtInconnu},
+            {"QPrintSettingsOutput", "Pages", Texte::qtPages},
             {"QPrintSettingsOutput",
              "Specify pages or ranges separated by commas. Ranges are specified by two numbers separated by a "
              "hyphen. E.g: 3,5-7,9 prints pages 3, 5, 6, 7 and 9.",
-             "Indiquez des pages ou des séries de pages séparées par des virgules. Une série s'écrit avec deux "
-             "numéros séparés par un tiret. Par exemple, 3,5-7,9 imprime les pages 3, 5, 6, 7 et 9."},
-            {"QPrintSettingsOutput", "Double Sided Printing", "Impression recto verso"},
-            {"QPrintSettingsOutput", "Off", "Non"},
-            {"QPrintSettingsOutput", "Long side binding", "Reliure côté long"},
-            {"QPrintSettingsOutput", "Short side binding", "Reliure côté court"},
-            {"QPrintPropertiesDialog", "Printer Properties", "Propriétés de l'imprimante"},
-            {"QPrintPropertiesWidget", "Advanced", "Avancé"},
-            {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.",
-             "Certaines options ne vont pas ensemble. Corrigez-les."},
+             Texte::qtPagesBulle},
+            {"QPrintSettingsOutput", "Double Sided Printing", Texte::qtRectoVerso},
+            {"QPrintSettingsOutput", "Off", Texte::qtNon},
+            {"QPrintSettingsOutput", "Long side binding", Texte::qtReliureLong},
+            {"QPrintSettingsOutput", "Short side binding", Texte::qtReliureCourt},
+            {"QPrintPropertiesDialog", "Printer Properties", Texte::qtProprietes},
+            {"QPrintPropertiesWidget", "Advanced", Texte::qtAvance},
+            {"QPrintPropertiesWidget", "There are conflicts in some options. Please fix them.", Texte::qtConflits},
         };
-        for (const Texte& t : kTextes)
-            if (qstrcmp(t.contexte, contexte) == 0 && qstrcmp(t.source, source) == 0) return QString::fromUtf8(t.francais);
+        for (const Manquant& m : kManquants)
+            if (qstrcmp(m.contexte, contexte) == 0 && qstrcmp(m.source, source) == 0) return qs(orbeline::tr(m.texte));
         return {};
     }
     bool isEmpty() const override { return false; }
@@ -55,17 +57,38 @@ public:
 
 } // namespace
 
-QLocale langueInterface()
+std::vector<std::string> languesEnvironnement()
 {
-    for (const QString& nom : QLocale().uiLanguages()) {
-        const QLocale l(nom);
-        for (const QLocale::Language langue : kLangues)
-            if (l.language() == langue) return l;
-    }
-    return QLocale(kLangues[0]);
+    std::vector<std::string> l;
+    // LANGUAGE lists several, separated by colons; the others name one.
+    if (const char* liste = std::getenv("LANGUAGE"))
+        for (std::string_view s = liste; !s.empty();) {
+            const std::size_t fin = std::min(s.find(':'), s.size());
+            if (fin > 0) l.emplace_back(s.substr(0, fin));
+            s.remove_prefix(std::min(fin + 1, s.size()));
+        }
+    for (const char* nom : {"LC_ALL", "LC_MESSAGES", "LANG"})
+        if (const char* v = std::getenv(nom); v && *v) {
+            l.emplace_back(v);
+            break;
+        }
+    return l;
 }
 
-bool prepareApplication()
+void traduitQt()
+{
+    // The last translator installed is asked first: Qt's catalogue, then our gaps.
+    static TextesQtManquants manquants;
+    static QTranslator qt;
+    QApplication::removeTranslator(&qt);
+    QApplication::removeTranslator(&manquants);
+    QApplication::installTranslator(&manquants);
+    if (qt.load(QLocale(qs(code(langue()))), QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qt);
+}
+
+void prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orbeline"));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kTexte));
@@ -81,18 +104,8 @@ bool prepareApplication()
 #endif
 
     // The toolkit's own texts (its dialogs, the fields' context menus) speak
-    // the interface's language, whatever the system's. The last translator
-    // installed is asked first.
-    const QLocale langue = langueInterface();
-    if (langue.language() == QLocale::French) {
-        static TextesFrancaisManquants manquants;
-        QApplication::installTranslator(&manquants);
-    }
-    static QTranslator qt;
-    const bool charge = qt.load(langue, QStringLiteral("qtbase"), QStringLiteral("_"),
-                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (charge) QApplication::installTranslator(&qt);
-    return charge;
+    // the program's language, whatever the system's.
+    traduitQt();
 }
 
 } // namespace orbeline

@@ -31,7 +31,7 @@ frmSplash::frmSplash(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setAccessibleName(QStringLiteral("Écran d'accueil d'Orbeline"));
+    setAccessibleName(qs(orbeline::tr(Texte::nomAccueil)));
     setFont(policeDe(kMss));
     setFixedSize(enPixels(kLargeurAccueil), enPixels(kHauteurAccueil));
     setAutoFillBackground(true);

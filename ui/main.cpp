@@ -7,20 +7,22 @@
 #include "langue.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 int main(int argc, char* argv[])
 {
+    // The program speaks the user's language if it can, French otherwise:
+    // from the first words it says.
+    orbeline::choisitLangue(orbeline::premiereLangue(orbeline::languesEnvironnement()));
+
     // Answered before any display is looked for: these work on a server or in a script.
     const std::string reponse = orbeline::reponseLigneCommande(argc, argv);
     if (!reponse.empty()) return std::fputs(reponse.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
 
     if (!orbeline::affichageDisponible(argc, argv)) {
-        std::fputs(orbeline::messageSansAffichage(), stderr);
+        std::fputs(orbeline::messageSansAffichage().c_str(), stderr);
         return 1;
     }
     orbeline::installeGardeAffichage();
@@ -29,10 +31,6 @@ int main(int argc, char* argv[])
     orbeline::prechauffePolices();
     QApplication app(argc, argv);
     orbeline::prepareApplication();
-    // The program speaks the system's language if it can, French otherwise.
-    std::vector<std::string> langues;
-    for (const QString& l : QLocale::system().uiLanguages()) langues.push_back(l.toStdString());
-    orbeline::choisitLangue(orbeline::premiereLangue(langues));
     // The start screen hides before the main window shows: the program ends
     // only from the main window.
     QApplication::setQuitOnLastWindowClosed(false);

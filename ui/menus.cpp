@@ -141,9 +141,8 @@ QString ecritAtomique(const QString& chemin, QByteArrayView contenu)
 QString litFichierOrdinaire(const QByteArray& chemin, qint64 taille, QByteArray& contenu)
 {
     const QString illisible = qtr(Texte::lectureImpossible);
-    const QString dossier = QStringLiteral("c'est un dossier : choisissez un fichier .orbeline.");
-    const QString special = QStringLiteral("ce n'est pas un fichier ordinaire (mais un tube, un périphérique…) : "
-                                           "choisissez un fichier .orbeline.");
+    const QString dossier = qtr(Texte::lectureDossier);
+    const QString special = qtr(Texte::lectureSpeciale);
     QFile f;
 #ifdef Q_OS_UNIX
     struct stat s {};

@@ -113,6 +113,7 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
         if (d.role.sorte == Role::Sorte::Option && (d.drapeaux & Choisi))
             choisies_[static_cast<std::size_t>(d.role.numero)] = d.role.index;
     construitMenus();
+    textesPage();
     dom::titre(tr(kTitrePrincipale));
     Form_Load(p_, *this);
 }
@@ -267,7 +268,7 @@ void FenetrePage::realise(const Sortie& s)
 void FenetrePage::fichierOuvert(const std::string* contenu)
 {
     if (!contenu) {
-        ecritMessage("Le fichier n'a pas pu être lu.");
+        ecritMessage(tr(Texte::fichierIllisible));
         return;
     }
     // A situation applies, what it refused shown in the message strip; anything else changes nothing.
@@ -345,7 +346,7 @@ void FenetrePage::garde()
 
 void FenetrePage::copieRefusee()
 {
-    ecritMessage("Le navigateur a refusé la copie dans le presse-papiers.");
+    ecritMessage(tr(Texte::copieRefusee));
 }
 
 // ---- Fenetre -------------------------------------------------------------------
@@ -391,7 +392,7 @@ void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
 void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
 void FenetrePage::montreConsigne(std::string_view t)
 {
-    dom::texte("consigne-titre", kTitreConsigne);
+    dom::texte("consigne-titre", tr(kTitreConsigne));
     dom::texte("consigne-texte", t);
     dialogue("consigne");
 }
@@ -407,8 +408,19 @@ std::string FenetrePage::separateurDecimal() const
     return dom::separateurDecimal(code(langue()));
 }
 
+// The page's own texts around the window: its headings, the menu bar's
+// name, the dialogs' buttons, what "Quitter" leaves.
+void FenetrePage::textesPage()
+{
+    dom::texte("titre-client", tr(Texte::nomFenetre));
+    dom::attribut("menus", "aria-label", tr(Texte::nomMenus));
+    for (const std::string_view d : {"guide", "consigne", "apropos"}) dom::texte(std::string(d) + "-fermer", tr(Texte::fermer));
+    dom::texte("fin-texte", tr(Texte::pageTerminee));
+}
+
 void FenetrePage::retraduit()
 {
+    textesPage();
     orbeline::retraduit(kDisposition, Racine{"client", "", kLargeurPrincipale, false});
     dom::texte("barre", "");
     construitMenus();

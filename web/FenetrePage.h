@@ -97,6 +97,7 @@ public:
 
 private:
     void construitMenus();
+    void textesPage();
 
     Principale p_;
     std::vector<std::unique_ptr<SurfaceCanvas>> pictures_;   ///< Picture1, Picture2…

@@ -34,6 +34,7 @@ FenetrePage* fenetre() { return principale.get(); }
 void construitAccueil()
 {
     const Racine r{"accueil", "accueil-", kLargeurAccueil, true};
+    dom::attribut("accueil", "aria-label", tr(Texte::nomAccueil));
     dom::style("accueil", "width", dom::px(enPixels(kLargeurAccueil)));
     dom::style("accueil", "height", dom::px(enPixels(kHauteurAccueil)));
     construit(kDispositionAccueil, r, [](const Disposition&) {});
