@@ -8,6 +8,11 @@ namespace orbeline {
 
 std::string texteVersion() { return tr(Texte::version, {version::kTexte}); }
 
+std::array<std::pair<std::string_view, std::string>, 2> Accueil_Load()
+{
+    return {{{"lblVersion", texteVersion()}, {"lblProductName", std::string(tr(kTitreApplication))}}};
+}
+
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom)
 {
     const auto it = std::find_if(table.begin(), table.end(), [nom](const Disposition& d) { return d.nom == nom; });

@@ -330,6 +330,8 @@ const EntreeMenu& entree(Action a);
 
 /// "Version " followed by major.minor.revision.
 std::string texteVersion();
+/// What the start screen's load writes, by control name: the version, then the application's title.
+std::array<std::pair<std::string_view, std::string>, 2> Accueil_Load();
 /// The about box's description of the program.
 inline constexpr Texte kDescription = Texte::description;
 

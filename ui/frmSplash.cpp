@@ -81,8 +81,8 @@ frmSplash::~frmSplash() = default;
 
 void frmSplash::Form_Load()
 {
-    for (const auto& [nom, texte] : {std::pair{"lblVersion", texteVersion()}, std::pair{"lblProductName", std::string(orbeline::tr(kTitreApplication))}})
-        if (auto* l = qobject_cast<QLabel*>(controle(nom))) {
+    for (const auto& [nom, texte] : Accueil_Load())
+        if (auto* l = qobject_cast<QLabel*>(findChild<QWidget*>(qs(nom)))) {
             l->setText(qs(texte));
             ajuste(l);
         }

@@ -38,8 +38,7 @@ void construitAccueil()
     dom::style("accueil", "width", dom::px(enPixels(kLargeurAccueil)));
     dom::style("accueil", "height", dom::px(enPixels(kHauteurAccueil)));
     construit(kDispositionAccueil, r, [](const Disposition&) {});
-    dom::texte(idControle(r, "lblVersion"), texteVersion());
-    dom::texte(idControle(r, "lblProductName"), tr(kTitreApplication));
+    for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
         if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/png", kLogo, sizeof kLogo);
     dom::montre("accueil", true);

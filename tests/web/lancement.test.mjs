@@ -79,3 +79,24 @@ test('after a zoom or a pinch the view and the charts are drawn again at the new
     }
   }
 });
+
+test('in English, from the link or the browser\'s language: the captions, the menus, the impact, the same numbers', async () => {
+  const nombres = (t) => t.split('\n').slice(1).join('\n').replaceAll(',', '.');
+  const { page } = await ouvre();
+  await page.click('#Command1');
+  await touche(page, 'Control', 'Shift', 'KeyC');
+  const francais = nombres((await page.evaluate(() => window.copies)).at(-1));
+  const routes = [{ url: `${urlFichier()}?langue=en` }, ...(nomMoteur === 'webkit' ? [] : [{ langue: 'en-US' }])];
+  for (const route of routes) {
+    const { page: p, sansErreur } = await ouvre(route);
+    const cas = JSON.stringify(route);
+    const legende = (id) => p.$eval(`#${id}`, (e) => e.textContent);
+    assert.deepEqual([await legende('Command1'), await legende('Frame2-legende'), await legende('menu-0'), await p.evaluate(() => document.title)],
+      ['Launch', '1 square = ', 'File', 'orbelines'], cas);
+    await p.click('#Command1');
+    assert.equal(await texte(p, 'Label11'), 'Impact at t =  8772 s', cas);
+    await touche(p, 'Control', 'Shift', 'KeyC');
+    assert.equal(nombres((await p.evaluate(() => window.copies)).at(-1)), francais, `${cas}: the numbers`);
+    await sansErreur();
+  }
+});

@@ -151,7 +151,7 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, ac
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's driver installs the spies after the page's scripts: its language
   // comes with the link.
-  if (nomMoteur === 'webkit' && !langue) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
+  if (nomMoteur === 'webkit' && !langue && !url.includes('langue=')) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
   await page.goto(url);
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');

@@ -2,6 +2,9 @@
 // points, the picture, the printout, the help.
 #include "outils.h"
 
+#include "controles.h"
+#include "langue.h"
+
 #include "feuille.h"
 #include "frmSplash.h"
 
@@ -9,6 +12,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +29,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <map>
 #include <utility>
 
 #include <sys/resource.h>
@@ -313,6 +318,40 @@ TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
     impression.findChild<QAbstractButton*>("properties")->click();   // the printer's properties
     EXPECT_EQ(textesNonTraduits().join('\n').toStdString(), "");
+}
+
+TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
+{
+    auto w = fenetre();
+    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    w->acheveLancement();
+    // What a person sees of every row: caption (a box's on one line), tooltip, name for a screen reader.
+    const auto vu = [&](const Disposition& d) {
+        QWidget* c = w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size())));
+        const auto* g = qobject_cast<QGroupBox*>(c);
+        const QString legende = g ? g->title() : c->property("text").toString().replace('\n', ' ');
+        return QStringList{legende, c->toolTip(), c->accessibleName()};
+    };
+    const auto attendu = [](const Disposition& d, const QStringList& avant) {
+        const QString nom = d.drapeaux & NommeParCadre ? qs(tr(cherche(kDisposition, d.cadre)->legende)) + qs(tr(d.legende))
+                            : d.nomAccessible      ? qs(tr(d.nomAccessible))
+                                                   : avant[2];
+        return QStringList{d.legende ? qs(tr(d.legende)) : avant[0], d.bulle ? qs(tr(d.bulle)) : avant[1], nom};
+    };
+    std::map<std::string_view, QStringList> avant;
+    for (const Disposition& d : kDisposition)
+        if (d.role.sorte != Role::Sorte::Etiquette && w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size()))))
+            avant[d.nom] = vu(d);
+    const QString impact = w->etiquette(Etiquette::ImpactTemps)->text();
+    for (const Langue l : {Langue::en, Langue::fr}) {
+        for (QAction* a : w->menuBar()->findChildren<QAction*>())
+            if (a->text() == qs(tr(Texte::nomLangue, l))) a->trigger();
+        ASSERT_EQ(langue(), l);
+        for (const auto& [nom, textes] : avant) EXPECT_EQ(vu(*cherche(kDisposition, nom)), attendu(*cherche(kDisposition, nom), textes)) << nom;
+        EXPECT_EQ(w->menuBar()->actions()[0]->text(), qs(tr(Texte::menuFichier)));
+        // The captions the launch wrote, in the language, with the same numbers.
+        EXPECT_EQ(w->etiquette(Etiquette::ImpactTemps)->text(), l == Langue::en ? QString("Impact at t =  8772 s") : impact);
+    }
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
