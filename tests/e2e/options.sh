@@ -28,8 +28,8 @@ cas() {
 
 nl=$'\n'
 cas version       0 "^Orbeline ${VERSION//./\\.}$nl\$" '^$' --version
-cas aide          0 "^Usage : orbeline .*--version.*$nl\$" '^$' --help
-cas premier_gagne 0 '^Usage : ' '^$' -style fusion --help --version
+cas aide          0 "^Usage.: orbeline .*--version.*$nl\$" '^$' --help
+cas premier_gagne 0 '^Usage.: ' '^$' -style fusion --help --version
 cas autre         1 '^$' 'aucun écran graphique' --inconnu
 # Qt's options are tried, and what failed is said: the display, or Qt's start.
 cas ecran_absent  1 '^$' 'could not connect to display :4999.*aucun écran graphique' -display :4999
