@@ -3,18 +3,27 @@
 
 orbeline.pot holds every text of the program in French, the program's own
 language, each under an id (msgctxt); LANG.po holds its translation in one
-language under the same id and French text. The pupil's guide is the README's
-"Guide de l'élève" section; its translations are entries of the same catalogues
-whose context is "guide" and whose msgid is the French block. Documents (the
-manual page, the AppStream record) are translated the same way, each under its
-own context.
+language under the same id and French text. Documents have their French home
+elsewhere and are translated by unit, the unit's French text as msgid, under
+the document's context:
 
-  catalogue.py textes  OUT.h LANG...     the C++ header: ids, texts, guide
-  catalogue.py manuel  IN.1 LANG OUT.1   the manual page in that language
-  catalogue.py appstream IN.xml OUT.xml LANG...
-  catalogue.py verifie LANG...           fails on an id or a block missing
-                                         from a language, or a placeholder
-                                         that differs from the French one
+  "guide"      the README's "Guide de l'élève" section, by block (`blocs`)
+  "manuel"     paquet/orbeline.1.in, by title, .TP tag line or paragraph
+  "appstream"  paquet/fr.talvenor.orbeline.metainfo.xml.in (name, summary,
+               paragraphs, items, keywords) and paquet/orbeline.desktop.in
+               (Name, GenericName, Comment, each keyword): one text, one
+               translation for both
+
+  catalogue.py textes    OUT.h LANG...          the C++ header: ids, texts, guide
+  catalogue.py manuel    IN.1 OUT.1 LANG        the manual page in that language
+  catalogue.py appstream IN.xml OUT.xml LANG... the AppStream record, English
+                                                untagged, the others xml:lang
+  catalogue.py bureau    IN OUT LANG...         the desktop entry, likewise
+  catalogue.py verifie   LANG...                fails on a text or unit missing
+                                                from a language, a placeholder
+                                                that differs from the French
+                                                one, or a translation of a
+                                                French text that is no more
 
 Nothing here is a program the build made: python3 with polib and markdown,
 both Debian packages.
@@ -22,6 +31,7 @@ both Debian packages.
 import os
 import re
 import sys
+from xml.sax.saxutils import escape, unescape
 
 import markdown
 import polib
@@ -151,12 +161,162 @@ def ecrit(chemin, texte):
         f.write(texte)
 
 
+class Manque(Exception):
+    """A unit of a document without a translation, or a source the units cannot be cut from."""
+
+
+def traducteur(langue, contexte):
+    """The function that turns a unit of a document into a language."""
+    cat = catalogue(langue)
+
+    def traduis(francais):
+        t = traduit(cat, contexte, francais)
+        if t is None:
+            raise Manque('%s: « %s » sans traduction (%s)' % (langue, francais[:60], contexte))
+        return t
+    return traduis
+
+
+# The manual page. A unit is a .TH page's section name, a .SH or .SS title, a
+# .TP tag line, or a paragraph: its text lines joined by one blank. These
+# requests carry no text and end a paragraph; any other (.B, .BR, .I…) would
+# cut a sentence in two, so the French page writes fonts inline, \fB…\fR.
+SEPARATIONS = {'.PP', '.P', '.LP', '.br', '.sp', '.RS', '.RE', '.TP'}
+FIN_DE_PHRASE = re.compile(r'(?<=[.!?])\s+(?=[A-ZÀ-Ý\\])')
+
+
+def lignes_roff(texte):
+    """A unit as roff text lines: a sentence a line (so that roff spaces sentences), none starting as a request."""
+    return [('\\&' + l if l[:1] in ('.', "'") else l) for l in FIN_DE_PHRASE.split(texte.strip())]
+
+
+def manuel(source, traduis, nom='orbeline.1'):
+    sortie, paragraphe, etiquette = [], [], False
+
+    def fin_paragraphe():
+        if paragraphe:
+            sortie.extend(lignes_roff(traduis(' '.join(paragraphe))))
+            paragraphe.clear()
+    for n, ligne in enumerate(source.rstrip('\n').split('\n'), 1):
+        if ligne.startswith(('.\\"', "'\\\"")):
+            pass   # the French page's notes for its writers
+        elif ligne.startswith(('.', "'")):
+            fin_paragraphe()
+            requete, _, argument = ligne.partition(' ')
+            m = re.match(r'(.*)"([^"]*)"\s*$', ligne)
+            if requete == '.TH' and m:
+                sortie.append('%s"%s"' % (m.group(1), traduis(m.group(2))))
+            elif requete in ('.SH', '.SS') and argument.strip():
+                titre = traduis(argument.strip().strip('"'))
+                sortie.append('%s %s' % (requete, '"%s"' % titre if ' ' in titre else titre))
+            elif requete in SEPARATIONS and not argument.strip():
+                sortie.append(ligne)
+            else:
+                raise Manque('%s:%d: « %s » coupe une phrase : écrivez les polices dans le texte (\\fB…\\fR)'
+                             % (nom, n, requete))
+            etiquette = requete == '.TP'
+        elif not ligne.strip():
+            raise Manque('%s:%d: ligne vide : séparez les paragraphes par .PP' % (nom, n))
+        elif etiquette:
+            sortie.extend(lignes_roff(traduis(ligne.strip())))
+            etiquette = False
+        else:
+            paragraphe.append(ligne.strip())
+    fin_paragraphe()
+    return '\n'.join(['.\\" Written by langues/catalogue.py from %s and the catalogues: do not edit.' % nom]
+                     + sortie) + '\n'
+
+
+# The AppStream record: each of these elements, on its own lines, is a unit;
+# it is written untagged in English, then once per other language with xml:lang.
+TRADUISIBLE_XML = re.compile(r'^([ \t]*)<(name|summary|p|li|keyword)>(.*?)</\2>[ \t]*\n', re.M | re.S)
+LANGUES_XML = re.compile(r'^([ \t]*)<languages>.*?</languages>[ \t]*\n', re.M | re.S)
+NON_ANGLAIS = 'en'
+
+
+def texte_xml(m):
+    # Only the file's own line breaks and indents go: a no-break space is the text's.
+    return re.sub(r'[ \t\n]+', ' ', unescape(m.group(3))).strip()
+
+
+def appstream(source, langues):
+    autres = [l for l in langues if l != NON_ANGLAIS]
+    traducteurs = {l: traducteur(l, 'appstream') for l in langues}
+
+    def element(m):
+        retrait, balise, francais = m.group(1), m.group(2), texte_xml(m)
+        lignes = ['%s<%s>%s</%s>' % (retrait, balise, escape(traducteurs[NON_ANGLAIS](francais)), balise)]
+        lignes += ['%s<%s xml:lang="%s">%s</%s>' % (retrait, balise, l, escape(traducteurs[l](francais)), balise)
+                   for l in autres]
+        return '\n'.join(lignes) + '\n'
+
+    def liste(m):
+        return '%s<languages>\n%s%s</languages>\n' % (
+            m.group(1), ''.join('%s  <lang>%s</lang>\n' % (m.group(1), l) for l in langues), m.group(1))
+    return LANGUES_XML.sub(liste, TRADUISIBLE_XML.sub(element, source))
+
+
+# The desktop entry: these keys, untagged in the French source, become English
+# and each other language's [LANG]; Keywords a keyword at a time.
+TRADUISIBLE_BUREAU = re.compile(r'^(Name|GenericName|Comment|Keywords)=(.*)$')
+
+
+def bureau(source, langues):
+    autres = [l for l in langues if l != NON_ANGLAIS]
+    sortie = []
+    for ligne in source.rstrip('\n').split('\n'):
+        m = TRADUISIBLE_BUREAU.match(ligne)
+        if not m:
+            sortie.append(ligne)
+            continue
+        cle, francais = m.groups()
+        for l in [NON_ANGLAIS] + autres:
+            traduis = traducteur(l, 'appstream')
+            valeur = (''.join(traduis(k) + ';' for k in francais.split(';') if k) if cle == 'Keywords'
+                      else traduis(francais))
+            sortie.append('%s%s=%s' % (cle, '' if l == NON_ANGLAIS else '[%s]' % l, valeur))
+    return '\n'.join(sortie) + '\n'
+
+
+def source(chemin):
+    return open(os.path.join(RACINE, chemin), encoding='utf-8').read()
+
+
+MANUEL, APPSTREAM, BUREAU = 'paquet/orbeline.1.in', 'paquet/fr.talvenor.orbeline.metainfo.xml.in', 'paquet/orbeline.desktop.in'
+
+
+def unites_documents():
+    """Every (context, French unit) of the documents, as their writers cut them."""
+    unites = {('guide', t) for p, t in blocs(guide_francais()) if p is not None}
+
+    def note(contexte):
+        def f(t):
+            unites.add((contexte, t))
+            return t
+        return f
+    manuel(source(MANUEL), note('manuel'), MANUEL)
+    for m in TRADUISIBLE_XML.finditer(source(APPSTREAM)):
+        unites.add(('appstream', texte_xml(m)))
+    for ligne in source(BUREAU).split('\n'):
+        m = TRADUISIBLE_BUREAU.match(ligne)
+        if m:
+            unites.update(('appstream', k) for k in (m.group(2).split(';') if m.group(1) == 'Keywords' else [m.group(2)])
+                          if k)
+    return unites
+
+
 MARQUE = re.compile(r'%\d')
 
 
 def verifie(langues):
     fautes = []
     entrees = [e for e in modele() if not e.obsolete]
+    try:
+        documents = unites_documents()
+    except Manque as e:
+        print(e, file=sys.stderr)
+        return 1
+    francais = {(e.msgctxt, e.msgid) for e in entrees} | documents
     for langue in langues:
         if langue == SOURCE:
             continue
@@ -167,9 +327,12 @@ def verifie(langues):
                 fautes.append('%s: « %s » sans traduction' % (langue, e.msgctxt))
             elif sorted(MARQUE.findall(t)) != sorted(MARQUE.findall(e.msgid)):
                 fautes.append('%s: « %s » n’a pas les mêmes %%1, %%2… que le français' % (langue, e.msgctxt))
-        for prefixe, texte in blocs(guide_francais()):
-            if prefixe is not None and traduit(cat, 'guide', texte) is None:
-                fautes.append('%s: bloc du guide sans traduction : %s…' % (langue, texte[:60]))
+        for contexte, texte in sorted(documents):
+            if traduit(cat, contexte, texte) is None:
+                fautes.append('%s: %s sans traduction : %s…' % (langue, contexte, texte[:60]))
+        for contexte, texte in sorted(set(cat) - francais, key=str):
+            fautes.append('%s: traduction d’un texte français qui n’existe plus (%s) : %s…'
+                          % (langue, contexte, texte[:60]))
     for f in fautes:
         print(f, file=sys.stderr)
     return 1 if fautes else 0
@@ -177,9 +340,19 @@ def verifie(langues):
 
 if __name__ == '__main__':
     action = sys.argv[1]
-    if action == 'textes':
-        textes(sys.argv[2], sys.argv[3:])
-    elif action == 'verifie':
-        sys.exit(verifie(sys.argv[2:]))
-    else:
-        sys.exit('action inconnue : ' + action)
+    try:
+        if action == 'textes':
+            textes(sys.argv[2], sys.argv[3:])
+        elif action == 'manuel':
+            ecrit(sys.argv[3], manuel(open(sys.argv[2], encoding='utf-8').read(), traducteur(sys.argv[4], 'manuel'),
+                                      os.path.basename(sys.argv[2])))
+        elif action == 'appstream':
+            ecrit(sys.argv[3], appstream(open(sys.argv[2], encoding='utf-8').read(), sys.argv[4:]))
+        elif action == 'bureau':
+            ecrit(sys.argv[3], bureau(open(sys.argv[2], encoding='utf-8').read(), sys.argv[4:]))
+        elif action == 'verifie':
+            sys.exit(verifie(sys.argv[2:]))
+        else:
+            sys.exit('action inconnue : ' + action)
+    except Manque as e:
+        sys.exit(str(e))

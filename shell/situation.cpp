@@ -33,8 +33,6 @@ constexpr Texte kAucunReglage = Texte::aucunReglage;
 // What a saved file says: its first line, and the line of what to observe.
 constexpr Texte kEnTete = Texte::enteteSituation;
 constexpr Texte kLigneConsigne = Texte::ligneConsigne;
-/// The comment that holds what to observe, as the keys are compared ("# À observer : …").
-constexpr std::string_view kCommentaireConsigne = "aobserver";
 /// How many refused keys or values a message names; the others are counted.
 constexpr int kFautesNommees = 4;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
@@ -58,6 +56,20 @@ std::string normalise(std::string_view cle)
         i += c.longueur;
     }
     return r;
+}
+
+/// Whether a comment's words before its colon are those of the line that holds what to
+/// observe ("# À observer : …"), compared as keys, in any language the program writes it:
+/// a file saved in English opens with its text in French.
+bool estConsigne(std::string_view avantDeuxPoints)
+{
+    const std::string lu = normalise(avantDeuxPoints);
+    for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
+        std::string_view modele = tr(kLigneConsigne, static_cast<Langue>(l));
+        modele = modele.substr(0, modele.find(':'));
+        if (modele.starts_with('#') && normalise(modele.substr(1)) == lu) return true;
+    }
+    return false;
 }
 
 /// A character a value may not hold: a control character (but the tab), or
@@ -304,8 +316,7 @@ LectureSituation lisFichier(std::string_view contenu)
             // "# À observer : …" holds what to observe; other comments are the teacher's own.
             const std::string_view commentaire = t.substr(1);
             const std::size_t deuxPoints = commentaire.find(':');
-            if (deuxPoints != std::string_view::npos &&
-                normalise(commentaire.substr(0, deuxPoints)) == kCommentaireConsigne)
+            if (deuxPoints != std::string_view::npos && estConsigne(commentaire.substr(0, deuxPoints)))
                 lu.paire(kCleObserver, commentaire.substr(deuxPoints + 1), numero);
             return;
         }

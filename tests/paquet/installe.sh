@@ -43,6 +43,9 @@ for mot in CSV PNG PDF .orbeline Ctrl+O Ctrl+Maj+S Ctrl+S Ctrl+Maj+C Ctrl+P Ctrl
   [[ $page == *"$mot"* ]] || echec "la page de manuel ne nomme pas « $mot »"
 done
 
+# man shows the English page to an English user, the French one by default.
+[[ $(export MANPATH=$racine/usr/share/man LC_ALL=C.UTF-8 LANGUAGE=; man -L en orbeline; man orbeline) == *"User Commands"*"Commandes de l'utilisateur"* ]] 2>/dev/null || echec "man -L en ne montre pas la page anglaise, ou man pas la française par défaut"
+
 # The record is in /usr/share/metainfo and its launchable is the menu entry above.
 ls "$racine"/usr/share/metainfo/*.metainfo.xml >/dev/null 2>&1 || echec "fiche AppStream absente de /usr/share/metainfo"
 appstreamcli validate-tree --no-net "$racine" >&2 || echec "fiche AppStream et entrée de menu incohérentes"

@@ -42,7 +42,10 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=30000&"
                             "echelle=500km&points=100&vitesse=0&xy=1&observer=Que%20vaut%20t%20%3F");
 
-    for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
+    choisitLangue(Langue::en);
+    const std::string anglais = texteFichier(s);   // a teacher's English file, opened in French
+    choisitLangue(Langue::fr);
+    for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s)), lisFichier(anglais)}) {
         EXPECT_EQ(l.erreur, "");
         FenetreChargee v;
         appliqueLecture(v.p, v.f, l);
