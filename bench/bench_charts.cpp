@@ -37,6 +37,7 @@ public:
     void line(float, float, float x2, float y2, std::optional<Couleur>) override { x_ = x2; y_ = y2; }
     void circle(float x, float y, float) override { x_ = x; y_ = y; }
     void pset(float x, float y, std::optional<Couleur>) override { x_ = x; y_ = y; }
+    void texte(float, float, std::string_view, Ancre, std::optional<Couleur>) override {}
     float currentX() const override { return x_; }
     float currentY() const override { return y_; }
     float gauche(Controle) const override { return 0; }
@@ -49,6 +50,7 @@ public:
     void setVisible(Controle, bool) override {}
     bool estVisible(Controle) const override { return false; }
     void repeint(Controle) override {}
+    void fleche(int, std::optional<Fleche>) override {}
 
 private:
     float x_ = 0;
