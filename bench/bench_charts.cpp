@@ -75,14 +75,16 @@ public:
     void ecritTitre(std::string_view) override {}
     void ecritMessage(std::string_view) override {}
     void montreConsigne(std::string_view) override {}
-    void montreBulle(std::string_view) override {}
+    void montreBulle(std::string_view, int) override {}
+    void ecritReglage(Reglage, bool) override {}
+    void largeurClient(int) override {}
     void pointsDisponibles(bool) override {}
     void programmeEtape(int) override {}
     void quitte() override {}
     void retraduit() override {}
 
 private:
-    std::array<SurfaceMuette, 6> surfaces_{};
+    std::array<SurfaceMuette, 7> surfaces_{};
 };
 
 void BM_TraceVitesse(benchmark::State& st)

@@ -197,6 +197,7 @@ void FrmSat::construitMenus()
             continue;
         }
         QAction* act = menu->addAction(QString());
+        act->setCheckable(e.reglage.has_value());
         act->setShortcut(QKeySequence(QString::fromLatin1(e.raccourci.data(), static_cast<qsizetype>(e.raccourci.size())),
                                       QKeySequence::PortableText));
         connect(act, &QAction::triggered, this, [this, a = e.action] { fait(a); });
@@ -252,7 +253,7 @@ bool FrmSat::bilanEcriture(const QString& quoi, const QString& chemin, const QSt
 void FrmSat::copiePoints()
 {
     if (p_->releve.estVide()) return;
-    const std::string t = texteTable(p_->releve, formatCopie(separateurDecimal()));
+    const std::string t = textePoints(*p_, formatCopie(separateurDecimal()));
     QGuiApplication::clipboard()->setText(QString::fromStdString(t));
 }
 
@@ -263,7 +264,7 @@ bool FrmSat::enregistrePoints(const QString& chemin)
                      QStringLiteral("Aucun point à enregistrer : lancez d'abord le satellite."));
         return false;
     }
-    const std::string t = texteTable(p_->releve, formatCsv(separateurDecimal()));
+    const std::string t = textePoints(*p_, formatCsv(separateurDecimal()));
     return bilanEcriture(QStringLiteral("Les points n'ont pas été enregistrés"), chemin, ecritAtomique(chemin, t));
 }
 
@@ -315,12 +316,12 @@ namespace {
 
 // The sheet on one landscape page, with the page's corner as the painter's
 // origin, at the device's resolution.
-bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Releve& r, bool gris)
+bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Principale& r, bool gris)
 {
     QPainter p;
     if (!p.begin(&page)) return false;
     const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    dessineFeuille(p, feuille(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
+    dessineFeuille(p, feuilleFenetre(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
     return p.end();
 }
 
@@ -335,7 +336,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
     sansSignalDeTaille();
     const QString fichier = imprimante.outputFileName();
     if (fichier.isEmpty()) {
-        if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, gris)) return true;
+        if (dessinePage(imprimante, imprimante.resolution(), *this, *p_, gris)) return true;
         signaleEchec(QStringLiteral("Impression impossible"),
                      QStringLiteral("L'impression n'a pas abouti : vérifiez l'imprimante."));
         return false;
@@ -353,7 +354,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
         pdf.setPdfVersion(imprimante.pdfVersion());
         pdf.setTitle(imprimante.docName());
         pdf.setCreator(imprimante.creator());
-        dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, gris);
+        dessine = dessinePage(pdf, pdf.resolution(), *this, *p_, gris);
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
                                    : QStringLiteral("la page n'a pas pu être produite (mémoire insuffisante ?).");
@@ -443,6 +444,8 @@ void FrmSat::fait(Action a)
     case Action::CopierPoints: return copiePoints();
     case Action::ValeursDepart: return valeursDepart();
     case Action::Guide: return montreGuide();
+    case Action::ColorisLancements: return Reglage_Click(*p_, *this, Reglage::Coloris, action(a)->isChecked());
+    case Action::VecteurVitesse: return Reglage_Click(*p_, *this, Reglage::Vecteur, action(a)->isChecked());
     case Action::APropos: return montreAPropos();
     default: return;
     }

@@ -246,6 +246,7 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     }
     // 100 points: the points between two plotted ones have none; a cleared view has none.
     f.choisitOption(Groupe::Points, 0);
+    Command4_Click(p, f);
     Command1_Click(p, f);
     Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[95] / 1e5), 0);
     EXPECT_EQ(f.bulle, "");
@@ -317,11 +318,12 @@ TEST(Disposition, EveryControlInItsContainerWithItsOwnNameRoleAndTabIndexAndNone
 {
     // Overlaps the layout itself has: the raised exponent over the mass field's
     // bottom edge, two charts' captions over the charts under them, the maker's
-    // line running under "Suite".
-    const std::set<std::pair<std::string_view, std::string_view>> voulus{
-        {"Text5", "Label5_1"}, {"Label8", "Picture5"}, {"Label13", "Picture6"}, {"lblCompany", "Command1"}};
+    // line running under "Suite", the read-out's unit running past the client
+    // area into the legend's column (its text stops well before).
+    const std::set<std::pair<std::string_view, std::string_view>> voulus{{"Text5", "Label5_1"}, {"Label8", "Picture5"},
+        {"Label13", "Picture6"}, {"lblCompany", "Command1"}, {"Label14", "Legende"}};
     for (const auto& [table, largeur, hauteur] : {std::tuple{std::span<const Disposition>(kDisposition),
-                                                             kLargeurPrincipale, kHauteurPrincipale},
+                                                             kLargeurEtendue, kHauteurPrincipale},
                                                   std::tuple{std::span<const Disposition>(kDispositionAccueil),
                                                              kLargeurAccueil, kHauteurAccueil}}) {
         std::set<std::string_view> noms;
