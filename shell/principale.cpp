@@ -479,6 +479,8 @@ void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
     montreFlecheDepart(p, f);
 }
 
+void basculeReglage(Principale& p, Fenetre& f, Reglage r) { Reglage_Click(p, f, r, !actif(p, r)); }
+
 std::vector<const Releve*> lancementsVus(const Principale& p)
 {
     std::vector<const Releve*> v;

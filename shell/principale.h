@@ -123,6 +123,8 @@ void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y);
 /// An option of the menu turned on or off (the menu's checkable entries, a
 /// situation): one colour per launch with the legend; the velocity arrows.
 void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool actif);
+/// The same from off to on or from on to off (a menu entry without a state of its own).
+void basculeReglage(Principale& p, Fenetre& f, Reglage r);
 
 /// The launches kept on the view (their drawing on screen), oldest first;
 /// none once it has been cleared.

@@ -40,6 +40,8 @@ public:
     /// Mouse press and pointer move on the orbit view, in its inner area's CSS pixels.
     void souris(int bouton, int shift, double x, double y);
     void deplacement(int bouton, int shift, double x, double y);
+    /// Pointer move over a chart (picture area n), in its inner area's CSS pixels.
+    void survolGraphe(int picture, double x, double y);
     /// Enter outside a button: the default button.
     void entree();
     /// The star's timer.
@@ -77,7 +79,9 @@ public:
     void ecritTitre(std::string_view texte) override;
     void ecritMessage(std::string_view texte) override;
     void montreConsigne(std::string_view texte) override;
-    void montreBulle(std::string_view texte) override;
+    void montreBulle(std::string_view texte, int picture = 1) override;
+    void ecritReglage(Reglage r, bool actif) override;
+    void largeurClient(int twips) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
     void quitte() override;

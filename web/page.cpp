@@ -106,6 +106,11 @@ EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, doub
     if (FenetrePage* f = fenetre()) f->deplacement(bouton, shift, x, y);
 }
 
+EMSCRIPTEN_KEEPALIVE void page_graphe(int picture, double x, double y)
+{
+    if (FenetrePage* f = fenetre()) f->survolGraphe(picture, x, y);
+}
+
 EMSCRIPTEN_KEEPALIVE void page_entree()
 {
     if (FenetrePage* f = fenetre()) f->entree();
