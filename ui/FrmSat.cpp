@@ -20,6 +20,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolTip>
 
 #include <algorithm>
@@ -331,6 +332,11 @@ void FrmSat::largeurClient(int twips)
     client_->setMinimumSize(enPixels(twips), enPixels(kHauteurPrincipale));
     if (client_->minimumSize() == avant || isMaximized() || isFullScreen()) return;
     resize(width() + client_->minimumWidth() - avant.width(), height());
+    // Grown past the screen's right edge, it moves left as far as needed.
+    if (const QScreen* e = screen()) {
+        const QRect dispo = e->availableGeometry(), cadre = frameGeometry();
+        if (cadre.right() > dispo.right()) move(std::max(dispo.left(), x() - (cadre.right() - dispo.right())), y());
+    }
 }
 
 void FrmSat::pointsDisponibles(bool oui)
