@@ -37,6 +37,7 @@ public:
     void line(float, float, float x2, float y2, std::optional<Couleur>) override { x_ = x2; y_ = y2; }
     void circle(float x, float y, float) override { x_ = x; y_ = y; }
     void pset(float x, float y, std::optional<Couleur>) override { x_ = x; y_ = y; }
+    void texte(float, float, std::string_view, Ancre, std::optional<Couleur>) override {}
     float currentX() const override { return x_; }
     float currentY() const override { return y_; }
     float gauche(Controle) const override { return 0; }
@@ -49,6 +50,7 @@ public:
     void setVisible(Controle, bool) override {}
     bool estVisible(Controle) const override { return false; }
     void repeint(Controle) override {}
+    void fleche(int, std::optional<Fleche>) override {}
 
 private:
     float x_ = 0;
@@ -73,14 +75,16 @@ public:
     void ecritTitre(std::string_view) override {}
     void ecritMessage(std::string_view) override {}
     void montreConsigne(std::string_view) override {}
-    void montreBulle(std::string_view) override {}
+    void montreBulle(std::string_view, int) override {}
+    void ecritReglage(Reglage, bool) override {}
+    void largeurClient(int) override {}
     void pointsDisponibles(bool) override {}
     void programmeEtape(int) override {}
     void quitte() override {}
     void retraduit() override {}
 
 private:
-    std::array<SurfaceMuette, 6> surfaces_{};
+    std::array<SurfaceMuette, 7> surfaces_{};
 };
 
 void BM_TraceVitesse(benchmark::State& st)

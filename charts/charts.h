@@ -6,8 +6,13 @@
 #include "SimulationState.h"
 #include "fenetre.h"
 #include "langue.h"
+#include "releve.h"
+#include "surface.h"
 
 #include <array>
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -17,23 +22,29 @@ namespace orbeline {
 struct Graphe {
     int picture;                       ///< picture area number (Picture n)
     Texte titre;                       ///< the caption's text
-    Tableau SimulationState::*serie;   ///< the value of each point
+    Tableau SimulationState::*serie;   ///< the value of each point; none for a chart of its own kind (the energy)
     int couleur;                       ///< palette index of the points
     bool sansMinimum;                  ///< the speed: its floor is 0, not a running minimum
     Case boite;                        ///< the check box that shows it
+    std::string_view symbole = {};     ///< the quantity in a tooltip ("Vx")
+    bool longueur = false;             ///< a position, read in the display unit (else a speed, m/s)
 };
 
 /// The charts, velocity group first; within a group, the order they are drawn in.
-inline constexpr std::array<Graphe, 5> kGraphes{{
-    {.picture = 2, .titre = Texte::grapheVx, .serie = &SimulationState::Vxt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
-    {.picture = 3, .titre = Texte::grapheVy, .serie = &SimulationState::Vyt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse},
-    {.picture = 4, .titre = Texte::grapheV, .serie = &SimulationState::Vt, .couleur = 12, .sansMinimum = true, .boite = Case::Vitesse},
-    {.picture = 5, .titre = Texte::grapheX, .serie = &SimulationState::Xt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
-    {.picture = 6, .titre = Texte::grapheY, .serie = &SimulationState::Yt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy},
+inline constexpr std::array<Graphe, 6> kGraphes{{
+    {.picture = 2, .titre = Texte::grapheVx, .serie = &SimulationState::Vxt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse, .symbole = "Vx"},
+    {.picture = 3, .titre = Texte::grapheVy, .serie = &SimulationState::Vyt, .couleur = 4, .sansMinimum = false, .boite = Case::Vitesse, .symbole = "Vy"},
+    {.picture = 4, .titre = Texte::grapheV, .serie = &SimulationState::Vt, .couleur = 12, .sansMinimum = true, .boite = Case::Vitesse, .symbole = "V"},
+    {.picture = 5, .titre = Texte::grapheX, .serie = &SimulationState::Xt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy, .symbole = "X", .longueur = true},
+    {.picture = 6, .titre = Texte::grapheY, .serie = &SimulationState::Yt, .couleur = 4, .sansMinimum = false, .boite = Case::Xy, .symbole = "Y", .longueur = true},
+    // Kinetic, potential and total energy, drawn by TraceEnergie.
+    {.picture = 7, .titre = Texte::grapheEnergie, .serie = nullptr, .couleur = 0, .sansMinimum = false, .boite = Case::Energie},
 }};
+/// The row of a picture area; null when it is no chart.
+const Graphe* graphe(int picture);
 
 /// The values of the check boxes (1: checked), by Case.
-using ValeursCases = std::array<int, static_cast<std::size_t>(Case::Xy) + 1>;
+using ValeursCases = std::array<int, static_cast<std::size_t>(Case::Energie) + 1>;
 /// The boxes' values now.
 ValeursCases valeursCases(const Fenetre& f);
 
@@ -47,6 +58,31 @@ ValeursCases valeursCases(const Fenetre& f);
 void TraceVitesse(SimulationState& s, Fenetre& f);
 /// The same with the boxes' values given, as they were when the launch began.
 void TraceVitesse(SimulationState& s, Fenetre& f, const ValeursCases& cases);
+
+/// A launch on the charts beside others: its points and its colour (none:
+/// each chart's own).
+struct CourbeLancement {
+    const Releve* releve = nullptr;
+    std::optional<Couleur> couleur;
+};
+/// The launches on the same charts, each in its colour, point i of a launch
+/// at its time i × pas, on scales that hold them all (each containing 0, as
+/// TraceVitesse's). Only the groups whose box is checked; the energy chart is not one.
+void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases);
+
+/// The energy chart of a launch, J/kg against time: kinetic, potential and
+/// total energy above, then the total alone on a scale of its own, so that
+/// its drift under the step shows; the values and the span written in it.
+void TraceEnergie(const Releve& r, Fenetre& f, std::string_view separateurDecimal);
+
+/// A chart's tooltip at abscissa x (its user units): the time there and
+/// each launch's value at its nearest point, then what the chart spans.
+/// `enTemps`: the abscissa is the time in seconds (TraceLancements), else
+/// the point's index (TraceVitesse). "" for a chart without a series.
+std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x);
+
+/// Writes what an empty chart says (a text of the catalogue) in its top-left corner.
+void noteGraphe(Surface& s, Texte t);
 
 /// A box clicked: flips the areas and captions of its charts, each area then
 /// its caption, in table order.

@@ -18,7 +18,7 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
         return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier, .contenu = texteFichier(situationCourante(p, f))};
     case Action::EnregistrerPoints:
         return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier,
-                .contenu = texteTable(p.releve, formatCsv(f.separateurDecimal()))};
+                .contenu = textePoints(p, formatCsv(f.separateurDecimal()))};
     case Action::EnregistrerImage:
         acheveLancement(p, f);   // the picture as it ends, star gone and charts drawn
         return {.sorte = Sortie::Sorte::Image, .fichier = fichier};
@@ -27,13 +27,15 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
         return {.sorte = Sortie::Sorte::Impression};
     case Action::Quitter: Command2_Click(p, f); return {};
     case Action::CopierPoints:
-        return {.sorte = Sortie::Sorte::Copie, .contenu = texteTable(p.releve, formatCopie(f.separateurDecimal()))};
+        return {.sorte = Sortie::Sorte::Copie, .contenu = textePoints(p, formatCopie(f.separateurDecimal()))};
     case Action::CopierLien:
         return {.sorte = Sortie::Sorte::Copie, .contenu = texteLien(situationCourante(p, f)), .lien = true};
     case Action::ValeursDepart: appliqueSituation(p, f, situationDepart()); return {};
     case Action::Guide: return {.sorte = Sortie::Sorte::Guide};
     case Action::APropos: return {.sorte = Sortie::Sorte::APropos};
     case Action::Langue: return {};   // each language's entry calls changeLangue
+    case Action::ColorisLancements:
+    case Action::VecteurVitesse: basculeReglage(p, f, *e.reglage); return {};
     }
     return {};
 }

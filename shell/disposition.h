@@ -46,7 +46,7 @@ inline constexpr Police kArial{"Arial", 8.25};
 inline constexpr Police kMss{"MS Sans Serif", 8.25};
 
 /// Initial states and looks, as flags.
-enum Drapeau : std::uint8_t {
+enum Drapeau : std::uint16_t {
     Choisi = 1,        ///< option selected, box checked
     Desactive = 2,     ///< greyed, cannot be used
     Cache = 4,         ///< hidden
@@ -55,6 +55,7 @@ enum Drapeau : std::uint8_t {
     ADroite = 32,      ///< right-aligned text (a right-aligned auto-size label keeps its right edge)
     Retour = 64,       ///< the text wraps at word boundaries
     NommeParCadre = 128,   ///< a screen reader names it after its frame's caption, then its own
+    EnHaut = 256,      ///< a label's text starts at its top (several lines), not in its middle
 };
 
 /// A rectangle in twips: left and top edges from the container's top-left corner, width, height.
@@ -75,7 +76,7 @@ struct Disposition {
     Police police = kArial;
     std::optional<Texte> bulle = {};    ///< tooltip, if any
     std::optional<Texte> nomAccessible = {};   ///< name for screen readers, when not the caption
-    std::uint8_t drapeaux = 0;
+    std::uint16_t drapeaux = 0;
     std::optional<Couleur> couleur = {};   ///< text colour, when not the system's
 };
 
@@ -83,6 +84,9 @@ struct Disposition {
 inline constexpr Texte kTitrePrincipale = Texte::titreFenetre;
 inline constexpr int kLargeurPrincipale = 11880;
 inline constexpr int kHauteurPrincipale = 8565;
+/// The client area's width while a control of the column beyond the layout
+/// (the legend, the energy chart) is shown: 1012 pixels, for screens 1024 wide.
+inline constexpr int kLargeurEtendue = 15180;
 
 /// The main window's controls, in creation order (the tab order is the tab index).
 inline constexpr auto kDisposition = std::to_array<Disposition>({
@@ -215,6 +219,18 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     {.nom = "Label16", .genre = Genre::Etiquette, .role = legendeGraphe(6), .legende = kGraphes[4].titre,
      .place = {9360, 8010, 300, 240}, .tab = 53, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
 
+    // The program's own: the energy chart's box, in the room under V(t);
+    // the legend of the launches and the energy chart in a column beyond
+    // the layout, which the window grows by while one of them is shown.
+    {.nom = "energie", .genre = Genre::CaseACocher, .role = role(Case::Energie), .legende = Texte::caseEnergie,
+     .place = {10560, 6735, 1320, 300}, .tab = 55, .bulle = Texte::bulleEnergie},
+    {.nom = "Legende", .genre = Genre::Etiquette, .role = role(Etiquette::Legende), .place = {11970, 120, 3090, 3960},
+     .tab = 56, .nomAccessible = Texte::legendeLancements, .drapeaux = Cache | Retour | EnHaut},
+    {.nom = "Picture7", .genre = Genre::Image, .role = zone(7), .place = {11970, 4200, 3090, 3780}, .tab = 57,
+     .nomAccessible = kGraphes[5].titre, .drapeaux = Cache},
+    {.nom = "Label18", .genre = Genre::Etiquette, .role = legendeGraphe(7), .legende = kGraphes[5].titre,
+     .place = {11970, 8010, 3090, 240}, .tab = 58, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+
     // Inside the orbit view, from the top-left corner of its inner area.
     {.nom = "starbleue", .genre = Genre::Etoile, .cadre = "Picture1", .place = {0, 0, 210, 180}, .drapeaux = Cache},
     {.nom = "Sat", .genre = Genre::Forme, .cadre = "Picture1", .place = {5280, 480, 135, 135}},
@@ -259,9 +275,9 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
 /// The menu entries.
 enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
-    CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue,
+    CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
 };
-inline constexpr std::size_t kNombreActions = static_cast<std::size_t>(Action::Langue) + 1;
+inline constexpr std::size_t kNombreActions = static_cast<std::size_t>(Action::VecteurVitesse) + 1;
 
 /// Which front ends offer an entry.
 enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
@@ -288,6 +304,9 @@ struct EntreeMenu {
     std::uint8_t interfaces = Bureau | Page;
     bool besoinPoints = false;         ///< only once a launch has left points to copy or save
     std::optional<FichierAction> fichier = {};
+    /// A checkable entry: the option of the window it turns on and off
+    /// (`Reglage_Click`); the shell shows its state (`Fenetre::ecritReglage`).
+    std::optional<Reglage> reglage = {};
 };
 
 /// The menu bar, menu by menu, entries from top to bottom.
@@ -319,6 +338,10 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
     {.menu = Texte::menuEdition, .action = Action::CopierLien, .legende = Texte::actionCopierLien, .interfaces = Page},
     {.menu = Texte::menuEdition, .action = Action::ValeursDepart, .legende = Texte::actionValeursDepart,
      .separateurAvant = true},
+    {.menu = Texte::menuAffichage, .action = Action::ColorisLancements, .legende = Texte::actionColoris,
+     .reglage = Reglage::Coloris},
+    {.menu = Texte::menuAffichage, .action = Action::VecteurVitesse, .legende = Texte::actionVecteur,
+     .reglage = Reglage::Vecteur},
     {.menu = Texte::menuAide, .action = Action::Guide, .legende = Texte::actionGuide, .raccourci = "F1"},
     {.menu = Texte::menuAide, .action = Action::APropos, .legende = Texte::actionAPropos},
     // One entry per language, each under its own name.

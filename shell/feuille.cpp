@@ -1,6 +1,7 @@
 #include "feuille.h"
 
 #include "charts.h"
+#include "principale.h"
 
 #include <algorithm>
 
@@ -62,6 +63,13 @@ Feuille feuille(const Fenetre& f, const Releve& r, double largeurMm, double haut
     }
     s.cadreLegende = {gauche, y, colonne, std::max(0.0, hauteurMm - kMarge - y)};
     s.lignes = lignesLegende(r);
+    return s;
+}
+
+Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, double hauteurMm)
+{
+    Feuille s = feuille(f, p.releve, largeurMm, hauteurMm);
+    if (p.reglages[static_cast<std::size_t>(Reglage::Coloris)]) s.lignes = lignesLancements(p, f.separateurDecimal());
     return s;
 }
 

@@ -54,5 +54,9 @@ struct Feuille {
 /// The sheet for the window as it stands, on a page of the given size (an A4
 /// sheet in landscape unless a printer says otherwise).
 Feuille feuille(const Fenetre& f, const Releve& r, double largeurMm = 297, double hauteurMm = 210);
+struct Principale;
+/// The same for the window's procedures' data: when each launch has its
+/// colour, the legend is the window's, every launch kept on the view.
+Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm = 297, double hauteurMm = 210);
 
 } // namespace orbeline

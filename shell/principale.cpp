@@ -5,6 +5,7 @@
 #include "charts.h"
 #include "disposition.h"
 #include "init.h"
+#include "lecture.h"
 #include "masse.h"
 #include "langue.h"
 #include "placement.h"
@@ -12,6 +13,7 @@
 #include "surface.h"
 #include "vitesse.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <string>
@@ -47,22 +49,115 @@ TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
     return t;
 }
 
+bool actif(const Principale& p, Reglage r) { return p.reglages[static_cast<std::size_t>(r)]; }
+
+// The velocity arrows' pen when a launch keeps the window's colours.
+constexpr Couleur kNoir{0, 0, 0};
+
+// The column beyond the layout: the window grows while one of its controls is shown.
+void ajusteLargeur(Fenetre& f)
+{
+    bool etendue = false;
+    for (const Disposition& d : kDisposition)
+        if (d.cadre.empty() && d.place.gauche >= kLargeurPrincipale && d.role.sorte != Role::Sorte::Aucune)
+            etendue = etendue || f.estVisible(d.role);
+    f.largeurClient(etendue ? kLargeurEtendue : kLargeurPrincipale);
+}
+
+void ecritLegende(const Principale& p, Fenetre& f)
+{
+    if (!actif(p, Reglage::Coloris)) return;
+    std::string t;
+    for (const std::string& l : lignesLancements(p, f.separateurDecimal())) t.append(t.empty() ? "" : "\n").append(l);
+    f.ecritEtiquette(Etiquette::Legende, t);
+}
+
+// The arrow of the velocity typed, from the position typed, in the next launch's colour.
+void montreFlecheDepart(const Principale& p, Fenetre& f)
+{
+    if (!actif(p, Reglage::Vecteur)) return;
+    Surface& vue = f.picture(1);
+    const double R = p.etat.Reduction != 0 ? p.etat.Reduction : 1;
+    const Couleur c = actif(p, Reglage::Coloris) ? colorisLancement(p.numeroLancement + 1).couleur.value_or(kNoir) : kNoir;
+    vue.fleche(0, flecheVitesse(vue, lisNombre(f.texte(Champ::Text3)) / R, lisNombre(f.texte(Champ::Text4)) / R,
+                                lisNombre(f.texte(Champ::Text1)), lisNombre(f.texte(Champ::Text2)), c));
+}
+
+// How long the arrows are, in the view's lower left corner.
+void ecritEchelleFleches(Surface& vue)
+{
+    const auto [x, y] = pointPx(vue, 4, vue.hauteurPixels() - 3);
+    vue.texte(x, y, tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}), Ancre::BasGauche);
+}
+
+// What the charts say while they show no launch.
+void noteGraphes(Fenetre& f, Texte t, const ValeursCases* seulementSansCase = nullptr)
+{
+    for (const Graphe& g : kGraphes)
+        if (!seulementSansCase || (*seulementSansCase)[static_cast<std::size_t>(g.boite)] != 1)
+            noteGraphe(f.picture(g.picture), t);
+}
+
+// The charts of the launch that just ended, with the boxes as they were when
+// it began: the launches kept on the view on the same charts when each has
+// its colour, else the last one as always; the energy; a word in the others.
+void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
+{
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    p.graphes = {};
+    if (actif(p, Reglage::Coloris) && vus.size() > 1) {
+        TraceVitesse(p.etat, f, ValeursCases{});   // the speeds, which the record keeps
+        std::vector<CourbeLancement> courbes;
+        for (const Releve* r : vus) {
+            courbes.push_back({r, kColoris[static_cast<std::size_t>(r->coloris)].couleur});
+            p.graphes.numeros.push_back(r->numero);
+        }
+        TraceLancements(courbes, f, cases);
+        p.graphes.enTemps = true;
+    } else {
+        TraceVitesse(p.etat, f, cases);
+        p.graphes.numeros = {p.releve.numero};
+    }
+    p.graphes.cases = cases;
+    if (cases[static_cast<std::size_t>(Case::Energie)] == 1) TraceEnergie(p.releve, f, f.separateurDecimal());
+    noteGraphes(f, Texte::grapheCocheApres, &cases);
+}
+
 void lance(Principale& p, Fenetre& f)
 {
     for (const Graphe& g : kGraphes) f.picture(g.picture).cls();
-    if (!relitChamps(p, f)) return;
+    p.graphes = {};
+    if (!relitChamps(p, f)) return noteGraphes(f, Texte::grapheVide);
     const ResultatCalcul r = calcule(p.etat);
     f.ecritEtiquette(Etiquette::ImpactTemps, r.label11.vue());
     f.ecritEtiquette(Etiquette::ImpactVitesse, r.label12.vue());
     if (!r.compteRendu.ok) {
         f.ecritMessage(r.compteRendu.message.vue());
-        return;
+        return noteGraphes(f, Texte::grapheVide);
     }
     // Taken at once: the next keystroke in a field clears the record's arrays.
     retiens(p.releve, p.etat, r.pas);
     p.releve.textes = textesLancement(f, r);
-    p.pasPoints = pasDeTrace(p.etat.NbPoints);
-    TracePoints(p.etat, f);
+    p.releve.numero = ++p.numeroLancement;
+    p.pasPoints = p.releve.pasTrace = pasDeTrace(p.etat.NbPoints);
+    if (actif(p, Reglage::Coloris))
+        p.releve.coloris = static_cast<int>(&colorisLancement(p.releve.numero) - kColoris.data());
+    const std::optional<Couleur> couleur = kColoris[static_cast<std::size_t>(p.releve.coloris)].couleur;
+    TracePoints(p.etat, f, couleur);
+    Surface& vue = f.picture(1);
+    if (actif(p, Reglage::Coloris)) {
+        // The launch's number by its last point, in its colour.
+        const auto [x, y] = pointPx(vue, (vue.currentX() - vue.scaleLeft()) * vue.largeurPixels() / vue.scaleWidth() + 4,
+                                    (vue.currentY() - vue.scaleTop()) * vue.hauteurPixels() / vue.scaleHeight() - 3);
+        vue.texte(x, y, std::to_string(p.releve.numero), Ancre::BasGauche, couleur);
+    }
+    if (actif(p, Reglage::Vecteur)) {
+        const double D = static_cast<double>(p.etat.Echelle) * p.etat.Reduction;
+        traceFleche(vue, flecheVitesse(vue, p.etat.Xt[0] / D, p.etat.Yt[0] / D, p.etat.Vxt[0], p.etat.Vyt[0],
+                                       couleur.value_or(kNoir)));
+    }
+    ecritLegende(p, f);
+    montreFlecheDepart(p, f);
     if (p.etat.Nfin < kPas) {
         // The star grows one frame at a time, each shown for a while; the
         // charts come after it, as they would after a star drawn at once.
@@ -71,7 +166,7 @@ void lance(Principale& p, Fenetre& f)
         etapeEtoile(p, f);
         return;
     }
-    TraceVitesse(p.etat, f);
+    traceGraphes(p, f, valeursCases(f));
 }
 
 // The last step of a launch with an impact.
@@ -79,17 +174,74 @@ void finLancement(Principale& p, Fenetre& f)
 {
     p.etoile.enCours = false;
     finImpact(f);
-    TraceVitesse(p.etat, f, p.etoile.cases);
+    traceGraphes(p, f, p.etoile.cases);
 }
 
-// The launch is no longer on the view: the printout's legend and the points'
-// tooltips say nothing of it, though its points stay to be exported.
-void oublieTrace(Principale& p) { p.releve.textes.reset(); }
+// The launches are no longer on the view: the printout's legend and the
+// points' tooltips say nothing of them, though the last one's points stay
+// to be exported.
+void oublieTrace(Principale& p)
+{
+    p.releve.textes.reset();
+    p.precedents.clear();
+    p.numeroLancement = 0;
+    p.graphes = {};
+}
+
+// After the view and the charts were cleared: what the charts say, the
+// arrows' scale, the legend emptied.
+void apresEffacement(Principale& p, Fenetre& f)
+{
+    noteGraphes(f, Texte::grapheVide);
+    if (actif(p, Reglage::Vecteur)) {
+        ecritEchelleFleches(f.picture(1));
+        f.picture(1).fleche(1, std::nullopt);
+    }
+    montreFlecheDepart(p, f);
+    ecritLegende(p, f);
+}
 
 void efface(Principale& p, Fenetre& f)
 {
     oublieTrace(p);
     efface(p.etat, f);
+    apresEffacement(p, f);
+}
+
+// A launch still on the view stays among the kept ones, the oldest going past the bound.
+void garde(Principale& p)
+{
+    if (!p.releve.textes) return;
+    p.precedents.push_back(std::move(p.releve));
+    p.releve = {};
+    if (static_cast<int>(p.precedents.size()) >= kLancementsGardes)
+        p.precedents.erase(p.precedents.begin(), p.precedents.end() - (kLancementsGardes - 1));
+}
+
+// The plotted point nearest (x, y), within 4 pixels, of the launches on the view.
+std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, const Surface& vue, float x, float y)
+{
+    // Pixels per user unit, along each axis.
+    const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
+    const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
+    constexpr double kPres = 4;   // pixels
+    std::optional<std::pair<const Releve*, int>> proche;
+    double meilleur = kPres * kPres;
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    // The newest first: where two launches pass, the pointer reads the one drawn over.
+    for (auto it = vus.rbegin(); it != vus.rend(); ++it) {
+        const Releve& r = **it;
+        const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
+        const auto essaie = [&](int i) {
+            const auto k = static_cast<std::size_t>(i);
+            const double dx = (r.Xt[k] / D - x) * kx, dy = (r.Yt[k] / D - y) * ky;
+            if (dx * dx + dy * dy < meilleur || (!proche && dx * dx + dy * dy <= meilleur))
+                meilleur = dx * dx + dy * dy, proche = std::pair(&r, i);
+        };
+        for (int i = 1; i <= r.Nfin; i += std::max(1, r.pasTrace)) essaie(i);
+        if (r.Nfin < kPas) essaie(r.Nfin);   // the impact point, drawn by the star
+    }
+    return proche;
 }
 
 } // namespace
@@ -98,6 +250,7 @@ void Form_Load(Principale& p, Fenetre& f)
 {
     oublieTrace(p);
     Form_Load(p.etat, f);
+    apresEffacement(p, f);
     f.pointsDisponibles(false);
 }
 
@@ -106,7 +259,8 @@ void Command1_Click(Principale& p, Fenetre& f)
     acheveLancement(p, f);
     // Only a launch that runs to its end leaves points to copy or save: a
     // refused or stopped one draws nothing, so its numbers would stand for
-    // nothing the pupil sees.
+    // nothing the pupil sees. The one on the view stays among those kept.
+    garde(p);
     p.releve.vide();
     lance(p, f);
     f.pointsDisponibles(!p.releve.estVide());
@@ -168,6 +322,7 @@ void Option3_Click(Principale& p, Fenetre& f, int index)
     ++p.nombreEchelles;
     oublieTrace(p);   // the preset ends with efface
     Option3_Click(p.etat, f, static_cast<std::int16_t>(index));
+    apresEffacement(p, f);
 }
 
 void Option3_Press(Principale& p, int index, bool dejaChoisie)
@@ -221,6 +376,7 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
     if (!m.empty() && !lecture.estVide()) m += ' ';
     m += lecture.vue();
     f.ecritMessage(m);
+    montreFlecheDepart(p, f);
     return r.ok;
 }
 
@@ -228,6 +384,15 @@ void Case_Click(Principale& p, Fenetre& f, Case c)
 {
     acheveLancement(p, f);
     basculeGraphes(f, c);
+    ajusteLargeur(f);
+    // The energy of the launch on the view, at once: its chart is the program's own.
+    auto& dessine = p.graphes.cases[static_cast<std::size_t>(Case::Energie)];
+    if (c == Case::Energie && f.valeurCase(c) == 1 && dessine != 1 && p.releve.textes) {
+        for (const Graphe& g : kGraphes)
+            if (g.boite == Case::Energie) f.picture(g.picture).cls();
+        TraceEnergie(p.releve, f, f.separateurDecimal());
+        dessine = 1;
+    }
 }
 
 void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
@@ -241,40 +406,129 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     // Only captions change: the star goes on growing under the pointer.
     Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
     p.legendesUnite = true;
-    f.montreBulle(bullePoint(p, f.picture(1), x, y));
+    Surface& vue = f.picture(1);
+    f.montreBulle(bullePoint(p, vue, x, y));
+    if (!actif(p, Reglage::Vecteur)) return;
+    // The pointed point's velocity, in its launch's colour.
+    std::optional<Fleche> fleche;
+    if (const auto proche = pointProche(p, vue, x, y)) {
+        const Releve& r = *proche->first;
+        const auto k = static_cast<std::size_t>(proche->second);
+        const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
+        fleche = flecheVitesse(vue, r.Xt[k] / D, r.Yt[k] / D, r.Vxt[k], r.Vyt[k],
+                               kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
+    }
+    vue.fleche(1, fleche);
 }
 
 std::string bullePoint(const Principale& p, const Surface& vue, float x, float y)
 {
-    const Releve& r = p.releve;
-    if (!r.textes) return {};
-    // Pixels per user unit, along each axis.
-    const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
-    const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
-    const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
-    constexpr double kPres = 4;   // pixels
-    int proche = -1;
-    double meilleur = kPres * kPres;
-    const auto essaie = [&](int i) {
-        const auto k = static_cast<std::size_t>(i);
-        const double dx = (r.Xt[k] / D - x) * kx, dy = (r.Yt[k] / D - y) * ky;
-        if (dx * dx + dy * dy <= meilleur) meilleur = dx * dx + dy * dy, proche = i;
-    };
-    for (int i = 1; i <= r.Nfin; i += p.pasPoints) essaie(i);
-    if (r.Nfin < kPas) essaie(r.Nfin);   // the impact point, drawn by the star
-    if (proche < 0) return {};
+    const auto proche = pointProche(p, vue, x, y);
+    if (!proche) return {};
+    const Releve& r = *proche->first;
 
     // The captions' signed form; lengths to a tenth of the display unit, speeds to a tenth of a m/s.
-    const auto k = static_cast<std::size_t>(proche);
+    const auto k = static_cast<std::size_t>(proche->second);
     const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
     const std::string_view u(r.Unite.data(), r.Unite.size());
     std::string_view unite = u.substr(0, u.find_last_not_of(' ') + 1);
     while (unite.starts_with(' ')) unite.remove_prefix(1);
     std::string t;
     remplis(t, kBullePoint,
-                 {formeSignee(static_cast<double>(proche) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
+                 {formeSignee(static_cast<double>(proche->second) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
                   dixieme(r.Yt[k] / r.Echelle).vue(), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue(), unite});
+    // Several launches on the view: which one it is.
+    if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
+    if (actif(p, Reglage::Vecteur))
+        t += "\n" + tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]).vue(), dixieme(r.Vyt[k]).vue()});
     return t;
+}
+
+void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y)
+{
+    (void)y;   // the value read is the launch's at the pointer's time, not the pointer's height
+    const Graphe* g = graphe(picture);
+    std::vector<CourbeLancement> courbes;
+    if (g && p.graphes.cases[static_cast<std::size_t>(g->boite)] == 1 && !p.etoile.enCours) {
+        const std::vector<const Releve*> vus = lancementsVus(p);
+        for (const int n : p.graphes.numeros) {
+            if (n == p.releve.numero && !p.releve.estVide()) courbes.push_back({&p.releve, {}});
+            else
+                for (const Releve* r : vus)
+                    if (r->numero == n) courbes.push_back({r, {}});
+        }
+    }
+    f.montreBulle(g && !courbes.empty() ? bulleGraphe(*g, courbes, p.graphes.enTemps, x) : std::string(), picture);
+}
+
+void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
+{
+    acheveLancement(p, f);
+    p.reglages[static_cast<std::size_t>(r)] = oui;
+    f.ecritReglage(r, oui);
+    if (r == Reglage::Coloris) {
+        f.setVisible(role(Etiquette::Legende), oui);
+        ecritLegende(p, f);
+        ajusteLargeur(f);
+    } else if (oui) {
+        ecritEchelleFleches(f.picture(1));
+    } else {
+        for (int n = 0; n < kNombreFleches; ++n) f.picture(1).fleche(n, std::nullopt);
+    }
+    montreFlecheDepart(p, f);
+}
+
+void basculeReglage(Principale& p, Fenetre& f, Reglage r) { Reglage_Click(p, f, r, !actif(p, r)); }
+
+std::vector<const Releve*> lancementsVus(const Principale& p)
+{
+    std::vector<const Releve*> v;
+    for (const Releve& r : p.precedents) v.push_back(&r);
+    if (p.releve.textes && !p.releve.estVide()) v.push_back(&p.releve);
+    return v;
+}
+
+std::string textePoints(const Principale& p, const FormatTable& f)
+{
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    if (vus.size() > 1) return texteTable(vus, f);
+    return texteTable(p.releve, f);
+}
+
+std::vector<std::string> lignesLancements(const Principale& p, std::string_view sep)
+{
+    std::vector<std::string> l;
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    if (vus.empty()) return l;
+    // Launches no longer kept, then those kept but left out for room.
+    constexpr std::size_t kDansLaLegende = 5;
+    const auto numero = [](int n) { return std::to_string(n); };
+    if (vus.front()->numero > 1)
+        l.push_back(tr(Texte::legendeOublies, {"1", numero(vus.front()->numero - 1), numero(kLancementsGardes)}));
+    const std::size_t premier = vus.size() > kDansLaLegende ? vus.size() - kDansLaLegende : 0;
+    if (premier > 0) l.push_back(tr(Texte::legendePasAffiches, {numero(vus.front()->numero), numero(vus[premier - 1]->numero)}));
+    const auto nombre = [&](double v, double pas) { return std::string(formeGenerale(std::round(v / pas) * pas, sep).vue()); };
+    for (std::size_t k = premier; k < vus.size(); ++k) {
+        const Releve& r = *vus[k];
+        const TextesLancement& t = *r.textes;
+        std::string_view unite(r.Unite.data(), r.Unite.size());
+        while (unite.starts_with(' ')) unite.remove_prefix(1);
+        while (unite.ends_with(' ')) unite.remove_suffix(1);
+        l.push_back(tr(Texte::legendeLancement, {numero(r.numero), tr(kColoris[static_cast<std::size_t>(r.coloris)].nom),
+                                                 t.champs[0], t.champs[1], t.champs[2], t.champs[3], unite, t.champs[5]}));
+        std::string mesures(t.impactTemps.empty()
+                                ? std::string(tr(Texte::legendeSansImpact))
+                                : tr(Texte::legendeAvecImpact, {nombre(static_cast<double>(r.Nfin) * r.pas, 1)}));
+        const Tour tour = mesureTour(r);
+        const double e = r.Echelle;
+        mesures += ' ';
+        mesures += tour.boucle ? tr(Texte::legendeTour, {nombre(tour.periode, 1), nombre(tour.rProche / e, 0.1),
+                                                         nombre(tour.vProche, 1), unite, nombre(tour.rLoin / e, 0.1),
+                                                         nombre(tour.vLoin, 1)})
+                               : tr(Texte::legendeSansTour, {nombre(tour.duree, 1)});
+        l.push_back(std::move(mesures));
+    }
+    return l;
 }
 
 void changeLangue(Principale& p, Fenetre& f, Langue l)
@@ -292,18 +546,25 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
         for (const Etiquette e : {Etiquette::LegendeX, Etiquette::LegendeY, Etiquette::LectureUnite})
             f.ecritEtiquette(e, tr(cherche(role(e))->legende));
     }
-    // The impact captions of the launch on screen, written again as calcule wrote them.
-    if (p.releve.textes && !p.releve.textes->impactTemps.empty()) {
-        const auto n = static_cast<std::size_t>(p.releve.Nfin);
+    // The impact captions of the launches on screen, written again as calcule
+    // wrote them; the last one's on the window.
+    std::vector<Releve*> vus;
+    for (Releve& r : p.precedents) vus.push_back(&r);
+    vus.push_back(&p.releve);
+    for (Releve* r : vus) {
+        if (!r->textes || r->textes->impactTemps.empty()) continue;
+        const auto n = static_cast<std::size_t>(r->Nfin);
         Libelle temps, vitesse;
-        remplis(temps, tr(Texte::impactTemps), {formeSignee(static_cast<double>(p.releve.Nfin) * p.releve.pas).vue()});
+        remplis(temps, tr(Texte::impactTemps), {formeSignee(static_cast<double>(r->Nfin) * r->pas).vue()});
         remplis(vitesse, tr(Texte::impactVitesse),
-                {formeSignee(std::floor(p.releve.Vxt[n])).vue(), formeSignee(std::floor(p.releve.Vyt[n])).vue()});
-        p.releve.textes->impactTemps = temps.vue();
-        p.releve.textes->impactVitesse = vitesse.vue();
+                {formeSignee(std::floor(r->Vxt[n])).vue(), formeSignee(std::floor(r->Vyt[n])).vue()});
+        r->textes->impactTemps = temps.vue();
+        r->textes->impactVitesse = vitesse.vue();
+        if (r != &p.releve) continue;
         f.ecritEtiquette(Etiquette::ImpactTemps, temps.vue());
         f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
     }
+    ecritLegende(p, f);
     relitChamps(p, f);
 }
 

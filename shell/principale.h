@@ -16,6 +16,7 @@
 #include <optional>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orbeline {
 
@@ -23,10 +24,26 @@ namespace orbeline {
 /// refresh of any screen, so the sixteen frames last about half a second.
 inline constexpr int kDureeImageEtoile = 32;
 
+/// How many launches on the view are kept, the last one included: their
+/// points answer the pointer, go into the points copied or saved and into
+/// the legend. An older one stays drawn until the view is cleared, but is
+/// forgotten (the legend says so): the points kept stay under 400 KB.
+inline constexpr int kLancementsGardes = 10;
+
 /// What the main window holds besides its controls.
 struct Principale {
     SimulationState etat;          ///< the record every procedure works on
     Releve releve;                 ///< the points of the last finished launch
+    std::vector<Releve> precedents;   ///< the earlier launches still on the view, oldest first
+    int numeroLancement = 0;       ///< the last launch's number on the view; 0 once it is cleared
+    std::array<bool, kNombreReglages> reglages{};   ///< the menu's options, all off at start
+    /// What the charts show, for their tooltips: the launches drawn on them
+    /// (their numbers), on a time axis in seconds when several.
+    struct {
+        std::vector<int> numeros;
+        bool enTemps = false;
+        ValeursCases cases{};      ///< the boxes whose charts were drawn
+    } graphes;
     /// A launch whose star is still growing: its charts are drawn after the
     /// last frame, with the boxes as they were when it began.
     struct {
@@ -95,9 +112,29 @@ void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float 
 /// last launch a tooltip with its time, position and speed.
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
 
-/// The tooltip of the last launch's plotted point nearest (x, y) user units,
-/// within 4 pixels; "" when there is none.
+/// The tooltip of the plotted point nearest (x, y) user units, within 4
+/// pixels, of the launches on the view (named when there are several); ""
+/// when there is none.
 std::string bullePoint(const Principale& p, const Surface& vue, float x, float y);
+/// Pointer move over a chart (picture area n, its user units): the time
+/// there and the value of each launch drawn on it, with what it spans.
+void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y);
+
+/// An option of the menu turned on or off (the menu's checkable entries, a
+/// situation): one colour per launch with the legend; the velocity arrows.
+void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool actif);
+/// The same from off to on or from on to off (a menu entry without a state of its own).
+void basculeReglage(Principale& p, Fenetre& f, Reglage r);
+
+/// The launches kept on the view (their drawing on screen), oldest first;
+/// none once it has been cleared.
+std::vector<const Releve*> lancementsVus(const Principale& p);
+/// The points to copy or save: every launch kept on the view, each row with
+/// its number when there are several; else the last launch, as its table.
+std::string textePoints(const Principale& p, const FormatTable& f);
+/// The legend of the launches kept on the view, a line each and their
+/// measures, with their colours' names; what is no longer kept is said.
+std::vector<std::string> lignesLancements(const Principale& p, std::string_view separateurDecimal);
 
 /// The texts in another language: the window's own from its tables, the
 /// captions the procedures wrote (the unit, the impact, the title) and the

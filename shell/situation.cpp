@@ -179,8 +179,9 @@ struct Lecteur {
         if (cleEcrite.empty()) return;   // "&=&": nothing to name
         const std::string cle = normalise(cleEcrite);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
+        const bool option = cle == kCleEnergie || cle == kCleColoris || cle == kCleVecteur;
         if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse &&
-            cle != kCleXy && cle != kCleObserver && cle != kCleLangue)
+            cle != kCleXy && cle != kCleObserver && cle != kCleLangue && !option)
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
         valeur = sansBlancs(valeur);
@@ -212,9 +213,14 @@ struct Lecteur {
                 for (const std::string_view c : kCodesLangues) connues += (connues.empty() ? "" : ", ") + std::string(c);
                 return faute(ligne, Texte::langueInconnue, {nom.vue(), extrait(valeur).vue(), connues});
             }
-        } else {   // a box
+        } else {   // a box or an option
             if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
-            (cle == kCleVitesse ? s.vitesse : s.xy) = valeur == "1";
+            const auto cible = cle == kCleVitesse   ? &Situation::vitesse
+                               : cle == kCleXy      ? &Situation::xy
+                               : cle == kCleEnergie ? &Situation::energie
+                               : cle == kCleColoris ? &Situation::coloris
+                                                    : &Situation::vecteur;
+            s.*cible = valeur == "1";
         }
         l.rien = false;
     }
@@ -276,6 +282,9 @@ template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
     if (s.points) ecrit(kClePoints, *s.points == 0 ? "100" : "1000");
     if (s.vitesse) ecrit(kCleVitesse, *s.vitesse ? "1" : "0");
     if (s.xy) ecrit(kCleXy, *s.xy ? "1" : "0");
+    if (s.energie) ecrit(kCleEnergie, *s.energie ? "1" : "0");
+    if (s.coloris) ecrit(kCleColoris, *s.coloris ? "1" : "0");
+    if (s.vecteur) ecrit(kCleVecteur, *s.vecteur ? "1" : "0");
     if (s.langue) ecrit(kCleLangue, code(*s.langue));
 }
 
@@ -345,10 +354,14 @@ Situation situationDepart()
             if (choisi && static_cast<Groupe>(n) == Groupe::Points) s.points = d.role.index;
             if (choisi && static_cast<Groupe>(n) == Groupe::Echelle) s.echelle = d.role.index;
             break;
-        case Role::Sorte::Case: (static_cast<Case>(n) == Case::Vitesse ? s.vitesse : s.xy) = choisi; break;
+        case Role::Sorte::Case:
+            (static_cast<Case>(n) == Case::Vitesse ? s.vitesse : static_cast<Case>(n) == Case::Xy ? s.xy : s.energie) =
+                choisi;
+            break;
         default: break;
         }
     }
+    s.coloris = s.vecteur = false;
     return s;
 }
 
@@ -361,6 +374,9 @@ Situation situationCourante(const Principale& p, const Fenetre& f)
     s.points = f.optionChoisie(Groupe::Points, 0) ? 0 : 1;
     s.vitesse = f.valeurCase(Case::Vitesse) == 1;
     s.xy = f.valeurCase(Case::Xy) == 1;
+    if (f.valeurCase(Case::Energie) == 1) s.energie = true;
+    if (p.reglages[static_cast<std::size_t>(Reglage::Coloris)]) s.coloris = true;
+    if (p.reglages[static_cast<std::size_t>(Reglage::Vecteur)]) s.vecteur = true;
     if (!p.consigne.empty()) s.consigne = p.consigne;
     return s;
 }
@@ -407,6 +423,9 @@ void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
         if (s.champs[k]) f.ecritTexte(static_cast<Champ>(k), *s.champs[k]);
     if (s.vitesse) f.ecritCase(Case::Vitesse, *s.vitesse);
     if (s.xy) f.ecritCase(Case::Xy, *s.xy);
+    if (s.energie) f.ecritCase(Case::Energie, *s.energie);
+    if (s.coloris) Reglage_Click(p, f, Reglage::Coloris, *s.coloris);
+    if (s.vecteur) Reglage_Click(p, f, Reglage::Vecteur, *s.vecteur);
     p.consigne = s.consigne.value_or("");
     Command4_Click(p, f);
 }

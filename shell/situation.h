@@ -31,6 +31,10 @@ inline constexpr std::string_view kCleXy = "xy";
 inline constexpr std::string_view kCleObserver = "observer";
 /// The language of the texts (a language's code: "fr", "en").
 inline constexpr std::string_view kCleLangue = "langue";
+/// The program's own options (0 or 1): the energy chart's box, one colour per launch, the velocity arrows.
+inline constexpr std::string_view kCleEnergie = "energie";
+inline constexpr std::string_view kCleColoris = "coloris";
+inline constexpr std::string_view kCleVecteur = "vecteur";
 /// The title of the box that shows what to observe.
 inline constexpr Texte kTitreConsigne = Texte::titreConsigne;
 /// A value longer than this is refused: no number needs it.
@@ -44,6 +48,8 @@ struct Situation {
     std::optional<int> echelle;                         ///< index of the scale button
     std::optional<int> points;                          ///< index of the point-count button (0: 100, 1: 1000)
     std::optional<bool> vitesse, xy;                    ///< the chart boxes
+    std::optional<bool> energie;                        ///< the energy chart's box
+    std::optional<bool> coloris, vecteur;               ///< the menu's options
     std::optional<std::string> consigne;                ///< what the teacher asks the pupil to observe
     std::optional<Langue> langue;                       ///< the language of the texts
     friend bool operator==(const Situation&, const Situation&) = default;
@@ -65,7 +71,9 @@ LectureSituation lisFichier(std::string_view contenu);
 /// The window's fields and options as it opens.
 Situation situationDepart();
 /// The window's situation now: its fields, scale, point count and boxes, and
-/// what to observe in the situation last opened.
+/// what to observe in the situation last opened; the energy box and the
+/// menu's options only when they are on, so that a situation saved without
+/// them reads as it always did.
 Situation situationCourante(const Principale& p, const Fenetre& f);
 /// The query of a link to a situation (without "?").
 std::string texteLien(const Situation& s);

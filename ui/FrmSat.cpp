@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QToolTip>
 
 #include <algorithm>
@@ -113,6 +114,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
         l->setTextFormat(Qt::PlainText);   // what the procedures write there may come from a file
         l->setWordWrap(d.drapeaux & Retour);
         if (d.genre == Genre::Message) l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        if (d.drapeaux & EnHaut) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->setProperty("autoTaille", bool(d.drapeaux & AutoTaille));
     } else if (auto* e = qobject_cast<QLineEdit*>(w)) {
         e->setText(qs(d.valeur));
@@ -203,6 +205,9 @@ void FrmSat::relieEvenements()
             [this, &p](int b, int s, float x, float y) { Picture1_MouseDown(p, *this, b, s, x, y); });
     connect(pictureBox(1), &PictureBox::deplacement, this,
             [this, &p](int b, int s, float x, float y) { Picture1_MouseMove(p, *this, b, s, x, y); });
+    for (int n = 2; n <= nombrePictures(); ++n)
+        connect(pictureBox(n), &PictureBox::deplacement, this,
+                [this, &p, n](int, int, float x, float y) { Graphe_MouseMove(p, *this, n, x, y); });
     etoile_.setSingleShot(true);
     connect(&etoile_, &QTimer::timeout, this, [this, &p] { etapeEtoile(p, *this); });
 }
@@ -316,10 +321,31 @@ void FrmSat::montreConsigne(std::string_view t)
     m->open();
 }
 
-void FrmSat::montreBulle(std::string_view t)
+void FrmSat::montreBulle(std::string_view t, int picture)
 {
     if (t.empty()) QToolTip::hideText();
-    else QToolTip::showText(QCursor::pos(), qs(t), pictureBox(1));
+    else QToolTip::showText(QCursor::pos(), qs(t), pictureBox(picture));
+}
+
+void FrmSat::ecritReglage(Reglage r, bool actif)
+{
+    for (const EntreeMenu& e : kMenus)
+        if (e.reglage == r)
+            if (QAction* a = action(e.action)) a->setChecked(actif);
+}
+
+void FrmSat::largeurClient(int twips)
+{
+    // The layout's height always; the width of the column beyond it, while shown.
+    const QSize avant = client_->minimumSize();
+    client_->setMinimumSize(enPixels(twips), enPixels(kHauteurPrincipale));
+    if (client_->minimumSize() == avant || isMaximized() || isFullScreen()) return;
+    resize(width() + client_->minimumWidth() - avant.width(), height());
+    // Grown past the screen's right edge, it moves left as far as needed.
+    if (const QScreen* e = screen()) {
+        const QRect dispo = e->availableGeometry(), cadre = frameGeometry();
+        if (cadre.right() > dispo.right()) move(std::max(dispo.left(), x() - (cadre.right() - dispo.right())), y());
+    }
 }
 
 void FrmSat::pointsDisponibles(bool oui)

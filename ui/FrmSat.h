@@ -57,7 +57,9 @@ public:
     void ecritTitre(std::string_view texte) override;
     void ecritMessage(std::string_view texte) override;
     void montreConsigne(std::string_view texte) override;
-    void montreBulle(std::string_view texte) override;
+    void montreBulle(std::string_view texte, int picture = 1) override;
+    void ecritReglage(Reglage r, bool actif) override;
+    void largeurClient(int twips) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
     void quitte() override;

@@ -201,6 +201,7 @@ void FrmSat::construitMenus()
         // The shortcut is shown after a tab, not bound: keys reach the shell
         // through the window (keyPressEvent), as they do in the page.
         QAction* act = menu->addAction(QString());
+        act->setCheckable(e.reglage.has_value());
         connect(act, &QAction::triggered, this, [this, a = e.action] { realise(choisit(*p_, *this, a)); });
         actions_[static_cast<std::size_t>(e.action)] = act;
     }
@@ -295,12 +296,12 @@ namespace {
 
 // The sheet on one landscape page, with the page's corner as the painter's
 // origin, at the device's resolution.
-bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Releve& r, bool gris)
+bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Principale& r, bool gris)
 {
     QPainter p;
     if (!p.begin(&page)) return false;
     const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    dessineFeuille(p, feuille(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
+    dessineFeuille(p, feuilleFenetre(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
     return p.end();
 }
 
@@ -315,7 +316,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
     sansSignalDeTaille();
     const QString fichier = imprimante.outputFileName();
     if (fichier.isEmpty()) {
-        if (dessinePage(imprimante, imprimante.resolution(), *this, p_->releve, gris)) return true;
+        if (dessinePage(imprimante, imprimante.resolution(), *this, *p_, gris)) return true;
         signaleEchec(qtr(Texte::titreImpressionImpossible), qtr(Texte::impressionImpossible));
         return false;
     }
@@ -332,7 +333,7 @@ bool FrmSat::imprime(QPrinter& imprimante)
         pdf.setPdfVersion(imprimante.pdfVersion());
         pdf.setTitle(imprimante.docName());
         pdf.setCreator(imprimante.creator());
-        dessine = dessinePage(pdf, pdf.resolution(), *this, p_->releve, gris);
+        dessine = dessinePage(pdf, pdf.resolution(), *this, *p_, gris);
     }
     const QString raison = dessine ? ecritAtomique(fichier, contenu)
                                    : qtr(Texte::obstaclePage);

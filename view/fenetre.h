@@ -22,6 +22,7 @@ enum class Etiquette {
     ImpactTemps,     ///< `Label11`, the time of the impact
     ImpactVitesse,   ///< `Label12`, the velocity at the impact
     LectureUnite,    ///< `Label14`, the unit of the read-out
+    Legende,         ///< the legend of the launches on the view
 };
 /// The command buttons.
 enum class Commande {
@@ -34,7 +35,14 @@ enum class Commande {
 enum class Case {
     Vitesse,   ///< `vitesse`: Vx(t), Vy(t), V(t)
     Xy,        ///< `xy`: X(t), Y(t)
+    Energie,   ///< the energy chart
 };
+/// The options the window's menu turns on and off.
+enum class Reglage {
+    Coloris,   ///< each launch in its own colour, with a legend
+    Vecteur,   ///< the velocity as an arrow
+};
+inline constexpr int kNombreReglages = 2;
 /// The option-button arrays.
 enum class Groupe {
     Points,       ///< `Option1`: number of points plotted
@@ -112,8 +120,13 @@ public:
     /// Shows what a situation asks the pupil to observe, when it opens, in a
     /// box the pupil closes; the program goes on meanwhile (no nested loop).
     virtual void montreConsigne(std::string_view texte) = 0;
-    /// Shows a tooltip by the pointer on the orbit view ("" hides it).
-    virtual void montreBulle(std::string_view texte) = 0;
+    /// Shows a tooltip by the pointer over picture area n ("" hides it).
+    virtual void montreBulle(std::string_view texte, int picture = 1) = 0;
+    /// Shows an option of the menu as on or off (its entry's check mark).
+    virtual void ecritReglage(Reglage r, bool actif) = 0;
+    /// The client area's width, twips: the layout's, or more while a control
+    /// placed beyond it is shown. Its height does not change.
+    virtual void largeurClient(int twips) = 0;
     /// Whether the last launch left points to copy or save (the menu entries follow).
     virtual void pointsDisponibles(bool oui) = 0;
     /// Asks for one call of etapeEtoile after this many milliseconds; replaces a pending request.

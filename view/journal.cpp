@@ -17,6 +17,7 @@ void Journal::recommence(const EtatSurface& e)
     echelleDebut_ = echelleDonnee_ ? echelle_ : std::array<double, 4>{e.left, e.top, e.left + e.width, e.top + e.height};
     blocs_.clear();
     nombres_.clear();
+    textes_.clear();
     complet_ = true;
 }
 
@@ -25,13 +26,14 @@ void Journal::redimensionne(const EtatSurface& e)
     if (!echelleDonnee_) echelleDebut_ = {e.left, e.top, e.left + e.width, e.top + e.height};
 }
 
-bool Journal::place(Op op, Couleur c, std::size_t nombres)
+bool Journal::place(Op op, Couleur c, std::size_t nombres, std::size_t caracteres)
 {
     if (!complet_) return false;
-    if (octets() + sizeof(Bloc) + nombres * sizeof(float) > kOctetsMax) {
+    if (octets() + sizeof(Bloc) + nombres * sizeof(float) + caracteres > kOctetsMax) {
         // Held no longer: the memory goes back at once.
         std::vector<Bloc>().swap(blocs_);
         std::vector<float>().swap(nombres_);
+        std::string().swap(textes_);
         complet_ = false;
         return false;
     }
@@ -83,6 +85,17 @@ void Journal::pset(float x, float y, std::optional<Couleur> c)
     note(c ? Op::PointCouleur : Op::Point, c.value_or(Couleur{}), {x, y});
 }
 
+void Journal::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
+{
+    // Its place, its anchor and its length in bytes; the bytes go on the texts' end.
+    if (!place(c ? Op::TexteCouleur : Op::Texte, c.value_or(Couleur{}), 4, t.size())) return;
+    float longueur;
+    const auto n = static_cast<std::int32_t>(t.size());
+    std::memcpy(&longueur, &n, sizeof longueur);
+    nombres_.insert(nombres_.end(), {x, y, static_cast<float>(a), longueur});
+    textes_.append(t);
+}
+
 bool Journal::rejoue(Surface& s) const
 {
     if (!complet_) return false;
@@ -93,6 +106,7 @@ bool Journal::rejoue(Surface& s) const
     s.setFillColor(debut_.fillColor);
     s.setFillStyle(debut_.fillStyle);
     const float* v = nombres_.data();
+    std::size_t caractere = 0;
     for (const Bloc& b : blocs_) {
         for (std::uint32_t k = 0; k < b.n; ++k) {
             switch (b.op) {
@@ -118,6 +132,17 @@ bool Journal::rejoue(Surface& s) const
             case Op::Cercle: s.circle(v[0], v[1], v[2]); v += 3; break;
             case Op::Point: s.pset(v[0], v[1]); v += 2; break;
             case Op::PointCouleur: s.pset(v[0], v[1], b.c); v += 2; break;
+            case Op::Texte:
+            case Op::TexteCouleur: {
+                std::int32_t n = 0;
+                std::memcpy(&n, &v[3], sizeof n);
+                const std::string_view t(textes_.data() + caractere, static_cast<std::size_t>(n));
+                caractere += t.size();
+                s.texte(v[0], v[1], t, static_cast<Ancre>(static_cast<int>(v[2])),
+                        b.op == Op::TexteCouleur ? std::optional<Couleur>(b.c) : std::nullopt);
+                v += 4;
+                break;
+            }
             }
         }
     }

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace orbeline {
@@ -39,11 +41,15 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c);
     void circle(float x, float y, float r);
     void pset(float x, float y, std::optional<Couleur> c);
+    void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c);
 
     /// False once the bound was passed: the calls since the last cls are gone.
     bool complet() const { return complet_; }
     /// Bytes held by the calls.
-    std::size_t octets() const { return blocs_.size() * sizeof(Bloc) + nombres_.size() * sizeof(float); }
+    std::size_t octets() const
+    {
+        return blocs_.size() * sizeof(Bloc) + nombres_.size() * sizeof(float) + textes_.size();
+    }
 
     /// Makes the same calls on `s`, settings at the last cls first. `s` is
     /// expected blank; nothing is drawn when the journal is not complete.
@@ -51,7 +57,8 @@ public:
 
 private:
     enum class Op : std::uint8_t {
-        Echelle, Largeur, Style, Trait, Fond, Remplissage, Ligne, LigneCouleur, Cercle, Point, PointCouleur
+        Echelle, Largeur, Style, Trait, Fond, Remplissage, Ligne, LigneCouleur, Cercle, Point, PointCouleur,
+        Texte, TexteCouleur
     };
     // A run of calls of one kind (and colour, for the ones that name it);
     // their numbers follow one another in nombres_. A launch's points make
@@ -64,11 +71,12 @@ private:
 
     // Opens room for one call and its numbers; false, and everything
     // dropped, when the bound would be passed.
-    bool place(Op op, Couleur c, std::size_t nombres);
+    bool place(Op op, Couleur c, std::size_t nombres, std::size_t caracteres = 0);
     void note(Op op, Couleur c, std::initializer_list<float> v);
 
     std::vector<Bloc> blocs_;
     std::vector<float> nombres_;
+    std::string textes_;                           // the texts' bytes, one after the other
     EtatSurface debut_;                            // settings at the last cls
     std::array<double, 4> echelleDebut_{0, 0, 1, 1};   // the scale in force then, as given
     std::array<double, 4> echelle_{0, 0, 1, 1};        // the last scale given

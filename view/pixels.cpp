@@ -1,5 +1,7 @@
 #include "pixels.h"
 
+#include <algorithm>
+
 namespace orbeline {
 
 bool coupe(PointPx& a, PointPx& b, double gauche, double haut, double droite, double bas)
@@ -42,6 +44,18 @@ std::optional<SegmentPx> segment(PointPx a, PointPx b, int trait, int largeur, i
         if (std::isfinite(avant)) s.decalage = std::fmod(avant, kPeriodeTirets);
     }
     return s;
+}
+
+std::optional<std::array<PointPx, 2>> barbes(PointPx a, PointPx b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, l = std::hypot(dx, dy);
+    if (!std::isfinite(l) || l < 0.5) return std::nullopt;
+    constexpr double kLongueur = 7, kCos = 0.90630778703665, kSin = 0.42261826174070;   // 25°
+    const double k = std::min(kLongueur, l / 2) / l;
+    // The shaft's direction turned back by 180° ± 25°.
+    const double ux = -dx * k, uy = -dy * k;
+    return std::array<PointPx, 2>{{{b.x + ux * kCos - uy * kSin, b.y + ux * kSin + uy * kCos},
+                                   {b.x + ux * kCos + uy * kSin, b.y - ux * kSin + uy * kCos}}};
 }
 
 } // namespace orbeline

@@ -48,6 +48,11 @@ struct SegmentPx {
 };
 std::optional<SegmentPx> segment(PointPx a, PointPx b, int trait, int largeur, int hauteur);
 
+/// The two barbs of an arrow's head at `b`, pointing away from `a`: their
+/// free ends, px, 25° off the shaft and 7 px long (half the shaft at most).
+/// None when the ends are not finite or lie within half a pixel.
+std::optional<std::array<PointPx, 2>> barbes(PointPx a, PointPx b);
+
 /// The star's outline on its 14 × 12 design grid, clockwise from the top
 /// point: a regular pentagram stretched a little sideways so that its points
 /// touch all four edges of the grid.

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 namespace orbeline {
 
@@ -27,6 +28,19 @@ enum class StyleTrait { Plein, Tirets, TiretPointPoint };  ///< solid, dash, das
 enum class StyleRemplissage { Plein, Transparent };        ///< solid, none
 /// The controls that live inside a picture area.
 enum class Controle { Sat, Etoile };                       ///< `Sat`, `starbleue`
+/// Which corner (or the middle) of a text stands on the point given.
+enum class Ancre : std::uint8_t { HautGauche, HautDroite, BasGauche, BasDroite, Centre };
+/// Height of the areas' text, logical pixels: small enough for a chart.
+inline constexpr int kCorpsTexte = 10;
+/// An arrow painted over the drawing like the marker (kept in no drawing),
+/// from its tail to its head, in user units.
+struct Fleche {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    Couleur couleur{};
+    friend bool operator==(const Fleche&, const Fleche&) = default;
+};
+/// How many arrows an area shows over its drawing (the start's velocity, the pointed point's).
+inline constexpr int kNombreFleches = 2;
 
 class Surface {
 public:
@@ -66,6 +80,9 @@ public:
     virtual void circle(float x, float y, float r) = 0;
     /// Point with the pen width; it becomes the current position.
     virtual void pset(float x, float y, std::optional<Couleur> c = {}) = 0;
+    /// A line of text in the areas' sans-serif of kCorpsTexte pixels, the
+    /// anchor's corner on (x, y); the current position does not move.
+    virtual void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) = 0;
     /// CurrentX: abscissa of the current position.
     virtual float currentX() const = 0;
     /// CurrentY: ordinate of the current position.
@@ -91,6 +108,9 @@ public:
     virtual bool estVisible(Controle c) const = 0;
     /// Repaints a control at once (the impact animation has no timer).
     virtual void repeint(Controle c) = 0;
+    /// Shows arrow n (0 to kNombreFleches − 1) over the drawing; none hides it.
+    /// It keeps its place in user units when the scale changes.
+    virtual void fleche(int n, std::optional<Fleche> f) = 0;
 };
 
 /// A coordinate in single precision, as the surfaces take them: beyond the

@@ -3,9 +3,11 @@
 #include "calcule.h"
 #include "fenetre.h"
 #include "lecture.h"
+#include "pixels.h"
 #include "surface.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orbeline {
 
@@ -107,7 +109,7 @@ void Trace(SimulationState& s, Fenetre& f)
     if (s.Nfin < kPas) TraceImpact(s, f);
 }
 
-void TracePoints(SimulationState& s, Fenetre& f)
+void TracePoints(SimulationState& s, Fenetre& f, std::optional<Couleur> c)
 {
     Surface& p = f.picture(1);
     const int pas = pasDeTrace(s.NbPoints);
@@ -120,7 +122,7 @@ void TracePoints(SimulationState& s, Fenetre& f)
         const auto k = static_cast<std::size_t>(i);
         x = s.Xt[k] / D;
         y = s.Yt[k] / D;
-        p.pset(enFloat(x), enFloat(y));
+        p.pset(enFloat(x), enFloat(y), c);
         trace = true;
     }
     // The marker runs along with the points, but no frame is shown before
@@ -158,6 +160,50 @@ void finImpact(Fenetre& f)
     p.setVisible(Controle::Etoile, false);
     p.setLargeur(Controle::Etoile, 28);
     p.setHauteur(Controle::Etoile, 23);
+}
+
+const Coloris& colorisLancement(int numero)
+{
+    const int n = static_cast<int>(kColoris.size());
+    return kColoris[static_cast<std::size_t>(((numero - 1) % n + n) % n)];
+}
+
+Fleche flecheVitesse(const Surface& vue, double x, double y, double vx, double vy, Couleur c)
+{
+    // A square is a tenth of the view's width, in user units along both axes.
+    const double carreau = std::fabs(vue.scaleWidth()) / 10 / kVitesseParCarreau;
+    return {enFloat(x), enFloat(y), enFloat(x + vx * carreau), enFloat(y + vy * carreau), c};
+}
+
+std::pair<float, float> pointPx(const Surface& s, double x, double y)
+{
+    return {enFloat(s.scaleLeft() + x * s.scaleWidth() / s.largeurPixels()),
+            enFloat(s.scaleTop() + y * s.scaleHeight() / s.hauteurPixels())};
+}
+
+void traceFleche(Surface& s, const Fleche& f)
+{
+    const auto px = [&](double x, double y) {
+        return PointPx{(x - s.scaleLeft()) * s.largeurPixels() / s.scaleWidth(),
+                       (y - s.scaleTop()) * s.hauteurPixels() / s.scaleHeight()};
+    };
+    const auto pointe = barbes(px(f.x1, f.y1), px(f.x2, f.y2));
+    if (!pointe) return;
+    s.line(f.x1, f.y1, f.x2, f.y2, f.couleur);
+    for (const PointPx& q : *pointe) {
+        const auto [x, y] = pointPx(s, q.x, q.y);
+        s.line(f.x2, f.y2, x, y, f.couleur);
+    }
+}
+
+void ecritLignes(Surface& s, double x, double y, std::string_view t, std::optional<Couleur> c)
+{
+    for (std::size_t debut = 0; debut <= t.size(); y += kCorpsTexte + 1) {
+        const std::size_t fin = std::min(t.find('\n', debut), t.size());
+        const auto [ux, uy] = pointPx(s, x, y);
+        s.texte(ux, uy, t.substr(debut, fin - debut), Ancre::HautGauche, c);
+        debut = fin + 1;
+    }
 }
 
 } // namespace orbeline

@@ -5,10 +5,13 @@
 
 #include "SimulationState.h"
 #include "langue.h"
+#include "surface.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+#include <utility>
 
 namespace orbeline {
 
@@ -55,8 +58,42 @@ int pasDeTrace(std::int16_t nbPoints);
 /// Plots the computed points (every one or every tenth), leaves the marker on
 /// the last one, then, after an impact, plays the star's frames at once.
 void Trace(SimulationState& s, Fenetre& f);
-/// Trace without the star: the points and the marker only.
-void TracePoints(SimulationState& s, Fenetre& f);
+/// Trace without the star: the points and the marker only, in the pen's
+/// colour or the one given.
+void TracePoints(SimulationState& s, Fenetre& f, std::optional<Couleur> c = {});
+
+/// A launch's colour when each launch has its own, and its name.
+struct Coloris {
+    std::optional<Couleur> couleur;   ///< none: the window's own (the view's pen, a chart's colour)
+    Texte nom;
+};
+/// The first launch keeps the window's colours, the next ones take the
+/// Okabe–Ito palette, which colour-blind pupils tell apart, without its
+/// yellow (too pale on white), then the list starts again.
+inline constexpr std::array<Coloris, 7> kColoris{{
+    {std::nullopt, Texte::couleurNoir},
+    {Couleur{230, 159, 0}, Texte::couleurOrange},
+    {Couleur{86, 180, 233}, Texte::couleurBleuCiel},
+    {Couleur{0, 158, 115}, Texte::couleurVert},
+    {Couleur{0, 114, 178}, Texte::couleurBleu},
+    {Couleur{213, 94, 0}, Texte::couleurVermillon},
+    {Couleur{204, 121, 167}, Texte::couleurPourpre},
+}};
+/// The colours of launch n (from 1).
+const Coloris& colorisLancement(int numero);
+
+/// Metres per second that one square of the grid stands for in the velocity arrows.
+inline constexpr double kVitesseParCarreau = 2000;
+/// The velocity (vx, vy) in m/s as an arrow from (x, y), user units of the
+/// orbit view, whatever its scale: a square for kVitesseParCarreau.
+Fleche flecheVitesse(const Surface& vue, double x, double y, double vx, double vy, Couleur c);
+/// Draws an arrow into the area, kept with the drawing: its shaft and head, with the pen in force.
+void traceFleche(Surface& s, const Fleche& f);
+/// The user coordinates of a point given in pixels from the area's top-left corner.
+std::pair<float, float> pointPx(const Surface& s, double x, double y);
+/// Writes a text of several lines ("\n" between them) from a pixel corner of
+/// the area, one line every kCorpsTexte + 1 pixels downward.
+void ecritLignes(Surface& s, double x, double y, std::string_view t, std::optional<Couleur> c = {});
 
 /// Number of frames of the growing star.
 inline constexpr int kImagesEtoile = 16;

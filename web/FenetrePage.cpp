@@ -103,6 +103,7 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
             pictures_[n - 1] = std::make_unique<SurfaceCanvas>(d.nom, tr(d.nomAccessible), g, h, l, ht);
             if (d.drapeaux & Cache) dom::montre(d.nom, false);
             if (d.role == zone(1)) dom::attribut(d.nom, "data-souris", "");
+            else if (graphe(d.role.numero)) dom::attribut(d.nom, "data-graphe", std::to_string(d.role.numero));
         } else {
             // The marker and the star, in the orbit view's inner pixels.
             pictures_[0]->place(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile,
@@ -161,6 +162,7 @@ void FenetrePage::construitMenus()
         dom::cree("button", id, li);
         dom::attribut(id, "type", "button");
         dom::attribut(id, "data-action", std::to_string(static_cast<int>(e.action)));
+        if (e.reglage) dom::attribut(id, "aria-pressed", p_.reglages[static_cast<std::size_t>(*e.reglage)] ? "true" : "false");
         // The caption, its access letter underlined: in an open menu that letter chooses it.
         const std::string legende = id + "-legende";
         dom::cree("span", legende, id);
@@ -219,6 +221,12 @@ void FenetrePage::deplacement(int bouton, int shift, double x, double y)
     Picture1_MouseMove(p_, *this, bouton, shift, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
 }
 
+void FenetrePage::survolGraphe(int picture, double x, double y)
+{
+    if (picture < 2 || picture > nombrePictures()) return;
+    const EtatSurface& e = pictures_[static_cast<std::size_t>(picture - 1)]->etat();
+    Graphe_MouseMove(p_, *this, picture, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
+}
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
 void FenetrePage::menu(Action a) { realise(choisit(p_, *this, a)); }
@@ -243,7 +251,8 @@ void FenetrePage::realise(const Sortie& s)
         std::string ids;
         for (const Disposition& d : kDisposition)
             if (d.role.sorte == Role::Sorte::Zone || d.role.sorte == Role::Sorte::LegendeGraphe ||
-                d.role == role(Etiquette::ImpactTemps) || d.role == role(Etiquette::ImpactVitesse))
+                d.role == role(Etiquette::ImpactTemps) || d.role == role(Etiquette::ImpactVitesse) ||
+                d.role == role(Etiquette::Legende) || d.role == role(Case::Energie))
                 ids.append(ids.empty() ? "" : ",").append(d.nom);
         const std::string_view nom = tr(s.fichier->nom);
         orbeline_page_image(ids.data(), static_cast<int>(ids.size()), nom.data(), static_cast<int>(nom.size()));
@@ -293,7 +302,7 @@ void FenetrePage::prepareImpression()
 {
     acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
     finImpression();
-    const Feuille f = feuille(*this, p_.releve);
+    const Feuille f = feuilleFenetre(*this, p_);
     for (std::size_t i = 0; i < f.nom.size(); ++i) {
         const std::string id = "feuille-nom-" + std::to_string(i);
         dom::cree("div", id, "feuille");
@@ -397,7 +406,19 @@ void FenetrePage::montreConsigne(std::string_view t)
     dialogue("consigne");
 }
 
-void FenetrePage::montreBulle(std::string_view t) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
+void FenetrePage::montreBulle(std::string_view t, int) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
+
+void FenetrePage::ecritReglage(Reglage r, bool actif)
+{
+    for (const EntreeMenu& e : kMenus)
+        if (e.reglage == r) dom::attribut(idAction(e.action), "aria-pressed", actif ? "true" : "false");
+}
+
+void FenetrePage::largeurClient(int twips)
+{
+    // The menu bar over the client area takes its width.
+    for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(twips)));
+}
 
 std::string FenetrePage::separateurDecimal() const
 {

@@ -46,6 +46,8 @@ public:
     /// entry's shortcut), with the command button that has the focus if any;
     /// false when it is none of the window's.
     bool touche(std::string_view combinaison, std::optional<Commande> avecFocus);
+    /// Pointer move over a chart (picture area n), in its inner area's CSS pixels.
+    void survolGraphe(int picture, double x, double y);
     /// The star's timer.
     void etape();
     /// A menu entry chosen.
@@ -87,7 +89,9 @@ public:
     void ecritTitre(std::string_view texte) override;
     void ecritMessage(std::string_view texte) override;
     void montreConsigne(std::string_view texte) override;
-    void montreBulle(std::string_view texte) override;
+    void montreBulle(std::string_view texte, int picture = 1) override;
+    void ecritReglage(Reglage r, bool actif) override;
+    void largeurClient(int twips) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
     void quitte() override;

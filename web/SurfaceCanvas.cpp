@@ -16,6 +16,8 @@ void orbeline_ligne(int s, double x1, double y1, double x2, double y2, int large
                     double decalage);
 void orbeline_cercle(int s, double x, double y, double r, int largeur, int rgb, int style, int rempli);
 void orbeline_carre(int s, int gauche, int haut, int cote, int rgb);
+void orbeline_texte(int s, double x, double y, const char* t, int l, int ancre, int corps, int rgb);
+void orbeline_fleche(int s, int n, int visible, const double* xy, int rgb);
 void orbeline_controle(int s, int controle, int visible, double gauche, double haut, double largeur,
                        double hauteur);
 void orbeline_repeint(int s);
@@ -89,9 +91,10 @@ void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 {
     if (zone_) journal_.scale(x1, y1, x2, y2);
     etat_.scale(x1, y1, x2, y2);
-    // A size set in user units follows the scale.
+    // A size set in user units follows the scale, and so do the arrows.
     envoie(Controle::Sat);
     envoie(Controle::Etoile);
+    for (int n = 0; n < kNombreFleches; ++n) envoieFleche(n);
 }
 
 void SurfaceCanvas::cls()
@@ -187,6 +190,38 @@ void SurfaceCanvas::dessinePoint(float x, float y, std::optional<Couleur> c)
     const int h = static_cast<int>(std::floor(cy + 0.5 - w / 2.0));
     if (g >= etat_.largeurPx || h >= etat_.hauteurPx || g + w <= 0 || h + w <= 0) return;
     orbeline_carre(id_, g, h, w, rgb(c.value_or(etat_.foreColor)));
+}
+
+void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
+{
+    if (zone_) journal_.texte(x, y, t, a, c);
+    const double px = etat_.versPxX(x), py = etat_.versPxY(y);
+    if (!proche(px) || !proche(py)) return;
+    orbeline_texte(id_, px, py, t.data(), static_cast<int>(t.size()), static_cast<int>(a), kCorpsTexte,
+                   rgb(c.value_or(etat_.foreColor)));
+}
+
+void SurfaceCanvas::fleche(int n, std::optional<Fleche> f)
+{
+    if (!zone_ || n < 0 || n >= kNombreFleches) return;
+    fleches_[static_cast<std::size_t>(n)] = f;
+    envoieFleche(n);
+}
+
+void SurfaceCanvas::envoieFleche(int n) const
+{
+    if (!zone_) return;
+    const auto& f = fleches_[static_cast<std::size_t>(n)];
+    // The shaft's ends and the head's two barbs, in the area's CSS pixels.
+    std::array<double, 8> xy{};
+    bool montre = false;
+    if (f) {
+        const PointPx a{etat_.versPxX(f->x1), etat_.versPxY(f->y1)}, b{etat_.versPxX(f->x2), etat_.versPxY(f->y2)};
+        const auto pointe = barbes(a, b);
+        montre = pointe && proche(a.x) && proche(a.y) && proche(b.x) && proche(b.y);
+        if (montre) xy = {a.x, a.y, b.x, b.y, (*pointe)[0].x, (*pointe)[0].y, (*pointe)[1].x, (*pointe)[1].y};
+    }
+    orbeline_fleche(id_, n, montre, xy.data(), f ? rgb(f->couleur) : 0);
 }
 
 void SurfaceCanvas::envoie(Controle c) const

@@ -12,6 +12,8 @@
 #include "journal.h"
 #include "surface.h"
 
+#include <array>
+#include <optional>
 #include <string_view>
 
 namespace orbeline {
@@ -70,6 +72,7 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
     float currentX() const override { return etat_.currentX; }
     float currentY() const override { return etat_.currentY; }
 
@@ -87,14 +90,17 @@ public:
     /// Shows the control as it stands at the next animation frame: a page
     /// shows no frame before the running handler returns.
     void repeint(Controle c) override;
+    void fleche(int n, std::optional<Fleche> f) override;
 
 private:
     int largeurTrait() const;
     void envoie(Controle c) const;   // hands a control's geometry to the page
+    void envoieFleche(int n) const;  // hands an arrow, in pixels, to the page
     void dessinePoint(float x, float y, std::optional<Couleur> c);
 
     EtatSurface etat_;
     Journal journal_;
+    std::array<std::optional<Fleche>, kNombreFleches> fleches_{};   // over the drawing, user units
     int id_ = -1;          // the script's number for this area
     bool zone_ = true;     // an area of the window: it keeps a journal and has controls
 };

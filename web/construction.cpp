@@ -114,6 +114,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         classe = "etiquette";
         if (d.drapeaux & AutoTaille) classe += " auto";
         if (d.drapeaux & Retour) classe += " retour";
+        if (d.drapeaux & EnHaut) classe += " haut";
         break;
     case Genre::Bouton:
         dom::cree("button", id, parent);

@@ -125,6 +125,11 @@ EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, doub
     if (FenetrePage* f = fenetre()) f->deplacement(bouton, shift, x, y);
 }
 
+EMSCRIPTEN_KEEPALIVE void page_graphe(int picture, double x, double y)
+{
+    if (FenetrePage* f = fenetre()) f->survolGraphe(picture, x, y);
+}
+
 // A key the page did not take itself, its portable text in the buffer; the
 // row of the command button that has the focus, or -1. 1 when it was the window's.
 EMSCRIPTEN_KEEPALIVE int page_touche(int n, int ligne)

@@ -147,9 +147,19 @@ mergeInto(LibraryManager.library, {
         const [x, y] = position(e);
         _page_deplacement(e.buttons, etat(e), x, y);
       });
+      // A chart answers the pointer with its tooltip (t and the values there).
+      client.addEventListener('pointermove', function (e) {
+        const g = e.target.closest('[data-graphe]');
+        if (!g) return;
+        Page.pointeur = { x: e.clientX, y: e.clientY };
+        const r = g.firstChild.getBoundingClientRect();
+        _page_graphe(+g.dataset.graphe, e.clientX - r.left, e.clientY - r.top);
+      });
       client.addEventListener('pointerout', function (e) {
-        const vers = e.relatedTarget && e.relatedTarget.closest ? e.relatedTarget.closest('[data-souris]') : null;
-        if (e.target.closest('[data-souris]') && !vers)
+        const zone = '[data-souris], [data-graphe]';
+        const de = e.target.closest(zone);
+        const vers = e.relatedTarget && e.relatedTarget.closest ? e.relatedTarget.closest(zone) : null;
+        if (de && vers !== de)
           document.getElementById('bulle').hidden = true;
       });
     },
@@ -407,12 +417,40 @@ mergeInto(LibraryManager.library, {
         ctx.fillRect(x, y, r.width, r.height);
         const cs = getComputedStyle(e), b = parseFloat(cs.borderLeftWidth);
         for (const cv of canevas) ctx.drawImage(cv, x + b, y + b, cv.offsetWidth, cv.offsetHeight);
+      } else if (e.classList.contains('case')) {
+        // A check box: its mark, then its caption.
+        const cs = getComputedStyle(e), b = e.querySelector('input').getBoundingClientRect();
+        ctx.strokeStyle = '#000000';
+        ctx.strokeRect(b.left - base.left + 0.5, b.top - base.top + 0.5, b.width - 1, b.height - 1);
+        if (e.querySelector('input').checked) ctx.fillRect(b.left - base.left + 3, b.top - base.top + 3, b.width - 6, b.height - 6);
+        ctx.font = cs.font;
+        ctx.fillStyle = cs.color;
+        ctx.textBaseline = 'middle';
+        ctx.fillText(e.textContent, b.right - base.left + 3, y + r.height / 2);
       } else if (e.textContent) {
-        const cs = getComputedStyle(e);
+        const cs = getComputedStyle(e), h = parseFloat(cs.fontSize) * 1.15;
         ctx.font = cs.font;
         ctx.fillStyle = cs.color;
         ctx.textBaseline = 'top';
-        ctx.fillText(e.textContent, x, y + (r.height - parseFloat(cs.fontSize) * 1.15) / 2);
+        if (!e.classList.contains('haut')) {
+          ctx.fillText(e.textContent, x, y + (r.height - h) / 2);
+          continue;
+        }
+        // A label of several lines (the legend): its lines, each wrapped to its width.
+        let ligne = y;
+        for (const paragraphe of e.textContent.split('\n')) {
+          let texte = '';
+          for (const mot of paragraphe.split(' ')) {
+            const essai = texte ? texte + ' ' + mot : mot;
+            if (texte && ctx.measureText(essai).width > r.width) {
+              ctx.fillText(texte, x, ligne);
+              ligne += h;
+              texte = mot;
+            } else texte = essai;
+          }
+          ctx.fillText(texte, x, ligne);
+          ligne += h;
+        }
       }
     }
     c.toBlob(function (png) {

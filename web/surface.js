@@ -132,6 +132,20 @@ mergeInto(LibraryManager.library, {
         c.fillStyle = Orbeline.bleu;
         c.fill();
       }
+      // The arrows: the shaft, then the head's two barbs, from the program's pixels.
+      for (const f of s.fleches) {
+        if (!f) continue;
+        c.lineWidth = 2;
+        c.lineCap = 'round';
+        c.strokeStyle = Orbeline.css(f.rgb);
+        c.beginPath();
+        c.moveTo(f.xy[0], f.xy[1]);
+        c.lineTo(f.xy[2], f.xy[3]);
+        c.moveTo(f.xy[4], f.xy[5]);
+        c.lineTo(f.xy[2], f.xy[3]);
+        c.lineTo(f.xy[6], f.xy[7]);
+        c.stroke();
+      }
     },
   },
 
@@ -149,7 +163,7 @@ mergeInto(LibraryManager.library, {
     const s = {
       cadre: cadre, w: w, h: h, dpr: 0,
       fond: document.createElement('canvas'), dessus: document.createElement('canvas'),
-      controles: [{ visible: 0 }, { visible: 0 }], prevu: false, remplissage: -1,
+      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, remplissage: -1,
     };
     s.ctx = s.fond.getContext('2d', { alpha: false });
     s.ctxDessus = s.dessus.getContext('2d');
@@ -235,6 +249,26 @@ mergeInto(LibraryManager.library, {
     }
     const x0 = Math.round(gauche * d), y0 = Math.round(haut * d);
     s.ctx.fillRect(x0, y0, Math.round((gauche + cote) * d) - x0, Math.round((haut + cote) * d) - y0);
+  },
+
+  // A line of text, its anchor (0 top left, 1 top right, 2 bottom left,
+  // 3 bottom right, 4 middle) on the point, in the areas' sans-serif.
+  orbeline_texte__deps: ['$Orbeline'],
+  orbeline_texte: function (id, x, y, t, l, ancre, corps, rgb) {
+    const s = Orbeline.surfaces[id], c = s.ctx, d = s.dpr;
+    c.font = corps * d + 'px Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
+    c.textAlign = [ 'left', 'right', 'left', 'right', 'center' ][ancre];
+    c.textBaseline = [ 'top', 'top', 'bottom', 'bottom', 'middle' ][ancre];
+    c.fillStyle = Orbeline.css(rgb);
+    s.remplissage = -1;
+    c.fillText(UTF8ToString(t, l), x * d, y * d);
+  },
+
+  orbeline_fleche__deps: ['$Orbeline'],
+  orbeline_fleche: function (id, n, visible, xy, rgb) {
+    const s = Orbeline.surfaces[id];
+    s.fleches[n] = visible ? { xy: Array.from(HEAPF64.subarray(xy >> 3, (xy >> 3) + 8)), rgb: rgb } : null;
+    Orbeline.planifie(s);
   },
 
   orbeline_controle__deps: ['$Orbeline'],

@@ -94,3 +94,37 @@ TEST(TableDesPoints, ASpeedPastTheDoubleRangeIsWrittenSoThatItReadsBackFinite)
     for (const auto& l : lignes) EXPECT_EQ(l.size(), 6u);
     EXPECT_EQ(texteTable(Releve{}, formatCopie(",")), "");   // nothing before any launch
 }
+
+TEST(TourDuLancement, APeriodFoundBetweenThePointsOfAKeplerOrbitWhateverTheStep)
+{
+    // Points of an exact Kepler orbit from its perigee, at steps the period is no multiple of:
+    // a period taken on a point would be up to a step off.
+    const struct { double e; std::int32_t pas; } cas[] = {{0, 97}, {0.3, 611}, {0.6, 130}};
+    constexpr double GM = 4.002e14, a = 2.5e7;
+    const double n = std::sqrt(GM / (a * a * a));
+    for (const auto& c : cas) {
+        Releve r;
+        r.Nfin = 999;
+        r.pas = c.pas;
+        for (std::size_t i = 0; i <= 999; ++i) {
+            const double M = n * static_cast<double>(i) * c.pas, b = a * std::sqrt(1 - c.e * c.e);
+            double E = M;
+            for (int k = 0; k < 50; ++k) E -= (E - c.e * std::sin(E) - M) / (1 - c.e * std::cos(E));
+            r.Xt[i] = a * (std::cos(E) - c.e);
+            r.Yt[i] = b * std::sin(E);
+            r.Vxt[i] = -a * n * std::sin(E) / (1 - c.e * std::cos(E));
+            r.Vyt[i] = b * n * std::cos(E) / (1 - c.e * std::cos(E));
+        }
+        const Tour t = mesureTour(r);
+        EXPECT_TRUE(t.boucle);
+        EXPECT_NEAR(t.periode, 2 * M_PI / n, 0.02 * c.pas) << c.e;
+        EXPECT_NEAR(t.rProche, a * (1 - c.e), 1e-6 * a) << c.e;
+        EXPECT_NEAR(t.rLoin, a * (1 + c.e), 1e-3 * a) << c.e;
+        EXPECT_NEAR(t.vProche, std::sqrt(GM / a * (1 + c.e) / (1 - c.e)), 1e-6 * t.vProche) << c.e;
+    }
+    Releve chute;   // a fall never turns
+    chute.Nfin = 3;
+    chute.pas = 10;
+    chute.Xt = {3e7, 2e7, 1e7, 5e6};
+    EXPECT_FALSE(mesureTour(chute).boucle);
+}

@@ -6,6 +6,10 @@
 #include "disposition.h"
 #include "feuille.h"
 #include "principale.h"
+#include "vue.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -110,6 +114,88 @@ TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
     Command1_Click(r.p, r.f);
     r.f.laisseFiler();
     for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(r.f.pic(n))) << n;
+}
+
+TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTheirNumbers)
+{
+    f.cases = {1, 0, 0};
+    Reglage_Click(p, f, Reglage::Coloris, true);
+    EXPECT_TRUE(f.reglages[0] && f.estVisible(role(Etiquette::Legende)) && f.largeur == kLargeurEtendue);
+    for (const char* voy : {"0", "2000"}) {
+        f.ecritTexte(Champ::Text2, voy);
+        Command1_Click(p, f);
+        f.laisseFiler();
+    }
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    ASSERT_EQ(vus.size(), 2u);
+    std::vector<std::string> table;
+    for (std::string t = textePoints(p, formatCopie(".")); !t.empty(); t.erase(0, t.find('\n') + 1))
+        table.push_back(t.substr(0, t.find('\n')));
+    EXPECT_EQ(table.at(0), "Lancement\tt (s)\tX (km)\tY (km)\tVx (m/s)\tVy (m/s)\tV (m/s)");
+    std::size_t ligne = 1;
+    // Each launch: its colour on the view (the window's for the first) and on
+    // the charts (the chart's own for the first), its number by its last
+    // point, its legend, its tooltip, its rows in the table.
+    const struct { int numero; std::optional<Couleur> vue; Couleur graphe; const char* legende; } cas[] = {
+        {1, std::nullopt, couleurPalette(4), "1 (noir)\u00a0: Vox = 0\u00a0m/s, Voy = 0\u00a0m/s"},
+        {2, Couleur{230, 159, 0}, Couleur{230, 159, 0}, "2 (orange)\u00a0: Vox = 0\u00a0m/s, Voy = 2000\u00a0m/s"}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.numero);
+        const Releve& r = *vus[static_cast<std::size_t>(c.numero - 1)];
+        // Points of a colour since the area was last cleared.
+        const auto de = [&](int n, const std::optional<Couleur>& couleur) {
+            int k = 0;
+            for (const Appel& a : f.pic(n).appels) k = a.op == "cls" ? 0 : k + (a.op == "pset" && a.couleur == couleur);
+            return k;
+        };
+        if (c.vue) {
+            EXPECT_EQ(de(1, c.vue), r.Nfin);
+        }
+        EXPECT_EQ(de(2, c.graphe), r.Nfin + 1);
+        const auto textes = f.pic(1).appelsDe("texte");
+        EXPECT_TRUE(std::any_of(textes.begin(), textes.end(),
+                                [&](const Appel& a) { return a.texte == std::to_string(c.numero) && a.couleur == c.vue; }));
+        EXPECT_NE(f.etiquettes[Etiquette::Legende].find(c.legende), std::string::npos);
+        Picture1_MouseMove(p, f, 0, 0, static_cast<float>(r.Xt[40] / 1e5), static_cast<float>(r.Yt[40] / 1e5));
+        EXPECT_TRUE(f.bulle.starts_with("Lancement " + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s")) << f.bulle;
+        Graphe_MouseMove(p, f, 3, 3440, 0);   // the charts read every launch, against the time
+        EXPECT_NE(f.bulle.find("Lancement " + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s   Vy = "), std::string::npos);
+        const std::string numero = std::to_string(c.numero) + "\t";
+        EXPECT_TRUE(table.at(ligne).starts_with(numero + "0\t-30000\t0\t0\t"));
+        ligne += static_cast<std::size_t>(r.Nfin);
+        EXPECT_TRUE(table.at(ligne++).starts_with(numero + std::to_string(86 * r.Nfin) + "\t"));
+    }
+    EXPECT_EQ(table.size(), ligne);
+}
+
+TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
+{
+    f.ecritCase(Case::Energie, true);   // shown beside the layout: the window grows
+    EXPECT_EQ(f.largeur, kLargeurEtendue);
+    EXPECT_EQ(f.pic(7).appelsDe("texte").at(0).texte, "Pas encore");   // an empty chart says why
+    f.cases[0] = 1;
+    Command1_Click(p, f);
+    f.laisseFiler();
+    // A chart drawn reads out the time and its value at the pointer; one whose box was not ticked says so.
+    const struct { int picture; const char* bulle; } graphes[] = {
+        {2, "Vx(t)\u00a0: t =  4300\u00a0s   Vx =  "}, {5, ""}};
+    for (const auto& g : graphes) {
+        Graphe_MouseMove(p, f, g.picture, 50, 0);
+        EXPECT_TRUE(f.bulle.starts_with(g.bulle) && f.bulle.empty() == !*g.bulle && f.bulleSur == g.picture) << f.bulle;
+    }
+    EXPECT_EQ(f.pic(5).appelsDe("texte").back().texte, "lancement");
+    const auto points = f.pic(7).appelsDe("pset");
+    const auto n = static_cast<std::size_t>(p.etat.Nfin);
+    ASSERT_EQ(points.size(), 4 * (n + 1));
+    for (std::size_t i = 0; i <= n; ++i) {
+        const double v2 = p.etat.Vxt[i] * p.etat.Vxt[i] + p.etat.Vyt[i] * p.etat.Vyt[i];
+        const double ep = -p.etat.GM / std::hypot(p.etat.Xt[i], p.etat.Yt[i]), e[] = {v2 / 2, ep, v2 / 2 + ep};
+        EXPECT_EQ(points[3 * i].args[0], 86.0 * static_cast<double>(i));   // against the time, s
+        for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(static_cast<float>(points[3 * i + k].args[1]), static_cast<float>(e[k])) << i;
+        EXPECT_FLOAT_EQ(static_cast<float>(points[3 * (n + 1) + i].args[1]), static_cast<float>(e[2])) << i;
+    }
+    f.ecritCase(Case::Energie, false);
+    EXPECT_EQ(f.largeur, kLargeurPrincipale);
 }
 
 TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)
@@ -246,6 +332,7 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     }
     // 100 points: the points between two plotted ones have none; a cleared view has none.
     f.choisitOption(Groupe::Points, 0);
+    Command4_Click(p, f);
     Command1_Click(p, f);
     Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[95] / 1e5), 0);
     EXPECT_EQ(f.bulle, "");
@@ -317,11 +404,12 @@ TEST(Disposition, EveryControlInItsContainerWithItsOwnNameRoleAndTabIndexAndNone
 {
     // Overlaps the layout itself has: the raised exponent over the mass field's
     // bottom edge, two charts' captions over the charts under them, the maker's
-    // line running under "Suite".
-    const std::set<std::pair<std::string_view, std::string_view>> voulus{
-        {"Text5", "Label5_1"}, {"Label8", "Picture5"}, {"Label13", "Picture6"}, {"lblCompany", "Command1"}};
+    // line running under "Suite", the read-out's unit running past the client
+    // area into the legend's column (its text stops well before).
+    const std::set<std::pair<std::string_view, std::string_view>> voulus{{"Text5", "Label5_1"}, {"Label8", "Picture5"},
+        {"Label13", "Picture6"}, {"lblCompany", "Command1"}, {"Label14", "Legende"}};
     for (const auto& [table, largeur, hauteur] : {std::tuple{std::span<const Disposition>(kDisposition),
-                                                             kLargeurPrincipale, kHauteurPrincipale},
+                                                             kLargeurEtendue, kHauteurPrincipale},
                                                   std::tuple{std::span<const Disposition>(kDispositionAccueil),
                                                              kLargeurAccueil, kHauteurAccueil}}) {
         std::set<std::string_view> noms;

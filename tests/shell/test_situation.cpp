@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -35,12 +36,14 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     f.choisitOption(Groupe::Echelle, 6);
     f.choisitOption(Groupe::Points, 0);
     f.ecritCase(Case::Xy, true);
+    f.ecritCase(Case::Energie, true);
+    Reglage_Click(w.p, f, Reglage::Vecteur, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}})
         f.ecritTexte(c, t);
     w.p.consigne = "Que vaut t ?";
     const Situation s = situationCourante(w.p, f);
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=30000&"
-                            "echelle=500km&points=100&vitesse=0&xy=1&observer=Que%20vaut%20t%20%3F");
+                            "echelle=500km&points=100&vitesse=0&xy=1&energie=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
 
     choisitLangue(Langue::en);
     const std::string anglais = texteFichier(s);   // a teacher's English file, opened in French
@@ -155,14 +158,26 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
     enum class Promesse { Tombe, Boucle, Echappe };
     const struct { const char* fichier; Promesse promesse; } cas[] = {
         {"chute", Promesse::Tombe}, {"geostationnaire", Promesse::Boucle}, {"ellipse", Promesse::Boucle},
-        {"orbite-basse", Promesse::Boucle}, {"echappement", Promesse::Echappe}};
+        {"orbite-basse", Promesse::Boucle}, {"echappement", Promesse::Echappe}, {"comparer-vitesses", Promesse::Boucle}};
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
         const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
         FenetreChargee w;
         ASSERT_TRUE(appliqueLecture(w.p, w.f, lisFichier(contenu)));
+        Reglage_Click(w.p, w.f, Reglage::Coloris, true);   // the legend, for every one
         Command1_Click(w.p, w.f);
         w.f.laisseFiler();
+        // Whether a turn closes, said; its period, Kepler's third law for the extremes given, within 0.5 %.
+        const std::string& legende = w.f.etiquettes[Etiquette::Legende];
+        const std::size_t tour = legende.find("Un tour en ");
+        EXPECT_EQ(tour != std::string::npos, c.promesse == Promesse::Boucle) << legende;
+        EXPECT_EQ(legende.find("Pas de tour complet en") != std::string::npos, c.promesse != Promesse::Boucle) << legende;
+        double periode = 0, proche = 0, loin = 0;
+        if (tour != std::string::npos) {
+            ASSERT_EQ(std::sscanf(legende.c_str() + tour, "Un tour en %lf\u00a0s. Au plus près\u00a0: %lf\u00a0km à %*f\u00a0m/s"
+                                                          "\u00a0; au plus loin\u00a0: %lf", &periode, &proche, &loin), 3);
+            EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
+        }
         EXPECT_EQ(w.f.message, "");
         EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].empty(), c.promesse != Promesse::Tombe);
         // The plotted points as the pupil sees them on the view.

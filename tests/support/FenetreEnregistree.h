@@ -28,14 +28,17 @@ public:
     std::map<Champ, std::string> textes;        ///< field texts
     std::map<Etiquette, std::string> etiquettes; ///< label captions
     std::map<Role, bool> visibles;             ///< chart areas and captions shown
-    std::array<int, 2> cases{0, 0};             ///< vitesse, xy values
+    std::array<int, 3> cases{0, 0, 0};          ///< vitesse, xy, energie values
     std::array<int, 3> choisies{1, 0, 0};       ///< the selected button of Option1, Option2, Option3
     bool xyActif = true;                        ///< xy enabled
     std::string separateur = ".";               ///< regional decimal separator
     std::string titre = "orbelines";            ///< the window's title
     std::string message;                        ///< the strip under the orbit view
     std::vector<std::string> consignes;         ///< what to observe, each time it was shown
-    std::string bulle;                          ///< the tooltip over the orbit view
+    std::string bulle;                          ///< the tooltip over a picture area
+    int bulleSur = 1;                           ///< the area the tooltip was last shown over
+    std::array<bool, kNombreReglages> reglages{};   ///< the options as the menu shows them
+    int largeur = 11880;                        ///< the client area's width, twips
     bool points = false;                        ///< the export entries enabled
     std::vector<int> etapes;                    ///< every delay asked for the star's next frame
     bool fini = false;                          ///< the program was ended
@@ -61,7 +64,9 @@ public:
     void ecritTitre(std::string_view t) override { titre = t; }
     void ecritMessage(std::string_view t) override { message = t; }
     void montreConsigne(std::string_view t) override { consignes.emplace_back(t); }
-    void montreBulle(std::string_view t) override { bulle = t; }
+    void montreBulle(std::string_view t, int picture = 1) override { bulle = t, bulleSur = picture; }
+    void ecritReglage(Reglage r, bool actif) override { reglages[static_cast<std::size_t>(r)] = actif; }
+    void largeurClient(int twips) override { largeur = twips; }
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
     void quitte() override { fini = true; }

@@ -19,7 +19,7 @@ std::vector<Appel> SurfaceEnregistree::appelsDe(const std::string& op) const
 
 void SurfaceEnregistree::note(std::string op, std::vector<double> args, std::optional<Couleur> c)
 {
-    appels.push_back({std::move(op), std::move(args), c, etat.drawWidth, etat.drawStyle});
+    appels.push_back({std::move(op), std::move(args), c, etat.drawWidth, etat.drawStyle, {}});
 }
 
 void SurfaceEnregistree::scale(double x1, double y1, double x2, double y2)
@@ -67,6 +67,20 @@ void SurfaceEnregistree::pset(float x, float y, std::optional<Couleur> c)
     note("pset", {x, y}, c);
     journal.pset(x, y, c);
     place(etat, x, y);
+}
+
+void SurfaceEnregistree::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
+{
+    note("texte", {x, y, double(int(a))}, c);
+    appels.back().texte = t;
+    journal.texte(x, y, t, a, c);
+}
+
+void SurfaceEnregistree::fleche(int n, std::optional<Fleche> f)
+{
+    note("fleche", f ? std::vector<double>{double(n), f->x1, f->y1, f->x2, f->y2} : std::vector<double>{double(n)},
+         f ? std::optional(f->couleur) : std::nullopt);
+    fleches.at(static_cast<std::size_t>(n)) = f;
 }
 
 void SurfaceEnregistree::deplace(Controle c, float g, float t) { note("deplace", {ctl(c), g, t}); etat.deplace(c, g, t); }

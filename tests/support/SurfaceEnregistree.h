@@ -7,6 +7,7 @@
 #include "journal.h"
 #include "surface.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ struct Appel {
     std::optional<Couleur> couleur; ///< colour argument, when the call names one
     int drawWidth = 0;            ///< pen width in force at the call
     StyleTrait drawStyle = StyleTrait::Plein; ///< pen style in force at the call
+    std::string texte;            ///< the text written, for "texte"
 };
 
 class SurfaceEnregistree : public Surface {
@@ -29,6 +31,7 @@ public:
 
     std::vector<Appel> appels;    ///< every call, in order
     EtatSurface etat;             ///< state after the calls
+    std::array<std::optional<Fleche>, kNombreFleches> fleches{};   ///< the arrows shown over the drawing
     Journal journal;              ///< the drawing calls since the last cls, as the front ends keep them
 
     /// The recorded calls of one operation.
@@ -52,6 +55,7 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
     float currentX() const override { return etat.currentX; }
     float currentY() const override { return etat.currentY; }
     float gauche(Controle c) const override { return etat.gauche(c); }
@@ -64,6 +68,7 @@ public:
     void setVisible(Controle c, bool visible) override;
     bool estVisible(Controle c) const override { return etat.geo(c).visible; }
     void repeint(Controle c) override;
+    void fleche(int n, std::optional<Fleche> f) override;
 
 private:
     void note(std::string op, std::vector<double> args, std::optional<Couleur> c = {});

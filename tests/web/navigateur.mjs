@@ -222,7 +222,7 @@ export function natif(actions, { portable = false } = {}) {
   const programme = process.env.ORBELINE_SCENARIOS ??
     new URL('../../build/tests/web/scenarios_natifs', import.meta.url).pathname;
   const env = { ...process.env, ...(portable ? { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' } : {}) };
-  const r = spawnSync(programme, { input: actions.join('\n') + '\n', env, encoding: 'utf8' });
+  const r = spawnSync(programme, { input: actions.join('\n') + '\n', env, encoding: 'utf8', maxBuffer: 64 << 20 });
   assert.equal(r.status, 0, `${programme} : ${r.stderr}`);
   return r.stdout.trim().split('\n').map((l) => JSON.parse(l));
 }

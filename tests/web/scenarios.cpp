@@ -62,8 +62,8 @@ int main()
         } else if (ligne == "Fin") {
             std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
-                      << ",\"table\":" << json(texteTable(p.releve, formatCopie(f.separateur)))
-                      << ",\"csv\":" << json(texteTable(p.releve, formatCsv(","))) << "}\n";
+                      << ",\"table\":" << json(textePoints(p, formatCopie(f.separateur)))
+                      << ",\"csv\":" << json(textePoints(p, formatCsv(","))) << "}\n";
         } else if (!ligne.empty()) {
             std::cerr << "action inconnue : " << ligne << '\n';
             return 1;

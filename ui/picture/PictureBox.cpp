@@ -1,5 +1,6 @@
 #include "PictureBox.h"
 
+#include "Ecriture.h"
 #include "Etoile.h"
 #include "pixels.h"
 
@@ -376,6 +377,26 @@ void PictureBox::dessinePoint(float x, float y, std::optional<Couleur> c)
     }
 }
 
+void PictureBox::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
+{
+    journal_.texte(x, y, t, a, c);
+    ajuste();
+    const QPointF point(etat_.versPxX(x), etat_.versPxY(y));
+    if (!proche(point)) return;
+    QPainter p(&image_);
+    dessineTexte(p, point, t, a, couleurTrait(c));
+    p.end();
+    pixels_ = nullptr;
+    salit(interieur());
+}
+
+void PictureBox::fleche(int n, std::optional<Fleche> f)
+{
+    if (n < 0 || n >= kNombreFleches || fleches_[static_cast<std::size_t>(n)] == f) return;
+    fleches_[static_cast<std::size_t>(n)] = f;
+    salit(interieur());
+}
+
 std::optional<QRectF> PictureBox::cadreControle(Controle c) const
 {
     const GeometrieControle& g = etat().geo(c);
@@ -474,6 +495,13 @@ void PictureBox::paintEvent(QPaintEvent* event)
     }
     if (const auto cadre = cadreControle(Controle::Etoile); cadre && visible(Controle::Etoile))
         dessineEtoile(p, *cadre);
+    // The arrows, in user units at the scale now in force.
+    for (const auto& f : fleches_) {
+        if (!f) continue;
+        const QPointF a(etat_.versPxX(f->x1), etat_.versPxY(f->y1)), b(etat_.versPxX(f->x2), etat_.versPxY(f->y2));
+        if (proche(a) && proche(b))
+            dessineFleche(p, a + dedans.topLeft(), b + dedans.topLeft(), versQColor(f->couleur), 2);
+    }
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)

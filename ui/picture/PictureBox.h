@@ -60,6 +60,7 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
     float currentX() const override { return etat().currentX; }
     float currentY() const override { return etat().currentY; }
 
@@ -75,6 +76,7 @@ public:
     void setVisible(Controle c, bool visible) override;
     bool estVisible(Controle c) const override { return etat().geo(c).visible; }
     void repeint(Controle c) override;
+    void fleche(int n, std::optional<Fleche> f) override;
 
 signals:
     /// A mouse button pressed: button 1/2/4, Shift 1 | Ctrl 2 | Alt 4, user coordinates.
@@ -132,6 +134,7 @@ private:
     mutable QImage image_;
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted
+    std::array<std::optional<Fleche>, kNombreFleches> fleches_{};   // over the drawing, user units
     mutable double dpr_ = 0;                // pixel ratio in force; 0 until read again
     mutable QMargins marges_;               // contents margins, read with the pixel ratio
     mutable QSize tailleImage_;             // inner size the image fits, since dpr_ was read

@@ -1,5 +1,6 @@
 #include "SurfacePeintre.h"
 
+#include "Ecriture.h"
 #include "pixels.h"
 
 #include <QPainter>
@@ -99,6 +100,13 @@ void SurfacePeintre::pset(float x, float y, std::optional<Couleur> c)
     if (g >= etat_.largeurPx || h >= etat_.hauteurPx || g + w <= 0 || h + w <= 0) return;
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.fillRect(QRectF(g, h, w, w), couleur(c.value_or(etat_.foreColor)));
+}
+
+void SurfacePeintre::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
+{
+    const double px = etat_.versPxX(x), py = etat_.versPxY(y);
+    if (!proche(px) || !proche(py)) return;
+    dessineTexte(p_, QPointF(px, py), t, a, couleur(c.value_or(etat_.foreColor)));
 }
 
 } // namespace orbeline

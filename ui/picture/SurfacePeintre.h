@@ -45,6 +45,7 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
+    void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
     float currentX() const override { return etat_.currentX; }
     float currentY() const override { return etat_.currentY; }
 
@@ -58,6 +59,7 @@ public:
     void setVisible(Controle c, bool visible) override { etat_.geo(c).visible = visible; }
     bool estVisible(Controle c) const override { return etat_.geo(c).visible; }
     void repeint(Controle) override {}
+    void fleche(int, std::optional<Fleche>) override {}
 
 private:
     int largeurTrait() const;
