@@ -335,6 +335,7 @@ TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
     const auto attendu = [](const Disposition& d, const QStringList& avant) {
         const QString nom = d.drapeaux & NommeParCadre ? qs(tr(cherche(kDisposition, d.cadre)->legende)) + qs(tr(d.legende))
                             : d.nomAccessible      ? qs(tr(d.nomAccessible))
+                            : d.genre == Genre::CaseACocher ? qs(tr(d.legende))   // a box is named by its caption
                                                    : avant[2];
         return QStringList{d.legende ? qs(tr(d.legende)) : avant[0], d.bulle ? qs(tr(d.bulle)) : avant[1], nom};
     };
