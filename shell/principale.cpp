@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include <string>
+#include <utility>
 
 namespace orbeline {
 namespace {
@@ -23,6 +24,12 @@ constexpr std::string_view kMasseTropGrande =
     "La masse du satellite est trop grande pour le calcul\u00a0: elle est remise à 0.";
 /// A plotted point's tooltip: its time, position (%5: the unit) and speed.
 constexpr std::string_view kBullePoint = "t = %1\u00a0s   X = %2\u00a0%5   Y = %3\u00a0%5   V = %4\u00a0m/s";
+
+// The view's pixels per user unit, along each axis.
+std::pair<double, double> pixelsParUnite(const Surface& vue)
+{
+    return {vue.largeurPixels() / std::fabs(vue.scaleWidth()), vue.hauteurPixels() / std::fabs(vue.scaleHeight())};
+}
 
 void normaliseMasse(Fenetre& f)
 {
@@ -245,17 +252,45 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     f.montreBulle(bullePoint(p, f.picture(1), x, y));
 }
 
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y)
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
+{
+    auto& g = p.doigt;
+    if (d == Doigt::Pose) g = {true, false, false, x, y};
+    if (!g.pose || d == Doigt::Annule) {
+        g = {};
+        return;
+    }
+    if (d != Doigt::Leve) {
+        const Surface& vue = f.picture(1);
+        const auto [kx, ky] = pixelsParUnite(vue);
+        const double dx = (x - g.x) * kx, dy = (y - g.y) * ky;
+        g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
+        Picture1_MouseMove(p.etat, f, 0, 0, x, y);
+        p.legendesUnite = true;
+        // Between two plotted points the tooltip keeps the last one met.
+        const std::string bulle = bullePoint(p, vue, x, y, kPresDoigt);
+        if (!bulle.empty()) g.lu = true;
+        if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
+        return;
+    }
+    const auto geste = g;
+    g = {};
+    if (!geste.glisse && !geste.lu) Picture1_MouseDown(p, f, 1, 0, geste.x, geste.y);
+    if (!geste.lu && !p.astuceDoigt) {
+        p.astuceDoigt = true;
+        f.montreBulle(tr(Texte::astuceDoigt));
+    }
+}
+
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres)
 {
     const Releve& r = p.releve;
     if (!r.textes) return {};
-    // Pixels per user unit, along each axis.
-    const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
-    const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
+    const std::pair<double, double> parUnite = pixelsParUnite(vue);
+    const double kx = parUnite.first, ky = parUnite.second;
     const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
-    constexpr double kPres = 4;   // pixels
     int proche = -1;
-    double meilleur = kPres * kPres;
+    double meilleur = pres * pres;
     const auto essaie = [&](int i) {
         const auto k = static_cast<std::size_t>(i);
         const double dx = (r.Xt[k] / D - x) * kx, dy = (r.Yt[k] / D - y) * ky;

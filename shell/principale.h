@@ -39,6 +39,14 @@ struct Principale {
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     Texte titre = Texte::titreFenetre;   ///< the window's title, by id
     bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)
+    /// A finger on the orbit view, from its landing to its lift.
+    struct {
+        bool pose = false;         ///< a finger is on the view
+        bool glisse = false;       ///< it has slid away from where it landed
+        bool lu = false;           ///< it has read a plotted point
+        float x = 0, y = 0;        ///< where it landed, user units
+    } doigt;
+    bool astuceDoigt = false;      ///< the tooltip has shown once what a finger does
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
 };
@@ -95,9 +103,23 @@ void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float 
 /// last launch a tooltip with its time, position and speed.
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
 
+/// How close to a plotted point the mouse and a finger read it, in the view's pixels.
+inline constexpr double kPresSouris = 4;
+inline constexpr double kPresDoigt = 8;
+
+/// What a finger on the orbit view does, as the front end reports it.
+enum class Doigt { Pose, Glisse, Leve, Annule };
+/// A finger on the orbit view (user units). A finger that lands on a plotted
+/// point of the last launch, or slides, reads the points under it (the
+/// read-out, and the tooltip of the last point it met, which stays after the
+/// lift); a tap anywhere else places the satellite where it landed. The
+/// mouse keeps Picture1_MouseDown and Picture1_MouseMove. The first gesture
+/// that reads no point shows in the tooltip what a finger does.
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y);
+
 /// The tooltip of the last launch's plotted point nearest (x, y) user units,
-/// within 4 pixels; "" when there is none.
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y);
+/// within `pres` pixels; "" when there is none.
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres = kPresSouris);
 
 /// The texts in another language: the window's own from its tables, the
 /// captions the procedures wrote (the unit, the impact, the title) and the

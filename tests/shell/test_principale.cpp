@@ -256,6 +256,33 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     EXPECT_EQ(f.bulle, "");
 }
 
+TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatelliteWhereItTapsElsewhere)
+{
+    Command1_Click(p, f);
+    // The impact point (user units: hundreds of km); 200, 300 is far from any point, 2 user units a pixel.
+    const float xp = static_cast<float>(p.etat.Xt[102] / 1e5);
+    const std::string point = "t =  8772\u00a0s   X = -5354.6\u00a0km   Y =  0\u00a0km   V =  10521.8\u00a0m/s";
+    using G = std::vector<std::tuple<Doigt, float, float>>;
+    const struct { const char* quoi; G gestes; const char* x; std::string bulle; } cas[] = {
+        // [what, gestures, X initial after them, the tooltip]
+        {"a tap on a point reads it", {{Doigt::Pose, xp, 0}, {Doigt::Leve, xp, 0}}, "-30000", point},
+        {"a tap 7 px off reads it", {{Doigt::Pose, xp + 10, 10}, {Doigt::Leve, xp + 10, 10}}, "-30000", point},
+        {"a tap elsewhere places where it landed, and says once what a finger does",
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 300}, {Doigt::Leve, 206, 300}}, "20000", std::string(tr(Texte::astuceDoigt))},
+        {"once", {{Doigt::Pose, 210, 300}, {Doigt::Leve, 210, 300}}, "21000", ""},
+        {"a slide onto a point reads it and places nothing",
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "21000", point},
+        {"a slide meeting no point", {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 100, 300}, {Doigt::Leve, 100, 300}}, "21000", ""},
+        {"the browser took the finger", {{Doigt::Pose, 200, 300}, {Doigt::Annule, 0, 0}, {Doigt::Leve, 200, 300}}, "21000", ""},
+    };
+    for (const auto& c : cas) {
+        for (const auto& [d, x, y] : c.gestes) Picture1_Touche(p, f, d, x, y);
+        EXPECT_EQ(f.textes[Champ::Text3], c.x) << c.quoi;
+        EXPECT_EQ(f.bulle, c.bulle) << c.quoi;
+    }
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  20000");   // the read-out follows the finger
+}
+
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
 {
     int avant = p.nombreInit;
