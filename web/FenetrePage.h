@@ -7,6 +7,8 @@
 // clipboard, the picture, printing and the dialogs.
 
 #include "SurfaceCanvas.h"
+#include "agencement.h"
+#include "dom.h"
 #include "disposition.h"
 #include "fenetre.h"
 #include "principale.h"
@@ -40,6 +42,10 @@ public:
     /// Mouse press and pointer move on the orbit view, in its inner area's CSS pixels.
     void souris(int bouton, int shift, double x, double y);
     void deplacement(int bouton, int shift, double x, double y);
+    /// A finger on the orbit view (`Doigt`'s order), in its inner area's CSS pixels.
+    void doigt(int geste, double x, double y);
+    /// Arranges the window for the page's viewport and pointer, when they changed.
+    void agence();
     /// Enter outside a button: the default button.
     void entree();
     /// The star's timer.
@@ -98,6 +104,8 @@ private:
     bool points_ = false;   ///< the export entries enabled
     std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
     bool fini_ = false;   ///< "Quitter": nothing more is kept
+    Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
+    dom::Ecran ecran_{};   ///< the viewport it was arranged for
 };
 
 } // namespace orbeline
