@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include <string>
+#include <utility>
 
 namespace orbeline {
 namespace {
@@ -24,6 +25,12 @@ namespace {
 constexpr Texte kMasseTropGrande = Texte::masseTropGrande;
 /// A plotted point's tooltip: its time, position (%5: the unit) and speed.
 constexpr Texte kBullePoint = Texte::bullePoint;
+
+// The view's pixels per user unit, along each axis.
+std::pair<double, double> pixelsParUnite(const Surface& vue)
+{
+    return {vue.largeurPixels() / std::fabs(vue.scaleWidth()), vue.hauteurPixels() / std::fabs(vue.scaleHeight())};
+}
 
 void normaliseMasse(Fenetre& f)
 {
@@ -219,14 +226,12 @@ void garde(Principale& p)
 }
 
 // The plotted point nearest (x, y), within 4 pixels, of the launches on the view.
-std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, const Surface& vue, float x, float y)
+std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, const Surface& vue, float x, float y,
+                                                         double pres = kPresSouris)
 {
-    // Pixels per user unit, along each axis.
-    const double kx = vue.largeurPixels() / std::fabs(vue.scaleWidth());
-    const double ky = vue.hauteurPixels() / std::fabs(vue.scaleHeight());
-    constexpr double kPres = 4;   // pixels
+    const auto [kx, ky] = pixelsParUnite(vue);
     std::optional<std::pair<const Releve*, int>> proche;
-    double meilleur = kPres * kPres;
+    double meilleur = pres * pres;
     const std::vector<const Releve*> vus = lancementsVus(p);
     // The newest first: where two launches pass, the pointer reads the one drawn over.
     for (auto it = vus.rbegin(); it != vus.rend(); ++it) {
@@ -421,9 +426,39 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     vue.fleche(1, fleche);
 }
 
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y)
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
 {
-    const auto proche = pointProche(p, vue, x, y);
+    auto& g = p.doigt;
+    if (d == Doigt::Pose) g = {true, false, false, x, y};
+    if (!g.pose || d == Doigt::Annule) {
+        g = {};
+        return;
+    }
+    if (d != Doigt::Leve) {
+        const Surface& vue = f.picture(1);
+        const auto [kx, ky] = pixelsParUnite(vue);
+        const double dx = (x - g.x) * kx, dy = (y - g.y) * ky;
+        g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
+        Picture1_MouseMove(p.etat, f, 0, 0, x, y);
+        p.legendesUnite = true;
+        // Between two plotted points the tooltip keeps the last one met.
+        const std::string bulle = bullePoint(p, vue, x, y, kPresDoigt);
+        if (!bulle.empty()) g.lu = true;
+        if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
+        return;
+    }
+    const auto geste = g;
+    g = {};
+    if (!geste.glisse && !geste.lu) Picture1_MouseDown(p, f, 1, 0, geste.x, geste.y);
+    if (!geste.lu && !p.astuceDoigt) {
+        p.astuceDoigt = true;
+        f.montreBulle(tr(Texte::astuceDoigt));
+    }
+}
+
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres)
+{
+    const auto proche = pointProche(p, vue, x, y, pres);
     if (!proche) return {};
     const Releve& r = *proche->first;
 

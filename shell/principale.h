@@ -56,6 +56,14 @@ struct Principale {
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     Texte titre = Texte::titreFenetre;   ///< the window's title, by id
     bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)
+    /// A finger on the orbit view, from its landing to its lift.
+    struct {
+        bool pose = false;         ///< a finger is on the view
+        bool glisse = false;       ///< it has slid away from where it landed
+        bool lu = false;           ///< it has read a plotted point
+        float x = 0, y = 0;        ///< where it landed, user units
+    } doigt;
+    bool astuceDoigt = false;      ///< the tooltip has shown once what a finger does
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
 };
@@ -112,10 +120,25 @@ void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float 
 /// last launch a tooltip with its time, position and speed.
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
 
-/// The tooltip of the plotted point nearest (x, y) user units, within 4
+/// How close to a plotted point the mouse and a finger read it, in the view's pixels.
+inline constexpr double kPresSouris = 4;
+inline constexpr double kPresDoigt = 8;
+
+/// What a finger on the orbit view does, as the front end reports it.
+enum class Doigt { Pose, Glisse, Leve, Annule };
+/// A finger on the orbit view (user units). A finger that lands on a plotted
+/// point of a launch on the view, or slides, reads the points under it (the
+/// read-out, and the tooltip of the last point it met, which stays after the
+/// lift); a tap anywhere else places the satellite where it landed. The
+/// mouse keeps Picture1_MouseDown and Picture1_MouseMove. The first gesture
+/// that reads no point shows in the tooltip what a finger does.
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y);
+
+/// The tooltip of the plotted point nearest (x, y) user units, within `pres`
 /// pixels, of the launches on the view (named when there are several); ""
 /// when there is none.
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y);
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres = kPresSouris);
+
 /// Pointer move over a chart (picture area n, its user units): the time
 /// there and the value of each launch drawn on it, with what it spans.
 void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y);

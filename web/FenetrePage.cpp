@@ -116,6 +116,7 @@ FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
     construitMenus();
     textesPage();
     dom::titre(tr(kTitrePrincipale));
+    agence();
     Form_Load(p_, *this);
 }
 
@@ -226,6 +227,42 @@ void FenetrePage::survolGraphe(int picture, double x, double y)
     if (picture < 2 || picture > nombrePictures()) return;
     const EtatSurface& e = pictures_[static_cast<std::size_t>(picture - 1)]->etat();
     Graphe_MouseMove(p_, *this, picture, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
+}
+
+void FenetrePage::doigt(int geste, double x, double y)
+{
+    if (geste < 0 || geste > static_cast<int>(Doigt::Annule)) return;
+    const EtatSurface& e = pictures_[0]->etat();
+    Picture1_Touche(p_, *this, static_cast<Doigt>(geste), static_cast<float>(e.versUserX(x)),
+                    static_cast<float>(e.versUserY(y)));
+}
+
+void FenetrePage::agence()
+{
+    const dom::Ecran e = dom::ecran();
+    if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt) return;
+    ecran_ = e;
+    const Disposee a = dispose(kDisposition, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
+    // The window as it is stays untouched until it is arranged otherwise.
+    if (a.agencement == Agencement::Fenetre && agencement_ == Agencement::Fenetre) return;
+    agencement_ = a.agencement;
+    const bool compacte = a.agencement != Agencement::Fenetre;
+    const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
+    dom::attribut("fenetre", "class", compacte ? "compacte" : "");
+    dom::style("fenetre", "width", compacte                             ? entier(a.largeur)
+                                   : largeurTwips_ == kLargeurPrincipale ? ""
+                                                                         : dom::px(enPixels(largeurTwips_)));
+    dom::style("client", "width", compacte ? entier(a.largeur) : dom::px(enPixels(largeurTwips_)));
+    dom::style("client", "height", compacte ? entier(a.hauteur) : dom::px(enPixels(kHauteurPrincipale)));
+    dom::style("menus", "left", compacte ? entier(a.menus.gauche) : "");
+    dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
+    dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
+    dom::style("menus", "height", compacte ? entier(a.menus.hauteur) : "");
+    orbeline::agence(kDisposition, Racine{"client", "", kLargeurPrincipale, false}, a,
+                     [this](const Disposition& d, const Cadre& c, double k) {
+                         pictures_.at(static_cast<std::size_t>(d.role.numero - 1))
+                             ->montre(static_cast<int>(std::lround(c.gauche)), static_cast<int>(std::lround(c.haut)), k);
+                     });
 }
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
@@ -416,7 +453,9 @@ void FenetrePage::ecritReglage(Reglage r, bool actif)
 
 void FenetrePage::largeurClient(int twips)
 {
-    // The menu bar over the client area takes its width.
+    // The menu bar over the client area takes its width; an arranged window keeps the screen's.
+    largeurTwips_ = twips;
+    if (agencement_ != Agencement::Fenetre) return;
     for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(twips)));
 }
 

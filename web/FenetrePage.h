@@ -7,6 +7,8 @@
 // clipboard, the picture, printing and the dialogs.
 
 #include "SurfaceCanvas.h"
+#include "agencement.h"
+#include "dom.h"
 #include "disposition.h"
 #include "fenetre.h"
 #include "actions.h"
@@ -48,6 +50,10 @@ public:
     bool touche(std::string_view combinaison, std::optional<Commande> avecFocus);
     /// Pointer move over a chart (picture area n), in its inner area's CSS pixels.
     void survolGraphe(int picture, double x, double y);
+    /// A finger on the orbit view (`Doigt`'s order), in its inner area's CSS pixels.
+    void doigt(int geste, double x, double y);
+    /// Arranges the window for the page's viewport and pointer, when they changed.
+    void agence();
     /// The star's timer.
     void etape();
     /// A menu entry chosen.
@@ -110,6 +116,9 @@ private:
     bool points_ = false;   ///< the export entries enabled
     std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
     bool fini_ = false;   ///< "Quitter": nothing more is kept
+    Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
+    dom::Ecran ecran_{};   ///< the viewport it was arranged for
+    int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
 };
 
 } // namespace orbeline

@@ -21,6 +21,7 @@ void orbeline_fleche(int s, int n, int visible, const double* xy, int rgb);
 void orbeline_controle(int s, int controle, int visible, double gauche, double haut, double largeur,
                        double hauteur);
 void orbeline_repeint(int s);
+void orbeline_montre_surface(int s, int gauche, int haut, double echelle);
 void orbeline_forme_etoile(const double* xy, int sommets, int largeur, int hauteur);
 int orbeline_cree_toile(const char* id, int lId, const char* parent, int lParent, int largeur, int hauteur, int ratio);
 void orbeline_libere_toile(int s);
@@ -78,6 +79,8 @@ void SurfaceCanvas::imprimeSur(int toile) const
     SurfaceCanvas cible(toile, etat_.largeurPx, etat_.hauteurPx);
     if (!journal_.rejoue(cible)) orbeline_copie_toile(id_, toile);
 }
+
+void SurfaceCanvas::montre(int gauche, int haut, double echelle) { orbeline_montre_surface(id_, gauche, haut, echelle); }
 
 bool SurfaceCanvas::redessine() const
 {

@@ -50,6 +50,9 @@ public:
     /// Draws the area's drawing on a printout's canvas: its journal again,
     /// or, past the journal's bound, its pixels enlarged.
     void imprimeSur(int toile) const;
+    /// Moves the area's box to (gauche, haut) CSS px of its container and
+    /// shows it `echelle` times its size, its drawing made at that size.
+    void montre(int gauche, int haut, double echelle);
     /// Draws the journal again on the area's own canvas, blank after a change
     /// of pixel ratio; false past the journal's bound.
     bool redessine() const;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace orbeline {
@@ -49,13 +51,16 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
     style(boite, "top", px(h));
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
         style(boite, "right", px(enPixels(largeurParent) - g - l));
+        style(boite, "left", "");
     } else {
         style(boite, "left", px(g));
+        style(boite, "right", "");
     }
     if (!(d.drapeaux & AutoTaille)) {
         style(boite, "width", px(l));
         style(boite, "height", px(ht));
     }
+    style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
     style(boite, "font-size", std::to_string(d.police.points) + "pt");
     if (d.police.gras) style(boite, "font-weight", "bold");
@@ -63,6 +68,33 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
         style(boite, "color",
               "rgb(" + std::to_string(d.couleur->r) + "," + std::to_string(d.couleur->g) + "," +
                   std::to_string(d.couleur->b) + ")");
+}
+
+// The element a row places: the control, or the label around its box.
+std::string boiteDe(const Racine& r, const Disposition& d)
+{
+    const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
+    return idControle(r, d.nom) + (boite ? "-boite" : "");
+}
+
+// A row where an arrangement has it, its text at that size.
+void placeCompacte(const Racine& r, const PlaceCompacte& p)
+{
+    const Disposition& d = *p.rang;
+    const std::string boite = boiteDe(r, d);
+    const auto entier = [](double v) { return px(static_cast<int>(std::lround(v))); };
+    style(boite, "top", entier(p.cadre.haut));
+    style(boite, "left", entier(p.cadre.gauche));
+    style(boite, "right", "");
+    if (!(d.drapeaux & AutoTaille)) {
+        style(boite, "width", entier(p.cadre.largeur));
+        style(boite, "height", entier(p.cadre.hauteur));
+    }
+    char corps[24];
+    std::snprintf(corps, sizeof corps, "%.2fpx", p.corps);
+    style(boite, "font-size", corps);
+    // Blanks kept as the window shows them (the impact captions'), lines broken at the edge.
+    if (p.retour && !(d.drapeaux & Retour)) style(boite, "white-space", "pre-wrap");
 }
 
 // A row's texts in the language now chosen: its caption, tooltip and accessible name.
@@ -180,6 +212,27 @@ void construitDans(std::span<const Disposition> table, const Racine& r, std::str
 } // namespace
 
 std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
+
+void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
+            const std::function<void(const Disposition&, const Cadre&, double echelle)>& zone)
+{
+    if (a.agencement != Agencement::Fenetre) {
+        for (const PlaceCompacte& p : a.places) {
+            if (p.rang->genre == Genre::Image) zone(*p.rang, p.cadre, p.echelle);
+            else placeCompacte(r, p);
+        }
+        return;
+    }
+    for (const Disposition& d : table) {
+        if (d.genre == Genre::Forme || d.genre == Genre::Etoile) continue;
+        if (d.genre == Genre::Image) {
+            zone(d, {double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
+                     double(enPixels(d.place.hauteur))}, 1);
+            continue;
+        }
+        place(d, boiteDe(r, d), d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
+    }
+}
 
 void retraduit(std::span<const Disposition> table, const Racine& r)
 {

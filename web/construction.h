@@ -7,6 +7,7 @@
 // faces with their stand-ins. The DOM order is the tab order (tab index,
 // a frame taking its buttons' first), so the page needs no tabindex.
 
+#include "agencement.h"
 #include "disposition.h"
 
 #include <functional>
@@ -30,6 +31,12 @@ std::string idControle(const Racine& r, std::string_view nom);
 /// `Etoile`) are left to `zone`, called in the same order.
 void construit(std::span<const Disposition> table, const Racine& r,
                const std::function<void(const Disposition&)>& zone);
+
+/// Puts every row where the arrangement has it, or where the table has it
+/// for the window as it is. Picture areas go to `zone`, with the box they
+/// show and the scale of their drawing.
+void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
+            const std::function<void(const Disposition&, const Cadre&, double echelle)>& zone);
 
 /// Writes again every row's texts in the language now chosen, but the
 /// captions the procedures write.

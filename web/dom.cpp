@@ -22,6 +22,7 @@ void orbeline_dom_titre(const char* t, int l);
 void orbeline_dom_langue(const char* t, int l);
 void orbeline_dom_separateur(const char* tag, int lTag, char* tampon, int capacite);
 int orbeline_dom_langues(char* tampon, int capacite);
+void orbeline_dom_ecran(double* mesures);
 void orbeline_dom_image(const char* id, int lId, const char* type, int lType, const unsigned char* octets, int l);
 }
 
@@ -113,6 +114,13 @@ std::vector<std::string> langues()
         debut = fin + 1;
     }
     return v;
+}
+
+Ecran ecran()
+{
+    double m[3] = {};
+    orbeline_dom_ecran(m);
+    return {m[0], m[1], m[2] != 0};
 }
 
 std::string px(int v) { return std::to_string(v) + "px"; }

@@ -45,6 +45,13 @@ std::string situationGardee();
 /// This load is a reload, Back or Forward.
 bool estRetour();
 
+/// The page's viewport in CSS px, and whether a finger is the main way of pointing.
+struct Ecran {
+    double largeur, hauteur;
+    bool doigt;
+};
+Ecran ecran();
+
 /// CSS pixels.
 std::string px(int n);
 

@@ -30,10 +30,27 @@ std::string tampon;   // a text the script hands over (a situation file)
 
 FenetrePage* fenetre() { return principale.get(); }
 
+const Racine kRacineAccueil{"accueil", "accueil-", kLargeurAccueil, true};
+Agencement agencementAccueil = Agencement::Fenetre;
+
+// The start screen arranged for the page's viewport and pointer.
+void agenceAccueil()
+{
+    const dom::Ecran e = dom::ecran();
+    const Disposee a = dispose(kDispositionAccueil, kPiecesAccueil, e.largeur, e.hauteur, e.doigt, false);
+    if (a.agencement == Agencement::Fenetre && agencementAccueil == Agencement::Fenetre) return;
+    agencementAccueil = a.agencement;
+    const bool compacte = a.agencement != Agencement::Fenetre;
+    dom::attribut("accueil", "class", compacte ? "compacte" : "");
+    dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : enPixels(kLargeurAccueil)));
+    dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : enPixels(kHauteurAccueil)));
+    agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
+}
+
 // The start screen from its table, then its load: the version and the title.
 void construitAccueil()
 {
-    const Racine r{"accueil", "accueil-", kLargeurAccueil, true};
+    const Racine& r = kRacineAccueil;
     dom::attribut("accueil", "aria-label", tr(Texte::nomAccueil));
     dom::style("accueil", "width", dom::px(enPixels(kLargeurAccueil)));
     dom::style("accueil", "height", dom::px(enPixels(kHauteurAccueil)));
@@ -41,6 +58,7 @@ void construitAccueil()
     for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
         if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/png", kLogo, sizeof kLogo);
+    agenceAccueil();
     dom::montre("accueil", true);
     for (const Disposition& d : kDispositionAccueil)
         if (d.tab == 0) dom::focus(idControle(r, d.nom));
@@ -62,8 +80,11 @@ void ouvreFenetre(std::string_view requete)
     orbeline_page_montre_fenetre();
     principale = std::make_unique<FenetrePage>();
     principale->appliqueAdresse(requete);
-    for (const Disposition& d : kDisposition)
-        if (d.tab == 0) dom::focus(d.nom);
+    // The first field takes the keyboard's focus; on a touch screen that
+    // would bring up the keypad over the window.
+    if (!dom::ecran().doigt)
+        for (const Disposition& d : kDisposition)
+            if (d.tab == 0) dom::focus(d.nom);
     principale->garde();
 }
 
@@ -118,6 +139,20 @@ EMSCRIPTEN_KEEPALIVE void page_souris(int bouton, int shift, double x, double y)
 {
     if (FenetrePage* f = fenetre()) f->souris(bouton, shift, x, y);
     garde();
+}
+
+// A finger on the orbit view: landing, sliding, lifting, taken by the browser.
+EMSCRIPTEN_KEEPALIVE void page_doigt(int geste, double x, double y)
+{
+    if (FenetrePage* f = fenetre()) f->doigt(geste, x, y);
+    garde();
+}
+
+// The viewport's size or the kind of pointer changed.
+EMSCRIPTEN_KEEPALIVE void page_agence()
+{
+    if (FenetrePage* f = fenetre()) f->agence();
+    else agenceAccueil();
 }
 
 EMSCRIPTEN_KEEPALIVE void page_deplacement(int bouton, int shift, double x, double y)

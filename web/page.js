@@ -8,6 +8,7 @@ mergeInto(LibraryManager.library, {
   $Page: {
     minuterie: 0,
     pointeur: { x: 0, y: 0 },
+    auDoigt: false,          // the last pointer on the orbit view was a finger
     espaceSurOption: null,   // a radio on which Space went down and no click came yet
     cleGardee: 'orbeline-situation',   // the situation in the tab's session storage
 
@@ -131,18 +132,32 @@ mergeInto(LibraryManager.library, {
           _page_option(+e.target.dataset.ligne, 1);
         }
       });
+      // In the drawing's pixels, whatever size the area is shown at.
       const position = function (e) {
-        const r = e.target.closest('[data-souris]').firstChild.getBoundingClientRect();
-        return [e.clientX - r.left, e.clientY - r.top];
+        const c = e.target.closest('[data-souris]').firstChild, r = c.getBoundingClientRect();
+        return [(e.clientX - r.left) * c.offsetWidth / r.width, (e.clientY - r.top) * c.offsetHeight / r.height];
       };
       const etat = function (e) { return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0); };
+      // A finger (the first one down) says where it lands, slides, lifts, or
+      // that the browser took it; the program decides what that does.
+      const doigt = function (e, geste) {
+        if (e.pointerType !== 'touch') return false;
+        if (e.isPrimary && e.target.closest('[data-souris]')) {
+          Page.auDoigt = true;
+          Page.pointeur = { x: e.clientX, y: e.clientY };
+          const [x, y] = geste === 3 ? [0, 0] : position(e);
+          _page_doigt(geste, x, y);
+        }
+        return true;
+      };
       client.addEventListener('pointerdown', function (e) {
-        if (!e.target.closest('[data-souris]')) return;
+        if (!e.target.closest('[data-souris]') || doigt(e, 0)) return;
         const [x, y] = position(e);
         _page_souris([1, 4, 2][e.button] || 1, etat(e), x, y);
       });
       client.addEventListener('pointermove', function (e) {
-        if (!e.target.closest('[data-souris]')) return;
+        if (!e.target.closest('[data-souris]') || doigt(e, 1)) return;
+        Page.auDoigt = false;
         Page.pointeur = { x: e.clientX, y: e.clientY };
         const [x, y] = position(e);
         _page_deplacement(e.buttons, etat(e), x, y);
@@ -155,12 +170,23 @@ mergeInto(LibraryManager.library, {
         const r = g.firstChild.getBoundingClientRect();
         _page_graphe(+g.dataset.graphe, e.clientX - r.left, e.clientY - r.top);
       });
+      client.addEventListener('pointerup', function (e) { doigt(e, 2); });
+      client.addEventListener('pointercancel', function (e) { doigt(e, 3); });
       client.addEventListener('pointerout', function (e) {
+        if (e.pointerType === 'touch') return;   // a finger's tooltip stays after the lift
         const zone = '[data-souris], [data-graphe]';
         const de = e.target.closest(zone);
         const vers = e.relatedTarget && e.relatedTarget.closest ? e.relatedTarget.closest(zone) : null;
         if (de && vers !== de)
           document.getElementById('bulle').hidden = true;
+      });
+      // It goes when a finger touches anything else; a long press opens no menu.
+      document.addEventListener('pointerdown', function (e) {
+        if (e.pointerType === 'touch' && !(e.target.closest && e.target.closest('[data-souris]')))
+          document.getElementById('bulle').hidden = true;
+      });
+      client.addEventListener('contextmenu', function (e) {
+        if (Page.auDoigt && e.target.closest('[data-souris]')) e.preventDefault();
       });
     },
 
@@ -215,6 +241,13 @@ mergeInto(LibraryManager.library, {
       const p = Math.max(0, e.value.length - depuisFin);
       e.setSelectionRange(p, p);
     }
+  },
+  // The viewport (without its scroll bars) and whether a finger is the main pointer.
+  orbeline_dom_ecran: function (m) {
+    const e = document.documentElement;
+    HEAPF64[m >> 3] = e.clientWidth;
+    HEAPF64[(m >> 3) + 1] = e.clientHeight;
+    HEAPF64[(m >> 3) + 2] = matchMedia('(pointer: coarse)').matches ? 1 : 0;
   },
   // A field's text into buf (cap bytes); returns its length in bytes, which
   // the caller compares with cap to know whether to ask again.
@@ -296,6 +329,14 @@ mergeInto(LibraryManager.library, {
     Page.relieAccueil();
     Page.relieClient();
     Page.relieMenus();
+    // The arrangement follows the viewport and the kind of pointer, once they have settled.
+    let attente = 0;
+    const agence = function () {
+      clearTimeout(attente);
+      attente = setTimeout(function () { _page_agence(); }, 100);
+    };
+    addEventListener('resize', agence);
+    matchMedia('(pointer: coarse)').addEventListener('change', agence);
     addEventListener('beforeprint', function () { _page_avant_impression(); });
     addEventListener('afterprint', function () { _page_apres_impression(); });
     document.dispatchEvent(new Event('orbeline-pret'));
@@ -313,8 +354,14 @@ mergeInto(LibraryManager.library, {
     b.textContent = UTF8ToString(t, l);
     b.hidden = l === 0;
     if (!l) return;
-    const x = Math.min(Page.pointeur.x + 12, innerWidth - b.offsetWidth - 2);
-    const y = Page.pointeur.y + 20 + b.offsetHeight > innerHeight ? Page.pointeur.y - 8 - b.offsetHeight : Page.pointeur.y + 20;
+    let x = Math.min(Page.pointeur.x + 12, innerWidth - b.offsetWidth - 2);
+    let y = Page.pointeur.y + 20 + b.offsetHeight > innerHeight ? Page.pointeur.y - 8 - b.offsetHeight : Page.pointeur.y + 20;
+    if (Page.auDoigt) {
+      // Above the finger, clear of it; under it near the top.
+      x = Math.min(Page.pointeur.x - b.offsetWidth / 2, innerWidth - b.offsetWidth - 2);
+      y = Page.pointeur.y - 40 - b.offsetHeight;
+      if (y < 0) y = Page.pointeur.y + 40;
+    }
     b.style.left = Math.max(0, x) + 'px';
     b.style.top = Math.max(0, y) + 'px';
   },
@@ -322,6 +369,7 @@ mergeInto(LibraryManager.library, {
   orbeline_page_montre_fenetre: function () {
     document.getElementById('accueil').hidden = true;
     document.getElementById('fenetre').hidden = false;
+    scrollTo(0, 0);   // from its top, wherever the start screen was scrolled to
   },
 
   // The situation for a reload; `travail`: launches on the page that leaving would lose.
@@ -415,8 +463,10 @@ mergeInto(LibraryManager.library, {
       if (canevas.length) {
         ctx.fillStyle = '#808080';
         ctx.fillRect(x, y, r.width, r.height);
-        const cs = getComputedStyle(e), b = parseFloat(cs.borderLeftWidth);
-        for (const cv of canevas) ctx.drawImage(cv, x + b, y + b, cv.offsetWidth, cv.offsetHeight);
+        for (const cv of canevas) {
+          const q = cv.getBoundingClientRect();   // the area may be shown larger or smaller
+          ctx.drawImage(cv, q.left - base.left, q.top - base.top, q.width, q.height);
+        }
       } else if (e.classList.contains('case')) {
         // A check box: its mark, then its caption.
         const cs = getComputedStyle(e), b = e.querySelector('input').getBoundingClientRect();

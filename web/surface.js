@@ -25,11 +25,12 @@ mergeInto(LibraryManager.library, {
       return Math.max(d, Math.min(d * (v ? v.scale : 1), Orbeline.ratioMax));
     },
 
-    // Sizes both canvases to the current ratio. The program draws the area
+    // Sizes both canvases to the current ratio, times the scale the area is
+    // shown at (a narrow screen's arrangement). The program draws the area
     // again at the new one from its journal; past the journal's bound, the
     // drawing already there is enlarged to keep its place in CSS pixels.
     dimensionne: function (s) {
-      const d = Orbeline.ratio();
+      const d = Orbeline.ratio() * (s.echelle || 1);
       if (s.dpr === d) return;
       let ancien = null;
       if (s.dpr) {
@@ -276,6 +277,18 @@ mergeInto(LibraryManager.library, {
     const s = Orbeline.surfaces[id];
     s.controles[n] = { visible: visible, x: gauche, y: haut, l: largeur, h: hauteur };
     Orbeline.planifie(s);
+  },
+
+  // The area moved, and shown `echelle` times its size: its canvases get the pixels that size needs.
+  orbeline_montre_surface__deps: ['$Orbeline'],
+  orbeline_montre_surface: function (id, gauche, haut, echelle) {
+    const s = Orbeline.surfaces[id], c = s.cadre.style;
+    c.left = gauche + 'px';
+    c.top = haut + 'px';
+    c.transform = echelle === 1 ? '' : 'scale(' + echelle + ')';
+    c.transformOrigin = echelle === 1 ? '' : '0 0';
+    s.echelle = echelle;
+    Orbeline.dimensionne(s);
   },
 
   orbeline_repeint__deps: ['$Orbeline'],

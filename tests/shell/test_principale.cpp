@@ -2,6 +2,7 @@
 // star, the errors and hints in the message strip, the Earth preset, the
 // mass rewrite, the printed sheet, and the layout table.
 #include "FenetreEnregistree.h"
+#include "agencement.h"
 #include "calcule.h"
 #include "disposition.h"
 #include "feuille.h"
@@ -343,6 +344,33 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     EXPECT_EQ(f.bulle, "");
 }
 
+TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatelliteWhereItTapsElsewhere)
+{
+    Command1_Click(p, f);
+    // The impact point (user units: hundreds of km); 200, 300 is far from any point, 2 user units a pixel.
+    const float xp = static_cast<float>(p.etat.Xt[102] / 1e5);
+    const std::string point = "t =  8772\u00a0s   X = -5354.6\u00a0km   Y =  0\u00a0km   V =  10521.8\u00a0m/s";
+    using G = std::vector<std::tuple<Doigt, float, float>>;
+    const struct { const char* quoi; G gestes; const char* x; std::string bulle; } cas[] = {
+        // [what, gestures, X initial after them, the tooltip]
+        {"a tap on a point reads it", {{Doigt::Pose, xp, 0}, {Doigt::Leve, xp, 0}}, "-30000", point},
+        {"a tap 7 px off reads it", {{Doigt::Pose, xp + 10, 10}, {Doigt::Leve, xp + 10, 10}}, "-30000", point},
+        {"a tap elsewhere places where it landed, and says once what a finger does",
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 300}, {Doigt::Leve, 206, 300}}, "20000", std::string(tr(Texte::astuceDoigt))},
+        {"once", {{Doigt::Pose, 210, 300}, {Doigt::Leve, 210, 300}}, "21000", ""},
+        {"a slide onto a point reads it and places nothing",
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "21000", point},
+        {"a slide meeting no point", {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 100, 300}, {Doigt::Leve, 100, 300}}, "21000", ""},
+        {"the browser took the finger", {{Doigt::Pose, 200, 300}, {Doigt::Annule, 0, 0}, {Doigt::Leve, 200, 300}}, "21000", ""},
+    };
+    for (const auto& c : cas) {
+        for (const auto& [d, x, y] : c.gestes) Picture1_Touche(p, f, d, x, y);
+        EXPECT_EQ(f.textes[Champ::Text3], c.x) << c.quoi;
+        EXPECT_EQ(f.bulle, c.bulle) << c.quoi;
+    }
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  20000");   // the read-out follows the finger
+}
+
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
 {
     int avant = p.nombreInit;
@@ -442,5 +470,61 @@ TEST(Disposition, EveryControlInItsContainerWithItsOwnNameRoleAndTabIndexAndNone
     for (const Graphe& g : kGraphes) {
         EXPECT_TRUE(cherche(zone(g.picture)));
         EXPECT_EQ(cherche(legendeGraphe(g.picture))->legende, g.titre);
+    }
+}
+
+TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOverlaps)
+{
+    using enum Agencement;
+    const struct { double l, h; bool doigt; Agencement a; } ecrans[] = {
+        {390, 844, true, Colonne}, {360, 640, true, Colonne}, {768, 1024, true, Colonne},
+        {844, 390, true, DeuxColonnes}, {1024, 768, true, DeuxColonnes}, {1024, 515, false, DeuxColonnes},
+        // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
+        {800, 600, false, Fenetre}, {400, 300, false, Fenetre}, {700, 900, false, Fenetre},
+    };
+    const std::set<std::pair<std::string_view, std::string_view>> voulus{
+        {"Text5", "Label5_1"}, {"Label8", "Picture5"}, {"Label13", "Picture6"}};
+    const auto dedans = [](const Cadre& a, const Cadre& b) {
+        return a.gauche >= -0.01 && a.haut >= -0.01 && a.gauche + a.largeur <= b.largeur + 0.01 &&
+               a.haut + a.hauteur <= b.hauteur + 0.01;
+    };
+    for (const auto& e : ecrans) {
+        for (const bool accueil : {false, true}) {
+            const std::span<const Disposition> table = accueil ? std::span<const Disposition>(kDispositionAccueil) : kDisposition;
+            const Disposee r = accueil ? dispose(table, kPiecesAccueil, e.l, e.h, e.doigt, false)
+                                       : dispose(table, kPiecesPrincipale, e.l, e.h, e.doigt, true);
+            SCOPED_TRACE(std::to_string(e.l) + " x " + std::to_string(e.h) + (accueil ? " start screen" : ""));
+            EXPECT_TRUE(accueil || r.agencement == e.a);
+            if (r.agencement == Fenetre) {
+                EXPECT_TRUE(r.places.empty());
+                continue;
+            }
+            EXPECT_LE(r.largeur, e.l);
+            std::map<std::string_view, Cadre> ou{{"", {0, 0, r.largeur, r.hauteur}}};
+            for (const PlaceCompacte& p : r.places) EXPECT_TRUE(ou.emplace(p.rang->nom, p.cadre).second) << p.rang->nom;
+            for (const Disposition& d : table)
+                EXPECT_EQ(ou.contains(d.nom), d.genre != Genre::Forme && d.genre != Genre::Etoile) << d.nom;
+            for (const PlaceCompacte& p : r.places) {
+                const Disposition& d = *p.rang;
+                SCOPED_TRACE(std::string(d.nom));
+                EXPECT_TRUE(dedans(p.cadre, ou[d.cadre]));
+                EXPECT_GE(p.corps, kCorpsMin);
+                const bool controle = d.genre == Genre::Champ || d.genre == Genre::Bouton || d.genre == Genre::Option ||
+                                      d.genre == Genre::CaseACocher;
+                EXPECT_TRUE(!controle || (p.cadre.largeur >= 24 && p.cadre.hauteur >= 24));
+                const auto croise = [&a = p.cadre](const Cadre& b) {
+                    return a.gauche < b.gauche + b.largeur && b.gauche < a.gauche + a.largeur && a.haut < b.haut + b.hauteur &&
+                           b.haut < a.haut + a.hauteur;
+                };
+                for (const PlaceCompacte& q : r.places) {
+                    const bool voisin = &q > &p && q.rang->cadre == d.cadre && !voulus.contains({d.nom, q.rang->nom});
+                    EXPECT_FALSE(voisin && croise(q.cadre)) << q.rang->nom;
+                }
+                EXPECT_FALSE(d.cadre.empty() && croise(r.menus)) << "the menu bar";
+            }
+            // What a pupil needs after a launch, without scrolling.
+            for (const char* nom : {"message", "Command1", "Picture1"})
+                EXPECT_TRUE(accueil || e.h > 600 || dedans(ou[nom], {0, 0, e.l, e.h})) << nom;
+        }
     }
 }

@@ -138,12 +138,13 @@ export async function sert() {
 /** The engine's tab on the page at `url` (file:// by default), loaded afresh
  *  (nothing kept from a test before), past the start screen unless
  *  `accueil`. Where the engine can set them: `ratio` device pixels per CSS
- *  pixel, a touch screen (`tactile`), `langue` the browser's language. */
-export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, accueil = false, langue = null } = {}) {
+ *  pixel, a touch screen (`tactile`), a phone's or a tablet's browser
+ *  (`mobile`), the viewport's size (`ecran`), `langue` the browser's language. */
+export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mobile = false, ecran = [800, 600],
+  accueil = false, langue = null } = {}) {
   const { page } = await moteur();
-  const avant = page.viewport?.();
-  if (avant && (avant.deviceScaleFactor !== ratio || avant.hasTouch !== tactile))
-    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: ratio, hasTouch: tactile });
+  const avant = page.viewport?.(), vue = { width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile };
+  if (avant && Object.entries(vue).some(([k, v]) => (avant[k] ?? false) !== v)) await page.setViewport(vue);
   const langueVue = langue && await page.evaluateOnNewDocument((l) => {
     for (const [nom, valeur] of [['language', l], ['languages', [l]]])
       Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });

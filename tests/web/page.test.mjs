@@ -90,6 +90,88 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   await sansErreur();
 });
 
+// What a touch screen's pupil may find too small: visible texts under 12 px,
+// controls (a box or an option with its label) under 24 × 24 px or off the
+// screen's sides, a page wider than the screen.
+const tropPetits = (page) => page.evaluate(() => {
+  const vu = (e) => e.getClientRects().length && !e.closest('.invisible, [hidden]');
+  const textes = [...document.querySelectorAll('body *')].filter((e) => vu(e) &&
+    [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()) && parseFloat(getComputedStyle(e).fontSize) < 12);
+  const cibles = [...document.querySelectorAll('input:not([type=file]), button, label')].filter(vu)
+    .map((e) => (e.closest('label') ?? e)).filter((e) => {
+      const r = e.getBoundingClientRect();
+      return r.width < 24 || r.height < 24 || r.left < 0 || r.right > innerWidth;
+    });
+  return { textes: textes.map((e) => e.id || e.textContent), cibles: cibles.map((e) => e.id || e.textContent),
+    deborde: document.documentElement.scrollWidth > innerWidth };
+});
+
+test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab, a point read without moving the start', async () => {
+  const { page, sansErreur } = await ouvre({ ecran: [390, 844], tactile: true, mobile: true, accueil: true });
+  const rien = { textes: [], cibles: [], deborde: false };
+  assert.deepEqual(await tropPetits(page), rien, 'the start screen');
+  await page.tap('#accueil-Command1');
+  await page.waitForSelector('#Command1');
+  // A place of the orbit view's drawing (496 px wide), where it is on the screen, scrolled to as a pupil does.
+  const vue = async (x, y) => page.$eval('#Picture1 canvas', (c, x, y) => {
+    c.scrollIntoView({ block: 'nearest' });
+    const r = c.getBoundingClientRect();
+    return [r.left + x * r.width / c.offsetWidth, r.top + y * r.height / c.offsetHeight];
+  }, x, y);
+  const debut = () => Promise.all(['Text3', 'Text4'].map((id) => texte(page, id)));
+  const bulle = async () => (await montre(page, 'bulle') ? texte(page, 'bulle') : '');
+  const etapes = [
+    // [what, by touch, check]
+    ['Terre', () => page.tap('#Option2_0'), async () => assert.equal(await texte(page, 'Text1'), '3078')],
+    ['a tap on the grid places the start', async () => page.touchscreen.tap(...await vue(248, 124)),
+      async () => assert.deepEqual(await debut(), ['0', '25000'])],
+    ['Lancer, both chart boxes', async () => { for (const id of ['vitesse', 'xy', 'Command1']) await page.tap(`#${id}`); },
+      async () => assert.ok(await montre(page, 'Picture2') && await montre(page, 'Picture5'))],
+    // A point 13 px right of the start: some 2650 km from it.
+    ['a tap on a plotted point', async () => page.touchscreen.tap(...await vue(261, 125)),
+      async () => assert.match(await bulle(), /^t = {2}\d+\u00a0s {3}X = {2}26\d\d\.\d\u00a0km {3}Y = {2}24/)],
+    ['a slide across the trajectory', async () => {
+      await page.touchscreen.touchStart(...await vue(300, 90));
+      for (let y = 95; y <= 160; y += 5) await page.touchscreen.touchMove(...await vue(300, y));
+      await page.touchscreen.touchEnd();
+    }, async () => assert.match(await bulle(), /^t = {2}\d+\u00a0s {3}X = {2}(9|1[01])\d{3}\.\d\u00a0km/)],   // 52 px right of the start
+  ];
+  for (const [quoi, geste, verifie] of etapes) {
+    await geste();
+    await verifie().catch((e) => { e.message = `${quoi} : ${e.message}`; throw e; });
+  }
+  assert.deepEqual(await debut(), ['0', '25000'], 'reading points left the start where it was');
+  await page.tap('#menu-2');
+  assert.deepEqual(await tropPetits(page), rien, 'the window with its charts, the last menu open');
+  await page.tap('#menu-0');
+  await page.tap('#action-2');
+  assert.match(await telecharge('points.csv'), /^t \(s\);X \(km\);/);
+  await sansErreur();
+});
+
+test('short screens show the message strip, "Lancer" and the whole orbit view; where the window fits again, it is as it was', async () => {
+  const vus = async (page) => page.evaluate(() => scrollY === 0 && ['message', 'Command1', 'Picture1'].every((id) => {
+    const r = document.getElementById(id).getBoundingClientRect();
+    return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
+  }));
+  let page;
+  for (const [ecran, tactile] of [[[844, 390], true], [[1024, 515], false]]) {
+    ({ page } = await ouvre({ ecran, tactile, mobile: tactile }));
+    assert.ok(await vus(page), ecran.join(' × '));
+  }
+  // The last one (a mouse) made larger: the window as a page opened there shows it.
+  const fenetre = async () => {
+    await page.click('#Command1');
+    await attends(800);
+    return page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } });
+  };
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false, isMobile: false });
+  await attends(300);
+  const agrandie = await fenetre();
+  ({ page } = await ouvre());
+  assert.ok(agrandie.equals(await fenetre()), 'the same pixels');
+});
+
 test('the star grows after "Lancer", then goes, then the charts are drawn', async () => {
   const { page, sansErreur } = await remet();
   await page.click('#vitesse');

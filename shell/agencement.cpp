@@ -1,0 +1,265 @@
+#include "agencement.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orbeline {
+namespace {
+
+constexpr double kTexte = 13.0 / 11.0;   // the window's 11 px text becomes 13 px
+constexpr double kMarge = 6;             // around the window's area
+constexpr double kEcart = 8;             // between two pieces
+constexpr double kHauteurMenus = 36;            // the menu bar, its buttons a finger's height
+constexpr double kColonneMin = 340;      // the right column, at least
+constexpr double kVueMin = 240;          // the orbit view beside it, at least
+constexpr double kColonneSansVue = 560;  // a window without a view: no wider
+constexpr double kGraphesMax = 2;        // the charts enlarged at most so much
+constexpr double kInterligne = 1.2;
+constexpr double kRetrait = 8;           // inside a frame
+
+double px(int twips) { return twips / 15.0; }
+double corps(const Disposition& d, double echelle = kTexte)
+{
+    return std::max(kCorpsMin, d.police.points * 4 / 3 * echelle);
+}
+bool controle(const Disposition& d)
+{
+    return d.genre == Genre::Champ || d.genre == Genre::Bouton || d.genre == Genre::CaseACocher ||
+           d.genre == Genre::Option;
+}
+
+// The rows a piece names, in the order it names them.
+std::vector<const Disposition*> rangs(std::span<const Disposition> table, std::string_view noms)
+{
+    std::vector<const Disposition*> v;
+    while (!noms.empty()) {
+        const std::size_t fin = std::min(noms.find(' '), noms.size());
+        if (fin > 0)
+            if (const Disposition* d = cherche(table, noms.substr(0, fin))) v.push_back(d);
+        noms.remove_prefix(std::min(fin + 1, noms.size()));
+    }
+    return v;
+}
+
+// A piece laid out from (0, 0): its rows' places and its size. Rows in a
+// frame of the piece have their places in that frame.
+struct Morceau {
+    std::vector<PlaceCompacte> places;
+    double largeur = 0, hauteur = 0;
+    bool seul = false;   // takes a line by itself
+    void ajoute(const Disposition* d, Cadre c, double texte, double echelle = 1, bool dansCadre = false)
+    {
+        places.push_back({d, c, texte, echelle});
+        if (dansCadre) return;
+        largeur = std::max(largeur, c.gauche + c.largeur);
+        hauteur = std::max(hauteur, c.haut + c.hauteur);
+    }
+};
+
+// Rows kept where the window has them, from the top-left corner of the
+// first ones, `k` times larger; controls at least a finger's height.
+Morceau tels(const std::vector<const Disposition*>& v, double k)
+{
+    double x0 = 1e9, y0 = 1e9;
+    for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche)), y0 = std::min(y0, px(d->place.haut));
+    Morceau m;
+    for (const Disposition* d : v) {
+        const bool zone = d->genre == Genre::Image;
+        double h = px(d->place.hauteur) * k;
+        if (controle(*d)) h = std::max(h, kDoigt);
+        m.ajoute(d, {(px(d->place.gauche) - x0) * k, (px(d->place.haut) - y0) * k, px(d->place.largeur) * k, h},
+                 corps(*d, zone ? 1 : k), zone ? k : 1);
+    }
+    return m;
+}
+
+// A field as tall as a finger, its captions under it as far below it as on the window.
+Morceau champ(const std::vector<const Disposition*>& v)
+{
+    Morceau m;
+    if (v.empty()) return m;
+    const Disposition& c = *v.front();
+    double x0 = 1e9;
+    for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche));
+    const double h = std::max(px(c.place.hauteur) * kTexte, kDoigt), bas = px(c.place.haut + c.place.hauteur);
+    m.ajoute(&c, {(px(c.place.gauche) - x0) * kTexte, 0, px(c.place.largeur) * kTexte, h}, corps(c));
+    for (const Disposition* d : v)
+        if (d != &c)
+            m.ajoute(d, {(px(d->place.gauche) - x0) * kTexte, h + (px(d->place.haut) - bas) * kTexte,
+                         px(d->place.largeur) * kTexte, px(d->place.hauteur) * kTexte}, corps(*d));
+    return m;
+}
+
+// A text across the column: as many lines as the window's text needs at that width.
+Morceau ligne(const Disposition& d, double largeur)
+{
+    const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
+    const double lignesFenetre = std::max(1.0, std::floor(px(d.place.hauteur) / surFenetre));
+    double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
+    if (d.drapeaux & Retour) lignes = std::max(lignes, 2.0);
+    if (!d.legende && d.role.sorte == Role::Sorte::Aucune) lignes = 0;   // nothing ever writes it
+    Morceau m;
+    m.ajoute(&d, {0, 0, largeur, lignes > 0 ? lignes * texte * kInterligne + 4 : 0}, texte);
+    m.places.back().retour = true;
+    m.seul = true;
+    return m;
+}
+
+// A frame as wide as its buttons in as many columns as fit, its caption above them.
+Morceau options(std::span<const Disposition> table, const Disposition& cadre, double largeur)
+{
+    std::vector<const Disposition*> boutons;
+    double colonne = 0;
+    for (const Disposition& d : table)
+        if (d.cadre == cadre.nom) {
+            boutons.push_back(&d);
+            colonne = std::max(colonne, px(d.place.largeur) * kTexte + kEcart);
+        }
+    const auto n = static_cast<double>(boutons.size());
+    const double colonnes = std::clamp(std::floor((largeur - 2 * kRetrait) / colonne), 1.0, std::max(n, 1.0));
+    const double legende = corps(cadre) * kInterligne + 4;
+    Morceau m;
+    for (std::size_t i = 0; i < boutons.size(); ++i) {
+        const double c = std::fmod(static_cast<double>(i), colonnes), l = std::floor(static_cast<double>(i) / colonnes);
+        m.ajoute(boutons[i], {kRetrait + c * colonne, legende + l * (kDoigt + 2), colonne - kEcart, kDoigt},
+                 corps(*boutons[i]), 1, true);
+    }
+    const double w = std::min(largeur, std::max(px(cadre.place.largeur) * kTexte, colonnes * colonne + 2 * kRetrait));
+    m.ajoute(&cadre, {0, 0, w, legende + std::ceil(n / colonnes) * (kDoigt + 2) + kRetrait}, corps(cadre));
+    return m;
+}
+
+Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue)
+{
+    const std::vector<const Disposition*> v = rangs(table, p.rangs);
+    switch (p.genre) {
+    case Piece::Champ: {
+        Morceau m = champ(v);
+        m.largeur = std::max(m.largeur, p.largeur);
+        return m;
+    }
+    case Piece::Bloc: return tels(v, kTexte);
+    case Piece::Ligne: return v.empty() ? Morceau{} : ligne(*v.front(), largeur);
+    case Piece::Options: return v.empty() ? Morceau{} : options(table, *v.front(), largeur);
+    case Piece::Graphes: {
+        Morceau m = tels(v, 1);
+        m = tels(v, std::min(largeur / std::max(m.largeur, 1.0), kGraphesMax));
+        m.seul = true;
+        return m;
+    }
+    case Piece::Vue: {
+        Morceau m;
+        if (!v.empty()) m.ajoute(v.front(), {0, 0, vue, vue}, corps(*v.front()), vue / px(v.front()->place.largeur));
+        m.seul = true;
+        return m;
+    }
+    case Piece::Cadre: break;
+    }
+    return {};
+}
+
+// Pieces one after the other in a column, left to right, then on the next line.
+struct Flux {
+    double gauche, largeur, x, y, ligne = 0, fond;
+    Flux(double g, double l, double haut) : gauche(g), largeur(l), x(g), y(haut), fond(haut) {}
+    void aLaLigne()
+    {
+        if (x > gauche) y += ligne + kEcart;
+        x = gauche;
+        ligne = 0;
+    }
+    void pose(Morceau m, std::vector<PlaceCompacte>& places, std::string_view conteneur)
+    {
+        if (m.seul || x + m.largeur > gauche + largeur) aLaLigne();
+        for (PlaceCompacte& p : m.places) {
+            if (p.rang->cadre == conteneur) p.cadre.gauche += x, p.cadre.haut += y;
+            places.push_back(p);
+        }
+        x += m.largeur + kEcart;
+        ligne = std::max(ligne, m.hauteur);
+        fond = std::max(fond, y + m.hauteur);
+        if (m.seul) aLaLigne();
+    }
+};
+
+} // namespace
+
+Agencement choisitAgencement(double largeur, double hauteur, bool doigt)
+{
+    const bool deux = largeur >= 2 * kMarge + kVueMin + kEcart + kColonneMin && hauteur >= kVueMin + 2 * kMarge;
+    if (!doigt) {
+        // The window's area and its menu bar, one line of text.
+        const bool court = hauteur < px(kHauteurPrincipale) + 20;
+        return largeur >= px(kLargeurPrincipale) && court && deux ? Agencement::DeuxColonnes : Agencement::Fenetre;
+    }
+    return deux && largeur > hauteur ? Agencement::DeuxColonnes : Agencement::Colonne;
+}
+
+Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, double largeur,
+                 double hauteur, bool doigt, bool barre)
+{
+    Disposee r;
+    r.agencement = choisitAgencement(largeur, hauteur, doigt);
+    const auto vue = std::find_if(pieces.begin(), pieces.end(), [](const PieceCompacte& p) { return p.genre == Piece::Vue; });
+    // A window without a view fits a screen a mouse points on.
+    if (vue == pieces.end() && !doigt) r.agencement = Agencement::Fenetre;
+    if (r.agencement == Agencement::Fenetre) return r;
+    const double menus = barre ? kHauteurMenus : 0;
+
+    // Without a view: one column, not too wide, in a frame when the first piece says so.
+    if (vue == pieces.end()) {
+        const double l = std::min(largeur - 2 * kMarge, kColonneSansVue);
+        const bool cadre = !pieces.empty() && pieces.front().genre == Piece::Cadre;
+        const Disposition* c = cadre ? rangs(table, pieces.front().rangs).front() : nullptr;
+        // In the frame, its rows from its corner; else from the window's.
+        Flux f(cadre ? kRetrait : kMarge, cadre ? l - 2 * kRetrait : l, cadre ? kRetrait : menus + kMarge);
+        for (const PieceCompacte& p : pieces.subspan(cadre ? 1 : 0))
+            f.pose(piece(table, p, f.largeur, 0), r.places, c ? c->nom : "");
+        const double bas = c ? kMarge + menus + f.fond + kRetrait : f.fond;
+        if (c) r.places.push_back({c, {kMarge, kMarge + menus, l, f.fond + kRetrait}, corps(*c)});
+        r.largeur = l + 2 * kMarge;
+        r.hauteur = bas + kMarge;
+        r.menus = {0, 0, r.largeur, menus};
+        r.agencement = Agencement::Colonne;
+        return r;
+    }
+
+    const auto avant = pieces.subspan(0, static_cast<std::size_t>(vue - pieces.begin()));
+    const auto apres = pieces.subspan(avant.size() + 1);
+    const double naturelle = px(rangs(table, vue->rangs).front()->place.largeur);
+    r.largeur = largeur;
+
+    if (r.agencement == Agencement::Colonne) {
+        Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
+        for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, f.largeur), r.places, "");
+        r.menus = {0, 0, largeur, menus};
+        r.hauteur = f.fond + kMarge;
+        return r;
+    }
+
+    // Two columns: the pieces before the view across the top when the view
+    // keeps its size there, else at the top of the right column.
+    const double large = largeur - 2 * kMarge - kEcart - kColonneMin;
+    Flux haut(kMarge, largeur - 2 * kMarge, menus + kMarge);
+    std::vector<PlaceCompacte> enHaut;
+    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0), enHaut, "");
+    const double sousHaut = haut.fond + kEcart;
+    const double vueHaut = std::min({naturelle, hauteur - sousHaut - kMarge, large});
+    const double vueCote = std::min({naturelle, hauteur - 2 * kMarge, large});
+    const bool dessus = vueHaut >= vueCote;
+    const double v = dessus ? vueHaut : vueCote, droite = kMarge + v + kEcart;
+    const double y = dessus ? sousHaut : kMarge;
+    r.menus = dessus ? Cadre{0, 0, largeur, menus} : Cadre{droite, 0, largeur - droite, menus};
+    Flux f(droite, largeur - droite - kMarge, dessus ? sousHaut : menus + kMarge);
+    if (dessus) r.places = enHaut;
+    else
+        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0), r.places, "");
+    Morceau m = piece(table, *vue, 0, v);
+    for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;
+    r.places.insert(r.places.end(), m.places.begin(), m.places.end());
+    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0), r.places, "");
+    r.hauteur = std::max(f.fond, y + v) + kMarge;
+    return r;
+}
+
+} // namespace orbeline
