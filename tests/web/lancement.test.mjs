@@ -26,17 +26,18 @@ test('Lancer draws the default launch from file:// and from a web server', async
 });
 
 test('a link\'s values read once each, kept across reloads; the guide; the situation saved', async () => {
-  // "%" and "&" inside values, and an encoded "%26" that must stay as it is.
-  const { page, sansErreur } = await ouvre({ url: `${urlFichier()}?vox=5%25&voy=12%2635&x=%2526` });
-  const champs = () => Promise.all(['Text1', 'Text2', 'Text3', 'Text4'].map((id) => texte(page, id)));
-  assert.deepEqual(await champs(), ['5%', '12&35', '%26', '0']);
+  // "%", "&", blanks and markup inside values, and an encoded "%26" that must stay as it is.
+  const { page, sansErreur } = await ouvre({
+    url: `${urlFichier()}?vox=5%25&voy=12%2635&x=%2526&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E` });
+  const champs = () => Promise.all(['Text1', 'Text2', 'Text3', 'Text4', 'Text5'].map((id) => texte(page, id)));
+  assert.deepEqual(await champs(), ['5%', '12&35', '%26', '6 880,5', '1e-3 & <b>']);
   await tape(page, 'Text4', '42164');
   for (const [cas, lance, question] of [['no launch', false, []], ['after a launch', true, ['beforeunload']]]) {
     if (lance) await page.click('#Command1');
     page.dialogues.length = 0;
     await page.reload();
     await page.waitForSelector('#Command1');   // the window at once, no start screen
-    assert.deepEqual(await champs(), ['5%', '12&35', '%26', '42164'], cas);
+    assert.deepEqual(await champs(), ['5%', '12&35', '%26', '42164', '1e-3 & <b>'], cas);
     // WebKit's driver accepts the question unseen.
     if (nomMoteur !== 'webkit') assert.deepEqual(page.dialogues, question, `${cas}: the question before leaving`);
   }
