@@ -229,7 +229,8 @@ void garde(Principale& p)
 std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, const Surface& vue, float x, float y,
                                                          double pres = kPresSouris)
 {
-    const auto [kx, ky] = pixelsParUnite(vue);
+    const std::pair<double, double> parUnite = pixelsParUnite(vue);   // not a binding: the lambda below uses it
+    const double kx = parUnite.first, ky = parUnite.second;
     std::optional<std::pair<const Releve*, int>> proche;
     double meilleur = pres * pres;
     const std::vector<const Releve*> vus = lancementsVus(p);

@@ -106,7 +106,7 @@ public:
     virtual void setVisible(Controle c, bool visible) = 0;
     /// True when the control is shown.
     virtual bool estVisible(Controle c) const = 0;
-    /// Repaints a control at once (the impact animation has no timer).
+    /// Repaints a control at once: each of the star's frames shows before the next one is drawn.
     virtual void repeint(Controle c) = 0;
     /// Shows arrow n (0 to kNombreFleches − 1) over the drawing; none hides it.
     /// It keeps its place in user units when the scale changes.
