@@ -70,8 +70,7 @@ public:
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
     void quitte() override { fini = true; }
-    void retraduit() override { ++traductions; }
-    int traductions = 0;                        ///< times the window's texts were written again
+    void retraduit() override {}
 };
 
 /// A main window right after loading, its procedures bound to the recording window.

@@ -80,7 +80,6 @@ void SurfaceEnregistree::fleche(int n, std::optional<Fleche> f)
 {
     note("fleche", f ? std::vector<double>{double(n), f->x1, f->y1, f->x2, f->y2} : std::vector<double>{double(n)},
          f ? std::optional(f->couleur) : std::nullopt);
-    fleches.at(static_cast<std::size_t>(n)) = f;
 }
 
 void SurfaceEnregistree::deplace(Controle c, float g, float t) { note("deplace", {ctl(c), g, t}); etat.deplace(c, g, t); }

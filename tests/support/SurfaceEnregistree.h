@@ -7,7 +7,6 @@
 #include "journal.h"
 #include "surface.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,7 +30,6 @@ public:
 
     std::vector<Appel> appels;    ///< every call, in order
     EtatSurface etat;             ///< state after the calls
-    std::array<std::optional<Fleche>, kNombreFleches> fleches{};   ///< the arrows shown over the drawing
     Journal journal;              ///< the drawing calls since the last cls, as the front ends keep them
 
     /// The recorded calls of one operation.
