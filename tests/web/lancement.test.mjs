@@ -26,7 +26,8 @@ test('Lancer draws the default launch from file:// and from a web server', async
 });
 
 test('a link\'s values read once each, kept across reloads; the guide; the situation saved', async () => {
-  // "%", "&", blanks and markup inside values, and an encoded "%26" that must stay as it is.
+  // "%", "&", blanks and markup inside values, an encoded "%26" that must stay as it is, and
+  // a link longer than the page's first buffer (63 bytes).
   const { page, sansErreur } = await ouvre({
     url: `${urlFichier()}?vox=5%25&voy=12%2635&x=%2526&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E` });
   const champs = () => Promise.all(['Text1', 'Text2', 'Text3', 'Text4', 'Text5'].map((id) => texte(page, id)));

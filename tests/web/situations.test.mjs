@@ -29,32 +29,19 @@ test('a link\'s situation is applied; its values are read as typed and shown as 
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), vu);
 
-  // The unknown key of every link below is named first, then what the fields read, as if typed.
+  // The unknown key named first, then what the field reads, as if typed (the
+  // wording of each refusal is the shell's matter); markup stays text.
   const inconnue = 'zz\u00a0» n\'est pas un réglage d\'Orbeline, il est ignoré.';
-  const rows = [
-    // [key, value in the link, field typed into for the same message (or the message itself)]
-    ['x', '<img src=x onerror="document.title=1">', 'Text3'],
-    ['x', '1e999', 'Text3'],
-    ['x', '1'.repeat(10000), /^«\u00a0zz.* La valeur de «\u00a0x\u00a0» a plus de 1000\u00a0caractères, elle est ignorée\.$/],
-    ['Échelle', '<b>1</b>', /^«\u00a0zz.* L'échelle «\u00a0<b>1<\/b>\u00a0» n'existe pas, elle est ignorée\. Échelles possibles\u00a0: 10000km, /],
-  ];
-  for (const [cle, valeur, champ] of rows) {
-    const cas = `${cle}=${valeur.slice(0, 40)}`;
-    const requete = `?zz=${encodeURIComponent('<script>')}&${cle}=${encodeURIComponent(valeur)}`;
-    await ouvre({ url: urlFichier() + requete });
-    const [message, lu] = [await texte(page, 'message'), typeof champ === 'string' && champ.startsWith('Text') && await texte(page, champ)];
-    assert.equal(await page.$$eval('#client *', (e) => e.filter((x) => ['IMG', 'B', 'SCRIPT'].includes(x.tagName)).length), 0, cas);
-    assert.equal(await page.title(), 'orbelines', cas);
-    if (!lu) {
-      assert.match(message, champ instanceof RegExp ? champ : new RegExp(`^${champ.replace(/[.()]/g, '\\$&')}$`), cas);
-    } else {
-      // The same value typed from the starting values.
-      await remet();
-      await tape(page, champ, valeur);
-      const tapes = await texte(page, 'message');
-      assert.equal(message, `«\u00a0${inconnue}${tapes ? ` ${tapes}` : ''}`, `${cas} : the typed one's message`);
-      assert.equal(lu, await texte(page, champ), `${cas} : the field`);
-    }
+  for (const valeur of ['<img src=x onerror="document.title=1">', '1e999']) {
+    await ouvre({ url: `${urlFichier()}?zz=${encodeURIComponent('<script>')}&x=${encodeURIComponent(valeur)}` });
+    const [message, lu] = [await texte(page, 'message'), await texte(page, 'Text3')];
+    assert.equal(await page.$$eval('#client *', (e) => e.filter((x) => ['IMG', 'SCRIPT'].includes(x.tagName)).length), 0, valeur);
+    assert.equal(await page.title(), 'orbelines', valeur);
+    await remet();
+    await tape(page, 'Text3', valeur);
+    const tapes = await texte(page, 'message');
+    assert.equal(message, `«\u00a0${inconnue}${tapes ? ` ${tapes}` : ''}`, `${valeur} : the typed one's message`);
+    assert.equal(lu, await texte(page, 'Text3'), `${valeur} : the field`);
   }
   await sansErreur();
 });
