@@ -14,13 +14,13 @@ using namespace orbeline;
 TEST(Init, WindowInitialValuesAndScale)
 {
     auto s = etatCharge();
-    s->Xt[500] = 1;
+    s->Xt[500] = s->Yt[500] = 1;
     s->Vt[3] = 5;
     s->Nfin = 57;
     ASSERT_TRUE(init(*s, champsInitiaux()).ok);
     // Positions are cleared; speeds, Nfin and the radius are left alone.
-    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->dt, s->Masse, s->NbPoints, s->Xt[0], s->Xt[500], s->Vt[3], s->Nfin),
-              std::tuple(-3e7, 0.0, 864.0, 6e24, 1000, -3e7, 0.0, 5.0, 57));
+    EXPECT_EQ(std::tuple(s->Xo, s->Yo, s->dt, s->Masse, s->NbPoints, s->Xt[0], s->Xt[500], s->Yt[500], s->Vt[3], s->Nfin),
+              std::tuple(-3e7, 0.0, 864.0, 6e24, 1000, -3e7, 0.0, 0.0, 5.0, 57));
     EXPECT_DOUBLE_EQ(s->GM, 4.002e14);
     // Running it again changes nothing.
     auto t = std::make_unique<SimulationState>(*s);

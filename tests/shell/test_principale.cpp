@@ -402,8 +402,8 @@ TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
     // The fields were filled under the old scale; the next launch reads them anew.
     Command1_Click(p, f);
     EXPECT_EQ(p.etat.Xo, 150000);
-    // The other attractors load nothing.
-    for (int i = 1; i < 4; ++i) Option2_Click(p, f, i);
+    // The other attractors, and none, load nothing.
+    for (int i : {1, 2, 3, 4, -1}) Option2_Click(p, f, i);
     EXPECT_EQ(p.etat.Xo, 150000);
 }
 

@@ -109,6 +109,8 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
         Option3_Click(s, f, i);
         EXPECT_EQ(f.xyActif, cas[i].second) << "preset " << i;
         EXPECT_FLOAT_EQ(static_cast<float>(p1.appelsDe("circle").at(0).args[2]), cas[i].first) << "preset " << i;
+        const Args e = p1.appelsDe("scale").back().args;   // square, centred on the vertical axis
+        EXPECT_TRUE(e[0] + e[2] == 0 && e[2] - e[0] == e[1] - e[3] && e[2] - e[0] == (i == 6 ? 500 : 1000)) << "preset " << i;
         if (i == 3) { EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -60000, 1e-2); }  // Text3 in millions of km
     }
     // Preset 6: the square of side 500 centred on (0, 850).
