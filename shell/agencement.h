@@ -48,7 +48,8 @@ inline constexpr auto kPiecesPrincipale = std::to_array<PieceCompacte>({
     {Piece::Champ, "Text5 Label5_0 Label5_1 Label5_2"},
     {Piece::Vue, "Picture1"},
     {Piece::Ligne, "message"},
-    {Piece::Bloc, "Command5 Command4 Command1 vitesse xy energie"},
+    {Piece::Bloc, "Command5 Command4 Command1 vitesse xy"},
+    {Piece::Bloc, "energie"},
     {Piece::Ligne, "Label11"},
     {Piece::Ligne, "Label12"},
     {Piece::Bloc, "Label10 Label9 Label14"},
@@ -57,7 +58,7 @@ inline constexpr auto kPiecesPrincipale = std::to_array<PieceCompacte>({
     {Piece::Options, "Frame2"},
     {Piece::Bloc, "Label7 Text7"},
     {Piece::Graphes, "Picture2 Picture3 Picture4 Label8 Label13 Label15 Picture5 Picture6 Label17 Label16"},
-    {Piece::Bloc, "Legende"},
+    {Piece::Ligne, "Legende"},
     {Piece::Graphes, "Picture7 Label18"},
     {Piece::Bloc, "Command2"},
 });

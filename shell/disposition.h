@@ -56,6 +56,7 @@ enum Drapeau : std::uint16_t {
     Retour = 64,       ///< the text wraps at word boundaries
     NommeParCadre = 128,   ///< a screen reader names it after its frame's caption, then its own
     EnHaut = 256,      ///< a label's text starts at its top (several lines), not in its middle
+    Facultatif = 512,  ///< shown only with an option of ours: an arranged window gives it no room while hidden
 };
 
 /// A rectangle in twips: left and top edges from the container's top-left corner, width, height.
@@ -205,19 +206,19 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     {.nom = "Picture4", .genre = Genre::Image, .role = zone(4), .place = {10560, 5100, 1350, 1350}, .tab = 47,
      .nomAccessible = kGraphes[2].titre, .drapeaux = Cache},
     {.nom = "Label8", .genre = Genre::Etiquette, .role = legendeGraphe(2), .legende = kGraphes[0].titre,
-     .place = {7920, 6450, 435, 240}, .tab = 45, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {7920, 6450, 435, 240}, .tab = 45, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
     {.nom = "Label13", .genre = Genre::Etiquette, .role = legendeGraphe(3), .legende = kGraphes[1].titre,
-     .place = {9360, 6450, 420, 240}, .tab = 46, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {9360, 6450, 420, 240}, .tab = 46, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
     {.nom = "Label15", .genre = Genre::Etiquette, .role = legendeGraphe(4), .legende = kGraphes[2].titre,
-     .place = {10740, 6450, 315, 240}, .tab = 48, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {10740, 6450, 315, 240}, .tab = 48, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
     {.nom = "Picture5", .genre = Genre::Image, .role = zone(5), .place = {7740, 6660, 1350, 1350}, .tab = 51,
      .nomAccessible = kGraphes[3].titre, .drapeaux = Cache},
     {.nom = "Picture6", .genre = Genre::Image, .role = zone(6), .place = {9180, 6660, 1350, 1350}, .tab = 52,
      .nomAccessible = kGraphes[4].titre, .drapeaux = Cache},
     {.nom = "Label17", .genre = Genre::Etiquette, .role = legendeGraphe(5), .legende = kGraphes[3].titre,
-     .place = {7920, 8010, 315, 240}, .tab = 54, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {7920, 8010, 315, 240}, .tab = 54, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
     {.nom = "Label16", .genre = Genre::Etiquette, .role = legendeGraphe(6), .legende = kGraphes[4].titre,
-     .place = {9360, 8010, 300, 240}, .tab = 53, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {9360, 8010, 300, 240}, .tab = 53, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
 
     // The program's own: the energy chart's box, in the room under V(t);
     // the legend of the launches and the energy chart in a column beyond
@@ -225,11 +226,11 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     {.nom = "energie", .genre = Genre::CaseACocher, .role = role(Case::Energie), .legende = Texte::caseEnergie,
      .place = {10560, 6735, 1320, 300}, .tab = 55, .bulle = Texte::bulleEnergie},
     {.nom = "Legende", .genre = Genre::Etiquette, .role = role(Etiquette::Legende), .place = {11970, 120, 3090, 3960},
-     .tab = 56, .nomAccessible = Texte::legendeLancements, .drapeaux = Cache | Retour | EnHaut},
+     .tab = 56, .nomAccessible = Texte::legendeLancements, .drapeaux = Cache | Retour | EnHaut | Facultatif},
     {.nom = "Picture7", .genre = Genre::Image, .role = zone(7), .place = {11970, 4200, 3090, 3780}, .tab = 57,
-     .nomAccessible = kGraphes[5].titre, .drapeaux = Cache},
+     .nomAccessible = kGraphes[5].titre, .drapeaux = Cache | Facultatif},
     {.nom = "Label18", .genre = Genre::Etiquette, .role = legendeGraphe(7), .legende = kGraphes[5].titre,
-     .place = {11970, 8010, 3090, 240}, .tab = 58, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache},
+     .place = {11970, 8010, 3090, 240}, .tab = 58, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
 
     // Inside the orbit view, from the top-left corner of its inner area.
     {.nom = "starbleue", .genre = Genre::Etoile, .cadre = "Picture1", .place = {0, 0, 210, 180}, .drapeaux = Cache},

@@ -242,7 +242,11 @@ void FenetrePage::agence()
     const dom::Ecran e = dom::ecran();
     if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt) return;
     ecran_ = e;
-    const Disposee a = dispose(kDisposition, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
+    // Arranged, a row of an option that is off takes no room.
+    std::vector<Disposition> montres;
+    for (const Disposition& d : kDisposition)
+        if (!(d.drapeaux & Facultatif) || dom::estMontre(d.nom)) montres.push_back(d);
+    const Disposee a = dispose(montres, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
     // The window as it is stays untouched until it is arranged otherwise.
     if (a.agencement == Agencement::Fenetre && agencement_ == Agencement::Fenetre) return;
     agencement_ = a.agencement;
@@ -258,7 +262,8 @@ void FenetrePage::agence()
     dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
     dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
     dom::style("menus", "height", compacte ? entier(a.menus.hauteur) : "");
-    orbeline::agence(kDisposition, Racine{"client", "", kLargeurPrincipale, false}, a,
+    orbeline::agence(compacte ? std::span<const Disposition>(montres) : kDisposition,
+                     Racine{"client", "", kLargeurPrincipale, false}, a,
                      [this](const Disposition& d, const Cadre& c, double k) {
                          pictures_.at(static_cast<std::size_t>(d.role.numero - 1))
                              ->montre(static_cast<int>(std::lround(c.gauche)), static_cast<int>(std::lround(c.haut)), k);
@@ -424,7 +429,16 @@ void FenetrePage::ecritCase(Case c, bool cochee)
 }
 
 bool FenetrePage::estVisible(Role r) const { return dom::estMontre(id(r)); }
-void FenetrePage::setVisible(Role r, bool visible) { dom::montre(id(r), visible); }
+void FenetrePage::setVisible(Role r, bool visible)
+{
+    const Disposition& d = *cherche(r);
+    const bool change = dom::estMontre(d.nom) != visible;
+    dom::montre(d.nom, visible);
+    if (change && (d.drapeaux & Facultatif) && agencement_ != Agencement::Fenetre) {
+        ecran_ = {};   // arranged again, with or without its room
+        agence();
+    }
+}
 
 bool FenetrePage::optionChoisie(Groupe g, int index) const { return choisies_[static_cast<std::size_t>(g)] == index; }
 
