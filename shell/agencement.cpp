@@ -138,7 +138,11 @@ Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double
         m.largeur = std::max(m.largeur, p.largeur);
         return m;
     }
-    case Piece::Bloc: return tels(v, kTexte);
+    case Piece::Bloc: {
+        // Wider than the column (the read-out beside a view that took all it could): a little smaller.
+        const Morceau m = tels(v, kTexte);
+        return largeur > 0 && m.largeur > largeur ? tels(v, kTexte * largeur / m.largeur) : m;
+    }
     case Piece::Ligne: return v.empty() ? Morceau{} : ligne(*v.front(), largeur);
     case Piece::Options: return v.empty() ? Morceau{} : options(table, *v.front(), largeur);
     case Piece::Graphes: {
