@@ -207,6 +207,7 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
     const std::vector<std::string> l = feuille(f, p.releve).lignes;
     ASSERT_EQ(l.size(), 7u);   // the inputs, then the two impact captions
     EXPECT_EQ(l[0], "Vox = 0\u00a0m/s    Voy = 0\u00a0m/s");
+    EXPECT_TRUE(l[3].starts_with("1 carreau = 10 mille km") && l[3].ends_with(" 1000")) << l[3];   // the selected options' captions
     EXPECT_EQ(l[6], f.etiquettes[Etiquette::ImpactVitesse]);
 
     // Whatever is shown: every box inside the margins and apart from the
@@ -479,6 +480,7 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
     const struct { double l, h; bool doigt; Agencement a; } ecrans[] = {
         {390, 844, true, Colonne}, {360, 640, true, Colonne}, {768, 1024, true, Colonne},
         {844, 390, true, DeuxColonnes}, {1024, 768, true, DeuxColonnes}, {1024, 515, false, DeuxColonnes},
+        {800, 600, true, DeuxColonnes},
         // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
         {800, 600, false, Fenetre}, {400, 300, false, Fenetre}, {700, 900, false, Fenetre},
     };
@@ -521,6 +523,14 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
                     EXPECT_FALSE(voisin && croise(q.cadre)) << q.rang->nom;
                 }
                 EXPECT_FALSE(d.cadre.empty() && croise(r.menus)) << "the menu bar";
+            }
+            // The orbit view as large as it fits: its own 500 px, or down to the screen's bottom (no
+            // more room under it than above it), or up to the right column's 340 px.
+            if (!accueil && r.agencement == DeuxColonnes) {
+                const Cadre& v = ou["Picture1"];
+                const double dessous = e.h - v.haut - v.hauteur, aDroite = r.largeur - v.gauche - v.largeur;
+                EXPECT_GE(aDroite, 340);
+                EXPECT_TRUE(v.largeur >= 500 || dessous <= v.haut + 0.01 || aDroite <= 360) << v.largeur;
             }
             // What a pupil needs after a launch, without scrolling.
             for (const char* nom : {"message", "Command1", "Picture1"})
