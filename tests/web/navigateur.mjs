@@ -1,10 +1,7 @@
-// The browser tests' harness. One engine a run, ORBELINE_MOTEUR: chromium
-// (the default, Debian's, headless), firefox (Firefox ESR over WebDriver BiDi,
-// both driven by puppeteer-core) or webkit (WebKitGTK, webdriver.mjs), started
-// once for every test file, its one tab used by all: a test starts from a
-// load of the page (`ouvre`) or from its starting values (`remet`). Every
-// console error, uncaught exception and Content Security Policy violation of
-// the page is kept, and `sansErreur` fails on any.
+// The browser tests' harness: one engine a run, ORBELINE_MOTEUR (chromium, the
+// default; firefox over WebDriver BiDi; webkit, webdriver.mjs), one tab for
+// every test file. The page's console errors, exceptions and policy
+// violations are kept; `sansErreur` fails on any.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
@@ -26,8 +23,7 @@ export const drapeaux = [
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
 ];
 
-/** Starts chromium alone, for the scripts (benchmark, screenshot);
- *  `drapeauxEnPlus` for their own settings. */
+/** Chromium alone, also for the benchmark and the screenshot. */
 export async function demarre(drapeauxEnPlus = []) {
   assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
   const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
@@ -54,11 +50,8 @@ async function demarreFirefox(dossier) {
   return { navigateur, ferme: () => navigateur.close() };
 }
 
-// Set in the page as it loads (before its scripts where the engine can): the
-// browser's language French, the page's own, unless a test says otherwise
-// (`ouvre`'s `langue`); the clipboard's writes kept in `window.copies`; for
-// WebKit, whose driver reports none, errors and policy violations in
-// `window.erreursVues`.
+// Set as the page loads: the browser's language French, the clipboard's writes
+// kept in `window.copies`, errors in `window.erreursVues` (WebKit's driver reports none).
 function espions() {
   for (const [nom, valeur] of [['language', 'fr-FR'], ['languages', ['fr-FR']]])
     Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
@@ -70,9 +63,7 @@ function espions() {
   window.addEventListener('unhandledrejection', (e) => vues.push(String(e.reason)));
 }
 
-// A puppeteer tab made ready: its errors (policy violations among them, as
-// console errors) and dialogs kept (a dialog is accepted: the question
-// before leaving), its downloads into `dossier`.
+// A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
 async function prepare(page, dossier) {
   page.erreurs = [];
   page.dialogues = [];
@@ -109,9 +100,8 @@ async function demarreMoteur() {
 }
 
 let enCours = null;
-/** The engine of this run, started at the first call: { page, dossier (its downloads) }. */
+/** The engine of this run, started at the first call: { page, dossier }. */
 export const moteur = () => (enCours ??= demarreMoteur());
-/** Ends the engine, if it was started (each test file's `after`). */
 export async function ferme() {
   const m = enCours;
   enCours = null;
@@ -121,7 +111,7 @@ export async function ferme() {
 /** The page from file://. */
 export const urlFichier = () => pathToFileURL(fichierPage).href;
 
-/** The page from a plain web server on the loopback: { url, ferme() }. */
+/** The page from a web server on the loopback: { url, ferme() }. */
 export async function sert() {
   const page = readFileSync(fichierPage);
   const serveur = createServer((_, rep) => {
@@ -135,11 +125,8 @@ export async function sert() {
   };
 }
 
-/** The engine's tab on the page at `url` (file:// by default), loaded afresh
- *  (nothing kept from a test before), past the start screen unless
- *  `accueil`. Where the engine can set them: `ratio` device pixels per CSS
- *  pixel, a touch screen (`tactile`), a phone's or a tablet's browser
- *  (`mobile`), the viewport's size (`ecran`), `langue` the browser's language. */
+/** The tab on the page at `url` loaded afresh, past the start screen unless
+ *  `accueil`; where the engine can: pixel `ratio`, `tactile`, `mobile`, `ecran` size, `langue`. */
 export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mobile = false, ecran = [800, 600],
   accueil = false, langue = null } = {}) {
   const { page } = await moteur();
@@ -150,8 +137,7 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
       Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
   }, langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
-  // WebKit's driver installs the spies after the page's scripts: its language
-  // comes with the link.
+  // WebKit's spies come after the page's scripts: its language comes with the link.
   if (nomMoteur === 'webkit' && !langue && !url.includes('langue=')) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
   await page.goto(url);
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
@@ -163,15 +149,12 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   return { page, sansErreur: () => sansErreur(page) };
 }
 
-/** Fails on any error or policy violation the page met since the last call. */
 export async function sansErreur(page) {
   await page.releveErreurs?.();
   assert.deepEqual(page.erreurs.splice(0), [], 'erreurs de la page');
 }
 
-/** The engine's tab with the window at its starting values, without a load
- *  when the window is up: dialogs closed, "Valeurs de départ", the focus in
- *  the first field, the clipboard's copies forgotten. Like `ouvre`. */
+/** The window at its starting values without a load ("Valeurs de départ"), dialogs closed. */
 export async function remet() {
   const { page } = await moteur();
   if (!await page.evaluate(() => !!document.getElementById('Command1'))) return ouvre();   // start screen, or quit
@@ -205,9 +188,7 @@ export async function touche(page, ...touches) {
 /** Text shown by an element; a field's value. */
 export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e.value : e.textContent));
 
-/** The content of the file the page downloads as `nom`, once it is there
- *  (text, or bytes for `encodage` null); the file goes, so that the next of
- *  that name keeps it. */
+/** The file the page downloads as `nom` (bytes for `encodage` null), then removed. */
 export async function telecharge(nom, encodage = 'utf8') {
   const chemin = join((await moteur()).dossier, nom);
   const fini = () => existsSync(chemin) && !existsSync(`${chemin}.part`);   // Firefox writes beside it first
@@ -218,7 +199,7 @@ export async function telecharge(nom, encodage = 'utf8') {
 }
 
 /** The desktop's results for these actions (scenarios.cpp), one per "Fin";
- *  `portable`: with glibc's pow without FMA, the one the page's C library has. */
+ *  `portable`: glibc's pow without FMA, as the page's C library has. */
 export function natif(actions, { portable = false } = {}) {
   const programme = process.env.ORBELINE_SCENARIOS ??
     new URL('../../build/tests/web/scenarios_natifs', import.meta.url).pathname;
@@ -231,10 +212,8 @@ export function natif(actions, { portable = false } = {}) {
 /** Resolves after the page's next animation frame. */
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
 
-/** Pixels of one of an area's canvases (0 the drawing, 1 the marker layer),
- *  read in the page (megabytes at ratio 2), as they are when asked:
- *  { largeur, hauteur (device px), rgb(x, y) in CSS px, compte(rgb),
- *  empreinte() a hash of every pixel, to compare two drawings }. */
+/** An area's canvas (0 the drawing, 1 the marker layer), read in the page:
+ *  { largeur, hauteur (device px), rgb(x, y) in CSS px, compte(rgb), empreinte() a hash }. */
 export async function pixels(page, idZone, calque = 0) {
   const lis = (quoi, args = []) => page.$eval(`#${idZone}`, (zone, calque, quoi, args) => {
     const c = zone.querySelectorAll('canvas')[calque];
