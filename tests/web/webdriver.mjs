@@ -1,7 +1,5 @@
-// WebKitGTK for the browser tests: its MiniBrowser on a private Xvfb display,
-// driven by Debian's WebKitWebDriver over plain W3C WebDriver (HTTP and JSON
-// on the loopback). The tab is shaped like the part of puppeteer's Page the
-// shared tests use, so that they run unchanged in the three engines.
+// WebKitGTK's MiniBrowser on a private Xvfb display, driven over W3C WebDriver
+// on the loopback, behind the part of puppeteer's Page the shared tests use.
 import { spawn } from 'node:child_process';
 import { createServer } from 'node:net';
 
@@ -27,10 +25,7 @@ function demarreXvfb() {
   });
 }
 
-/** Starts WebKitGTK; `installe` runs in the page after each load (the
- *  harness's spies: the driver reports no page error, they keep them in
- *  `window.erreursVues`). `env`: the driver's environment beyond the
- *  display. Resolves to { page, ferme() }. */
+/** Starts WebKitGTK, `installe` run in the page after each load; resolves to { page, ferme() }. */
 export async function demarreWebKit({ installe, env = {} }) {
   const xvfb = await demarreXvfb();
   const port = await portLibre();
@@ -58,8 +53,7 @@ export async function demarreWebKit({ installe, env = {} }) {
   } } });
   const session = (chemin, corps, methode = 'POST') => requete(methode, `/session/${sessionId}${chemin}`, corps);
 
-  // A function's source called in the page with these arguments (JSON); its
-  // value, awaited. Built here: the page's own policy forbids eval in it.
+  // A function's source called in the page (built here: the page's policy forbids eval).
   async function evalue(source, args) {
     const script = `const fini = arguments[arguments.length - 1];
       Promise.resolve().then(() => (${source}).apply(null, Array.from(arguments).slice(0, -1)))
