@@ -28,18 +28,18 @@ node_modules/.package-lock.json: package.json package-lock.json
 run: build
 	@./build/ui/orbeline
 
-# Every test: the suite, the page in firefox and WebKitGTK, the same suite
+# Every test: the suite, the page in firefox and WebKitGTK, the package, the same suite
 # under the sanitizers (with a short monkey run), then each fuzz target for
 # 20 s. CI runs exactly this.
 test: test-rapide
-	@ctest --preset default -L autres_moteurs
+	@ctest --preset default -L 'autres_moteurs|paquet'
 	@$(MAKE) --no-print-directory sanitizers
 	@$(MAKE) --no-print-directory fuzz SECONDES=20
 
 # The suite alone, for everyday work, two tests at a time; its browser tests
-# open the web page in chromium.
+# open the web page in chromium; the Debian package is left to `make test`.
 test-rapide: build web node_modules/.package-lock.json
-	@ctest --preset default -LE autres_moteurs
+	@ctest --preset default -LE 'autres_moteurs|paquet'
 
 bench: deps web node_modules/.package-lock.json
 	@cmake --preset bench >/dev/null
