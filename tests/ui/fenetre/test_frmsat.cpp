@@ -63,7 +63,7 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
     EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
 }
 
-TEST(Fenetre, TheStarGrowsOnTheWindowsTimerAndEnterLaunches)
+TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaunches)
 {
     // The charts' numbers are the shell's matter: here the timer must drive the
     // star to its end, the first frame showing when the click returns.
