@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
 
     Command1_Click(*p, f);
     acheveLancement(*p, f);
-    const bool arrete = f.message.starts_with(kCalculArrete.substr(0, kCalculArrete.find('%')));
+    const std::string_view arret = tr(kCalculArrete);
+    const bool arrete = f.message.starts_with(arret.substr(0, arret.find('%')));
     if (!f.points && !arrete) {
         exige(!f.message.empty(), "lancement sans points ni message");
         exige(p->etat == (lu ? *attendu : avant), "un lancement refusé a changé l'état");
