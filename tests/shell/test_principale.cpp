@@ -513,7 +513,8 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
                 EXPECT_GE(p.corps, kCorpsMin);
                 const bool controle = d.genre == Genre::Champ || d.genre == Genre::Bouton || d.genre == Genre::Option ||
                                       d.genre == Genre::CaseACocher;
-                EXPECT_TRUE(!controle || (p.cadre.largeur >= 24 && p.cadre.hauteur >= 24));
+                // A control as wide as on the window at least (its caption whole), and a finger's size.
+                EXPECT_TRUE(!controle || (p.cadre.largeur >= std::max(24, enPixels(d.place.largeur)) - 0.01 && p.cadre.hauteur >= 24));
                 const auto croise = [&a = p.cadre](const Cadre& b) {
                     return a.gauche < b.gauche + b.largeur && b.gauche < a.gauche + a.largeur && a.haut < b.haut + b.hauteur &&
                            b.haut < a.haut + a.hauteur;
