@@ -227,9 +227,11 @@ TEST_F(PictureDessin, AbsurdCoordinatesDoNotCrash)
     box.cls();
     box.line(-1e30f, 0, 1e30f, 0, kRougeVif);
     box.line(0, max, 0, -max, kRougeVif);
+    box.line(-1000, -2000, 1000, 2000, kRougeVif);   // y = 2x, cut at the top and the bottom
     const QImage im = capture(box);
     EXPECT_EQ(compte(im, QRectF(0, 246, 496, 4), kRouge).colonnes, int(496 * dpr()));
     EXPECT_EQ(compte(im, QRectF(246, 0, 4, 496), kRouge).lignes, int(496 * dpr()));
+    EXPECT_GT(compte(im, QRectF(295, 146, 6, 6), kRouge).pixels, 0);   // user point (100, 200)
 }
 
 TEST_F(PictureControles, PaintedOverTheDrawingAndRepaintedAtOnce)
