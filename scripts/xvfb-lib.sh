@@ -16,6 +16,19 @@ arrete_tout() {
 }
 trap arrete_tout EXIT
 
+# The first line a server writes into a file as it starts (its address, its
+# display number), waited for 5 s at most; the file is removed.
+premiere_ligne() {
+  local ligne=""
+  for _ in $(seq 100); do
+    ligne=$(head -n 1 "$1")
+    [ -n "$ligne" ] && break
+    sleep 0.05
+  done
+  rm -f "$1"
+  printf '%s' "$ligne"
+}
+
 # Nothing of the developer's desktop reaches the programs started here: no
 # session manager, desktop theme or input method of theirs, and a session
 # bus of their own. Qt looks for the bus at start (accessibility); with none
@@ -30,12 +43,7 @@ isole_session() {
   fichier=$(mktemp)
   dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fichier" >/dev/null 2>&1 &
   BUS_PID=$!
-  for _ in $(seq 100); do
-    adresse=$(head -n 1 "$fichier")
-    [ -n "$adresse" ] && break
-    sleep 0.05
-  done
-  rm -f "$fichier"
+  adresse=$(premiere_ligne "$fichier")
   [ -n "$adresse" ] || return 1
   export DBUS_SESSION_BUS_ADDRESS=$adresse
 }
@@ -51,12 +59,7 @@ demarre_xvfb() {
   fichier=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fichier" >/dev/null 2>&1 &
   XVFB_PID=$!
-  for _ in $(seq 100); do
-    n=$(head -n 1 "$fichier")
-    [ -n "$n" ] && break
-    sleep 0.05
-  done
-  rm -f "$fichier"
+  n=$(premiere_ligne "$fichier")
   if [ -z "$n" ] || ! DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
     echo "Xvfb n'a pas démarré" >&2
     return 1
