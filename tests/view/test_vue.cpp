@@ -136,6 +136,11 @@ TEST_F(VueTrace, PointsDrawnFollowTheCountAndStayInBounds)
     EXPECT_LT(ecartSat(p1, 991, 495.5), 1e-3);
     EXPECT_EQ(trace(1000, 2000), suite(1, 1000, 1));  // never read past the arrays
     trace(1000, -3);
+    for (const std::int16_t n : {-3, 1001, 32767}) {   // no such point: no mark, no star
+        s.Nfin = n;
+        TraceImpact(s, f);
+        imageImpact(s, f);
+    }
     EXPECT_TRUE(p1.appels.empty());
 }
 
@@ -249,12 +254,12 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     // An area of another size gets the drawing calls made since the last cls,
     // with the pen in force at each and the settings of that moment first.
     const auto dessin = [](const SurfaceEnregistree& s, std::size_t depuis) {
-        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait>> r;
+        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait, std::string>> r;
         for (std::size_t i = depuis; i < s.appels.size(); ++i) {
             const Appel& a = s.appels[i];
             if (a.op == "cls") r.clear();
             else if (a.op != "deplace" && a.op != "largeur" && a.op != "hauteur" && a.op != "visible" && a.op != "repeint")
-                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle);
+                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle, a.texte);
         }
         return r;
     };
@@ -273,6 +278,11 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
          }},
         {"a chart in its colour", 4, [](FenetreChargee& w) {
              w.f.cases = {1, 0};
+             Command1_Click(w.p, w.f);
+             w.f.laisseFiler();
+         }},
+        {"the energy chart and its texts", 7, [](FenetreChargee& w) {
+             w.f.ecritCase(Case::Energie, true);
              Command1_Click(w.p, w.f);
              w.f.laisseFiler();
          }},
