@@ -162,37 +162,24 @@ TEST_F(VueTrace, ImpactAfterASkippedPointIsMarkedOnItThenAnimatedInOrder)
     EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
 }
 
-TEST_F(VueTrace, StarGrowsFromItsPresentSizeAndEachFrameUsesTheSizeBeforeGrowth)
+TEST_F(VueTrace, StarGrowsFromItsPresentSizeKeptInUserUnitsAcrossScalesAndEachFrameUsesTheSizeBeforeGrowth)
 {
     s.Nfin = 57;
-    // First animation since start: the layout's 14 × 12 px; then 28 × 23 units.
-    for (auto [w, h] : {std::pair{14 * 1000.0 / 496, 12 * 1000.0 / 496}, std::pair{28.0, 23.0}}) {
+    // First animation since start: the layout's 14 × 12 px; then 28 × 23 units, kept in units on another scale.
+    for (auto [preset, w, h] : {std::tuple{0, 14 * 1000.0 / 496, 12 * 1000.0 / 496}, std::tuple{6, 28.0, 23.0}}) {
+        Option3_Click(s, f, static_cast<std::int16_t>(preset));
         p1.oublie();
         TraceImpact(s, f);
+        const double x = s.Xt[57] / s.Reduction / s.Echelle, y = s.Yt[57] / s.Reduction / s.Echelle;
         const auto d = p1.appelsDe("deplace"), l = p1.appelsDe("largeur"), t = p1.appelsDe("hauteur");
         ASSERT_EQ(l.size(), 17u);
         for (std::size_t k = 0; k < 16; ++k, w *= 1.035, h *= 1.035) {
-            EXPECT_NEAR(d[k].args[1], 57 - w / 2, 1e-3) << "frame " << k;
-            EXPECT_NEAR(d[k].args[2], 28.5 + h / 2, 1e-3) << "frame " << k;
+            EXPECT_NEAR(d[k].args[1], x - w / 2, 1e-3) << "frame " << k;
+            EXPECT_NEAR(d[k].args[2], y + h / 2, 1e-3) << "frame " << k;
             EXPECT_NEAR(l[k].args[1], w * 1.035, 1e-3) << "frame " << k;
             EXPECT_NEAR(t[k].args[1], h * 1.035, 1e-3) << "frame " << k;
         }
     }
-}
-
-TEST_F(VueTrace, ResetStarKeepsItsSizeInUserUnitsWhenTheScaleChanges)
-{
-    s.Nfin = 57;
-    TraceImpact(s, f);   // ends with the star reset to 28 × 23 units of the default view
-    for (const std::int16_t preset : {6, 0, 6}) {
-        Option3_Click(s, f, preset);
-        EXPECT_NEAR(p1.etat.largeur(Controle::Etoile), 28, 1e-4) << preset;
-        EXPECT_NEAR(p1.etat.hauteur(Controle::Etoile), 23, 1e-4) << preset;
-    }
-    // The next animation starts from that size.
-    p1.oublie();
-    TraceImpact(s, f);
-    EXPECT_NEAR(p1.appelsDe("largeur")[0].args[1], 28 * 1.035, 1e-3);
 }
 
 TEST_F(VueTrace, PointsBeyondTheFloatRangeStayFinite)
