@@ -197,8 +197,7 @@ TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
     Picture1_MouseDown(s, f, 1, 0, -299.999f, 0.7f);  // "-30000" and "0", as already typed: no handler
     EXPECT_TRUE(f.changements.empty());
     Picture1_MouseDown(s, f, 1, 0, -300.4f, 120.9f);
-    EXPECT_EQ(f.textes[Champ::Text3], "-30100");
-    EXPECT_EQ(f.textes[Champ::Text4], "12000");
+    EXPECT_EQ(std::tie(f.textes[Champ::Text3], f.textes[Champ::Text4]), std::tuple("-30100", "12000"));
     EXPECT_EQ(s.Yo, 12000.0 * 1000);  // the handlers ran init
     EXPECT_LT(ecartSat(p1, -300.4, 120.9), 1e-3);
     Picture1_MouseDown(s, f, 1, 0, -301.2f, 120.5f);  // only Text3 changes
@@ -230,8 +229,7 @@ TEST_F(Placement, ReadOutAndCaptions)
     EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en km            ");
     f.separateur = ",";  // the read-out ignores the regional separator
     Picture1_MouseMove(s, f, 0, 0, 1.7f, -0.3f);
-    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  .5");
-    EXPECT_EQ(f.etiquettes[Etiquette::LectureY], "Y = -.5");
+    EXPECT_EQ(std::tie(f.etiquettes[Etiquette::LectureX], f.etiquettes[Etiquette::LectureY]), std::tuple("X =  .5", "Y = -.5"));
     EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en M. de km      ");
     EXPECT_TRUE(f.changements.empty());
 }
