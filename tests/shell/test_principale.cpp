@@ -547,6 +547,11 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
                 }
                 EXPECT_FALSE(d.cadre.empty() && croise(r.menus)) << "the menu bar";
             }
+            // The content 6 px off the left edge, under a 36 px menu bar.
+            double gauche = 1e9;
+            for (const PlaceCompacte& p : r.places) gauche = std::min(gauche, p.rang->cadre.empty() ? p.cadre.gauche : 1e9);
+            EXPECT_NEAR(gauche, 6, 0.01);
+            EXPECT_EQ(r.menus.hauteur, accueil ? 0 : 36);
             // The orbit view as large as it fits: its own 500 px, or down to the screen's bottom (no
             // more room under it than above it), or up to the right column's 340 px.
             if (!accueil && r.agencement == DeuxColonnes) {
