@@ -202,6 +202,8 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     // The three energies from 14 px to 55 % of the height, the total from 16 px lower to 14 px above the
     // bottom; the time with a 5 % margin each side.
     const double h = f.pic(7).hauteurPixels(), milieu = std::round(h * 0.55), rangs[][2] = {{14, milieu}, {milieu + 16, h - 14}};
+    for (const Appel& a : f.pic(7).appelsDe("texte"))   // every text in the area's pixels, inside it
+        EXPECT_TRUE(a.args[0] >= 0 && a.args[0] <= f.pic(7).largeurPixels() && a.args[1] >= 0 && a.args[1] <= h) << a.texte;
     const auto echelles = f.pic(7).appelsDe("scale");
     ASSERT_EQ(echelles.size(), 3u);
     for (std::size_t b = 0; b < 2; ++b) {
