@@ -12,18 +12,12 @@
 inline std::unique_ptr<orbeline::SimulationState> etatCharge()
 {
     auto s = std::make_unique<orbeline::SimulationState>();
-    s->Echelle = 1000;
+    s->Echelle = 1000, s->Rayon = 6380, s->Reduction = 100, s->NbPoints = 100;
     orbeline::assigneUnite(*s, " km");
-    s->Rayon = 6380;
-    s->Reduction = 100;
-    s->NbPoints = 100;
     return s;
 }
 
-inline orbeline::ChampsSaisis champsInitiaux()
-{
-    return {"0", "0", "-30000", "0", "6.00", "864", false, true};
-}
+inline orbeline::ChampsSaisis champsInitiaux() { return {"0", "0", "-30000", "0", "6.00", "864", false, true}; }
 
 /// init then calcule on the given fields, as a launch does.
 inline orbeline::ResultatCalcul lance(orbeline::SimulationState& s, const orbeline::ChampsSaisis& c)

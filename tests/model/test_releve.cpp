@@ -33,12 +33,7 @@ std::vector<std::vector<double>> relit(std::string texte, const FormatTable& f)
     return lignes;
 }
 
-Releve lanceEtRetiens(SimulationState& s, const ChampsSaisis& c)
-{
-    Releve r;
-    retiens(r, s, lance(s, c).pas);
-    return r;
-}
+Releve lanceEtRetiens(SimulationState& s, const ChampsSaisis& c) { Releve r; retiens(r, s, lance(s, c).pas); return r; }
 
 } // namespace
 

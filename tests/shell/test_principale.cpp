@@ -10,6 +10,7 @@
 #include "vue.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -188,12 +189,29 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     const auto points = f.pic(7).appelsDe("pset");
     const auto n = static_cast<std::size_t>(p.etat.Nfin);
     ASSERT_EQ(points.size(), 4 * (n + 1));
+    std::array<std::pair<double, double>, 2> bornes{{{1e300, -1e300}, {1e300, -1e300}}};   // the two bands' extremes
     for (std::size_t i = 0; i <= n; ++i) {
         const double v2 = p.etat.Vxt[i] * p.etat.Vxt[i] + p.etat.Vyt[i] * p.etat.Vyt[i];
         const double ep = -p.etat.GM / std::hypot(p.etat.Xt[i], p.etat.Yt[i]), e[] = {v2 / 2, ep, v2 / 2 + ep};
         EXPECT_EQ(points[3 * i].args[0], 86.0 * static_cast<double>(i));   // against the time, s
         for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(static_cast<float>(points[3 * i + k].args[1]), static_cast<float>(e[k])) << i;
         EXPECT_FLOAT_EQ(static_cast<float>(points[3 * (n + 1) + i].args[1]), static_cast<float>(e[2])) << i;
+        for (std::size_t k = 0; k < 3; ++k) bornes[0] = {std::min(bornes[0].first, e[k]), std::max(bornes[0].second, e[k])};
+        bornes[1] = {std::min(bornes[1].first, e[2]), std::max(bornes[1].second, e[2])};
+    }
+    // The three energies from 14 px to 55 % of the height, the total from 16 px lower to 14 px above the
+    // bottom; the time with a 5 % margin each side.
+    const double h = f.pic(7).hauteurPixels(), milieu = std::round(h * 0.55), rangs[][2] = {{14, milieu}, {milieu + 16, h - 14}};
+    for (const Appel& a : f.pic(7).appelsDe("texte"))   // every text in the area's pixels, inside it
+        EXPECT_TRUE(a.args[0] >= 0 && a.args[0] <= f.pic(7).largeurPixels() && a.args[1] >= 0 && a.args[1] <= h) << a.texte;
+    const auto echelles = f.pic(7).appelsDe("scale");
+    ASSERT_EQ(echelles.size(), 3u);
+    for (std::size_t b = 0; b < 2; ++b) {
+        const std::vector<double>& e = echelles[b + 1].args;
+        const auto rang = [&](double v) { return (e[1] - v) / (e[1] - e[3]) * h; };
+        EXPECT_EQ(std::tuple(e[0], e[2]), std::tuple(-0.05 * (86.0 * double(n)), 1.05 * (86.0 * double(n)))) << b;
+        EXPECT_NEAR(rang(bornes[b].second), rangs[b][0], 0.01) << b;
+        EXPECT_NEAR(rang(bornes[b].first), rangs[b][1], 0.01) << b;
     }
     f.ecritCase(Case::Energie, false);
     EXPECT_EQ(f.largeur, kLargeurPrincipale);
@@ -405,7 +423,7 @@ TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
     Command1_Click(p, f);
     EXPECT_EQ(p.etat.Xo, 150000);
     // The other attractors, and none, load nothing.
-    for (int i : {1, 2, 3, 4, -1}) Option2_Click(p, f, i);
+    for (int i : {1, 2, 3, 4, -1, INT_MIN, INT_MAX}) Option2_Click(p, f, i);
     EXPECT_EQ(p.etat.Xo, 150000);
 }
 
@@ -473,6 +491,11 @@ TEST(Disposition, EveryControlInItsContainerWithItsOwnNameRoleAndTabIndexAndNone
         EXPECT_TRUE(cherche(zone(g.picture)));
         EXPECT_EQ(cherche(legendeGraphe(g.picture))->legende, g.titre);
     }
+    EXPECT_EQ(cherche(kRoleMessage)->couleur, (Couleur{176, 0, 0}));   // a dark red, readable on the grey
+    // Each action in the menus once: the front ends number them 0 to kNombreActions − 1.
+    std::set<std::size_t> actions;
+    for (const EntreeMenu& e : kMenus) EXPECT_TRUE(actions.insert(static_cast<std::size_t>(e.action)).second);
+    EXPECT_EQ(std::tuple(actions.size(), *actions.rbegin()), std::tuple(kNombreActions, kNombreActions - 1));
 }
 
 TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOverlaps)
@@ -526,6 +549,11 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
                 }
                 EXPECT_FALSE(d.cadre.empty() && croise(r.menus)) << "the menu bar";
             }
+            // The content 6 px off the left edge, under a 36 px menu bar.
+            double gauche = 1e9;
+            for (const PlaceCompacte& p : r.places) gauche = std::min(gauche, p.rang->cadre.empty() ? p.cadre.gauche : 1e9);
+            EXPECT_NEAR(gauche, 6, 0.01);
+            EXPECT_EQ(r.menus.hauteur, accueil ? 0 : 36);
             // The orbit view as large as it fits: its own 500 px, or down to the screen's bottom (no
             // more room under it than above it), or up to the right column's 340 px.
             if (!accueil && r.agencement == DeuxColonnes) {

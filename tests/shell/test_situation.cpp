@@ -35,15 +35,16 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     FenetreEnregistree& f = w.f;
     f.choisitOption(Groupe::Echelle, 6);
     f.choisitOption(Groupe::Points, 0);
+    f.ecritCase(Case::Vitesse, true);
     f.ecritCase(Case::Xy, true);
     f.ecritCase(Case::Energie, true);
     Reglage_Click(w.p, f, Reglage::Vecteur, true);
-    for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}})
+    for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}, {Champ::Text7, "1"}})
         f.ecritTexte(c, t);
     w.p.consigne = "Que vaut t ?";
     const Situation s = situationCourante(w.p, f);
-    EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=30000&"
-                            "echelle=500km&points=100&vitesse=0&xy=1&energie=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
+    EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=1&"
+                            "echelle=500km&points=100&vitesse=1&xy=1&energie=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
 
     choisitLangue(Langue::en);
     const std::string anglais = texteFichier(s);   // a teacher's English file, opened in French
@@ -52,15 +53,18 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
         EXPECT_EQ(l.erreur, "");
         FenetreChargee v;
         appliqueLecture(v.p, v.f, l);
-        EXPECT_EQ(v.f.textes, f.textes);
-        EXPECT_EQ(v.f.choisies, f.choisies);
-        EXPECT_EQ(v.f.cases, f.cases);
+        EXPECT_EQ(std::tie(v.f.textes, v.f.choisies, v.f.cases), std::tie(f.textes, f.choisies, f.cases));
         EXPECT_TRUE(v.f.estVisible(zone(5)));   // the box ran its handler
         EXPECT_EQ(v.s.Yo, 6880.5e3);                     // read as typed
         EXPECT_EQ(v.f.message, f.message);               // what was read is said as if typed
         EXPECT_EQ(v.f.consignes, std::vector<std::string>{"Que vaut t ?"});
         EXPECT_EQ(situationCourante(v.p, v.f), s);
     }
+    // The starting values: the window as it opens.
+    appliqueSituation(w.p, f, situationDepart());
+    const FenetreEnregistree neuve;
+    EXPECT_EQ(std::tie(f.textes, f.choisies, f.cases), std::tie(neuve.textes, neuve.choisies, neuve.cases));
+    EXPECT_EQ(w.s.Reduction, 100);
 }
 
 TEST(Situation, WhatIsSavedAlwaysReopensWithoutTheCharactersAFieldCannotHold)
@@ -137,20 +141,6 @@ TEST(Situation, ALinkOrFileShowsWhatItRefusedThenWhatItsFieldsReadAndChangesNoth
     EXPECT_FALSE(appliqueLecture(w.p, w.f, lisFichier("titre=Chute\n")));
     EXPECT_EQ(w.f.textes, textes);
     EXPECT_EQ(w.f.consignes.size(), 1u);
-}
-
-TEST(Situation, StartingValuesAreTheWindowsAsItOpens)
-{
-    FenetreChargee w;
-    const FenetreEnregistree neuve;
-    w.f.choisitOption(Groupe::Echelle, 4);
-    w.f.ecritCase(Case::Vitesse, true);
-    w.f.ecritTexte(Champ::Text7, "1");
-    appliqueSituation(w.p, w.f, situationDepart());
-    EXPECT_EQ(w.f.textes, neuve.textes);
-    EXPECT_EQ(w.f.choisies, neuve.choisies);
-    EXPECT_EQ(w.f.cases, neuve.cases);
-    EXPECT_EQ(w.s.Reduction, 100);
 }
 
 TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)

@@ -2,6 +2,8 @@
 
 #include "disposition.h"
 
+#include <utility>
+
 namespace orbeline::test {
 
 FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
@@ -23,8 +25,6 @@ FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
     }
 }
 
-std::string FenetreEnregistree::texte(Champ c) const { return textes.contains(c) ? textes.at(c) : std::string(); }
-
 void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
 {
     if (textes[c] == t) return;
@@ -33,24 +33,16 @@ void FenetreEnregistree::ecritTexte(Champ c, std::string_view t)
     if (principale) Text_Change(*principale, *this, c);
 }
 
-void FenetreEnregistree::ecritEtiquette(Etiquette e, std::string_view t) { etiquettes[e] = std::string(t); }
-
-bool FenetreEnregistree::estVisible(Role r) const { return visibles.contains(r) && visibles.at(r); }
-
 void FenetreEnregistree::choisitOption(Groupe g, int index)
 {
-    int& choisie = choisies[static_cast<std::size_t>(g)];
-    const bool deja = choisie == index;
-    choisie = index;
+    const bool deja = std::exchange(choisies[static_cast<std::size_t>(g)], index) == index;
     if (principale) Option_Click(*principale, *this, g, index, deja);
 }
 
 void FenetreEnregistree::ecritCase(Case c, bool cochee)
 {
-    int& valeur = cases[static_cast<std::size_t>(c)];
-    if (valeur == (cochee ? 1 : 0)) return;
-    valeur = cochee ? 1 : 0;
-    if (principale) Case_Click(*principale, *this, c);
+    if (std::exchange(cases[static_cast<std::size_t>(c)], cochee ? 1 : 0) != (cochee ? 1 : 0) && principale)
+        Case_Click(*principale, *this, c);
 }
 
 void FenetreEnregistree::laisseFiler()

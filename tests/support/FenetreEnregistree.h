@@ -50,13 +50,13 @@ public:
 
     Surface& picture(int numero) override { return pic(numero); }
     int nombrePictures() const override { return static_cast<int>(pictures.size()); }
-    std::string texte(Champ c) const override;
+    std::string texte(Champ c) const override { return textes.contains(c) ? textes.at(c) : std::string(); }
     void ecritTexte(Champ c, std::string_view texte) override;
-    void ecritEtiquette(Etiquette e, std::string_view texte) override;
+    void ecritEtiquette(Etiquette e, std::string_view t) override { etiquettes[e] = t; }
     void activeXy(bool actif) override { xyActif = actif; }
     int valeurCase(Case c) const override { return cases[static_cast<std::size_t>(c)]; }
     void ecritCase(Case c, bool cochee) override;
-    bool estVisible(Role r) const override;
+    bool estVisible(Role r) const override { return visibles.contains(r) && visibles.at(r); }
     void setVisible(Role r, bool v) override { visibles[r] = v; }
     std::string separateurDecimal() const override { return separateur; }
     bool optionChoisie(Groupe g, int index) const override { return choisies[static_cast<std::size_t>(g)] == index; }

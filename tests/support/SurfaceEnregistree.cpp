@@ -24,56 +24,26 @@ void SurfaceEnregistree::note(std::string op, std::vector<double> args, std::opt
 
 void SurfaceEnregistree::scale(double x1, double y1, double x2, double y2)
 {
-    note("scale", {x1, y1, x2, y2});
-    journal.scale(x1, y1, x2, y2);
-    etat.scale(x1, y1, x2, y2);
+    note("scale", {x1, y1, x2, y2}); journal.scale(x1, y1, x2, y2); etat.scale(x1, y1, x2, y2);
 }
-void SurfaceEnregistree::cls()
-{
-    note("cls", {});
-    place(etat, 0, 0);
-    journal.recommence(etat);
-}
+void SurfaceEnregistree::cls() { note("cls", {}); place(etat, 0, 0); journal.recommence(etat); }
 void SurfaceEnregistree::setDrawWidth(int p) { note("drawWidth", {double(p)}); journal.setDrawWidth(p); etat.drawWidth = p; }
-void SurfaceEnregistree::setDrawStyle(StyleTrait s)
-{
-    note("drawStyle", {double(int(s))});
-    journal.setDrawStyle(s);
-    etat.drawStyle = s;
-}
+void SurfaceEnregistree::setDrawStyle(StyleTrait s) { note("drawStyle", {double(s)}); journal.setDrawStyle(s); etat.drawStyle = s; }
 void SurfaceEnregistree::setForeColor(Couleur c) { note("foreColor", {}, c); journal.setForeColor(c); etat.foreColor = c; }
 void SurfaceEnregistree::setFillColor(Couleur c) { note("fillColor", {}, c); journal.setFillColor(c); etat.fillColor = c; }
-void SurfaceEnregistree::setFillStyle(StyleRemplissage s)
-{
-    note("fillStyle", {double(int(s))});
-    journal.setFillStyle(s);
-    etat.fillStyle = s;
-}
+void SurfaceEnregistree::setFillStyle(StyleRemplissage s) { note("fillStyle", {double(s)}); journal.setFillStyle(s); etat.fillStyle = s; }
 
 void SurfaceEnregistree::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
-    note("line", {x1, y1, x2, y2}, c);
-    journal.line(x1, y1, x2, y2, c);
-    place(etat, x2, y2);
+    note("line", {x1, y1, x2, y2}, c); journal.line(x1, y1, x2, y2, c); place(etat, x2, y2);
 }
-void SurfaceEnregistree::circle(float x, float y, float r)
-{
-    note("circle", {x, y, r});
-    journal.circle(x, y, r);
-    place(etat, x, y);
-}
-void SurfaceEnregistree::pset(float x, float y, std::optional<Couleur> c)
-{
-    note("pset", {x, y}, c);
-    journal.pset(x, y, c);
-    place(etat, x, y);
-}
+void SurfaceEnregistree::circle(float x, float y, float r) { note("circle", {x, y, r}); journal.circle(x, y, r); place(etat, x, y); }
+void SurfaceEnregistree::pset(float x, float y, std::optional<Couleur> c) { note("pset", {x, y}, c); journal.pset(x, y, c); place(etat, x, y); }
 
 void SurfaceEnregistree::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
 {
-    note("texte", {x, y, double(int(a))}, c);
+    note("texte", {x, y, double(a)}, c); journal.texte(x, y, t, a, c);
     appels.back().texte = t;
-    journal.texte(x, y, t, a, c);
 }
 
 void SurfaceEnregistree::fleche(int n, std::optional<Fleche> f)

@@ -27,10 +27,12 @@ namespace {
 
 using Args = std::vector<double>;
 
-/// Centre of a control in user units (left + w/2, top − h/2).
-std::pair<double, double> centreDe(const SurfaceEnregistree& p, Controle c)
+/// How far the marker's centre (left + w/2, top − h/2) lies from (x, y), in user units.
+double ecartSat(const SurfaceEnregistree& p, double x, double y)
 {
-    return {p.etat.gauche(c) + p.etat.largeur(c) / 2.0, p.etat.haut(c) - p.etat.hauteur(c) / 2.0};
+    const EtatSurface& e = p.etat;
+    constexpr Controle c = Controle::Sat;
+    return std::hypot(e.gauche(c) + e.largeur(c) / 2.0 - x, e.haut(c) - e.hauteur(c) / 2.0 - y);
 }
 
 struct VueCadre : ::testing::Test, FenetreChargee {};
@@ -95,8 +97,7 @@ TEST_F(VueCadre, LoadDrawsTheDefaultFrameWithoutReadingTheFields)
     EXPECT_FLOAT_EQ(static_cast<float>(cercle.args[2]), 63.8f);
     EXPECT_EQ(cercle.drawWidth, 2);
     EXPECT_EQ(p1.etat.drawStyle, StyleTrait::Tirets);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -300, 1e-3);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 0, 1e-3);
+    EXPECT_LT(ecartSat(p1, -300, 0), 1e-3);
 }
 
 TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
@@ -111,7 +112,7 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
         EXPECT_FLOAT_EQ(static_cast<float>(p1.appelsDe("circle").at(0).args[2]), cas[i].first) << "preset " << i;
         const Args e = p1.appelsDe("scale").back().args;   // square, centred on the vertical axis
         EXPECT_TRUE(e[0] + e[2] == 0 && e[2] - e[0] == e[1] - e[3] && e[2] - e[0] == (i == 6 ? 500 : 1000)) << "preset " << i;
-        if (i == 3) { EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -60000, 1e-2); }  // Text3 in millions of km
+        if (i == 3) { EXPECT_LT(ecartSat(p1, -60000, 0), 1e-2); }  // Text3 in millions of km
     }
     // Preset 6: the square of side 500 centred on (0, 850).
     verifieLignes(p1, -250, 1100, 500, -500);
@@ -132,10 +133,14 @@ TEST_F(VueTrace, PointsDrawnFollowTheCountAndStayInBounds)
     for (const auto& c : cas) EXPECT_EQ(trace(c.nb, 999), suite(1, 999, c.pas)) << c.nb;
     EXPECT_EQ(trace(100, 999), suite(1, 991, 10));
     EXPECT_TRUE(p1.appelsDe("visible").empty());  // 999 is the no-impact value
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, 991, 1e-3);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 495.5, 1e-3);
+    EXPECT_LT(ecartSat(p1, 991, 495.5), 1e-3);
     EXPECT_EQ(trace(1000, 2000), suite(1, 1000, 1));  // never read past the arrays
     trace(1000, -3);
+    for (const std::int16_t n : {-3, 1001, 32767}) {   // no such point: no mark, no star
+        s.Nfin = n;
+        TraceImpact(s, f);
+        imageImpact(s, f);
+    }
     EXPECT_TRUE(p1.appels.empty());
 }
 
@@ -144,7 +149,7 @@ TEST_F(VueTrace, ImpactAfterASkippedPointIsMarkedOnItThenAnimatedInOrder)
     std::vector<double> xs = suite(1, 51, 10);
     xs.insert(xs.end(), 16, 57.0);
     EXPECT_EQ(trace(100, 57), xs);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, 51, 1e-3);
+    EXPECT_LT(ecartSat(p1, 51, 25.5), 1e-3);
 
     std::vector<std::string> attendu, faits;
     attendu.insert(attendu.end(), 6, "pset");
@@ -157,37 +162,24 @@ TEST_F(VueTrace, ImpactAfterASkippedPointIsMarkedOnItThenAnimatedInOrder)
     EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
 }
 
-TEST_F(VueTrace, StarGrowsFromItsPresentSizeAndEachFrameUsesTheSizeBeforeGrowth)
+TEST_F(VueTrace, StarGrowsFromItsPresentSizeKeptInUserUnitsAcrossScalesAndEachFrameUsesTheSizeBeforeGrowth)
 {
     s.Nfin = 57;
-    // First animation since start: the layout's 14 × 12 px; then 28 × 23 units.
-    for (auto [w, h] : {std::pair{14 * 1000.0 / 496, 12 * 1000.0 / 496}, std::pair{28.0, 23.0}}) {
+    // First animation since start: the layout's 14 × 12 px; then 28 × 23 units, kept in units on another scale.
+    for (auto [preset, w, h] : {std::tuple{0, 14 * 1000.0 / 496, 12 * 1000.0 / 496}, std::tuple{6, 28.0, 23.0}}) {
+        Option3_Click(s, f, static_cast<std::int16_t>(preset));
         p1.oublie();
         TraceImpact(s, f);
+        const double x = s.Xt[57] / s.Reduction / s.Echelle, y = s.Yt[57] / s.Reduction / s.Echelle;
         const auto d = p1.appelsDe("deplace"), l = p1.appelsDe("largeur"), t = p1.appelsDe("hauteur");
         ASSERT_EQ(l.size(), 17u);
         for (std::size_t k = 0; k < 16; ++k, w *= 1.035, h *= 1.035) {
-            EXPECT_NEAR(d[k].args[1], 57 - w / 2, 1e-3) << "frame " << k;
-            EXPECT_NEAR(d[k].args[2], 28.5 + h / 2, 1e-3) << "frame " << k;
+            EXPECT_NEAR(d[k].args[1], x - w / 2, 1e-3) << "frame " << k;
+            EXPECT_NEAR(d[k].args[2], y + h / 2, 1e-3) << "frame " << k;
             EXPECT_NEAR(l[k].args[1], w * 1.035, 1e-3) << "frame " << k;
             EXPECT_NEAR(t[k].args[1], h * 1.035, 1e-3) << "frame " << k;
         }
     }
-}
-
-TEST_F(VueTrace, ResetStarKeepsItsSizeInUserUnitsWhenTheScaleChanges)
-{
-    s.Nfin = 57;
-    TraceImpact(s, f);   // ends with the star reset to 28 × 23 units of the default view
-    for (const std::int16_t preset : {6, 0, 6}) {
-        Option3_Click(s, f, preset);
-        EXPECT_NEAR(p1.etat.largeur(Controle::Etoile), 28, 1e-4) << preset;
-        EXPECT_NEAR(p1.etat.hauteur(Controle::Etoile), 23, 1e-4) << preset;
-    }
-    // The next animation starts from that size.
-    p1.oublie();
-    TraceImpact(s, f);
-    EXPECT_NEAR(p1.appelsDe("largeur")[0].args[1], 28 * 1.035, 1e-3);
 }
 
 TEST_F(VueTrace, PointsBeyondTheFloatRangeStayFinite)
@@ -205,17 +197,14 @@ TEST_F(Placement, PressRoundsDownIntoTheFieldsButMarksTheExactPoint)
     Picture1_MouseDown(s, f, 1, 0, -299.999f, 0.7f);  // "-30000" and "0", as already typed: no handler
     EXPECT_TRUE(f.changements.empty());
     Picture1_MouseDown(s, f, 1, 0, -300.4f, 120.9f);
-    EXPECT_EQ(f.textes[Champ::Text3], "-30100");
-    EXPECT_EQ(f.textes[Champ::Text4], "12000");
+    EXPECT_EQ(std::tie(f.textes[Champ::Text3], f.textes[Champ::Text4]), std::tuple("-30100", "12000"));
     EXPECT_EQ(s.Yo, 12000.0 * 1000);  // the handlers ran init
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -300.4, 1e-3);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120.9, 1e-3);
+    EXPECT_LT(ecartSat(p1, -300.4, 120.9), 1e-3);
     Picture1_MouseDown(s, f, 1, 0, -301.2f, 120.5f);  // only Text3 changes
 
     SatMove(s, f);  // "Placer" brings the marker onto the rounded position, and writes no field
     EXPECT_EQ(f.changements, (std::map<Champ, int>{{Champ::Text3, 2}, {Champ::Text4, 1}}));
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).first, -302, 1e-3);
-    EXPECT_NEAR(centreDe(p1, Controle::Sat).second, 120, 1e-3);
+    EXPECT_LT(ecartSat(p1, -302, 120), 1e-3);
 }
 
 TEST_F(Placement, AFractionalPositionInEitherRegionalFormIsThePointLaunchedFrom)
@@ -240,8 +229,7 @@ TEST_F(Placement, ReadOutAndCaptions)
     EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en km            ");
     f.separateur = ",";  // the read-out ignores the regional separator
     Picture1_MouseMove(s, f, 0, 0, 1.7f, -0.3f);
-    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  .5");
-    EXPECT_EQ(f.etiquettes[Etiquette::LectureY], "Y = -.5");
+    EXPECT_EQ(std::tie(f.etiquettes[Etiquette::LectureX], f.etiquettes[Etiquette::LectureY]), std::tuple("X =  .5", "Y = -.5"));
     EXPECT_EQ(f.etiquettes[Etiquette::LegendeX], "X initial en M. de km      ");
     EXPECT_TRUE(f.changements.empty());
 }
@@ -251,12 +239,12 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     // An area of another size gets the drawing calls made since the last cls,
     // with the pen in force at each and the settings of that moment first.
     const auto dessin = [](const SurfaceEnregistree& s, std::size_t depuis) {
-        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait>> r;
+        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait, std::string>> r;
         for (std::size_t i = depuis; i < s.appels.size(); ++i) {
             const Appel& a = s.appels[i];
             if (a.op == "cls") r.clear();
             else if (a.op != "deplace" && a.op != "largeur" && a.op != "hauteur" && a.op != "visible" && a.op != "repeint")
-                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle);
+                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle, a.texte);
         }
         return r;
     };
@@ -275,6 +263,11 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
          }},
         {"a chart in its colour", 4, [](FenetreChargee& w) {
              w.f.cases = {1, 0};
+             Command1_Click(w.p, w.f);
+             w.f.laisseFiler();
+         }},
+        {"the energy chart and its texts", 7, [](FenetreChargee& w) {
+             w.f.ecritCase(Case::Energie, true);
              Command1_Click(w.p, w.f);
              w.f.laisseFiler();
          }},
