@@ -215,6 +215,17 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     }
     f.ecritCase(Case::Energie, false);
     EXPECT_EQ(f.largeur, kLargeurPrincipale);
+    // "Effacer" clears every area, the last one too; another box than its own draws no energy.
+    Command4_Click(p, f);
+    const auto pointsDepuis = [&](int n) {
+        const auto vus = depuisEffacement(f.pic(n));
+        return std::count_if(vus.begin(), vus.end(), [](const auto& a) { return a.first == "pset"; });
+    };
+    for (int n = 2; n <= f.nombrePictures(); ++n) EXPECT_EQ(pointsDepuis(n), 0) << n;
+    Command1_Click(p, f);
+    f.laisseFiler();
+    f.ecritCase(Case::Xy, true);
+    EXPECT_EQ(pointsDepuis(7), 0);
 }
 
 TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)
