@@ -31,6 +31,20 @@ inline bool proche(double v) { return std::isfinite(v) && std::fabs(v) <= kLoin;
 /// an edge falls on a pixel boundary).
 inline double cale(double p, int w) { return std::floor(p + 0.5 - w / 2.0) + w / 2.0; }
 
+/// The square a point of a w-pixel pen draws at (x, y) px: whole pixels,
+/// centred on it; none when it is far off or outside an area of largeur ×
+/// hauteur px.
+struct CarrePx {
+    int gauche, haut, cote;
+};
+inline std::optional<CarrePx> carrePoint(double x, double y, int w, int largeur, int hauteur)
+{
+    if (!proche(x) || !proche(y)) return std::nullopt;
+    const double g = std::floor(x + 0.5 - w / 2.0), h = std::floor(y + 0.5 - w / 2.0);
+    if (g >= largeur || h >= hauteur || g + w <= 0 || h + w <= 0) return std::nullopt;
+    return CarrePx{static_cast<int>(g), static_cast<int>(h), w};
+}
+
 /// Cohen–Sutherland: cuts the segment a–b to the box, false when nothing of it
 /// is inside. Lines may come from far outside the view, and cutting them first
 /// keeps the rasteriser (and its dash generator) on the pixels that can show.

@@ -185,14 +185,8 @@ void SurfaceCanvas::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
     etat_.currentX = x;
     etat_.currentY = y;
-    const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
-    if (!proche(cx) || !proche(cy)) return;
-    // A square of the pen width on whole pixels, centred on the point.
-    const int w = largeurTrait();
-    const int g = static_cast<int>(std::floor(cx + 0.5 - w / 2.0));
-    const int h = static_cast<int>(std::floor(cy + 0.5 - w / 2.0));
-    if (g >= etat_.largeurPx || h >= etat_.hauteurPx || g + w <= 0 || h + w <= 0) return;
-    orbeline_carre(id_, g, h, w, rgb(c.value_or(etat_.foreColor)));
+    const auto q = carrePoint(etat_.versPxX(x), etat_.versPxY(y), largeurTrait(), etat_.largeurPx, etat_.hauteurPx);
+    if (q) orbeline_carre(id_, q->gauche, q->haut, q->cote, rgb(c.value_or(etat_.foreColor)));
 }
 
 void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)

@@ -92,14 +92,10 @@ void SurfacePeintre::pset(float x, float y, std::optional<Couleur> c)
 {
     etat_.currentX = x;
     etat_.currentY = y;
-    const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
-    if (!proche(cx) || !proche(cy)) return;
-    // A square of the pen width on whole pixels, centred on the point.
-    const int w = largeurTrait();
-    const double g = std::floor(cx + 0.5 - w / 2.0), h = std::floor(cy + 0.5 - w / 2.0);
-    if (g >= etat_.largeurPx || h >= etat_.hauteurPx || g + w <= 0 || h + w <= 0) return;
+    const auto q = carrePoint(etat_.versPxX(x), etat_.versPxY(y), largeurTrait(), etat_.largeurPx, etat_.hauteurPx);
+    if (!q) return;
     p_.setRenderHint(QPainter::Antialiasing, false);
-    p_.fillRect(QRectF(g, h, w, w), couleur(c.value_or(etat_.foreColor)));
+    p_.fillRect(QRectF(q->gauche, q->haut, q->cote, q->cote), couleur(c.value_or(etat_.foreColor)));
 }
 
 void SurfacePeintre::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
