@@ -8,6 +8,7 @@
 #include "vue.h"
 
 #include <algorithm>
+#include <charconv>
 #include <initializer_list>
 
 namespace orbeline {
@@ -103,22 +104,16 @@ std::string valeurSure(std::string_view t)
     return r;
 }
 
-int valeurHex(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // "%XX" and "+" as a browser writes them; a "%" not followed by two hex digits stays.
 std::string decode(std::string_view t)
 {
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
+        unsigned char octet = 0;
+        const char* hex = t.data() + i + 1;
         if (t[i] == '+') r += ' ';
-        else if (t[i] == '%' && i + 2 < t.size() && valeurHex(t[i + 1]) >= 0 && valeurHex(t[i + 2]) >= 0) {
-            r += static_cast<char>(valeurHex(t[i + 1]) * 16 + valeurHex(t[i + 2]));
+        else if (t[i] == '%' && i + 2 < t.size() && std::from_chars(hex, hex + 2, octet, 16).ptr == hex + 2) {
+            r += static_cast<char>(octet);
             i += 2;
         } else r += t[i];
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace orbeline {
 
@@ -52,8 +53,7 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index)
         s.Echelle = pr.Echelle;
         assigneUnite(s, tr(pr.Unite));
         if (!pr.xy) f.activeXy(false);
-        if (pr.x1 != kVueDefaut.x1 || pr.y1 != kVueDefaut.y1 || pr.x2 != kVueDefaut.x2 ||
-            pr.y2 != kVueDefaut.y2)
+        if (std::tie(pr.x1, pr.y1, pr.x2, pr.y2) != std::tie(kVueDefaut.x1, kVueDefaut.y1, kVueDefaut.x2, kVueDefaut.y2))
             p.scale(pr.x1, pr.y1, pr.x2, pr.y2);
     }
     efface(s, f);

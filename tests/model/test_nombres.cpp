@@ -37,6 +37,7 @@ TEST(Lecture, CorrectlyRoundedWhateverTheLengthUpToTheEdgesOfTheDoubleRange)
     const std::string zeros(32000, '0');
     const std::pair<std::string, double> cas[] = {
         {"0.1", 0.1}, {"1" + std::string(300, '0'), 1e300}, {"0." + std::string(200, '0') + "25", 2.5e-201},
+        {"0." + std::string(900, '0') + "25e901", 2.5},   // more zeros than digits kept, and then the digits
         {moitie + ".000000000000000000000000001", 9007199254740994.0},
         {moitie + "." + zeros + "1", 9007199254740994.0},
         {moitie + zeros + "1e-32001", 9007199254740994.0},

@@ -154,9 +154,14 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
             EXPECT_EQ(de(1, c.vue), r.Nfin);
         }
         EXPECT_EQ(de(2, c.graphe), r.Nfin + 1);
-        const auto textes = f.pic(1).appelsDe("texte");
-        EXPECT_TRUE(std::any_of(textes.begin(), textes.end(),
-                                [&](const Appel& a) { return a.texte == std::to_string(c.numero) && a.couleur == c.vue; }));
+        // Its number 4 px right of its last point and 3 px above.
+        const SurfaceEnregistree& v = f.pic(1);
+        const double dx = 4 * v.scaleWidth() / v.largeurPixels(), dy = 3 * v.scaleHeight() / v.hauteurPixels();
+        const auto textes = v.appelsDe("texte");
+        EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [&](const Appel& a) {
+            return a.texte == std::to_string(c.numero) && a.couleur == c.vue && std::abs(a.args[0] - r.Xt[r.Nfin] / 1e5 - dx) < 0.1 &&
+                   std::abs(a.args[1] - r.Yt[r.Nfin] / 1e5 + dy) < 0.1;
+        }));
         EXPECT_NE(f.etiquettes[Etiquette::Legende].find(c.legende), std::string::npos);
         Picture1_MouseMove(p, f, 0, 0, static_cast<float>(r.Xt[40] / 1e5), static_cast<float>(r.Yt[40] / 1e5));
         EXPECT_TRUE(f.bulle.starts_with("Lancement " + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s")) << f.bulle;
@@ -217,6 +222,8 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     EXPECT_EQ(f.largeur, kLargeurPrincipale);
     // "Effacer" clears every area, the last one too; another box than its own draws no energy.
     Command4_Click(p, f);
+    Graphe_MouseMove(p, f, 2, 50, 0);   // a cleared chart reads nothing
+    EXPECT_EQ(f.bulle, "");
     const auto pointsDepuis = [&](int n) {
         const auto vus = depuisEffacement(f.pic(n));
         return std::count_if(vus.begin(), vus.end(), [](const auto& a) { return a.first == "pset"; });

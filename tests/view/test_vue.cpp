@@ -5,6 +5,7 @@
 #include "journal.h"
 #include "SimulationState.h"
 #include "principale.h"
+#include "pixels.h"
 #include "placement.h"
 #include "vue.h"
 
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -296,4 +298,25 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     s.pset(3, 4);
     EXPECT_TRUE(s.journal.rejoue(copie));
     EXPECT_EQ(copie.appelsDe("pset").size(), 1u);
+}
+
+TEST(Pixels, AnArrowsBarbsRun7PxBack25DegreesEachSideOfTheShaftHalfTheShaftAtMost)
+{
+    const struct { const char* quoi; PointPx a, b; double longueur; } cas[] = {
+        {"long, along x", {0, 0}, {100, 0}, 7}, {"short, up and to the left", {10, 10}, {4, 2}, 5}};
+    for (const auto& c : cas) {
+        const auto pointe = barbes(c.a, c.b);
+        ASSERT_TRUE(pointe) << c.quoi;
+        double somme = 0;
+        for (const PointPx& q : *pointe) {
+            const double ecart = std::remainder(std::atan2(q.y - c.b.y, q.x - c.b.x) - std::atan2(c.a.y - c.b.y, c.a.x - c.b.x),
+                                                2 * std::numbers::pi);
+            EXPECT_NEAR(std::hypot(q.x - c.b.x, q.y - c.b.y), c.longueur, 1e-9) << c.quoi;
+            EXPECT_NEAR(std::fabs(ecart), 25 * std::numbers::pi / 180, 1e-9) << c.quoi;
+            somme += ecart;
+        }
+        EXPECT_NEAR(somme, 0, 1e-9) << c.quoi;   // one on each side
+    }
+    EXPECT_FALSE(barbes({1, 1}, {1.3, 1.2}));   // within half a pixel
+    EXPECT_FALSE(barbes({0, 0}, {std::nan(""), 0}));
 }
