@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iomanip>
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -584,5 +585,27 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
             for (const char* nom : {"message", "Command1", "Picture1"})
                 EXPECT_TRUE(accueil || (ou[nom].hauteur >= kCorpsMin && (e.h > 600 || dedans(ou[nom], {0, 0, e.l, e.h})))) << nom;
         }
+    }
+}
+
+TEST(Agencement, EveryRowOnAPhoneATabletAndTheStartScreenStaysWhereTheirScreenshotsShowIt)
+{
+    // Every row's place and text size, each weighted by its rank: a row moved by a hundredth
+    // of a pixel changes the sum. Where a change is meant, look at the screenshots again
+    // (make screenshot) and write the sums the failure prints, with the rows it lists.
+    const struct { double l, h; bool accueil; double somme; } cas[] = {
+        {390, 844, false, 158626.808761}, {1024, 768, false, 168970.748025}, {390, 844, true, 9978.89909091}};
+    for (const auto& c : cas) {
+        const Disposee r = c.accueil ? dispose(kDispositionAccueil, kPiecesAccueil, c.l, c.h, true, false)
+                                     : dispose(kDisposition, kPiecesPrincipale, c.l, c.h, true, true);
+        double somme = 0, rang = 1;
+        std::string rangs;
+        for (const PlaceCompacte& p : r.places) {
+            rangs += std::string(p.rang->nom);
+            for (const double v : {p.cadre.gauche, p.cadre.haut, p.cadre.largeur, p.cadre.hauteur, p.corps})
+                somme += v * (rang += 0.01), rangs += " " + std::to_string(v);
+            rangs += "\n";
+        }
+        EXPECT_NEAR(somme, c.somme, 1e-4) << std::setprecision(12) << c.l << " x " << c.h << " : " << somme << "\n" << rangs;
     }
 }

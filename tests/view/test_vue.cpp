@@ -96,7 +96,7 @@ TEST_F(VueCadre, LoadDrawsTheDefaultFrameWithoutReadingTheFields)
 
     // Circle and trajectory points use the pen left behind: width 2, dash.
     const auto cercle = p1.appelsDe("circle").at(0);
-    EXPECT_FLOAT_EQ(static_cast<float>(cercle.args[2]), 63.8f);
+    EXPECT_EQ(cercle.args, (Args{0, 0, 63.8f}));   // the Earth at the centre
     EXPECT_EQ(cercle.drawWidth, 2);
     EXPECT_EQ(p1.etat.drawStyle, StyleTrait::Tirets);
     EXPECT_LT(ecartSat(p1, -300, 0), 1e-3);
