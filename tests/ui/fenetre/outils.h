@@ -3,6 +3,7 @@
 #include "FrmSat.h"
 #include "PictureBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -15,11 +16,13 @@
 
 namespace orbeline::test {
 
-/// A main window as the start screen would open it, shown offscreen.
-inline std::unique_ptr<FrmSat> fenetre()
+/// A main window as the start screen would open it, shown offscreen and active; launched once if asked.
+inline std::unique_ptr<FrmSat> fenetre(bool lancee = false)
 {
     auto w = std::make_unique<FrmSat>();
     w->show();
+    QApplication::setActiveWindow(w.get());
+    if (lancee) w->commande(Commande::Lancer)->click();
     return w;
 }
 

@@ -29,7 +29,6 @@
 
 #include <csignal>
 #include <cstdio>
-#include <map>
 #include <utility>
 
 #include <sys/resource.h>
@@ -64,7 +63,6 @@ QString messageOuvert(FrmSat& w)
 TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
 {
     auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
     // The window grows by the bar; every control lies in the client area.
     const int barre = w->menuBar()->height();
     EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
@@ -86,9 +84,7 @@ TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
 TEST(Points, CopiedFromTheLaunchNotFromFieldsTypedSinceAndCtrlCStaysTheFields)
 {
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
-    auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    auto w = fenetre(true);
     w->text(1)->selectAll();
     QTest::keyClicks(w->text(1), "5");
     QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -151,8 +147,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     // write past 1000 bytes fails, for root too. It exits 0 when every check holds.
     const auto enfant = [] {
         QTemporaryDir dossier;
-        auto w = fenetre();
-        QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+        auto w = fenetre(true);
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
         const bool pdfAvant = w->imprime(imprimante);
@@ -322,49 +317,40 @@ TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
 
 TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
 {
-    auto w = fenetre();
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
-    w->acheveLancement();
-    // What a person sees of every row: caption (a box's on one line), tooltip, name for a screen reader.
-    const auto vu = [&](const Disposition& d) {
-        QWidget* c = w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size())));
-        const auto* g = qobject_cast<QGroupBox*>(c);
-        const QString legende = g ? g->title() : c->property("text").toString().replace('\n', ' ');
-        return QStringList{legende, c->toolTip(), c->accessibleName()};
+    // What a person sees of every control, launched: caption (a box's on one line), tooltip, name for a screen reader.
+    const auto vus = [](FrmSat& f) {
+        f.acheveLancement();
+        QStringList textes;
+        for (const Disposition& d : kDisposition)
+            if (QWidget* c = f.controle(d.role)) {
+                const auto* g = qobject_cast<QGroupBox*>(c);
+                textes << (g ? g->title() : c->property("text").toString().replace('\n', ' ')) + " | " + c->toolTip() + " | "
+                              + c->accessibleName();
+            }
+        return textes.join('\n').toStdString();
     };
-    const auto attendu = [](const Disposition& d, const QStringList& avant) {
-        const QString nom = d.drapeaux & NommeParCadre ? qs(tr(cherche(kDisposition, d.cadre)->legende)) + qs(tr(d.legende))
-                            : d.nomAccessible      ? qs(tr(d.nomAccessible))
-                            : d.genre == Genre::CaseACocher ? qs(tr(d.legende))   // a box is named by its caption
-                                                   : avant[2];
-        return QStringList{d.legende ? qs(tr(d.legende)) : avant[0], d.bulle ? qs(tr(d.bulle)) : avant[1], nom};
-    };
-    std::map<std::string_view, QStringList> avant;
-    for (const Disposition& d : kDisposition)
-        if (d.role.sorte != Role::Sorte::Etiquette && w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size()))))
-            avant[d.nom] = vu(d);
+    auto w = fenetre(true);
+    const std::string francais = vus(*w);
     const QString impact = w->etiquette(Etiquette::ImpactTemps)->text();
     for (const Langue l : {Langue::en, Langue::fr}) {
         for (QAction* a : w->menuBar()->findChildren<QAction*>())
             if (a->text() == qs(tr(Texte::nomLangue, l))) a->trigger();
         ASSERT_EQ(langue(), l);
-        for (const auto& [nom, textes] : avant) EXPECT_EQ(vu(*cherche(kDisposition, nom)), attendu(*cherche(kDisposition, nom), textes)) << nom;
+        EXPECT_EQ(vus(*w), vus(*fenetre(true)));   // as a window opened in that language shows them
         EXPECT_EQ(w->menuBar()->actions()[0]->text(), qs(tr(Texte::menuFichier)));
         // The captions the launch wrote, in the language, with the same numbers.
         EXPECT_EQ(w->etiquette(Etiquette::ImpactTemps)->text(), l == Langue::en ? QString("Impact at t =  8772 s") : impact);
     }
+    EXPECT_EQ(vus(*w), francais);
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
 {
     auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
     QTest::keyClick(w->text(1), Qt::Key_F1);
     auto* guide = w->findChild<QTextBrowser*>();
-    ASSERT_NE(guide, nullptr);
-    EXPECT_TRUE(guide->window()->isVisible());
-    EXPECT_TRUE(guide->toPlainText().startsWith("Guide de l'élève"));
-    EXPECT_FALSE(guide->toPlainText().contains("Pour les développeurs"));
+    ASSERT_TRUE(guide && guide->window()->isVisible());
+    EXPECT_TRUE(guide->toPlainText().startsWith("Guide de l'élève") && !guide->toPlainText().contains("Pour les développeurs"));
 
     w->action(Action::APropos)->trigger();
     const QString aPropos = messageOuvert(*w);
