@@ -2,6 +2,7 @@
 // Helpers shared by the window tests.
 #include "FrmSat.h"
 #include "PictureBox.h"
+#include "SimulationState.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,10 @@
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 

@@ -1,5 +1,5 @@
-// The menu bar and the ways in and out of the window: situations, the
-// points, the picture, the printout, the help.
+// The ways in and out of the main window: the start screen, the menu bar,
+// situations, the points, the picture, the printout, the help.
 #include "outils.h"
 
 #include "controles.h"
@@ -19,16 +19,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
-#include <QtTest/QTest>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdio>
+#include <functional>
+#include <tuple>
 #include <utility>
 
 #include <sys/resource.h>
@@ -58,7 +56,63 @@ QString messageOuvert(FrmSat& w)
     return t;
 }
 
+std::unique_ptr<frmSplash> ouvreAccueil()
+{
+    auto s = std::make_unique<frmSplash>();
+    s->show();
+    QApplication::setActiveWindow(s.get());
+    return s;
+}
+
 } // namespace
+
+TEST(Accueil, FramelessWithTheVersionAndLeftOnceWhateverTheRequests)
+{
+    auto s = ouvreAccueil();
+    EXPECT_EQ(qobject_cast<QLabel*>(s->controle("lblVersion"))->text(),
+              "Version " + QCoreApplication::applicationVersion());
+    EXPECT_EQ(s->focusWidget(), s->suite());
+    EXPECT_TRUE(s->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(s->close());
+    EXPECT_TRUE(s->isVisible());
+    EXPECT_EQ(s->principale(), nullptr);   // made only when the screen is left
+
+    // A second continue changes nothing.
+    s->continuer();
+    FrmSat* principale = s->principale();
+    principale->ecritTexte(Champ::Text1, "7");
+    s->continuer();
+    EXPECT_EQ(s->principale(), principale);
+    EXPECT_EQ(principale->text(1)->text(), "7");
+    EXPECT_TRUE(s->isHidden());
+}
+
+TEST(Accueil, EveryKeyOnSuiteAndEveryClickOffTheLabelsContinues)
+{
+    using Geste = std::function<void(frmSplash&)>;
+    const auto touche = [](Qt::Key k) { return Geste([k](frmSplash& s) { QTest::keyClick(s.suite(), k); }); };
+    const auto surControle = [](const char* nom) {
+        return Geste([nom](frmSplash& s) { QTest::mouseClick(s.controle(nom), Qt::LeftButton, {}, QPoint(3, 3)); });
+    };
+    const std::pair<Geste, bool> cas[] = {
+        // A key with a text, one the button takes for a click, a modifier alone, Escape; Tab moves the focus.
+        {touche(Qt::Key_A), true}, {touche(Qt::Key_Return), true}, {touche(Qt::Key_Shift), true},
+        {touche(Qt::Key_Escape), true}, {touche(Qt::Key_Tab), false},
+        {surControle("lblProductName"), false}, {surControle("lblVersion"), false}, {surControle("Label1"), false},
+        {surControle("lblCompany"), false}, {surControle("picLogo"), false},
+        // "Suite", the empty part of the frame, the strip of window outside it.
+        {[](frmSplash& s) { QTest::mouseClick(s.suite(), Qt::LeftButton); }, true},
+        {[](frmSplash& s) { QTest::mouseClick(s.cadre(), Qt::RightButton, {}, QPoint(440, 40)); }, true},
+        {[](frmSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(3, 200)); }, true},
+    };
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        auto s = ouvreAccueil();
+        cas[i].first(*s);
+        const FrmSat* p = s->principale();
+        const bool suite = cas[i].second;
+        EXPECT_EQ(std::tuple(p != nullptr, s->isHidden(), p && p->isVisible()), std::tuple(suite, suite, suite)) << i;
+    }
+}
 
 TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
 {
@@ -101,10 +155,8 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     QTemporaryDir dossier;
     const QString cible = dossier.filePath("points.csv");
     auto w = fenetre();
-    EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, cible));   // nothing launched: no file at all
-    EXPECT_FALSE(QFile::exists(cible));
-
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, cible) || QFile::exists(cible));   // nothing launched: no file at all
+    w->commande(Commande::Lancer)->click();
     ASSERT_TRUE(enregistre(*w, Action::EnregistrerPoints, cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
     {
@@ -317,12 +369,13 @@ TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
 
 TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
 {
-    // What a person sees of every control, launched: caption (a box's on one line), tooltip, name for a screen reader.
+    // What a person sees of every control but the labels, launched: caption (a box's on one line), tooltip,
+    // name for a screen reader.
     const auto vus = [](FrmSat& f) {
         f.acheveLancement();
         QStringList textes;
         for (const Disposition& d : kDisposition)
-            if (QWidget* c = f.controle(d.role)) {
+            if (QWidget* c = d.role.sorte == Role::Sorte::Etiquette ? nullptr : f.controle(d.role)) {
                 const auto* g = qobject_cast<QGroupBox*>(c);
                 textes << (g ? g->title() : c->property("text").toString().replace('\n', ' ')) + " | " + c->toolTip() + " | "
                               + c->accessibleName();
