@@ -2,7 +2,9 @@
 // Helpers shared by the window tests.
 #include "FrmSat.h"
 #include "PictureBox.h"
+#include "SimulationState.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
@@ -10,16 +12,22 @@
 #include <QRadioButton>
 #include <QLineEdit>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
 namespace orbeline::test {
 
-/// A main window as the start screen would open it, shown offscreen.
-inline std::unique_ptr<FrmSat> fenetre()
+/// A main window as the start screen would open it, shown offscreen and active; launched once if asked.
+inline std::unique_ptr<FrmSat> fenetre(bool lancee = false)
 {
     auto w = std::make_unique<FrmSat>();
     w->show();
+    QApplication::setActiveWindow(w.get());
+    if (lancee) w->commande(Commande::Lancer)->click();
     return w;
 }
 

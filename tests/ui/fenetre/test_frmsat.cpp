@@ -1,22 +1,22 @@
 // The main window: its launches, their errors, the ways out, what a screen
-// reader is told, and every route to the scale buttons and the check boxes.
+// reader is told, every route to the scale buttons and the check boxes, what
+// the pupil types into the fields and the position placed with the mouse.
 #define QT_STATICPLUGIN   // the accessibility bridge below is built in
 #include "outils.h"
 
-#include "SimulationState.h"
 #include "principale.h"
 #include "vue.h"
 
 #include <QAccessible>
 #include <QAccessibleBridgePlugin>
 #include <QAction>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QTimer>
-#include <QtTest/QTest>
 
-#include <gtest/gtest.h>
-
+#include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 using namespace orbeline;
@@ -80,7 +80,6 @@ TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaun
     EXPECT_GE(duree.elapsed(), 0.9 * kImagesEtoile * kDureeImageEtoile);
     // Enter on a button is that button's ("Effacer", found by its caption);
     // in a field it launches, and a refused run says why in the strip.
-    QApplication::setActiveWindow(w.get());
     for (QPushButton* b : w->client()->findChildren<QPushButton*>())
         if (b->text().remove('&') == "Effacer") b->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -111,7 +110,6 @@ TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
 {
     for (int voie = 0; voie < 3; ++voie) {
         auto w = fenetre();
-        QApplication::setActiveWindow(w.get());
         QTimer::singleShot(0, w.get(), [&] {
             if (voie == 0) w->close();
             if (voie == 1) QTest::mouseClick(w->commande(Commande::Quitter), Qt::LeftButton);
@@ -143,7 +141,6 @@ void actionne(QAbstractButton* b, Voie voie)
         // What at-spi clients (Orca, switch access) call: the toggle action.
         QAccessibleActionInterface* a = QAccessible::queryAccessibleInterface(b)->actionInterface();
         ASSERT_NE(a, nullptr);
-        ASSERT_TRUE(a->actionNames().contains(QAccessibleActionInterface::toggleAction()));
         a->doAction(QAccessibleActionInterface::toggleAction());
         break;
     }
@@ -173,25 +170,17 @@ TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
         actionne(w->option(Groupe::Echelle, 3), voie);
         EXPECT_TRUE(w->option(Groupe::Echelle, 3)->isChecked()) << int(voie);
         EXPECT_EQ(w->nombreEchelles() - avant, voie == Voie::Souris || voie == Voie::Clavier ? 1 : 0) << int(voie);
+        if (voie != Voie::Clavier) continue;   // Down, from the focused button, selects the next one and runs its preset once
+        QTest::keyClick(w->option(Groupe::Echelle, 3), Qt::Key_Down);
+        EXPECT_EQ(std::tuple(w->nombreEchelles() - avant, w->option(Groupe::Echelle, 4)->isChecked(), w->etat().Reduction),
+                  std::tuple(2, true, kPresets[4].Reduction));
     }
-}
-
-TEST(Fenetre, TheArrowKeysSelectTheNextScaleAndRunItsPresetOnce)
-{
-    auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
-    w->option(Groupe::Echelle, 0)->setFocus();
-    const int avant = w->nombreEchelles();
-    QTest::keyClick(w->option(Groupe::Echelle, 0), Qt::Key_Down);
-    EXPECT_TRUE(w->option(Groupe::Echelle, 1)->isChecked());
-    EXPECT_EQ(std::pair(w->nombreEchelles() - avant, w->etat().Reduction), std::pair(1, 500.0));
 }
 
 TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
 {
     const struct { Case boite; std::vector<Role> elements; } cases[] = {
-        {Case::Vitesse, {zone(2), legendeGraphe(2), zone(3), legendeGraphe(3),
-                         zone(4), legendeGraphe(4)}},
+        {Case::Vitesse, {zone(2), legendeGraphe(2), zone(3), legendeGraphe(3), zone(4), legendeGraphe(4)}},
         {Case::Xy, {zone(5), legendeGraphe(6), zone(6), legendeGraphe(5)}},
     };
     auto w = fenetre();
@@ -203,6 +192,76 @@ TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
                 EXPECT_EQ(coche, fois == 0) << int(voie);
                 for (Role e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
             }
+}
+
+TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
+{
+    auto w = fenetre();
+    w->text(1)->clear();
+    const int avant = w->nombreInit();
+    QTest::keyClicks(w->text(1), "12");
+    EXPECT_EQ(w->etat().vx, 12);
+    // Written from code, a new text runs it once, the same text not at all; Text7 never.
+    w->ecritTexte(Champ::Text1, "7");
+    w->ecritTexte(Champ::Text1, "7");
+    QTest::keyClicks(w->text(7), "5");
+    EXPECT_EQ(w->nombreInit() - avant, 3);
+}
+
+TEST(Saisie, APasteKeepsOneLineOfPrintableText)
+{
+    // Tabs and line breaks become one blank, other control characters go, a
+    // text longer than a situation keeps is refused whole.
+    const std::pair<QString, QString> cas[] = {{"30\r\n78\t", "30 78 "}, {QString::fromUtf8("1\0" "2\x1b[0m", 7), "12[0m"},
+                                               {QString(1001, '7'), ""}};
+    auto w = fenetre();
+    for (const auto& [colle, texte] : cas) {
+        w->text(1)->clear();
+        QGuiApplication::clipboard()->setText(colle);
+        w->text(1)->paste();
+        EXPECT_EQ(w->text(1)->text(), texte);
+    }
+}
+
+TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
+{
+    LocaleTemporaire point(QLocale::c());
+    auto w = fenetre();
+    QLineEdit* e = w->text(7);
+    e->setFocus();
+    // A point, or a minus at the start, is dropped where it was typed; digits go on where the typist is.
+    const struct { int position; const char* frappe; const char* texte; int apres; } cas[] = {
+        {5, ".", "30000", 5}, {0, "-", "30000", 0}, {1, "12", "3120000", 3}};
+    for (const auto& c : cas) {
+        e->setCursorPosition(c.position);
+        QTest::keyClicks(e, c.frappe);
+        EXPECT_EQ(std::pair(e->text(), e->cursorPosition()), std::pair(QString(c.texte), c.apres)) << c.frappe;
+    }
+}
+
+TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
+{
+    // Rounding and the read-out are the view's matter, the pixels' places in user
+    // units the picture area's. Inner pixel (x, y) of Picture1 is (2 + x, 2 + y)
+    // in the widget; one pixel spans 1000 / 496 user units in the default view.
+    LocaleTemporaire point(QLocale::c());
+    auto w = fenetre();
+    PictureBox* p = w->pictureBox(1);
+    // Any button places: inner pixel (322, 347) is user point (149.19…, −199.59…).
+    QTest::mouseClick(p, Qt::RightButton, {}, {324, 349});
+    EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
+    // "Placer" brings the marker from the point pressed onto the rounded position in the fields.
+    QTest::mouseClick(w->commande(Commande::Placer), Qt::LeftButton);
+    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
+    // Inner pixel (254, 249) is user point (12.09…, −2.01…).
+    QTest::mouseMove(p, {256, 251});
+    // The read-outs as a person sees them on their row, left to right.
+    std::map<int, QString> lues;
+    for (QLabel* l : w->client()->findChildren<QLabel*>())
+        if (l->isVisible() && (l->text().startsWith("X = ") || l->text().startsWith("Y = "))) lues[l->x()] = l->text();
+    QStringList vues;
+    for (const auto& [x, t] : lues) vues << t;
+    EXPECT_EQ(vues.join(" | ").toStdString(), "Y = -300 | X =  1200");
 }
 
 #include "test_frmsat.moc"

@@ -1,5 +1,5 @@
-// The menu bar and the ways in and out of the window: situations, the
-// points, the picture, the printout, the help.
+// The ways in and out of the main window: the start screen, the menu bar,
+// situations, the points, the picture, the printout, the help.
 #include "outils.h"
 
 #include "controles.h"
@@ -19,17 +19,14 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
-#include <QtTest/QTest>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdio>
-#include <map>
+#include <functional>
+#include <tuple>
 #include <utility>
 
 #include <sys/resource.h>
@@ -59,12 +56,66 @@ QString messageOuvert(FrmSat& w)
     return t;
 }
 
+std::unique_ptr<frmSplash> ouvreAccueil()
+{
+    auto s = std::make_unique<frmSplash>();
+    s->show();
+    QApplication::setActiveWindow(s.get());
+    return s;
+}
+
 } // namespace
+
+TEST(Accueil, FramelessWithTheVersionAndLeftOnceWhateverTheRequests)
+{
+    auto s = ouvreAccueil();
+    EXPECT_EQ(qobject_cast<QLabel*>(s->controle("lblVersion"))->text(),
+              "Version " + QCoreApplication::applicationVersion());
+    EXPECT_EQ(s->focusWidget(), s->suite());
+    EXPECT_TRUE(s->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_FALSE(s->close());
+    EXPECT_TRUE(s->isVisible());
+
+    // A second continue changes nothing.
+    s->continuer();
+    FrmSat* principale = s->principale();
+    principale->ecritTexte(Champ::Text1, "7");
+    s->continuer();
+    EXPECT_EQ(s->principale(), principale);
+    EXPECT_EQ(principale->text(1)->text(), "7");
+    EXPECT_TRUE(s->isHidden());
+}
+
+TEST(Accueil, EveryKeyOnSuiteAndEveryClickOffTheLabelsContinues)
+{
+    using Geste = std::function<void(frmSplash&)>;
+    const auto touche = [](Qt::Key k) { return Geste([k](frmSplash& s) { QTest::keyClick(s.suite(), k); }); };
+    const auto surControle = [](const char* nom) {
+        return Geste([nom](frmSplash& s) { QTest::mouseClick(s.controle(nom), Qt::LeftButton, {}, QPoint(3, 3)); });
+    };
+    const std::pair<Geste, bool> cas[] = {
+        // A key with a text, one the button takes for a click, a modifier alone, Escape; Tab moves the focus.
+        {touche(Qt::Key_A), true}, {touche(Qt::Key_Return), true}, {touche(Qt::Key_Shift), true},
+        {touche(Qt::Key_Escape), true}, {touche(Qt::Key_Tab), false},
+        {surControle("lblProductName"), false}, {surControle("lblVersion"), false}, {surControle("Label1"), false},
+        {surControle("lblCompany"), false}, {surControle("picLogo"), false},
+        // "Suite", the empty part of the frame, the strip of window outside it.
+        {[](frmSplash& s) { QTest::mouseClick(s.suite(), Qt::LeftButton); }, true},
+        {[](frmSplash& s) { QTest::mouseClick(s.cadre(), Qt::RightButton, {}, QPoint(440, 40)); }, true},
+        {[](frmSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(3, 200)); }, true},
+    };
+    for (std::size_t i = 0; i < std::size(cas); ++i) {
+        auto s = ouvreAccueil();
+        cas[i].first(*s);
+        const FrmSat* p = s->principale();
+        const bool suite = cas[i].second;
+        EXPECT_EQ(std::tuple(p != nullptr, s->isHidden(), p && p->isVisible()), std::tuple(suite, suite, suite)) << i;
+    }
+}
 
 TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
 {
     auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
     // The window grows by the bar; every control lies in the client area.
     const int barre = w->menuBar()->height();
     EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
@@ -86,9 +137,7 @@ TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
 TEST(Points, CopiedFromTheLaunchNotFromFieldsTypedSinceAndCtrlCStaysTheFields)
 {
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
-    auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    auto w = fenetre(true);
     w->text(1)->selectAll();
     QTest::keyClicks(w->text(1), "5");
     QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -105,10 +154,8 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     QTemporaryDir dossier;
     const QString cible = dossier.filePath("points.csv");
     auto w = fenetre();
-    EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, cible));   // nothing launched: no file at all
-    EXPECT_FALSE(QFile::exists(cible));
-
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    EXPECT_FALSE(enregistre(*w, Action::EnregistrerPoints, cible) || QFile::exists(cible));   // nothing launched: no file at all
+    w->commande(Commande::Lancer)->click();
     ASSERT_TRUE(enregistre(*w, Action::EnregistrerPoints, cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
     {
@@ -151,8 +198,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     // write past 1000 bytes fails, for root too. It exits 0 when every check holds.
     const auto enfant = [] {
         QTemporaryDir dossier;
-        auto w = fenetre();
-        QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+        auto w = fenetre(true);
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
         const bool pdfAvant = w->imprime(imprimante);
@@ -322,49 +368,41 @@ TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
 
 TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
 {
-    auto w = fenetre();
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
-    w->acheveLancement();
-    // What a person sees of every row: caption (a box's on one line), tooltip, name for a screen reader.
-    const auto vu = [&](const Disposition& d) {
-        QWidget* c = w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size())));
-        const auto* g = qobject_cast<QGroupBox*>(c);
-        const QString legende = g ? g->title() : c->property("text").toString().replace('\n', ' ');
-        return QStringList{legende, c->toolTip(), c->accessibleName()};
+    // What a person sees of every control but the labels, launched: caption (a box's on one line), tooltip,
+    // name for a screen reader.
+    const auto vus = [](FrmSat& f) {
+        f.acheveLancement();
+        QStringList textes;
+        for (const Disposition& d : kDisposition)
+            if (QWidget* c = d.role.sorte == Role::Sorte::Etiquette ? nullptr : f.controle(d.role)) {
+                const auto* g = qobject_cast<QGroupBox*>(c);
+                textes << (g ? g->title() : c->property("text").toString().replace('\n', ' ')) + " | " + c->toolTip() + " | "
+                              + c->accessibleName();
+            }
+        return textes.join('\n').toStdString();
     };
-    const auto attendu = [](const Disposition& d, const QStringList& avant) {
-        const QString nom = d.drapeaux & NommeParCadre ? qs(tr(cherche(kDisposition, d.cadre)->legende)) + qs(tr(d.legende))
-                            : d.nomAccessible      ? qs(tr(d.nomAccessible))
-                            : d.genre == Genre::CaseACocher ? qs(tr(d.legende))   // a box is named by its caption
-                                                   : avant[2];
-        return QStringList{d.legende ? qs(tr(d.legende)) : avant[0], d.bulle ? qs(tr(d.bulle)) : avant[1], nom};
-    };
-    std::map<std::string_view, QStringList> avant;
-    for (const Disposition& d : kDisposition)
-        if (d.role.sorte != Role::Sorte::Etiquette && w->client()->findChild<QWidget*>(QString::fromUtf8(d.nom.data(), qsizetype(d.nom.size()))))
-            avant[d.nom] = vu(d);
+    auto w = fenetre(true);
+    const std::string francais = vus(*w);
     const QString impact = w->etiquette(Etiquette::ImpactTemps)->text();
     for (const Langue l : {Langue::en, Langue::fr}) {
         for (QAction* a : w->menuBar()->findChildren<QAction*>())
             if (a->text() == qs(tr(Texte::nomLangue, l))) a->trigger();
         ASSERT_EQ(langue(), l);
-        for (const auto& [nom, textes] : avant) EXPECT_EQ(vu(*cherche(kDisposition, nom)), attendu(*cherche(kDisposition, nom), textes)) << nom;
+        EXPECT_EQ(vus(*w), vus(*fenetre(true)));   // as a window opened in that language shows them
         EXPECT_EQ(w->menuBar()->actions()[0]->text(), qs(tr(Texte::menuFichier)));
         // The captions the launch wrote, in the language, with the same numbers.
         EXPECT_EQ(w->etiquette(Etiquette::ImpactTemps)->text(), l == Langue::en ? QString("Impact at t =  8772 s") : impact);
     }
+    EXPECT_EQ(vus(*w), francais);
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
 {
     auto w = fenetre();
-    QApplication::setActiveWindow(w.get());
     QTest::keyClick(w->text(1), Qt::Key_F1);
     auto* guide = w->findChild<QTextBrowser*>();
-    ASSERT_NE(guide, nullptr);
-    EXPECT_TRUE(guide->window()->isVisible());
-    EXPECT_TRUE(guide->toPlainText().startsWith("Guide de l'élève"));
-    EXPECT_FALSE(guide->toPlainText().contains("Pour les développeurs"));
+    ASSERT_TRUE(guide && guide->window()->isVisible());
+    EXPECT_TRUE(guide->toPlainText().startsWith("Guide de l'élève") && !guide->toPlainText().contains("Pour les développeurs"));
 
     w->action(Action::APropos)->trigger();
     const QString aPropos = messageOuvert(*w);

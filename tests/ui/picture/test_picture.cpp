@@ -79,15 +79,12 @@ struct FenetreVue : test::FenetreEnregistree {
     Surface& picture(int n) override { return n == 1 ? static_cast<Surface&>(vue) : pic(n); }
 };
 
-class PictureTest : public ::testing::Test {
+class Picture : public ::testing::Test {
 protected:
-    PictureTest() { box.resize(500, 500); }
+    Picture() { box.resize(500, 500); }
     double dpr() const { return box.devicePixelRatioF(); }
     PictureBox box;
 };
-using PictureDessin = PictureTest;
-using PictureControles = PictureTest;
-using PictureSouris = PictureTest;
 
 // Counts the paint events a widget receives and gathers what they cover.
 struct CompteurPeinture : QObject {
@@ -176,7 +173,7 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     EXPECT_TRUE(meme(en(grand, 550.5, 520.5), fond(box)));
 }
 
-TEST_F(PictureDessin, AWidePenIsAlwaysSolid)
+TEST_F(Picture, AWidePenIsAlwaysSolid)
 {
     box.setDrawStyle(StyleTrait::Tirets);
     box.setDrawWidth(2);
@@ -200,28 +197,24 @@ TEST_F(PictureDessin, AWidePenIsAlwaysSolid)
     EXPECT_LT(pointilles, tirets);
 }
 
-TEST_F(PictureDessin, AbsurdCoordinatesDoNotCrash)
+TEST_F(Picture, EndlessCoordinatesDrawNothingAndFarLinesShowWhereTheyCrossTheView)
 {
     box.scale(-500, 500, 500, -500);
+    box.setForeColor(kRougeVif);
     box.setDrawStyle(StyleTrait::TiretPointPoint);
-    box.setVisible(Controle::Etoile, true);
     const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
     const float max = std::numeric_limits<float>::max();
-    for (const float v : {nan, inf, -inf, 1e30f, -1e30f, max, -max, 2e6f}) {
+    for (const float v : {nan, inf, -inf}) {
         box.line(-v, v, v, -v);
+        box.line(0, 0, v, 0);
         box.pset(0, v);
         box.circle(v, 0, 10);
         box.circle(0, 0, v);
-        box.deplace(Controle::Sat, v, v);
-        box.setLargeur(Controle::Etoile, v);
-        box.setHauteur(Controle::Etoile, v);
-        box.repeint(Controle::Etoile);
-        capture(box);
     }
-    box.setDrawWidth(std::numeric_limits<int>::max());
-    box.line(0, 400, 0, 400);
+    EXPECT_EQ(compte(capture(box), QRectF(0, 0, 496, 496), kRouge).pixels, 0);
+    box.setDrawWidth(std::numeric_limits<int>::max());   // as wide as a pen may be
+    box.line(-1e30f, 400, 1e30f, 400);
 
-    // A line from far outside still shows where it crosses the view.
     box.setDrawWidth(1);
     box.setDrawStyle(StyleTrait::Plein);
     box.cls();
@@ -234,15 +227,8 @@ TEST_F(PictureDessin, AbsurdCoordinatesDoNotCrash)
     EXPECT_GT(compte(im, QRectF(295, 146, 6, 6), kRouge).pixels, 0);   // user point (100, 200)
 }
 
-TEST_F(PictureControles, PaintedOverTheDrawingAndRepaintedAtOnce)
+TEST_F(Picture, PaintedOverTheDrawingAndRepaintedAtOnce)
 {
-    // Sat: a blue disc in its 9 × 9 box at (352, 32), over the drawing; the star hidden.
-    box.line(340, 36, 380, 36, kRougeVif);
-    const QImage im = capture(box);
-    EXPECT_TRUE(meme(en(im, 356.5, 36.5), kBleu));
-    EXPECT_TRUE(meme(en(im, 345.5, 36.5), kRouge));
-    EXPECT_TRUE(meme(en(im, 7, 6.5), fond(box)));
-
     box.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
     QCoreApplication::processEvents();
@@ -273,7 +259,7 @@ TEST_F(PictureControles, PaintedOverTheDrawingAndRepaintedAtOnce)
     }
 }
 
-TEST_F(PictureSouris, UserCoordinatesForEveryButton)
+TEST_F(Picture, UserCoordinatesForEveryButton)
 {
     box.scale(-500, 500, 500, -500);
     EXPECT_TRUE(box.hasMouseTracking());   // moves arrive without a button too
