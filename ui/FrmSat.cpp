@@ -133,10 +133,11 @@ QWidget* FrmSat::construitControle(const Disposition& d)
 }
 
 // The row's texts in the language now chosen: caption, tooltip, accessible name.
-void FrmSat::ecritTextes(const Disposition& d, QWidget* w)
+void FrmSat::ecritTextes(const Disposition& d, QWidget* w, bool sansLegende)
 {
     const QString legende = qs(orbeline::tr(d.legende));
-    if (auto* l = qobject_cast<QLabel*>(w); l && d.legende) {
+    if (sansLegende) {
+    } else if (auto* l = qobject_cast<QLabel*>(w); l && d.legende) {
         l->setText(legende);
         if (d.drapeaux & AutoTaille) l->adjustSize();
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
@@ -162,10 +163,10 @@ void FrmSat::retraduit()
         guide_->deleteLater();
         guide_ = nullptr;
     }
-    // The captions the procedures write are theirs to write again (changeLangue).
+    // The captions the procedures write are theirs to write again (changeLangue);
+    // their tooltips and names are the table's.
     for (const Disposition& d : kDisposition)
-        if (d.role.sorte != Role::Sorte::Etiquette)
-            if (QWidget* w = client_->findChild<QWidget*>(qs(d.nom))) ecritTextes(d, w);
+        if (QWidget* w = client_->findChild<QWidget*>(qs(d.nom))) ecritTextes(d, w, d.role.sorte == Role::Sorte::Etiquette);
     retraduitMenus();
 }
 

@@ -123,7 +123,7 @@ protected:
 private:
     void construit();
     QWidget* construitControle(const Disposition& d);
-    void ecritTextes(const Disposition& d, QWidget* w);
+    void ecritTextes(const Disposition& d, QWidget* w, bool sansLegende = false);
     void retraduitMenus();
     void relieEvenements();
     void construitMenus();

@@ -24,6 +24,7 @@
 #include <QTreeView>
 
 #include <csignal>
+#include <functional>
 #include <cstdio>
 #include <functional>
 #include <tuple>
@@ -336,12 +337,14 @@ TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
     auto w = fenetre();
     // Answers the entry's dialog with this file (none: cancels); returns the folder it proposed.
     const auto dialogue = [&](Action a, const QString& choix, QString propose = {}) {
-        QTimer::singleShot(0, [&] {
-            auto* d = static_cast<QFileDialog*>(QApplication::activeModalWidget());
+        std::function<void()> repond = [&] {
+            auto* d = w->findChild<QFileDialog*>();
+            if (!d || !d->isVisible()) return QTimer::singleShot(10, repond);   // not open yet
             propose = d->directory().absolutePath();
             d->selectFile(choix);
             choix.isEmpty() ? d->reject() : static_cast<QDialog*>(d)->accept();   // as its buttons do
-        });
+        };
+        QTimer::singleShot(0, repond);
         w->action(a)->trigger();
         return propose;
     };
@@ -368,13 +371,12 @@ TEST(Langue, QtsFileAndPrintDialogsLeaveNoTextUntranslated)
 
 TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
 {
-    // What a person sees of every control but the labels, launched: caption (a box's on one line), tooltip,
-    // name for a screen reader.
+    // What a person sees of every control, launched: caption (a box's on one line), tooltip, name for a screen reader.
     const auto vus = [](FrmSat& f) {
         f.acheveLancement();
         QStringList textes;
         for (const Disposition& d : kDisposition)
-            if (QWidget* c = d.role.sorte == Role::Sorte::Etiquette ? nullptr : f.controle(d.role)) {
+            if (QWidget* c = f.controle(d.role)) {
                 const auto* g = qobject_cast<QGroupBox*>(c);
                 textes << (g ? g->title() : c->property("text").toString().replace('\n', ' ')) + " | " + c->toolTip() + " | "
                               + c->accessibleName();
