@@ -18,43 +18,29 @@ export const fichierPage = resolve(process.env.ORBELINE_PAGE ??
 
 export const nomMoteur = process.env.ORBELINE_MOTEUR ?? 'chromium';
 
-export const drapeaux = [
-  '--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync',
-];
+const pagePresente = () => assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
 
-/** Chromium alone, also for the benchmark and the screenshot. */
-export async function demarre(drapeauxEnPlus = []) {
-  assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
+/** Chromium alone, also for the benchmark. */
+export async function demarre() {
+  pagePresente();
   const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
   const navigateur = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    args: [...drapeaux, ...drapeauxEnPlus, `--user-data-dir=${profil}`],
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true,
+    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', `--user-data-dir=${profil}`],
   });
-  return {
-    navigateur,
-    async ferme() {
-      await navigateur.close();
-      rmSync(profil, { recursive: true, force: true });
-    },
-  };
+  return { navigateur, ferme: () => navigateur.close().then(() => rmSync(profil, { recursive: true, force: true })) };
 }
 
-// Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
-async function demarreFirefox(dossier) {
-  const navigateur = await puppeteer.launch({
-    browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
-    extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
-  });
-  return { navigateur, ferme: () => navigateur.close() };
-}
-
-// Set as the page loads: the browser's language French, the clipboard's writes
-// kept in `window.copies`, errors in `window.erreursVues` (WebKit's driver reports none).
-function espions() {
-  for (const [nom, valeur] of [['language', 'fr-FR'], ['languages', ['fr-FR']]])
+// Set as the page loads: the browser's language `l`.
+function parle(l) {
+  for (const [nom, valeur] of [['language', l], ['languages', [l]]])
     Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
+}
+
+// Set as the page loads: the clipboard's writes kept in `window.copies`,
+// errors in `window.erreursVues` (WebKit's driver reports none).
+function espions() {
   window.copies = [];
   if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
   const vues = window.erreursVues = [];
@@ -71,6 +57,7 @@ async function prepare(page, dossier) {
   page.on('pageerror', (e) => page.erreurs.push(String(e)));
   page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
+  await page.evaluateOnNewDocument(parle, 'fr-FR');
   await page.evaluateOnNewDocument(espions);
   if (nomMoteur === 'chromium')
     await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
@@ -78,25 +65,23 @@ async function prepare(page, dossier) {
 }
 
 async function demarreMoteur() {
-  assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
+  pagePresente();
   const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
   let page, fin;
   if (nomMoteur === 'webkit') {
     // Its downloads go to its home; French, the page's language.
     ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
   } else {
-    const { navigateur, ferme } = nomMoteur === 'firefox' ? await demarreFirefox(dossier) : await demarre();
+    // Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
+    const firefox = nomMoteur === 'firefox' && await puppeteer.launch({
+      browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
+      extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
+    });
+    const { navigateur, ferme } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre();
     page = await prepare(await navigateur.newPage(), dossier);
     fin = ferme;
   }
-  return {
-    page,
-    dossier,
-    async ferme() {
-      await fin();
-      rmSync(dossier, { recursive: true, force: true });
-    },
-  };
+  return { page, dossier, ferme: () => fin().then(() => rmSync(dossier, { recursive: true, force: true })) };
 }
 
 let enCours = null;
@@ -105,7 +90,7 @@ export const moteur = () => (enCours ??= demarreMoteur());
 export async function ferme() {
   const m = enCours;
   enCours = null;
-  if (m) await (await m).ferme();
+  await (await m)?.ferme();
 }
 
 /** The page from file://. */
@@ -114,10 +99,7 @@ export const urlFichier = () => pathToFileURL(fichierPage).href;
 /** The page from a web server on the loopback: { url, ferme() }. */
 export async function sert() {
   const page = readFileSync(fichierPage);
-  const serveur = createServer((_, rep) => {
-    rep.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
-    rep.end(page);
-  });
+  const serveur = createServer((_, rep) => rep.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(page));
   await new Promise((pret) => serveur.listen(0, '127.0.0.1', pret));
   return {
     url: `http://127.0.0.1:${serveur.address().port}/orbeline.html`,
@@ -132,10 +114,7 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   const { page } = await moteur();
   const avant = page.viewport?.(), vue = { width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile };
   if (avant && Object.entries(vue).some(([k, v]) => (avant[k] ?? false) !== v)) await page.setViewport(vue);
-  const langueVue = langue && await page.evaluateOnNewDocument((l) => {
-    for (const [nom, valeur] of [['language', l], ['languages', [l]]])
-      Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
-  }, langue);
+  const langueVue = langue && await page.evaluateOnNewDocument(parle, langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's spies come after the page's scripts: its language comes with the link.
   if (nomMoteur === 'webkit' && !langue && !url.includes('langue=')) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
@@ -171,11 +150,8 @@ export async function remet() {
 /** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */
 export async function tape(page, id, texte) {
   await page.focus(`#${id}`);
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyA');
-  await page.keyboard.up('Control');
-  if (texte === '') await page.keyboard.press('Backspace');
-  else await page.keyboard.type(texte);
+  await touche(page, 'Control', 'KeyA');
+  await (texte === '' ? page.keyboard.press('Backspace') : page.keyboard.type(texte));
 }
 
 /** A key with modifiers: touche(page, 'Control', 'Shift', 'KeyC'). */
@@ -233,7 +209,5 @@ export async function pixels(page, idZone, calque = 0) {
     return n;
   }, calque, quoi, args);
   const [largeur, hauteur] = await lis('taille');
-  return {
-    largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (rgb) => lis('compte', rgb), empreinte: () => lis('empreinte'),
-  };
+  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte') };
 }

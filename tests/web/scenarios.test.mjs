@@ -15,17 +15,13 @@ const actions = scenarios.flatMap((s) => [...s.actions, 'Lancer', 'Fin']);
 
 // Same numbers to 14 significant digits, cell by cell; other cells equal.
 function egalA14Chiffres(a, b, cas) {
-  const [la, lb] = [a, b].map((t) => t.split('\n'));
-  assert.equal(la.length, lb.length, `${cas} : nombre de lignes`);
-  la.forEach((ligne, i) => {
-    const [ca, cb] = [ligne, lb[i]].map((l) => l.split('\t'));
-    assert.equal(ca.length, cb.length, `${cas}, ligne ${i}`);
-    ca.forEach((x, j) => {
-      const [u, v] = [x, cb[j]].map((t) => Number(t.replace(',', '.')));
-      if (x === '' || Number.isNaN(u)) assert.equal(x, cb[j], `${cas}, ligne ${i}`);
-      else assert.ok(Math.abs(u - v) <= 5e-14 * Math.max(Math.abs(u), Math.abs(v)), `${cas}, ligne ${i} : ${x} ≠ ${cb[j]}`);
-    });
-  });
+  const [ca, cb] = [a, b].map((t) => t.split('\n').map((l) => l.split('\t')));
+  assert.deepEqual(ca.map((l) => l.length), cb.map((l) => l.length), `${cas} : lignes et colonnes`);
+  ca.forEach((ligne, i) => ligne.forEach((x, j) => {
+    const y = cb[i][j], [u, v] = [x, y].map((t) => Number(t.replace(',', '.')));
+    if (x === '' || Number.isNaN(u)) assert.equal(x, y, `${cas}, ligne ${i}`);
+    else assert.ok(Math.abs(u - v) <= 5e-14 * Math.max(Math.abs(u), Math.abs(v)), `${cas}, ligne ${i} : ${x} ≠ ${y}`);
+  }));
 }
 
 after(ferme);
@@ -46,14 +42,10 @@ test('the scenarios give the desktop\'s captions, messages and tables', async ()
     else await appuie('#Command1');
     await page.evaluate(() => { window.copies = []; });
     await touche(page, 'Control', 'Shift', 'KeyC');
-    const vu = {
-      label11: await texte(page, 'Label11'), label12: await texte(page, 'Label12'),
-      message: await texte(page, 'message'), table: (await page.evaluate(() => window.copies))[0] ?? '',
-    };
-    const cas = `« ${s.nom} »`;
-    for (const k of ['label11', 'label12', 'message']) assert.equal(vu[k], attendus[i][k], `${cas} : ${k}`);
-    assert.equal(vu.table, portables[i].table, `${cas} : tableau, pow portable`);
-    egalA14Chiffres(vu.table, attendus[i].table, cas);
+    const cas = `« ${s.nom} »`, table = (await page.evaluate(() => window.copies))[0] ?? '';
+    for (const id of ['Label11', 'Label12', 'message']) assert.equal(await texte(page, id), attendus[i][id.toLowerCase()], `${cas} : ${id}`);
+    assert.equal(table, portables[i].table, `${cas} : tableau, pow portable`);
+    egalA14Chiffres(table, attendus[i].table, cas);
   }
   await sansErreur();
 });
