@@ -89,9 +89,8 @@ test('in English, from the link or the browser\'s language: the captions, the me
   for (const route of routes) {
     const { page: p, sansErreur } = await ouvre(route);
     const cas = JSON.stringify(route);
-    const legende = (id) => p.$eval(`#${id}`, (e) => e.textContent);
-    assert.deepEqual([await legende('Command1'), await legende('Frame2-legende'), await legende('menu-0'), await p.evaluate(() => document.title)],
-      ['Launch', '1 square = ', 'File', 'orbelines'], cas);
+    const legendes = await Promise.all(['Command1', 'Frame2-legende', 'menu-0'].map((id) => p.$eval(`#${id}`, (e) => e.textContent)));
+    assert.deepEqual([...legendes, await p.evaluate(() => document.title)], ['Launch', '1 square = ', 'File', 'orbelines'], cas);
     await p.click('#Command1');
     assert.equal(await texte(p, 'Label11'), 'Impact at t =  8772 s', cas);
     await touche(p, 'Control', 'Shift', 'KeyC');

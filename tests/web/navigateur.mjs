@@ -137,10 +137,7 @@ export async function sansErreur(page) {
 export async function remet() {
   const { page } = await moteur();
   if (!await page.evaluate(() => !!document.getElementById('Command1'))) return ouvre();   // start screen, or quit
-  await page.evaluate(() => {
-    for (const d of document.querySelectorAll('dialog[open]')) d.close();
-    window.copies = [];
-  });
+  await page.evaluate(() => { for (const d of document.querySelectorAll('dialog[open]')) d.close(); window.copies = []; });
   await page.click('#menu-1');
   await page.click('#action-8');
   await page.focus('#Text1');
@@ -195,11 +192,7 @@ export async function pixels(page, idZone, calque = 0) {
     const c = zone.querySelectorAll('canvas')[calque];
     if (quoi === 'taille') return [c.width, c.height];
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-    if (quoi === 'empreinte') {
-      let h = 2166136261;
-      for (let i = 0; i < d.length; ++i) h = Math.imul(h ^ d[i], 16777619);
-      return h >>> 0;
-    }
+    if (quoi === 'empreinte') return d.reduce((h, x) => Math.imul(h ^ x, 16777619), 2166136261) >>> 0;   // FNV-1a
     if (quoi === 'rgb') {
       const i = 4 * (Math.floor(args[1] * devicePixelRatio) * c.width + Math.floor(args[0] * devicePixelRatio));
       return [d[i], d[i + 1], d[i + 2]];

@@ -149,7 +149,7 @@ test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab,
 });
 
 test('short screens show the message strip, "Lancer" and the whole orbit view; where the window fits again, it is as it was', async () => {
-  const vus = async (page) => page.evaluate(() => scrollY === 0 && ['message', 'Command1', 'Picture1'].every((id) => {
+  const vus = (page) => page.evaluate(() => scrollY === 0 && ['message', 'Command1', 'Picture1'].every((id) => {
     const r = document.getElementById(id).getBoundingClientRect();
     return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
   }));
@@ -159,14 +159,10 @@ test('short screens show the message strip, "Lancer" and the whole orbit view; w
     assert.ok(await vus(page), ecran.join(' × '));
   }
   // The last one (a mouse) made larger: the window as a page opened there shows it.
-  const fenetre = async () => {
-    await page.click('#Command1');
-    await attends(800);
-    return page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } });
-  };
+  const fenetre = () => page.click('#Command1').then(() => attends(800))
+    .then(() => page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } }));
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false, isMobile: false });
-  await attends(300);
-  const agrandie = await fenetre();
+  const agrandie = await attends(300).then(fenetre);
   ({ page } = await ouvre());
   assert.ok(agrandie.equals(await fenetre()), 'the same pixels');
 });
