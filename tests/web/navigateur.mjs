@@ -51,8 +51,7 @@ function espions() {
 
 // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
 async function prepare(page, dossier) {
-  page.erreurs = [];
-  page.dialogues = [];
+  Object.assign(page, { erreurs: [], dialogues: [] });
   page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
   page.on('pageerror', (e) => page.erreurs.push(String(e)));
   page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
@@ -176,7 +175,7 @@ export async function telecharge(nom, encodage = 'utf8') {
 export function natif(actions, { portable = false } = {}) {
   const programme = process.env.ORBELINE_SCENARIOS ??
     new URL('../../build/tests/web/scenarios_natifs', import.meta.url).pathname;
-  const env = { ...process.env, ...(portable ? { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' } : {}) };
+  const env = { ...process.env, ...(portable && { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' }) };
   const r = spawnSync(programme, { input: actions.join('\n') + '\n', env, encoding: 'utf8', maxBuffer: 64 << 20 });
   assert.equal(r.status, 0, `${programme} : ${r.stderr}`);
   return r.stdout.trim().split('\n').map((l) => JSON.parse(l));
@@ -202,5 +201,6 @@ export async function pixels(page, idZone, calque = 0) {
     return n;
   }, calque, quoi, args);
   const [largeur, hauteur] = await lis('taille');
-  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte') };
+  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte'),
+  };
 }

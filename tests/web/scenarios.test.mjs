@@ -1,10 +1,8 @@
-// The scenarios of scenarios.json typed into the page, launched with Enter
-// or the button (buttons tapped on a touch screen where the engine emulates
-// one), against the desktop's procedures run natively on the same actions:
-// captions and messages byte for byte; the points' table (copied with
-// Ctrl+Shift+C) bit for bit against glibc's portable pow, and to 14
-// significant digits against the native default (glibc picks an FMA pow on
-// CPUs that have it, the page's musl does not).
+// The scenarios of scenarios.json typed into the page, launched with Enter or the
+// button (tapped where the engine emulates a touch screen), against the desktop's
+// procedures run natively: captions and messages byte for byte; the points' table
+// (Ctrl+Shift+C) bit for bit against glibc's portable pow, to 14 significant digits
+// against its default (an FMA pow on CPUs that have one; the page's musl has none).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, test } from 'node:test';
@@ -28,22 +26,20 @@ after(ferme);
 
 test('the scenarios give the desktop\'s captions, messages and tables', async () => {
   const [attendus, portables] = [natif(actions), natif(actions, { portable: true })];
-  // On a touch screen where the engine emulates one: the buttons tapped.
   const tactile = nomMoteur === 'chromium';
   const { page, sansErreur } = await ouvre({ tactile });
   const appuie = (selecteur) => (tactile ? page.tap(selecteur) : page.click(selecteur));
   for (const [i, s] of scenarios.entries()) {
     for (const a of s.actions) {
       const [nom, valeur] = a.split('=');
-      if (nom.startsWith('Text')) await tape(page, nom, a.slice(nom.length + 1));
-      else await appuie(`#${nom}_${valeur}`);
+      await (nom.startsWith('Text') ? tape(page, nom, a.slice(nom.length + 1)) : appuie(`#${nom}_${valeur}`));
     }
-    if (s.par === 'entree') await page.keyboard.press('Enter');
-    else await appuie('#Command1');
+    await (s.par === 'entree' ? page.keyboard.press('Enter') : appuie('#Command1'));
     await page.evaluate(() => { window.copies = []; });
     await touche(page, 'Control', 'Shift', 'KeyC');
     const cas = `« ${s.nom} »`, table = (await page.evaluate(() => window.copies))[0] ?? '';
-    for (const id of ['Label11', 'Label12', 'message']) assert.equal(await texte(page, id), attendus[i][id.toLowerCase()], `${cas} : ${id}`);
+    for (const id of ['Label11', 'Label12', 'message'])
+      assert.equal(await texte(page, id), attendus[i][id.toLowerCase()], `${cas} : ${id}`);
     assert.equal(table, portables[i].table, `${cas} : tableau, pow portable`);
     egalA14Chiffres(table, attendus[i].table, cas);
   }

@@ -37,12 +37,11 @@ export async function demarreWebKit({ installe, env = {} }) {
   const base = `http://127.0.0.1:${port}`;
 
   async function requete(methode, chemin, corps) {
-    const r = await fetch(base + chemin, {
+    const { value } = await (await fetch(base + chemin, {
       method: methode, headers: { 'Content-Type': 'application/json' },
       body: corps === undefined ? undefined : JSON.stringify(corps), signal: AbortSignal.timeout(60000),
-    });
-    const { value } = await r.json();
-    if (value && value.error) throw new Error(`WebDriver ${chemin} : ${value.error} : ${value.message}`);
+    })).json();
+    if (value?.error) throw new Error(`WebDriver ${chemin} : ${value.error} : ${value.message}`);
     return value;
   }
   for (let i = 0; !await requete('GET', '/status').catch((e) => { if (i > 100) throw e; }); ++i) await attends(50);
