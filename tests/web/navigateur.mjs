@@ -49,20 +49,6 @@ function espions() {
   window.addEventListener('unhandledrejection', (e) => vues.push(String(e.reason)));
 }
 
-// A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
-async function prepare(page, dossier) {
-  Object.assign(page, { erreurs: [], dialogues: [] });
-  page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
-  page.on('pageerror', (e) => page.erreurs.push(String(e)));
-  page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
-  await page.evaluateOnNewDocument(parle, 'fr-FR');
-  await page.evaluateOnNewDocument(espions);
-  if (nomMoteur === 'chromium')
-    await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
-  return page;
-}
-
 async function demarreMoteur() {
   pagePresente();
   const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
@@ -77,8 +63,17 @@ async function demarreMoteur() {
       extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
     });
     const { navigateur, ferme } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre();
-    page = await prepare(await navigateur.newPage(), dossier);
     fin = ferme;
+    // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
+    page = Object.assign(await navigateur.newPage(), { erreurs: [], dialogues: [] });
+    page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
+    page.on('pageerror', (e) => page.erreurs.push(String(e)));
+    page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
+    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
+    await page.evaluateOnNewDocument(parle, 'fr-FR');
+    await page.evaluateOnNewDocument(espions);
+    if (nomMoteur === 'chromium')
+      await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
   }
   return { page, dossier, ferme: () => fin().then(() => rmSync(dossier, { recursive: true, force: true })) };
 }

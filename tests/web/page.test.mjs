@@ -11,6 +11,7 @@ import { ferme, imageSuivante, ouvre, pixels, remet, tape, telecharge, texte } f
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
+const bulle = async (page) => (await montre(page, 'bulle') ? texte(page, 'bulle') : '');   // the tooltip shown
 const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 // The menu bar's button that reads `nom`.
 const menu = (page, nom) => page.$$eval('#barre > li > button', (b, n) => '#' + b.find((e) => e.textContent === n).id, nom);
@@ -78,10 +79,9 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   await page.click('#Command1');
   // The default launch's first point, 86 s after the start, 3.3 km from it: the same pixel.
   await page.mouse.move(vue[0] + 99, vue[1] + 248);
-  assert.ok(await montre(page, 'bulle'));
-  assert.match(await texte(page, 'bulle'), /^t = {2}\d+\u00a0s {3}X = -\d+\.\d\u00a0km {3}Y = {2}0\u00a0km {3}V = {2}\d+(\.\d)?\u00a0m\/s$/);
+  assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = -\d+\.\d\u00a0km {3}Y = {2}0\u00a0km {3}V = {2}\d+(\.\d)?\u00a0m\/s$/);
   await page.mouse.move(vue[0] + 400, vue[1] + 100);
-  assert.ok(!(await montre(page, 'bulle')), 'no tooltip away from the points');
+  assert.equal(await bulle(page), '', 'no tooltip away from the points');
   await page.mouse.click(vue[0] + 248, vue[1] + 124);
   assert.deepEqual([await texte(page, 'Text3'), await texte(page, 'Text4')], ['0', '25000']);
   await sansErreur();
@@ -116,7 +116,6 @@ test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab,
     return [r.left + x * r.width / c.offsetWidth, r.top + y * r.height / c.offsetHeight];
   }, x, y);
   const debut = () => Promise.all(['Text3', 'Text4'].map((id) => texte(page, id)));
-  const bulle = async () => (await montre(page, 'bulle') ? texte(page, 'bulle') : '');
   const etapes = [
     // [what, by touch, check]
     ['Terre', () => page.tap('#Option2_0'), async () => assert.equal(await texte(page, 'Text1'), '3078')],
@@ -126,12 +125,12 @@ test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab,
       async () => assert.ok(await montre(page, 'Picture2') && await montre(page, 'Picture5'))],
     // A point 13 px right of the start: some 2650 km from it.
     ['a tap on a plotted point', async () => page.touchscreen.tap(...await vue(261, 125)),
-      async () => assert.match(await bulle(), /^t = {2}\d+\u00a0s {3}X = {2}26\d\d\.\d\u00a0km {3}Y = {2}24/)],
+      async () => assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = {2}26\d\d\.\d\u00a0km {3}Y = {2}24/)],
     ['a slide across the trajectory', async () => {
       await page.touchscreen.touchStart(...await vue(300, 90));
       for (let y = 95; y <= 160; y += 5) await page.touchscreen.touchMove(...await vue(300, y));
       await page.touchscreen.touchEnd();
-    }, async () => assert.match(await bulle(), /^t = {2}\d+\u00a0s {3}X = {2}(9|1[01])\d{3}\.\d\u00a0km/)],   // 52 px right of the start
+    }, async () => assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = {2}(9|1[01])\d{3}\.\d\u00a0km/)],   // 52 px right of the start
   ];
   for (const [quoi, geste, verifie] of etapes) {
     await geste();
@@ -189,11 +188,9 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   assert.deepEqual(await violations(page), [], 'a menu open');
   await page.keyboard.press('Enter');
   assert.ok(await page.$eval('#guide', (d) => d.open));
-  const guide = await page.$eval('#guide-texte', (e) => ({
-    titre: e.querySelector('h2')?.textContent, etapes: e.querySelectorAll('ol > li').length,
-    gras: e.querySelector('strong')?.textContent, balises: e.querySelectorAll('script, img, a, iframe').length,
-  }));
-  assert.deepEqual(guide, { titre: 'Guide de l\'élève\u00a0: le TP satellites', etapes: 9, gras: 'Suite', balises: 0 });
+  const guide = await page.$eval('#guide-texte', (e) => [e.querySelector('h2')?.textContent, e.querySelectorAll('ol > li').length,
+    e.querySelector('strong')?.textContent, e.querySelectorAll('script, img, a, iframe').length]);
+  assert.deepEqual(guide, ['Guide de l\'élève\u00a0: le TP satellites', 9, 'Suite', 0], 'its title, steps, a bold word, no tags');
   assert.deepEqual(await violations(page), [], 'the guide');
   await page.keyboard.press('Escape');
   await page.focus(await menu(page, 'Aide'));
@@ -205,8 +202,7 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   // "Valeurs de départ" after changes; the print legend after a launch.
   await tape(page, 'Text3', '12');
   await page.click('#Option3_2');
-  await page.click('#menu-1');
-  await page.click('#action-8');
+  await remet();
   assert.deepEqual([await texte(page, 'Text3'), await page.$eval('#Option3_0', (e) => e.checked)], ['-30000', true]);
   await page.click('#Command1');
   // Known, left to the layout table: the impact captions' pure red, the
@@ -231,7 +227,6 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   const png = Buffer.from(await telecharge('orbeline.png', null));
   assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
   await page.click('#Command2');
-  assert.ok(await montre(page, 'fin'), '"Quitter" ends the program');
-  assert.equal(await page.$('#Command1'), null);
+  assert.deepEqual([await montre(page, 'fin'), await page.$('#Command1')], [true, null], '"Quitter" ends the program');
   await sansErreur();
 });

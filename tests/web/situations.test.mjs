@@ -13,21 +13,17 @@ after(ferme);
 const etat = (page) => page.evaluate(() => [...document.querySelectorAll('#client input')]
   .map((e) => (e.type === 'text' ? e.value : e.checked)));
 
-test('"Copier le lien de la situation" gives back a link\'s situation', async () => {
+test('situations: a link given back by "Copier le lien de la situation" and a saved file open the same; '
+  + 'a hostile file changes nothing and says why', async () => {
   const { page, sansErreur } = await ouvre({ url: `${urlFichier()}?vox=3078&x=0&y=42164&echelle=50000km&points=100&xy=1` });
   assert.ok(await page.$eval('#Option3_1', (e) => e.checked) && await page.$eval('#Option1_0', (e) => e.checked));
   await page.click('#menu-1');
   await page.click('#action-7');
   const copie = (await page.evaluate(() => window.copies))[0];
   assert.equal(copie.split('?')[0], urlFichier());
-  const vu = await etat(page);
+  const duLien = await etat(page);
   await ouvre({ url: copie });
-  assert.deepEqual(await etat(page), vu);
-  await sansErreur();
-});
-
-test('situation files: a saved one opens in another window the same; a hostile one changes nothing and says why', async () => {
-  const { page, sansErreur } = await remet();
+  assert.deepEqual(await etat(page), duLien, 'the copied link');
   // Opens a file with Ctrl+O, then waits until element `id` shows `attendu`.
   const ouvreFichier = async (contenu, [id, attendu]) => {
     const chemin = join(tmpdir(), `orbeline-essai-${process.pid}.orbeline`);
