@@ -3,11 +3,10 @@
 // kept across a reload; the guide and a download, under the page's policy.
 import assert from 'node:assert/strict';
 import { after, test } from 'node:test';
-import { ferme, imageSuivante, nomMoteur, ouvre, pixels, sert, tape, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
+import { attends, ferme, imageSuivante, nomMoteur, ouvre, pixels, sert, tape, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
 
 const serveur = await sert();
 after(async () => { await Promise.all([ferme(), serveur.ferme()]); });
-const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 
 test('Lancer draws the default launch from file:// and from a web server', async () => {
   for (const [url, demande] of [[urlFichier(), 1], [serveur.url, 2]]) {

@@ -81,11 +81,7 @@ async function demarreMoteur() {
 let enCours = null;
 /** The engine of this run, started at the first call: { page, dossier }. */
 export const moteur = () => (enCours ??= demarreMoteur());
-export async function ferme() {
-  const m = enCours;
-  enCours = null;
-  await (await m)?.ferme();
-}
+export const ferme = async () => { const m = enCours; enCours = null; await (await m)?.ferme(); };
 
 /** The page from file://. */
 export const urlFichier = () => pathToFileURL(fichierPage).href;
@@ -95,10 +91,7 @@ export async function sert() {
   const page = readFileSync(fichierPage);
   const serveur = createServer((_, rep) => rep.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(page));
   await new Promise((pret) => serveur.listen(0, '127.0.0.1', pret));
-  return {
-    url: `http://127.0.0.1:${serveur.address().port}/orbeline.html`,
-    ferme: () => new Promise((fini) => serveur.close(fini)),
-  };
+  return { url: `http://127.0.0.1:${serveur.address().port}/orbeline.html`, ferme: () => new Promise((f) => serveur.close(f)) };
 }
 
 /** The tab on the page at `url` loaded afresh, past the start screen unless
@@ -115,10 +108,7 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   await page.goto(url);
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
-  if (!accueil) {
-    await page.click('#accueil-Command1');
-    await page.waitForSelector('#Command1');
-  }
+  if (!accueil) await page.click('#accueil-Command1').then(() => page.waitForSelector('#Command1'));
   return { page, sansErreur: () => sansErreur(page) };
 }
 
@@ -175,6 +165,8 @@ export function natif(actions, { portable = false } = {}) {
   assert.equal(r.status, 0, `${programme} : ${r.stderr}`);
   return r.stdout.trim().split('\n').map((l) => JSON.parse(l));
 }
+
+export const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 
 /** Resolves after the page's next animation frame. */
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
