@@ -1,9 +1,10 @@
 // The page in every engine: "Lancer" opened from a disk and from a web
 // server, at two pixel ratios where the engine sets them; a link's situation,
-// kept across a reload; the guide and a download, under the page's policy.
+// kept across a reload; the guide, downloads and languages, under the page's policy.
 import assert from 'node:assert/strict';
 import { after, test } from 'node:test';
-import { attends, ferme, imageSuivante, nomMoteur, ouvre, pixels, sert, tape, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
+import { attends, ferme, imageSuivante, natif, nomMoteur, ouvre, pixels, sert, tape, telecharge, texte, touche, urlFichier }
+  from './navigateur.mjs';
 
 const serveur = await sert();
 after(async () => { await Promise.all([ferme(), serveur.ferme()]); });
@@ -78,8 +79,7 @@ test('after a zoom or a pinch the view and the charts are drawn again at the new
   for (const cas of ['zoom', 'pinch']) assert.deepEqual(dessins[cas], dessins['drawn at 2'], cas);
 });
 
-test('English from the link or the browser\'s language, French for one the page does not know: captions, impact, numbers',
-  async () => {
+test('English from the link or the browser, French for an unknown language; the points saved as the desktop does', async () => {
   // The points' table copied, under its title line.
   const tableau = async (p) => {
     await touche(p, 'Control', 'Shift', 'KeyC');
@@ -88,6 +88,8 @@ test('English from the link or the browser\'s language, French for one the page 
   const { page } = await ouvre();
   await page.click('#Command1');
   const francais = await tableau(page);
+  await touche(page, 'Control', 'KeyS');   // the points saved, byte for byte the desktop's
+  assert.equal(await telecharge('points.csv'), natif(['Lancer', 'Fin'], { portable: true })[0].csv, 'points.csv');
   const anglais = ['Launch', '1 square = ', 'File', 'Impact at t =  8772 s'];
   const routes = [
     // [how, captions of "Lancer", the scale, the first menu, the impact]

@@ -16,10 +16,8 @@ const bulle = async (page) => (await montre(page, 'bulle') ? texte(page, 'bulle'
 const menu = (page, nom) => page.$$eval('#barre > li > button', (b, n) => '#' + b.find((e) => e.textContent === n).id, nom);
 
 // axe-core's violations on what the page shows, as "rule: element" texts.
-async function violations(page) {
-  await page.evaluate(axe);
-  return page.evaluate(async () => (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`)));
-}
+const violations = (page) => page.evaluate(axe).then(() => page.evaluate(async () =>
+  (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`))));
 
 after(ferme);
 
