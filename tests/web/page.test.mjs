@@ -164,7 +164,7 @@ test('the star grows after "Lancer", then goes, then the charts are drawn', asyn
   const { page, sansErreur } = await remet();
   await page.click('#vitesse');
   // The marker layer's blue pixels at the next frame; whether the speed chart has marks.
-  const bleus = async () => (await imageSuivante(page), await pixels(page, 'Picture1', 1)).compte([0, 0, 255]);
+  const bleus = () => imageSuivante(page).then(() => pixels(page, 'Picture1', 1)).then((p) => p.compte([0, 0, 255]));
   const graphe = async () => await (await pixels(page, 'Picture2')).compte([255, 255, 255]) < 86 * 86;
   const marqueur = await bleus();
   await page.click('#Command1');
