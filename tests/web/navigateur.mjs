@@ -18,43 +18,29 @@ export const fichierPage = resolve(process.env.ORBELINE_PAGE ??
 
 export const nomMoteur = process.env.ORBELINE_MOTEUR ?? 'chromium';
 
-export const drapeaux = [
-  '--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run',
-  '--disable-background-networking', '--disable-component-update', '--disable-sync',
-];
+const pagePresente = () => assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
 
-/** Chromium alone, also for the benchmark and the screenshot. */
-export async function demarre(drapeauxEnPlus = []) {
-  assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
+/** Chromium alone, also for the benchmark. */
+export async function demarre() {
+  pagePresente();
   const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
   const navigateur = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    args: [...drapeaux, ...drapeauxEnPlus, `--user-data-dir=${profil}`],
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true,
+    args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', `--user-data-dir=${profil}`],
   });
-  return {
-    navigateur,
-    async ferme() {
-      await navigateur.close();
-      rmSync(profil, { recursive: true, force: true });
-    },
-  };
+  return { navigateur, ferme: () => navigateur.close().then(() => rmSync(profil, { recursive: true, force: true })) };
 }
 
-// Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
-async function demarreFirefox(dossier) {
-  const navigateur = await puppeteer.launch({
-    browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
-    extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
-  });
-  return { navigateur, ferme: () => navigateur.close() };
-}
-
-// Set as the page loads: the browser's language French, the clipboard's writes
-// kept in `window.copies`, errors in `window.erreursVues` (WebKit's driver reports none).
-function espions() {
-  for (const [nom, valeur] of [['language', 'fr-FR'], ['languages', ['fr-FR']]])
+// Set as the page loads: the browser's language `l`.
+function parle(l) {
+  for (const [nom, valeur] of [['language', l], ['languages', [l]]])
     Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
+}
+
+// Set as the page loads: the clipboard's writes kept in `window.copies`,
+// errors in `window.erreursVues` (WebKit's driver reports none).
+function espions() {
   window.copies = [];
   if (navigator.clipboard) navigator.clipboard.writeText = (t) => { window.copies.push(t); return Promise.resolve(); };
   const vues = window.erreursVues = [];
@@ -63,50 +49,39 @@ function espions() {
   window.addEventListener('unhandledrejection', (e) => vues.push(String(e.reason)));
 }
 
-// A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
-async function prepare(page, dossier) {
-  page.erreurs = [];
-  page.dialogues = [];
-  page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
-  page.on('pageerror', (e) => page.erreurs.push(String(e)));
-  page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
-  await page.evaluateOnNewDocument(espions);
-  if (nomMoteur === 'chromium')
-    await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
-  return page;
-}
-
 async function demarreMoteur() {
-  assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
+  pagePresente();
   const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
   let page, fin;
   if (nomMoteur === 'webkit') {
     // Its downloads go to its home; French, the page's language.
     ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
   } else {
-    const { navigateur, ferme } = nomMoteur === 'firefox' ? await demarreFirefox(dossier) : await demarre();
-    page = await prepare(await navigateur.newPage(), dossier);
+    // Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
+    const firefox = nomMoteur === 'firefox' && await puppeteer.launch({
+      browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
+      extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
+    });
+    const { navigateur, ferme } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre();
     fin = ferme;
+    // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
+    page = Object.assign(await navigateur.newPage(), { erreurs: [], dialogues: [] });
+    page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
+    page.on('pageerror', (e) => page.erreurs.push(String(e)));
+    page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
+    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
+    await page.evaluateOnNewDocument(parle, 'fr-FR');
+    await page.evaluateOnNewDocument(espions);
+    if (nomMoteur === 'chromium')
+      await (await page.createCDPSession()).send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: dossier });
   }
-  return {
-    page,
-    dossier,
-    async ferme() {
-      await fin();
-      rmSync(dossier, { recursive: true, force: true });
-    },
-  };
+  return { page, dossier, ferme: () => fin().then(() => rmSync(dossier, { recursive: true, force: true })) };
 }
 
 let enCours = null;
 /** The engine of this run, started at the first call: { page, dossier }. */
 export const moteur = () => (enCours ??= demarreMoteur());
-export async function ferme() {
-  const m = enCours;
-  enCours = null;
-  if (m) await (await m).ferme();
-}
+export const ferme = async () => { const m = enCours; enCours = null; await (await m)?.ferme(); };
 
 /** The page from file://. */
 export const urlFichier = () => pathToFileURL(fichierPage).href;
@@ -114,15 +89,9 @@ export const urlFichier = () => pathToFileURL(fichierPage).href;
 /** The page from a web server on the loopback: { url, ferme() }. */
 export async function sert() {
   const page = readFileSync(fichierPage);
-  const serveur = createServer((_, rep) => {
-    rep.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' });
-    rep.end(page);
-  });
+  const serveur = createServer((_, rep) => rep.writeHead(200, { 'Content-Type': 'text/html; charset=utf-8' }).end(page));
   await new Promise((pret) => serveur.listen(0, '127.0.0.1', pret));
-  return {
-    url: `http://127.0.0.1:${serveur.address().port}/orbeline.html`,
-    ferme: () => new Promise((fini) => serveur.close(fini)),
-  };
+  return { url: `http://127.0.0.1:${serveur.address().port}/orbeline.html`, ferme: () => new Promise((f) => serveur.close(f)) };
 }
 
 /** The tab on the page at `url` loaded afresh, past the start screen unless
@@ -132,20 +101,14 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   const { page } = await moteur();
   const avant = page.viewport?.(), vue = { width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile };
   if (avant && Object.entries(vue).some(([k, v]) => (avant[k] ?? false) !== v)) await page.setViewport(vue);
-  const langueVue = langue && await page.evaluateOnNewDocument((l) => {
-    for (const [nom, valeur] of [['language', l], ['languages', [l]]])
-      Object.defineProperty(navigator, nom, { get: () => valeur, configurable: true });
-  }, langue);
+  const langueVue = langue && await page.evaluateOnNewDocument(parle, langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's spies come after the page's scripts: its language comes with the link.
   if (nomMoteur === 'webkit' && !langue && !url.includes('langue=')) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
   await page.goto(url);
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
-  if (!accueil) {
-    await page.click('#accueil-Command1');
-    await page.waitForSelector('#Command1');
-  }
+  if (!accueil) await page.click('#accueil-Command1').then(() => page.waitForSelector('#Command1'));
   return { page, sansErreur: () => sansErreur(page) };
 }
 
@@ -158,10 +121,7 @@ export async function sansErreur(page) {
 export async function remet() {
   const { page } = await moteur();
   if (!await page.evaluate(() => !!document.getElementById('Command1'))) return ouvre();   // start screen, or quit
-  await page.evaluate(() => {
-    for (const d of document.querySelectorAll('dialog[open]')) d.close();
-    window.copies = [];
-  });
+  await page.evaluate(() => { for (const d of document.querySelectorAll('dialog[open]')) d.close(); window.copies = []; });
   await page.click('#menu-1');
   await page.click('#action-8');
   await page.focus('#Text1');
@@ -171,11 +131,8 @@ export async function remet() {
 /** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */
 export async function tape(page, id, texte) {
   await page.focus(`#${id}`);
-  await page.keyboard.down('Control');
-  await page.keyboard.press('KeyA');
-  await page.keyboard.up('Control');
-  if (texte === '') await page.keyboard.press('Backspace');
-  else await page.keyboard.type(texte);
+  await touche(page, 'Control', 'KeyA');
+  await (texte === '' ? page.keyboard.press('Backspace') : page.keyboard.type(texte));
 }
 
 /** A key with modifiers: touche(page, 'Control', 'Shift', 'KeyC'). */
@@ -203,11 +160,13 @@ export async function telecharge(nom, encodage = 'utf8') {
 export function natif(actions, { portable = false } = {}) {
   const programme = process.env.ORBELINE_SCENARIOS ??
     new URL('../../build/tests/web/scenarios_natifs', import.meta.url).pathname;
-  const env = { ...process.env, ...(portable ? { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' } : {}) };
+  const env = { ...process.env, ...(portable && { GLIBC_TUNABLES: 'glibc.cpu.hwcaps=-FMA,-AVX2' }) };
   const r = spawnSync(programme, { input: actions.join('\n') + '\n', env, encoding: 'utf8', maxBuffer: 64 << 20 });
   assert.equal(r.status, 0, `${programme} : ${r.stderr}`);
   return r.stdout.trim().split('\n').map((l) => JSON.parse(l));
 }
+
+export const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 
 /** Resolves after the page's next animation frame. */
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
@@ -219,11 +178,7 @@ export async function pixels(page, idZone, calque = 0) {
     const c = zone.querySelectorAll('canvas')[calque];
     if (quoi === 'taille') return [c.width, c.height];
     const d = c.getContext('2d').getImageData(0, 0, c.width, c.height).data;
-    if (quoi === 'empreinte') {
-      let h = 2166136261;
-      for (let i = 0; i < d.length; ++i) h = Math.imul(h ^ d[i], 16777619);
-      return h >>> 0;
-    }
+    if (quoi === 'empreinte') return d.reduce((h, x) => Math.imul(h ^ x, 16777619), 2166136261) >>> 0;   // FNV-1a
     if (quoi === 'rgb') {
       const i = 4 * (Math.floor(args[1] * devicePixelRatio) * c.width + Math.floor(args[0] * devicePixelRatio));
       return [d[i], d[i + 1], d[i + 2]];
@@ -233,7 +188,6 @@ export async function pixels(page, idZone, calque = 0) {
     return n;
   }, calque, quoi, args);
   const [largeur, hauteur] = await lis('taille');
-  return {
-    largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (rgb) => lis('compte', rgb), empreinte: () => lis('empreinte'),
+  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte'),
   };
 }

@@ -37,17 +37,14 @@ export async function demarreWebKit({ installe, env = {} }) {
   const base = `http://127.0.0.1:${port}`;
 
   async function requete(methode, chemin, corps) {
-    const r = await fetch(base + chemin, {
+    const { value } = await (await fetch(base + chemin, {
       method: methode, headers: { 'Content-Type': 'application/json' },
       body: corps === undefined ? undefined : JSON.stringify(corps), signal: AbortSignal.timeout(60000),
-    });
-    const { value } = await r.json();
-    if (value && value.error) throw new Error(`WebDriver ${chemin} : ${value.error} : ${value.message}`);
+    })).json();
+    if (value?.error) throw new Error(`WebDriver ${chemin} : ${value.error} : ${value.message}`);
     return value;
   }
-  for (let i = 0; ; ++i) {
-    try { await requete('GET', '/status'); break; } catch (e) { if (i > 100) throw e; await attends(50); }
-  }
+  for (let i = 0; !await requete('GET', '/status').catch((e) => { if (i > 100) throw e; }); ++i) await attends(50);
   const { sessionId } = await requete('POST', '/session', { capabilities: { alwaysMatch: {
     'webkitgtk:browserOptions': { binary: kMiniBrowser, args: ['--automation'] }, unhandledPromptBehavior: 'accept',
   } } });
@@ -66,17 +63,16 @@ export async function demarreWebKit({ installe, env = {} }) {
   const touches = (liste) => session('/actions', { actions: [{ type: 'key', id: 'clavier', actions: liste }] });
   const bas = (k) => ({ type: 'keyDown', value: valeurTouche(k) }), haut = (k) => ({ type: 'keyUp', value: valeurTouche(k) });
 
-  const erreurs = [];
   const charge = async (chemin, corps) => {
     await page.releveErreurs();
     await session(chemin, corps);
     await evalue(String(installe), []);
   };
   const page = {
-    erreurs,
+    erreurs: [],
     dialogues: [],   // none seen: the driver accepts them
     async releveErreurs() {
-      try { erreurs.push(...await evalue('() => (window.erreursVues || []).splice(0)', [])); } catch { /* between pages */ }
+      try { page.erreurs.push(...await evalue('() => (window.erreursVues || []).splice(0)', [])); } catch { /* between pages */ }
     },
     goto: (url) => charge('/url', { url }),
     reload: () => charge('/refresh', {}),
@@ -100,11 +96,5 @@ export async function demarreWebKit({ installe, env = {} }) {
     },
   };
 
-  return {
-    page,
-    async ferme() {
-      await session('', undefined, 'DELETE').catch(() => {});
-      arrete();
-    },
-  };
+  return { page, ferme: () => session('', undefined, 'DELETE').catch(() => {}).then(arrete) };
 }
