@@ -255,16 +255,10 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
         int picture;
         void (*faire)(FenetreChargee&);
     } cas[] = {
-        {"a fall with its star on the frame", 1, [](FenetreChargee& w) { Command1_Click(w.p, w.f); w.f.laisseFiler(); }},
         {"after a scale preset, two launches", 1, [](FenetreChargee& w) {
              w.f.choisitOption(Groupe::Echelle, 4);
              Command1_Click(w.p, w.f);
              w.f.ecritTexte(Champ::Text1, "3000");
-             Command1_Click(w.p, w.f);
-             w.f.laisseFiler();
-         }},
-        {"a chart in its colour", 4, [](FenetreChargee& w) {
-             w.f.cases = {1, 0};
              Command1_Click(w.p, w.f);
              w.f.laisseFiler();
          }},
