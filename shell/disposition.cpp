@@ -5,6 +5,44 @@
 #include <algorithm>
 
 namespace orbeline {
+namespace {
+
+// What the front ends rely on when they build a window from its table: each
+// name, tab index and role once, a frame before the controls it holds, one
+// selected button per group. A table that breaks one does not compile.
+constexpr bool tableSaine(std::span<const Disposition> t)
+{
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const Disposition& d = t[i];
+        bool cadreAvant = d.cadre.empty();
+        int options = 0, choisis = 0;
+        for (std::size_t j = 0; j < t.size(); ++j) {
+            const Disposition& e = t[j];
+            if (j != i && (e.nom == d.nom || (d.tab >= 0 && e.tab == d.tab) ||
+                           (d.role.sorte != Role::Sorte::Aucune && e.role == d.role)))
+                return false;
+            cadreAvant = cadreAvant || (j < i && e.nom == d.cadre);
+            const bool sien = e.genre == Genre::Option && e.cadre == d.nom;
+            options += sien ? 1 : 0;
+            choisis += sien && (e.drapeaux & Choisi) ? 1 : 0;
+        }
+        if (!cadreAvant || (options > 0 && choisis != 1)) return false;
+        if (d.genre == Genre::Option && d.cadre.empty()) return false;
+    }
+    return true;
+}
+static_assert(tableSaine(kDisposition) && tableSaine(kDispositionAccueil));
+
+// Each action in the menus once: the front ends number them 0 to kNombreActions − 1.
+constexpr bool menusSains()
+{
+    std::array<int, kNombreActions> vues{};
+    for (const EntreeMenu& e : kMenus) ++vues[static_cast<std::size_t>(e.action)];
+    return std::all_of(vues.begin(), vues.end(), [](int n) { return n == 1; });
+}
+static_assert(menusSains());
+
+} // namespace
 
 std::string texteVersion() { return tr(Texte::version, {version::kTexte}); }
 

@@ -294,7 +294,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     EXPECT_EQ(copie.appelsDe("pset").size(), 1u);
 }
 
-TEST(Pixels, AnArrowsBarbsRun7PxBack25DegreesEachSideOfTheShaftHalfTheShaftAtMost)
+TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTheArea)
 {
     const struct { const char* quoi; PointPx a, b; double longueur; } cas[] = {
         {"long, along x", {0, 0}, {100, 0}, 7}, {"short, up and to the left", {10, 10}, {4, 2}, 5}};
@@ -313,4 +313,5 @@ TEST(Pixels, AnArrowsBarbsRun7PxBack25DegreesEachSideOfTheShaftHalfTheShaftAtMos
     }
     EXPECT_FALSE(barbes({1, 1}, {1.3, 1.2}));   // within half a pixel
     EXPECT_FALSE(barbes({0, 0}, {std::nan(""), 0}));
+    EXPECT_FALSE(segment({-300, 10}, {-20, 400}, 1, 496, 496));   // wholly left of the area: nothing to draw
 }
