@@ -174,6 +174,9 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
         EXPECT_TRUE(table.at(ligne++).starts_with(numero + std::to_string(86 * r.Nfin) + "\t"));
     }
     EXPECT_EQ(table.size(), ligne);
+    Command4_Click(p, f);   // "Effacer": the numbers start again
+    Command1_Click(p, f);
+    EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
 }
 
 TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)

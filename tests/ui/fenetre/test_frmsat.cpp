@@ -55,12 +55,10 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
         EXPECT_FALSE(w->option(Groupe::Attracteur, i)->isChecked() || w->option(Groupe::Attracteur, i)->isEnabled()) << i;
     }
     EXPECT_TRUE(w->option(Groupe::Points, 1)->isChecked() && w->option(Groupe::Attracteur, 0)->isChecked() && w->option(Groupe::Echelle, 0)->isChecked());
-    // "Terre" selects the first scale through its button.
+    // "Terre" selects the first scale through its button (what it loads is the shell's matter).
     QTest::mouseClick(w->option(Groupe::Echelle, 5), Qt::LeftButton);
     QTest::mouseClick(w->option(Groupe::Attracteur, 0), Qt::LeftButton);
-    EXPECT_TRUE(w->option(Groupe::Echelle, 0)->isChecked());
-    EXPECT_EQ(w->etat().Reduction, 100);
-    EXPECT_EQ(w->windowTitle(), "Terre. R = 6380 km ");
+    EXPECT_TRUE(w->option(Groupe::Echelle, 0)->isChecked() && w->windowTitle() == "Terre. R = 6380 km ");
 }
 
 TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaunches)
