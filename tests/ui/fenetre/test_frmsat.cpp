@@ -221,22 +221,6 @@ TEST(Saisie, APasteKeepsOneLineOfPrintableText)
     }
 }
 
-TEST(Masse, TypedCharactersThatAreNotKeptLeaveTheCaretInPlace)
-{
-    LocaleTemporaire point(QLocale::c());
-    auto w = fenetre();
-    QLineEdit* e = w->text(7);
-    e->setFocus();
-    // A point, or a minus at the start, is dropped where it was typed; digits go on where the typist is.
-    const struct { int position; const char* frappe; const char* texte; int apres; } cas[] = {
-        {5, ".", "30000", 5}, {0, "-", "30000", 0}, {1, "12", "3120000", 3}};
-    for (const auto& c : cas) {
-        e->setCursorPosition(c.position);
-        QTest::keyClicks(e, c.frappe);
-        EXPECT_EQ(std::pair(e->text(), e->cursorPosition()), std::pair(QString(c.texte), c.apres)) << c.frappe;
-    }
-}
-
 TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
 {
     // Rounding and the read-out are the view's matter, the pixels' places in user
