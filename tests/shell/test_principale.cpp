@@ -237,6 +237,13 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     f.laisseFiler();
     f.ecritCase(Case::Xy, true);
     EXPECT_EQ(pointsDepuis(7), 0);
+    // At rest, without a mass, every energy is 0: a spread of 0 %, not of 0 / 0.
+    f.ecritTexte(Champ::Text5, "0");
+    f.ecritCase(Case::Energie, true);
+    Command1_Click(p, f);
+    f.laisseFiler();
+    const auto textes = f.pic(7).appelsDe("texte");
+    EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const Appel& a) { return a.texte == tr(Texte::energieEcart, {"0"}); }));
 }
 
 TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)

@@ -292,6 +292,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     s.pset(3, 4);
     EXPECT_TRUE(s.journal.rejoue(copie));
     EXPECT_EQ(copie.appelsDe("pset").size(), 1u);
+    EXPECT_EQ(std::tie(copie.etat.top, copie.etat.height), std::tie(s.etat.top, s.etat.height));   // never scaled: in pixels
 }
 
 TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTheArea)
