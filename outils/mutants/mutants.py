@@ -24,8 +24,9 @@ import time
 RACINE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 CONSTRUCTION = os.path.join(RACINE, 'build-mutants')
 COUCHES = ['model', 'view', 'charts', 'shell']
-# The test programs over the core: its own, the windows' (they run the shell's procedures), the picture area's.
-PROGRAMMES = ['tests/model/test_model', 'tests/view/test_view', 'tests/charts/test_charts',
+# The test programs over the core: its own (the number reader's fall-backs too), the windows' (they run the
+# shell's procedures), the picture area's.
+PROGRAMMES = ['tests/model/test_model', 'tests/model/test_nombres_repli', 'tests/view/test_view', 'tests/charts/test_charts',
               'tests/shell/test_shell', 'tests/ui/fenetre/test_fenetres', 'tests/ui/picture/test_picture']
 
 ECHANGES = [(' < ', ' <= '), (' <= ', ' < '), (' > ', ' >= '), (' >= ', ' > '), (' == ', ' != '), (' != ', ' == '),
