@@ -50,6 +50,8 @@ protected:
                 EXPECT_TRUE(rang >= 0 && rang <= 1) << "Picture" << k << ", point " << p.args[0];
                 plusHaut = std::max(plusHaut, 1 - rang);
             }
+            for (const auto& l : lignes(k))   // the axes too
+                EXPECT_TRUE((haut - l.args[1]) / (haut - bas) >= 0 && (haut - l.args[3]) / (haut - bas) <= 1) << "Picture" << k;
             if (std::count(maximumAtteint.begin(), maximumAtteint.end(), k)) {
                 EXPECT_NEAR(plusHaut, 0.9, 1e-6) << "Picture" << k;
             }

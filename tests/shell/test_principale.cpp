@@ -179,6 +179,35 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
 }
 
+TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASquarePer2000MPerS)
+{
+    using A = std::vector<double>;
+    Reglage_Click(p, f, Reglage::Coloris, true);
+    f.ecritTexte(Champ::Text2, "4000");
+    f.ecritTexte(Champ::Text4, "5000");
+    Reglage_Click(p, f, Reglage::Vecteur, true);
+    // Arrow n's last state: its ends in user units (a tenth of the view's width, 100, per 2000 m/s), its colour.
+    const auto fleche = [&](int n) {
+        const auto v = p1.appelsDe("fleche");
+        const auto a = *std::find_if(v.rbegin(), v.rend(), [n](const Appel& x) { return x.args[0] == n; });
+        return std::pair(A(a.args.begin() + 1, a.args.end()), a.couleur);
+    };
+    EXPECT_EQ(fleche(0), std::pair(A{-300, 50, -300, 250}, std::optional(Couleur{0, 0, 0})));   // in the next launch's colour
+    EXPECT_EQ(p1.appelsDe("texte").back().texte, tr(Texte::echelleFleches, {"2000"}));
+    Command1_Click(p, f);
+    f.laisseFiler();
+    const auto lignes = p1.appelsDe("line");
+    EXPECT_EQ(std::count_if(lignes.begin(), lignes.end(), [](const Appel& a) { return a.args == A{-300, 50, -300, 250}; }), 1);
+    EXPECT_EQ(fleche(0).second, (Couleur{230, 159, 0}));
+    const auto k = std::size_t{40};
+    Picture1_MouseMove(p, f, 0, 0, float(p.etat.Xt[k] / 1e5), float(p.etat.Yt[k] / 1e5));
+    const A attendu{p.etat.Xt[k] / 1e5, p.etat.Yt[k] / 1e5, p.etat.Xt[k] / 1e5 + p.etat.Vxt[k] / 20, p.etat.Yt[k] / 1e5 + p.etat.Vyt[k] / 20};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(fleche(1).first.at(i), attendu[i], 1e-3) << i;
+    Picture1_MouseMove(p, f, 0, 0, 400, -400);   // no point there
+    Reglage_Click(p, f, Reglage::Vecteur, false);
+    EXPECT_TRUE(fleche(0).first.empty() && fleche(1).first.empty());
+}
+
 TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
 {
     f.ecritCase(Case::Energie, true);   // shown beside the layout: the window grows
@@ -338,6 +367,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "1.2.3", ".", "lit 1.2, puis s'arrête sur le caractère «\u00a0.\u00a0»."},
         {Champ::Text1, "1\u00ad000", ".", "lit 1, puis s'arrête sur un trait d'union invisible (U+00AD)."},
         {Champ::Text1, "12\xed\xa0\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a surrogate
+        {Champ::Text1, "12\xe0\x80\xb1", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // "1" overlong
         {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},
         // Numbers read whole: nothing to say.
         {Champ::Text1, "-42\u00a0164,5", ",", ""}, {Champ::Text1, "6,", ".", ""}, {Champ::Text5, "5,97", ".", ""},
