@@ -174,6 +174,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
         EXPECT_TRUE(table.at(ligne++).starts_with(numero + std::to_string(86 * r.Nfin) + "\t"));
     }
     EXPECT_EQ(table.size(), ligne);
+    for (int n = 3; n <= kLancementsGardes + 1; ++n) Command1_Click(p, f);   // past the launches kept, the oldest goes
+    EXPECT_EQ(lancementsVus(p).front()->numero, 2);
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
@@ -268,9 +270,9 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     EXPECT_EQ(pointsDepuis(7), 0);
     // At rest, without a mass, every energy is 0: a spread of 0 %, not of 0 / 0.
     f.ecritTexte(Champ::Text5, "0");
-    f.ecritCase(Case::Energie, true);
     Command1_Click(p, f);
     f.laisseFiler();
+    f.ecritCase(Case::Energie, true);   // ticked after the launch: drawn at once
     const auto textes = f.pic(7).appelsDe("texte");
     EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const Appel& a) { return a.texte == tr(Texte::energieEcart, {"0"}); }));
 }
@@ -285,6 +287,9 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
     EXPECT_EQ(l[0], "Vox = 0\u00a0m/s    Voy = 0\u00a0m/s");
     EXPECT_TRUE(l[3].starts_with("1 carreau = 10 mille km") && l[3].ends_with(" 1000")) << l[3];   // the selected options' captions
     EXPECT_EQ(l[6], f.etiquettes[Etiquette::ImpactVitesse]);
+    changeLangue(p, f, Langue::en);   // in the language chosen since
+    EXPECT_EQ(feuille(f, p.releve).lignes[6], "Vx =  10521 and Vy =  0m/s");
+    changeLangue(p, f, Langue::fr);
 
     // Whatever is shown: every box inside the margins and apart from the
     // others, the view square and the largest, the charts in table order,
@@ -452,6 +457,8 @@ TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatellite
 
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
 {
+    f.choisitOption(Groupe::Echelle, 0);   // the selected scale clicked again: drawn again
+    EXPECT_EQ(p.nombreEchelles, 1);
     int avant = p.nombreInit;
     f.choisitOption(Groupe::Attracteur, 0);
     EXPECT_EQ(f.titre, "Terre. R = 6380 km ");

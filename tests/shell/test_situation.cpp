@@ -39,12 +39,13 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     f.ecritCase(Case::Xy, true);
     f.ecritCase(Case::Energie, true);
     Reglage_Click(w.p, f, Reglage::Vecteur, true);
+    Reglage_Click(w.p, f, Reglage::Coloris, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}, {Champ::Text7, "1"}})
         f.ecritTexte(c, t);
     w.p.consigne = "Que vaut t ?";
     const Situation s = situationCourante(w.p, f);
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=1&"
-                            "echelle=500km&points=100&vitesse=1&xy=1&energie=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
+                            "echelle=500km&points=100&vitesse=1&xy=1&energie=1&coloris=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
 
     choisitLangue(Langue::en);
     const std::string anglais = texteFichier(s);   // a teacher's English file, opened in French
