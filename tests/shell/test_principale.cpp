@@ -553,6 +553,7 @@ TEST(Agencement, EveryRowPlacedOnceInsideTheScreenLargeEnoughForAFingerAndNoneOv
         {390, 844, true, Colonne, {158626.808761, 9978.89909091}}, {360, 640, true, Colonne, {153556.50873, 9770.39909091}},
         {768, 1024, true, Colonne, {197372.101818, 9829.79654545}}, {844, 390, true, DeuxColonnes, {163319.044311, 9829.79654545}},
         {1024, 768, true, DeuxColonnes, {168970.748025, 9829.79654545}}, {1024, 515, false, DeuxColonnes, {180465.47057, 0}},
+        {1024, 580, false, DeuxColonnes, {180465.47057, 0}},   // a netbook's browser: the window and its menu bar do not fit
         {800, 600, true, DeuxColonnes, {159131.172843, 9829.79654545}},
         // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
         {800, 600, false, Fenetre, {0, 0}}, {400, 300, false, Fenetre, {0, 0}}, {700, 900, false, Fenetre, {0, 0}},
