@@ -74,6 +74,9 @@ TEST(Accueil, FramelessWithTheVersionAndLeftOnceWhateverTheRequests)
               "Version " + QCoreApplication::applicationVersion());
     EXPECT_EQ(s->focusWidget(), s->suite());
     EXPECT_TRUE(s->windowFlags() & Qt::FramelessWindowHint);
+    // The pictures: a logo the reader could not read, or an icon missing its small size, would go unseen.
+    EXPECT_EQ(qobject_cast<QLabel*>(s->controle("picLogo"))->pixmap().size(), QSize(160, 150));
+    EXPECT_TRUE(fenetre()->windowIcon().availableSizes().contains(QSize(16, 16)));
     EXPECT_FALSE(s->close());
     EXPECT_TRUE(s->isVisible());
 
