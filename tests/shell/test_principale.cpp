@@ -372,6 +372,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "12\xed\xa0\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a surrogate
         {Champ::Text1, "12\xe0\x80\xb1", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // "1" overlong
         {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},
+        {Champ::Text1, "&H", ".", "«\u00a0&H\u00a0» n'est pas un nombre"},   // a base without digits
         // Numbers read whole: nothing to say.
         {Champ::Text1, "-42\u00a0164,5", ",", ""}, {Champ::Text1, "6,", ".", ""}, {Champ::Text5, "5,97", ".", ""},
         // τ: a step of τ / 10 that rounds to 0 moves nothing, whatever reads 0; but a stopping character comes first.
