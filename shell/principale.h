@@ -23,6 +23,7 @@ namespace orbeline {
 /// Milliseconds each frame of the growing star stays on screen: at least one
 /// refresh of any screen, so the sixteen frames last about half a second.
 inline constexpr int kDureeImageEtoile = 32;
+static_assert(kDureeImageEtoile >= 25, "a frame shorter than a 40 Hz screen's refresh may never show");
 
 /// How many launches on the view are kept, the last one included: their
 /// points answer the pointer, go into the points copied or saved and into

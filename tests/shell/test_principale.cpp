@@ -61,7 +61,6 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
     f.laisseFiler();
     // Each frame stays at least one refresh of any screen; then the star goes and the charts come.
     EXPECT_EQ(f.etapes, std::vector<int>(kImagesEtoile, kDureeImageEtoile));
-    EXPECT_GE(kDureeImageEtoile, 25);
     EXPECT_EQ(compte(2, "pset"), 103);
     EXPECT_EQ(compte(5, "pset"), 0);   // xy unchecked
 

@@ -41,7 +41,6 @@ public:
     int largeur = 11880;                        ///< the client area's width, twips
     bool points = false;                        ///< the export entries enabled
     std::vector<int> etapes;                    ///< every delay asked for the star's next frame
-    bool fini = false;                          ///< the program was ended
     std::map<Champ, int> changements;           ///< change handlers run per field
 
     SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }  ///< Picture n, from 1
@@ -69,7 +68,7 @@ public:
     void largeurClient(int twips) override { largeur = twips; }
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
-    void quitte() override { fini = true; }
+    void quitte() override {}
     void retraduit() override {}
 };
 
