@@ -9,7 +9,8 @@ namespace {
 
 // What the front ends rely on when they build a window from its table: each
 // name, tab index and role once, a frame before the controls it holds, one
-// selected button per group. A table that breaks one does not compile.
+// selected button per group, places on whole pixels. A table that breaks one
+// does not compile.
 constexpr bool tableSaine(std::span<const Disposition> t)
 {
     for (std::size_t i = 0; i < t.size(); ++i) {
@@ -27,11 +28,18 @@ constexpr bool tableSaine(std::span<const Disposition> t)
             choisis += sien && (e.drapeaux & Choisi) ? 1 : 0;
         }
         if (!cadreAvant || (options > 0 && choisis != 1)) return false;
+        // On the 96-dpi pixel grid, 15 twips a pixel, as the window was drawn: a place off it is
+        // mistyped. Two lie a few twips off, as the window has always had them.
+        const Place& p = d.place;
+        if (d.nom != "Text1" && d.nom != "Label5_1" && (p.gauche % 15 || p.haut % 15 || p.largeur % 15 || p.hauteur % 15))
+            return false;
         if (d.genre == Genre::Option && d.cadre.empty()) return false;
     }
     return true;
 }
 static_assert(tableSaine(kDisposition) && tableSaine(kDispositionAccueil));
+static_assert(kLargeurPrincipale % 15 == 0 && kHauteurPrincipale % 15 == 0 && kLargeurEtendue % 15 == 0 &&
+              kLargeurAccueil % 15 == 0 && kHauteurAccueil % 15 == 0);
 
 // Each scale button reads its own preset's caption, each chart's area and caption are there and the
 // caption reads its title: what the pupil picks or reads is what the program does.
