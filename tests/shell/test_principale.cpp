@@ -514,10 +514,8 @@ TEST_F(Principal, TheSatelliteMassRewritesItselfAsANonNegativeNumberInTheRegiona
 
 TEST(Disposition, EveryControlStartsInsideItsContainerAndNoneOverlaps)
 {
-    // Overlaps the layout itself has: the raised exponent over the mass field's
-    // bottom edge, two charts' captions over the charts under them, the maker's
-    // line running under "Suite", the read-out's unit running past the client
-    // area into the legend's column (its text stops well before).
+    // Overlaps the layout has: the mass's exponent over its field's edge, two charts' captions over the charts
+    // under them, the maker's line under "Suite", the read-out's unit into the legend's column (its text stops before).
     const std::set<std::pair<std::string_view, std::string_view>> voulus{{"Text5", "Label5_1"}, {"Label8", "Picture5"},
         {"Label13", "Picture6"}, {"lblCompany", "Command1"}, {"Label14", "Legende"}};
     for (const auto& [table, largeur, hauteur] : {std::tuple{std::span<const Disposition>(kDisposition),
@@ -544,9 +542,8 @@ TEST(Disposition, EveryControlStartsInsideItsContainerAndNoneOverlaps)
 TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreenshotsShowIt)
 {
     using enum Agencement;
-    // Last, every row's place and text size weighted by its rank, the window's then the start screen's: a
-    // row moved by a hundredth of a pixel changes the sum. Where a change is meant, look at the screenshots
-    // again (make screenshot), then write the sums the failure prints, with the rows it lists.
+    // Last, the sums of every row's place and text size weighted by its rank, the window's then the start screen's: a row
+    // moved by a hundredth of a pixel changes one. Meant? Look at the screenshots again, then write the sums printed.
     const struct { double l, h; bool doigt; Agencement a; double sommes[2]; } ecrans[] = {
         {390, 844, true, Colonne, {158626.808761, 9978.89909091}}, {360, 640, true, Colonne, {153556.50873, 9770.39909091}},
         {768, 1024, true, Colonne, {197372.101818, 9829.79654545}}, {844, 390, true, DeuxColonnes, {163319.044311, 9829.79654545}},
