@@ -174,7 +174,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     }
     EXPECT_EQ(table.size(), ligne);
     for (int n = 3; n <= kLancementsGardes + 1; ++n) Command1_Click(p, f);   // past the launches kept, the oldest goes
-    EXPECT_EQ(lancementsVus(p).front()->numero, 2);
+    EXPECT_TRUE(lancementsVus(p).front()->numero == 2 &&
+                f.etiquettes[Etiquette::Legende].starts_with(tr(Texte::legendeOublies, {"1", "1", "10"})));
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
@@ -196,8 +197,12 @@ TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASq
     EXPECT_EQ(fleche(0), std::pair(A{-300, 50, -300, 250}, std::optional(Couleur{0, 0, 0})));   // in the next launch's colour
     Command1_Click(p, f);
     f.laisseFiler();
+    // The launch's: its shaft, and two barbs 7 px (14.1 units) long from its tip.
     const auto lignes = p1.appelsDe("line");
     EXPECT_EQ(std::count_if(lignes.begin(), lignes.end(), [](const Appel& a) { return a.args == A{-300, 50, -300, 250}; }), 1);
+    EXPECT_EQ(std::count_if(lignes.begin(), lignes.end(), [](const Appel& a) {
+        return a.args[0] == -300 && a.args[1] == 250 && std::abs(std::hypot(a.args[2] + 300, a.args[3] - 250) - 7000.0 / 496) < 0.01;
+    }), 2);
     EXPECT_EQ(fleche(0).second, (Couleur{230, 159, 0}));
     const SimulationState& e = p.etat;   // the pointed point's, point 40's
     Picture1_MouseMove(p, f, 0, 0, float(e.Xt[40] / 1e5), float(e.Yt[40] / 1e5));

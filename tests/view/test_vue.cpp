@@ -250,11 +250,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
         }
         return r;
     };
-    const struct {
-        const char* nom;
-        int picture;
-        void (*faire)(FenetreChargee&);
-    } cas[] = {
+    const struct { const char* nom; int picture; void (*faire)(FenetreChargee&); } cas[] = {
         {"after a scale preset, two launches", 1, [](FenetreChargee& w) {
              w.f.choisitOption(Groupe::Echelle, 4);
              Command1_Click(w.p, w.f);
@@ -277,8 +273,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
         EXPECT_EQ(dessin(copie, 6), dessin(source, 0)) << c.nom;
         const EtatSurface &a = source.etat, &b = copie.etat;
         EXPECT_TRUE(a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
-                    a.foreColor == b.foreColor && a.fillColor == b.fillColor && a.fillStyle == b.fillStyle)
-            << c.nom;
+                    a.foreColor == b.foreColor && a.fillColor == b.fillColor && a.fillStyle == b.fillStyle) << c.nom;
     }
 
     // A pupil who never clears: past the bound the calls go, and come back after a cls.
