@@ -38,6 +38,9 @@ constexpr bool tableSaine(std::span<const Disposition> t)
     return true;
 }
 static_assert(tableSaine(kDisposition) && tableSaine(kDispositionAccueil));
+// Each flag its own bit.
+static_assert((Choisi | Desactive | Cache | AutoTaille | ParDefaut | ADroite | Retour | NommeParCadre | EnHaut | Facultatif) ==
+              Choisi + Desactive + Cache + AutoTaille + ParDefaut + ADroite + Retour + NommeParCadre + EnHaut + Facultatif);
 static_assert(kLargeurPrincipale % 15 == 0 && kHauteurPrincipale % 15 == 0 && kLargeurEtendue % 15 == 0 &&
               kLargeurAccueil % 15 == 0 && kHauteurAccueil % 15 == 0);
 

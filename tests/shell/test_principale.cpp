@@ -378,7 +378,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},
         {Champ::Text1, "&H", ".", "«\u00a0&H\u00a0» n'est pas un nombre"},   // a base without digits
         // Numbers read whole: nothing to say.
-        {Champ::Text1, "-42\u00a0164,5", ",", ""}, {Champ::Text1, "6,", ".", ""}, {Champ::Text5, "5,97", ".", ""},
+        {Champ::Text1, "-42\u00a0164,5", ",", ""}, {Champ::Text1, "6, \u00a0", ".", ""}, {Champ::Text5, "5,97", ".", ""},
         // τ: a step of τ / 10 that rounds to 0 moves nothing, whatever reads 0; but a stopping character comes first.
         {Champ::Text6, "5", ".", "«\u00a0τ (en s)\u00a0»\u00a0: le programme lit 5, le satellite ne bougera pas. "
                                  "Tapez plus de 5\u00a0s, par exemple 864."},
