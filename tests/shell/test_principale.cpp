@@ -373,6 +373,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "12,5abc", ",", "lit 12,5, puis s'arrête sur le caractère «\u00a0a\u00a0»."},
         {Champ::Text1, "1.2.3", ".", "lit 1.2, puis s'arrête sur le caractère «\u00a0.\u00a0»."},
         {Champ::Text1, "1\u00ad000", ".", "lit 1, puis s'arrête sur un trait d'union invisible (U+00AD)."},
+        {Champ::Text1, "1\ufe0f0", ".", "lit 1, puis s'arrête sur un caractère invisible (U+FE0F)."},
         {Champ::Text1, "12\xed\xa0\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a surrogate
         {Champ::Text1, "12\xe0\x80\xb1", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // "1" overlong
         {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},

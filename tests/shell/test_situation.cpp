@@ -171,6 +171,7 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         }
         EXPECT_EQ(w.f.message, "");
         EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].empty(), c.promesse != Promesse::Tombe);
+        EXPECT_EQ(w.f.etapes.empty(), c.promesse != Promesse::Tombe);   // the star only where it lands
         // The plotted points as the pupil sees them on the view.
         const SurfaceEnregistree& v = w.p1;
         std::vector<std::pair<double, double>> points;

@@ -22,15 +22,11 @@ namespace {
 std::string json(std::string_view t)
 {
     std::string r = "\"";
+    char u[8];
     for (const char c : t) {
         if (c == '"' || c == '\\') r += '\\';
-        if (static_cast<unsigned char>(c) < 0x20) {
-            char u[8];
-            std::snprintf(u, sizeof u, "\\u%04x", c);
-            r += u;
-        } else {
-            r += c;
-        }
+        if (static_cast<unsigned char>(c) < 0x20) std::snprintf(u, sizeof u, "\\u%04x", c), r += u;
+        else r += c;
     }
     return r + "\"";
 }
