@@ -172,6 +172,8 @@ TEST(BulleGraphe, TheValueAtThePointerThenTheWholeRangeInTheChartsUnit)
         {"before the start, in km", 4, -50, "Y(t)\u00a0: t =  0\u00a0s   Y =  0\u00a0km\n"
                                             "Graphique\u00a0: t de 0 à  200\u00a0s, Y de -2040 à  500\u00a0km"},
         {"past the end", 4, 1e9f, "Y(t)\u00a0: t =  200\u00a0s   Y = -2040\u00a0km\n"},
+        {"Vy", 1, 149, "Vy(t)\u00a0: t =  100\u00a0s   Vy =  0\u00a0m/s\n"}, {"V", 2, 149, "V(t)\u00a0: t =  100\u00a0s   V =  3078\u00a0m/s\n"},
+        {"X", 3, 149, "X(t)\u00a0: t =  100\u00a0s   X =  0\u00a0km\n"},
     };
     for (const auto& c : cas)
         EXPECT_TRUE(bulleGraphe(kGraphes[static_cast<std::size_t>(c.graphe)], l, true, c.x).starts_with(c.bulle))

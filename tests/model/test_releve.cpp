@@ -121,5 +121,5 @@ TEST(TourDuLancement, APeriodFoundBetweenThePointsOfAKeplerOrbitWhateverTheStep)
     chute.Nfin = 3;
     chute.pas = 10;
     chute.Xt = {3e7, 2e7, 1e7, 5e6};
-    EXPECT_FALSE(mesureTour(chute).boucle);
+    EXPECT_EQ(std::pair(mesureTour(chute).boucle, mesureTour(chute).duree), std::pair(false, 30.0));
 }
