@@ -136,10 +136,9 @@ QWidget* FrmSat::construitControle(const Disposition& d)
 void FrmSat::ecritTextes(const Disposition& d, QWidget* w, bool sansLegende)
 {
     const QString legende = qs(orbeline::tr(d.legende));
-    if (sansLegende) {
-    } else if (auto* l = qobject_cast<QLabel*>(w); l && d.legende) {
-        l->setText(legende);
-        if (d.drapeaux & AutoTaille) l->adjustSize();
+    if (auto* l = qobject_cast<QLabel*>(w); l && d.legende) {
+        if (!sansLegende) l->setText(legende);
+        if (!sansLegende && (d.drapeaux & AutoTaille)) l->adjustSize();
     } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
         b->setText(legende);
     } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
