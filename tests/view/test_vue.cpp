@@ -258,6 +258,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
              Command1_Click(w.p, w.f);
              w.f.laisseFiler();
          }},
+        {"a chart's axis", 4, [](FenetreChargee& w) { w.f.cases = {1, 0}; Command1_Click(w.p, w.f); w.f.laisseFiler(); }},
         {"the energy chart and its texts", 7, [](FenetreChargee& w) {
              w.f.ecritCase(Case::Energie, true);
              Command1_Click(w.p, w.f);
