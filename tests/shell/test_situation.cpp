@@ -61,11 +61,12 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
         EXPECT_EQ(v.f.consignes, std::vector<std::string>{"Que vaut t ?"});
         EXPECT_EQ(situationCourante(v.p, v.f), s);
     }
-    // The starting values: the window as it opens.
-    appliqueSituation(w.p, f, situationDepart());
-    const FenetreEnregistree neuve;
-    EXPECT_EQ(std::tie(f.textes, f.choisies, f.cases), std::tie(neuve.textes, neuve.choisies, neuve.cases));
-    EXPECT_EQ(w.s.Reduction, 100);
+    // The starting values, written and read back: the window as it opens, the first scale, the options off.
+    appliqueSituation(w.p, f, lisLien(texteLien(situationDepart())).situation);
+    FenetreChargee neuve;
+    EXPECT_EQ(std::tie(f.textes, f.choisies, f.cases), std::tie(neuve.f.textes, neuve.f.choisies, neuve.f.cases));
+    EXPECT_EQ(std::tuple(situationCourante(w.p, f), w.s.Reduction), std::tuple(situationCourante(neuve.p, neuve.f), 100));
+    EXPECT_EQ(situationCourante(w.p, f).echelle, 0);
 }
 
 TEST(Situation, WhatIsSavedAlwaysReopensWithoutTheCharactersAFieldCannotHold)
@@ -133,7 +134,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
 TEST(Situation, ALinkOrFileShowsWhatItRefusedThenWhatItsFieldsReadAndChangesNothingWhenItIsNoSituation)
 {
     FenetreChargee w;
-    EXPECT_TRUE(appliqueLecture(w.p, w.f, lisLien("Vox=3078&zz=1&x=1e999&Y=42164&observer=Regardez")));
+    EXPECT_TRUE(appliqueLecture(w.p, w.f, lisLien("Vox=3078&zz=1&x=1e999&Y=42164&observer=&observer=Regardez")));
     EXPECT_EQ(std::tuple(w.f.textes[Champ::Text1], w.f.textes[Champ::Text4]), std::tuple("3078", "42164"));
     EXPECT_EQ(w.f.message, "«\u00a0zz\u00a0» n'est pas un réglage d'Orbeline, il est ignoré. «\u00a0X initial\u00a0»\u00a0: "
                            "ce nombre est trop grand pour le calcul, il n'est pas pris en compte. Tapez un nombre plus petit.");
