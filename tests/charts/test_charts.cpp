@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace orbeline;
@@ -152,6 +153,34 @@ TEST_F(Graphes, SpeedsAndCheckedBoxes)
     // V(t) plots the speeds between the maximum speed and 0.
     EXPECT_EQ(points(4).at(3).args[1], 40.0);
     EXPECT_EQ(lignes(4)[1].args, (Args{0, float(vmax), 0, 0}));
+}
+
+TEST_F(Graphes, SeveralLaunchesAtTheirTimeOnTheScalesAndStagesOfOne)
+{
+    // Each point at its time, i × |pas| seconds (a negative step's time runs forward), or at its index for a step of 0.
+    s.Nfin = 4;
+    s.Xt = {3e7, 3.5e7, 4e7, 3.9e7, 3.2e7};
+    s.Vxt = {-5, 0.5, 2};
+    s.Vyt = {0.5, -0.2};
+    trace(1, 1);
+    const auto dessin = [&](int n, double etire) {
+        std::vector<std::tuple<std::string, Args, std::optional<Couleur>, int>> r;
+        for (test::Appel a : f.pic(n).appels) {
+            if (a.op != "drawWidth") a.args[0] *= etire;
+            if (a.op == "scale" || a.op == "line") a.args[2] *= etire;
+            r.emplace_back(a.op, a.args, a.couleur, a.drawWidth);
+        }
+        return r;
+    };
+    std::vector<decltype(dessin(2, 1))> seul;
+    for (int n = 2; n <= 6; ++n) seul.push_back(dessin(n, 1));
+    Releve r;
+    for (const int pas : {1, -2, 0}) {
+        retiens(r, s, pas);
+        for (int n = 2; n <= 6; ++n) f.pic(n).oublie();
+        TraceLancements(std::vector<CourbeLancement>{{&r, std::nullopt}}, f, {1, 1});
+        for (int n = 2; n <= 6; ++n) EXPECT_EQ(dessin(n, 1.0 / std::max(std::abs(pas), 1)), seul[n - 2]) << pas << " " << n;
+    }
 }
 
 } // namespace
