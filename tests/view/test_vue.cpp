@@ -107,6 +107,7 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
     // The Earth's circle in each preset's units; presets 3..5 count in millions of km, where xy makes no sense.
     const std::pair<float, bool> cas[7] = {{63.8f, true}, {12.76f, true}, {6.38f, true}, {0.01276f, false},
                                            {0.00638f, false}, {0.001276f, false}, {638.0f, true}};
+    f.textes[Champ::Text4] = "-500";
     for (std::int16_t i = 0; i < 7; ++i) {
         p1.oublie();
         Option3_Click(s, f, i);
@@ -114,7 +115,7 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
         EXPECT_FLOAT_EQ(static_cast<float>(p1.appelsDe("circle").at(0).args[2]), cas[i].first) << "preset " << i;
         const Args e = p1.appelsDe("scale").back().args;   // square, centred on the vertical axis
         EXPECT_TRUE(e[0] + e[2] == 0 && e[2] - e[0] == e[1] - e[3] && e[2] - e[0] == (i == 6 ? 500 : 1000)) << "preset " << i;
-        if (i == 3) { EXPECT_LT(ecartSat(p1, -60000, 0), 1e-2); }  // Text3 in millions of km
+        if (i == 3) { EXPECT_LT(ecartSat(p1, -60000, -1000), 1e-2); }  // Text3 and Text4 in millions of km
     }
     // Preset 6: the square of side 500 centred on (0, 850).
     verifieLignes(p1, -250, 1100, 500, -500);
