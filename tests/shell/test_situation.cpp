@@ -171,7 +171,9 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
             EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
         }
         EXPECT_EQ(w.f.message, "");
-        EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].empty(), c.promesse != Promesse::Tombe);
+        changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
+        EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].starts_with("Impact at"), c.promesse == Promesse::Tombe);
+        changeLangue(w.p, w.f, Langue::fr);
         EXPECT_EQ(w.f.etapes.empty(), c.promesse != Promesse::Tombe);   // the star only where it lands
         // The plotted points as the pupil sees them on the view.
         const SurfaceEnregistree& v = w.p1;
