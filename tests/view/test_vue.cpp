@@ -312,5 +312,6 @@ TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTh
     EXPECT_FALSE(barbes({1, 1}, {1.3, 1.2}));   // within half a pixel
     EXPECT_FALSE(barbes({0, 0}, {std::nan(""), 0}));
     EXPECT_FALSE(segment({-300, 10}, {-20, 400}, 1, 496, 496));   // wholly left of the area: nothing to draw
-    for (const auto& [x, y] : {std::pair{496.6, 9.0}, {9.0, 496.6}, {-1.0, 9.0}, {9.0, -1.0}}) EXPECT_FALSE(carrePoint(x, y, 2, 496, 496));
+    for (const auto& [x, y] : {std::pair{496.6, 9.0}, {9.0, 496.6}, {-1.0, 9.0}, {9.0, -1.0}, {std::nan(""), 9.0}})
+        EXPECT_FALSE(carrePoint(x, y, 2, 496, 496));
 }
