@@ -12,42 +12,46 @@ namespace {
 struct Famille {
     std::uint32_t premier, dernier;
     Texte nom;
-    bool montre;   ///< shown between « » besides its name
 };
 constexpr Texte kSens = Texte::carSens;
 constexpr Texte kInvisible = Texte::carInvisible;
 constexpr Texte kCommande = Texte::carCommande;
 constexpr Texte kAutreChiffre = Texte::carAutreChiffre;
+/// Digits of another script, dashes and the minus sign have a glyph: shown between « » besides their name.
+constexpr bool montre(const Famille& f)
+{
+    return f.nom == kAutreChiffre || f.nom == Texte::carTiret || f.nom == Texte::carMoins;
+}
 constexpr auto kFamilles = std::to_array<Famille>({
-    {0x00, 0x1f, kCommande, false},
-    {0x7f, 0x9f, kCommande, false},
-    {0xa0, 0xa0, Texte::carInsecable, false},
-    {0xad, 0xad, Texte::carTraitUnion, false},
-    {0x300, 0x36f, Texte::carAccent, false},
-    {0x61c, 0x61c, kSens, false},
-    {0x660, 0x669, kAutreChiffre, true},
-    {0x6f0, 0x6f9, kAutreChiffre, true},
-    {0x966, 0x96f, kAutreChiffre, true},
-    {0x1680, 0x1680, Texte::carEspaceSpecial, false},
-    {0x180e, 0x180e, kInvisible, false},
-    {0x2000, 0x200a, Texte::carEspaceSpecial, false},
-    {0x200b, 0x200b, Texte::carEspaceInvisible, false},
-    {0x200c, 0x200d, kInvisible, false},
-    {0x200e, 0x200f, kSens, false},
-    {0x2010, 0x2015, Texte::carTiret, true},
-    {0x2028, 0x2029, Texte::carSautLigne, false},
-    {0x202a, 0x202e, kSens, false},
-    {0x202f, 0x202f, Texte::carInsecable, false},
-    {0x205f, 0x205f, Texte::carEspaceSpecial, false},
-    {0x2060, 0x2064, kInvisible, false},
-    {0x2066, 0x2069, kSens, false},
-    {0x206a, 0x206f, kInvisible, false},
-    {0x2212, 0x2212, Texte::carMoins, true},
-    {0x3000, 0x3000, Texte::carEspaceSpecial, false},
-    {0xfe00, 0xfe0f, kInvisible, false},
-    {0xfeff, 0xfeff, kInvisible, false},
-    {0xff10, 0xff19, kAutreChiffre, true},
-    {0xfff9, 0xfffb, kInvisible, false},
+    {0x00, 0x1f, kCommande},
+    {0x7f, 0x9f, kCommande},
+    {0xa0, 0xa0, Texte::carInsecable},
+    {0xad, 0xad, Texte::carTraitUnion},
+    {0x300, 0x36f, Texte::carAccent},
+    {0x61c, 0x61c, kSens},
+    {0x660, 0x669, kAutreChiffre},
+    {0x6f0, 0x6f9, kAutreChiffre},
+    {0x966, 0x96f, kAutreChiffre},
+    {0x1680, 0x1680, Texte::carEspaceSpecial},
+    {0x180e, 0x180e, kInvisible},
+    {0x2000, 0x200a, Texte::carEspaceSpecial},
+    {0x200b, 0x200b, Texte::carEspaceInvisible},
+    {0x200c, 0x200d, kInvisible},
+    {0x200e, 0x200f, kSens},
+    {0x2010, 0x2015, Texte::carTiret},
+    {0x2028, 0x2029, Texte::carSautLigne},
+    {0x202a, 0x202e, kSens},
+    {0x202f, 0x202f, Texte::carInsecable},
+    {0x205f, 0x205f, Texte::carEspaceSpecial},
+    {0x2060, 0x2064, kInvisible},
+    {0x2066, 0x2069, kSens},
+    {0x206a, 0x206f, kInvisible},
+    {0x2212, 0x2212, Texte::carMoins},
+    {0x3000, 0x3000, Texte::carEspaceSpecial},
+    {0xfe00, 0xfe0f, kInvisible},
+    {0xfeff, 0xfeff, kInvisible},
+    {0xff10, 0xff19, kAutreChiffre},
+    {0xfff9, 0xfffb, kInvisible},
 });
 
 const Famille* famille(std::uint32_t code)
@@ -98,7 +102,7 @@ Caractere caractereEn(std::string_view t, std::size_t i)
 bool visible(std::uint32_t code)
 {
     const Famille* f = famille(code);
-    return code >= 0x20 && (!f || f->montre);
+    return code >= 0x20 && (!f || montre(*f));
 }
 
 NomCaractere nomCaractere(std::string_view t, std::size_t i)
@@ -109,7 +113,7 @@ NomCaractere nomCaractere(std::string_view t, std::size_t i)
     if (!c.valide) {
         n += tr(kOctet);
     } else if (const Famille* f = famille(c.code)) {
-        remplis(n, f->montre ? tr(kNommeMontre) : kNomme, {tr(f->nom), enCode(c.code).vue(), lui});
+        remplis(n, montre(*f) ? tr(kNommeMontre) : kNomme, {tr(f->nom), enCode(c.code).vue(), lui});
     } else {
         remplis(n, c.code < 0x80 ? kVisibleAscii : kVisible, {lui, enCode(c.code).vue()});
     }
