@@ -314,4 +314,5 @@ TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTh
     EXPECT_FALSE(segment({-300, 10}, {-20, 400}, 1, 496, 496));   // wholly left of the area: nothing to draw
     for (const auto& [x, y] : {std::pair{496.6, 9.0}, {9.0, 496.6}, {-1.0, 9.0}, {9.0, -1.0}, {std::nan(""), 9.0}})
         EXPECT_FALSE(carrePoint(x, y, 2, 496, 496));
+    EXPECT_TRUE(carrePoint(0.4, 0.4, 2, 496, 496));   // half of it on the area
 }
