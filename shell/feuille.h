@@ -42,6 +42,8 @@ inline constexpr double kCorpsNom = 12;
 inline constexpr double kCorpsGraphe = 9;
 inline constexpr double kCorpsLegende = 10;
 inline constexpr double kInterligneLegende = 4.6;
+// A legend line holds its type and a fifth more (1 pt = 25.4 / 72 mm).
+static_assert(kInterligneLegende >= kCorpsLegende * 25.4 / 72 * 1.2);
 
 struct Feuille {
     double largeur = 0, hauteur = 0;   ///< the page, mm
