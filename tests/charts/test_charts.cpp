@@ -14,7 +14,6 @@
 #include <initializer_list>
 #include <limits>
 #include <string>
-#include <tuple>
 #include <vector>
 
 using namespace orbeline;
@@ -164,16 +163,15 @@ TEST_F(Graphes, SeveralLaunchesAtTheirTimeOnTheScalesAndStagesOfOne)
     s.Vyt = {0.5, -0.2};
     trace(1, 1);
     const auto dessin = [&](int n, double etire) {
-        std::vector<std::tuple<std::string, Args, std::optional<Couleur>, int>> r;
-        for (test::Appel a : f.pic(n).appels) {
+        std::vector<test::Appel> r = f.pic(n).appels;
+        for (test::Appel& a : r) {
             if (a.op != "drawWidth") a.args[0] *= etire;
             if (a.op == "scale" || a.op == "line") a.args[2] *= etire;
-            r.emplace_back(a.op, a.args, a.couleur, a.drawWidth);
         }
         return r;
     };
-    std::vector<decltype(dessin(2, 1))> seul;
-    for (int n = 2; n <= 6; ++n) seul.push_back(dessin(n, 1));
+    std::vector<std::vector<test::Appel>> seul;
+    for (int n = 2; n <= 6; ++n) seul.push_back(f.pic(n).appels);
     Releve r;
     for (const int pas : {1, -2, 0}) {
         retiens(r, s, pas);

@@ -21,6 +21,7 @@ struct Appel {
     int drawWidth = 0;            ///< pen width in force at the call
     StyleTrait drawStyle = StyleTrait::Plein; ///< pen style in force at the call
     std::string texte;            ///< the text written, for "texte"
+    friend bool operator==(const Appel&, const Appel&) = default;
 };
 
 class SurfaceEnregistree : public Surface {

@@ -242,12 +242,12 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     // An area of another size gets the drawing calls made since the last cls,
     // with the pen in force at each and the settings of that moment first.
     const auto dessin = [](const SurfaceEnregistree& s, std::size_t depuis) {
-        std::vector<std::tuple<std::string, std::vector<double>, std::optional<Couleur>, int, StyleTrait, std::string>> r;
+        std::vector<Appel> r;
         for (std::size_t i = depuis; i < s.appels.size(); ++i) {
             const Appel& a = s.appels[i];
             if (a.op == "cls") r.clear();
             else if (a.op != "deplace" && a.op != "largeur" && a.op != "hauteur" && a.op != "visible" && a.op != "repeint")
-                r.emplace_back(a.op, a.args, a.couleur, a.drawWidth, a.drawStyle, a.texte);
+                r.push_back(a);
         }
         return r;
     };
