@@ -34,15 +34,11 @@ struct Principal : ::testing::Test, FenetreChargee {
     int compte(int n, const std::string& op) { return static_cast<int>(f.pic(n).appelsDe(op).size()); }
 };
 
-/// The operations and numbers a surface recorded since it was last cleared.
-std::vector<std::pair<std::string, std::vector<double>>> depuisEffacement(const SurfaceEnregistree& s)
+/// The calls a surface recorded since it was last cleared.
+std::vector<Appel> depuisEffacement(const SurfaceEnregistree& s)
 {
-    std::vector<std::pair<std::string, std::vector<double>>> r;
-    for (const Appel& a : s.appels) {
-        if (a.op == "cls") r.clear();
-        r.emplace_back(a.op, a.args);
-    }
-    return r;
+    const auto cls = std::find_if(s.appels.rbegin(), s.appels.rend(), [](const Appel& a) { return a.op == "cls"; });
+    return {cls == s.appels.rend() ? s.appels.begin() : std::prev(cls.base()), s.appels.end()};
 }
 
 } // namespace
@@ -267,7 +263,7 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     EXPECT_EQ(f.bulle, "");
     const auto pointsDepuis = [&](int n) {
         const auto vus = depuisEffacement(f.pic(n));
-        return std::count_if(vus.begin(), vus.end(), [](const auto& a) { return a.first == "pset"; });
+        return std::count_if(vus.begin(), vus.end(), [](const Appel& a) { return a.op == "pset"; });
     };
     for (int n = 2; n <= f.nombrePictures(); ++n) EXPECT_EQ(pointsDepuis(n), 0) << n;
     Command1_Click(p, f);
