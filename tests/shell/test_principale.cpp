@@ -546,6 +546,14 @@ TEST(Disposition, EveryControlStartsInsideItsContainerAndNoneOverlaps)
         }
     }
     EXPECT_EQ(cherche(kRoleMessage)->couleur, (Couleur{176, 0, 0}));   // a dark red, readable on the grey
+    // Each table's places, tab indexes, roles, type and flags summed by rank: a row changed by accident changes a sum.
+    for (const auto& [table, attendu] : {std::pair{std::span<const Disposition>(kDisposition), 1803078.425}, {kDispositionAccueil, 296490.24}}) {
+        double somme = 0, rang = 1;
+        for (const Disposition& d : table)
+            somme += (d.place.gauche + 2 * d.place.haut + 3 * d.place.largeur + 5 * d.place.hauteur + 7 * d.tab + 11 * d.role.numero +
+                      13 * d.role.index + 17 * d.police.points + 19 * d.police.gras + 23 * d.drapeaux) * (rang += 0.01);
+        EXPECT_NEAR(somme, attendu, 1e-6) << std::setprecision(15) << somme;
+    }
 }
 
 TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreenshotsShowIt)
