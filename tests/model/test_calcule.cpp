@@ -158,9 +158,10 @@ TEST(CalculeErreurs, OverflowStopsAtTheLastFinitePoint)
     EXPECT_EQ(s->Nfin, 1);
     EXPECT_TRUE(r.label11.estVide());
 
-    // Overflow at the very first step: point 1 stays on the start.
-    r = lance(*s, {"0", "0", "-1e-30", "0", "1e240", "864", false, true});
+    // Overflow at the very first step: point 1 and the satellite stay on the start.
+    r = lance(*s, {"5", "7", "-1e-30", "0", "1e240", "864", false, true});
     EXPECT_FALSE(r.compteRendu.ok);
     EXPECT_EQ(s->Nfin, 1);
-    EXPECT_EQ(s->Xt[1], s->Xt[0]);
+    EXPECT_EQ(std::tuple(s->Xt[1], s->Yt[1], s->Vxt[1], s->Vyt[1], s->x, s->y, s->vx, s->vy),
+              std::tuple(s->Xt[0], s->Yt[0], 5.0, 7.0, s->Xt[0], s->Yt[0], 5.0, 7.0));
 }
