@@ -296,8 +296,10 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
     // Whatever is shown: every box inside the margins and apart from the
     // others, the view square and the largest, the charts in table order,
     // the first row shown level with the view, room for the legend.
-    const struct { std::array<bool, 2> cases; std::vector<int> images; } cas[] = {
-        {{false, false}, {1}}, {{true, false}, {1, 2, 3, 4}}, {{false, true}, {1, 5, 6}}, {{true, true}, {1, 2, 3, 4, 5, 6}}};
+    // Last, the boxes' places summed by rank: one moved changes the sum (meant? look at a printed sheet, write the sum).
+    const struct { std::array<bool, 2> cases; std::vector<int> images; double somme; } cas[] = {
+        {{false, false}, {1}, 4348.7741}, {{true, false}, {1, 2, 3, 4}, 7303.55076667}, {{false, true}, {1, 5, 6}, 6191.4841},
+        {{true, true}, {1, 2, 3, 4, 5, 6}, 9594.40743333}};
     for (const auto& c : cas) {
         f.ecritCase(Case::Vitesse, c.cases[0]);
         f.ecritCase(Case::Xy, c.cases[1]);
@@ -319,6 +321,9 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
             EXPECT_EQ(s.images[1].cadre.haut, s.images[0].cadre.haut);
         }
         EXPECT_GE(s.cadreLegende.hauteur, l.size() * kInterligneLegende);
+        double somme = 0, rang = 1;
+        for (const CadreMm& a : cadres) somme += (a.gauche + 2 * a.haut + 3 * a.largeur + 5 * a.hauteur) * (rang += 0.01);
+        EXPECT_NEAR(somme, c.somme, 1e-6) << std::setprecision(12) << somme;
         for (std::size_t i = 0; i < cadres.size(); ++i) {
             const CadreMm& a = cadres[i];
             EXPECT_TRUE(a.gauche >= 10 && a.haut >= 10 && a.gauche + a.largeur <= 287 && a.haut + a.hauteur <= 200) << i;
