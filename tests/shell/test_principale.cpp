@@ -171,7 +171,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     }
     EXPECT_EQ(table.size(), ligne);
     for (int n = 3; n <= kLancementsGardes + 1; ++n) Command1_Click(p, f);   // past the launches kept, the oldest goes
-    EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with(tr(Texte::legendeOublies, {"1", "1", "10"})));
+    EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with(tr(Texte::legendeOublies, {"1", "1", "10"}) + "\n" +
+                                                             tr(Texte::legendePasAffiches, {"2", "6"}) + "\n7 (")); // the last five
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
