@@ -24,7 +24,6 @@
 #include <QTreeView>
 
 #include <csignal>
-#include <functional>
 #include <cstdio>
 #include <functional>
 #include <tuple>
@@ -43,6 +42,12 @@ QByteArray lis(const QString& chemin)
 {
     QFile f(chemin);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
+}
+
+bool ecris(const QString& chemin, const QByteArray& contenu)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
 }
 
 // The text of the message box the window has open, closed on the way; a
@@ -162,10 +167,7 @@ TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
     w->commande(Commande::Lancer)->click();
     ASSERT_TRUE(enregistre(*w, Action::EnregistrerPoints, cible));
     EXPECT_EQ(lis(cible).count('\n'), 104);
-    {
-        QFile ancien(cible);
-        ASSERT_TRUE(ancien.open(QIODevice::WriteOnly) && ancien.write("ancien") == 6);
-    }
+    ASSERT_TRUE(ecris(cible, "ancien"));
 
     // What stood in the way, as the message says it, with the folder, and the
     // file left as it was only where there is one; permissions do not stop root.
@@ -207,10 +209,7 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
         imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
         const bool pdfAvant = w->imprime(imprimante);
         const QByteArray ancienPdf = lis(imprimante.outputFileName());
-        for (const char* nom : {"points.csv", "orbeline.png"}) {
-            QFile ancien(dossier.filePath(nom));
-            if (ancien.open(QIODevice::WriteOnly)) ancien.write("ancien");
-        }
+        for (const char* nom : {"points.csv", "orbeline.png"}) ecris(dossier.filePath(nom), "ancien");
         std::signal(SIGXFSZ, SIG_DFL);
         const rlimit petit{1000, RLIM_INFINITY};
         setrlimit(RLIMIT_FSIZE, &petit);
@@ -310,11 +309,9 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
     // What is not a situation changes nothing and says why, its name as spelt;
     // a pipe is refused before it is opened, which would wait for a writer.
     const QString balise = dossier.filePath("<font size=7 color=red>ALERTE<font> x.orbeline");
-    QFile elf(balise), grand(fichier);
-    ASSERT_TRUE(elf.open(QIODevice::WriteOnly) && elf.write("\x7f" "ELF\x01\x00", 6) == 6 && grand.open(QIODevice::WriteOnly)
-                && grand.write(QByteArray(11 << 20, 'x')) > 0 && QDir(dossier.path()).mkdir("dossier.orbeline")
+    ASSERT_TRUE(ecris(balise, QByteArray("\x7f" "ELF\x01\x00", 6)) && ecris(fichier, QByteArray(11 << 20, 'x'))
+                && QDir(dossier.path()).mkdir("dossier.orbeline")
                 && mkfifo(QFile::encodeName(dossier.filePath("tube.orbeline")).constData(), 0600) == 0);
-    elf.close(), grand.close();
     const std::pair<QString, const char*> cas[] = {{balise, ""}, {fichier, ""}, {"tube.orbeline", "pas un fichier ordinaire"},
                                                    {"dossier.orbeline", "c'est un dossier"}, {"absent.orbeline", "introuvable"}};
     for (const auto& [nom, raison] : cas) {
@@ -331,8 +328,7 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
 TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
 {
     QTemporaryDir lu, ecrit;   // lu: where a situation is opened from, as the ready-made ones
-    QFile situation(lu.filePath("cours.orbeline"));
-    ASSERT_TRUE(situation.open(QIODevice::WriteOnly) && situation.write("x=1\n") == 4 && situation.flush());
+    ASSERT_TRUE(ecris(lu.filePath("cours.orbeline"), "x=1\n"));
     auto w = fenetre();
     // Answers the entry's dialog with this file (none: cancels); returns the folder it proposed.
     const auto dialogue = [&](Action a, const QString& choix, QString propose = {}) {
@@ -347,7 +343,7 @@ TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
         w->action(a)->trigger();
         return propose;
     };
-    dialogue(Action::OuvrirSituation, situation.fileName());
+    dialogue(Action::OuvrirSituation, lu.filePath("cours.orbeline"));
     EXPECT_NE(dialogue(Action::EnregistrerSituation, ecrit.filePath("cours.orbeline")), lu.path());
     EXPECT_EQ(std::pair(w->text(3)->text(), dialogue(Action::EnregistrerImage, {})), std::pair(QString("1"), ecrit.path()));
 }
