@@ -62,19 +62,11 @@ QString messageOuvert(FrmSat& w)
     return t;
 }
 
-std::unique_ptr<frmSplash> ouvreAccueil()
-{
-    auto s = std::make_unique<frmSplash>();
-    s->show();
-    QApplication::setActiveWindow(s.get());
-    return s;
-}
-
 } // namespace
 
 TEST(Accueil, FramelessWithTheVersionAndLeftOnceWhateverTheRequests)
 {
-    auto s = ouvreAccueil();
+    auto s = ouverte<frmSplash>();
     EXPECT_EQ(qobject_cast<QLabel*>(s->controle("lblVersion"))->text(),
               "Version " + QCoreApplication::applicationVersion());
     EXPECT_EQ(s->focusWidget(), s->suite());
@@ -114,7 +106,7 @@ TEST(Accueil, EveryKeyOnSuiteAndEveryClickOffTheLabelsContinues)
         {[](frmSplash& s) { QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(3, 200)); }, true},
     };
     for (std::size_t i = 0; i < std::size(cas); ++i) {
-        auto s = ouvreAccueil();
+        auto s = ouverte<frmSplash>();
         cas[i].first(*s);
         const FrmSat* p = s->principale();
         const bool suite = cas[i].second;
