@@ -12,9 +12,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QTimer>
 
-#include <map>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -238,12 +238,10 @@ TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
     // Inner pixel (254, 249) is user point (12.09…, −2.01…).
     QTest::mouseMove(p, {256, 251});
     // The read-outs as a person sees them on their row, left to right.
-    std::map<int, QString> lues;
+    QMap<int, QString> lues;
     for (QLabel* l : w->client()->findChildren<QLabel*>())
         if (l->isVisible() && (l->text().startsWith("X = ") || l->text().startsWith("Y = "))) lues[l->x()] = l->text();
-    QStringList vues;
-    for (const auto& [x, t] : lues) vues << t;
-    EXPECT_EQ(vues.join(" | ").toStdString(), "Y = -300 | X =  1200");
+    EXPECT_EQ(QStringList(lues.values()).join(" | ").toStdString(), "Y = -300 | X =  1200");
 }
 
 #include "test_frmsat.moc"
