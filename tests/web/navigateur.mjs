@@ -1,7 +1,7 @@
 // The browser tests' harness: one engine a run, ORBELINE_MOTEUR (chromium, the
 // default; firefox over WebDriver BiDi; webkit, webdriver.mjs), one tab for
-// every test file. The page's console errors, exceptions and policy
-// violations are kept; `sansErreur` fails on any.
+// every test file. The page's console errors, exceptions and policy violations
+// are kept; `sansErreur`, which each test file runs after each test, fails on any.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
@@ -109,10 +109,12 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
   if (!accueil) await page.click('#accueil-Command1').then(() => page.waitForSelector('#Command1'));
-  return { page, sansErreur: () => sansErreur(page) };
+  return { page, sansErreur };
 }
 
-export async function sansErreur(page) {
+/** Fails on the errors the page reported since the last call. */
+export async function sansErreur() {
+  const { page } = await moteur();
   await page.releveErreurs?.();
   assert.deepEqual(page.erreurs.splice(0), [], 'erreurs de la page');
 }
@@ -125,7 +127,7 @@ export async function remet() {
   await page.click('#menu-1');
   await page.click('#action-8');
   await page.focus('#Text1');
-  return { page, sansErreur: () => sansErreur(page) };
+  return { page, sansErreur };
 }
 
 /** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */

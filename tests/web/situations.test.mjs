@@ -4,10 +4,11 @@ import assert from 'node:assert/strict';
 import { rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { after, test } from 'node:test';
-import { ferme, ouvre, remet, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
+import { after, afterEach, test } from 'node:test';
+import { ferme, ouvre, remet, sansErreur, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
 
 after(ferme);
+afterEach(sansErreur);
 
 // What the window shows of a situation: the fields, the selected buttons, the boxes.
 const etat = (page) => page.evaluate(() => [...document.querySelectorAll('#client input')]
@@ -15,7 +16,7 @@ const etat = (page) => page.evaluate(() => [...document.querySelectorAll('#clien
 
 test('situations: a link given back by "Copier le lien de la situation" and a saved file open the same; '
   + 'a hostile file changes nothing and says why', async () => {
-  const { page, sansErreur } = await ouvre({ url: `${urlFichier()}?vox=3078&x=0&y=42164&echelle=50000km&points=100&xy=1` });
+  const { page } = await ouvre({ url: `${urlFichier()}?vox=3078&x=0&y=42164&echelle=50000km&points=100&xy=1` });
   assert.ok(await page.$eval('#Option3_1', (e) => e.checked) && await page.$eval('#Option1_0', (e) => e.checked));
   await page.click('#menu-1');
   await page.click('#action-7');
@@ -61,5 +62,4 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   await page.click('#Command1');
   assert.deepEqual([await etat(page), await texte(page, 'Label11'), await texte(page, 'Label12')], vu);
   assert.equal(await page.title(), 'orbelines');
-  await sansErreur();
 });
