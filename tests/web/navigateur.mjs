@@ -139,9 +139,8 @@ export async function tape(page, id, texte) {
 
 /** A key with modifiers: touche(page, 'Control', 'Shift', 'KeyC'). */
 export async function touche(page, ...touches) {
-  for (const t of touches.slice(0, -1)) await page.keyboard.down(t);
-  await page.keyboard.press(touches.at(-1));
-  for (const t of touches.slice(0, -1).reverse()) await page.keyboard.up(t);
+  for (const t of touches) await page.keyboard.down(t);
+  for (const t of touches.reverse()) await page.keyboard.up(t);
 }
 
 /** Text shown by an element; a field's value. */
@@ -190,6 +189,5 @@ export async function pixels(page, idZone, calque = 0) {
     return n;
   }, calque, quoi, args);
   const [largeur, hauteur] = await lis('taille');
-  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte'),
-  };
+  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte') };
 }
