@@ -21,7 +21,6 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   await page.click('#menu-1');
   await page.click('#action-7');
   const copie = (await page.evaluate(() => window.copies))[0];
-  assert.equal(copie.split('?')[0], urlFichier());
   const duLien = await etat(page);
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), duLien, 'the copied link');
@@ -61,5 +60,4 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   await ouvreFichier(fichier, ['Text1', '3078']);
   await page.click('#Command1');
   assert.deepEqual([await etat(page), await texte(page, 'Label11'), await texte(page, 'Label12')], vu);
-  assert.equal(await page.title(), 'orbelines');
 });
