@@ -206,9 +206,7 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   await page.click('#menu-0');
   await page.click('#action-4');
   assert.equal(await page.evaluate(() => window.imprime), 1, '"Imprimer…" prints');
-  await page.emulateMediaType('print');
   const pdf = await page.pdf({ preferCSSPageSize: true });
-  await page.emulateMediaType(null);
   const lis = (outil, ...args) => spawnSync(outil, [...args, '-'], { input: pdf, encoding: 'utf8' }).stdout;   // from stdin
   assert.match(lis('pdfinfo'), /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
   const feuille = lis('pdftotext', '-').replace(/\s+/g, ' ');
