@@ -52,7 +52,7 @@ function espions() {
 async function demarreMoteur() {
   pagePresente();
   const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
-  let page, fin;
+  let page, navigateur, fin;
   if (nomMoteur === 'webkit') {
     // Its downloads go to its home; French, the page's language.
     ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
@@ -62,14 +62,12 @@ async function demarreMoteur() {
       browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
       extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
     });
-    const { navigateur, ferme } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre();
-    fin = ferme;
+    ({ navigateur, ferme: fin } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre());
     // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
     page = Object.assign(await navigateur.newPage(), { erreurs: [], dialogues: [] });
     page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
     page.on('pageerror', (e) => page.erreurs.push(String(e)));
     page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
-    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
     await page.evaluateOnNewDocument(parle, 'fr-FR');
     await page.evaluateOnNewDocument(espions);
     if (nomMoteur === 'chromium')
