@@ -97,8 +97,7 @@ export async function sert() {
 export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mobile = false, ecran = [800, 600],
   accueil = false, langue = null } = {}) {
   const { page } = await moteur();
-  const avant = page.viewport?.(), vue = { width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile };
-  if (avant && Object.entries(vue).some(([k, v]) => (avant[k] ?? false) !== v)) await page.setViewport(vue);
+  await page.setViewport?.({ width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile });
   const langueVue = langue && await page.evaluateOnNewDocument(parle, langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's spies come after the page's scripts: its language comes with the link.
