@@ -1,11 +1,10 @@
 // Situations from outside: a link copied from the page, situation files opened
 // (hostile ones too) and saved.
 import assert from 'node:assert/strict';
-import { rmSync, writeFileSync } from 'node:fs';
-import { tmpdir } from 'node:os';
+import { writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, afterEach, test } from 'node:test';
-import { ferme, ouvre, remet, sansErreur, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
+import { ferme, moteur, ouvre, remet, sansErreur, telecharge, texte, touche, urlFichier } from './navigateur.mjs';
 
 after(ferme);
 afterEach(sansErreur);
@@ -24,14 +23,13 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   const duLien = await etat(page);
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), duLien, 'the copied link');
-  // Opens a file with Ctrl+O, then waits until element `id` shows `attendu`.
+  // Opens a file (put in the engine's folder) with Ctrl+O, then waits until element `id` shows `attendu`.
   const ouvreFichier = async (contenu, [id, attendu]) => {
-    const chemin = join(tmpdir(), `orbeline-essai-${process.pid}.orbeline`);
+    const chemin = join((await moteur()).dossier, 'essai.orbeline');
     writeFileSync(chemin, contenu);
     const [choix] = await Promise.all([page.waitForFileChooser(), touche(page, 'Control', 'KeyO')]);
     await choix.accept([chemin]);
     await page.waitForFunction((i, a) => { const e = document.getElementById(i); return (e.value ?? e.textContent) === a; }, {}, id, attendu);
-    rmSync(chemin);
   };
   const avant = await etat(page);
   const rows = [
