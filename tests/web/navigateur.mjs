@@ -23,13 +23,12 @@ const pagePresente = () => assert.ok(existsSync(fichierPage), `page absente : ${
 /** Chromium alone, also for the benchmark. */
 export async function demarre() {
   pagePresente();
-  const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
   const navigateur = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true,
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', `--user-data-dir=${profil}`],
+      '--disable-component-update', '--disable-sync'],
   });
-  return { navigateur, ferme: () => navigateur.close().then(() => rmSync(profil, { recursive: true, force: true })) };
+  return { navigateur, ferme: () => navigateur.close() };   // its own profile, in a folder puppeteer removes
 }
 
 // Set as the page loads: the browser's language `l`.
