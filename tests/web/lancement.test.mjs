@@ -2,16 +2,17 @@
 // server, at two pixel ratios where the engine sets them; a link's situation,
 // kept across a reload; the guide, downloads and languages, under the page's policy.
 import assert from 'node:assert/strict';
-import { after, test } from 'node:test';
-import { attends, ferme, imageSuivante, natif, nomMoteur, ouvre, pixels, sert, tape, telecharge, texte, touche, urlFichier }
+import { after, afterEach, test } from 'node:test';
+import { attends, ferme, imageSuivante, natif, nomMoteur, ouvre, pixels, sansErreur, sert, tape, telecharge, texte, touche, urlFichier }
   from './navigateur.mjs';
 
 const serveur = await sert();
 after(async () => { await Promise.all([ferme(), serveur.ferme()]); });
+afterEach(sansErreur);
 
 test('Lancer draws the default launch from file:// and from a web server', async () => {
   for (const [url, demande] of [[urlFichier(), 1], [serveur.url, 2]]) {
-    const { page, sansErreur } = await ouvre({ url, ratio: demande });
+    const { page } = await ouvre({ url, ratio: demande });
     const ratio = await page.evaluate(() => devicePixelRatio);
     const cas = `${url.slice(0, 5)}, ratio ${ratio}`;
     await page.click('#Command1');
@@ -22,14 +23,13 @@ test('Lancer draws the default launch from file:// and from a web server', async
     assert.ok(await dessin.compte([0, 0, 0]) > 100 * ratio * ratio, `${cas}: the trajectory in black`);
     await imageSuivante(page);
     assert.ok(await (await pixels(page, 'Picture1', 1)).compte([0, 0, 255]) > 0, `${cas}: the marker at the next frame`);
-    await sansErreur();
   }
 });
 
 test('a link\'s values read once each, kept across reloads; the guide; the situation saved', async () => {
   // "%", "&", blanks and markup inside values, an encoded "%26" that must stay as it is, and
   // a link longer than the page's first buffer (63 bytes).
-  const { page, sansErreur } = await ouvre({
+  const { page } = await ouvre({
     url: `${urlFichier()}?vox=5%25&voy=12%2635&x=%2526&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E` });
   const champs = () => Promise.all(['Text1', 'Text2', 'Text3', 'Text4', 'Text5'].map((id) => texte(page, id)));
   assert.deepEqual(await champs(), ['5%', '12&35', '%26', '6 880,5', '1e-3 & <b>']);
@@ -49,7 +49,6 @@ test('a link\'s values read once each, kept across reloads; the guide; the situa
   assert.ok(!(await page.$eval('#guide', (d) => d.open)), '"Fermer"');
   await touche(page, 'Control', 'Shift', 'KeyS');
   assert.match(await telecharge('situation.orbeline'), /^voy=12&35$/m);
-  await sansErreur();
 });
 
 test('after a zoom or a pinch the view and the charts are drawn again at the new ratio, as if drawn there from the start',
@@ -62,7 +61,7 @@ test('after a zoom or a pinch the view and the charts are drawn again at the new
   };
   const dessins = {};
   for (const [cas, zoom] of Object.entries(zooms)) {
-    const { page, sansErreur } = await ouvre({ ratio: zoom ? 1 : 2 });
+    const { page } = await ouvre({ ratio: zoom ? 1 : 2 });
     await page.click('#vitesse');
     await page.click('#Command1');
     await attends(800);   // the star's frames, then the charts
@@ -74,7 +73,6 @@ test('after a zoom or a pinch the view and the charts are drawn again at the new
       return `${id} ${p.largeur} ${await p.empreinte()}`;
     }));
     if (cas === 'pinch') await (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 1 });
-    await sansErreur();
   }
   for (const cas of ['zoom', 'pinch']) assert.deepEqual(dessins[cas], dessins['drawn at 2'], cas);
 });
@@ -100,7 +98,7 @@ test('English from the link or the browser, French for an unknown language; the 
   ];
   // WebKit's spies come after the page's scripts: there, a language from the link only.
   for (const [route, legendes] of routes.filter(([r]) => r.url || nomMoteur !== 'webkit')) {
-    const { page: p, sansErreur } = await ouvre(route);
+    const { page: p } = await ouvre(route);
     const cas = JSON.stringify(route);
     await p.click('#Command1');
     const vues = await Promise.all(['Command1', 'Frame2-legende', 'menu-0', 'Label11']
@@ -109,6 +107,5 @@ test('English from the link or the browser, French for an unknown language; the 
     // English numbers with decimal points, the same digits.
     const [vu, attendu] = [await tableau(p), francais].map((t) => (legendes === anglais ? t.replaceAll(',', '.') : t));
     assert.equal(vu, attendu, `${cas}: the numbers`);
-    await sansErreur();
   }
 });

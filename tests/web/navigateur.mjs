@@ -1,7 +1,7 @@
 // The browser tests' harness: one engine a run, ORBELINE_MOTEUR (chromium, the
 // default; firefox over WebDriver BiDi; webkit, webdriver.mjs), one tab for
-// every test file. The page's console errors, exceptions and policy
-// violations are kept; `sansErreur` fails on any.
+// every test file. The page's console errors, exceptions and policy violations
+// are kept; `sansErreur`, which each test file runs after each test, fails on any.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
@@ -23,13 +23,12 @@ const pagePresente = () => assert.ok(existsSync(fichierPage), `page absente : ${
 /** Chromium alone, also for the benchmark. */
 export async function demarre() {
   pagePresente();
-  const profil = mkdtempSync(join(tmpdir(), 'orbeline-chromium-'));
   const navigateur = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true,
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync', `--user-data-dir=${profil}`],
+      '--disable-component-update', '--disable-sync'],
   });
-  return { navigateur, ferme: () => navigateur.close().then(() => rmSync(profil, { recursive: true, force: true })) };
+  return { navigateur, ferme: () => navigateur.close() };   // its own profile, in a folder puppeteer removes
 }
 
 // Set as the page loads: the browser's language `l`.
@@ -52,7 +51,7 @@ function espions() {
 async function demarreMoteur() {
   pagePresente();
   const dossier = mkdtempSync(join(tmpdir(), `orbeline-${nomMoteur}-`));   // its downloads
-  let page, fin;
+  let page, navigateur, fin;
   if (nomMoteur === 'webkit') {
     // Its downloads go to its home; French, the page's language.
     ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
@@ -62,14 +61,12 @@ async function demarreMoteur() {
       browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
       extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
     });
-    const { navigateur, ferme } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre();
-    fin = ferme;
+    ({ navigateur, ferme: fin } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre());
     // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
     page = Object.assign(await navigateur.newPage(), { erreurs: [], dialogues: [] });
     page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });
     page.on('pageerror', (e) => page.erreurs.push(String(e)));
     page.on('dialog', (d) => { page.dialogues.push(d.type()); d.accept(); });
-    await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false });
     await page.evaluateOnNewDocument(parle, 'fr-FR');
     await page.evaluateOnNewDocument(espions);
     if (nomMoteur === 'chromium')
@@ -99,8 +96,7 @@ export async function sert() {
 export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mobile = false, ecran = [800, 600],
   accueil = false, langue = null } = {}) {
   const { page } = await moteur();
-  const avant = page.viewport?.(), vue = { width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile };
-  if (avant && Object.entries(vue).some(([k, v]) => (avant[k] ?? false) !== v)) await page.setViewport(vue);
+  await page.setViewport?.({ width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile });
   const langueVue = langue && await page.evaluateOnNewDocument(parle, langue);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's spies come after the page's scripts: its language comes with the link.
@@ -109,10 +105,12 @@ export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mo
   if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
   await page.waitForSelector('#accueil-Command1');
   if (!accueil) await page.click('#accueil-Command1').then(() => page.waitForSelector('#Command1'));
-  return { page, sansErreur: () => sansErreur(page) };
+  return { page, sansErreur };
 }
 
-export async function sansErreur(page) {
+/** Fails on the errors the page reported since the last call. */
+export async function sansErreur() {
+  const { page } = await moteur();
   await page.releveErreurs?.();
   assert.deepEqual(page.erreurs.splice(0), [], 'erreurs de la page');
 }
@@ -125,7 +123,7 @@ export async function remet() {
   await page.click('#menu-1');
   await page.click('#action-8');
   await page.focus('#Text1');
-  return { page, sansErreur: () => sansErreur(page) };
+  return { page, sansErreur };
 }
 
 /** Types into a field as the pupil does: select all, then each key (or Backspace for ""). */
@@ -137,9 +135,8 @@ export async function tape(page, id, texte) {
 
 /** A key with modifiers: touche(page, 'Control', 'Shift', 'KeyC'). */
 export async function touche(page, ...touches) {
-  for (const t of touches.slice(0, -1)) await page.keyboard.down(t);
-  await page.keyboard.press(touches.at(-1));
-  for (const t of touches.slice(0, -1).reverse()) await page.keyboard.up(t);
+  for (const t of touches) await page.keyboard.down(t);
+  for (const t of touches.reverse()) await page.keyboard.up(t);
 }
 
 /** Text shown by an element; a field's value. */
@@ -188,6 +185,5 @@ export async function pixels(page, idZone, calque = 0) {
     return n;
   }, calque, quoi, args);
   const [largeur, hauteur] = await lis('taille');
-  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte'),
-  };
+  return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte') };
 }

@@ -6,8 +6,8 @@ import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
-import { after, test } from 'node:test';
-import { attends, ferme, imageSuivante, ouvre, pixels, remet, tape, telecharge, texte } from './navigateur.mjs';
+import { after, afterEach, test } from 'node:test';
+import { attends, ferme, imageSuivante, ouvre, pixels, remet, sansErreur, tape, telecharge, texte } from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -20,9 +20,10 @@ const violations = (page) => page.evaluate(axe).then(() => page.evaluate(async (
   (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`))));
 
 after(ferme);
+afterEach(sansErreur);
 
 test('the start screen: its version, a click on a label stays, any key on "Suite" but Tab goes on', async () => {
-  const { page, sansErreur } = await ouvre({ accueil: true });
+  const { page } = await ouvre({ accueil: true });
   assert.match(await texte(page, 'accueil-lblVersion'), /^Version \d+\.\d+\.\d+$/);
   assert.deepEqual(await violations(page), []);
   await page.click('#accueil-lblProductName');
@@ -34,11 +35,10 @@ test('the start screen: its version, a click on a label stays, any key on "Suite
   await page.keyboard.press('KeyQ');
   assert.ok(await montre(page, 'Command1'), 'the main window after a letter');
   assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
-  await sansErreur();
 });
 
 test('the keyboard reaches the controls in tab order and runs the mouse\'s handlers', async () => {
-  const { page, sansErreur } = await remet();
+  const { page } = await remet();
   const ordre = [];
   for (let i = 0; i < 16; ++i) {
     ordre.push(await page.evaluate(() => document.activeElement.id));
@@ -64,11 +64,10 @@ test('the keyboard reaches the controls in tab order and runs the mouse\'s handl
     for (const t of touches) await page.keyboard.press(t);
     assert.equal(await lis(), attendu, quoi);
   }
-  await sansErreur();
 });
 
 test('the pointer on the orbit view: the read-out, a point\'s tooltip, the placement', async () => {
-  const { page, sansErreur } = await remet();
+  const { page } = await remet();
   const vue = await page.$eval('#Picture1 canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
   await page.mouse.move(vue[0] + 248, vue[1] + 248);
   assert.deepEqual([await texte(page, 'Label9'), await texte(page, 'Label10')], ['X =  0', 'Y =  0']);
@@ -80,7 +79,6 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   assert.equal(await bulle(page), '', 'no tooltip away from the points');
   await page.mouse.click(vue[0] + 248, vue[1] + 124);
   assert.deepEqual([await texte(page, 'Text3'), await texte(page, 'Text4')], ['0', '25000']);
-  await sansErreur();
 });
 
 // What a touch screen's pupil may find too small: visible texts under 12 px,
@@ -100,7 +98,7 @@ const tropPetits = (page) => page.evaluate(() => {
 });
 
 test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab, a point read without moving the start', async () => {
-  const { page, sansErreur } = await ouvre({ ecran: [390, 844], tactile: true, mobile: true, accueil: true });
+  const { page } = await ouvre({ ecran: [390, 844], tactile: true, mobile: true, accueil: true });
   const rien = { textes: [], cibles: [], deborde: false };
   assert.deepEqual(await tropPetits(page), rien, 'the start screen');
   await page.tap('#accueil-Command1');
@@ -138,7 +136,6 @@ test('a phone held upright, by touch: 12 px text, 24 px controls, the whole lab,
   await page.tap('#menu-0');
   await page.tap('#action-2');
   assert.match(await telecharge('points.csv'), /^t \(s\);X \(km\);/);
-  await sansErreur();
 });
 
 test('short screens show the message strip, "Lancer" and the whole orbit view; where the window fits again, it is as it was', async () => {
@@ -161,7 +158,7 @@ test('short screens show the message strip, "Lancer" and the whole orbit view; w
 });
 
 test('the star grows after "Lancer", then goes, then the charts are drawn', async () => {
-  const { page, sansErreur } = await remet();
+  const { page } = await remet();
   await page.click('#vitesse');
   // The marker layer's blue pixels at the next frame; whether the speed chart has marks.
   const bleus = () => imageSuivante(page).then(() => pixels(page, 'Picture1', 1)).then((p) => p.compte([0, 0, 255]));
@@ -173,11 +170,10 @@ test('the star grows after "Lancer", then goes, then the charts are drawn', asyn
   await attends(700);
   assert.ok(await bleus() < marqueur + 10, 'the star gone, the marker moved');
   assert.ok(await graphe(), 'the chart drawn');
-  await sansErreur();
 });
 
 test('the menus: guide, about box, starting values, printing, quitting; axe-core\'s scans', async () => {
-  const { page, sansErreur } = await remet();
+  const { page } = await remet();
   // Keyboard: the Aide menu opens on Enter, its first entry takes the focus.
   await page.focus(await menu(page, 'Aide'));
   await page.keyboard.press('Enter');
@@ -210,9 +206,7 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   await page.click('#menu-0');
   await page.click('#action-4');
   assert.equal(await page.evaluate(() => window.imprime), 1, '"Imprimer…" prints');
-  await page.emulateMediaType('print');
   const pdf = await page.pdf({ preferCSSPageSize: true });
-  await page.emulateMediaType(null);
   const lis = (outil, ...args) => spawnSync(outil, [...args, '-'], { input: pdf, encoding: 'utf8' }).stdout;   // from stdin
   assert.match(lis('pdfinfo'), /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
   const feuille = lis('pdftotext', '-').replace(/\s+/g, ' ');
@@ -224,5 +218,4 @@ test('the menus: guide, about box, starting values, printing, quitting; axe-core
   assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
   await page.click('#Command2');
   assert.deepEqual([await montre(page, 'fin'), await page.$('#Command1')], [true, null], '"Quitter" ends the program');
-  await sansErreur();
 });

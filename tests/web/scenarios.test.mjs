@@ -5,8 +5,8 @@
 // against its default (an FMA pow on CPUs that have one; the page's musl has none).
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
-import { after, test } from 'node:test';
-import { ferme, natif, nomMoteur, ouvre, tape, texte, touche } from './navigateur.mjs';
+import { after, afterEach, test } from 'node:test';
+import { ferme, natif, nomMoteur, ouvre, sansErreur, tape, texte, touche } from './navigateur.mjs';
 
 const scenarios = JSON.parse(readFileSync(new URL('./scenarios.json', import.meta.url), 'utf8'));
 const actions = scenarios.flatMap((s) => [...s.actions, 'Lancer', 'Fin']);
@@ -23,11 +23,12 @@ function egalA14Chiffres(a, b, cas) {
 }
 
 after(ferme);
+afterEach(sansErreur);
 
 test('the scenarios give the desktop\'s captions, messages and tables', async () => {
   const [attendus, portables] = [natif(actions), natif(actions, { portable: true })];
   const tactile = nomMoteur === 'chromium';
-  const { page, sansErreur } = await ouvre({ tactile });
+  const { page } = await ouvre({ tactile });
   const appuie = (selecteur) => (tactile ? page.tap(selecteur) : page.click(selecteur));
   for (const [i, s] of scenarios.entries()) {
     for (const a of s.actions) {
@@ -43,5 +44,4 @@ test('the scenarios give the desktop\'s captions, messages and tables', async ()
     assert.equal(table, portables[i].table, `${cas} : tableau, pow portable`);
     egalA14Chiffres(table, attendus[i].table, cas);
   }
-  await sansErreur();
 });

@@ -21,12 +21,19 @@
 
 namespace orbeline::test {
 
-/// A main window as the start screen would open it, shown offscreen and active; launched once if asked.
-inline std::unique_ptr<FrmSat> fenetre(bool lancee = false)
+/// A window (the start screen, the main window) shown offscreen and active.
+template <class W> std::unique_ptr<W> ouverte()
 {
-    auto w = std::make_unique<FrmSat>();
+    auto w = std::make_unique<W>();
     w->show();
     QApplication::setActiveWindow(w.get());
+    return w;
+}
+
+/// A main window as the start screen would open it; launched once if asked.
+inline std::unique_ptr<FrmSat> fenetre(bool lancee = false)
+{
+    auto w = ouverte<FrmSat>();
     if (lancee) w->commande(Commande::Lancer)->click();
     return w;
 }

@@ -110,7 +110,6 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     EXPECT_EQ(box.image().size(), QSize(496, 496) * dpr);
     ASSERT_TRUE(init(*s, {"0", "0", "-30000", "0", "6.00", "864", false, true}).ok);
     calcule(*s);
-    ASSERT_EQ(s->Nfin, 102);
     Trace(*s, f);
     PictureBox copie;   // drawn again from its journal, the same picture
     copie.resize(500, 500);
