@@ -20,6 +20,7 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   await page.click('#menu-1');
   await page.click('#action-7');
   const copie = (await page.evaluate(() => window.copies))[0];
+  assert.match(copie, /^[^?]*\?vox=3078&voy=0&x=0&y=42164&[^?]*$/, 'the situation alone after the page\'s address');
   const duLien = await etat(page);
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), duLien, 'the copied link');
