@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -122,4 +123,5 @@ TEST(TourDuLancement, APeriodFoundBetweenThePointsOfAKeplerOrbitWhateverTheStep)
     chute.pas = 10;
     chute.Xt = {3e7, 2e7, 1e7, 5e6};
     EXPECT_EQ(std::pair(mesureTour(chute).boucle, mesureTour(chute).duree), std::pair(false, 30.0));
+    EXPECT_EQ(energies(chute, 4).potentielle, -std::numeric_limits<double>::max());   // at the centre: the lowest, never −GM / 0
 }
