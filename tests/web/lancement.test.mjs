@@ -3,7 +3,7 @@
 // kept across a reload; the guide, downloads and languages, under the page's policy.
 import assert from 'node:assert/strict';
 import { after, afterEach, test } from 'node:test';
-import { attends, ferme, imageSuivante, natif, nomMoteur, ouvre, pixels, sansErreur, sert, tape, telecharge, texte, touche, urlFichier }
+import { attends, attendsGraphe, ferme, imageSuivante, natif, nomMoteur, ouvre, pixels, sansErreur, sert, tape, telecharge, texte, touche, urlFichier }
   from './navigateur.mjs';
 
 const serveur = await sert();
@@ -64,7 +64,7 @@ test('after a zoom or a pinch the view and the charts are drawn again at the new
     const { page } = await ouvre({ ratio: zoom ? 1 : 2 });
     await page.click('#vitesse');
     await page.click('#Command1');
-    await attends(800);   // the star's frames, then the charts
+    await attendsGraphe(page);   // the star's frames, then the charts
     if (zoom) await zoom(page);
     await attends(300);
     // Each area's width in device pixels and its pixels' hash.

@@ -165,6 +165,12 @@ export function natif(actions, { portable = false } = {}) {
 
 export const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 
+/** Waits until the speed chart has marks: the star's frames come first, as slowly as the machine runs them. */
+export async function attendsGraphe(page) {
+  const blanc = async () => (await pixels(page, 'Picture2')).compte([255, 255, 255]) === 86 * 86;
+  for (let i = 0; i < 200 && await blanc(); ++i) await attends(50);
+}
+
 /** Resolves after the page's next animation frame. */
 export const imageSuivante = (page) => page.evaluate(() => new Promise((r) => requestAnimationFrame(() => r())));
 

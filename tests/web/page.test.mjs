@@ -7,7 +7,7 @@ import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, afterEach, test } from 'node:test';
-import { attends, ferme, imageSuivante, ouvre, pixels, remet, sansErreur, tape, telecharge, texte } from './navigateur.mjs';
+import { attends, attendsGraphe, ferme, imageSuivante, ouvre, pixels, remet, sansErreur, tape, telecharge, texte } from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -149,7 +149,7 @@ test('short screens show the message strip, "Lancer" and the whole orbit view; w
     assert.ok(await vus(page), ecran.join(' × '));
   }
   // The last one (a mouse) made larger: the window as a page opened there shows it.
-  const fenetre = () => page.click('#Command1').then(() => attends(800))
+  const fenetre = () => page.click('#vitesse').then(() => page.click('#Command1')).then(() => attendsGraphe(page))
     .then(() => page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } }));
   await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false, isMobile: false });
   const agrandie = await attends(300).then(fenetre);
@@ -167,7 +167,8 @@ test('the star grows after "Lancer", then goes, then the charts are drawn', asyn
   await page.click('#Command1');
   assert.ok(await bleus() > marqueur + 20, 'the star beside the marker');
   assert.ok(!(await graphe()), 'no chart while the star grows');
-  await attends(700);
+  await attendsGraphe(page);
+  for (let i = 0; i < 40 && await bleus() >= marqueur + 10; ++i) await attends(50);   // the marker's layer, at its next frame
   assert.ok(await bleus() < marqueur + 10, 'the star gone, the marker moved');
   assert.ok(await graphe(), 'the chart drawn');
 });
