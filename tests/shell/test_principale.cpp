@@ -548,11 +548,11 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
     // Last, the sums of every row's place and text size weighted by its rank, the window's then the start screen's: a row
     // moved by a hundredth of a pixel changes one. Meant? Look at the screenshots again, then write the sums printed.
     const struct { double l, h; bool doigt; Agencement a; double sommes[2]; } ecrans[] = {
-        {390, 844, true, Colonne, {159052.808761, 10368.8990909}}, {360, 640, true, Colonne, {153952.50873, 10130.3990909}},
-        {768, 1024, true, Colonne, {198176.101818, 10401.7965455}}, {844, 390, true, DeuxColonnes, {163807.044311, 10401.7965455}},
-        {1024, 768, true, DeuxColonnes, {170030.748025, 10401.7965455}}, {1024, 515, false, DeuxColonnes, {181011.47057, 0}},
-        {1024, 580, false, DeuxColonnes, {181011.47057, 0}},   // a netbook's browser: the window and its menu bar do not fit
-        {800, 600, true, DeuxColonnes, {159967.172843, 10401.7965455}},
+        {390, 844, true, Colonne, {179822.392886, 10808.2185455}}, {360, 640, true, Colonne, {174041.980228, 10558.9185455}},
+        {768, 1024, true, Colonne, {223666.228485, 10835.1312727}}, {844, 390, true, DeuxColonnes, {184602.986116, 10835.1312727}},
+        {1024, 768, true, DeuxColonnes, {191933.538831, 10835.1312727}}, {1024, 515, false, DeuxColonnes, {203860.096044, 0}},
+        {1024, 580, false, DeuxColonnes, {203860.096044, 0}},   // a netbook's browser: the window and its menu bar do not fit
+        {800, 600, true, DeuxColonnes, {180585.848368, 10835.1312727}},
         // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
         {800, 600, false, Fenetre, {0, 0}}, {400, 300, false, Fenetre, {0, 0}}, {700, 900, false, Fenetre, {0, 0}},
     };
@@ -573,7 +573,7 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
             std::string rangs;
             for (const PlaceCompacte& p : r.places) {
                 rangs += "\n" + std::string(p.rang->nom);
-                for (const double v : {p.cadre.gauche, p.cadre.haut, p.cadre.largeur, p.cadre.hauteur, p.corps})
+                for (const double v : {p.cadre.gauche, p.cadre.haut, p.cadre.largeur, p.cadre.hauteur, p.corps, p.retour * 1.0})
                     somme += v * (rang += 0.01), rangs += " " + std::to_string(v);
             }
             EXPECT_NEAR(somme, e.sommes[accueil], 1e-4) << std::setprecision(12) << somme << rangs;
