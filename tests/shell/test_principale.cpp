@@ -176,6 +176,7 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
+    EXPECT_TRUE(feuilleFenetre(f, p).lignes.at(0).starts_with("1 (noir)"));   // the printed sheet's legend is the window's
 }
 
 TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASquarePer2000MPerS)
@@ -454,7 +455,7 @@ TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatellite
         {"a tap on a point reads it", {{Doigt::Pose, xp, 0}, {Doigt::Leve, xp, 0}}, "-30000", point},
         {"a tap 7 px off reads it", {{Doigt::Pose, xp + 10, 10}, {Doigt::Leve, xp + 10, 10}}, "-30000", point},
         {"a tap elsewhere places where it landed, and says once what a finger does",
-         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 300}, {Doigt::Leve, 206, 300}}, "20000", std::string(tr(Texte::astuceDoigt))},
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 306}, {Doigt::Leve, 206, 306}}, "20000", std::string(tr(Texte::astuceDoigt))},
         {"once", {{Doigt::Pose, 210, 300}, {Doigt::Leve, 210, 300}}, "21000", ""},
         {"a slide onto a point reads it and places nothing",
          {{Doigt::Pose, 200, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "21000", point},

@@ -81,7 +81,9 @@ test('English from the link or the browser, French for an unknown language; the 
   // The points' table copied, under its title line.
   const tableau = async (p) => {
     await touche(p, 'Control', 'Shift', 'KeyC');
-    return (await p.evaluate(() => window.copies)).at(-1).split('\n').slice(1).join('\n');
+    const copie = (await p.evaluate(() => window.copies)).at(-1);
+    assert.match(copie, /^t \(s\)\t/, 'the table itself, not a link');
+    return copie.split('\n').slice(1).join('\n');
   };
   const { page } = await ouvre();
   await page.click('#Command1');
