@@ -97,7 +97,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
         {true, "vox=%3Cscript%3Ealert(1)%3C%2Fscript%3E&inconnue=1&%3Cb%3E=" + std::string(2000, 'x') + "&&=&vox",
          "«\u00a0inconnue\u00a0» n'est pas un réglage d'Orbeline, il est ignoré. «\u00a0<b>\u00a0» n'est pas",
          "<script>alert(1)</script>"},
-        {true, "Vox=3078&%c3%89CHELLE=50000KM&Y=1", "", "3078"},   // hex digits in either case
+        {true, "?Vox=3078&%c3%89CHELLE=50000KM&Y=1", "", "3078"},   // as the page's address has it; hex digits in either case
         {true, "vox=" + long_ + "&voy=1", "La valeur de «\u00a0vox\u00a0» a plus de 1000\u00a0caractères", nullptr},
         {true, "echelle=9&vox=5", "L'échelle «\u00a09\u00a0» n'existe pas, elle est ignorée. Échelles possibles\u00a0: "
                                   "10000km, 50000km, 100000km, 50Mkm, 100Mkm, 500Mkm, 500km.", "5"},
