@@ -205,6 +205,8 @@ TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASq
     Picture1_MouseMove(p, f, 0, 0, float(e.Xt[40] / 1e5), float(e.Yt[40] / 1e5));
     const A attendu{e.Xt[40] / 1e5, e.Yt[40] / 1e5, e.Xt[40] / 1e5 + e.Vxt[40] / 20, e.Yt[40] / 1e5 + e.Vyt[40] / 20};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(fleche(1).first.at(i), attendu[i], 1e-3) << i;
+    Command4_Click(p, f);   // "Effacer": the pointed point's arrow goes with its launch
+    EXPECT_TRUE(fleche(1).first.empty());
     Reglage_Click(p, f, Reglage::Vecteur, false);
     EXPECT_TRUE(fleche(0).first.empty() && fleche(1).first.empty());
 }

@@ -113,6 +113,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
         {false, "vox=1\nvoy=\xC3\x28", "Ce fichier n'est pas en UTF-8 (ligne 2)", nullptr},
         {false, utf16, "Ce fichier est enregistré en UTF-16", nullptr},
         {false, utf16.substr(2), "Ce fichier est enregistré en UTF-16", nullptr},
+        {false, std::string("x\0=\0" "1\0\n\0", 8), "Ce fichier est enregistré en UTF-16", nullptr},   // the shortest told
         {false, binaire, "Ce fichier n'est pas un texte", nullptr},
         {false, "<html><body>vox</body></html>", "il n'a aucune ligne «\u00a0clé=valeur\u00a0» connue. Ligne 1\u00a0: "
                                                  "il manque le signe", nullptr},
