@@ -1,6 +1,5 @@
-// The main window's procedures on the recording window: the launch and its
-// star, the errors and hints in the message strip, the Earth preset, the
-// mass rewrite, the printed sheet, and the layout table.
+// The main window's procedures on the recording window: the launch and its star, the errors and hints in the
+// message strip, the Earth preset, the mass rewrite, the printed sheet, and the layout tables.
 #include "FenetreEnregistree.h"
 #include "agencement.h"
 #include "calcule.h"
@@ -60,8 +59,7 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
     EXPECT_EQ(compte(2, "pset"), 103);
     EXPECT_EQ(compte(5, "pset"), 0);   // xy unchecked
 
-    // The orbit view got what the star drawn at once draws: the same calls, numbers
-    // and order, down to the star hidden at the end.
+    // The orbit view got what the star drawn at once draws: the same calls, numbers and order, down to its hiding.
     FenetreChargee r;
     Text_Change(r.p, r.f, Champ::Text1);
     calcule(r.s);
@@ -71,8 +69,7 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
 
 TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganWith)
 {
-    // A box checked while the star grows: the launch ends as it began (no
-    // charts), then the box shows its blank charts.
+    // A box checked while the star grows: the launch ends as it began (no charts), then the box shows its blank charts.
     Command1_Click(p, f);
     f.cases = {1, 0};
     Case_Click(p, f, Case::Vitesse);
@@ -131,9 +128,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
         table.push_back(t.substr(0, t.find('\n')));
     EXPECT_EQ(table.at(0), "Lancement\tt (s)\tX (km)\tY (km)\tVx (m/s)\tVy (m/s)\tV (m/s)");
     std::size_t ligne = 1;
-    // Each launch: its colour on the view (the window's for the first) and on
-    // the charts (the chart's own for the first), its number by its last
-    // point, its legend, its tooltip, its rows in the table.
+    // Each launch: its colour on the view (the window's for the first) and on the charts (the chart's own for the
+    // first), its number by its last point, its legend, its tooltip, its rows in the table.
     const struct { int numero; std::optional<Couleur> vue; Couleur graphe; const char* legende; } cas[] = {
         {1, std::nullopt, couleurPalette(4), "1 (noir)\u00a0: Vox = 0\u00a0m/s, Voy = 0\u00a0m/s"},
         {2, Couleur{230, 159, 0}, Couleur{230, 159, 0}, "2 (orange)\u00a0: Vox = 0\u00a0m/s, Voy = 2000\u00a0m/s"}};
@@ -240,8 +236,7 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
         for (std::size_t k = 0; k < 3; ++k) bornes[0] = {std::min(bornes[0].first, e[k]), std::max(bornes[0].second, e[k])};
         bornes[1] = {std::min(bornes[1].first, e[2]), std::max(bornes[1].second, e[2])};
     }
-    // The three energies from 14 px to 55 % of the height, the total from 16 px lower to 14 px above the
-    // bottom; the time with a 5 % margin each side.
+    // The energies from 14 px to 55 % of the height, the total from 16 px lower to 14 px above the bottom; 5 % time margins.
     const double h = f.pic(7).hauteurPixels(), milieu = std::round(h * 0.55), rangs[][2] = {{14, milieu}, {milieu + 16, h - 14}};
     // The texts' and lines' places and the texts' bytes summed by rank: a line moved by a pixel or a digit changed
     // changes the sum (meant? look again, write the sum).
@@ -297,9 +292,8 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
     EXPECT_EQ(feuille(f, p.releve).lignes[6], "Vx =  10521 and Vy =  0m/s");
     changeLangue(p, f, Langue::fr);
 
-    // Whatever is shown: every box inside the margins and apart from the
-    // others, the view square and the largest, the charts in table order,
-    // the first row shown level with the view, room for the legend.
+    // Whatever is shown: every box inside the margins and apart from the others, the view square and the largest,
+    // the charts in table order, the first row shown level with the view, room for the legend.
     // Last, the boxes' places summed by rank: one moved changes the sum (meant? look at a printed sheet, write the sum).
     const struct { std::array<bool, 2> cases; std::vector<int> images; double somme; } cas[] = {
         {{false, false}, {1}, 4348.7741}, {{true, false}, {1, 2, 3, 4}, 7303.55076667}, {{false, true}, {1, 5, 6}, 6191.4841},
@@ -350,8 +344,7 @@ TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
     EXPECT_EQ(p.etat.Nfin, 0);   // nothing computed
     EXPECT_FALSE(f.points);
 
-    // A step out of the 32-bit range refuses the run, a value past the double
-    // range stops it: a message, no impact text, nothing to copy or save.
+    // A step past 32 bits refuses the run, a value past the double range stops it: a message, no impact, nothing to export.
     const struct { Champ champ; const char* texte; const char* message; } cas[] = {
         {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
     for (const auto& c : cas) {
