@@ -45,7 +45,7 @@ TEST(Lecture, CorrectlyRoundedWhateverTheLengthUpToTheEdgesOfTheDoubleRange)
         {"-" + moitie + zeros + "1e-32001", -9007199254740994.0},
         // 2^57 + 17 in hexadecimal and octal: 17 is past half of the 32 apart.
         {"&H200000000000011", 0x1p57 + 32}, {"&O10000000000000000021", 0x1p57 + 32},
-        {"&H20000000000001", 0x1p53},
+        {"&H20000000000001", 0x1p53}, {"&H10000000000000800", 0x1p64},   // halfway, zeros past the kept bits: to even
         // Past the double range: infinity, which init refuses; below it, zero.
         {"&H1" + std::string(300, '0'), INFINITY}, {"1" + std::string(400, '0'), INFINITY},
         {"1e400", INFINITY}, {"-1e400", -INFINITY}, {"1e99999999999999999999", INFINITY}, {"1e-400", 0},

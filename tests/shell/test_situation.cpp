@@ -170,6 +170,7 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
             ASSERT_EQ(std::sscanf(legende.c_str() + tour, "Un tour en %lf\u00a0s. Au plus près\u00a0: %lf\u00a0km à %*f\u00a0m/s"
                                                           "\u00a0; au plus loin\u00a0: %lf", &periode, &proche, &loin), 3);
             EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
+            EXPECT_EQ(periode, std::round(mesureTour(w.p.releve).periode));   // to the second
         }
         EXPECT_EQ(w.f.message, "");
         changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
