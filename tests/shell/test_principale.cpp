@@ -379,6 +379,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "12\xed\xa0\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a surrogate
         {Champ::Text1, "12\xe0\x80\xb1", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // "1" overlong
         {Champ::Text1, "12\xf0\x80\x80\xb1", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},
+        {Champ::Text1, "12\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a continuation byte alone
         {Champ::Text1, "1\u07ff", ".", "lit 1, puis s'arrête sur le caractère «\u00a0\u07ff\u00a0» (U+07FF)."},
         {Champ::Text1, "1\u0800", ".", "lit 1, puis s'arrête sur le caractère «\u00a0\u0800\u00a0» (U+0800)."},
         {Champ::Text1, "1\U0001F600", ".", "(U+1F600)."}, {Champ::Text1, "\u22123", ".", "d'un traitement de texte «\u00a0\u2212\u00a0» (U+2212)"},

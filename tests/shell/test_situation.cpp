@@ -165,12 +165,13 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         const std::size_t tour = legende.find("Un tour en ");
         EXPECT_EQ(tour != std::string::npos, c.promesse == Promesse::Boucle) << legende;
         EXPECT_EQ(legende.find("Pas de tour complet en") != std::string::npos, c.promesse != Promesse::Boucle) << legende;
-        double periode = 0, proche = 0, loin = 0;
+        double periode = 0, proche = 0, vProche = 0, loin = 0, vLoin = 0;
         if (tour != std::string::npos) {
-            ASSERT_EQ(std::sscanf(legende.c_str() + tour, "Un tour en %lf\u00a0s. Au plus près\u00a0: %lf\u00a0km à %*f\u00a0m/s"
-                                                          "\u00a0; au plus loin\u00a0: %lf", &periode, &proche, &loin), 3);
+            ASSERT_EQ(std::sscanf(legende.c_str() + tour, "Un tour en %lf\u00a0s. Au plus près\u00a0: %lf\u00a0km à %lf\u00a0m/s"
+                                  "\u00a0; au plus loin\u00a0: %lf\u00a0km à %lf", &periode, &proche, &vProche, &loin, &vLoin), 5);
             EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
-            EXPECT_EQ(periode, std::round(mesureTour(w.p.releve).periode));   // to the second
+            const Tour t = mesureTour(w.p.releve);   // to the second, to the metre per second
+            EXPECT_EQ(std::tuple(periode, vProche, vLoin), std::tuple(std::round(t.periode), std::round(t.vProche), std::round(t.vLoin)));
         }
         EXPECT_EQ(w.f.message, "");
         changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
