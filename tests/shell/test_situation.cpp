@@ -107,7 +107,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
         {true, "vox=1%0A2", "«\u00a0vox\u00a0» contient un caractère de commande invisible (U+000A), elle est ignorée.",
          nullptr},
         {false, "# commentaire\r\nvox = 12 \r\n\r\n", "", "12"},
-        {false, "\xEF\xBB\xBF\xEF\xBB\xBFvox=1\n\u00e9cHelle=500KM\rvoy\nvitesse=2", "Ligne 3\u00a0: il manque le signe "
+        {false, "\xEF\xBB\xBF\xEF\xBB\xBFvox=1\n\u00e9cHelle=500KM\rvoy\nvitesse = 2", "Ligne 3\u00a0: il manque le signe "
          "«\u00a0=\u00a0» entre le réglage et sa valeur, la ligne est ignorée. Ligne 4\u00a0: «\u00a0vitesse\u00a0» vaut 0", "1"},
         // Not a situation at all: nothing applies.
         {false, "vox=1\nvoy=\xC3\x28", "Ce fichier n'est pas en UTF-8 (ligne 2)", nullptr},
