@@ -15,8 +15,7 @@ using namespace orbeline;
 
 namespace {
 
-// The rows under the header, read back as a spreadsheet would: the regional
-// separator taken for the point.
+// The rows under the header, read back as a spreadsheet would: the regional separator taken for the point.
 std::vector<std::vector<double>> relit(std::string texte, const FormatTable& f)
 {
     std::replace(texte.begin(), texte.end(), f.separateurChamp[0], ' ');

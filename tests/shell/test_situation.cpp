@@ -1,5 +1,4 @@
-// Situations in a link or a file: the same keys, a round trip, and what a
-// hostile text becomes.
+// Situations in a link or a file: the same keys, a round trip, and what a hostile text becomes.
 #include "FenetreEnregistree.h"
 #include "principale.h"
 #include "situation.h"

@@ -1,9 +1,8 @@
 #pragma once
-// A main-window double: six recording surfaces, field texts, captions, option
-// buttons, check boxes and chart visibility, with the layout sizes of the real
-// window. Bound to a Principale, it runs the window's procedures as the real
-// window's events do: a field written runs its change handler, an option
-// selected its click handler; the star's timer is run by the test.
+// A main-window double: six recording surfaces, field texts, captions, option buttons, check boxes and chart
+// visibility, with the layout sizes of the real window. Bound to a Principale, it runs the window's procedures as
+// the real window's events do: a field written runs its change handler, an option selected its click handler;
+// the star's timer is run by the test.
 
 #include "SurfaceEnregistree.h"
 #include "fenetre.h"

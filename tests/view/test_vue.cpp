@@ -1,6 +1,5 @@
-// The orbit view against the recording window: the empty frame at load and
-// for each scale preset, the trajectory plot, the impact animation, and
-// placing the initial position with the mouse.
+// The orbit view against the recording window: the empty frame at load and for each scale preset, the
+// trajectory plot, the impact animation, and placing the initial position with the mouse.
 #include "FenetreEnregistree.h"
 #include "journal.h"
 #include "SimulationState.h"

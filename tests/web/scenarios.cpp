@@ -1,8 +1,7 @@
-// What the desktop's procedures give for the browser tests' scenarios
-// (scenarios.json): the same shell calls on the recording window, read from
-// standard input one action a line, and for each "Fin" one JSON line with the
-// impact captions, the message and the points' table (clipboard form with
-// ".", CSV form with ","). The browser test compares the page with it.
+// What the desktop's procedures give for the browser tests' scenarios (scenarios.json): the same shell calls on
+// the recording window, read from standard input one action a line, and for each "Fin" one JSON line with the
+// impact captions, the message and the points' table (clipboard form with ".", CSV form with ","). The browser
+// test compares the page with it.
 //   TextN=texte   typed into the field, one character at a time
 //   OptionG=i     button i of group G clicked
 //   Lancer        "Lancer", its star run to the end
