@@ -182,6 +182,8 @@ TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASq
     f.ecritTexte(Champ::Text2, "4000");
     f.ecritTexte(Champ::Text4, "5000");
     Reglage_Click(p, f, Reglage::Vecteur, true);
+    const Appel echelle = p1.appelsDe("texte").back();   // what a square stands for, 4 px from the left, 3 px above the bottom
+    EXPECT_LT(std::hypot(echelle.args[0] + 500 - 4000 / 496.0, echelle.args[1] + 500 - 3000 / 496.0), 1e-3) << echelle.texte;
     // Arrow n's last state: its ends in user units (a tenth of the view's width, 100, per 2000 m/s), its colour.
     const auto fleche = [&](int n) {
         const auto v = p1.appelsDe("fleche");
