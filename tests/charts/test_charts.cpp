@@ -191,13 +191,13 @@ TEST(BulleGraphe, TheValueAtThePointerThenTheWholeRangeInTheChartsUnit)
     r.Echelle = 1000;
     r.Unite = {'k', 'm', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     r.Vxt = {3078, 3078, 3078};   // flat: the range still reads its value
-    r.Yt = {0, 5e5, -2.04e6};
+    r.Yt = {7e5, 5e5, -2.04e6};   // highest at the start
     const CourbeLancement l[] = {{&r, {}}};
     const struct { const char* quoi; int graphe; float x; const char* bulle; } cas[] = {
         {"flat, the nearest point", 0, 149, "Vx(t)\u00a0: t =  100\u00a0s   Vx =  3078\u00a0m/s\n"
                                             "Graphique\u00a0: t de 0 à  200\u00a0s, Vx de  3078 à  3078\u00a0m/s"},
-        {"before the start, in km", 4, -50, "Y(t)\u00a0: t =  0\u00a0s   Y =  0\u00a0km\n"
-                                            "Graphique\u00a0: t de 0 à  200\u00a0s, Y de -2040 à  500\u00a0km"},
+        {"before the start, in km", 4, -50, "Y(t)\u00a0: t =  0\u00a0s   Y =  700\u00a0km\n"
+                                            "Graphique\u00a0: t de 0 à  200\u00a0s, Y de -2040 à  700\u00a0km"},
         {"past the end", 4, 1e9f, "Y(t)\u00a0: t =  200\u00a0s   Y = -2040\u00a0km\n"},
         {"Vy", 1, 149, "Vy(t)\u00a0: t =  100\u00a0s   Vy =  0\u00a0m/s\n"}, {"V", 2, 149, "V(t)\u00a0: t =  100\u00a0s   V =  3078\u00a0m/s\n"},
         {"X", 3, 149, "X(t)\u00a0: t =  100\u00a0s   X =  0\u00a0km\n"},
