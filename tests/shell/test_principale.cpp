@@ -530,13 +530,14 @@ TEST_F(Principal, TheSatelliteMassRewritesItselfAsANonNegativeNumberInTheRegiona
 TEST(Disposition, TheMessageInADarkRedAndEachTablePinnedByASum)
 {
     EXPECT_EQ(cherche(kRoleMessage)->couleur, (Couleur{176, 0, 0}));   // a dark red, readable on the grey
-    // Each table's places, tab indexes, roles, type and flags summed by rank: a row changed by accident changes a sum.
+    // Each table's places, tab indexes, roles, type, flags and colours summed by rank: a row changed by accident changes a sum.
     for (const auto& [table, attendu] :
-         {std::pair{std::span<const Disposition>(kDisposition), 1803078.425}, {kDispositionAccueil, 296490.24}}) {
+         {std::pair{std::span<const Disposition>(kDisposition), 1829445.515}, {kDispositionAccueil, 296152.1}}) {
         double somme = 0, rang = 1;
         for (const Disposition& d : table)
             somme += (d.place.gauche + 2 * d.place.haut + 3 * d.place.largeur + 5 * d.place.hauteur + 7 * d.tab + 11 * d.role.numero +
-                      13 * d.role.index + 17 * d.police.points + 19 * d.police.gras + 23 * d.drapeaux) * (rang += 0.01);
+                      13 * d.role.index + 17 * d.police.points + 19 * d.police.gras + 23 * d.drapeaux +
+                      29 * (d.couleur ? d.couleur->r + 3 * d.couleur->g + 7 * d.couleur->b : -1)) * (rang += 0.01);
         EXPECT_NEAR(somme, attendu, 1e-6) << std::setprecision(15) << somme;
     }
 }
