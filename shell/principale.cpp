@@ -110,8 +110,7 @@ void noteGraphes(Fenetre& f, Texte t, const ValeursCases* seulementSansCase = nu
 // its colour, else the last one as always; the energy; a word in the others.
 void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
 {
-    const std::vector<const Releve*> vus = lancementsVus(p);
-    p.graphes = {};
+    const std::vector<const Releve*> vus = lancementsVus(p);   // the launch cleared what the charts read
     if (actif(p, Reglage::Coloris) && vus.size() > 1) {
         TraceVitesse(p.etat, f, ValeursCases{});   // the speeds, which the record keeps
         std::vector<CourbeLancement> courbes;
@@ -476,7 +475,7 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     // Several launches on the view: which one it is.
     if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
     if (actif(p, Reglage::Vecteur))
-        t += "\n" + tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]).vue(), dixieme(r.Vyt[k]).vue()});
+        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]).vue(), dixieme(r.Vyt[k]).vue()});
     return t;
 }
 
