@@ -23,13 +23,10 @@ struct TexteFixe {
         }
         return *this;
     }
-    /// Empties the text.
-    void vide() { n = 0; }
     /// The text as a view; valid while the object lives.
     std::string_view vue() const { return {c.data(), n}; }
     /// True when the text is empty.
     bool estVide() const { return n == 0; }
-    friend bool operator==(const TexteFixe& a, std::string_view b) { return a.vue() == b; }
 };
 
 /// Captions written into labels (impact time and velocity).
