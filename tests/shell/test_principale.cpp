@@ -142,9 +142,7 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
             for (const Appel& a : f.pic(n).appels) k = a.op == "cls" ? 0 : k + (a.op == "pset" && a.couleur == couleur);
             return k;
         };
-        if (c.vue) {
-            EXPECT_EQ(de(1, c.vue), r.Nfin);
-        }
+        if (c.vue) { EXPECT_EQ(de(1, c.vue), r.Nfin); }
         EXPECT_EQ(de(2, c.graphe), r.Nfin + 1);
         // Its number 4 px right of its last point and 3 px above.
         const SurfaceEnregistree& v = f.pic(1);
@@ -317,9 +315,7 @@ TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOn
         EXPECT_EQ(images, c.images);
         EXPECT_EQ(s.images[0].cadre.largeur, s.images[0].cadre.hauteur);
         EXPECT_GT(s.images[0].cadre.largeur, 160);
-        if (s.images.size() > 1) {
-            EXPECT_EQ(s.images[1].cadre.haut, s.images[0].cadre.haut);
-        }
+        if (s.images.size() > 1) { EXPECT_EQ(s.images[1].cadre.haut, s.images[0].cadre.haut); }
         EXPECT_GE(s.cadreLegende.hauteur, l.size() * kInterligneLegende);
         double somme = 0, rang = 1;
         for (const CadreMm& a : cadres) somme += (a.gauche + 2 * a.haut + 3 * a.largeur + 5 * a.hauteur) * (rang += 0.01);
