@@ -536,6 +536,12 @@ TEST(Disposition, TheMessageInADarkRedAndEachTablePinnedByASum)
                       29 * (d.couleur ? d.couleur->r + 3 * d.couleur->g + 7 * d.couleur->b : -1)) * (rang += 0.01);
         EXPECT_NEAR(somme, attendu, 1e-6) << std::setprecision(15) << somme;
     }
+    double coloris = 0;   // the launches' colours and their names, likewise
+    for (const Coloris& c : kColoris) {
+        coloris = coloris * 1.01 + (c.couleur ? c.couleur->r + 3 * c.couleur->g + 7 * c.couleur->b : -1);
+        for (const unsigned char o : tr(c.nom)) coloris += o / 1e3;
+    }
+    EXPECT_NEAR(coloris, 8268.97937853192, 1e-6) << std::setprecision(15) << coloris;
 }
 
 TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreenshotsShowIt)

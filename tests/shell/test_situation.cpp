@@ -102,7 +102,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
                                   "10000km, 50000km, 100000km, 50Mkm, 100Mkm, 500Mkm, 500km.", "5"},
         {true, "points=1%C2%A00&vitesse=oui&a=1&b=2&c=3&vox=2", "«\u00a0points\u00a0» vaut 100 ou 1000, pas «\u00a01\u00a00\u00a0»"
                                                       "\u00a0: ignoré. «\u00a0vitesse\u00a0» vaut 0 ou 1", "2"},
-        {true, "points=1%C2%A00&vitesse=oui&a=1&b=2&c=3&vox=2", "n'est pas un réglage d'Orbeline, il est ignoré. Et une autre erreur.", "2"},
+        {true, "points=1%C2%A00&vitesse=oui&a=1&b=2&c=3&vox=2", "b\u00a0» n'est pas un réglage d'Orbeline, il est ignoré. Et une autre erreur.", "2"},
         {true, "vox=1%0A2", "«\u00a0vox\u00a0» contient un caractère de commande invisible (U+000A), elle est ignorée.",
          nullptr},
         {false, "# commentaire\r\nvox = 12 \r\n\r\n", "", "12"},
