@@ -10,6 +10,7 @@
 #include "surface.h"
 #include "vue.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -359,6 +360,56 @@ std::array<std::pair<std::string_view, std::string>, 2> Accueil_Load();
 /// The about box's description of the program.
 inline constexpr Texte kDescription = Texte::description;
 
+// Overlaps the layout has: the mass's exponent over its field's edge, two charts' captions over the charts under
+// them, the maker's line under "Suite", the read-out's unit into the legend's column (its text stops before).
+inline constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kChevauchementsVoulus{
+    {{"Text5", "Label5_1"}, {"Label8", "Picture5"}, {"Label13", "Picture6"}, {"lblCompany", "Command1"}, {"Label14", "Legende"}}};
+
+constexpr bool seChevauchent(const Place& a, const Place& b)
+{
+    return a.gauche < b.gauche + b.largeur && b.gauche < a.gauche + a.largeur && a.haut < b.haut + b.hauteur &&
+           b.haut < a.haut + a.hauteur;
+}
+
+// What the front ends rely on when they build a window from its table: each
+// name, tab index and role once, a frame before the controls it holds, one
+// selected button per group, each control starting inside its container and
+// apart from its neighbours, places on whole pixels. A table that breaks one
+// does not compile.
+constexpr bool tableSaine(std::span<const Disposition> t, int largeur, int hauteur)
+{
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const Disposition& d = t[i];
+        bool cadreAvant = d.cadre.empty();
+        int options = 0, choisis = 0;
+        Place dans{0, 0, largeur, hauteur};
+        for (std::size_t j = 0; j < t.size(); ++j) {
+            const Disposition& e = t[j];
+            if (j != i && (e.nom == d.nom || (d.tab >= 0 && e.tab == d.tab) ||
+                           (d.role.sorte != Role::Sorte::Aucune && e.role == d.role)))
+                return false;
+            cadreAvant = cadreAvant || (j < i && e.nom == d.cadre);
+            if (e.nom == d.cadre) dans = e.place;
+            const bool sien = e.genre == Genre::Option && e.cadre == d.nom;
+            options += sien ? 1 : 0;
+            choisis += sien && (e.drapeaux & Choisi) ? 1 : 0;
+            const bool voulu = std::find(kChevauchementsVoulus.begin(), kChevauchementsVoulus.end(), std::pair(d.nom, e.nom)) !=
+                               kChevauchementsVoulus.end();
+            if (j > i && e.cadre == d.cadre && !voulu && seChevauchent(d.place, e.place)) return false;
+        }
+        if (!cadreAvant || (options > 0 && choisis != 1)) return false;
+        // A few end past the right edge, as the layout has them; none starts outside.
+        if (d.place.gauche < 0 || d.place.haut < 0 || d.place.gauche >= dans.largeur || d.place.haut >= dans.hauteur)
+            return false;
+        // On the 96-dpi pixel grid, 15 twips a pixel, as the window was drawn: a place off it is
+        // mistyped. Two lie a few twips off, as the window has always had them.
+        const Place& p = d.place;
+        if (d.nom != "Text1" && d.nom != "Label5_1" && (p.gauche % 15 || p.haut % 15 || p.largeur % 15 || p.hauteur % 15))
+            return false;
+        if (d.genre == Genre::Option && d.cadre.empty()) return false;
+    }
+    return true;
+}
 /// A row of a table by its name; null when there is none.
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom);
 /// The main window's row of a role; null when no control plays it.

@@ -544,6 +544,31 @@ TEST(Disposition, TheMessageInADarkRedAndEachTablePinnedByASum)
     EXPECT_NEAR(coloris, 8268.97937853192, 1e-6) << std::setprecision(15) << coloris;
 }
 
+TEST(Disposition, TheBuildRefusesATableWithARowMistyped)
+{
+    using T = std::vector<Disposition>;   // rows 15 to 17: "Points", its two buttons, the second one selected
+    const struct { const char* nom; void (*faute)(T&); } cas[] = {
+        {"a name twice", [](T& t) { t[2].nom = "Text1"; }},
+        {"a tab index twice", [](T& t) { t[2].tab = 0; }},
+        {"a role twice", [](T& t) { t[2].role = t[0].role; }},
+        {"a frame after its buttons", [](T& t) { std::rotate(t.begin() + 15, t.begin() + 16, t.begin() + 18); }},
+        {"no button selected", [](T& t) { t[17].drapeaux = 0; }},
+        {"two buttons selected", [](T& t) { t[16].drapeaux = Choisi; }},
+        {"a button left of its frame", [](T& t) { t[16].place.gauche = -15; }},
+        {"a button above its frame", [](T& t) { t[16].place.haut = -15; }},
+        {"a button past its frame's right edge", [](T& t) { t[17].place.gauche = t[15].place.largeur; }},
+        {"a button under its frame", [](T& t) { t[17].place.haut = t[15].place.hauteur; }},
+        {"a button on its neighbour", [](T& t) { t[17].place.gauche = t[16].place.gauche + 15; }},
+        {"a width off the pixel grid", [](T& t) { t[2].place.largeur += 1; }},
+        {"a button out of any frame", [](T& t) { t[16].cadre = {}, t[16].place = {15, 8400, 15, 15}; }},
+    };
+    for (const auto& c : cas) {
+        T t(kDisposition.begin(), kDisposition.end());
+        c.faute(t);
+        EXPECT_FALSE(tableSaine(t, kLargeurEtendue, kHauteurPrincipale)) << c.nom;
+    }
+}
+
 TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreenshotsShowIt)
 {
     using enum Agencement;
