@@ -38,17 +38,8 @@ using namespace orbeline::test;
 
 namespace {
 
-QByteArray lis(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>";
-}
-
-bool ecris(const QString& chemin, const QByteArray& contenu)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::WriteOnly) && f.write(contenu) == contenu.size();
-}
+QByteArray lis(const QString& chemin) { QFile f(chemin); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<absent>"; }
+bool ecris(const QString& chemin, const QByteArray& c) { QFile f(chemin); return f.open(QIODevice::WriteOnly) && f.write(c) == c.size(); }
 
 // The text of the message box the window has open, closed on the way; a
 // box that would read its text as markup shows none.

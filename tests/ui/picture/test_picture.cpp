@@ -35,7 +35,6 @@ constexpr Couleur kRougeVif{255, 0, 0};
 bool meme(QRgb p, const QColor& c) { return QColor(p).rgb() == c.rgb(); }
 QImage capture(QWidget& w) { return w.grab().toImage(); }
 QColor texte(const QWidget& w) { return w.palette().color(QPalette::WindowText); }
-QColor fond(const QWidget& w) { return w.palette().color(QPalette::Light); }
 
 // The device pixel holding the point (x, y) of the inner area, logical px.
 QRgb en(const QImage& im, double x, double y)
@@ -79,8 +78,7 @@ struct FenetreVue : test::FenetreEnregistree {
     Surface& picture(int n) override { return n == 1 ? static_cast<Surface&>(vue) : pic(n); }
 };
 
-class Picture : public ::testing::Test {
-protected:
+struct Picture : ::testing::Test {
     Picture() { box.resize(500, 500); }
     double dpr() const { return box.devicePixelRatioF(); }
     PictureBox box;
@@ -164,7 +162,7 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     EXPECT_EQ(QSize(box.etat().largeurPx, box.etat().hauteurPx), QSize(596, 556));
     const QImage grand = capture(box);
     EXPECT_TRUE(meme(en(grand, 396.5, 248.5), texte(box)));
-    EXPECT_TRUE(meme(en(grand, 550.5, 520.5), fond(box)));
+    EXPECT_TRUE(meme(en(grand, 550.5, 520.5), box.palette().color(QPalette::Light)));
 }
 
 TEST_F(Picture, AWidePenIsAlwaysSolid)
