@@ -8,7 +8,6 @@
 #include "feuille.h"
 #include "frmSplash.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
