@@ -165,9 +165,9 @@ export function natif(actions, { portable = false } = {}) {
 
 export const attends = (ms) => new Promise((r) => setTimeout(r, ms));
 
-/** Waits until the speed chart has marks: the star's frames come first, as slowly as the machine runs them. */
+/** Waits until the speed chart has marks, at any size and ratio: the star's frames come first, as slowly as the machine runs them. */
 export async function attendsGraphe(page) {
-  const blanc = async () => (await pixels(page, 'Picture2')).compte([255, 255, 255]) === 86 * 86;
+  const blanc = async () => { const p = await pixels(page, 'Picture2'); return await p.compte([255, 255, 255]) === p.largeur * p.hauteur; };
   for (let i = 0; i < 200 && await blanc(); ++i) await attends(50);
 }
 

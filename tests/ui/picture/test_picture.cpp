@@ -35,7 +35,6 @@ constexpr Couleur kRougeVif{255, 0, 0};
 bool meme(QRgb p, const QColor& c) { return QColor(p).rgb() == c.rgb(); }
 QImage capture(QWidget& w) { return w.grab().toImage(); }
 QColor texte(const QWidget& w) { return w.palette().color(QPalette::WindowText); }
-QColor fond(const QWidget& w) { return w.palette().color(QPalette::Light); }
 
 // The device pixel holding the point (x, y) of the inner area, logical px.
 QRgb en(const QImage& im, double x, double y)
@@ -79,8 +78,7 @@ struct FenetreVue : test::FenetreEnregistree {
     Surface& picture(int n) override { return n == 1 ? static_cast<Surface&>(vue) : pic(n); }
 };
 
-class Picture : public ::testing::Test {
-protected:
+struct Picture : ::testing::Test {
     Picture() { box.resize(500, 500); }
     double dpr() const { return box.devicePixelRatioF(); }
     PictureBox box;
@@ -136,14 +134,12 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     box.hide();
 
     // Teal disc of radius 63.8 units = 31.6 px round the centre, outlined in window text.
-    EXPECT_TRUE(meme(en(im, 248.5, 248.5), kTeal));
     EXPECT_TRUE(meme(en(im, 268.5, 236.5), kTeal));
     EXPECT_FALSE(meme(en(im, 284.5, 240.5), kTeal));
     EXPECT_GT(compte(im, QRectF(275, 240, 10, 1), texte(box)).pixels, 0);
-    // Light red axes on pixel 248, dash-dot-dot: broken, but often there, one pixel wide.
+    // Light red axes on pixel 248, often there (the pen's dashes are AWidePenIsAlwaysSolid's), one pixel wide.
     const Compte axe = compte(im, QRectF(248, 5, 1, 190), kRouge);
     EXPECT_GT(axe.lignes, int(0.3 * 190 * dpr));
-    EXPECT_LT(axe.lignes, int(0.9 * 190 * dpr));
     EXPECT_EQ(axe.pixels, axe.lignes * int(dpr));
     EXPECT_GT(compte(im, QRectF(300, 248, 190, 1), kRouge).colonnes, int(0.3 * 190 * dpr));
     EXPECT_EQ(compte(im, QRectF(208, 5, 81, 190), kRouge).pixels, axe.pixels);
@@ -166,7 +162,7 @@ TEST(PictureVue, DefaultLaunchWithItsStarOnTheDefaultView)
     EXPECT_EQ(QSize(box.etat().largeurPx, box.etat().hauteurPx), QSize(596, 556));
     const QImage grand = capture(box);
     EXPECT_TRUE(meme(en(grand, 396.5, 248.5), texte(box)));
-    EXPECT_TRUE(meme(en(grand, 550.5, 520.5), fond(box)));
+    EXPECT_TRUE(meme(en(grand, 550.5, 520.5), box.palette().color(QPalette::Light)));
 }
 
 TEST_F(Picture, AWidePenIsAlwaysSolid)
