@@ -583,8 +583,9 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
         // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
         {800, 600, false, Fenetre, {0, 0}}, {400, 300, false, Fenetre, {0, 0}}, {700, 900, false, Fenetre, {0, 0}},
     };
-    // Two columns from 600 px, the view's 240 beside the controls' 340, under a finger (a mouse's are the window's).
-    EXPECT_EQ(std::pair(choisitAgencement(599.9, 400, true), choisitAgencement(600, 400, true)), std::pair(Colonne, DeuxColonnes));
+    // Two columns from 600 × 252 px, the view's 240 beside the controls' 340, under a finger (a mouse's are the window's).
+    EXPECT_EQ(std::tuple(choisitAgencement(599.9, 400, true), choisitAgencement(800, 251.9, true), choisitAgencement(600, 252, true)),
+              std::tuple(Colonne, Colonne, DeuxColonnes));
     const auto dedans = [](const Cadre& a, const Cadre& b) {
         return a.gauche >= -0.01 && a.haut >= -0.01 && a.gauche + a.largeur <= b.largeur + 0.01 &&
                a.haut + a.hauteur <= b.hauteur + 0.01;
