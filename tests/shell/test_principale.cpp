@@ -380,7 +380,8 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "12\x80", ".", "lit 12, puis s'arrête sur un octet qui n'est pas du texte."},   // a continuation byte alone
         {Champ::Text1, "1\u07ff", ".", "lit 1, puis s'arrête sur le caractère «\u00a0\u07ff\u00a0» (U+07FF)."},
         {Champ::Text1, "1\u0800", ".", "lit 1, puis s'arrête sur le caractère «\u00a0\u0800\u00a0» (U+0800)."},
-        {Champ::Text1, "1\U0001F600", ".", "(U+1F600)."}, {Champ::Text1, "\u22123", ".", "d'un traitement de texte «\u00a0\u2212\u00a0» (U+2212)"},
+        {Champ::Text1, "1\U0001F600", ".", "(U+1F600)."}, {Champ::Text1, "1\U0010FFFD", ".", "(U+10FFFD)."},   // planes 1 and 16
+        {Champ::Text1, "\u22123", ".", "d'un traitement de texte «\u00a0\u2212\u00a0» (U+2212)"},
         {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},
         {Champ::Text1, "&H", ".", "«\u00a0&H\u00a0» n'est pas un nombre"},   // a base without digits
         // Numbers read whole: nothing to say.
