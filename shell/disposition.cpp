@@ -15,25 +15,7 @@ static_assert((Choisi | Desactive | Cache | AutoTaille | ParDefaut | ADroite | R
 static_assert(kLargeurPrincipale % 15 == 0 && kHauteurPrincipale % 15 == 0 && kLargeurEtendue % 15 == 0 &&
               kLargeurAccueil % 15 == 0 && kHauteurAccueil % 15 == 0);
 
-// Each scale button reads its own preset's caption, each chart's area and caption are there and the
-// caption reads its title: what the pupil picks or reads is what the program does.
-constexpr bool legendesSaines()
-{
-    for (const Disposition& d : kDisposition)
-        if (d.role.sorte == Role::Sorte::Option && d.role.numero == static_cast<int>(Groupe::Echelle) &&
-            d.legende != kPresets[static_cast<std::size_t>(d.role.index)].legende)
-            return false;
-    for (const Graphe& g : kGraphes) {
-        int zones = 0, legendes = 0;
-        for (const Disposition& d : kDisposition) {
-            zones += d.role == zone(g.picture) ? 1 : 0;
-            legendes += d.role == legendeGraphe(g.picture) && d.legende == g.titre ? 1 : 0;
-        }
-        if (zones != 1 || legendes != 1) return false;
-    }
-    return true;
-}
-static_assert(legendesSaines());
+static_assert(legendesSaines(kDisposition));
 
 // Each action in the menus once: the front ends number them 0 to kNombreActions − 1.
 constexpr bool menusSains()

@@ -410,6 +410,26 @@ constexpr bool tableSaine(std::span<const Disposition> t, int largeur, int haute
     }
     return true;
 }
+
+// Each scale button reads its own preset's caption, each chart's area and caption are there and the
+// caption reads its title: what the pupil picks or reads is what the program does.
+constexpr bool legendesSaines(std::span<const Disposition> t)
+{
+    for (const Disposition& d : t)
+        if (d.role.sorte == Role::Sorte::Option && d.role.numero == static_cast<int>(Groupe::Echelle) &&
+            d.legende != kPresets[static_cast<std::size_t>(d.role.index)].legende)
+            return false;
+    for (const Graphe& g : kGraphes) {
+        int zones = 0, legendes = 0;
+        for (const Disposition& d : t) {
+            zones += d.role == zone(g.picture) ? 1 : 0;
+            legendes += d.role == legendeGraphe(g.picture) && d.legende == g.titre ? 1 : 0;
+        }
+        if (zones != 1 || legendes != 1) return false;
+    }
+    return true;
+}
+
 /// A row of a table by its name; null when there is none.
 const Disposition* cherche(std::span<const Disposition> table, std::string_view nom);
 /// The main window's row of a role; null when no control plays it.

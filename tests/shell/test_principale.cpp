@@ -39,6 +39,12 @@ std::vector<Appel> depuisEffacement(const SurfaceEnregistree& s)
     return {cls == s.appels.rend() ? s.appels.begin() : std::prev(cls.base()), s.appels.end()};
 }
 
+/// The row of a role in a copy of a table.
+Disposition& ligne(std::vector<Disposition>& t, Role r)
+{
+    return *std::find_if(t.begin(), t.end(), [r](const Disposition& d) { return d.role == r; });
+}
+
 } // namespace
 
 TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
@@ -562,11 +568,14 @@ TEST(Disposition, TheBuildRefusesATableWithARowMistyped)
         {"a button on its neighbour", [](T& t) { t[17].place.gauche = t[16].place.gauche + 15; }},
         {"a width off the pixel grid", [](T& t) { t[2].place.largeur += 1; }},
         {"a button out of any frame", [](T& t) { t[16].cadre = {}, t[16].place = {15, 8400, 15, 15}; }},
+        {"a scale button reading another's caption", [](T& t) { ligne(t, option(Groupe::Echelle, 0)).legende = kPresets[1].legende; }},
+        {"a chart's caption reading another title", [](T& t) { ligne(t, legendeGraphe(3)).legende = kGraphes[0].titre; }},
+        {"a chart without its area", [](T& t) { std::erase_if(t, [](const Disposition& d) { return d.role == zone(4); }); }},
     };
     for (const auto& c : cas) {
         T t(kDisposition.begin(), kDisposition.end());
         c.faute(t);
-        EXPECT_FALSE(tableSaine(t, kLargeurEtendue, kHauteurPrincipale)) << c.nom;
+        EXPECT_FALSE(tableSaine(t, kLargeurEtendue, kHauteurPrincipale) && legendesSaines(t)) << c.nom;
     }
 }
 
