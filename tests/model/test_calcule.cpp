@@ -35,16 +35,14 @@ TEST(Init, WindowInitialValuesAndScale)
 
 TEST(Init, NonFiniteReadingOrProductNamesTheFieldAndChangesNothing)
 {
-    auto avec = [](auto modif) { auto c = champsInitiaux(); modif(c); return c; };
-    const std::pair<const char*, ChampsSaisis> cas[] = {
-        {"X initial", avec([](ChampsSaisis& c) { c.text3 = "1e307"; })},   // × Echelle overflows
-        {"Y initial", avec([](ChampsSaisis& c) { c.text4 = "-1e400"; })},
-        {"Vox (m/s)", avec([](ChampsSaisis& c) { c.text1 = "1e400"; })},
-        {"Voy (m/s)", avec([](ChampsSaisis& c) { c.text2 = "1e400"; })},
-        {"τ (en s)", avec([](ChampsSaisis& c) { c.text6 = "1e999"; })},
-        {"masse de l'attracteur", avec([](ChampsSaisis& c) { c.text5 = "1e300"; })},
+    const struct { const char* champ; std::string_view ChampsSaisis::*texte; const char* valeur; } cas[] = {
+        {"X initial", &ChampsSaisis::text3, "1e307"}, {"Y initial", &ChampsSaisis::text4, "-1e400"},   // 1e307 × Echelle overflows
+        {"Vox (m/s)", &ChampsSaisis::text1, "1e400"}, {"Voy (m/s)", &ChampsSaisis::text2, "1e400"},
+        {"τ (en s)", &ChampsSaisis::text6, "1e999"}, {"masse de l'attracteur", &ChampsSaisis::text5, "1e300"},
     };
-    for (const auto& [champ, c] : cas) {
+    for (const auto& [champ, texte, valeur] : cas) {
+        auto c = champsInitiaux();
+        c.*texte = valeur;
         auto s = etatCharge();
         s->Xt[0] = 7;
         const auto avant = std::make_unique<SimulationState>(*s);
