@@ -89,8 +89,7 @@ TEST(TourDuLancement, APeriodFoundBetweenThePointsOfAKeplerOrbitWhateverTheStep)
     const double n = std::sqrt(GM / (a * a * a));
     for (const auto& c : cas) {
         Releve r;
-        r.Nfin = 999;
-        r.pas = c.pas;
+        r.Nfin = 999, r.pas = c.pas;
         for (std::size_t i = 0; i <= 999; ++i) {
             const double M = n * static_cast<double>(i) * c.pas, b = a * std::sqrt(1 - c.e * c.e);
             double E = M;
@@ -108,8 +107,7 @@ TEST(TourDuLancement, APeriodFoundBetweenThePointsOfAKeplerOrbitWhateverTheStep)
         EXPECT_NEAR(t.vProche, std::sqrt(GM / a * (1 + c.e) / (1 - c.e)), 1e-6 * t.vProche) << c.e;
     }
     Releve chute;   // a fall never turns
-    chute.Nfin = 3;
-    chute.pas = 10;
+    chute.Nfin = 3, chute.pas = 10;
     chute.Xt = {3e7, 2e7, 1e7, 5e6};
     EXPECT_EQ(std::pair(mesureTour(chute).boucle, mesureTour(chute).duree), std::pair(false, 30.0));
     EXPECT_EQ(energies(chute, 4).potentielle, -std::numeric_limits<double>::max());   // at the centre: the lowest, never −GM / 0
