@@ -123,8 +123,7 @@ TEST_F(Graphes, SpeedsAtTheEdgeOfTheDoubleRange)
 {
     // A launch that succeeds with every value finite although √2 · 1.3e308
     // passes the double range: the speed stops at the largest double.
-    s.Echelle = 1000;
-    s.Rayon = 6380;
+    s.Echelle = 1000, s.Rayon = 6380;
     ASSERT_TRUE(init(s, {"1.3e308", "1.3e308", "-30000", "0", "6.00", "0", false, true}).ok);
     ASSERT_TRUE(calcule(s).compteRendu.ok);
     trace(1, 1);
@@ -186,9 +185,7 @@ TEST_F(Graphes, SeveralLaunchesAtTheirTimeOnTheScalesAndStagesOfOne)
 TEST(BulleGraphe, TheValueAtThePointerThenTheWholeRangeInTheChartsUnit)
 {
     Releve r;
-    r.Nfin = 2;
-    r.pas = 100;
-    r.Echelle = 1000;
+    r.Nfin = 2, r.pas = 100, r.Echelle = 1000;
     r.Unite = {'k', 'm', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     r.Vxt = {3078, 3078, 3078};   // flat: the range still reads its value
     r.Yt = {7e5, 5e5, -2.04e6};   // highest at the start

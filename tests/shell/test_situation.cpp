@@ -125,10 +125,6 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
         EXPECT_EQ(l.erreur.empty(), !*c.erreur) << c.texte.substr(0, 40);
         EXPECT_EQ(l.situation.champs[0], c.vox ? std::optional<std::string>(c.vox) : std::nullopt) << c.texte.substr(0, 40);
     }
-    // Keys as the window spells them, with accents or not; a scale in capitals.
-    const LectureSituation l = lisFichier("\xEF\xBB\xBF\xEF\xBB\xBFVox=1\n\u00c9chelle=500KM\r\n# \u00c0 observer\u00a0: x");
-    EXPECT_EQ(std::tuple(l.situation.champs[0], l.situation.echelle, l.situation.consigne, l.rien),
-              std::tuple(std::optional<std::string>("1"), std::optional(6), std::optional<std::string>("x"), false));
 }
 
 TEST(Situation, ALinkOrFileShowsWhatItRefusedThenWhatItsFieldsReadAndChangesNothingWhenItIsNoSituation)
