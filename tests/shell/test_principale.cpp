@@ -159,6 +159,7 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
                    std::abs(a.args[1] - r.Yt[r.Nfin] / 1e5 + dy) < 0.1;
         }));
         EXPECT_NE(f.etiquettes[Etiquette::Legende].find(c.legende), std::string::npos);
+        EXPECT_NE(f.etiquettes[Etiquette::Legende].find(tr(Texte::legendeAvecImpact, {std::to_string(86 * r.Nfin)})), std::string::npos);
         Picture1_MouseMove(p, f, 0, 0, static_cast<float>(r.Xt[40] / 1e5), static_cast<float>(r.Yt[40] / 1e5));
         EXPECT_TRUE(f.bulle.starts_with("Lancement " + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s")) << f.bulle;
         Graphe_MouseMove(p, f, 3, 3440, 0);   // the charts read every launch, against the time
@@ -176,7 +177,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
     EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
-    EXPECT_TRUE(feuilleFenetre(f, p).lignes.at(0).starts_with("1 (noir)"));   // the printed sheet's legend is the window's
+    const Feuille feuille = feuilleFenetre(f, p);   // the printed sheet (A4 landscape unless told) has the window's legend
+    EXPECT_TRUE(feuille.lignes.at(0).starts_with("1 (noir)") && feuille.largeur == 297 && feuille.hauteur == 210);
 }
 
 TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASquarePer2000MPerS)
