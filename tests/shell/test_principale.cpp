@@ -390,7 +390,7 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
         {Champ::Text1, "1\u0800", ".", "lit 1, puis s'arrête sur le caractère «\u00a0\u0800\u00a0» (U+0800)."},
         {Champ::Text1, "1\U0001F600", ".", "(U+1F600)."}, {Champ::Text1, "1\U0010FFFD", ".", "(U+10FFFD)."},   // planes 1 and 16
         {Champ::Text1, "\u22123", ".", "d'un traitement de texte «\u00a0\u2212\u00a0» (U+2212)"},
-        {Champ::Text1, "trois mille", ".", "«\u00a0trois mille\u00a0» n'est pas un nombre"},
+        {Champ::Text1, "un deux\u00a0trois\u202fquatre\u2009cinq", ".", "«\u00a0un deux\u00a0trois\u202fquatre\u2009cinq\u00a0» n'est pas un nombre"},
         {Champ::Text1, "&H", ".", "«\u00a0&H\u00a0» n'est pas un nombre"},   // a base without digits
         // Numbers read whole: nothing to say.
         {Champ::Text1, "-42\u00a0164,5", ",", ""}, {Champ::Text1, "6, \u00a0", ".", ""}, {Champ::Text5, "5,97", ".", ""},
