@@ -178,6 +178,10 @@ TEST_F(Graphes, SeveralLaunchesAtTheirTimeOnTheScalesAndStagesOfOne)
         TraceLancements(std::vector<CourbeLancement>{{&r, std::nullopt}}, f, {1, 1});
         for (int n = 2; n <= 6; ++n) EXPECT_EQ(dessin(n, 1.0 / std::max(std::abs(pas), 1)), seul[n - 2]) << pas << " " << n;
     }
+    r.vide();   // launches that left nothing: nothing drawn
+    for (int n = 2; n <= 6; ++n) f.pic(n).oublie();
+    TraceLancements(std::vector<CourbeLancement>{{&r, std::nullopt}, {nullptr, std::nullopt}}, f, {1, 1});
+    for (int n = 2; n <= 6; ++n) EXPECT_TRUE(f.pic(n).appels.empty()) << n;
 }
 
 } // namespace
