@@ -41,7 +41,7 @@ TEST(Lecture, CorrectlyRoundedWhateverTheLengthUpToTheEdgesOfTheDoubleRange)
         {moitie + ".000000000000000000000000001", 9007199254740994.0},
         {moitie + "." + zeros + "1", 9007199254740994.0},
         {moitie + zeros + "1e-32001", 9007199254740994.0},
-        {moitie + "." + zeros, 9007199254740992.0},
+        {moitie + "." + zeros, 9007199254740992.0}, {moitie + zeros + "e-32000", 9007199254740992.0},
         {"-" + moitie + zeros + "1e-32001", -9007199254740994.0},
         // 2^57 + 17 in hexadecimal and octal: 17 is past half of the 32 apart.
         {"&H200000000000011", 0x1p57 + 32}, {"&O10000000000000000021", 0x1p57 + 32},
