@@ -125,6 +125,7 @@ TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
         EXPECT_EQ(l.erreur.empty(), !*c.erreur) << c.texte.substr(0, 40);
         EXPECT_EQ(l.situation.champs[0], c.vox ? std::optional<std::string>(c.vox) : std::nullopt) << c.texte.substr(0, 40);
     }
+    EXPECT_TRUE(lisLien("a=1&b=2&c=3&d=4").erreur.ends_with("«\u00a0d\u00a0» n'est pas un réglage d'Orbeline, il est ignoré."));   // four: all named
 }
 
 TEST(Situation, ALinkOrFileShowsWhatItRefusedThenWhatItsFieldsReadAndChangesNothingWhenItIsNoSituation)
