@@ -350,8 +350,9 @@ void FrmSat::largeurClient(int twips)
 
 void FrmSat::pointsDisponibles(bool oui)
 {
-    action(Action::EnregistrerPoints)->setEnabled(oui);
-    action(Action::CopierPoints)->setEnabled(oui);
+    for (const EntreeMenu& e : kMenus)
+        if (e.besoinPoints)
+            if (QAction* a = action(e.action)) a->setEnabled(oui);
 }
 
 void FrmSat::programmeEtape(int millisecondes) { etoile_.start(millisecondes); }

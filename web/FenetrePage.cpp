@@ -505,8 +505,8 @@ void FenetrePage::retraduit()
 void FenetrePage::pointsDisponibles(bool oui)
 {
     points_ = oui;
-    dom::active(idAction(Action::EnregistrerPoints), oui);
-    dom::active(idAction(Action::CopierPoints), oui);
+    for (const EntreeMenu& e : kMenus)
+        if (e.besoinPoints && (e.interfaces & Page)) dom::active(idAction(e.action), oui);
 }
 
 void FenetrePage::programmeEtape(int millisecondes) { orbeline_page_minuterie(millisecondes); }
