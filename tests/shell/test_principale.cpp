@@ -463,6 +463,7 @@ TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatellite
         {"a slide onto a point reads it and places nothing",
          {{Doigt::Pose, 200, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "21000", point},
         {"a slide meeting no point", {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 100, 300}, {Doigt::Leve, 100, 300}}, "21000", ""},
+        {"a slide after the lift, which the browser should not send", {{Doigt::Glisse, xp, 0}}, "21000", ""},
         {"the browser took the finger", {{Doigt::Pose, 200, 300}, {Doigt::Annule, 0, 0}, {Doigt::Leve, 200, 300}}, "21000", ""},
     };
     for (const auto& c : cas) {
