@@ -444,6 +444,9 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     Command4_Click(p, f);
     Picture1_MouseMove(p, f, 0, 0, static_cast<float>(p.etat.Xt[91] / 1e5), 0);
     EXPECT_EQ(f.bulle, "");
+    f.ecritTexte(Champ::Text5, "0"), Command1_Click(p, f);   // no attractor, no speed: the start reads its first point
+    Picture1_MouseMove(p, f, 0, 0, -300, 0);
+    EXPECT_TRUE(f.bulle.starts_with("t =  86\u00a0s   X = -30000")) << f.bulle;
 }
 
 TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatelliteWhereItTapsElsewhere)
