@@ -33,15 +33,18 @@ premiere_ligne() {
 # session manager, desktop theme or input method of theirs, and a session
 # bus of their own. Qt looks for the bus at start (accessibility); with none
 # named, libdbus autolaunches one through dbus-launch (dbus-x11), which writes
-# into ~/.dbus and outlives the test. This one is ended by arrete_tout.
-# The bus is a child of this shell, so that ending it also reaps it.
+# into ~/.dbus and outlives the test. This one is ended by arrete_tout, and
+# starts no service on demand (bus-prive.conf): no desktop portal, no
+# accessibility bus outlives it. The bus is a child of this shell, so that
+# ending it also reaps it.
 isole_session() {
   unset SESSION_MANAGER XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION GNOME_DESKTOP_SESSION_ID \
     KDE_FULL_SESSION KDE_SESSION_VERSION QT_QPA_PLATFORMTHEME QT_IM_MODULE XMODIFIERS GTK_MODULES \
     AT_SPI_BUS_ADDRESS WAYLAND_DISPLAY
   local fichier adresse=""
   fichier=$(mktemp)
-  dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$fichier" >/dev/null 2>&1 &
+  dbus-daemon --config-file="$(dirname "${BASH_SOURCE[0]}")/bus-prive.conf" --nofork --nopidfile \
+    --print-address=3 3>"$fichier" >/dev/null 2>&1 &
   BUS_PID=$!
   adresse=$(premiere_ligne "$fichier")
   [ -n "$adresse" ] || return 1
@@ -50,8 +53,7 @@ isole_session() {
 
 # Starts Xvfb on a display number it picks itself (-displayfd): choosing a
 # free number here would race with another test starting its own server.
-# The session bus starts once DISPLAY names that server: a service the bus
-# starts on demand (the accessibility bus) sees the private display.
+# The session bus starts once DISPLAY names that server.
 # -noreset: by default the server resets when its last client leaves (the
 # check below), and a program connecting during the reset is turned away.
 demarre_xvfb() {

@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
 import puppeteer from 'puppeteer-core';
-import { demarreWebKit } from './webdriver.mjs';
+import { demarreBus, demarreWebKit } from './webdriver.mjs';
 
 // The single HTML file `make web` writes; ORBELINE_PAGE names another.
 export const fichierPage = resolve(process.env.ORBELINE_PAGE ??
@@ -20,15 +20,22 @@ export const nomMoteur = process.env.ORBELINE_MOTEUR ?? 'chromium';
 
 const pagePresente = () => assert.ok(existsSync(fichierPage), `page absente : ${fichierPage} (lancez make web)`);
 
+// A browser on a session bus of its own, which it outlives by nothing: { navigateur, ferme() }.
+async function surBusPrive(options) {
+  const bus = await demarreBus();
+  const navigateur = await puppeteer.launch({ ...options, env: { ...process.env, DBUS_SESSION_BUS_ADDRESS: bus.adresse } })
+    .catch(async (e) => { await bus.arrete(); throw e; });
+  return { navigateur, ferme: () => navigateur.close().finally(bus.arrete) };
+}
+
 /** Chromium alone, also for the benchmark. */
 export async function demarre() {
   pagePresente();
-  const navigateur = await puppeteer.launch({
+  return surBusPrive({   // its own profile, in a folder puppeteer removes
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', headless: true,
     args: ['--headless=new', '--no-sandbox', '--disable-gpu', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync'],
   });
-  return { navigateur, ferme: () => navigateur.close() };   // its own profile, in a folder puppeteer removes
 }
 
 // Set as the page loads: the browser's language `l`.
@@ -57,11 +64,10 @@ async function demarreMoteur() {
     ({ page, ferme: fin } = await demarreWebKit({ installe: espions, env: { HOME: dossier, LANG: 'fr_FR.UTF-8', LANGUAGE: '', LC_ALL: '' } }));
   } else {
     // Firefox ESR over WebDriver BiDi, its downloads into `dossier`.
-    const firefox = nomMoteur === 'firefox' && await puppeteer.launch({
+    ({ navigateur, ferme: fin } = nomMoteur === 'firefox' ? await surBusPrive({
       browser: 'firefox', executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr', headless: true,
       extraPrefsFirefox: { 'browser.download.dir': dossier, 'browser.download.folderList': 2, 'browser.download.useDownloadDir': true },
-    });
-    ({ navigateur, ferme: fin } = firefox ? { navigateur: firefox, ferme: () => firefox.close() } : await demarre());
+    }) : await demarre());
     // A puppeteer tab: its errors and dialogs kept (each accepted), its downloads into `dossier`.
     page = Object.assign(await navigateur.newPage(), { erreurs: [], dialogues: [] });
     page.on('console', (m) => { if (m.type() === 'error') page.erreurs.push(m.text()); });

@@ -15,25 +15,48 @@ const portLibre = () => new Promise((fini) => {
   const s = createServer().listen(0, '127.0.0.1', () => { const { port } = s.address(); s.close(() => fini(port)); });
 });
 
+// The first line a server writes on `flux` as it starts: its address, its display number.
+const premiereLigne = (processus, flux, quoi) => new Promise((pret, echec) => {
+  processus.once('exit', () => echec(new Error(`${quoi} n'a pas démarré`)));
+  flux.once('data', (d) => pret(String(d).trim()));
+});
+
+// Ends a process and resolves once it has gone.
+export const termine = (processus) => new Promise((fini) => {
+  if (processus.exitCode !== null || processus.signalCode !== null) return fini();
+  processus.once('exit', fini);
+  processus.kill();
+});
+
+/** A session bus of the tests' own that starts no service (scripts/bus-prive.conf): no desktop
+ *  portal mounts anything in a temporary home, nothing outlives the run. Resolves to { adresse, arrete() }. */
+export async function demarreBus() {
+  const config = new URL('../../scripts/bus-prive.conf', import.meta.url).pathname;
+  const processus = spawn('dbus-daemon', [`--config-file=${config}`, '--nofork', '--nopidfile', '--print-address=1'],
+    { stdio: ['ignore', 'pipe', 'ignore'] });
+  const adresse = await premiereLigne(processus, processus.stdout, 'dbus-daemon');
+  const tue = () => processus.kill();
+  process.once('exit', tue);
+  return { adresse, arrete: () => { process.off('exit', tue); return termine(processus); } };
+}
+
 // Xvfb on a display number it picks itself; resolves to { processus, affichage }.
 function demarreXvfb() {
   const processus = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp', '-noreset'],
     { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
-  return new Promise((pret, echec) => {
-    processus.once('exit', () => echec(new Error('Xvfb n\'a pas démarré')));
-    processus.stdio[3].once('data', (d) => pret({ processus, affichage: `:${String(d).trim()}` }));
-  });
+  return premiereLigne(processus, processus.stdio[3], 'Xvfb').then((n) => ({ processus, affichage: `:${n}` }));
 }
 
-/** Starts WebKitGTK, `installe` run in the page after each load; resolves to { page, ferme() }. */
+/** Starts WebKitGTK on a display and a session bus of its own, `installe` run in the page after each
+ *  load; resolves to { page, ferme() }, which resolves once every process it started has ended. */
 export async function demarreWebKit({ installe, env = {} }) {
-  const xvfb = await demarreXvfb();
-  const port = await portLibre();
-  const pilote = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'],
-    { env: { ...process.env, ...env, DISPLAY: xvfb.affichage }, stdio: 'ignore' });
+  const [xvfb, bus, port] = await Promise.all([demarreXvfb(), demarreBus(), portLibre()]);
+  const pilote = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], { stdio: 'ignore',
+    env: { ...process.env, ...env, DISPLAY: xvfb.affichage, DBUS_SESSION_BUS_ADDRESS: bus.adresse } });
   // Should the tests end without closing (an exception), the processes go too.
-  const arrete = () => { pilote.kill(); xvfb.processus.kill(); };
-  process.once('exit', arrete);
+  const tue = () => { pilote.kill(); xvfb.processus.kill(); };
+  process.once('exit', tue);
+  const arrete = async () => { process.off('exit', tue); await termine(pilote); await termine(xvfb.processus); await bus.arrete(); };
   const base = `http://127.0.0.1:${port}`;
 
   async function requete(methode, chemin, corps) {
