@@ -56,7 +56,7 @@ TEST_F(Principal, TheStarGrowsOneFramePerDelayAndTheChartsFollowItsLastFrame)
     EXPECT_TRUE(f.points && f.message.empty());
     // The first frame is on screen when the handler returns; nothing is charted yet.
     EXPECT_EQ(compte(1, "repeint"), 1);
-    EXPECT_TRUE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_TRUE(p1.etat().geo(Controle::Etoile).visible);
     EXPECT_EQ(compte(2, "pset"), 0);
 
     f.laisseFiler();
@@ -80,7 +80,7 @@ TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganW
     f.cases = {1, 0};
     Case_Click(p, f, Case::Vitesse);
     EXPECT_EQ(compte(1, "repeint"), kImagesEtoile);
-    EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_FALSE(p1.etat().geo(Controle::Etoile).visible);
     EXPECT_EQ(compte(2, "pset"), 0);
     EXPECT_TRUE(f.estVisible(zone(2)));
 
@@ -506,7 +506,7 @@ TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
     for (const auto& [champ, texte] : attendus) EXPECT_EQ(f.textes[champ], texte);
     EXPECT_EQ(f.etiquettes[Etiquette::ImpactTemps], "");
     // The marker now reads the kept position in kilometres.
-    EXPECT_NEAR(p1.etat.gauche(Controle::Sat) + p1.etat.largeur(Controle::Sat) / 2, 1.5, 0.01);
+    EXPECT_NEAR(p1.etat().gauche(Controle::Sat) + p1.etat().largeur(Controle::Sat) / 2, 1.5, 0.01);
     // The fields were filled under the old scale; the next launch reads them anew.
     Command1_Click(p, f);
     EXPECT_EQ(p.etat.Xo, 150000);
