@@ -7,7 +7,8 @@ import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, afterEach, test } from 'node:test';
-import { attends, attendsGraphe, ferme, imageSuivante, ouvre, pixels, remet, sansErreur, tape, telecharge, texte } from './navigateur.mjs';
+import { attends, attendsGraphe, ferme, imageSuivante, natif, ouvre, pixels, remet, sansErreur, tape, telecharge, texte, touche }
+  from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -17,8 +18,40 @@ const bulle = async (page) => (await montre(page, 'bulle') ? texte(page, 'bulle'
 const violations = (page) => page.evaluate(axe).then(() => page.evaluate(async () =>
   (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`))));
 
+// The selector of the control a person reads as `nom` (access keys' "&" aside): a button's caption (an entry's
+// shortcut aside), or an accessible name.
+const vu = (page, nom) => page.$$eval('button, [aria-label]', (c, nom) => {
+  const e = c.find((x) => x.getAttribute('aria-label') === nom || (x.tagName === 'BUTTON' && (x.firstElementChild ?? x).textContent === nom));
+  return e && `#${e.id}`;
+}, nom.replaceAll('&', ''));
+const appuie = async (page, ...noms) => { for (const n of noms) await page.click(await vu(page, n)); };
+
 after(ferme);
 afterEach(sansErreur);
+
+test('every entry of the page\'s menus and every shortcut of the table does what the shell says', async () => {
+  // From a window launched, "5" typed into Vox since: the shell's answer (scenarios.cpp) against what the page shows.
+  for (const c of natif(['Menus'], { portable: true })) {
+    const cas = `${c.legende} ${c.raccourci}`;
+    const { page } = await ouvre();
+    await page.evaluate(() => { window.imprime = 0; window.print = () => { ++window.imprime; }; });
+    await appuie(page, 'Lancer');
+    await tape(page, (await vu(page, 'Vox (m/s)')).slice(1), '5');
+    const choix = c.lecture && page.waitForFileChooser();
+    await (c.raccourci ? touche(page, ...c.raccourci.split('+').map((k) => (k === 'Ctrl' ? 'Control' : k.length > 1 ? k : `Key${k}`)))
+      : appuie(page, c.menu, c.legende));
+    if (choix) await (await choix).cancel();
+    if (c.nom) assert.equal(c.sorte === 'Image' ? (await telecharge(c.nom, null)).subarray(1, 4).toString() : await telecharge(c.nom),
+      c.sorte === 'Image' ? 'PNG' : c.contenu, cas);
+    // The dialogs open, the clipboard (a link without the page's address), the printing, the fields, the options' ticks.
+    assert.deepEqual(await page.evaluate(() => [[...document.querySelectorAll('dialog[open]')].map((d) => d.id),
+      (window.copies.at(-1) ?? '').replace(location.href.split(/[?#]/)[0] + '?', ''), window.imprime,
+      [...document.querySelectorAll('#client input[type=text]')].map((e) => e.value),
+      [...document.querySelectorAll('#menus [aria-pressed]:not([lang])')].map((e) => e.getAttribute('aria-pressed') === 'true')]),
+    [{ Guide: ['guide'], APropos: ['apropos'] }[c.sorte] ?? [], c.sorte === 'Copie' ? c.contenu : '', c.sorte === 'Impression' ? 1 : 0,
+      c.champs, c.reglages], cas);
+  }
+});
 
 test('the start screen: its version, a click on a label stays, any key on "Suite" but Tab goes on', async () => {
   const { page } = await ouvre({ accueil: true });

@@ -6,7 +6,10 @@
 //   OptionG=i     button i of group G clicked
 //   Lancer        "Lancer", its star run to the end
 //   Fin           the line of results
+//   Menus         a line for each entry of the page's menus and each shortcut of the table, from a window of its own
+//                 launched with "5" typed into Vox since: the shell's answer to the page and the window after it
 #include "FenetreEnregistree.h"
+#include "actions.h"
 #include "principale.h"
 #include "releve.h"
 
@@ -28,6 +31,31 @@ std::string json(std::string_view t)
         else r += c;
     }
     return r + "\"";
+}
+
+void menus()
+{
+    constexpr const char* kSortes[] = {"Rien", "Fichier", "Copie", "Image", "Impression", "Guide", "APropos"};
+    for (const EntreeMenu& e : kMenus)
+        for (const bool touche : {false, true}) {
+            if (touche ? e.raccourci.empty() : !(e.interfaces & Page) || e.action == Action::Langue) continue;
+            Principale p;
+            test::FenetreEnregistree f(&p);
+            f.separateur.assign(1, ',');   // the page under test speaks French
+            Form_Load(p, f);
+            Command1_Click(p, f);
+            f.laisseFiler();
+            f.ecritTexte(Champ::Text1, "5");
+            const auto s = touche ? Form_KeyDown(p, f, e.raccourci, {}, Page) : choisit(p, f, e.action);
+            const FichierAction* fichier = s ? s->fichier : nullptr;
+            std::cout << "{\"legende\":" << json(tr(e.legende)) << ",\"menu\":" << json(tr(e.menu))
+                      << ",\"raccourci\":" << json(touche ? e.raccourci : "") << ",\"sorte\":" << json(s ? kSortes[int(s->sorte)] : "")
+                      << ",\"nom\":" << json(fichier && fichier->nom ? tr(*fichier->nom) : "")
+                      << ",\"lecture\":" << (fichier && fichier->lecture ? "true" : "false") << ",\"contenu\":" << json(s ? s->contenu : "")
+                      << ",\"champs\":[";
+            for (int c = 0; c < 7; ++c) std::cout << (c ? "," : "") << json(f.texte(static_cast<Champ>(c)));
+            std::cout << "],\"reglages\":[" << (p.reglages[0] ? "true" : "false") << "," << (p.reglages[1] ? "true" : "false") << "]}\n";
+        }
 }
 
 } // namespace
@@ -59,6 +87,8 @@ int main()
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
                       << ",\"table\":" << json(textePoints(p, formatCopie(f.separateur)))
                       << ",\"csv\":" << json(textePoints(p, formatCsv(","))) << "}\n";
+        } else if (ligne == "Menus") {
+            menus();
         } else if (!ligne.empty()) {
             std::cerr << "action inconnue : " << ligne << '\n';
             return 1;

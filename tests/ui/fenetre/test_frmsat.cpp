@@ -4,6 +4,8 @@
 #define QT_STATICPLUGIN   // the accessibility bridge below is built in
 #include "outils.h"
 
+#include "FenetreEnregistree.h"
+#include "controles.h"
 #include "principale.h"
 #include "vue.h"
 
@@ -13,7 +15,9 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMap>
+#include <QMenuBar>
 #include <QTimer>
+#include <QToolTip>
 
 #include <tuple>
 #include <utility>
@@ -85,6 +89,50 @@ TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaun
     EXPECT_TRUE(w->zoneMessage()->text().contains("τ") && w->zoneMessage()->isVisible());
 }
 
+TEST(Fenetre, EveryControlWhereItsRowPlacesItInTheClientAreaUnderTheMenuBar)
+{
+    auto w = fenetre();
+    // The window grows by the bar; shrunk, it keeps the whole client area; every control lies in it.
+    const int barre = w->menuBar()->height();
+    EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
+    w->resize(400, 300);
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
+    // In its container, at its row's place in pixels (an auto-sized label from its corner, the size of its text).
+    const auto place = [](QPoint p, QSize t) {
+        return std::to_string(p.x()) + ", " + std::to_string(p.y()) + " " + std::to_string(t.width()) + " × " + std::to_string(t.height());
+    };
+    for (const Disposition& d : kDisposition)
+        if (const QWidget* c = w->client()->findChild<QWidget*>(qs(d.nom))) {
+            const QSize taille(enPixels(d.place.largeur), enPixels(d.place.hauteur));
+            EXPECT_EQ(place(c->pos(), d.drapeaux & AutoTaille ? taille : c->size()),
+                      place({enPixels(d.place.gauche), enPixels(d.place.haut)}, taille)) << d.nom;
+        }
+}
+
+TEST(Graphes, EachChartUnderThePointerShowsWhatTheShellReadsThere)
+{
+    // Every chart shown, then a launch; beside the window, the shell's own with the same boxes.
+    auto w = fenetre();
+    FenetreChargee r;
+    for (const Texte boite : {Texte::caseVitesse, Texte::caseXy, Texte::caseEnergie}) QTest::mouseClick(vu(*w, tr(boite)), Qt::LeftButton);
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) r.f.ecritCase(c, true);
+    QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
+    w->acheveLancement();
+    Command1_Click(r.p, r.f);
+    r.f.laisseFiler();
+    // The middle of the chart a person finds by its title: its time and its values there, or nothing.
+    for (const Graphe& g : kGraphes) {
+        const SurfaceEnregistree& s = r.f.pic(g.picture);
+        const int x = s.largeurPixels() / 2, y = s.hauteurPixels() / 2;
+        Graphe_MouseMove(r.p, r.f, g.picture, float(s.etat().versUserX(x)), float(s.etat().versUserY(y)));
+        QTest::mouseMove(vu(*w, tr(g.titre)), QPoint(2 + x, 2 + y));
+        const auto bulle = [] { return QToolTip::isVisible() ? QToolTip::text().toStdString() : ""; };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bulle() == r.f.bulle; }, 2000)) << tr(g.titre) << " : " << bulle() << " ≠ " << r.f.bulle;
+    }
+}
+
 TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
 {
     auto w = fenetre();
@@ -101,17 +149,14 @@ TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
     EXPECT_EQ(w->zoneMessage()->textFormat(), Qt::PlainText);   // a key named from a file stays as spelt
 }
 
-TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
+TEST(Fenetre, TheCloseButtonAndQuitterEndTheEventLoop)
 {
-    for (int voie = 0; voie < 3; ++voie) {
+    // The menu entry and its shortcut: Menus.EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays.
+    for (int voie = 0; voie < 2; ++voie) {
         auto w = fenetre();
         QTimer::singleShot(0, w.get(), [&] {
             if (voie == 0) w->close();
-            if (voie == 1) QTest::mouseClick(w->commande(Commande::Quitter), Qt::LeftButton);
-            if (voie == 2) {   // Alt+F then Q
-                QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
-                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
-            }
+            if (voie == 1) QTest::mouseClick(vu(*w, tr(Texte::quitter)), Qt::LeftButton);
         });
         QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
         EXPECT_EQ(QCoreApplication::exec(), 0) << voie;
