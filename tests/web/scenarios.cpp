@@ -8,8 +8,11 @@
 //   Fin           the line of results
 //   Menus         a line for each entry of the page's menus and each shortcut of the table, from a window of its own
 //                 launched with "5" typed into Vox since: the shell's answer to the page and the window after it
+//   Graphes       every chart's box ticked, a launch, then a line for each chart: what the pointer in its middle reads
+//   Disposition   a line for each control of the window: its element's place in pixels in its container
 #include "FenetreEnregistree.h"
 #include "actions.h"
+#include "charts.h"
 #include "principale.h"
 #include "releve.h"
 
@@ -89,6 +92,25 @@ int main()
                       << ",\"csv\":" << json(textePoints(p, formatCsv(","))) << "}\n";
         } else if (ligne == "Menus") {
             menus();
+        } else if (ligne == "Graphes") {
+            for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
+            Command1_Click(p, f);
+            f.laisseFiler();
+            for (const Graphe& g : kGraphes) {
+                const EtatSurface& e = f.pic(g.picture).etat();
+                const int x = e.largeurPx / 2, y = e.hauteurPx / 2;
+                Graphe_MouseMove(p, f, g.picture, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
+                std::cout << "{\"titre\":" << json(tr(g.titre)) << ",\"boite\":" << json(tr(cherche(role(g.boite))->legende))
+                          << ",\"x\":" << x << ",\"y\":" << y << ",\"bulle\":" << json(f.bulle) << "}\n";
+            }
+        } else if (ligne == "Disposition") {
+            for (const Disposition& d : kDisposition) {
+                const Place& q = d.place;
+                const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
+                std::cout << "{\"boite\":" << json(std::string(d.nom) + (boite ? "-boite" : "")) << ",\"cadre\":" << json(d.cadre)
+                          << ",\"taille\":" << (d.drapeaux & AutoTaille ? "false" : "true") << ",\"place\":[" << enPixels(q.gauche) << ","
+                          << enPixels(q.haut) << "," << enPixels(q.largeur) << "," << enPixels(q.hauteur) << "]}\n";
+            }
         } else if (!ligne.empty()) {
             std::cerr << "action inconnue : " << ligne << '\n';
             return 1;
