@@ -79,6 +79,8 @@ struct FenetreChargee {
     SimulationState& s = p.etat;         ///< the record
     SurfaceEnregistree& p1 = f.pic(1);   ///< the orbit view
     FenetreChargee() { Form_Load(p, f); }
+    /// "Lancer", its star run to the end.
+    void lance() { Command1_Click(p, f); f.laisseFiler(); }
 };
 
 } // namespace orbeline::test

@@ -270,8 +270,7 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     for (const auto& c : cas) {
         FenetreChargee w;
         c.faire(w);
-        Command1_Click(w.p, w.f);
-        w.f.laisseFiler();
+        w.lance();
         const SurfaceEnregistree& source = w.f.pic(c.picture);
         SurfaceEnregistree copie(1000, 700);
         ASSERT_TRUE(source.journal().rejoue(copie)) << c.nom;

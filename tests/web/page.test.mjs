@@ -75,8 +75,18 @@ test('the start screen: its version, a click on a label stays, any key on "Suite
   assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
 });
 
-test('the keyboard reaches the controls in tab order and runs the mouse\'s handlers', async () => {
+test('every control shown where its row places it; the keyboard reaches them in tab order and runs the mouse\'s handlers',
+  async () => {
   const { page } = await remet();
+  // Each one's place in its container (an auto-sized label: its corner, the size of its text).
+  const ecarts = await page.evaluate((lignes) => lignes.flatMap((l) => {
+    const e = document.getElementById(l.boite);
+    if (!e || e.closest('[hidden]')) return [];
+    const r = e.getBoundingClientRect(), c = document.getElementById(l.cadre || 'client').getBoundingClientRect();
+    const vu = [r.left - c.left, r.top - c.top, ...(l.taille ? [r.width, r.height] : l.place.slice(2))];
+    return vu.join() === l.place.join() ? [] : [`${l.boite}: ${vu.join(' ')} au lieu de ${l.place.join(' ')}`];
+  }), natif(['Disposition']));
+  assert.deepEqual(ecarts, []);
   const ordre = [];
   for (let i = 0; i < 16; ++i) {
     ordre.push(await page.evaluate(() => document.activeElement.id));
@@ -222,8 +232,9 @@ test('the guide, the about box, the starting values, the printout and the pictur
   await page.keyboard.press('Escape');
   await touche(page, 'F1');
   const guide = await page.$eval('#guide-texte', (e) => [e.querySelector('h2')?.textContent, e.querySelectorAll('ol > li').length,
-    e.querySelector('strong')?.textContent, e.querySelectorAll('script, img, a, iframe').length]);
-  assert.deepEqual(guide, ['Guide de l\'élève\u00a0: le TP satellites', 9, 'Suite', 0], 'its title, steps, a bold word, no tags');
+    e.querySelector('strong')?.textContent, e.querySelectorAll('script, img, a, iframe').length, e.textContent.includes('Pour les développeurs')]);
+  assert.deepEqual(guide, ['Guide de l\'élève\u00a0: le TP satellites', 9, 'Suite', 0, false], 'its title, steps, a bold word, no tags, '
+    + 'the README\'s section alone');
   assert.deepEqual(await violations(page), [], 'the guide');
   await page.keyboard.press('Escape');
 
@@ -273,17 +284,4 @@ test('each chart, its box ticked, shows under the pointer what the shell reads t
     await page.mouse.move(x, y);
     assert.equal(await bulle(page), g.bulle, g.titre);
   }
-});
-
-test('every control shown where its row places it in its container', async () => {
-  const { page } = await remet();
-  const ecarts = await page.evaluate((lignes) => lignes.flatMap((l) => {
-    const e = document.getElementById(l.boite);
-    if (!e || e.closest('[hidden]')) return [];
-    const r = e.getBoundingClientRect(), c = document.getElementById(l.cadre || 'client').getBoundingClientRect();
-    // An auto-sized label from its corner, the size of its text.
-    const vu = [r.left - c.left, r.top - c.top, ...(l.taille ? [r.width, r.height] : l.place.slice(2))];
-    return vu.join() === l.place.join() ? [] : [`${l.boite}: ${vu.join(' ')} au lieu de ${l.place.join(' ')}`];
-  }), natif(['Disposition']));
-  assert.deepEqual(ecarts, []);
 });

@@ -42,22 +42,18 @@ void menus()
     for (const EntreeMenu& e : kMenus)
         for (const bool touche : {false, true}) {
             if (touche ? e.raccourci.empty() : !(e.interfaces & Page) || e.action == Action::Langue) continue;
-            Principale p;
-            test::FenetreEnregistree f(&p);
-            f.separateur.assign(1, ',');   // the page under test speaks French
-            Form_Load(p, f);
-            Command1_Click(p, f);
-            f.laisseFiler();
-            f.ecritTexte(Champ::Text1, "5");
-            const auto s = touche ? Form_KeyDown(p, f, e.raccourci, {}, Page) : choisit(p, f, e.action);
+            test::FenetreChargee w;
+            w.f.separateur.assign(1, ',');   // the page under test speaks French
+            w.lance();
+            w.f.ecritTexte(Champ::Text1, "5");
+            const auto s = touche ? Form_KeyDown(w.p, w.f, e.raccourci, {}, Page) : choisit(w.p, w.f, e.action);
             const FichierAction* fichier = s ? s->fichier : nullptr;
-            std::cout << "{\"legende\":" << json(tr(e.legende)) << ",\"menu\":" << json(tr(e.menu))
-                      << ",\"raccourci\":" << json(touche ? e.raccourci : "") << ",\"sorte\":" << json(s ? kSortes[int(s->sorte)] : "")
-                      << ",\"nom\":" << json(fichier && fichier->nom ? tr(*fichier->nom) : "")
-                      << ",\"lecture\":" << (fichier && fichier->lecture ? "true" : "false") << ",\"contenu\":" << json(s ? s->contenu : "")
-                      << ",\"champs\":[";
-            for (int c = 0; c < 7; ++c) std::cout << (c ? "," : "") << json(f.texte(static_cast<Champ>(c)));
-            std::cout << "],\"reglages\":[" << (p.reglages[0] ? "true" : "false") << "," << (p.reglages[1] ? "true" : "false") << "]}\n";
+            std::cout << "{\"legende\":" << json(tr(e.legende)) << ",\"menu\":" << json(tr(e.menu)) << ",\"raccourci\":"
+                      << json(touche ? e.raccourci : "") << ",\"sorte\":" << json(s ? kSortes[int(s->sorte)] : "") << ",\"nom\":"
+                      << json(fichier && fichier->nom ? tr(*fichier->nom) : "") << ",\"lecture\":" << (fichier && fichier->lecture)
+                      << ",\"contenu\":" << json(s ? s->contenu : "") << ",\"champs\":[";
+            for (int c = 0; c < 7; ++c) std::cout << (c ? "," : "") << json(w.f.texte(static_cast<Champ>(c)));
+            std::cout << "],\"reglages\":[" << w.p.reglages[0] << "," << w.p.reglages[1] << "]}\n";
         }
 }
 
@@ -65,10 +61,11 @@ void menus()
 
 int main()
 {
-    Principale p;
-    test::FenetreEnregistree f(&p);
+    test::FenetreChargee w;
+    Principale& p = w.p;
+    test::FenetreEnregistree& f = w.f;
     f.separateur.assign(1, ',');   // the page under test speaks French
-    Form_Load(p, f);
+    std::cout << std::boolalpha;
     std::string ligne;
     while (std::getline(std::cin, ligne)) {
         const std::size_t egal = ligne.find('=');
@@ -83,8 +80,7 @@ int main()
         } else if (ligne.starts_with("Option") && egal != std::string::npos) {
             f.choisitOption(static_cast<Groupe>(std::stoi(ligne.substr(6, egal - 6)) - 1), std::stoi(ligne.substr(egal + 1)));
         } else if (ligne == "Lancer") {
-            Command1_Click(p, f);
-            f.laisseFiler();
+            w.lance();
         } else if (ligne == "Fin") {
             std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
@@ -94,8 +90,7 @@ int main()
             menus();
         } else if (ligne == "Graphes") {
             for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
-            Command1_Click(p, f);
-            f.laisseFiler();
+            w.lance();
             for (const Graphe& g : kGraphes) {
                 const EtatSurface& e = f.pic(g.picture).etat();
                 const int x = e.largeurPx / 2, y = e.hauteurPx / 2;
@@ -108,7 +103,7 @@ int main()
                 const Place& q = d.place;
                 const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
                 std::cout << "{\"boite\":" << json(std::string(d.nom) + (boite ? "-boite" : "")) << ",\"cadre\":" << json(d.cadre)
-                          << ",\"taille\":" << (d.drapeaux & AutoTaille ? "false" : "true") << ",\"place\":[" << enPixels(q.gauche) << ","
+                          << ",\"taille\":" << !(d.drapeaux & AutoTaille) << ",\"place\":[" << enPixels(q.gauche) << ","
                           << enPixels(q.haut) << "," << enPixels(q.largeur) << "," << enPixels(q.hauteur) << "]}\n";
             }
         } else if (!ligne.empty()) {

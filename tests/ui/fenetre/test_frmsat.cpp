@@ -120,8 +120,7 @@ TEST(Graphes, EachChartUnderThePointerShowsWhatTheShellReadsThere)
     for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) r.f.ecritCase(c, true);
     QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
     w->acheveLancement();
-    Command1_Click(r.p, r.f);
-    r.f.laisseFiler();
+    r.lance();
     // The middle of the chart a person finds by its title: its time and its values there, or nothing.
     for (const Graphe& g : kGraphes) {
         const SurfaceEnregistree& s = r.f.pic(g.picture);
@@ -241,13 +240,17 @@ TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
     EXPECT_EQ(w->nombreInit() - avant, 3);
 }
 
-TEST(Saisie, APasteKeepsOneLineOfPrintableText)
+TEST(Saisie, CtrlCCopiesTheFieldsTextAndAPasteKeepsOneLineOfPrintableText)
 {
+    // Ctrl+C stays the field's own copy, beside Ctrl+Shift+C, the points'.
+    auto w = fenetre(true);
+    w->text(1)->selectAll();
+    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0");
     // Tabs and line breaks become one blank, other control characters go, a
     // text longer than a situation keeps is refused whole.
     const std::pair<QString, QString> cas[] = {{"30\r\n78\t", "30 78 "}, {QString::fromUtf8("1\0" "2\x1b[0m", 7), "12[0m"},
                                                {QString(1001, '7'), ""}};
-    auto w = fenetre();
     for (const auto& [colle, texte] : cas) {
         w->text(1)->clear();
         QGuiApplication::clipboard()->setText(colle);
