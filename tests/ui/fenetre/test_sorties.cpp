@@ -27,6 +27,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <tuple>
 #include <utility>
 
@@ -121,34 +122,27 @@ Qt::Key lettre(Texte t)
     return static_cast<Qt::Key>(s.at(s.indexOf('&') + 1).toUpper().unicode());
 }
 
-std::string champs(const Fenetre& f)
+// What a person sees of a window but its dialogs: its fields, the ticks of its menu's options, whether it is open.
+std::string vue(const Fenetre& f, const std::array<bool, kNombreReglages>& coches, bool ouverte)
 {
     std::string t;
     for (int c = 0; c < 7; ++c) t += f.texte(static_cast<Champ>(c)) + " | ";
-    return t;
+    for (const bool c : coches) t += c ? "coché | " : "- | ";
+    return t + (ouverte ? "ouverte" : "fermée");
 }
 
 } // namespace
 
 TEST(Menus, EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays)
 {
-    // What the desktop shows for what the shell leaves to the front end; numbers in the regional form.
+    // What the desktop shows for what the shell leaves it: a dialog (the guide's first line and the about box's text
+    // too, as plain text), the clipboard with numbers in the regional form.
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
     QPrinter imprimante;
-    const QString impression = QPrintDialog(&imprimante).windowTitle();
-    const auto attendu = [&](const std::optional<Sortie>& s) -> QString {
-        switch (s ? s->sorte : Sortie::Sorte::Rien) {
-        case Sortie::Sorte::Fichier:
-        case Sortie::Sorte::Image: return "QFileDialog " + qs(tr(s->fichier->titre));
-        case Sortie::Sorte::Impression: return "QPrintDialog " + impression;
-        case Sortie::Sorte::Guide:   // its first line, as plain text: a no-break space as a space
-            return "QDialog " + qs(tr(Texte::titreGuide)) + " Guide de l'élève : le TP satellites";
-        case Sortie::Sorte::APropos: return "QMessageBox " + qs(tr(Texte::titreAPropos)) + " Orbeline\n" + qs(texteVersion());
-        case Sortie::Sorte::Copie: return "copié " + qs(s->contenu);
-        case Sortie::Sorte::Rien: break;
-        }
-        return {};
-    };
+    const std::map<Sortie::Sorte, QString> dialogues{
+        {Sortie::Sorte::Impression, "QPrintDialog " + QPrintDialog(&imprimante).windowTitle()},
+        {Sortie::Sorte::Guide, "QDialog " + qs(tr(Texte::titreGuide)) + " Guide de l'élève : le TP satellites"},
+        {Sortie::Sorte::APropos, "QMessageBox " + qs(tr(Texte::titreAPropos)) + " Orbeline\n" + qs(texteVersion())}};
     for (const EntreeMenu& e : kMenus)
         for (const bool touche : {false, true}) {
             // Each entry of the desktop's menus (the languages: Langue.*), each shortcut of the table, the page's too.
@@ -160,11 +154,12 @@ TEST(Menus, EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays)
             r.f.separateur.assign(1, ',');
             r.lance();
             w->acheveLancement();
-            w->ecritTexte(Champ::Text1, "5");
-            r.f.ecritTexte(Champ::Text1, "5");
+            for (Fenetre* f : {static_cast<Fenetre*>(w.get()), static_cast<Fenetre*>(&r.f)}) f->ecritTexte(Champ::Text1, "5");
             const auto s = touche ? Form_KeyDown(r.p, r.f, e.raccourci, {}, Bureau) : choisit(r.p, r.f, e.action);
-            // Each dialog that opens (the guide's first line, the about box's text), closed at once (a file's or the
-            // printer's waits in a loop of its own); the clipboard.
+            QString attendu = s && dialogues.contains(s->sorte) ? dialogues.at(s->sorte) : "";
+            if (s && s->fichier) attendu = "QFileDialog " + qs(tr(s->fichier->titre));
+            if (s && s->sorte == Sortie::Sorte::Copie) attendu = "copié " + qs(s->contenu);
+            // Each dialog that opens, closed at once (a file's or the printer's waits in a loop of its own).
             QStringList vus;
             const auto regarde = [&] {
                 for (QWidget* d : QApplication::topLevelWidgets())
@@ -192,15 +187,12 @@ TEST(Menus, EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays)
             });
             QCoreApplication::exec();
             if (const QString c = QGuiApplication::clipboard()->text(); !c.isEmpty()) vus << "copié " + c;
-            EXPECT_EQ(vus.join('\n').toStdString(), attendu(s).toStdString());
+            EXPECT_EQ(vus.join('\n').toStdString(), attendu.toStdString());
             // The fields, the options' ticks, the window still open, as the shell left its own.
-            std::vector<bool> coches, attendues;
-            for (const EntreeMenu& x : kMenus) {
-                if (!x.reglage) continue;
-                coches.push_back(entreeVue(*w, x.legende)->isChecked());
-                attendues.push_back(r.p.reglages[static_cast<std::size_t>(*x.reglage)]);
-            }
-            EXPECT_EQ(std::tuple(champs(*w), coches, w->isVisible()), std::tuple(champs(r.f), attendues, !r.f.fini));
+            std::array<bool, kNombreReglages> coches{};
+            for (const EntreeMenu& x : kMenus)
+                if (x.reglage) coches[static_cast<std::size_t>(*x.reglage)] = entreeVue(*w, x.legende)->isChecked();
+            EXPECT_EQ(vue(*w, coches, w->isVisible()), vue(r.f, r.p.reglages, !r.f.fini));
         }
 }
 
