@@ -380,21 +380,20 @@ void TraceKepler(Surface& s, std::span<const PointKepler> points, double GM, std
         yMax = std::max(yMax, p.T * p.T);
     }
     if (!(xMax > 0) || !std::isfinite(xMax) || !std::isfinite(yMax) || !(k > 0) || !std::isfinite(k)) return;
-    xMax *= 1.15;
-    yMax = 1.15 * std::max(yMax, k * xMax / 1.15);
-    // User units: a³ in m³ along x, T² in s² upward, the origin on the axes' corner.
-    const double parX = xMax / (droite - gauche), parY = yMax / (bas - haut);
-    s.scale(-gauche * parX, yMax + haut * parY, (W - gauche) * parX, yMax - (H - haut) * parY);
-    s.line(0, 0, enFloat(xMax), 0, couleurPalette(8));
-    s.line(0, 0, 0, enFloat(yMax), couleurPalette(8));
-    s.line(0, 0, enFloat(xMax), enFloat(k * xMax), kNoir);
+    yMax = std::max(yMax, k * xMax);
+    // User units: a thousandth of the largest a³ along x, of the largest T² upward (the
+    // painters take no coordinate near 10²²), the origin on the axes' corner, 15 % to spare.
+    const double ux = xMax / 1000, uy = yMax / 1000, parX = 1150.0 / (droite - gauche), parY = 1150.0 / (bas - haut);
+    s.scale(-gauche * parX, 1150 + haut * parY, (W - gauche) * parX, 1150 - (H - haut) * parY);
+    s.line(0, 0, 1150, 0, couleurPalette(8));
+    s.line(0, 0, 0, 1150, couleurPalette(8));
+    s.line(0, 0, 1150, enFloat(std::min(k * 1150 * ux / uy, 1150.0)), kNoir);
     s.setDrawWidth(5);
-    for (const PointKepler& p : points) s.pset(enFloat(p.a * p.a * p.a), enFloat(p.T * p.T), p.couleur.value_or(kNoir));
+    for (const PointKepler& p : points) s.pset(enFloat(p.a * p.a * p.a / ux), enFloat(p.T * p.T / uy), p.couleur.value_or(kNoir));
     s.setDrawWidth(1);
-    for (const PointKepler& p : points) {
-        const auto [x, yp] = std::pair(enFloat(p.a * p.a * p.a + 6 * parX), enFloat(p.T * p.T));
-        s.texte(x, yp, std::to_string(p.numero), Ancre::HautGauche, p.couleur.value_or(kNoir));
-    }
+    for (const PointKepler& p : points)
+        s.texte(enFloat(p.a * p.a * p.a / ux + 6 * parX), enFloat(p.T * p.T / uy), std::to_string(p.numero), Ancre::HautGauche,
+                p.couleur.value_or(kNoir));
 }
 
 std::optional<Fleche> curseurGraphe(const Graphe& g, const Surface& s, const Releve& r, int i, bool enTemps, Couleur c)
