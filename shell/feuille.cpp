@@ -1,6 +1,7 @@
 #include "feuille.h"
 
 #include "charts.h"
+#include "physique.h"
 #include "principale.h"
 
 #include <algorithm>
@@ -61,6 +62,11 @@ Feuille feuille(const Fenetre& f, const Releve& r, double largeurMm, double haut
         }
         if (montre) y += c + kHauteurLegendeGraphe + kEntreGraphes;
     }
+    // Kepler's third law, in the first chart column, when shown.
+    if (f.estVisible(zone(kPictureKepler))) {
+        s.images.push_back({kPictureKepler, {gauche, y, c, c}, tr(Texte::grapheKepler), {gauche, y + c, c, kHauteurLegendeGraphe}});
+        y += c + kHauteurLegendeGraphe + kEntreGraphes;
+    }
     s.cadreLegende = {gauche, y, colonne, std::max(0.0, hauteurMm - kMarge - y)};
     s.lignes = lignesLegende(r);
     return s;
@@ -69,7 +75,13 @@ Feuille feuille(const Fenetre& f, const Releve& r, double largeurMm, double haut
 Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, double hauteurMm)
 {
     Feuille s = feuille(f, p.releve, largeurMm, hauteurMm);
-    if (p.reglages[static_cast<std::size_t>(Reglage::Coloris)]) s.lignes = lignesLancements(p, f.separateurDecimal());
+    if (p.reglages[static_cast<std::size_t>(Reglage::Coloris)]) {
+        s.lignes = lignesLancements(p, f.separateurDecimal());
+    } else if (!s.lignes.empty()) {
+        // The launch on screen's exact orbit and Kepler's law, when asked for.
+        for (std::string& l : lignesPhysique(p, p.releve, f.separateurDecimal())) s.lignes.push_back(std::move(l));
+        for (std::string& l : lignesKeplerFin(p, f.separateurDecimal())) s.lignes.push_back(std::move(l));
+    }
     return s;
 }
 
