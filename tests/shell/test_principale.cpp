@@ -541,7 +541,7 @@ TEST(Disposition, TheMessageInADarkRedAndEachTablePinnedByASum)
     EXPECT_EQ(cherche(kRoleMessage)->couleur, (Couleur{176, 0, 0}));   // a dark red, readable on the grey
     // Each table's places, tab indexes, roles, type, flags and colours summed by rank: a row changed by accident changes a sum.
     for (const auto& [table, attendu] :
-         {std::pair{std::span<const Disposition>(kDisposition), 1829445.515}, {kDispositionAccueil, 296152.1}}) {
+         {std::pair{std::span<const Disposition>(kDisposition), 1996874.4975}, {kDispositionAccueil, 296152.1}}) {
         double somme = 0, rang = 1;
         for (const Disposition& d : table)
             somme += (d.place.gauche + 2 * d.place.haut + 3 * d.place.largeur + 5 * d.place.hauteur + 7 * d.tab + 11 * d.role.numero +
@@ -591,11 +591,11 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
     // Last, the sums of every row's place and text size weighted by its rank, the window's then the start screen's: a row
     // moved by a hundredth of a pixel changes one. Meant? Look at the screenshots again, then write the sums printed.
     const struct { double l, h; bool doigt; Agencement a; double sommes[2]; } ecrans[] = {
-        {390, 844, true, Colonne, {179822.392886, 10808.2185455}}, {360, 640, true, Colonne, {174041.980228, 10558.9185455}},
-        {768, 1024, true, Colonne, {223666.228485, 10835.1312727}}, {844, 390, true, DeuxColonnes, {184602.986116, 10835.1312727}},
-        {1024, 768, true, DeuxColonnes, {191933.538831, 10835.1312727}}, {1024, 515, false, DeuxColonnes, {203860.096044, 0}},
-        {1024, 580, false, DeuxColonnes, {203860.096044, 0}},   // a netbook's browser: the window and its menu bar do not fit
-        {800, 600, true, DeuxColonnes, {180585.848368, 10835.1312727}},
+        {390, 844, true, Colonne, {209250.060184, 10808.2185455}}, {360, 640, true, Colonne, {202098.541665, 10558.9185455}},
+        {768, 1024, true, Colonne, {255854.013939, 10835.1312727}}, {844, 390, true, DeuxColonnes, {214222.483604, 10835.1312727}},
+        {1024, 768, true, DeuxColonnes, {222377.740388, 10835.1312727}}, {1024, 515, false, DeuxColonnes, {234874.133964, 0}},
+        {1024, 580, false, DeuxColonnes, {234874.133964, 0}},   // a netbook's browser: the window and its menu bar do not fit
+        {800, 600, true, DeuxColonnes, {208730.544484, 10835.1312727}},
         // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
         {800, 600, false, Fenetre, {0, 0}}, {400, 300, false, Fenetre, {0, 0}}, {700, 900, false, Fenetre, {0, 0}},
     };
