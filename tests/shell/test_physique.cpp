@@ -2,6 +2,7 @@
 // situations: the force at the points, the exact orbit, Kepler's third law, the replay in time.
 #include "FenetreEnregistree.h"
 #include "actions.h"
+#include "feuille.h"
 #include "orbite.h"
 #include "physique.h"
 #include "situation.h"
@@ -198,4 +199,18 @@ TEST(Physique, ASituationSetsEachOptionAndTheReplaysSpeedTheStartingValuesUnsetT
     const FenetreChargee neuve;
     EXPECT_EQ(std::tuple(texteLien(situationCourante(w.p, w.f)), w.f.reglages),
               std::tuple(texteLien(situationCourante(neuve.p, neuve.f)), neuve.f.reglages));
+}
+
+TEST(Physique, OnTheSheetALegendLineLongerThanItsBoxGoesOnTheNextLineWithNothingLost)
+{
+    Ouverte w("comparer-vitesses");   // one colour per launch: the window's legend, its lines 75 characters and more
+    w.lance();
+    const Feuille f = feuilleFenetre(w.f, w.p);
+    std::string lu, attendu;
+    for (const std::string& l : f.lignes) {
+        EXPECT_LE(std::count_if(l.begin(), l.end(), [](char c) { return (c & 0xc0) != 0x80; }), f.cadreLegende.largeur / 1.76) << l;
+        lu += l + ' ';
+    }
+    for (const std::string& l : lignesLancements(w.p, ".")) attendu += l + ' ';
+    EXPECT_EQ(lu, attendu);
 }
