@@ -147,14 +147,11 @@ TEST(Physique, TheReplayRunsTheTimeOverThePointsInOrderTheArrowsStepOneAndItStop
     choisit(w.p, w.f, Action::Rejouer);
     EXPECT_EQ(w.temps(), 0);
     // At 1 h a second, each 40 ms move: the plotted points in order, the marker on them, the time theirs.
-    double avant = 0;
     for (int tic = 1; tic <= 20; ++tic) {
         etapeEtoile(w.p, w.f);
         const int i = w.p.rejeu.point;
         EXPECT_EQ(i, 1 + (144 * tic / 86 - 1) / 10 * 10) << tic;
         EXPECT_EQ(w.temps(), i * 86.0);
-        EXPECT_GE(w.temps(), avant);
-        avant = w.temps();
         const GeometrieControle& sat = w.p1.etat.geo(Controle::Sat);
         EXPECT_NEAR(w.p1.etat.versUserX(sat.gauche + sat.largeur / 2), r.Xt[i] / 1e5, 1e-3);
     }

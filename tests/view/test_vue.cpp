@@ -331,11 +331,6 @@ TEST(Fleches, AScaleIsTheRoundNumberThatMakesTheLongestArrowBetweenTwoFifthsOfAS
         EXPECT_DOUBLE_EQ(echelleRonde(c.plusGrand), c.parCarreau) << c.plusGrand;
         EXPECT_TRUE(c.parCarreau == 0 || (c.plusGrand / c.parCarreau >= 0.4 && c.plusGrand / c.parCarreau <= 1)) << c.plusGrand;
     }
-    // An arrow of that scale is a tenth of the view's width per square, whatever the preset.
-    SurfaceEnregistree vue(496, 496);
-    vue.scale(-250, 1100, 250, 600);   // 500 km a square
-    const Fleche f = flecheEchelle(vue, 10, 700, 5000, -2500, 1e4, {});
-    EXPECT_EQ(std::tuple(f.x2, f.y2), std::tuple(35.0f, 687.5f));
 }
 
 TEST(Fleches, ADashedLineRunsItsDashesOnFromOnePointToTheNext)
