@@ -3,6 +3,7 @@
 #include "SimulationState.h"
 #include "fenetre.h"
 #include "formes.h"
+#include "orbite.h"
 #include "surface.h"
 #include "vitesse.h"
 #include "vue.h"
@@ -349,6 +350,65 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
     t += '\n';
     t += tr(Texte::bulleGrapheEtendue, {formeSignee(fin).vue(), g.symbole, dixieme(min).vue(), dixieme(max).vue(), unite});
     return t;
+}
+
+void TraceKepler(Surface& s, std::span<const PointKepler> points, double GM, std::string_view separateur)
+{
+    const double W = s.largeurPixels(), H = s.hauteurPixels();
+    const double k = constanteKepler(GM);
+    // The plot in the upper part, from its axes' corner; the values under it.
+    const double gauche = 10, droite = W - 12, haut = 16, bas = std::round(H * 0.6);
+    const Couleur kNoir{0, 0, 0};
+    s.scale(0, 0, W, H);
+    s.setDrawWidth(1);
+    s.texte(3, 2, tr(Texte::keplerAxeT), Ancre::HautGauche);
+    s.texte(static_cast<float>(W - 3), static_cast<float>(bas + 3), tr(Texte::keplerAxeA), Ancre::HautDroite);
+    std::string lignes = tr(Texte::keplerConstante, {ecritureScientifique(k, 4, separateur)});
+    if (points.empty()) lignes += '\n' + std::string(tr(Texte::keplerSansTour));
+    ecritLignes(s, 3, bas + 18, lignes);
+    double y = bas + 18 + 2 * (kCorpsTexte + 1);
+    for (const PointKepler& p : points) {
+        const double rapport = p.T * p.T / (p.a * p.a * p.a);
+        ecritLignes(s, 3, y, tr(Texte::keplerLancement, {std::to_string(p.numero), ecritureScientifique(rapport, 4, separateur)}),
+                    p.couleur.value_or(kNoir));
+        y += kCorpsTexte + 1;
+    }
+
+    double xMax = 0, yMax = 0;
+    for (const PointKepler& p : points) {
+        xMax = std::max(xMax, p.a * p.a * p.a);
+        yMax = std::max(yMax, p.T * p.T);
+    }
+    if (!(xMax > 0) || !std::isfinite(xMax) || !std::isfinite(yMax) || !(k > 0) || !std::isfinite(k)) return;
+    yMax = std::max(yMax, k * xMax);
+    // User units: a thousandth of the largest a³ along x, of the largest T² upward (the
+    // painters take no coordinate near 10²²), the origin on the axes' corner, 15 % to spare.
+    const double ux = xMax / 1000, uy = yMax / 1000, parX = 1150.0 / (droite - gauche), parY = 1150.0 / (bas - haut);
+    s.scale(-gauche * parX, 1150 + haut * parY, (W - gauche) * parX, 1150 - (H - haut) * parY);
+    s.line(0, 0, 1150, 0, couleurPalette(8));
+    s.line(0, 0, 0, 1150, couleurPalette(8));
+    s.line(0, 0, 1150, enFloat(std::min(k * 1150 * ux / uy, 1150.0)), kNoir);
+    s.setDrawWidth(5);
+    for (const PointKepler& p : points) s.pset(enFloat(p.a * p.a * p.a / ux), enFloat(p.T * p.T / uy), p.couleur.value_or(kNoir));
+    s.setDrawWidth(1);
+    for (const PointKepler& p : points)
+        s.texte(enFloat(p.a * p.a * p.a / ux + 6 * parX), enFloat(p.T * p.T / uy), std::to_string(p.numero), Ancre::HautGauche,
+                p.couleur.value_or(kNoir));
+}
+
+std::optional<Fleche> curseurGraphe(const Graphe& g, const Surface& s, const Releve& r, int i, bool enTemps, Couleur c)
+{
+    if (r.estVide()) return std::nullopt;
+    const int n = std::clamp(i, 0, dernier(r));
+    const double x = g.serie && !enTemps ? n : n * std::fabs(static_cast<double>(r.pas));
+    const double haut = s.scaleTop(), bas = s.scaleTop() + s.scaleHeight();
+    double y = bas;
+    if (g.serie) {
+        const double v = valeur(g, r, static_cast<std::size_t>(n));
+        y = std::fabs(v) <= kFloatMax ? v : bas;
+    }
+    if (!std::isfinite(y) || !std::isfinite(x)) return std::nullopt;
+    return Fleche{enFloat(x), enFloat(haut), enFloat(x), enFloat(y), c};
 }
 
 void noteGraphe(Surface& s, Texte t) { ecritLignes(s, 3, 2, tr(t)); }

@@ -81,6 +81,24 @@ void TraceEnergie(const Releve& r, Fenetre& f, std::string_view separateurDecima
 /// the point's index (TraceVitesse). "" for a chart without a series.
 std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x);
 
+/// One launch on the chart of Kepler's third law: its number, a and T as it measured them, its colour.
+struct PointKepler {
+    int numero = 0;
+    double a = 0;    ///< m
+    double T = 0;    ///< s
+    std::optional<Couleur> couleur;
+};
+/// The chart of Kepler's third law in an area of its own: T² against a³, one
+/// point per launch that closed a turn, with the line of slope 4π²/GM through
+/// the origin; under it that constant and each launch's T²/a³. Does not clear the area.
+void TraceKepler(Surface& s, std::span<const PointKepler> points, double GM, std::string_view separateurDecimal);
+
+/// The replay's cursor on a chart drawn by TraceVitesse or TraceLancements
+/// (`enTemps`) or on the energy chart: an arrow from the chart's top edge
+/// down to the launch's value at point i (to the bottom edge on the energy chart).
+std::optional<Fleche> curseurGraphe(const Graphe& g, const Surface& s, const Releve& r, int i, bool enTemps,
+                                    Couleur c);
+
 /// Writes what an empty chart says (a text of the catalogue) in its top-left corner.
 void noteGraphe(Surface& s, Texte t);
 

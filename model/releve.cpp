@@ -1,5 +1,6 @@
 #include "releve.h"
 
+#include "calcule.h"
 #include "formes.h"
 #include "langue.h"
 #include "vitesse.h"
@@ -17,6 +18,7 @@ void retiens(Releve& r, const SimulationState& s, std::int32_t pas)
     r.Nfin = std::clamp<std::int16_t>(s.Nfin, 0, kTaille - 1);
     r.pas = pas;
     r.GM = s.GM;
+    r.rayon = arrondiPair32(s.Rayon * 1000).value_or(0);
     r.Echelle = s.Echelle;
     r.Unite = s.Unite;
     r.Xt = s.Xt;

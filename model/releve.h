@@ -34,6 +34,9 @@ struct Releve {
     int numero = 0;                ///< the launch's number on the view since it was last cleared (1, 2…)
     int pasTrace = 1;              ///< the view plotted every point (1) or every tenth (10)
     int coloris = 0;               ///< its colours on the view and the charts, a row of the launches' palette (0: the window's)
+    bool numerote = false;         ///< its number was written by its last point
+    bool flecheDepart = false;     ///< its start's velocity was drawn as an arrow
+    double rayon = 0;              ///< the attractor's radius the run tested the impact against, m
     double GM = 0;                 ///< the attractor's G × M, m³/s²
     std::int32_t Echelle = 1000;   ///< metres per display unit of X and Y
     std::array<char, kLargeurUnite> Unite{};   ///< the display unit's text, blank-padded

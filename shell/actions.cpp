@@ -1,14 +1,24 @@
 #include "actions.h"
 
+#include "physique.h"
 #include "releve.h"
 #include "situation.h"
 
 namespace orbeline {
 
-bool possible(const Principale& p, Action a) { return !entree(a).besoinPoints || !p.releve.estVide(); }
+bool possible(const Principale& p, Action a)
+{
+    // A step needs a replay: without one, the arrow keys are the controls' own.
+    if (a == Action::PointSuivant || a == Action::PointPrecedent) return p.rejeu.actif;
+    return !entree(a).besoinPoints || !p.releve.estVide();
+}
 
 Sortie choisit(Principale& p, Fenetre& f, Action a)
 {
+    if (a == Action::PointSuivant || a == Action::PointPrecedent) {
+        pointRejeu(p, f, a == Action::PointSuivant ? 1 : -1);   // says why when there is no replay
+        return {};
+    }
     if (!possible(p, a)) return {};
     const EntreeMenu& e = entree(a);
     const FichierAction* fichier = e.fichier ? &*e.fichier : nullptr;
@@ -35,7 +45,19 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::APropos: return {.sorte = Sortie::Sorte::APropos};
     case Action::Langue: return {};   // each language's entry calls changeLangue
     case Action::ColorisLancements:
-    case Action::VecteurVitesse: basculeReglage(p, f, *e.reglage); return {};
+    case Action::VecteurVitesse:
+    case Action::VecteursVitesse:
+    case Action::VariationVitesse:
+    case Action::Force:
+    case Action::OrbiteExacte:
+    case Action::Kepler:
+    case Action::Pause:
+    case Action::Rejeu10min:
+    case Action::Rejeu1h:
+    case Action::Rejeu6h: basculeReglage(p, f, *e.reglage); return {};
+    case Action::Rejouer: Rejouer(p, f); return {};
+    case Action::PointSuivant:
+    case Action::PointPrecedent: return {};
     }
     return {};
 }
@@ -48,7 +70,11 @@ std::optional<Sortie> Form_KeyDown(Principale& p, Fenetre& f, std::string_view t
         return Sortie{};
     }
     for (const EntreeMenu& e : kMenus)
-        if ((e.interfaces & i) && !e.raccourci.empty() && e.raccourci == touche) return choisit(p, f, e.action);
+        if ((e.interfaces & i) && !e.raccourci.empty() && e.raccourci == touche) {
+            if ((e.action == Action::PointSuivant || e.action == Action::PointPrecedent) && !possible(p, e.action))
+                return std::nullopt;   // the arrow keys go on to whatever takes them
+            return choisit(p, f, e.action);
+        }
     return std::nullopt;
 }
 

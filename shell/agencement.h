@@ -61,6 +61,8 @@ inline constexpr auto kPiecesPrincipale = std::to_array<PieceCompacte>({
     {Piece::Ligne, "Legende"},
     {Piece::Graphes, "Picture7 Label18"},
     {Piece::Bloc, "Command2"},
+    // The program's own, after everything the window had.
+    {Piece::Graphes, "Picture8 Label19"},
 });
 
 /// The start screen's pieces, all in its frame.

@@ -89,6 +89,8 @@ inline constexpr int kHauteurPrincipale = 8565;
 /// The client area's width while a control of the column beyond the layout
 /// (the legend, the energy chart) is shown: 1012 pixels, for screens 1024 wide.
 inline constexpr int kLargeurEtendue = 15180;
+/// The same while the second column (Kepler's third law) is shown too: 1225 pixels.
+inline constexpr int kLargeurKepler = 18375;
 
 /// The main window's controls, in creation order (the tab order is the tab index).
 inline constexpr auto kDisposition = std::to_array<Disposition>({
@@ -232,6 +234,11 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
      .nomAccessible = kGraphes[5].titre, .drapeaux = Cache | Facultatif},
     {.nom = "Label18", .genre = Genre::Etiquette, .role = legendeGraphe(7), .legende = kGraphes[5].titre,
      .place = {11970, 8010, 3090, 240}, .tab = 58, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
+    // Kepler's third law, in a second column, which the window grows by while it is shown.
+    {.nom = "Picture8", .genre = Genre::Image, .role = zone(8), .place = {15165, 120, 3090, 3960}, .tab = 59,
+     .nomAccessible = Texte::grapheKepler, .drapeaux = Cache | Facultatif},
+    {.nom = "Label19", .genre = Genre::Etiquette, .role = legendeGraphe(8), .legende = Texte::grapheKepler,
+     .place = {15165, 4110, 3090, 240}, .tab = 60, .police = {"Arial", 9.75, true}, .drapeaux = AutoTaille | Cache | Facultatif},
 
     // Inside the orbit view, from the top-left corner of its inner area.
     {.nom = "starbleue", .genre = Genre::Etoile, .cadre = "Picture1", .place = {0, 0, 210, 180}, .drapeaux = Cache},
@@ -278,6 +285,8 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
 enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
+    VecteursVitesse, VariationVitesse, Force, OrbiteExacte, Kepler, Rejouer, Pause, PointSuivant, PointPrecedent,
+    Rejeu10min, Rejeu1h, Rejeu6h,
 };
 
 /// Which front ends offer an entry.
@@ -343,6 +352,25 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
      .reglage = Reglage::Coloris},
     {.menu = Texte::menuAffichage, .action = Action::VecteurVitesse, .legende = Texte::actionVecteur,
      .reglage = Reglage::Vecteur},
+    // What a seconde class constructs on paper, the exact orbit and Kepler's third law, each on its own.
+    {.menu = Texte::menuAffichage, .action = Action::VecteursVitesse, .legende = Texte::actionVecteursVitesse,
+     .reglage = Reglage::VecteursVitesse},
+    {.menu = Texte::menuAffichage, .action = Action::VariationVitesse, .legende = Texte::actionVariationVitesse,
+     .reglage = Reglage::VariationVitesse},
+    {.menu = Texte::menuAffichage, .action = Action::Force, .legende = Texte::actionForce, .reglage = Reglage::Force},
+    {.menu = Texte::menuAffichage, .action = Action::OrbiteExacte, .legende = Texte::actionOrbiteExacte,
+     .reglage = Reglage::OrbiteExacte},
+    {.menu = Texte::menuAffichage, .action = Action::Kepler, .legende = Texte::actionKepler, .reglage = Reglage::Kepler},
+    // The motion in time: the arrow keys step the replay only while there is one.
+    {.menu = Texte::menuAffichage, .action = Action::Rejouer, .legende = Texte::actionRejouer, .separateurAvant = true},
+    {.menu = Texte::menuAffichage, .action = Action::Pause, .legende = Texte::actionPause, .reglage = Reglage::Pause},
+    {.menu = Texte::menuAffichage, .action = Action::PointSuivant, .legende = Texte::actionPointSuivant, .raccourci = "Right"},
+    {.menu = Texte::menuAffichage, .action = Action::PointPrecedent, .legende = Texte::actionPointPrecedent,
+     .raccourci = "Left"},
+    {.menu = Texte::menuAffichage, .action = Action::Rejeu10min, .legende = Texte::actionRejeu10min,
+     .separateurAvant = true, .reglage = Reglage::Rejeu10min},
+    {.menu = Texte::menuAffichage, .action = Action::Rejeu1h, .legende = Texte::actionRejeu1h, .reglage = Reglage::Rejeu1h},
+    {.menu = Texte::menuAffichage, .action = Action::Rejeu6h, .legende = Texte::actionRejeu6h, .reglage = Reglage::Rejeu6h},
     {.menu = Texte::menuAide, .action = Action::Guide, .legende = Texte::actionGuide, .raccourci = "F1"},
     {.menu = Texte::menuAide, .action = Action::APropos, .legende = Texte::actionAPropos},
     // One entry per language, each under its own name.

@@ -8,6 +8,7 @@
 #include "lecture.h"
 #include "masse.h"
 #include "langue.h"
+#include "physique.h"
 #include "placement.h"
 #include "presets.h"
 #include "surface.h"
@@ -64,16 +65,19 @@ constexpr Couleur kNoir{0, 0, 0};
 // The column beyond the layout: the window grows while one of its controls is shown.
 void ajusteLargeur(Fenetre& f)
 {
-    bool etendue = false;
+    bool etendue = false, seconde = false;   // the column beyond the layout, and the one beyond it
     for (const Disposition& d : kDisposition)
-        if (d.cadre.empty() && d.place.gauche >= kLargeurPrincipale && d.role.sorte != Role::Sorte::Aucune)
-            etendue = etendue || f.estVisible(d.role);
-    f.largeurClient(etendue ? kLargeurEtendue : kLargeurPrincipale);
+        if (d.cadre.empty() && d.place.gauche >= kLargeurPrincipale && d.role.sorte != Role::Sorte::Aucune) {
+            const bool vu = f.estVisible(d.role);
+            etendue = etendue || vu;
+            seconde = seconde || (vu && d.place.gauche + d.place.largeur > kLargeurEtendue);
+        }
+    f.largeurClient(seconde ? kLargeurKepler : etendue ? kLargeurEtendue : kLargeurPrincipale);
 }
 
 void ecritLegende(const Principale& p, Fenetre& f)
 {
-    if (!actif(p, Reglage::Coloris)) return;
+    if (!legendeMontree(p)) return;
     std::string t;
     for (const std::string& l : lignesLancements(p, f.separateurDecimal())) t.append(t.empty() ? "" : "\n").append(l);
     f.ecritEtiquette(Etiquette::Legende, t);
@@ -86,8 +90,8 @@ void montreFlecheDepart(const Principale& p, Fenetre& f)
     Surface& vue = f.picture(1);
     const double R = p.etat.Reduction != 0 ? p.etat.Reduction : 1;
     const Couleur c = actif(p, Reglage::Coloris) ? colorisLancement(p.numeroLancement + 1).couleur.value_or(kNoir) : kNoir;
-    vue.fleche(0, flecheVitesse(vue, lisNombre(f.texte(Champ::Text3)) / R, lisNombre(f.texte(Champ::Text4)) / R,
-                                lisNombre(f.texte(Champ::Text1)), lisNombre(f.texte(Champ::Text2)), c));
+    vue.fleche(0, flecheEchelle(vue, lisNombre(f.texte(Champ::Text3)) / R, lisNombre(f.texte(Champ::Text4)) / R,
+                                lisNombre(f.texte(Champ::Text1)), lisNombre(f.texte(Champ::Text2)), vitesseParCarreau(p), c));
 }
 
 // How long the arrows are, in the view's lower left corner.
@@ -127,6 +131,7 @@ void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
     p.graphes.cases = cases;
     if (cases[static_cast<std::size_t>(Case::Energie)] == 1) TraceEnergie(p.releve, f, f.separateurDecimal());
     noteGraphes(f, Texte::grapheCocheApres, &cases);
+    traceKepler(p, f);
 }
 
 void lance(Principale& p, Fenetre& f)
@@ -151,17 +156,16 @@ void lance(Principale& p, Fenetre& f)
     const std::optional<Couleur> couleur = kColoris[static_cast<std::size_t>(p.releve.coloris)].couleur;
     TracePoints(p.etat, f, couleur);
     Surface& vue = f.picture(1);
-    if (actif(p, Reglage::Coloris)) {
-        // The launch's number by its last point, in its colour.
-        const auto [x, y] = pointPx(vue, (vue.currentX() - vue.scaleLeft()) * vue.largeurPixels() / vue.scaleWidth() + 4,
-                                    (vue.currentY() - vue.scaleTop()) * vue.hauteurPixels() / vue.scaleHeight() - 3);
-        vue.texte(x, y, std::to_string(p.releve.numero), Ancre::BasGauche, couleur);
-    }
-    if (actif(p, Reglage::Vecteur)) {
+    // The launch's number by its last point, in its colour.
+    p.releve.numerote = actif(p, Reglage::Coloris);
+    if (p.releve.numerote) ecritNumero(vue, p.releve, couleur);
+    p.releve.flecheDepart = actif(p, Reglage::Vecteur);
+    if (p.releve.flecheDepart) {
         const double D = static_cast<double>(p.etat.Echelle) * p.etat.Reduction;
-        traceFleche(vue, flecheVitesse(vue, p.etat.Xt[0] / D, p.etat.Yt[0] / D, p.etat.Vxt[0], p.etat.Vyt[0],
-                                       couleur.value_or(kNoir)));
+        traceFleche(vue, flecheEchelle(vue, p.etat.Xt[0] / D, p.etat.Yt[0] / D, p.etat.Vxt[0], p.etat.Vyt[0],
+                                       vitesseParCarreau(p), couleur.value_or(kNoir)));
     }
+    apresLancement(p, f);
     ecritLegende(p, f);
     montreFlecheDepart(p, f);
     if (p.etat.Nfin < kPas) {
@@ -192,6 +196,7 @@ void oublieTrace(Principale& p)
     p.precedents.clear();
     p.numeroLancement = 0;
     p.graphes = {};
+    p.echelles = {};
 }
 
 // After the view and the charts were cleared: what the charts say, the
@@ -205,10 +210,12 @@ void apresEffacement(Principale& p, Fenetre& f)
     }
     montreFlecheDepart(p, f);
     ecritLegende(p, f);
+    traceKepler(p, f);
 }
 
 void efface(Principale& p, Fenetre& f)
 {
+    arreteRejeu(p, f);
     oublieTrace(p);
     efface(p.etat, f);
     apresEffacement(p, f);
@@ -257,11 +264,14 @@ void Form_Load(Principale& p, Fenetre& f)
     Form_Load(p.etat, f);
     apresEffacement(p, f);
     f.pointsDisponibles(false);
+    regleRejeu(p, f, Reglage::Rejeu1h, true);   // the replay's speed until another is chosen
 }
 
 void Command1_Click(Principale& p, Fenetre& f)
 {
     acheveLancement(p, f);
+    arreteRejeu(p, f);
+    p.pointe = 0;
     // Only a launch that runs to its end leaves points to copy or save: a
     // refused or stopped one draws nothing, so its numbers would stand for
     // nothing the pupil sees. The one on the view stays among those kept.
@@ -324,6 +334,7 @@ void Option2_Click(Principale& p, Fenetre& f, int index)
 void Option3_Click(Principale& p, Fenetre& f, int index)
 {
     acheveLancement(p, f);
+    arreteRejeu(p, f);
     ++p.nombreEchelles;
     oublieTrace(p);   // the preset ends with efface
     Option3_Click(p.etat, f, static_cast<std::int16_t>(index));
@@ -381,6 +392,7 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
     if (!m.empty() && !lecture.estVide()) m += ' ';
     m += lecture.vue();
     f.ecritMessage(m);
+    p.lecture = std::move(m);
     montreFlecheDepart(p, f);
     return r.ok;
 }
@@ -411,16 +423,19 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     // Only captions change: the star goes on growing under the pointer.
     Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
     p.legendesUnite = true;
+    montreLectureRejeu(p, f);   // a replay keeps the read-out
     Surface& vue = f.picture(1);
     f.montreBulle(bullePoint(p, vue, x, y));
+    const auto proche = pointProche(p, vue, x, y);
+    if (proche) p.pointe = proche->first->numero;
     if (!actif(p, Reglage::Vecteur)) return;
     // The pointed point's velocity, in its launch's colour.
     std::optional<Fleche> fleche;
-    if (const auto proche = pointProche(p, vue, x, y)) {
+    if (proche) {
         const Releve& r = *proche->first;
         const auto k = static_cast<std::size_t>(proche->second);
         const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
-        fleche = flecheVitesse(vue, r.Xt[k] / D, r.Yt[k] / D, r.Vxt[k], r.Vyt[k],
+        fleche = flecheEchelle(vue, r.Xt[k] / D, r.Yt[k] / D, r.Vxt[k], r.Vyt[k], vitesseParCarreau(p),
                                kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
     }
     vue.fleche(1, fleche);
@@ -441,14 +456,22 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
         g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
         Picture1_MouseMove(p.etat, f, 0, 0, x, y);
         p.legendesUnite = true;
+        montreLectureRejeu(p, f);
         // Between two plotted points the tooltip keeps the last one met.
         const std::string bulle = bullePoint(p, vue, x, y, kPresDoigt);
         if (!bulle.empty()) g.lu = true;
+        if (const auto proche = pointProche(p, vue, x, y, kPresDoigt)) p.pointe = proche->first->numero;
         if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
         return;
     }
     const auto geste = g;
     g = {};
+    if (p.rejeu.actif && geste.glisse) {
+        // Sideways, a replay's step: forward to the right, back to the left.
+        const auto [kx, ky] = pixelsParUnite(f.picture(1));
+        const double dx = (x - geste.x) * kx, dy = (y - geste.y) * ky;
+        if (std::fabs(dx) >= kGlissementRejeu && std::fabs(dx) > 2 * std::fabs(dy)) pointRejeu(p, f, dx > 0 ? 1 : -1);
+    }
     if (!geste.glisse && !geste.lu) Picture1_MouseDown(p, f, 1, 0, geste.x, geste.y);
     if (!geste.lu && !p.astuceDoigt) {
         p.astuceDoigt = true;
@@ -476,6 +499,7 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
     if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
     if (actif(p, Reglage::Vecteur))
         (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]).vue(), dixieme(r.Vyt[k]).vue()});
+    if (const std::string v = bulleVecteurs(p, r, proche->second); !v.empty()) (t += '\n') += v;
     return t;
 }
 
@@ -499,16 +523,23 @@ void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y)
 void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
 {
     acheveLancement(p, f);
+    if (regleRejeu(p, f, r, oui)) return;   // the replay's pause and speed
     p.reglages[static_cast<std::size_t>(r)] = oui;
     f.ecritReglage(r, oui);
-    if (r == Reglage::Coloris) {
-        f.setVisible(role(Etiquette::Legende), oui);
+    if (r == Reglage::Coloris || r == Reglage::OrbiteExacte || r == Reglage::Kepler) {
+        f.setVisible(role(Etiquette::Legende), legendeMontree(p));
+        if (r == Reglage::Kepler)
+            for (const Role z : {zone(kPictureKepler), legendeGraphe(kPictureKepler)}) f.setVisible(z, oui);
         ecritLegende(p, f);
         ajusteLargeur(f);
-    } else if (oui) {
-        ecritEchelleFleches(f.picture(1));
-    } else {
-        for (int n = 0; n < kNombreFleches; ++n) f.picture(1).fleche(n, std::nullopt);
+    }
+    if (r == Reglage::Vecteur) {
+        if (oui && p.echelles[static_cast<std::size_t>(Vecteur::Vitesse)] > 0) retraceVue(p, f);   // its line among the others
+        else if (oui) ecritEchelleFleches(f.picture(1));
+        else
+            for (int n = 0; n < kNombreFleches; ++n) f.picture(1).fleche(n, std::nullopt);
+    } else if (r != Reglage::Coloris) {
+        reglePhysique(p, f, r);
     }
     montreFlecheDepart(p, f);
 }
@@ -526,8 +557,8 @@ std::vector<const Releve*> lancementsVus(const Principale& p)
 std::string textePoints(const Principale& p, const FormatTable& f)
 {
     const std::vector<const Releve*> vus = lancementsVus(p);
-    if (vus.size() > 1) return texteTable(vus, f);
-    return texteTable(p.releve, f);
+    if (vus.size() > 1) return texteTable(vus, f) + tableKepler(p, f);
+    return texteTable(p.releve, f) + tableKepler(p, f);
 }
 
 std::vector<std::string> lignesLancements(const Principale& p, std::string_view sep)
@@ -535,21 +566,19 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
     std::vector<std::string> l;
     const std::vector<const Releve*> vus = lancementsVus(p);
     if (vus.empty()) return l;
-    // Launches no longer kept, then those kept but left out for room.
-    constexpr std::size_t kDansLaLegende = 5;
+    // Each launch's lines.
     const auto numero = [](int n) { return std::to_string(n); };
-    if (vus.front()->numero > 1)
-        l.push_back(tr(Texte::legendeOublies, {"1", numero(vus.front()->numero - 1), numero(kLancementsGardes)}));
-    const std::size_t premier = vus.size() > kDansLaLegende ? vus.size() - kDansLaLegende : 0;
-    if (premier > 0) l.push_back(tr(Texte::legendePasAffiches, {numero(vus.front()->numero), numero(vus[premier - 1]->numero)}));
     const auto nombre = [&](double v, double pas) { return std::string(formeGenerale(std::round(v / pas) * pas, sep).vue()); };
-    for (std::size_t k = premier; k < vus.size(); ++k) {
-        const Releve& r = *vus[k];
+    std::vector<std::vector<std::string>> groupes;
+    bool ajouts = false;   // lines of the options of shell/physique.h
+    for (const Releve* lancement : vus) {
+        const Releve& r = *lancement;
+        std::vector<std::string>& g = groupes.emplace_back();
         const TextesLancement& t = *r.textes;
         std::string_view unite(r.Unite.data(), r.Unite.size());
         while (unite.starts_with(' ')) unite.remove_prefix(1);
         while (unite.ends_with(' ')) unite.remove_suffix(1);
-        l.push_back(tr(Texte::legendeLancement, {numero(r.numero), tr(kColoris[static_cast<std::size_t>(r.coloris)].nom),
+        g.push_back(tr(Texte::legendeLancement, {numero(r.numero), tr(kColoris[static_cast<std::size_t>(r.coloris)].nom),
                                                  t.champs[0], t.champs[1], t.champs[2], t.champs[3], unite, t.champs[5]}));
         std::string mesures(t.impactTemps.empty()
                                 ? std::string(tr(Texte::legendeSansImpact))
@@ -561,8 +590,37 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
                                                          nombre(tour.vProche, 1), unite, nombre(tour.rLoin / e, 0.1),
                                                          nombre(tour.vLoin, 1)})
                                : tr(Texte::legendeSansTour, {nombre(tour.duree, 1)});
-        l.push_back(std::move(mesures));
+        g.push_back(std::move(mesures));
+        for (std::string& ligne : lignesPhysique(p, r, sep)) g.push_back(std::move(ligne)), ajouts = true;
     }
+    std::vector<std::string> fin = lignesKeplerFin(p, sep);
+    ajouts = ajouts || !fin.empty();
+    // The last five launches; with the longer lines of the options, as many of
+    // the last ones as the legend's box holds, one at least.
+    constexpr std::size_t kDansLaLegende = 5;
+    std::size_t premier = vus.size() > kDansLaLegende ? vus.size() - kDansLaLegende : 0;
+    if (ajouts) {
+        const auto hauteur = [](const std::vector<std::string>& lignes) {
+            std::size_t n = 0;
+            for (const std::string& t : lignes)
+                n += std::max<std::size_t>(1, (static_cast<std::size_t>(std::count_if(t.begin(), t.end(), [](char c) {
+                                                   return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
+                                               })) + kCaracteresLegende - 1) / kCaracteresLegende);
+            return n;
+        };
+        // And the lines that name the launches forgotten or left out, two each.
+        std::size_t pris = hauteur(fin) + (vus.front()->numero > 1 ? 2 : 0), k = vus.size();
+        while (k > premier && (k == vus.size() || pris + hauteur(groupes[k - 1]) + (k > 1 ? 2 : 0) <= kLignesLegende))
+            pris += hauteur(groupes[--k]);
+        premier = k;
+    }
+    // Launches no longer kept, then those kept but left out for room.
+    if (vus.front()->numero > 1)
+        l.push_back(tr(Texte::legendeOublies, {"1", numero(vus.front()->numero - 1), numero(kLancementsGardes)}));
+    if (premier > 0) l.push_back(tr(Texte::legendePasAffiches, {numero(vus.front()->numero), numero(vus[premier - 1]->numero)}));
+    for (std::size_t k = premier; k < vus.size(); ++k)
+        for (std::string& ligne : groupes[k]) l.push_back(std::move(ligne));
+    for (std::string& ligne : fin) l.push_back(std::move(ligne));
     return l;
 }
 
@@ -605,7 +663,7 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
 
 void etapeEtoile(Principale& p, Fenetre& f)
 {
-    if (!p.etoile.enCours) return;   // finished early by another event
+    if (!p.etoile.enCours) return etapeRejeu(p, f);   // or finished early by another event
     if (p.etoile.image < kImagesEtoile) {
         imageImpact(p.etat, f);
         ++p.etoile.image;

@@ -30,6 +30,9 @@ static_assert(kDureeImageEtoile >= 25, "a frame shorter than a 40 Hz screen's re
 /// the legend. An older one stays drawn until the view is cleared, but is
 /// forgotten (the legend says so): the points kept stay under 400 KB.
 inline constexpr int kLancementsGardes = 10;
+/// What the legend's box holds, in lines of about this many characters.
+inline constexpr std::size_t kLignesLegende = 20;
+inline constexpr std::size_t kCaracteresLegende = 40;
 
 /// What the main window holds besides its controls.
 struct Principale {
@@ -67,7 +70,29 @@ struct Principale {
     bool astuceDoigt = false;      ///< the tooltip has shown once what a finger does
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
+    std::string lecture;           ///< what the fields' reading last wrote in the message strip
+    /// What a square of the grid stands for in the arrows at the plotted
+    /// points as the view draws them, by kind (`Vecteur`: the velocity and
+    /// its change in m/s, the force in N); 0 while none of a kind is drawn.
+    std::array<double, 3> echelles{};
+    int pointe = 0;                ///< the launch of the point the pointer or a finger last read; 0 for none
+    /// A launch replayed in time: the satellite moves over its points.
+    struct {
+        bool actif = false;        ///< a replay is on the view, moving or standing still
+        bool pause = false;        ///< it stands still
+        int numero = 0;            ///< the launch replayed
+        int point = 0;             ///< the point the satellite stands on
+        double temps = 0;          ///< the launch's time the replay has reached, s
+        int vitesse = 1;           ///< a row of kVitessesRejeu
+    } rejeu;
 };
+
+/// The kinds of arrows at the plotted points.
+enum class Vecteur : unsigned char { Vitesse, Variation, Force };
+/// Milliseconds between two moves of a replay: 25 a second.
+inline constexpr int kDureeImageRejeu = 40;
+/// Seconds of a launch that one second of replay shows: 10 min, 1 h, 6 h.
+inline constexpr std::array<double, 3> kVitessesRejeu{600, 3600, 21600};
 
 /// The window's load: km scale around the Earth, the empty view, nothing to export.
 void Form_Load(Principale& p, Fenetre& f);
@@ -124,6 +149,8 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
 /// How close to a plotted point the mouse and a finger read it, in the view's pixels.
 inline constexpr double kPresSouris = 4;
 inline constexpr double kPresDoigt = 8;
+/// How far sideways a finger slides on the orbit view, in its pixels, to step a replay by one point.
+inline constexpr double kGlissementRejeu = 24;
 
 /// What a finger on the orbit view does, as the front end reports it.
 enum class Doigt { Pose, Glisse, Leve, Annule };
@@ -132,7 +159,8 @@ enum class Doigt { Pose, Glisse, Leve, Annule };
 /// read-out, and the tooltip of the last point it met, which stays after the
 /// lift); a tap anywhere else places the satellite where it landed. The
 /// mouse keeps Picture1_MouseDown and Picture1_MouseMove. The first gesture
-/// that reads no point shows in the tooltip what a finger does.
+/// that reads no point shows in the tooltip what a finger does. During a
+/// replay, a slide sideways steps it one point, forward to the right.
 void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y);
 
 /// The tooltip of the plotted point nearest (x, y) user units, within `pres`
@@ -145,7 +173,9 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
 void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y);
 
 /// An option of the menu turned on or off (the menu's checkable entries, a
-/// situation): one colour per launch with the legend; the velocity arrows.
+/// situation): one colour per launch with the legend; the velocity arrows;
+/// the options of shell/physique.h (the vectors at the points, the exact
+/// orbit, Kepler's law, the replay's pause and speed).
 void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool actif);
 /// The same from off to on or from on to off (a menu entry without a state of its own).
 void basculeReglage(Principale& p, Fenetre& f, Reglage r);
@@ -165,8 +195,9 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
 /// reading messages as they would read now. Numbers and drawings stay.
 void changeLangue(Principale& p, Fenetre& f, Langue l);
 
-/// The next frame of the growing star, or the end of the launch; the front
-/// end calls it when the delay asked through programmeEtape has passed.
+/// The window's timer, when the delay asked through programmeEtape has
+/// passed: the next frame of the growing star, or the end of the launch; with
+/// no star, the replay's next move.
 void etapeEtoile(Principale& p, Fenetre& f);
 /// Finishes at once a launch whose star is still growing. Every procedure
 /// above does it first; a front end does it before it reads the picture

@@ -174,9 +174,10 @@ struct Lecteur {
         if (cleEcrite.empty()) return;   // "&=&": nothing to name
         const std::string cle = normalise(cleEcrite);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
-        const bool option = cle == kCleEnergie || cle == kCleColoris || cle == kCleVecteur;
+        const auto physique = std::find(kClesPhysique.begin(), kClesPhysique.end(), cle);
+        const bool option = cle == kCleEnergie || cle == kCleColoris || cle == kCleVecteur || physique != kClesPhysique.end();
         if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse &&
-            cle != kCleXy && cle != kCleObserver && cle != kCleLangue && !option)
+            cle != kCleXy && cle != kCleObserver && cle != kCleLangue && cle != kCleRejeu && !option)
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
         valeur = sansBlancs(valeur);
@@ -201,6 +202,11 @@ struct Lecteur {
         } else if (cle == kCleObserver) {
             if (valeur.empty()) return;   // nothing to observe: nothing set
             consigne(valeur);
+        } else if (cle == kCleRejeu) {
+            const auto v = std::find_if(kValeursRejeu.begin(), kValeursRejeu.end(),
+                                        [&](std::string_view c) { return normalise(c) == normalise(valeur); });
+            if (v == kValeursRejeu.end()) return faute(ligne, Texte::rejeuInconnu, {nom.vue(), extrait(valeur).vue()});
+            s.rejeu = static_cast<int>(v - kValeursRejeu.begin());
         } else if (cle == kCleLangue) {
             s.langue = langueDe(valeur);
             if (!s.langue) {
@@ -210,6 +216,11 @@ struct Lecteur {
             }
         } else {   // a box or an option
             if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
+            if (physique != kClesPhysique.end()) {
+                s.physique[static_cast<std::size_t>(physique - kClesPhysique.begin())] = valeur == "1";
+                l.rien = false;
+                return;
+            }
             const auto cible = cle == kCleVitesse   ? &Situation::vitesse
                                : cle == kCleXy      ? &Situation::xy
                                : cle == kCleEnergie ? &Situation::energie
@@ -280,6 +291,9 @@ template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
     if (s.energie) ecrit(kCleEnergie, *s.energie ? "1" : "0");
     if (s.coloris) ecrit(kCleColoris, *s.coloris ? "1" : "0");
     if (s.vecteur) ecrit(kCleVecteur, *s.vecteur ? "1" : "0");
+    for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
+        if (s.physique[k]) ecrit(kClesPhysique[k], *s.physique[k] ? "1" : "0");
+    if (s.rejeu) ecrit(kCleRejeu, kValeursRejeu[static_cast<std::size_t>(*s.rejeu)]);
     if (s.langue) ecrit(kCleLangue, code(*s.langue));
 }
 
@@ -357,6 +371,8 @@ Situation situationDepart()
         }
     }
     s.coloris = s.vecteur = false;
+    s.physique.fill(false);
+    s.rejeu = 1;   // 1 s for 1 h
     return s;
 }
 
@@ -372,6 +388,9 @@ Situation situationCourante(const Principale& p, const Fenetre& f)
     if (f.valeurCase(Case::Energie) == 1) s.energie = true;
     if (p.reglages[static_cast<std::size_t>(Reglage::Coloris)]) s.coloris = true;
     if (p.reglages[static_cast<std::size_t>(Reglage::Vecteur)]) s.vecteur = true;
+    for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
+        if (p.reglages[static_cast<std::size_t>(kReglagesPhysique[k])]) s.physique[k] = true;
+    if (p.rejeu.vitesse != 1) s.rejeu = p.rejeu.vitesse;   // 1 h a second, unless another was chosen
     if (!p.consigne.empty()) s.consigne = p.consigne;
     return s;
 }
@@ -421,6 +440,9 @@ void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
     if (s.energie) f.ecritCase(Case::Energie, *s.energie);
     if (s.coloris) Reglage_Click(p, f, Reglage::Coloris, *s.coloris);
     if (s.vecteur) Reglage_Click(p, f, Reglage::Vecteur, *s.vecteur);
+    for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
+        if (s.physique[k]) Reglage_Click(p, f, kReglagesPhysique[k], *s.physique[k]);
+    if (s.rejeu) Reglage_Click(p, f, std::array{Reglage::Rejeu10min, Reglage::Rejeu1h, Reglage::Rejeu6h}[static_cast<std::size_t>(*s.rejeu)], true);
     p.consigne = s.consigne.value_or("");
     Command4_Click(p, f);
 }

@@ -35,6 +35,14 @@ inline constexpr std::string_view kCleLangue = "langue";
 inline constexpr std::string_view kCleEnergie = "energie";
 inline constexpr std::string_view kCleColoris = "coloris";
 inline constexpr std::string_view kCleVecteur = "vecteur";
+/// The options of what a seconde class studies (0 or 1): the velocity, its
+/// change and the force at the points, the exact orbit, Kepler's law; the
+/// replay's speed ("10min", "1h" or "6h").
+inline constexpr std::array<std::string_view, 5> kClesPhysique{"vecteurs", "variation", "force", "exacte", "kepler"};
+inline constexpr std::array<Reglage, 5> kReglagesPhysique{Reglage::VecteursVitesse, Reglage::VariationVitesse, Reglage::Force,
+                                                         Reglage::OrbiteExacte, Reglage::Kepler};
+inline constexpr std::string_view kCleRejeu = "rejeu";
+inline constexpr std::array<std::string_view, 3> kValeursRejeu{"10min", "1h", "6h"};
 /// The title of the box that shows what to observe.
 inline constexpr Texte kTitreConsigne = Texte::titreConsigne;
 /// A value longer than this is refused: no number needs it.
@@ -50,6 +58,8 @@ struct Situation {
     std::optional<bool> vitesse, xy;                    ///< the chart boxes
     std::optional<bool> energie;                        ///< the energy chart's box
     std::optional<bool> coloris, vecteur;               ///< the menu's options
+    std::array<std::optional<bool>, kClesPhysique.size()> physique;   ///< the options of kClesPhysique, in order
+    std::optional<int> rejeu;                           ///< the replay's speed, a row of kValeursRejeu
     std::optional<std::string> consigne;                ///< what the teacher asks the pupil to observe
     std::optional<Langue> langue;                       ///< the language of the texts
     friend bool operator==(const Situation&, const Situation&) = default;

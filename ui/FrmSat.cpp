@@ -178,6 +178,7 @@ void FrmSat::relieEvenements()
         case Role::Sorte::Champ:
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this,
                     [this, &p, c = static_cast<Champ>(r.numero)] { Text_Change(p, *this, c); });
+            w->installEventFilter(this);   // a replay's arrow keys
             break;
         case Role::Sorte::Commande:
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
@@ -227,6 +228,23 @@ void FrmSat::keyPressEvent(QKeyEvent* e)
         return;
     }
     QMainWindow::keyPressEvent(e);
+}
+
+bool FrmSat::eventFilter(QObject* objet, QEvent* e)
+{
+    // During a replay its arrow keys step it, even from a field, as in the
+    // page; without one they move the field's caret.
+    if (e->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) {
+            const QString touche = QKeySequence(k->keyCombination()).toString(QKeySequence::PortableText);
+            if (const auto s = Form_KeyDown(*p_, *this, touche.toStdString(), std::nullopt, Bureau)) {
+                realise(*s);
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(objet, e);
 }
 
 void FrmSat::closeEvent(QCloseEvent* e)

@@ -119,6 +119,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* objet, QEvent* e) override;
 
 private:
     void construit();

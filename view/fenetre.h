@@ -39,10 +39,19 @@ enum class Case {
 };
 /// The options the window's menu turns on and off.
 enum class Reglage {
-    Coloris,   ///< each launch in its own colour, with a legend
-    Vecteur,   ///< the velocity as an arrow
+    Coloris,            ///< each launch in its own colour, with a legend
+    Vecteur,            ///< the velocity as an arrow
+    VecteursVitesse,    ///< the velocity at the plotted points
+    VariationVitesse,   ///< the change of velocity between the neighbouring plotted points
+    Force,              ///< the attractor's force at the plotted points
+    OrbiteExacte,       ///< the conic the start values give, with its numbers
+    Kepler,             ///< Kepler's third law: its chart and the launches' T²/a³
+    Pause,              ///< the replay stands still
+    Rejeu10min,         ///< the replay's speed: 1 s on screen for 10 min of the launch
+    Rejeu1h,            ///< … for 1 h
+    Rejeu6h,            ///< … for 6 h
 };
-inline constexpr int kNombreReglages = 2;
+inline constexpr int kNombreReglages = 11;
 /// The option-button arrays.
 enum class Groupe {
     Points,       ///< `Option1`: number of points plotted

@@ -65,7 +65,18 @@ void efface(SimulationState& s, Fenetre& f)
     Surface& p = f.picture(1);
     p.setVisible(Controle::Etoile, false);
     for (int n = 1; n <= f.nombrePictures(); ++n) f.picture(n).cls();
+    traceCadre(s, p);
 
+    const double x0 = lisNombre(f.texte(Champ::Text3));
+    const double y0 = lisNombre(f.texte(Champ::Text4));
+    centre(p, Controle::Sat, x0 / s.Reduction, y0 / s.Reduction);
+
+    f.ecritEtiquette(Etiquette::ImpactTemps, "");
+    f.ecritEtiquette(Etiquette::ImpactVitesse, "");
+}
+
+void traceCadre(const SimulationState& s, Surface& p)
+{
     p.setDrawWidth(1);
     p.setDrawStyle(StyleTrait::TiretPointPoint);
     const Couleur gris = couleurPalette(8);
@@ -94,13 +105,6 @@ void efface(SimulationState& s, Fenetre& f)
     p.setDrawWidth(2);
     p.setDrawStyle(StyleTrait::Tirets);
     p.circle(0, 0, static_cast<float>(s.Rayon * 1000 / s.Reduction / s.Echelle));
-
-    const double x0 = lisNombre(f.texte(Champ::Text3));
-    const double y0 = lisNombre(f.texte(Champ::Text4));
-    centre(p, Controle::Sat, x0 / s.Reduction, y0 / s.Reduction);
-
-    f.ecritEtiquette(Etiquette::ImpactTemps, "");
-    f.ecritEtiquette(Etiquette::ImpactVitesse, "");
 }
 
 void Trace(SimulationState& s, Fenetre& f)
@@ -170,9 +174,59 @@ const Coloris& colorisLancement(int numero)
 
 Fleche flecheVitesse(const Surface& vue, double x, double y, double vx, double vy, Couleur c)
 {
+    return flecheEchelle(vue, x, y, vx, vy, kVitesseParCarreau, c);
+}
+
+Fleche flecheEchelle(const Surface& vue, double x, double y, double vx, double vy, double parCarreau, Couleur c)
+{
     // A square is a tenth of the view's width, in user units along both axes.
-    const double carreau = std::fabs(vue.scaleWidth()) / 10 / kVitesseParCarreau;
+    const double carreau = std::fabs(vue.scaleWidth()) / 10 / parCarreau;
     return {enFloat(x), enFloat(y), enFloat(x + vx * carreau), enFloat(y + vy * carreau), c};
+}
+
+double echelleRonde(double plusGrand)
+{
+    if (!(plusGrand > 0) || !std::isfinite(plusGrand)) return 0;
+    const double puissance = std::pow(10.0, std::floor(std::log10(plusGrand)));
+    for (const double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * puissance >= plusGrand * (1 - 1e-12)) return m * puissance;
+    return 10 * puissance;
+}
+
+void traceTirets(Surface& s, std::span<const std::pair<double, double>> points, Couleur c, double plein, double vide)
+{
+    const auto px = [&](const std::pair<double, double>& q) {
+        return PointPx{(q.first - s.scaleLeft()) * s.largeurPixels() / s.scaleWidth(),
+                       (q.second - s.scaleTop()) * s.hauteurPixels() / s.scaleHeight()};
+    };
+    const double periode = plein + vide, W = s.largeurPixels(), H = s.hauteurPixels();
+    double phase = 0;   // how far into a dash and its gap the line has run, px
+    for (std::size_t k = 1; k < points.size(); ++k) {
+        const PointPx a = px(points[k - 1]), b = px(points[k]);
+        const double L = std::hypot(b.x - a.x, b.y - a.y);
+        if (!std::isfinite(L) || L == 0) continue;
+        PointPx u = a, v = b;
+        if (!coupe(u, v, -2, -2, W + 2, H + 2)) {
+            phase = std::fmod(phase + L, periode);
+            continue;
+        }
+        const double dx = (b.x - a.x) / L, dy = (b.y - a.y) / L;
+        double d = std::hypot(u.x - a.x, u.y - a.y);
+        const double fin = std::hypot(v.x - a.x, v.y - a.y);
+        phase = std::fmod(phase + d, periode);
+        while (d < fin) {
+            const double pas = std::min(fin - d, phase < plein ? plein - phase : periode - phase);
+            if (!(pas > 1e-9)) break;   // what is left is below any pixel
+            if (phase < plein) {
+                const auto [x1, y1] = pointPx(s, a.x + dx * d, a.y + dy * d);
+                const auto [x2, y2] = pointPx(s, a.x + dx * (d + pas), a.y + dy * (d + pas));
+                s.line(x1, y1, x2, y2, c);
+            }
+            d += pas;
+            phase = std::fmod(phase + pas, periode);
+        }
+        phase = std::fmod(phase + (L - fin), periode);
+    }
 }
 
 std::pair<float, float> pointPx(const Surface& s, double x, double y)

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -50,6 +51,9 @@ void Option3_Click(SimulationState& s, Fenetre& f, std::int16_t index);
 
 /// Clears every picture area and redraws the empty orbit view with the marker on the typed position.
 void efface(SimulationState& s, Fenetre& f);
+/// The empty orbit view's drawing: the grid, the centre lines and the
+/// attractor, leaving the pen the trajectory points are drawn with.
+void traceCadre(const SimulationState& s, Surface& p);
 
 /// Index step between two plotted points: 10 for 100 points, 1 for 1000. A
 /// point count that gives no step of at least 1 plots every point.
@@ -87,6 +91,17 @@ inline constexpr double kVitesseParCarreau = 2000;
 /// The velocity (vx, vy) in m/s as an arrow from (x, y), user units of the
 /// orbit view, whatever its scale: a square for kVitesseParCarreau.
 Fleche flecheVitesse(const Surface& vue, double x, double y, double vx, double vy, Couleur c);
+/// A vector (vx, vy) as an arrow from (x, y), user units of the orbit view: a
+/// square (a tenth of the view's width) for `parCarreau` of the vector's unit.
+Fleche flecheEchelle(const Surface& vue, double x, double y, double vx, double vy, double parCarreau, Couleur c);
+/// What a square stands for so that the longest of vectors up to `plusGrand`
+/// fills at most a square and at least two fifths of one: the smallest of 1,
+/// 2 and 5 times a power of ten that is not below it; 0 for nothing to draw.
+double echelleRonde(double plusGrand);
+/// A dashed line through the points (user units), drawn as solid pieces with
+/// the pen in force: `plein` pixels of dash, `vide` of gap, running on from
+/// one point to the next; what lies far outside the area is skipped.
+void traceTirets(Surface& s, std::span<const std::pair<double, double>> points, Couleur c, double plein = 6, double vide = 4);
 /// Draws an arrow into the area, kept with the drawing: its shaft and head, with the pen in force.
 void traceFleche(Surface& s, const Fleche& f);
 /// The user coordinates of a point given in pixels from the area's top-left corner.

@@ -31,7 +31,8 @@ mergeInto(LibraryManager.library, {
     // The portable text of a key ("Ctrl+Shift+C", "F1"), as the menu table writes shortcuts.
     raccourci: function (e) {
       if (['Control', 'Shift', 'Alt', 'Meta'].includes(e.key)) return '';
-      const touche = e.key.length === 1 ? e.key.toUpperCase() : e.key;
+      const fleches = { ArrowLeft: 'Left', ArrowRight: 'Right', ArrowUp: 'Up', ArrowDown: 'Down' };
+      const touche = e.key.length === 1 ? e.key.toUpperCase() : fleches[e.key] || e.key;
       return (e.ctrlKey || e.metaKey ? 'Ctrl+' : '') + (e.shiftKey ? 'Shift+' : '') + (e.altKey ? 'Alt+' : '') + touche;
     },
 
@@ -95,6 +96,8 @@ mergeInto(LibraryManager.library, {
         if (!combinaison) return;
         const t = e.target, client = document.getElementById('client');
         if (combinaison === 'Enter' && !(t.tagName === 'INPUT' && client.contains(t))) return;
+        // An option group's selection keeps its arrows, as on the desktop.
+        if (['Left', 'Right', 'Up', 'Down'].includes(combinaison) && t.type === 'radio') return;
         const ligne = t.tagName === 'BUTTON' && client.contains(t) && t.dataset.ligne ? +t.dataset.ligne : -1;
         if (_page_touche(Page.envoie(new TextEncoder().encode(combinaison)), ligne)) e.preventDefault();
       });

@@ -320,3 +320,25 @@ TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTh
         EXPECT_FALSE(carrePoint(x, y, 2, 496, 496));
     EXPECT_TRUE(carrePoint(0.4, 0.4, 2, 496, 496));   // half of it on the area
 }
+
+TEST(Fleches, AScaleIsTheRoundNumberThatMakesTheLongestArrowBetweenTwoFifthsOfASquareAndOne)
+{
+    const struct { double plusGrand, parCarreau; } cas[] = {
+        {3078, 5000}, {2000, 2000}, {2000.5, 5000}, {7490, 1e4}, {1.2e-3, 2e-3}, {94700, 1e5}, {0, 0}, {INFINITY, 0},
+    };
+    for (const auto& c : cas) {
+        EXPECT_DOUBLE_EQ(echelleRonde(c.plusGrand), c.parCarreau) << c.plusGrand;
+        EXPECT_TRUE(c.parCarreau == 0 || (c.plusGrand / c.parCarreau >= 0.4 && c.plusGrand / c.parCarreau <= 1)) << c.plusGrand;
+    }
+}
+
+TEST(Fleches, ADashedLineRunsItsDashesOnFromOnePointToTheNext)
+{
+    SurfaceEnregistree s(100, 100);   // a user unit is a pixel
+    const std::vector<std::pair<double, double>> points{{0, 10}, {4, 10}, {20, 10}, {20, 30}};
+    traceTirets(s, points, {}, 6, 4);
+    std::vector<Args> traits;
+    for (const Appel& a : s.appelsDe("line")) traits.push_back(a.args);
+    // 6 px of dash then 4 of gap along the whole line, the corners included.
+    EXPECT_EQ(traits, (std::vector<Args>{{0, 10, 4, 10}, {4, 10, 6, 10}, {10, 10, 16, 10}, {20, 10, 20, 16}, {20, 20, 20, 26}}));
+}

@@ -2,6 +2,6 @@
 // started once for all the files: every file in chromium; in firefox and
 // webkit the launch, the situation's round trips and the scenarios' numbers.
 const fichiers = (process.env.ORBELINE_MOTEUR ?? 'chromium') === 'chromium'
-  ? ['lancement', 'scenarios', 'page', 'situations']
+  ? ['lancement', 'scenarios', 'page', 'situations', 'physique']
   : ['lancement', 'scenarios'];
 for (const f of fichiers) await import(`./${f}.test.mjs`);
