@@ -1,0 +1,64 @@
+#!/usr/bin/env python3
+"""Writes the web page, one HTML file holding everything.
+
+Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm SORTIE.html
+
+PAGE.html's `{{{ SCRIPT }}}` becomes one inline script: the WebAssembly,
+deflated then in base64; the loader that inflates it (web/chargeur.js); and
+emscripten's script with the page's own (web/surface.js, web/page.js). Inline,
+so that the page also works opened from a disk, where it may load nothing.
+"""
+
+import base64
+import ctypes
+import ctypes.util
+import sys
+
+
+def deflate(octets):
+    """The bytes in the zlib format, which every DecompressionStream reads
+    ('deflate'), by libdeflate at its highest level: 4 % smaller than zlib's."""
+    nom = ctypes.util.find_library('deflate') or 'libdeflate.so.0'
+    try:
+        lib = ctypes.CDLL(nom)
+    except OSError:
+        sys.exit(f'assemble.py : bibliothèque libdeflate introuvable ({nom}) : paquet libdeflate0')
+    lib.libdeflate_alloc_compressor.restype = ctypes.c_void_p
+    lib.libdeflate_alloc_compressor.argtypes = [ctypes.c_int]
+    lib.libdeflate_zlib_compress.restype = ctypes.c_size_t
+    lib.libdeflate_zlib_compress.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t,
+                                             ctypes.c_char_p, ctypes.c_size_t]
+    lib.libdeflate_free_compressor.argtypes = [ctypes.c_void_p]
+    compresseur = lib.libdeflate_alloc_compressor(12)
+    sortie = ctypes.create_string_buffer(len(octets) + 1024)
+    n = lib.libdeflate_zlib_compress(compresseur, octets, len(octets), sortie, len(sortie))
+    lib.libdeflate_free_compressor(compresseur)
+    if not n:
+        sys.exit('assemble.py : la compression a échoué')
+    return sortie.raw[:n]
+
+
+def main(page, chargeur, programme, wasm, sortie):
+    with open(wasm, 'rb') as f:
+        compresse = deflate(f.read())
+    scripts = []
+    for chemin in (chargeur, programme):
+        with open(chemin, encoding='utf-8') as f:
+            scripts.append(f.read().strip())
+    donnees = 'var ORBELINE_PROGRAMME = "' + base64.b64encode(compresse).decode('ascii') + '";'
+    script = '\n'.join([donnees] + scripts)
+    # Inside <script>, the text may not close the element.
+    if '</script' in script.lower() or '<!--' in script:
+        sys.exit('assemble.py : le script contient « </script » ou « <!-- »')
+    with open(page, encoding='utf-8') as f:
+        modele = f.read()
+    if modele.count('{{{ SCRIPT }}}') != 1:
+        sys.exit(f'assemble.py : {page} doit contenir une fois {{{{{{ SCRIPT }}}}}}')
+    with open(sortie, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(modele.replace('{{{ SCRIPT }}}', '<script>\n' + script + '\n</script>'))
+
+
+if __name__ == '__main__':
+    if len(sys.argv) != 6:
+        sys.exit(__doc__.strip().splitlines()[2])
+    main(*sys.argv[1:])
