@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 // The page's side, web/page.js.
 extern "C" {
@@ -60,12 +59,7 @@ void telecharge(std::string_view nom, std::string_view type, std::string_view do
 constexpr double kPointsParPouce = 300;
 
 // A length on the sheet, for a style.
-std::string mm(double v)
-{
-    char t[32];
-    std::snprintf(t, sizeof t, "%.2fmm", v);
-    return t;
-}
+std::string mm(double v) { return dom::longueur(v, "mm"); }
 
 std::string pt(double v) { return std::to_string(static_cast<int>(v)) + "pt"; }
 
