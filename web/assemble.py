@@ -5,8 +5,8 @@ Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm SORTIE.html
 
 PAGE.html's `{{{ SCRIPT }}}` becomes one inline script, the loader
 (web/chargeur.js) then emscripten's script with the page's own (web/surface.js,
-web/page.js), followed by the WebAssembly, deflated then in base64, in a data
-block the loader reads. Inline, so that the page also works opened from a
+web/page.js) as the function `programme(Module)`, which the loader calls with
+the WebAssembly; that follows, deflated then in base64, in a data block. Inline, so that the page also works opened from a
 disk, where it may load nothing. The data last: gzip, which a server may apply
 to the page, then compresses the text before it 2 kB better.
 """
@@ -52,11 +52,10 @@ def allege(modele):
 def main(page, chargeur, programme, wasm, sortie):
     with open(wasm, 'rb') as f:
         compresse = deflate(f.read())
-    scripts = []
-    for chemin in (chargeur, programme):
-        with open(chemin, encoding='utf-8') as f:
-            scripts.append(f.read().strip())
-    script = '\n'.join(scripts)
+    with open(chargeur, encoding='utf-8') as f:
+        script = f.read().strip()
+    with open(programme, encoding='utf-8') as f:
+        script += '\nfunction programme(Module) {\n' + f.read().strip() + '\n}'
     donnees = base64.b64encode(compresse).decode('ascii')
     # Inside <script>, the text may not close the element.
     if '</script' in script.lower() or '<!--' in script:
