@@ -6,9 +6,10 @@ Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm SORTIE.html
 PAGE.html's `{{{ SCRIPT }}}` becomes one inline script, the loader
 (web/chargeur.js) then emscripten's script with the page's own (web/surface.js,
 web/page.js) as the function `programme(Module)`, which the loader calls with
-the WebAssembly; that follows, deflated then in base64, in a data block. Inline, so that the page also works opened from a
-disk, where it may load nothing. The data last: gzip, which a server may apply
-to the page, then compresses the text before it 2 kB better.
+the WebAssembly; that follows, deflated then in base64, in a data block.
+Inline, so that the page also works opened from a disk, where it may load
+nothing. The data last: gzip, which a server may apply to the page, then
+compresses the text before it 2 kB better.
 """
 
 import base64
