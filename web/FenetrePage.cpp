@@ -83,7 +83,7 @@ void html(std::string_view id, std::string_view h)
 
 } // namespace
 
-FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
+FenetrePage::FenetrePage()
 {
     const Racine racine{"client", "", kLargeurPrincipale, false};
     dom::style("client", "width", dom::px(enPixels(kLargeurPrincipale)));
@@ -385,8 +385,13 @@ void FenetrePage::finImpression()
 void FenetrePage::garde()
 {
     if (fini_) return;
-    const std::string lien = texteLien(situationCourante(p_, *this));
-    orbeline_page_garde(lien.data(), static_cast<int>(lien.size()), p_.releve.estVide() ? 0 : 1);
+    std::string lien = texteLien(situationCourante(p_, *this));
+    const bool travail = !p_.releve.estVide();
+    // Most events change neither: the tab's storage is written only when one does.
+    if (lien == gardee_ && travail == travail_) return;
+    orbeline_page_garde(lien.data(), static_cast<int>(lien.size()), travail ? 1 : 0);
+    gardee_ = std::move(lien);
+    travail_ = travail;
 }
 
 void FenetrePage::copieRefusee()
@@ -472,8 +477,9 @@ std::string FenetrePage::separateurDecimal() const
     // The browser's, unless the pupil chose another language than the browser's: then that language's.
     const std::vector<std::string> l = dom::langues();
     const auto navigateur = l.empty() ? std::nullopt : langueDe(l.front());
-    if (!navigateur || *navigateur == langue()) return separateur_;
-    return dom::separateurDecimal(code(langue()));
+    if (navigateur && *navigateur != langue()) return dom::separateurDecimal(code(langue()));
+    if (!separateur_) separateur_ = dom::separateurDecimal();
+    return *separateur_;
 }
 
 // The page's own texts around the window: its headings, the menu bar's
