@@ -52,7 +52,8 @@ def allege(modele):
 
 def main(page, chargeur, programme, wasm, sortie):
     with open(wasm, 'rb') as f:
-        compresse = deflate(f.read())
+        octets = f.read()
+    compresse = deflate(octets)
     with open(chargeur, encoding='utf-8') as f:
         script = f.read().strip()
     with open(programme, encoding='utf-8') as f:
@@ -67,7 +68,8 @@ def main(page, chargeur, programme, wasm, sortie):
         sys.exit(f'assemble.py : {page} doit contenir une fois {{{{{{ SCRIPT }}}}}}')
     with open(sortie, 'w', encoding='utf-8', newline='\n') as f:
         f.write(modele.replace('{{{ SCRIPT }}}', '<script>\n' + script + '\n</script>\n'
-                               '<script type="application/octet-stream" id="programme">' + donnees + '</script>'))
+                               f'<script type="application/octet-stream" id="programme" data-octets="{len(octets)}">'
+                               + donnees + '</script>'))
 
 
 if __name__ == '__main__':
