@@ -55,6 +55,7 @@ mergeInto(LibraryManager.library, {
     blanchit: function (s) {
       s.remplissage = -1;   // resizing resets the context
       s.police = '';
+      s.ancre = -1;
       s.ctx.fillStyle = Orbeline.blanc;
       s.ctx.fillRect(0, 0, s.fond.width, s.fond.height);
     },
@@ -168,7 +169,7 @@ mergeInto(LibraryManager.library, {
     const s = {
       cadre: cadre, w: w, h: h, dpr: 0,
       fond: document.createElement('canvas'), dessus: document.createElement('canvas'),
-      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, remplissage: -1, police: '',
+      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, remplissage: -1, police: '', ancre: -1,
     };
     s.ctx = s.fond.getContext('2d', { alpha: false });
     s.ctxDessus = s.dessus.getContext('2d');
@@ -188,7 +189,7 @@ mergeInto(LibraryManager.library, {
     c.id = UTF8ToString(id, lId);
     c.width = w * ratio;
     c.height = h * ratio;
-    const s = { fond: c, w: w, h: h, dpr: ratio, toile: true, remplissage: -1, police: '' };
+    const s = { fond: c, w: w, h: h, dpr: ratio, toile: true, remplissage: -1, police: '', ancre: -1 };
     s.ctx = c.getContext('2d', { alpha: false });
     Orbeline.blanchit(s);
     document.getElementById(UTF8ToString(parent, lParent)).append(c);
@@ -261,16 +262,21 @@ mergeInto(LibraryManager.library, {
   orbeline_texte__deps: ['$Orbeline'],
   orbeline_texte: function (id, x, y, t, l, ancre, corps, rgb) {
     const s = Orbeline.surfaces[id], c = s.ctx, d = s.dpr;
-    // The context parses a font each time it is given one: only when it changes.
+    // The context parses a font or a colour each time it is given one: only when it changes.
     const police = corps * d + 'px Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
     if (s.police !== police) {
       s.police = police;
       c.font = police;
     }
-    c.textAlign = [ 'left', 'right', 'left', 'right', 'center' ][ancre];
-    c.textBaseline = [ 'top', 'top', 'bottom', 'bottom', 'middle' ][ancre];
-    c.fillStyle = Orbeline.css(rgb);
-    s.remplissage = -1;
+    if (s.ancre !== ancre) {
+      s.ancre = ancre;
+      c.textAlign = [ 'left', 'right', 'left', 'right', 'center' ][ancre];
+      c.textBaseline = [ 'top', 'top', 'bottom', 'bottom', 'middle' ][ancre];
+    }
+    if (s.remplissage !== rgb) {
+      s.remplissage = rgb;
+      c.fillStyle = Orbeline.css(rgb);
+    }
     c.fillText(UTF8ToString(t, l), x * d, y * d);
   },
 
