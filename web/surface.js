@@ -46,6 +46,7 @@ mergeInto(LibraryManager.library, {
         c.style.height = s.h + 'px';
       }
       s.dpr = d;
+      s.dessusPeint = false;   // resizing clears it
       Orbeline.blanchit(s);
       if (ancien && !_page_redessine(s.numero)) s.ctx.drawImage(ancien, 0, 0, s.w * d, s.h * d);
       if (ancien) ancien.width = ancien.height = 0;
@@ -113,11 +114,17 @@ mergeInto(LibraryManager.library, {
     // The marker, then the star over it, as they stand now.
     peintDessus: function (s) {
       s.prevu = false;
+      const sat = s.controles[0], etoile = s.controles[1];
+      // Nothing to show on a layer still blank (a chart's, always): its
+      // canvas is not even given pixels.
+      const rien = !sat.visible && !etoile.visible && !s.fleches[0] && !s.fleches[1];
+      if (rien && !s.dessusPeint) return;
+      s.dessusPeint = !rien;
+      if (!s.ctxDessus) s.ctxDessus = s.dessus.getContext('2d');
       const c = s.ctxDessus, d = s.dpr;
       c.setTransform(1, 0, 0, 1, 0, 0);
       c.clearRect(0, 0, s.dessus.width, s.dessus.height);
       c.setTransform(d, 0, 0, d, 0, 0);
-      const sat = s.controles[0], etoile = s.controles[1];
       if (sat.visible) {
         // A disc in the middle of its box, its thin outline inside the box.
         const r = Math.min(sat.l, sat.h) / 2;
@@ -169,10 +176,9 @@ mergeInto(LibraryManager.library, {
     const s = {
       cadre: cadre, w: w, h: h, dpr: 0,
       fond: document.createElement('canvas'), dessus: document.createElement('canvas'),
-      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, remplissage: -1, police: '', ancre: -1,
+      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, ctxDessus: null, dessusPeint: false, remplissage: -1, police: '', ancre: -1,
     };
     s.ctx = s.fond.getContext('2d', { alpha: false });
-    s.ctxDessus = s.dessus.getContext('2d');
     cadre.append(s.fond, s.dessus);
     document.getElementById('client').append(cadre);
     const n = Orbeline.numero(s);
