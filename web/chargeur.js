@@ -7,7 +7,12 @@
 (function () {
   const charge = function () {
     const bloc = document.getElementById('programme'), wasm = new Uint8Array(+bloc.dataset.octets);
-    fetch('data:application/octet-stream;base64,' + bloc.textContent).then(function (reponse) {
+    const decode = fetch('data:application/octet-stream;base64,' + bloc.textContent);
+    // Meanwhile the tab's session storage, where the page keeps its situation
+    // (web/page.js), is opened: the browser's first access to it waits a few
+    // ms on this thread, which would otherwise come in the program's start.
+    try { sessionStorage.length; } catch (e) { /* storage refused: nothing kept */ }
+    decode.then(function (reponse) {
       const lit = reponse.body.pipeThrough(new DecompressionStream('deflate')).getReader();
       let n = 0;
       const suite = function (morceau) {
