@@ -52,7 +52,8 @@ paquet: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default --target paquet
 
-# Redraws the logo and the icons (ui/art/*.png) from outils/dessins, to be
+# Redraws the logo and the icons (ui/art/*.png, the logo also as the page's
+# ui/art/logo.jpg) from outils/dessins, to be
 # looked at and committed: the build itself only reads those files.
 dessins: deps
 	@cmake --preset default >/dev/null

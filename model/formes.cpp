@@ -4,7 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 
 namespace orbeline {
@@ -12,6 +12,71 @@ namespace {
 
 constexpr int kChiffres = 15;
 constexpr double kPlusGrand = 1.79769313486231e308;
+
+#if !defined(__cpp_lib_to_chars) || defined(ORBELINE_REPLI_NOMBRES)
+// The browser build's library (emscripten's libc++) has no floating-point
+// to_chars, and printf would cost the page 8 kB. A double is m·2^e exactly, m
+// below 2^53: the whole number m·2^e (e ≥ 0) or m·5^-e (e < 0, the value
+// times 10^-e) is written exactly in limbs of nine decimal digits, at most
+// 767 digits; the kChiffres first ones are then rounded half to even on all
+// the others, as to_chars and printf round. Fills `ch` (kChiffres digits)
+// and returns the power of ten of the first. ORBELINE_REPLI_NOMBRES takes
+// this path natively, for the ordinary tests.
+int chiffresExacts(double v, std::array<char, kChiffres>& ch)
+{
+    constexpr std::uint32_t kBase = 1000000000;
+    std::array<std::uint32_t, 90> membres{};   // little-endian, base 10^9
+    std::size_t n = 0;
+    int e = 0;
+    const double f = std::frexp(v, &e);
+    auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+    e -= 53;
+    for (; m > 0; m /= kBase) membres[n++] = static_cast<std::uint32_t>(m % kBase);
+    const auto multiplie = [&](std::uint32_t k) {
+        std::uint64_t retenue = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t t = std::uint64_t{membres[i]} * k + retenue;
+            membres[i] = static_cast<std::uint32_t>(t % kBase);
+            retenue = t / kBase;
+        }
+        for (; retenue > 0; retenue /= kBase) membres[n++] = static_cast<std::uint32_t>(retenue % kBase);
+    };
+    for (int r = e; r > 0; r -= 29) multiplie(std::uint32_t{1} << std::min(r, 29));
+    for (int r = -e; r > 0; r -= 13) {
+        std::uint32_t cinq = 1;
+        for (int i = std::min(r, 13); i > 0; --i) cinq *= 5;
+        multiplie(cinq);
+    }
+
+    // The digits from the first: those of the top limb, then nine per limb.
+    std::array<char, 9 * 90> tout{};
+    std::size_t d = 0;
+    for (std::size_t i = n; i-- > 0;) {
+        std::array<char, 9> neuf{};
+        std::uint32_t x = membres[i];
+        for (std::size_t k = 9; k-- > 0; x /= 10) neuf[k] = static_cast<char>('0' + x % 10);
+        std::size_t k = 0;
+        if (i == n - 1) while (k < 8 && neuf[k] == '0') ++k;
+        for (; k < 9; ++k) tout[d++] = neuf[k];
+    }
+    int exposant = static_cast<int>(d) - 1 + std::min(e, 0);
+    for (std::size_t i = 0; i < ch.size(); ++i) ch[i] = i < d ? tout[i] : '0';
+    const char arrondi = d > ch.size() ? tout[ch.size()] : '0';
+    bool reste = false;
+    for (std::size_t i = ch.size() + 1; i < d; ++i) reste = reste || tout[i] != '0';
+    if (arrondi > '5' || (arrondi == '5' && (reste || (ch.back() - '0') % 2 == 1))) {
+        std::size_t i = ch.size();
+        while (i > 0 && ch[i - 1] == '9') ch[--i] = '0';
+        if (i > 0) {
+            ++ch[i - 1];
+        } else {
+            ch[0] = '1';
+            ++exposant;
+        }
+    }
+    return exposant;
+}
+#endif
 
 Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
 {
@@ -25,24 +90,22 @@ Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
     // they are written as the largest 15-digit number that fits.
     const double m = std::min(std::fabs(v), kPlusGrand);
 
-    // d.dddddddddddddde±x: 15 significant digits, correctly rounded.
-    std::array<char, 40> buf{};
+    // 15 significant digits, correctly rounded, and the power of ten of the first.
+    std::array<char, kChiffres> ch{};
 #if defined(__cpp_lib_to_chars) && !defined(ORBELINE_REPLI_NOMBRES)
+    // d.dddddddddddddde±x
+    std::array<char, 40> buf{};
     const char* const fin = std::to_chars(buf.data(), buf.data() + buf.size(), m,
                                           std::chars_format::scientific, kChiffres - 1).ptr;
-#else
-    // The browser build's library (emscripten's libc++) has no floating-point
-    // to_chars; printf rounds as correctly and writes the same form, with the
-    // locale's decimal point, which the loop below skips like any non-digit.
-    // ORBELINE_REPLI_NOMBRES takes this path natively, for the ordinary tests.
-    const char* const fin = buf.data() + std::snprintf(buf.data(), buf.size(), "%.*e", kChiffres - 1, m);
-#endif
-    std::array<char, kChiffres> ch{};
     int n = 0;
     const char* p = buf.data();
     for (; p < fin && *p != 'e'; ++p)
         if (*p >= '0' && *p <= '9') ch[n++] = *p;
     const int exp = std::atoi(p + 1);
+#else
+    int n = kChiffres;
+    const int exp = chiffresExacts(m, ch);
+#endif
     while (n > 1 && ch[n - 1] == '0') --n;
     const std::string_view chiffres(ch.data(), static_cast<std::size_t>(n));
 

@@ -25,21 +25,21 @@ CompteRendu tropGrand(std::string_view champ)
 }
 
 // What the reading of one field has to say; empty when nothing.
-Message messageChamp(std::size_t k, std::string_view texte, std::string_view separateur)
+Message messageChamp(std::size_t k, std::string_view texte, const std::function<std::string()>& separateur)
 {
     const Lecture l = litNombre(texte);
     const std::string_view t = sansBlancs(texte);
     const std::string_view champ = tr(kNomsChamps[k]);
-    const Nombre lu = formeGenerale(l.valeur, separateur);
+    const auto lu = [&] { return formeGenerale(l.valeur, separateur()); };
     // A comma with nothing after it ends the number as a point would.
     const bool fin = l.arret >= texte.size() || sansBlancs(texte.substr(l.arret)) == ",";
     const bool special = !fin && (static_cast<unsigned char>(texte[l.arret]) >= 0x80 ||
                                   !visible(static_cast<unsigned char>(texte[l.arret])));
     Message m;
     if (special || (l.nombre && !fin))
-        remplis(m, kArret, {champ, lu.vue(), nomCaractere(texte, l.arret).vue()});
+        remplis(m, kArret, {champ, lu().vue(), nomCaractere(texte, l.arret).vue()});
     else if (k == 5 && std::isfinite(l.valeur) && arrondiPair32(l.valeur / 10) == 0)
-        remplis(m, kImmobile, {champ, lu.vue()});   // a step of τ / 10 that rounds to 0
+        remplis(m, kImmobile, {champ, lu().vue()});   // a step of τ / 10 that rounds to 0
     else if (t.empty())
         remplis(m, kVide, {champ});
     else if (!l.nombre)
@@ -49,7 +49,7 @@ Message messageChamp(std::size_t k, std::string_view texte, std::string_view sep
 
 } // namespace
 
-Message messageLecture(const ChampsSaisis& champs, std::string_view separateur)
+Message messageLecture(const ChampsSaisis& champs, const std::function<std::string()>& separateur)
 {
     const std::array<std::string_view, 6> textes{champs.text1, champs.text2, champs.text3,
                                                   champs.text4, champs.text5, champs.text6};

@@ -7,6 +7,8 @@
 #include "langue.h"
 
 #include <array>
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -42,8 +44,9 @@ CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
 /// field in order that has something to say: a text that is empty or not a
 /// number (it reads 0), a character that stopped the number (named, the
 /// invisible ones in words), or a τ that moves nothing. The number read is
-/// written with the given decimal separator. Empty when every field reads
+/// written with the decimal separator `separateur` gives, asked only then (the
+/// page's costs the browser its number formats). Empty when every field reads
 /// as typed.
-Message messageLecture(const ChampsSaisis& champs, std::string_view separateur);
+Message messageLecture(const ChampsSaisis& champs, const std::function<std::string()>& separateur);
 
 } // namespace orbeline

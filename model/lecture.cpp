@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 
 namespace orbeline {
@@ -66,6 +66,132 @@ double lisEntierBase(Curseur& cur, int base)
     return std::ldexp(static_cast<double>(m), exces);
 }
 
+#if !defined(__cpp_lib_to_chars) || defined(ORBELINE_REPLI_NOMBRES)
+// The browser build's library (emscripten's libc++) has no floating-point
+// from_chars, and its strtod computes in 128-bit long doubles, emulated: 7 kB
+// of the page. The digits' value is worked out exactly instead, in whole
+// numbers of 32-bit limbs, then rounded half to even, as from_chars and strtod
+// round. ORBELINE_REPLI_NOMBRES takes this path natively, so that the ordinary
+// tests run it too.
+
+// A whole number up to 2^4096, little-endian limbs.
+struct Entier {
+    std::array<std::uint32_t, 128> l{};
+    std::size_t n = 0;
+
+    void multiplie(std::uint32_t k, std::uint32_t plus = 0)
+    {
+        std::uint64_t retenue = plus;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::uint64_t t = std::uint64_t{l[i]} * k + retenue;
+            l[i] = static_cast<std::uint32_t>(t);
+            retenue = t >> 32;
+        }
+        if (retenue > 0) l[n++] = static_cast<std::uint32_t>(retenue);
+    }
+    void decale(int bits)   // times 2^bits
+    {
+        for (; bits >= 32; bits -= 32) {
+            for (std::size_t i = n; i > 0; --i) l[i] = l[i - 1];
+            l[0] = 0;
+            ++n;
+        }
+        if (bits > 0) multiplie(std::uint32_t{1} << bits);
+    }
+    void demi()   // halved, when even
+    {
+        for (std::size_t i = 0; i < n; ++i) l[i] = (l[i] >> 1) | (i + 1 < n ? l[i + 1] << 31 : 0);
+        while (n > 0 && l[n - 1] == 0) --n;
+    }
+    int bits() const { return n == 0 ? 0 : static_cast<int>(32 * n) - std::countl_zero(l[n - 1]); }
+    bool auMoins(const Entier& b) const
+    {
+        if (n != b.n) return n > b.n;
+        for (std::size_t i = n; i-- > 0;)
+            if (l[i] != b.l[i]) return l[i] > b.l[i];
+        return true;
+    }
+    void retire(const Entier& b)   // b at most this
+    {
+        std::int64_t emprunt = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::int64_t t = std::int64_t{l[i]} - (i < b.n ? b.l[i] : 0) - emprunt;
+            l[i] = static_cast<std::uint32_t>(t);
+            emprunt = t < 0;
+        }
+        while (n > 0 && l[n - 1] == 0) --n;
+    }
+    // The 64 bits from bit `bas` up, and whether any bit below them is set.
+    std::uint64_t haut(int bas, bool& reste) const
+    {
+        std::uint64_t h = 0;
+        for (int b = bas + 63; b >= bas; --b) h = (h << 1) | bit(b);
+        for (int b = 0; b < bas && !reste; ++b) reste = bit(b);
+        return h;
+    }
+    bool bit(int b) const
+    {
+        const auto i = static_cast<std::size_t>(b / 32);
+        return b >= 0 && i < n && (l[i] >> (b % 32) & 1);
+    }
+};
+
+// (haut + a fraction, not zero when `reste`)·2^exposant, rounded half to even to a double.
+double arrondi(std::uint64_t haut, int exposant, bool reste)
+{
+    const int premier = 63 - std::countl_zero(haut);   // its top bit
+    const int e = premier + exposant;
+    const int garde = e >= -1022 ? 53 : 1075 + e;       // bits kept, fewer below the normal range
+    if (garde < 0) return 0;
+    const int perdus = premier + 1 - garde;
+    if (perdus <= 0) return std::ldexp(static_cast<double>(haut), exposant);
+    std::uint64_t m = perdus == 64 ? 0 : haut >> perdus;
+    const bool moitie = haut >> (perdus - 1) & 1;
+    reste = reste || (haut & ((std::uint64_t{1} << (perdus - 1)) - 1)) != 0;
+    if (moitie && (reste || (m & 1))) ++m;
+    return std::ldexp(static_cast<double>(m), exposant + perdus);
+}
+
+// The value of `chiffres` (no leading zero) times 10^exposant, correctly rounded.
+double valeurExacte(std::string_view chiffres, std::int64_t exposant)
+{
+    const std::int64_t ordre = exposant + static_cast<std::int64_t>(chiffres.size());
+    if (ordre > 310) return std::numeric_limits<double>::infinity();
+    if (ordre < -325) return 0;
+    Entier d;
+    for (const char c : chiffres) d.multiplie(10, static_cast<std::uint32_t>(c - '0'));
+    const auto puissance = [](Entier& x, std::int64_t dix) {   // times 10^dix
+        for (; dix > 0; dix -= 9) {
+            std::uint32_t p = 1;
+            for (std::int64_t i = std::min<std::int64_t>(dix, 9); i > 0; --i) p *= 10;
+            x.multiplie(p);
+        }
+    };
+    bool reste = false;
+    if (exposant >= 0) {
+        puissance(d, exposant);
+        const int bas = std::max(d.bits() - 64, 0);
+        const std::uint64_t haut = d.haut(bas, reste);
+        return arrondi(haut, bas, reste);
+    }
+    // d / 10^f: a quotient of 63 or 64 bits by long division, the remainder as `reste`.
+    Entier v;
+    v.l[v.n++] = 1;
+    puissance(v, -exposant);
+    const int k = 63 + v.bits() - d.bits();
+    if (k >= 0) d.decale(k);
+    else v.decale(-k);
+    v.decale(63);
+    std::uint64_t q = 0;
+    for (int i = 63; i >= 0; --i, v.demi())
+        if (d.auMoins(v)) {
+            d.retire(v);
+            q |= std::uint64_t{1} << i;
+        }
+    return arrondi(q, -k, d.n > 0);
+}
+#endif
+
 } // namespace
 
 std::size_t longueurBlanc(std::string_view t, std::size_t i)
@@ -106,8 +232,8 @@ Lecture litNombre(std::string_view texte)
         return {v, cur.arret() > debut, cur.arret()};
     }
 
-    // The digits go into a fixed buffer handed to from_chars, which rounds
-    // correctly and ignores the locale. No halfway point between two doubles
+    // The digits go into a fixed buffer handed to from_chars (or valeurExacte),
+    // which rounds correctly and ignores the locale. No halfway point between two doubles
     // has more than 767 significant digits, so the first kGarde digits and
     // one sticky digit standing for all the others round as the whole text.
     constexpr std::size_t kGarde = 800;
@@ -163,10 +289,10 @@ Lecture litNombre(std::string_view texte)
     if (n == 0) return {negatif ? -0.0 : 0.0, true, arret};
 
     exposant += decalage;
+#if defined(__cpp_lib_to_chars) && !defined(ORBELINE_REPLI_NOMBRES)
     // Write "digits e exponent" and let from_chars do the rounding.
     buf[n] = 'e';
     char* const fin = std::to_chars(buf.data() + n + 1, buf.data() + buf.size() - 1, exposant).ptr;
-#if defined(__cpp_lib_to_chars) && !defined(ORBELINE_REPLI_NOMBRES)
     double v = 0;
     if (std::from_chars(buf.data(), fin, v).ec == std::errc::result_out_of_range) {
         // Overflow or underflow: the magnitude of the number decides which.
@@ -174,13 +300,7 @@ Lecture litNombre(std::string_view texte)
         v = ordre > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     }
 #else
-    // The browser build's library (emscripten's libc++) has no floating-point
-    // from_chars. strtod rounds as correctly, the text holds no point nor
-    // sign for a locale to change, and out of range it already gives
-    // infinity or zero. ORBELINE_REPLI_NOMBRES takes this path natively, so
-    // that the ordinary tests run it too.
-    *fin = '\0';
-    const double v = std::strtod(buf.data(), nullptr);
+    const double v = valeurExacte(std::string_view(buf.data(), n), exposant);
 #endif
     return {negatif ? -v : v, true, arret};
 }

@@ -387,7 +387,7 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
     const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
                               f.optionChoisie(Groupe::Points, 1)};
     const CompteRendu r = init(p.etat, champs);
-    const Message lecture = r.ok ? messageLecture(champs, f.separateurDecimal()) : r.message;
+    const Message lecture = r.ok ? messageLecture(champs, [&f] { return f.separateurDecimal(); }) : r.message;
     std::string m(avant);
     if (!m.empty() && !lecture.estVide()) m += ' ';
     m += lecture.vue();

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 // The page's side, web/page.js.
 extern "C" {
@@ -60,12 +59,7 @@ void telecharge(std::string_view nom, std::string_view type, std::string_view do
 constexpr double kPointsParPouce = 300;
 
 // A length on the sheet, for a style.
-std::string mm(double v)
-{
-    char t[32];
-    std::snprintf(t, sizeof t, "%.2fmm", v);
-    return t;
-}
+std::string mm(double v) { return dom::longueur(v, "mm"); }
 
 std::string pt(double v) { return std::to_string(static_cast<int>(v)) + "pt"; }
 
@@ -89,7 +83,7 @@ void html(std::string_view id, std::string_view h)
 
 } // namespace
 
-FenetrePage::FenetrePage() : separateur_(dom::separateurDecimal())
+FenetrePage::FenetrePage()
 {
     const Racine racine{"client", "", kLargeurPrincipale, false};
     dom::style("client", "width", dom::px(enPixels(kLargeurPrincipale)));
@@ -393,8 +387,13 @@ void FenetrePage::finImpression()
 void FenetrePage::garde()
 {
     if (fini_) return;
-    const std::string lien = texteLien(situationCourante(p_, *this));
-    orbeline_page_garde(lien.data(), static_cast<int>(lien.size()), p_.releve.estVide() ? 0 : 1);
+    std::string lien = texteLien(situationCourante(p_, *this));
+    const bool travail = !p_.releve.estVide();
+    // Most events change neither: the tab's storage is written only when one does.
+    if (lien == gardee_ && travail == travail_) return;
+    orbeline_page_garde(lien.data(), static_cast<int>(lien.size()), travail ? 1 : 0);
+    gardee_ = std::move(lien);
+    travail_ = travail;
 }
 
 void FenetrePage::copieRefusee()
@@ -480,8 +479,9 @@ std::string FenetrePage::separateurDecimal() const
     // The browser's, unless the pupil chose another language than the browser's: then that language's.
     const std::vector<std::string> l = dom::langues();
     const auto navigateur = l.empty() ? std::nullopt : langueDe(l.front());
-    if (!navigateur || *navigateur == langue()) return separateur_;
-    return dom::separateurDecimal(code(langue()));
+    if (navigateur && *navigateur != langue()) return dom::separateurDecimal(code(langue()));
+    if (!separateur_) separateur_ = dom::separateurDecimal();
+    return *separateur_;
 }
 
 // The page's own texts around the window: its headings, the menu bar's

@@ -112,10 +112,14 @@ private:
     Principale p_;
     std::vector<std::unique_ptr<SurfaceCanvas>> pictures_;   ///< Picture1, Picture2…
     std::array<int, static_cast<std::size_t>(Groupe::Echelle) + 1> choisies_{};   ///< each array's selected button
-    std::string separateur_;
+    /// The browser's decimal separator, asked the first time it is needed:
+    /// the browser loads its number formats for it, a tenth of the page's start.
+    mutable std::optional<std::string> separateur_;
     bool points_ = false;   ///< the export entries enabled
     std::vector<int> toiles_;   ///< the sheet's canvases while a printout is being made
     bool fini_ = false;   ///< "Quitter": nothing more is kept
+    std::optional<std::string> gardee_;   ///< the situation last kept in the tab's session
+    bool travail_ = false;                ///< and whether leaving would lose launches then
     Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
     dom::Ecran ecran_{};   ///< the viewport it was arranged for
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not

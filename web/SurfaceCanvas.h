@@ -2,7 +2,7 @@
 // A picture area of the web page: the drawing surface over two stacked Canvas
 // 2D elements (web/surface.js). The lower one keeps what is drawn (retained,
 // like the desktop's image); the upper one holds the satellite marker and the
-// star, painted again at the next animation frame after any of their changes.
+// star, painted again once the running task ends after any of their changes.
 // Both canvases have the device pixel ratio's pixels: w·dpr × h·dpr for an
 // area of w × h CSS pixels. Everything up to the pixel is worked out here,
 // with the same user-unit ↔ pixel conversions as the desktop (EtatSurface);
@@ -66,8 +66,8 @@ public:
     void setHauteur(Controle c, float hauteur) override;
     void setVisible(Controle c, bool visible) override;
     void place(Controle c, const GeometrieControle& g) override;
-    /// Shows the control as it stands at the next animation frame: a page
-    /// shows no frame before the running handler returns.
+    /// Shows the control as it stands once the running task ends: a page
+    /// shows no frame before that.
     void repeint(Controle c) override;
     void fleche(int n, std::optional<Fleche> f) override;
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 namespace orbeline {
@@ -62,7 +61,7 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
-    style(boite, "font-size", std::to_string(d.police.points) + "pt");
+    style(boite, "font-size", dom::longueur(d.police.points, "pt"));
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
         style(boite, "color",
@@ -90,9 +89,7 @@ void placeCompacte(const Racine& r, const PlaceCompacte& p)
         style(boite, "width", entier(p.cadre.largeur));
         style(boite, "height", entier(p.cadre.hauteur));
     }
-    char corps[24];
-    std::snprintf(corps, sizeof corps, "%.2fpx", p.corps);
-    style(boite, "font-size", corps);
+    style(boite, "font-size", dom::longueur(p.corps, "px"));
     // Blanks kept as the window shows them (the impact captions'), lines broken at the edge.
     if (p.retour && !(d.drapeaux & Retour)) style(boite, "white-space", "pre-wrap");
 }

@@ -1,6 +1,7 @@
 #include "dom.h"
 
 #include <algorithm>
+#include <cmath>
 
 // The page's side, web/page.js: each text as a pointer and a length in bytes.
 extern "C" {
@@ -124,5 +125,14 @@ Ecran ecran()
 }
 
 std::string px(int v) { return std::to_string(v) + "px"; }
+
+// Whole hundredths: printf would bring 8 kB into the page for this alone.
+std::string longueur(double v, std::string_view unite)
+{
+    const long long centiemes = std::llround(std::fabs(v) * 100);
+    std::string t = v < 0 && centiemes > 0 ? "-" : "";
+    const std::string c = std::to_string(centiemes % 100);
+    return t.append(std::to_string(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(unite);
+}
 
 } // namespace orbeline::dom

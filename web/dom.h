@@ -54,5 +54,7 @@ Ecran ecran();
 
 /// CSS pixels.
 std::string px(int n);
+/// A CSS length to the hundredth, in `unite` ("12.35mm", "-0.50px").
+std::string longueur(double v, std::string_view unite);
 
 } // namespace orbeline::dom

@@ -229,7 +229,7 @@ mergeInto(LibraryManager.library, {
   orbeline_dom_texte: function (id, lId, t, l, ajoute) {
     const e = Page.el(id, lId), s = UTF8ToString(t, l);
     if (ajoute) e.append(s);
-    else e.textContent = s;
+    else if (e.firstElementChild || e.textContent !== s) e.textContent = s;   // the same text: nothing to lay out again
   },
   // Writes a field's text; the caret keeps its distance from the end, where
   // a typist's eye is when the program rewrites what was typed.

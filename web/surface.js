@@ -2,7 +2,7 @@
 // pixel; this only scales by the device pixel ratio and draws). Each area is
 // a bordered element holding two canvases of the same size: `fond` keeps the
 // drawing, `dessus` shows the satellite marker and the star, painted again
-// at the next animation frame after any change of theirs. A printout's
+// once the running task ends after any change of theirs. A printout's
 // canvases (`toile`) have only the drawing, at their own fixed ratio.
 mergeInto(LibraryManager.library, {
   $Orbeline: {
@@ -46,6 +46,7 @@ mergeInto(LibraryManager.library, {
         c.style.height = s.h + 'px';
       }
       s.dpr = d;
+      s.dessusPeint = false;   // resizing clears it
       Orbeline.blanchit(s);
       if (ancien && !_page_redessine(s.numero)) s.ctx.drawImage(ancien, 0, 0, s.w * d, s.h * d);
       if (ancien) ancien.width = ancien.height = 0;
@@ -54,6 +55,8 @@ mergeInto(LibraryManager.library, {
 
     blanchit: function (s) {
       s.remplissage = -1;   // resizing resets the context
+      s.police = '';
+      s.ancre = -1;
       s.ctx.fillStyle = Orbeline.blanc;
       s.ctx.fillRect(0, 0, s.fond.width, s.fond.height);
     },
@@ -99,20 +102,29 @@ mergeInto(LibraryManager.library, {
       c.lineCap = style ? 'butt' : 'square';
     },
 
+    // Once per task, however many changes it makes: a page shows no frame
+    // before the task ends, and asking the browser for an animation frame
+    // costs a third of a launch's handler.
     planifie: function (s) {
       if (s.prevu) return;
       s.prevu = true;
-      requestAnimationFrame(function () { Orbeline.peintDessus(s); });
+      queueMicrotask(function () { Orbeline.peintDessus(s); });
     },
 
     // The marker, then the star over it, as they stand now.
     peintDessus: function (s) {
       s.prevu = false;
+      const sat = s.controles[0], etoile = s.controles[1];
+      // Nothing to show on a layer still blank (a chart's, always): its
+      // canvas is not even given pixels.
+      const rien = !sat.visible && !etoile.visible && !s.fleches[0] && !s.fleches[1];
+      if (rien && !s.dessusPeint) return;
+      s.dessusPeint = !rien;
+      if (!s.ctxDessus) s.ctxDessus = s.dessus.getContext('2d');
       const c = s.ctxDessus, d = s.dpr;
       c.setTransform(1, 0, 0, 1, 0, 0);
       c.clearRect(0, 0, s.dessus.width, s.dessus.height);
       c.setTransform(d, 0, 0, d, 0, 0);
-      const sat = s.controles[0], etoile = s.controles[1];
       if (sat.visible) {
         // A disc in the middle of its box, its thin outline inside the box.
         const r = Math.min(sat.l, sat.h) / 2;
@@ -164,10 +176,9 @@ mergeInto(LibraryManager.library, {
     const s = {
       cadre: cadre, w: w, h: h, dpr: 0,
       fond: document.createElement('canvas'), dessus: document.createElement('canvas'),
-      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, remplissage: -1,
+      controles: [{ visible: 0 }, { visible: 0 }], fleches: [null, null], prevu: false, ctxDessus: null, dessusPeint: false, remplissage: -1, police: '', ancre: -1,
     };
     s.ctx = s.fond.getContext('2d', { alpha: false });
-    s.ctxDessus = s.dessus.getContext('2d');
     cadre.append(s.fond, s.dessus);
     document.getElementById('client').append(cadre);
     const n = Orbeline.numero(s);
@@ -184,7 +195,7 @@ mergeInto(LibraryManager.library, {
     c.id = UTF8ToString(id, lId);
     c.width = w * ratio;
     c.height = h * ratio;
-    const s = { fond: c, w: w, h: h, dpr: ratio, toile: true, remplissage: -1 };
+    const s = { fond: c, w: w, h: h, dpr: ratio, toile: true, remplissage: -1, police: '', ancre: -1 };
     s.ctx = c.getContext('2d', { alpha: false });
     Orbeline.blanchit(s);
     document.getElementById(UTF8ToString(parent, lParent)).append(c);
@@ -257,11 +268,21 @@ mergeInto(LibraryManager.library, {
   orbeline_texte__deps: ['$Orbeline'],
   orbeline_texte: function (id, x, y, t, l, ancre, corps, rgb) {
     const s = Orbeline.surfaces[id], c = s.ctx, d = s.dpr;
-    c.font = corps * d + 'px Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
-    c.textAlign = [ 'left', 'right', 'left', 'right', 'center' ][ancre];
-    c.textBaseline = [ 'top', 'top', 'bottom', 'bottom', 'middle' ][ancre];
-    c.fillStyle = Orbeline.css(rgb);
-    s.remplissage = -1;
+    // The context parses a font or a colour each time it is given one: only when it changes.
+    const police = corps * d + 'px Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
+    if (s.police !== police) {
+      s.police = police;
+      c.font = police;
+    }
+    if (s.ancre !== ancre) {
+      s.ancre = ancre;
+      c.textAlign = [ 'left', 'right', 'left', 'right', 'center' ][ancre];
+      c.textBaseline = [ 'top', 'top', 'bottom', 'bottom', 'middle' ][ancre];
+    }
+    if (s.remplissage !== rgb) {
+      s.remplissage = rgb;
+      c.fillStyle = Orbeline.css(rgb);
+    }
     c.fillText(UTF8ToString(t, l), x * d, y * d);
   },
 

@@ -1,0 +1,78 @@
+#!/usr/bin/env python3
+"""Writes the web page, one HTML file holding everything.
+
+Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm SORTIE.html
+
+PAGE.html's `{{{ SCRIPT }}}` becomes one inline script, the loader
+(web/chargeur.js) then emscripten's script with the page's own (web/surface.js,
+web/page.js) as the function `programme(Module)`, which the loader calls with
+the WebAssembly; that follows, deflated then in base64, in a data block.
+Inline, so that the page also works opened from a disk, where it may load
+nothing. The data last: gzip, which a server may apply to the page, then
+compresses the text before it 2 kB better.
+"""
+
+import base64
+import ctypes
+import ctypes.util
+import re
+import sys
+
+
+def deflate(octets):
+    """The bytes in the zlib format, which every DecompressionStream reads
+    ('deflate'), by libdeflate at its highest level: 4 % smaller than zlib's."""
+    nom = ctypes.util.find_library('deflate') or 'libdeflate.so.0'
+    try:
+        lib = ctypes.CDLL(nom)
+    except OSError:
+        sys.exit(f'assemble.py : bibliothèque libdeflate introuvable ({nom}) : paquet libdeflate0')
+    lib.libdeflate_alloc_compressor.restype = ctypes.c_void_p
+    lib.libdeflate_alloc_compressor.argtypes = [ctypes.c_int]
+    lib.libdeflate_zlib_compress.restype = ctypes.c_size_t
+    lib.libdeflate_zlib_compress.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_size_t,
+                                             ctypes.c_char_p, ctypes.c_size_t]
+    lib.libdeflate_free_compressor.argtypes = [ctypes.c_void_p]
+    compresseur = lib.libdeflate_alloc_compressor(12)
+    sortie = ctypes.create_string_buffer(len(octets) + 1024)
+    n = lib.libdeflate_zlib_compress(compresseur, octets, len(octets), sortie, len(sortie))
+    lib.libdeflate_free_compressor(compresseur)
+    if not n:
+        sys.exit('assemble.py : la compression a échoué')
+    return sortie.raw[:n]
+
+
+def allege(modele):
+    """The page's markup and style without their comments and indentation,
+    which the reader of web/page.html wants and the browser does not."""
+    modele = re.sub(r'<!--.*?-->\n?', '', modele, flags=re.S)
+    modele = re.sub(r'/\*.*?\*/', '', modele, flags=re.S)
+    return re.sub(r'\n\s+', '\n', modele)
+
+
+def main(page, chargeur, programme, wasm, sortie):
+    with open(wasm, 'rb') as f:
+        octets = f.read()
+    compresse = deflate(octets)
+    with open(chargeur, encoding='utf-8') as f:
+        script = f.read().strip()
+    with open(programme, encoding='utf-8') as f:
+        script += '\nfunction programme(Module) {\n' + f.read().strip() + '\n}'
+    donnees = base64.b64encode(compresse).decode('ascii')
+    # Inside <script>, the text may not close the element.
+    if '</script' in script.lower() or '<!--' in script:
+        sys.exit('assemble.py : le script contient « </script » ou « <!-- »')
+    with open(page, encoding='utf-8') as f:
+        modele = allege(f.read())
+    if modele.count('{{{ SCRIPT }}}') != 1:
+        sys.exit(f'assemble.py : {page} doit contenir une fois {{{{{{ SCRIPT }}}}}}')
+    with open(sortie, 'w', encoding='utf-8', newline='\n') as f:
+        f.write(modele.replace('{{{ SCRIPT }}}', '<script>\n' + script + '\n</script>\n'
+                               f'<script type="application/octet-stream" id="programme" data-octets="{len(octets)}">'
+                               + donnees + '</script>'))
+
+
+if __name__ == '__main__':
+    if len(sys.argv) != 6:
+        sys.exit(__doc__.strip().splitlines()[2])
+    main(*sys.argv[1:])
