@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <iostream>
 #include <string>
+#include <utility>
 
 using namespace orbeline;
 
@@ -53,7 +54,11 @@ void menus()
                       << json(fichier && fichier->nom ? tr(*fichier->nom) : "") << ",\"lecture\":" << (fichier && fichier->lecture)
                       << ",\"contenu\":" << json(s ? s->contenu : "") << ",\"champs\":[";
             for (int c = 0; c < 7; ++c) std::cout << (c ? "," : "") << json(w.f.texte(static_cast<Champ>(c)));
-            std::cout << "],\"reglages\":[" << w.p.reglages[0] << "," << w.p.reglages[1] << "]}\n";
+            std::cout << "],\"reglages\":[";   // the ticks in the menus' order
+            const char* virgule = "";
+            for (const EntreeMenu& m : kMenus)
+                if (m.reglage) std::cout << std::exchange(virgule, ",") << w.p.reglages[static_cast<std::size_t>(*m.reglage)];
+            std::cout << "]}\n";
         }
 }
 
