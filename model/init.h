@@ -7,6 +7,7 @@
 #include "langue.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -45,5 +46,16 @@ CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
 /// written with the given decimal separator. Empty when every field reads
 /// as typed.
 Message messageLecture(const ChampsSaisis& champs, std::string_view separateur);
+
+/// A value of the mass field from which the mass was surely typed in kg or
+/// with its power of ten ("6,00E24"): 10^39 kg, half a billion Suns.
+inline constexpr double kMasseTapeeMax = 1e15;
+
+/// What the message strip says of the fields once init has read them into
+/// `s`: messageLecture's message, then the first value the launch will run
+/// with though it makes no sense (a start inside the attractor; a mass zero
+/// or negative, or typed with its power of ten; a τ longer than a turn of the
+/// orbit), unless that field already has a reading message.
+std::string messageChamps(const SimulationState& s, const ChampsSaisis& champs, std::string_view separateur);
 
 } // namespace orbeline

@@ -376,10 +376,10 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
     const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
                               f.optionChoisie(Groupe::Points, 1)};
     const CompteRendu r = init(p.etat, champs);
-    const Message lecture = r.ok ? messageLecture(champs, f.separateurDecimal()) : r.message;
+    const std::string lecture = r.ok ? messageChamps(p.etat, champs, f.separateurDecimal()) : std::string(r.message.vue());
     std::string m(avant);
-    if (!m.empty() && !lecture.estVide()) m += ' ';
-    m += lecture.vue();
+    if (!m.empty() && !lecture.empty()) m += ' ';
+    m += lecture;
     f.ecritMessage(m);
     montreFlecheDepart(p, f);
     return r.ok;

@@ -109,7 +109,7 @@ void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChois
 void Text_Change(Principale& p, Fenetre& f, Champ c);
 /// init on the six fields and the point count, as a change of one runs it:
 /// the message strip shows `avant` (what else the pupil should know, "" for
-/// nothing), then init's error or what the reading has to say. False when
+/// nothing), then init's error or messageChamps's. False when
 /// init refused the fields.
 bool relitChamps(Principale& p, Fenetre& f, std::string_view avant = {});
 /// A check box changed state, by any route: its charts are shown or hidden.
