@@ -10,6 +10,7 @@
 #include "charts.h"
 #include "fenetre.h"
 #include "releve.h"
+#include "situation.h"
 #include "vue.h"
 
 #include <array>
@@ -53,7 +54,7 @@ struct Principale {
         ValeursCases cases{};      ///< the boxes' values at the launch
     } etoile;
     int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
-    std::string consigne;          ///< what the situation last opened asks the pupil to observe
+    Consignes consignes;           ///< what the situation last opened asks the pupil to observe
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     Texte titre = Texte::titreFenetre;   ///< the window's title, by id
     bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)

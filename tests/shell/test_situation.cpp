@@ -41,7 +41,7 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     Reglage_Click(w.p, f, Reglage::Coloris, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}, {Champ::Text7, "1"}})
         f.ecritTexte(c, t);
-    w.p.consigne = "Que vaut t ?";
+    w.p.consignes[0] = "Que vaut t ?";
     const Situation s = situationCourante(w.p, f);
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=1&"
                             "echelle=500km&points=100&vitesse=1&xy=1&energie=1&coloris=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
@@ -78,14 +78,34 @@ TEST(Situation, WhatIsSavedAlwaysReopensWithoutTheCharactersAFieldCannotHold)
     for (const auto& c : cas) {
         Situation s = situationDepart();
         s.champs[0] = c.texte;
-        s.consigne = c.texte;
+        s.consignes[0] = c.texte;
         for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
             EXPECT_EQ(l.erreur, "") << c.texte;
             EXPECT_EQ(l.situation.champs[0], c.relu) << c.texte;
-            EXPECT_EQ(l.situation.consigne, c.relu) << c.texte;
+            EXPECT_EQ(l.situation.consignes[0], c.relu) << c.texte;
             EXPECT_EQ(l.situation.echelle, 0) << c.texte;   // nothing injected
         }
     }
+}
+
+TEST(Situation, WhatToObserveIsCutToAThousandCharactersInEachLanguageWithAMessageThenReopensAsShown)
+{
+    std::string e600;
+    for (int i = 0; i < 600; ++i) e600 += "é";   // 1200 bytes, 600 characters: kept
+    const std::string b600(600, 'b');
+    const LectureSituation l = lisFichier("# À observer : " + e600 + "\n# À observer : " + b600 + "\n# What to observe: " + e600);
+    EXPECT_EQ(l.erreur, "Le texte «\u00a0À observer\u00a0» a plus de 1000\u00a0caractères\u00a0: seuls les 1000 premiers sont gardés.");
+    const std::string coupe = e600 + " " + b600.substr(0, 399);
+    EXPECT_EQ(l.situation.consignes, (Consignes{coupe, e600}));
+    FenetreChargee w;
+    appliqueLecture(w.p, w.f, l);
+    EXPECT_EQ(w.f.consignes, std::vector<std::string>{coupe});   // shown as kept, in the window's language
+    const Situation s = situationCourante(w.p, w.f);
+    for (const LectureSituation& relue : {lisLien(texteLien(s)), lisFichier(texteFichier(s))})
+        EXPECT_EQ(std::tie(relue.erreur, relue.situation.consignes), std::tie("", s.consignes));
+    // A language without a text of its own shows the French one, else the one given.
+    EXPECT_EQ(std::tuple(consigneDans({"", "Look"}, Langue::fr), consigneDans({"Voir", ""}, Langue::en)), std::tuple("Look", "Voir"));
+    EXPECT_EQ(lisLien("observer.EN=Look&observer.de=Sieh").situation.consignes, (Consignes{"", "Look"}));
 }
 
 TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
@@ -205,5 +225,13 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         std::string guide = lis("README.md");
         for (std::size_t i; (i = guide.find("\n  ")) != std::string::npos;) guide.replace(i, 3, " ");
         EXPECT_NE(guide.find(std::string(c.fichier) + "**\u00a0: " + ligne), std::string::npos) << ligne;
+        // In English, its English line, as the English guide has it.
+        const std::string anglais = "\n# What to observe: ";
+        const auto debutEn = contenu.find(anglais) + anglais.size();
+        const std::string ligneEn = contenu.substr(debutEn, contenu.find('\n', debutEn) - debutEn);
+        choisitLangue(Langue::en);
+        EXPECT_EQ(consigneDans(w.p.consignes, langue()), ligneEn);
+        EXPECT_NE(guideHtml().find(ligneEn), std::string_view::npos) << ligneEn;
+        choisitLangue(Langue::fr);
     }
 }
