@@ -183,7 +183,7 @@ void FenetrePage::construitMenus()
             dom::attribut(id, "data-raccourci", e.raccourci);
             std::string touches(e.raccourci), vu(e.raccourci);
             if (touches.starts_with("Ctrl+")) touches.replace(0, 4, "Control");
-            if (const auto m = vu.find("Shift"); m != std::string::npos) vu.replace(m, 5, "Maj");
+            if (const auto m = vu.find("Shift"); m != std::string::npos) vu.replace(m, 5, tr(Texte::toucheMaj));
             dom::attribut(id, "aria-keyshortcuts", touches);
             const std::string r = id + "-raccourci";
             dom::cree("span", r, id);
