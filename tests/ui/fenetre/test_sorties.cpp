@@ -25,6 +25,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -364,6 +365,53 @@ TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
         EXPECT_EQ(w->menuBar()->actions()[0]->text(), qs(tr(Texte::menuFichier)));
     }
     EXPECT_EQ(vus(*w), francais);
+}
+
+TEST(Langue, EveryEnglishCaptionFitsItsControlAndCoversNoOtherWhereTheFrenchOneDoes)
+{
+    // What passes its room as Qt lays it out: a caption wider than the room beside a box's mark, a
+    // button's, a frame's title, a label's; a control over another of its container.
+    const auto fautes = [](FrmSat& w) {
+        std::set<std::string> f;
+        std::vector<QWidget*> vus;
+        for (const Disposition& d : kDisposition)
+            if (auto* c = w.findChild<QWidget*>(qs(d.nom)); c && c->isVisibleTo(&w)) vus.push_back(c);
+        for (QWidget* c : vus) {
+            const QFontMetrics m = c->fontMetrics();
+            int texte = 0, place = c->contentsRect().width();
+            QStyleOptionButton o;
+            o.initFrom(c);
+            if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+                for (const QString& ligne : b->text().remove('&').split('\n')) texte = std::max(texte, m.horizontalAdvance(ligne));
+                // A box's caption runs from beside its mark to the control's edge; a button's stays in its bevel.
+                const auto e = qobject_cast<QRadioButton*>(c) ? QStyle::SE_RadioButtonContents
+                               : qobject_cast<QCheckBox*>(c)  ? QStyle::SE_CheckBoxContents
+                                                               : QStyle::SE_PushButtonContents;
+                const QRect r = c->style()->subElementRect(e, &o, c);
+                place = qobject_cast<QPushButton*>(c) ? r.width() : c->width() - r.left();
+            } else if (auto* g = qobject_cast<QGroupBox*>(c)) {
+                texte = m.horizontalAdvance(g->title()) + 16;   // from 6 px in, 2 px padding each side, into a 2 px border
+            } else if (auto* l = qobject_cast<QLabel*>(c); l && !l->wordWrap()) {
+                texte = m.horizontalAdvance(l->text());
+            }
+            if (texte > place) f.insert(c->objectName().toStdString() + " cut");
+            for (QWidget* d : vus)
+                if (c < d && c->parentWidget() == d->parentWidget() && c->geometry().intersects(d->geometry()))
+                    f.insert(c->objectName().toStdString() + " over " + d->objectName().toStdString());
+        }
+        return f;
+    };
+    auto w = fenetre(true);
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) w->caseACocher(c)->click();
+    const std::set<std::string> francais = fautes(*w);
+    changeLangue(w->principale(), *w, Langue::en);
+    const std::set<std::string> anglais = fautes(*w);
+    changeLangue(w->principale(), *w, Langue::fr);
+    std::vector<std::string> enPlus;
+    std::set_difference(anglais.begin(), anglais.end(), francais.begin(), francais.end(), std::back_inserter(enPlus));
+    EXPECT_EQ(enPlus, std::vector<std::string>{});
+    w->findChild<QRadioButton*>("Option3_2")->setText("100 thousand km");   // the caption it once had, cut
+    EXPECT_TRUE(fautes(*w).contains("Option3_2 cut"));
 }
 
 TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
