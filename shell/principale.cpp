@@ -129,6 +129,21 @@ void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
     noteGraphes(f, Texte::grapheCocheApres, &cases);
 }
 
+// The charts' words in the language now chosen, each chart as the last
+// launch left it: what it says while it shows no launch, the energy chart's
+// texts; the curves have none.
+void retraduitGraphes(const Principale& p, Fenetre& f)
+{
+    const bool lance = !p.graphes.numeros.empty();
+    for (const Graphe& g : kGraphes) {
+        const bool trace = lance && p.graphes.cases[static_cast<std::size_t>(g.boite)] == 1;
+        if (trace && g.serie) continue;
+        f.picture(g.picture).cls();
+        if (trace) TraceEnergie(p.releve, f, f.separateurDecimal());
+        else noteGraphe(f.picture(g.picture), lance ? Texte::grapheCocheApres : Texte::grapheVide);
+    }
+}
+
 void lance(Principale& p, Fenetre& f)
 {
     for (const Graphe& g : kGraphes) f.picture(g.picture).cls();
@@ -600,6 +615,7 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
         f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
     }
     ecritLegende(p, f);
+    retraduitGraphes(p, f);
     relitChamps(p, f);
 }
 

@@ -162,8 +162,9 @@ std::string textePoints(const Principale& p, const FormatTable& f);
 std::vector<std::string> lignesLancements(const Principale& p, std::string_view separateurDecimal);
 
 /// The texts in another language: the window's own from its tables, the
-/// captions the procedures wrote (the unit, the impact, the title) and the
-/// reading messages as they would read now. Numbers and drawings stay.
+/// captions the procedures wrote (the unit, the impact, the title), the
+/// charts' words and the reading messages as they would read now. Numbers
+/// and curves stay.
 void changeLangue(Principale& p, Fenetre& f, Langue l);
 
 /// The next frame of the growing star, or the end of the launch; the front

@@ -286,6 +286,27 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const Appel& a) { return a.texte == tr(Texte::energieEcart, {"0"}); }));
 }
 
+TEST_F(Principal, ALanguageSwitchWritesTheChartsWordsAgainInItAndKeepsTheirCurves)
+{
+    const auto mots = [&](int n) {
+        std::string t;
+        for (const Appel& a : depuisEffacement(f.pic(n))) t += a.op == "texte" ? a.texte + "|" : "";
+        return t;
+    };
+    changeLangue(p, f, Langue::en);
+    EXPECT_EQ(mots(2), "No launch|yet|");
+    changeLangue(p, f, Langue::fr);
+    f.cases = {1, 0, 1};
+    Command1_Click(p, f);
+    f.laisseFiler();
+    const std::vector<Appel> vx = depuisEffacement(f.pic(2));
+    changeLangue(p, f, Langue::en);
+    EXPECT_EQ(depuisEffacement(f.pic(2)), vx);
+    EXPECT_EQ(mots(5), "Box ticked|after the|launch|");
+    EXPECT_NE(mots(7).find("|E strays by "), std::string::npos) << mots(7);
+    changeLangue(p, f, Langue::fr);
+}
+
 TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)
 {
     EXPECT_TRUE(feuille(f, p.releve).lignes.empty());   // no launch yet
