@@ -450,19 +450,19 @@ TEST(Invraisemblable, AValueThatMakesNoSenseIsNamedUntilItsTextChangesAndTheLaun
         std::pair<C, const char*> corrige;   // the text that takes the message away
     } cas[] = {
         {"a start inside the Earth", {{C::Text3, "-5000.4"}},
-         "Le satellite part de l'intérieur de la Terre, à 5000\u00a0km de son centre (rayon\u00a0: 6380\u00a0km)", {C::Text3, "-6381"}},
+         "Le satellite part de l'intérieur de la Terre, à 5000\u00a0km de son centre (rayon 6380\u00a0km)", {C::Text3, "-6381"}},
         {"an empty Y with X = 0: both said", {{C::Text3, "0"}, {C::Text4, ""}},
          "«\u00a0Y initial\u00a0» est vide\u00a0: le programme lit 0. Le satellite part de l'intérieur", {C::Text4, "7000"}},
-        {"a zero mass", {{C::Text5, "0"}}, "«\u00a0masse de l'attracteur\u00a0»\u00a0: le programme lit 0\u00a0: une masse nulle",
+        {"a zero mass", {{C::Text5, "0"}}, "«\u00a0masse de l'attracteur\u00a0»\u00a0: le programme lit 0, une masse qui n'attire",
          {C::Text5, "0.001"}},
-        {"a negative mass", {{C::Text5, "-6"}}, "lit -6\u00a0: une masse nulle ou négative n'attire pas", {C::Text5, "6"}},
+        {"a negative mass", {{C::Text5, "-6"}}, "lit -6, une masse qui n'attire pas le satellite", {C::Text5, "6"}},
         {"an empty mass: its reading alone", {{C::Text5, ""}}, "masse de l'attracteur\u00a0» est vide\u00a0: le programme lit 0.",
          {C::Text5, "6"}},
-        {"the mass with its power of ten", {{C::Text5, "6,00E24"}}, "lit 6E+24, soit 6E+48\u00a0kg. Ce champ compte déjà en 10²⁴\u00a0kg",
+        {"the mass with its power of ten", {{C::Text5, "6,00E24"}}, "lit 6E+24 × 10²⁴\u00a0kg, soit 6E+48\u00a0kg. Tapez-la sans",
          {C::Text5, "6"}},
         {"τ past the geostationary orbit's turn", {{C::Text1, "3078"}, {C::Text3, "0"}, {C::Text4, "42164"}, {C::Text6, "-1e9"}},
-         "«\u00a0τ (en s)\u00a0»\u00a0: le programme lit -1000000000\u00a0s, plus qu'un tour entier de l'orbite (85755\u00a0s)\u00a0: "
-         "le calcul pas à pas ne la suit plus. Tapez moins, par exemple 858\u00a0s", {C::Text6, "85000"}},
+         "«\u00a0τ (en s)\u00a0»\u00a0: le programme lit -1000000000, plus qu'un tour de l'orbite (85755\u00a0s)\u00a0: "
+         "le calcul ne la suit plus. Tapez par exemple 858.", {C::Text6, "85000"}},
         {"τ zero", {{C::Text6, "0"}}, "le programme lit 0, le satellite ne bougera pas", {C::Text6, "6"}},
     };
     for (const auto& c : cas) {
@@ -482,8 +482,8 @@ TEST(Invraisemblable, AValueThatMakesNoSenseIsNamedUntilItsTextChangesAndTheLaun
     FenetreChargee w;
     w.f.ecritTexte(Champ::Text3, "0");
     changeLangue(w.p, w.f, Langue::en);
-    EXPECT_EQ(w.f.message, "The satellite starts inside the Earth, 0 km from its centre (radius: 6380 km): the impact is marked at "
-                           "its first point. Place it farther from the centre.");
+    EXPECT_EQ(w.f.message, "The satellite starts inside the Earth, 0 km from its centre (radius 6380 km): impact at the first point. "
+                           "Place it farther out.");
     changeLangue(w.p, w.f, Langue::fr);
 }
 
