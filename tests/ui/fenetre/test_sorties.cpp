@@ -379,9 +379,9 @@ TEST(Langue, EveryEnglishCaptionFitsItsControlAndCoversNoOtherWhereTheFrenchOneD
         for (QWidget* c : vus) {
             const QFontMetrics m = c->fontMetrics();
             int texte = 0, place = c->contentsRect().width();
-            QStyleOptionButton o;
-            o.initFrom(c);
             if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+                QStyleOptionButton o;
+                o.initFrom(c);
                 for (const QString& ligne : b->text().remove('&').split('\n')) texte = std::max(texte, m.horizontalAdvance(ligne));
                 // A box's caption runs from beside its mark to the control's edge; a button's stays in its bevel.
                 const auto e = qobject_cast<QRadioButton*>(c) ? QStyle::SE_RadioButtonContents
@@ -405,11 +405,8 @@ TEST(Langue, EveryEnglishCaptionFitsItsControlAndCoversNoOtherWhereTheFrenchOneD
     for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) w->caseACocher(c)->click();
     const std::set<std::string> francais = fautes(*w);
     changeLangue(w->principale(), *w, Langue::en);
-    const std::set<std::string> anglais = fautes(*w);
+    for (const std::string& f : fautes(*w)) EXPECT_TRUE(francais.contains(f)) << f;
     changeLangue(w->principale(), *w, Langue::fr);
-    std::vector<std::string> enPlus;
-    std::set_difference(anglais.begin(), anglais.end(), francais.begin(), francais.end(), std::back_inserter(enPlus));
-    EXPECT_EQ(enPlus, std::vector<std::string>{});
     w->findChild<QRadioButton*>("Option3_2")->setText("100 thousand km");   // the caption it once had, cut
     EXPECT_TRUE(fautes(*w).contains("Option3_2 cut"));
 }
