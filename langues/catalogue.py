@@ -19,11 +19,18 @@ the document's context:
   catalogue.py appstream IN.xml OUT.xml LANG... the AppStream record, English
                                                 untagged, the others xml:lang
   catalogue.py bureau    IN OUT LANG...         the desktop entry, likewise
-  catalogue.py verifie   LANG...                fails on a text or unit missing
-                                                from a language, a placeholder
-                                                that differs from the French
-                                                one, or a translation of a
-                                                French text that is no more
+  catalogue.py verifie   LANG... [-- LANG...]   fails on a text or unit missing
+                                                from a language before "--", a
+                                                placeholder that differs from
+                                                the French one, or a
+                                                translation of a French text
+                                                that is no more
+
+A language may lack texts and units: the program shows those in French, the
+manual page keeps them in French, the AppStream record and the desktop entry
+leave them out for that language (their readers fall back on the untagged
+English). `verifie` holds the languages before "--", those shipped whole, to
+every text; the ones after it, still partial, only to what they have.
 
 Nothing here is a program the build made: python3 with polib and markdown,
 both Debian packages.
@@ -95,16 +102,14 @@ def retrait_markdown(prefixe):
 
 
 def guide(langue):
-    """The guide's markdown in a language; None where a block has no translation."""
+    """The guide's markdown in a language, a block without a translation in French."""
     cat = catalogue(langue)
     lignes = []
     for prefixe, texte in blocs(guide_francais()):
         if prefixe is None:
             lignes.append('')
             continue
-        t = traduit(cat, 'guide', texte)
-        if t is None:
-            return None
+        t = traduit(cat, 'guide', texte) or texte
         # A list item right after a paragraph starts a new item, as on GitHub,
         # where Python-Markdown would take it for the paragraph's next line.
         if LISTE.match(prefixe + 'x') and lignes and lignes[-1] and not LISTE.match(lignes[-1]):
@@ -137,14 +142,13 @@ def textes(sortie, langues):
     h += ['};', 'inline constexpr std::size_t kNombreTextes = %d;' % len(ids), '', 'namespace catalogue {']
     for langue in langues:
         cat = catalogue(langue)
-        valeurs = [traduit(cat, e.msgctxt, e.msgid) for e in entrees]
-        # A missing translation is left empty here; the test of the catalogues names it.
+        # A text without a translation shows in French; `verifie` names it.
+        valeurs = [traduit(cat, e.msgctxt, e.msgid) or e.msgid for e in entrees]
         h.append('inline constexpr std::array<std::string_view, kNombreTextes> k_%s{{' % langue)
-        h += ['    %s,' % cpp(v or '') for v in valeurs]
+        h += ['    %s,' % cpp(v) for v in valeurs]
         h.append('}};')
-        md = guide(langue) or ''
         h.append('inline constexpr std::string_view kGuide_%s = %s;' % (langue, cpp(
-            markdown.markdown(md, output_format='html') if md else '')))
+            markdown.markdown(guide(langue), output_format='html'))))
     h.append('inline constexpr std::array<const std::array<std::string_view, kNombreTextes>*, %d> kTextes{%s};'
              % (len(langues), ', '.join('&k_' + l for l in langues)))
     h.append('inline constexpr std::array<std::string_view, %d> kGuides{%s};'
@@ -162,18 +166,17 @@ def ecrit(chemin, texte):
 
 
 class Manque(Exception):
-    """A unit of a document without a translation, or a source the units cannot be cut from."""
+    """A source the units cannot be cut from."""
 
 
-def traducteur(langue, contexte):
-    """The function that turns a unit of a document into a language."""
+def traducteur(langue, contexte, repli=True):
+    """The function that turns a unit of a document into a language: the French
+    unit where it has no translation yet, or None when not `repli`."""
     cat = catalogue(langue)
 
     def traduis(francais):
         t = traduit(cat, contexte, francais)
-        if t is None:
-            raise Manque('%s: « %s » sans traduction (%s)' % (langue, francais[:60], contexte))
-        return t
+        return francais if t is None and repli else t
     return traduis
 
 
@@ -241,13 +244,13 @@ def texte_xml(m):
 
 def appstream(source, langues):
     autres = [l for l in langues if l != NON_ANGLAIS]
-    traducteurs = {l: traducteur(l, 'appstream') for l in langues}
+    traducteurs = {l: traducteur(l, 'appstream', l == NON_ANGLAIS) for l in langues}
 
     def element(m):
         retrait, balise, francais = m.group(1), m.group(2), texte_xml(m)
         lignes = ['%s<%s>%s</%s>' % (retrait, balise, escape(traducteurs[NON_ANGLAIS](francais)), balise)]
-        lignes += ['%s<%s xml:lang="%s">%s</%s>' % (retrait, balise, l, escape(traducteurs[l](francais)), balise)
-                   for l in autres]
+        lignes += ['%s<%s xml:lang="%s">%s</%s>' % (retrait, balise, l, escape(t), balise)
+                   for l in autres if (t := traducteurs[l](francais)) is not None]
         return '\n'.join(lignes) + '\n'
 
     def liste(m):
@@ -271,9 +274,11 @@ def bureau(source, langues):
             continue
         cle, francais = m.groups()
         for l in [NON_ANGLAIS] + autres:
-            traduis = traducteur(l, 'appstream')
-            valeur = (''.join(traduis(k) + ';' for k in francais.split(';') if k) if cle == 'Keywords'
-                      else traduis(francais))
+            traduis = traducteur(l, 'appstream', l == NON_ANGLAIS)
+            valeurs = [traduis(k) for k in (francais.split(';') if cle == 'Keywords' else [francais]) if k]
+            if None in valeurs:
+                continue   # the untagged English stands in for it
+            valeur = ''.join(v + ';' for v in valeurs) if cle == 'Keywords' else valeurs[0]
             sortie.append('%s%s=%s' % (cle, '' if l == NON_ANGLAIS else '[%s]' % l, valeur))
     return '\n'.join(sortie) + '\n'
 
@@ -308,7 +313,7 @@ def unites_documents():
 MARQUE = re.compile(r'%\d')
 
 
-def verifie(langues):
+def verifie(langues, partielles=()):
     fautes = []
     entrees = [e for e in modele() if not e.obsolete]
     try:
@@ -317,18 +322,20 @@ def verifie(langues):
         print(e, file=sys.stderr)
         return 1
     francais = {(e.msgctxt, e.msgid) for e in entrees} | documents
-    for langue in langues:
+    for langue in [*langues, *partielles]:
         if langue == SOURCE:
             continue
         cat = catalogue(langue)
+        entiere = langue not in partielles
         for e in entrees:
             t = traduit(cat, e.msgctxt, e.msgid)
             if t is None:
-                fautes.append('%s: « %s » sans traduction' % (langue, e.msgctxt))
+                if entiere:
+                    fautes.append('%s: « %s » sans traduction' % (langue, e.msgctxt))
             elif sorted(MARQUE.findall(t)) != sorted(MARQUE.findall(e.msgid)):
                 fautes.append('%s: « %s » n’a pas les mêmes %%1, %%2… que le français' % (langue, e.msgctxt))
         for contexte, texte in sorted(documents):
-            if traduit(cat, contexte, texte) is None:
+            if entiere and traduit(cat, contexte, texte) is None:
                 fautes.append('%s: %s sans traduction : %s…' % (langue, contexte, texte[:60]))
         for contexte, texte in sorted(set(cat) - francais, key=str):
             fautes.append('%s: traduction d’un texte français qui n’existe plus (%s) : %s…'
@@ -351,7 +358,9 @@ if __name__ == '__main__':
         elif action == 'bureau':
             ecrit(sys.argv[3], bureau(open(sys.argv[2], encoding='utf-8').read(), sys.argv[4:]))
         elif action == 'verifie':
-            sys.exit(verifie(sys.argv[2:]))
+            langues = sys.argv[2:] + ['--']
+            coupe = langues.index('--')
+            sys.exit(verifie(langues[:coupe], langues[coupe + 1:-1]))
         else:
             sys.exit('action inconnue : ' + action)
     except Manque as e:

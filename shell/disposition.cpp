@@ -17,14 +17,18 @@ static_assert(kLargeurPrincipale % 15 == 0 && kHauteurPrincipale % 15 == 0 && kL
 
 static_assert(legendesSaines(kDisposition));
 
-// Each action in the menus once: the front ends number them 0 to kNombreActions − 1.
+// Each action in the menus once, so that the front ends can number them 0 to kNombreActions − 1.
 constexpr bool menusSains()
 {
     std::array<int, kNombreActions> vues{};
-    for (const EntreeMenu& e : kMenus) ++vues[static_cast<std::size_t>(e.action)];
+    for (const EntreeMenu& e : kMenus) {
+        const auto i = static_cast<std::size_t>(e.action);
+        if (i >= vues.size()) return false;
+        ++vues[i];
+    }
     return std::all_of(vues.begin(), vues.end(), [](int n) { return n == 1; });
 }
-static_assert(menusSains());
+static_assert(menusSains(), "each value of Action needs one row in kMenus, and its case in choisit (shell/actions.cpp)");
 
 } // namespace
 

@@ -279,7 +279,6 @@ enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
 };
-inline constexpr std::size_t kNombreActions = static_cast<std::size_t>(Action::VecteurVitesse) + 1;
 
 /// Which front ends offer an entry.
 enum Interface : std::uint8_t { Bureau = 1, Page = 2 };
@@ -349,6 +348,8 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
     // One entry per language, each under its own name.
     {.menu = Texte::menuAide, .action = Action::Langue, .legende = Texte::nomLangue, .separateurAvant = true},
 });
+/// Each action has its one row (shell/disposition.cpp checks it): the front ends number them 0 to kNombreActions − 1.
+inline constexpr std::size_t kNombreActions = kMenus.size();
 
 /// A menu entry's row.
 const EntreeMenu& entree(Action a);

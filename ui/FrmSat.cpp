@@ -99,8 +99,8 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     case Genre::Etoile: {
         // Not widgets: controls painted by their picture area, placed in its inner pixels.
         const QRect r = enPixels(d);
-        pictureBox(1)->etat().geo(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile) = {
-            double(r.x()), double(r.y()), double(r.width()), double(r.height()), !(d.drapeaux & Cache)};
+        pictureBox(1)->place(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile,
+                             {double(r.x()), double(r.y()), double(r.width()), double(r.height()), !(d.drapeaux & Cache)});
         return nullptr;
     }
     case Genre::Logo: return nullptr;

@@ -38,7 +38,7 @@ int rgb(Couleur c) { return c.r << 16 | c.g << 8 | c.b; }
 
 SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, int gauche, int haut,
                              int largeur, int hauteur)
-    : etat_(EtatSurface::enPixels(std::max(1, largeur - 2 * kBord), std::max(1, hauteur - 2 * kBord)))
+    : SurfaceTenue(EtatSurface::enPixels(std::max(1, largeur - 2 * kBord), std::max(1, hauteur - 2 * kBord)))
 {
     // The star's outline, the desktop's, handed to the script once.
     static const bool etoile = [] {
@@ -62,7 +62,7 @@ SurfaceCanvas::SurfaceCanvas(std::string_view idElement, std::string_view nom, i
 }
 
 SurfaceCanvas::SurfaceCanvas(int toile, int largeur, int hauteur)
-    : etat_(EtatSurface::enPixels(largeur, hauteur)), id_(toile), zone_(false)
+    : SurfaceTenue(EtatSurface::enPixels(largeur, hauteur), false), id_(toile)
 {
 }
 
@@ -88,12 +88,9 @@ bool SurfaceCanvas::redessine() const
     return journal_.rejoue(meme);
 }
 
-int SurfaceCanvas::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
-
 void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 {
-    if (zone_) journal_.scale(x1, y1, x2, y2);
-    etat_.scale(x1, y1, x2, y2);
+    SurfaceTenue::scale(x1, y1, x2, y2);
     // A size set in user units follows the scale, and so do the arrows.
     envoie(Controle::Sat);
     envoie(Controle::Etoile);
@@ -102,46 +99,13 @@ void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 
 void SurfaceCanvas::cls()
 {
-    etat_.currentX = etat_.currentY = 0;
-    if (zone_) journal_.recommence(etat_);
+    SurfaceTenue::cls();
     orbeline_efface(id_);
-}
-
-void SurfaceCanvas::setDrawWidth(int pixels)
-{
-    if (zone_) journal_.setDrawWidth(pixels);
-    etat_.drawWidth = pixels;
-}
-
-void SurfaceCanvas::setDrawStyle(StyleTrait style)
-{
-    if (zone_) journal_.setDrawStyle(style);
-    etat_.drawStyle = style;
-}
-
-void SurfaceCanvas::setForeColor(Couleur c)
-{
-    if (zone_) journal_.setForeColor(c);
-    etat_.foreColor = c;
-}
-
-void SurfaceCanvas::setFillColor(Couleur c)
-{
-    if (zone_) journal_.setFillColor(c);
-    etat_.fillColor = c;
-}
-
-void SurfaceCanvas::setFillStyle(StyleRemplissage s)
-{
-    if (zone_) journal_.setFillStyle(s);
-    etat_.fillStyle = s;
 }
 
 void SurfaceCanvas::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
-    if (zone_) journal_.line(x1, y1, x2, y2, c);
-    etat_.currentX = x2;
-    etat_.currentY = y2;
+    noteLigne(x1, y1, x2, y2, c);
     const int w = largeurTrait();
     const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
                              etat_.largeurPx, etat_.hauteurPx);
@@ -154,9 +118,7 @@ void SurfaceCanvas::line(float x1, float y1, float x2, float y2, std::optional<C
 
 void SurfaceCanvas::circle(float x, float y, float r)
 {
-    if (zone_) journal_.circle(x, y, r);
-    etat_.currentX = x;
-    etat_.currentY = y;
+    noteCercle(x, y, r);
     const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
     // Round in pixels: the radius is measured along x, whatever the y scale.
     const double rayon = etat_.longueurPxX(std::fabs(r));
@@ -177,21 +139,19 @@ void SurfaceCanvas::circle(float x, float y, float r)
 
 void SurfaceCanvas::pset(float x, float y, std::optional<Couleur> c)
 {
-    if (zone_) journal_.pset(x, y, c);
+    notePoint(x, y, c);
     dessinePoint(x, y, c);
 }
 
 void SurfaceCanvas::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
-    etat_.currentX = x;
-    etat_.currentY = y;
     const auto q = carrePoint(etat_.versPxX(x), etat_.versPxY(y), largeurTrait(), etat_.largeurPx, etat_.hauteurPx);
     if (q) orbeline_carre(id_, q->gauche, q->haut, q->cote, rgb(c.value_or(etat_.foreColor)));
 }
 
 void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
 {
-    if (zone_) journal_.texte(x, y, t, a, c);
+    noteTexte(x, y, t, a, c);
     const double px = etat_.versPxX(x), py = etat_.versPxY(y);
     if (!proche(px) || !proche(py)) return;
     orbeline_texte(id_, px, py, t.data(), static_cast<int>(t.size()), static_cast<int>(a), kCorpsTexte,
@@ -200,14 +160,14 @@ void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::op
 
 void SurfaceCanvas::fleche(int n, std::optional<Fleche> f)
 {
-    if (!zone_ || n < 0 || n >= kNombreFleches) return;
+    if (!tenue_ || n < 0 || n >= kNombreFleches) return;
     fleches_[static_cast<std::size_t>(n)] = f;
     envoieFleche(n);
 }
 
 void SurfaceCanvas::envoieFleche(int n) const
 {
-    if (!zone_) return;
+    if (!tenue_) return;
     const auto& f = fleches_[static_cast<std::size_t>(n)];
     // The shaft's ends and the head's two barbs, in the area's CSS pixels.
     std::array<double, 8> xy{};
@@ -223,7 +183,7 @@ void SurfaceCanvas::envoieFleche(int n) const
 
 void SurfaceCanvas::envoie(Controle c) const
 {
-    if (!zone_) return;
+    if (!tenue_) return;
     const GeometrieControle& g = etat_.geo(c);
     const bool montre = g.visible && proche(g.gauche) && proche(g.haut) && proche(g.largeur) &&
                         proche(g.hauteur) && g.largeur > 0 && g.hauteur > 0;
@@ -232,37 +192,37 @@ void SurfaceCanvas::envoie(Controle c) const
 
 void SurfaceCanvas::deplace(Controle c, float gauche, float haut)
 {
-    etat_.deplace(c, gauche, haut);
+    SurfaceTenue::deplace(c, gauche, haut);
     envoie(c);
 }
 
 void SurfaceCanvas::setLargeur(Controle c, float largeur)
 {
-    etat_.setLargeur(c, largeur);
+    SurfaceTenue::setLargeur(c, largeur);
     envoie(c);
 }
 
 void SurfaceCanvas::setHauteur(Controle c, float hauteur)
 {
-    etat_.setHauteur(c, hauteur);
+    SurfaceTenue::setHauteur(c, hauteur);
     envoie(c);
 }
 
 void SurfaceCanvas::setVisible(Controle c, bool visible)
 {
-    etat_.geo(c).visible = visible;
+    SurfaceTenue::setVisible(c, visible);
     envoie(c);
 }
 
 void SurfaceCanvas::place(Controle c, const GeometrieControle& g)
 {
-    etat_.geo(c) = g;
+    SurfaceTenue::place(c, g);
     envoie(c);
 }
 
 void SurfaceCanvas::repeint(Controle)
 {
-    if (zone_) orbeline_repeint(id_);
+    if (tenue_) orbeline_repeint(id_);
 }
 
 } // namespace orbeline

@@ -8,9 +8,7 @@
 // with the same user-unit ↔ pixel conversions as the desktop (EtatSurface);
 // the script only multiplies by the pixel ratio and draws.
 
-#include "EtatSurface.h"
-#include "journal.h"
-#include "surface.h"
+#include "SurfaceTenue.h"
 
 #include <array>
 #include <optional>
@@ -18,7 +16,7 @@
 
 namespace orbeline {
 
-class SurfaceCanvas final : public Surface {
+class SurfaceCanvas final : public SurfaceTenue {
 public:
     /// Border of a picture area (sunken), CSS px.
     static constexpr int kBord = 2;
@@ -36,9 +34,6 @@ public:
     SurfaceCanvas(const SurfaceCanvas&) = delete;
     SurfaceCanvas& operator=(const SurfaceCanvas&) = delete;
 
-    /// Scale, pen, colours and control geometry (controls in inner-area CSS px),
-    /// e.g. to turn a pointer position into user units.
-    const EtatSurface& etat() const { return etat_; }
     /// The script's number for this area.
     int numero() const { return id_; }
 
@@ -57,55 +52,32 @@ public:
     /// of pixel ratio; false past the journal's bound.
     bool redessine() const;
 
+    // The drawing surface; see surface.h for each operation, SurfaceTenue for the state it keeps
+    // (the controls in inner-area CSS px).
     void scale(double x1, double y1, double x2, double y2) override;
-    double scaleLeft() const override { return etat_.left; }
-    double scaleTop() const override { return etat_.top; }
-    double scaleWidth() const override { return etat_.width; }
-    double scaleHeight() const override { return etat_.height; }
-    int largeurPixels() const override { return etat_.largeurPx; }
-    int hauteurPixels() const override { return etat_.hauteurPx; }
-
     void cls() override;
-    void setDrawWidth(int pixels) override;
-    void setDrawStyle(StyleTrait style) override;
-    void setForeColor(Couleur c) override;
-    void setFillColor(Couleur c) override;
-    void setFillStyle(StyleRemplissage s) override;
-
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
     void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
-    float currentX() const override { return etat_.currentX; }
-    float currentY() const override { return etat_.currentY; }
 
-    float gauche(Controle c) const override { return etat_.gauche(c); }
-    float haut(Controle c) const override { return etat_.haut(c); }
-    float largeur(Controle c) const override { return etat_.largeur(c); }
-    float hauteur(Controle c) const override { return etat_.hauteur(c); }
     void deplace(Controle c, float gauche, float haut) override;
     void setLargeur(Controle c, float largeur) override;
     void setHauteur(Controle c, float hauteur) override;
     void setVisible(Controle c, bool visible) override;
-    /// Puts a control where the window's layout has it, in inner-area CSS px.
-    void place(Controle c, const GeometrieControle& g);
-    bool estVisible(Controle c) const override { return etat_.geo(c).visible; }
+    void place(Controle c, const GeometrieControle& g) override;
     /// Shows the control as it stands at the next animation frame: a page
     /// shows no frame before the running handler returns.
     void repeint(Controle c) override;
     void fleche(int n, std::optional<Fleche> f) override;
 
 private:
-    int largeurTrait() const;
     void envoie(Controle c) const;   // hands a control's geometry to the page
     void envoieFleche(int n) const;  // hands an arrow, in pixels, to the page
-    void dessinePoint(float x, float y, std::optional<Couleur> c);
+    void dessinePoint(float x, float y, std::optional<Couleur> c);   // a point's pixels alone (notePoint records it)
 
-    EtatSurface etat_;
-    Journal journal_;
     std::array<std::optional<Fleche>, kNombreFleches> fleches_{};   // over the drawing, user units
-    int id_ = -1;          // the script's number for this area
-    bool zone_ = true;     // an area of the window: it keeps a journal and has controls
+    int id_ = -1;          // the script's number for this area; tenue_: an area of the window, with controls
 };
 
 } // namespace orbeline

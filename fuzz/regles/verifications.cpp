@@ -54,7 +54,7 @@ std::string ecartDessin(const FenetreEnregistree& f)
         for (const Appel& a : p.appels)
             for (double v : a.args)
                 if (!std::isfinite(v)) return ou + a.op + " non fini";
-        if (auto e = ecartEtat(p.etat); !e.empty()) return ou + e;
+        if (auto e = ecartEtat(p.etat()); !e.empty()) return ou + e;
     }
     return "";
 }

@@ -174,8 +174,7 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         FenetreChargee w;
         ASSERT_TRUE(appliqueLecture(w.p, w.f, lisFichier(contenu)));
         Reglage_Click(w.p, w.f, Reglage::Coloris, true);   // the legend, for every one
-        Command1_Click(w.p, w.f);
-        w.f.laisseFiler();
+        w.lance();
         // Whether a turn closes, said; its period, Kepler's third law for the extremes given, within 0.5 %.
         const std::string& legende = w.f.etiquettes[Etiquette::Legende];
         const std::size_t tour = legende.find("Un tour en ");

@@ -19,9 +19,9 @@ FenetreEnregistree::FenetreEnregistree(Principale* p) : principale(p)
         }
         if (d.role.sorte == Role::Sorte::Champ) textes[static_cast<Champ>(n)] = d.valeur;
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile)
-            pictures[0]->etat.geo(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile) = {
-                double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
-                double(enPixels(d.place.hauteur)), !(d.drapeaux & Cache)};
+            pictures[0]->place(d.genre == Genre::Forme ? Controle::Sat : Controle::Etoile,
+                               {double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
+                                double(enPixels(d.place.hauteur)), !(d.drapeaux & Cache)});
     }
 }
 

@@ -41,6 +41,7 @@ public:
     bool points = false;                        ///< the export entries enabled
     std::vector<int> etapes;                    ///< every delay asked for the star's next frame
     std::map<Champ, int> changements;           ///< change handlers run per field
+    bool fini = false;                          ///< the program ended ("Quitter")
 
     SurfaceEnregistree& pic(int n) { return *pictures[static_cast<std::size_t>(n - 1)]; }  ///< Picture n, from 1
     /// Runs the star's pending frames, as the timer would.
@@ -67,7 +68,7 @@ public:
     void largeurClient(int twips) override { largeur = twips; }
     void pointsDisponibles(bool oui) override { points = oui; }
     void programmeEtape(int millisecondes) override { etapes.push_back(millisecondes); }
-    void quitte() override {}
+    void quitte() override { fini = true; }
     void retraduit() override {}
 };
 
@@ -78,6 +79,8 @@ struct FenetreChargee {
     SimulationState& s = p.etat;         ///< the record
     SurfaceEnregistree& p1 = f.pic(1);   ///< the orbit view
     FenetreChargee() { Form_Load(p, f); }
+    /// "Lancer", its star run to the end.
+    void lance() { Command1_Click(p, f); f.laisseFiler(); }
 };
 
 } // namespace orbeline::test

@@ -1,11 +1,9 @@
 #pragma once
 // A drawing surface that records every call with its arguments, and keeps
 // the same state (scale, pen, current position, controls) and journal as the
-// real ones.
+// real ones: theirs, SurfaceTenue's.
 
-#include "EtatSurface.h"
-#include "journal.h"
-#include "surface.h"
+#include "SurfaceTenue.h"
 
 #include <optional>
 #include <string>
@@ -24,14 +22,12 @@ struct Appel {
     friend bool operator==(const Appel&, const Appel&) = default;
 };
 
-class SurfaceEnregistree : public Surface {
+class SurfaceEnregistree : public SurfaceTenue {
 public:
     /// A surface whose inner area is w × h pixels (Picture1: 496 × 496).
-    explicit SurfaceEnregistree(int w = 496, int h = 496);
+    explicit SurfaceEnregistree(int w = 496, int h = 496) : SurfaceTenue(EtatSurface::enPixels(w, h)) {}
 
     std::vector<Appel> appels;    ///< every call, in order
-    EtatSurface etat;             ///< state after the calls
-    Journal journal;              ///< the drawing calls since the last cls, as the front ends keep them
 
     /// The recorded calls of one operation.
     std::vector<Appel> appelsDe(const std::string& op) const;
@@ -39,12 +35,6 @@ public:
     void oublie() { appels.clear(); }
 
     void scale(double x1, double y1, double x2, double y2) override;
-    double scaleLeft() const override { return etat.left; }
-    double scaleTop() const override { return etat.top; }
-    double scaleWidth() const override { return etat.width; }
-    double scaleHeight() const override { return etat.height; }
-    int largeurPixels() const override { return etat.largeurPx; }
-    int hauteurPixels() const override { return etat.hauteurPx; }
     void cls() override;
     void setDrawWidth(int pixels) override;
     void setDrawStyle(StyleTrait style) override;
@@ -55,17 +45,10 @@ public:
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
     void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
-    float currentX() const override { return etat.currentX; }
-    float currentY() const override { return etat.currentY; }
-    float gauche(Controle c) const override { return etat.gauche(c); }
-    float haut(Controle c) const override { return etat.haut(c); }
-    float largeur(Controle c) const override { return etat.largeur(c); }
-    float hauteur(Controle c) const override { return etat.hauteur(c); }
     void deplace(Controle c, float gauche, float haut) override;
     void setLargeur(Controle c, float largeur) override;
     void setHauteur(Controle c, float hauteur) override;
     void setVisible(Controle c, bool visible) override;
-    bool estVisible(Controle c) const override { return etat.geo(c).visible; }
     void repeint(Controle c) override;
     void fleche(int n, std::optional<Fleche> f) override;
 

@@ -31,7 +31,7 @@ using Args = std::vector<double>;
 /// How far the marker's centre (left + w/2, top − h/2) lies from (x, y), in user units.
 double ecartSat(const SurfaceEnregistree& p, double x, double y)
 {
-    const EtatSurface& e = p.etat;
+    const EtatSurface& e = p.etat();
     constexpr Controle c = Controle::Sat;
     return std::hypot(e.gauche(c) + e.largeur(c) / 2.0 - x, e.haut(c) - e.hauteur(c) / 2.0 - y);
 }
@@ -106,7 +106,7 @@ TEST_F(VueCadre, LoadDrawsTheDefaultFrameWithoutReadingTheFields)
     const auto cercle = p1.appelsDe("circle").at(0);
     EXPECT_EQ(cercle.args, (Args{0, 0, 63.8f}));   // the Earth at the centre
     EXPECT_EQ(cercle.drawWidth, 2);
-    EXPECT_EQ(p1.etat.drawStyle, StyleTrait::Tirets);
+    EXPECT_EQ(p1.etat().drawStyle, StyleTrait::Tirets);
     EXPECT_LT(ecartSat(p1, -300, 0), 1e-3);
 }
 
@@ -132,7 +132,7 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
         Option3_Click(s, f, 6);
         f.xyActif = false;
         Option3_Click(s, f, i);
-        EXPECT_TRUE(f.xyActif && s.Reduction == 10 && p1.etat.top == 500) << i;
+        EXPECT_TRUE(f.xyActif && s.Reduction == 10 && p1.etat().top == 500) << i;
     }
 }
 
@@ -169,7 +169,7 @@ TEST_F(VueTrace, ImpactAfterASkippedPointIsMarkedOnItThenAnimatedInOrder)
     for (const auto& a : p1.appels) faits.push_back(a.op);
     EXPECT_EQ(faits, attendu);
     EXPECT_EQ(p1.appelsDe("visible")[0].args, (std::vector<double>{1, 1}));
-    EXPECT_FALSE(p1.etat.geo(Controle::Etoile).visible);
+    EXPECT_FALSE(p1.etat().geo(Controle::Etoile).visible);
 }
 
 TEST_F(VueTrace, StarGrowsFromItsPresentSizeKeptInUserUnitsAcrossScalesAndEachFrameUsesTheSizeBeforeGrowth)
@@ -270,13 +270,12 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     for (const auto& c : cas) {
         FenetreChargee w;
         c.faire(w);
-        Command1_Click(w.p, w.f);
-        w.f.laisseFiler();
+        w.lance();
         const SurfaceEnregistree& source = w.f.pic(c.picture);
         SurfaceEnregistree copie(1000, 700);
-        ASSERT_TRUE(source.journal.rejoue(copie)) << c.nom;
+        ASSERT_TRUE(source.journal().rejoue(copie)) << c.nom;
         EXPECT_EQ(dessin(copie, 6), dessin(source, 0)) << c.nom;
-        const EtatSurface &a = source.etat, &b = copie.etat;
+        const EtatSurface &a = source.etat(), &b = copie.etat();
         EXPECT_TRUE(a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height &&
                     a.foreColor == b.foreColor && a.fillColor == b.fillColor && a.fillStyle == b.fillStyle) << c.nom;
     }
@@ -285,16 +284,16 @@ TEST(Journal, DrawnAgainElsewhereWithTheSameCallsSinceTheLastClsOrNotAtAllPastIt
     // and its two numbers), and come back after a cls.
     SurfaceEnregistree s;
     int n = 0;
-    while (s.journal.complet()) s.journal.pset(1, 2, couleurPalette(n++ % 2));
+    while (s.journal().complet()) s.pset(1, 2, couleurPalette(n++ % 2));
     EXPECT_EQ(n, Journal::kOctetsMax / 16 + 1);   // and the one that found no room
     SurfaceEnregistree copie;
-    EXPECT_FALSE(s.journal.rejoue(copie));
+    EXPECT_FALSE(s.journal().rejoue(copie));
     EXPECT_TRUE(copie.appels.empty());
     s.cls();
     s.pset(3, 4);
-    EXPECT_TRUE(s.journal.rejoue(copie));
+    EXPECT_TRUE(s.journal().rejoue(copie));
     EXPECT_EQ(copie.appelsDe("pset").size(), 1u);
-    EXPECT_EQ(std::tie(copie.etat.top, copie.etat.height), std::tie(s.etat.top, s.etat.height));   // never scaled: in pixels
+    EXPECT_EQ(std::tie(copie.etat().top, copie.etat().height), std::tie(s.etat().top, s.etat().height));   // never scaled: in pixels
 }
 
 TEST(Pixels, ArrowBarbs7PxBack25DegreesEachSideHalfTheShaftAtMostAndNothingOffTheArea)

@@ -7,7 +7,8 @@ import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, afterEach, test } from 'node:test';
-import { attends, attendsGraphe, ferme, imageSuivante, ouvre, pixels, remet, sansErreur, tape, telecharge, texte } from './navigateur.mjs';
+import { attends, attendsGraphe, ferme, imageSuivante, natif, ouvre, pixels, remet, sansErreur, tape, telecharge, texte, touche }
+  from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -17,8 +18,47 @@ const bulle = async (page) => (await montre(page, 'bulle') ? texte(page, 'bulle'
 const violations = (page) => page.evaluate(axe).then(() => page.evaluate(async () =>
   (await window.axe.run()).violations.flatMap((v) => v.nodes.map((n) => `${v.id}: ${n.target}`))));
 
+// The selector of the control a person reads as `nom` (access keys' "&" aside): a button's caption (an entry's
+// shortcut aside), a box's, or an accessible name.
+const vu = (page, nom) => page.$$eval('button, label, [aria-label]', (c, nom) => {
+  const e = c.find((x) => x.getAttribute('aria-label') === nom || (x.tagName === 'BUTTON' ? x.firstElementChild ?? x : x).textContent === nom);
+  return e && `#${e.id}`;
+}, nom.replaceAll('&', ''));
+const appuie = async (page, ...noms) => { for (const n of noms) await page.click(await vu(page, n)); };
+
 after(ferme);
 afterEach(sansErreur);
+
+test('every entry of the page\'s menus by the keyboard and every shortcut of the table does what the shell says', async () => {
+  // From a window launched, "5" typed into Vox since: the shell's answer (scenarios.cpp) against what the page shows.
+  const { page } = await ouvre();
+  await appuie(page, 'Lancer');
+  const vox = (await vu(page, 'Vox (m/s)')).slice(1);
+  for (const c of natif(['Menus'], { portable: true })) {
+    const cas = `${c.legende} ${c.raccourci}`;
+    await remet();
+    await page.evaluate(() => { window.imprime = 0; window.print = () => { ++window.imprime; }; });
+    await tape(page, vox, '5');
+    const choix = c.lecture && page.waitForFileChooser();
+    if (c.raccourci) await touche(page, ...c.raccourci.split('+').map((k) => (k === 'Ctrl' ? 'Control' : k.length > 1 ? k : `Key${k}`)));
+    else {   // the menu opened by Enter, the entry chosen by its underlined letter
+      await page.focus(await vu(page, c.menu));
+      await page.keyboard.press('Enter');
+      await page.keyboard.press(c.legende[c.legende.indexOf('&') + 1].toLowerCase());
+    }
+    if (choix) await (await choix).cancel();
+    if (c.nom) assert.equal(c.sorte === 'Image' ? (await telecharge(c.nom, null)).subarray(1, 4).toString() : await telecharge(c.nom),
+      c.sorte === 'Image' ? 'PNG' : c.contenu, cas);
+    // The dialogs open, the clipboard (a link without the page's address), the printing, the fields, the options' ticks.
+    assert.deepEqual(await page.evaluate(() => [[...document.querySelectorAll('dialog[open]')].map((d) => d.id),
+      (window.copies.at(-1) ?? '').replace(location.href.split(/[?#]/)[0] + '?', ''), window.imprime,
+      [...document.querySelectorAll('#client input[type=text]')].map((e) => e.value),
+      [...document.querySelectorAll('#menus [aria-pressed]:not([lang])')].map((e) => e.getAttribute('aria-pressed') === 'true')]),
+    [{ Guide: ['guide'], APropos: ['apropos'] }[c.sorte] ?? [], c.sorte === 'Copie' ? c.contenu : '', c.sorte === 'Impression' ? 1 : 0,
+      c.champs, c.reglages], cas);
+    if (c.reglages.includes(true)) await appuie(page, c.menu, c.legende);   // the option off again
+  }
+});
 
 test('the start screen: its version, a click on a label stays, any key on "Suite" but Tab goes on', async () => {
   const { page } = await ouvre({ accueil: true });
@@ -35,8 +75,18 @@ test('the start screen: its version, a click on a label stays, any key on "Suite
   assert.equal(await page.evaluate(() => document.activeElement.id), 'Text1');
 });
 
-test('the keyboard reaches the controls in tab order and runs the mouse\'s handlers', async () => {
+test('every control shown where its row places it; the keyboard reaches them in tab order and runs the mouse\'s handlers',
+  async () => {
   const { page } = await remet();
+  // Each one's place in its container (an auto-sized label: its corner, the size of its text).
+  const ecarts = await page.evaluate((lignes) => lignes.flatMap((l) => {
+    const e = document.getElementById(l.boite);
+    if (!e || e.closest('[hidden]')) return [];
+    const r = e.getBoundingClientRect(), c = document.getElementById(l.cadre || 'client').getBoundingClientRect();
+    const vu = [r.left - c.left, r.top - c.top, ...(l.taille ? [r.width, r.height] : l.place.slice(2))];
+    return vu.join() === l.place.join() ? [] : [`${l.boite}: ${vu.join(' ')} au lieu de ${l.place.join(' ')}`];
+  }), natif(['Disposition']));
+  assert.deepEqual(ecarts, []);
   const ordre = [];
   for (let i = 0; i < 16; ++i) {
     ordre.push(await page.evaluate(() => document.activeElement.id));
@@ -205,49 +255,67 @@ test('the star grows after "Lancer", then goes, then the charts are drawn', asyn
   assert.ok(await graphe(), 'the chart drawn');
 });
 
-test('the menus: guide, about box, starting values, printing, quitting; axe-core\'s scans', async () => {
-  const { page } = await remet();
-  // Keyboard: the Aide menu opens on Enter, its first entry takes the focus.
-  await page.focus('#menu-3');   // Aide
+test('the guide, the about box, the starting values, the printout and the picture with the launches\' legend, quitting; '
+  + 'axe-core\'s scans', async () => {
+  const { page } = await ouvre({ ecran: [1024, 700] });   // room for the legend's column
+  await page.focus(await vu(page, 'Aide'));
   await page.keyboard.press('Enter');
   assert.deepEqual(await violations(page), [], 'a menu open');
-  await page.keyboard.press('Enter');
-  assert.ok(await page.$eval('#guide', (d) => d.open));
-  const guide = await page.$eval('#guide-texte', (e) => [e.querySelector('h2')?.textContent, e.querySelectorAll('ol > li').length,
-    e.querySelector('strong')?.textContent, e.querySelectorAll('script, img, a, iframe').length]);
-  assert.deepEqual(guide, ['Guide de l\'élève\u00a0: le TP satellites', 9, 'Suite', 0], 'its title, steps, a bold word, no tags');
-  assert.deepEqual(await violations(page), [], 'the guide');
-  await page.keyboard.press('Escape');
-  await page.focus('#menu-3');   // Aide
-  await page.keyboard.press('Enter');
   await page.keyboard.press('p');   // the underlined letter of "À propos d'Orbeline"
   assert.match(await texte(page, 'apropos-version'), /^Version \d+\.\d+\.\d+$/);
   await page.keyboard.press('Escape');
+  await touche(page, 'F1');
+  const guide = await page.$eval('#guide-texte', (e) => [e.querySelector('h2')?.textContent, e.querySelectorAll('ol > li').length,
+    e.querySelector('strong')?.textContent, e.querySelectorAll('script, img, a, iframe').length, e.textContent.includes('Pour les développeurs')]);
+  assert.deepEqual(guide, ['Guide de l\'élève\u00a0: le TP satellites', 9, 'Suite', 0, false], 'its title, steps, a bold word, no tags, '
+    + 'the README\'s section alone');
+  assert.deepEqual(await violations(page), [], 'the guide');
+  await page.keyboard.press('Escape');
 
-  // "Valeurs de départ" after changes, then a launch: the print legend shows the starting values.
+  // "Valeurs de départ" after changes, then the launches' legend and a launch.
   await tape(page, 'Text3', '12');
   await page.click('#Option3_2');
   await remet();
-  await page.click('#Command1');
+  await appuie(page, 'Affichage', 'Un &coloris par lancement');
+  await appuie(page, 'Lancer');
   // Known, left to the layout table: the impact captions' pure red, the
   // desktop's, is 3.5:1 on the window's grey (4.5:1 asked for their size).
   assert.deepEqual(await violations(page), ['color-contrast: #Label11', 'color-contrast: #Label12'], 'after a launch');
-  // Printing: the menu entry asks the browser, whose own print (as its menu
-  // or Ctrl+P) lays out one landscape sheet with the name line and the legend.
-  await page.evaluate(() => { window.imprime = 0; window.print = () => { ++window.imprime; }; });
-  await page.click('#menu-0');
-  await page.click('#action-4');
-  assert.equal(await page.evaluate(() => window.imprime), 1, '"Imprimer…" prints');
+  // The browser's own print (its menu, Ctrl+P, the entry) lays out one landscape sheet: the name line, the legend.
   const pdf = await page.pdf({ preferCSSPageSize: true });
   const lis = (outil, ...args) => spawnSync(outil, [...args, '-'], { input: pdf, encoding: 'utf8' }).stdout;   // from stdin
   assert.match(lis('pdfinfo'), /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
   const feuille = lis('pdftotext', '-').replace(/\s+/g, ' ');
-  for (const t of ['Nom : Classe : Date :', 'X initial = -30000 km', '1 carreau = 10 mille km', 'Impact à t = 8772 s'])
+  for (const t of ['Nom : Classe : Date :', '1 (noir) : Vox = 0 m/s, Voy = 0 m/s', 'Impact à t = 8772 s'])
     assert.ok(feuille.includes(t), `« ${t} » sur la feuille imprimée`);
-  await page.click('#menu-0');
-  await page.click('#action-3');
-  const png = Buffer.from(await telecharge('orbeline.png', null));
-  assert.deepEqual([png.subarray(1, 4).toString(), png.readUInt32BE(16), png.readUInt32BE(20)], ['PNG', 792, 571], 'the picture');
-  await page.click('#Command2');
+  // The picture: the client area with its column, the legend's lines dark in their place.
+  await appuie(page, 'Fichier', 'Enregistrer l\'&image…');
+  const png = (await telecharge('orbeline.png', null)).toString('base64');
+  const image = await page.$eval(await vu(page, 'Légende des lancements'), async (e, png) => {
+    const im = await createImageBitmap(new Blob([Uint8Array.from(atob(png), (o) => o.charCodeAt(0))]));
+    const c = new OffscreenCanvas(im.width, im.height).getContext('2d');
+    c.drawImage(im, 0, 0);
+    const r = e.getBoundingClientRect(), client = document.getElementById('client').getBoundingClientRect();
+    const d = c.getImageData(r.left - client.left, r.top - client.top, r.width, r.height).data;
+    return [im.width, im.height, d.filter((v, i) => i % 4 === 0 && v < 100).length > 100];
+  }, png);
+  assert.deepEqual(image, [1012, 571, true], 'the picture and its legend');
+  await appuie(page, 'Quitter');
   assert.deepEqual([await montre(page, 'fin'), await page.$('#Command1')], [true, null], '"Quitter" ends the program');
+});
+
+test('each chart, its box ticked, shows under the pointer what the shell reads there', async () => {
+  const { page } = await ouvre({ ecran: [1024, 700] });   // room for the energy chart's column
+  const graphes = natif(['Graphes']);
+  for (const boite of new Set(graphes.map((g) => g.boite))) await page.click(await vu(page, boite));
+  await appuie(page, 'Lancer');
+  await attendsGraphe(page);
+  for (const g of graphes) {
+    const [x, y] = await page.$eval(await vu(page, g.titre), (e, x, y) => {
+      const r = e.firstChild.getBoundingClientRect();
+      return [r.left + x, r.top + y];
+    }, g.x, g.y);
+    await page.mouse.move(x, y);
+    assert.equal(await bulle(page), g.bulle, g.titre);
+  }
 });

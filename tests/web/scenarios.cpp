@@ -6,7 +6,13 @@
 //   OptionG=i     button i of group G clicked
 //   Lancer        "Lancer", its star run to the end
 //   Fin           the line of results
+//   Menus         a line for each entry of the page's menus and each shortcut of the table, from a window of its own
+//                 launched with "5" typed into Vox since: the shell's answer to the page and the window after it
+//   Graphes       every chart's box ticked, a launch, then a line for each chart: what the pointer in its middle reads
+//   Disposition   a line for each control of the window: its element's place in pixels in its container
 #include "FenetreEnregistree.h"
+#include "actions.h"
+#include "charts.h"
 #include "principale.h"
 #include "releve.h"
 
@@ -30,14 +36,36 @@ std::string json(std::string_view t)
     return r + "\"";
 }
 
+void menus()
+{
+    constexpr const char* kSortes[] = {"Rien", "Fichier", "Copie", "Image", "Impression", "Guide", "APropos"};
+    for (const EntreeMenu& e : kMenus)
+        for (const bool touche : {false, true}) {
+            if (touche ? e.raccourci.empty() : !(e.interfaces & Page) || e.action == Action::Langue) continue;
+            test::FenetreChargee w;
+            w.f.separateur.assign(1, ',');   // the page under test speaks French
+            w.lance();
+            w.f.ecritTexte(Champ::Text1, "5");
+            const auto s = touche ? Form_KeyDown(w.p, w.f, e.raccourci, {}, Page) : choisit(w.p, w.f, e.action);
+            const FichierAction* fichier = s ? s->fichier : nullptr;
+            std::cout << "{\"legende\":" << json(tr(e.legende)) << ",\"menu\":" << json(tr(e.menu)) << ",\"raccourci\":"
+                      << json(touche ? e.raccourci : "") << ",\"sorte\":" << json(s ? kSortes[int(s->sorte)] : "") << ",\"nom\":"
+                      << json(fichier && fichier->nom ? tr(*fichier->nom) : "") << ",\"lecture\":" << (fichier && fichier->lecture)
+                      << ",\"contenu\":" << json(s ? s->contenu : "") << ",\"champs\":[";
+            for (int c = 0; c < 7; ++c) std::cout << (c ? "," : "") << json(w.f.texte(static_cast<Champ>(c)));
+            std::cout << "],\"reglages\":[" << w.p.reglages[0] << "," << w.p.reglages[1] << "]}\n";
+        }
+}
+
 } // namespace
 
 int main()
 {
-    Principale p;
-    test::FenetreEnregistree f(&p);
+    test::FenetreChargee w;
+    Principale& p = w.p;
+    test::FenetreEnregistree& f = w.f;
     f.separateur.assign(1, ',');   // the page under test speaks French
-    Form_Load(p, f);
+    std::cout << std::boolalpha;
     std::string ligne;
     while (std::getline(std::cin, ligne)) {
         const std::size_t egal = ligne.find('=');
@@ -52,13 +80,32 @@ int main()
         } else if (ligne.starts_with("Option") && egal != std::string::npos) {
             f.choisitOption(static_cast<Groupe>(std::stoi(ligne.substr(6, egal - 6)) - 1), std::stoi(ligne.substr(egal + 1)));
         } else if (ligne == "Lancer") {
-            Command1_Click(p, f);
-            f.laisseFiler();
+            w.lance();
         } else if (ligne == "Fin") {
             std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
                       << ",\"table\":" << json(textePoints(p, formatCopie(f.separateur)))
                       << ",\"csv\":" << json(textePoints(p, formatCsv(","))) << "}\n";
+        } else if (ligne == "Menus") {
+            menus();
+        } else if (ligne == "Graphes") {
+            for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
+            w.lance();
+            for (const Graphe& g : kGraphes) {
+                const EtatSurface& e = f.pic(g.picture).etat();
+                const int x = e.largeurPx / 2, y = e.hauteurPx / 2;
+                Graphe_MouseMove(p, f, g.picture, static_cast<float>(e.versUserX(x)), static_cast<float>(e.versUserY(y)));
+                std::cout << "{\"titre\":" << json(tr(g.titre)) << ",\"boite\":" << json(tr(cherche(role(g.boite))->legende))
+                          << ",\"x\":" << x << ",\"y\":" << y << ",\"bulle\":" << json(f.bulle) << "}\n";
+            }
+        } else if (ligne == "Disposition") {
+            for (const Disposition& d : kDisposition) {
+                const Place& q = d.place;
+                const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
+                std::cout << "{\"boite\":" << json(std::string(d.nom) + (boite ? "-boite" : "")) << ",\"cadre\":" << json(d.cadre)
+                          << ",\"taille\":" << !(d.drapeaux & AutoTaille) << ",\"place\":[" << enPixels(q.gauche) << ","
+                          << enPixels(q.haut) << "," << enPixels(q.largeur) << "," << enPixels(q.hauteur) << "]}\n";
+            }
         } else if (!ligne.empty()) {
             std::cerr << "action inconnue : " << ligne << '\n';
             return 1;

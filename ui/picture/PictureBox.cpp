@@ -66,12 +66,6 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent)
     journal_.recommence(etat_);
 }
 
-EtatSurface& PictureBox::etat()
-{
-    ajuste();
-    return etat_;
-}
-
 const EtatSurface& PictureBox::etat() const
 {
     ajuste();
@@ -136,8 +130,6 @@ void PictureBox::prepare(QPainter& p) const
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setTransform(versPixels());
 }
-
-int PictureBox::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
 
 QPen PictureBox::stylo(const QColor& couleur) const
 {
@@ -219,55 +211,21 @@ bool PictureBox::event(QEvent* e)
 void PictureBox::scale(double x1, double y1, double x2, double y2)
 {
     ajuste();
-    journal_.scale(x1, y1, x2, y2);
+    SurfaceTenue::scale(x1, y1, x2, y2);
     echelleEnPixels_ = false;
-    etat_.scale(x1, y1, x2, y2);
 }
 
 void PictureBox::cls()
 {
     ajuste();
     image_.fill(palette().color(QPalette::Light));
-    etat_.currentX = etat_.currentY = 0;
-    journal_.recommence(etat_);
+    SurfaceTenue::cls();
     update(interieur());
-}
-
-void PictureBox::setDrawWidth(int pixels)
-{
-    journal_.setDrawWidth(pixels);
-    etat_.drawWidth = pixels;
-}
-
-void PictureBox::setDrawStyle(StyleTrait style)
-{
-    journal_.setDrawStyle(style);
-    etat_.drawStyle = style;
-}
-
-void PictureBox::setForeColor(Couleur c)
-{
-    journal_.setForeColor(c);
-    etat_.foreColor = c;
-}
-
-void PictureBox::setFillColor(Couleur c)
-{
-    journal_.setFillColor(c);
-    etat_.fillColor = c;
-}
-
-void PictureBox::setFillStyle(StyleRemplissage s)
-{
-    journal_.setFillStyle(s);
-    etat_.fillStyle = s;
 }
 
 void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
-    journal_.line(x1, y1, x2, y2, c);
-    etat_.currentX = x2;
-    etat_.currentY = y2;
+    noteLigne(x1, y1, x2, y2, c);
     ajuste();
     const int w = largeurTrait();
     const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
@@ -289,9 +247,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2, std::optional<Coul
 
 void PictureBox::circle(float x, float y, float r)
 {
-    journal_.circle(x, y, r);
-    etat_.currentX = x;
-    etat_.currentY = y;
+    noteCercle(x, y, r);
     ajuste();
     const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
     const double rayonPx = etat_.longueurPxX(std::fabs(r));
@@ -321,14 +277,12 @@ void PictureBox::circle(float x, float y, float r)
 
 void PictureBox::pset(float x, float y, std::optional<Couleur> c)
 {
-    journal_.pset(x, y, c);
+    notePoint(x, y, c);
     dessinePoint(x, y, c);
 }
 
 void PictureBox::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
-    etat_.currentX = x;
-    etat_.currentY = y;
     ajuste();
     const QPointF centre(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(centre)) return;
@@ -379,7 +333,7 @@ void PictureBox::dessinePoint(float x, float y, std::optional<Couleur> c)
 
 void PictureBox::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
 {
-    journal_.texte(x, y, t, a, c);
+    noteTexte(x, y, t, a, c);
     ajuste();
     const QPointF point(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(point)) return;
@@ -427,22 +381,22 @@ void PictureBox::modifieControle(Controle c, Modif&& modif)
 
 void PictureBox::deplace(Controle c, float gauche, float haut)
 {
-    modifieControle(c, [&] { etat_.deplace(c, gauche, haut); });
+    modifieControle(c, [&] { SurfaceTenue::deplace(c, gauche, haut); });
 }
 
 void PictureBox::setLargeur(Controle c, float largeur)
 {
-    modifieControle(c, [&] { etat_.setLargeur(c, largeur); });
+    modifieControle(c, [&] { SurfaceTenue::setLargeur(c, largeur); });
 }
 
 void PictureBox::setHauteur(Controle c, float hauteur)
 {
-    modifieControle(c, [&] { etat_.setHauteur(c, hauteur); });
+    modifieControle(c, [&] { SurfaceTenue::setHauteur(c, hauteur); });
 }
 
 void PictureBox::setVisible(Controle c, bool visible)
 {
-    modifieControle(c, [&] { etat_.geo(c).visible = visible; });
+    modifieControle(c, [&] { SurfaceTenue::setVisible(c, visible); });
 }
 
 void PictureBox::repeint(Controle c)

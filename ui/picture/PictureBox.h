@@ -4,9 +4,7 @@
 // there when the window first opens), with the satellite marker and the star
 // painted over it as lightweight controls.
 
-#include "EtatSurface.h"
-#include "journal.h"
-#include "surface.h"
+#include "SurfaceTenue.h"
 
 #include <QColor>
 #include <QFrame>
@@ -25,56 +23,32 @@ class QTransform;
 
 namespace orbeline {
 
-class PictureBox : public QFrame, public Surface {
+class PictureBox : public QFrame, public SurfaceTenue {
     Q_OBJECT
 
 public:
     /// A picture area with a 2-px sunken border, pixel scale and default controls.
     explicit PictureBox(QWidget* parent = nullptr);
 
-    /// Scale, pen, colours and control geometry (controls in inner-area pixels).
-    EtatSurface& etat();
-    /// Scale, pen, colours and control geometry, read-only.
-    const EtatSurface& etat() const;
+    /// Scale, pen, colours and control geometry, brought up to the area's present size.
+    const EtatSurface& etat() const override;
     /// The retained drawing, at the widget's device pixel ratio.
     const QImage& image() const;
-    /// The drawing calls since the last cls, to draw them again elsewhere.
-    const Journal& journal() const { return journal_; }
 
-    // The drawing surface; see surface.h for each operation.
+    // The drawing surface; see surface.h for each operation, SurfaceTenue for the state it keeps.
     void scale(double x1, double y1, double x2, double y2) override;
-    double scaleLeft() const override { return etat().left; }
-    double scaleTop() const override { return etat().top; }
-    double scaleWidth() const override { return etat().width; }
-    double scaleHeight() const override { return etat().height; }
-    int largeurPixels() const override { return etat().largeurPx; }
-    int hauteurPixels() const override { return etat().hauteurPx; }
-
     void cls() override;
-    void setDrawWidth(int pixels) override;
-    void setDrawStyle(StyleTrait style) override;
-    void setForeColor(Couleur c) override;
-    void setFillColor(Couleur c) override;
-    void setFillStyle(StyleRemplissage s) override;
-
     void line(float x1, float y1, float x2, float y2, std::optional<Couleur> c = {}) override;
     void circle(float x, float y, float r) override;
     void pset(float x, float y, std::optional<Couleur> c = {}) override;
     void texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c = {}) override;
-    float currentX() const override { return etat().currentX; }
-    float currentY() const override { return etat().currentY; }
 
-    float gauche(Controle c) const override { return etat().gauche(c); }
-    float haut(Controle c) const override { return etat().haut(c); }
-    float largeur(Controle c) const override { return etat().largeur(c); }
-    float hauteur(Controle c) const override { return etat().hauteur(c); }
     void deplace(Controle c, float gauche, float haut) override;
     void setLargeur(Controle c, float largeur) override;
     void setHauteur(Controle c, float hauteur) override;
     /// Shows or hides the picture area itself.
     using QFrame::setVisible;
     void setVisible(Controle c, bool visible) override;
-    bool estVisible(Controle c) const override { return etat().geo(c).visible; }
     void repeint(Controle c) override;
     void fleche(int n, std::optional<Fleche> f) override;
 
@@ -109,12 +83,11 @@ private:
         const QSize taille = interieur().size().expandedTo(QSize(1, 1));
         if (taille != tailleImage_) refait(taille);
     }
-    void dessinePoint(float x, float y, std::optional<Couleur> c);   // pset without its journal entry
+    void dessinePoint(float x, float y, std::optional<Couleur> c);   // a point's pixels alone (notePoint records it)
     void litGeometrie() const;
     void refait(const QSize& taille) const;
     QTransform versPixels() const;
     void prepare(QPainter& p) const;
-    int largeurTrait() const;
     QPen stylo(const QColor& couleur) const;
     QColor couleurTrait(std::optional<Couleur> c) const;
     void abime(const QRectF& zonePx);
@@ -127,10 +100,8 @@ private:
     template <class Modif> void modifieControle(Controle c, Modif&& modif);
 
     // The widget can be resized while hidden without any resize event, so
-    // the inner size, the scale that depends on it and the image are brought
-    // up to date lazily by ajuste(), from const readers as well.
-    mutable EtatSurface etat_;
-    mutable Journal journal_;
+    // the inner size, the scale that depends on it (etat_, journal_) and the
+    // image are brought up to date lazily by ajuste(), from const readers as well.
     mutable QImage image_;
     bool echelleEnPixels_ = true;           // no scale set yet: user units are pixels
     std::array<QRect, 2> affiche_{};        // where each control was last painted

@@ -12,9 +12,8 @@
 namespace orbeline {
 
 SurfacePeintre::SurfacePeintre(QPainter& p, const QRectF& cible, int largeur, int hauteur, bool gris)
-    : p_(p), cible_(cible),
-      versDevice_(cible.width() / largeur, 0, 0, cible.height() / hauteur, cible.left(), cible.top()),
-      etat_(EtatSurface::enPixels(largeur, hauteur)), gris_(gris)
+    : SurfaceTenue(EtatSurface::enPixels(largeur, hauteur), false), p_(p), cible_(cible),
+      versDevice_(cible.width() / largeur, 0, 0, cible.height() / hauteur, cible.left(), cible.top()), gris_(gris)
 {
     p_.save();
     p_.setClipRect(cible_, Qt::IntersectClip);
@@ -26,11 +25,9 @@ SurfacePeintre::~SurfacePeintre() { p_.restore(); }
 void SurfacePeintre::cls()
 {
     // The paper is the area's blank.
-    etat_.currentX = etat_.currentY = 0;
+    SurfaceTenue::cls();
     p_.fillRect(QRectF(0, 0, etat_.largeurPx, etat_.hauteurPx), Qt::white);
 }
-
-int SurfacePeintre::largeurTrait() const { return std::clamp(etat_.drawWidth, 1, kTraitMax); }
 
 QColor SurfacePeintre::couleur(Couleur c) const
 {
@@ -55,8 +52,7 @@ QPen SurfacePeintre::stylo(Couleur c) const
 
 void SurfacePeintre::line(float x1, float y1, float x2, float y2, std::optional<Couleur> c)
 {
-    etat_.currentX = x2;
-    etat_.currentY = y2;
+    noteLigne(x1, y1, x2, y2, c);
     const int w = largeurTrait();
     const auto seg = segment({etat_.versPxX(x1), etat_.versPxY(y1)}, {etat_.versPxX(x2), etat_.versPxY(y2)}, w,
                              etat_.largeurPx, etat_.hauteurPx);
@@ -70,8 +66,7 @@ void SurfacePeintre::line(float x1, float y1, float x2, float y2, std::optional<
 
 void SurfacePeintre::circle(float x, float y, float r)
 {
-    etat_.currentX = x;
-    etat_.currentY = y;
+    noteCercle(x, y, r);
     const double cx = etat_.versPxX(x), cy = etat_.versPxY(y);
     // Round in pixels: the radius is measured along x, whatever the y scale.
     const double rayon = etat_.longueurPxX(std::fabs(r));
@@ -90,8 +85,7 @@ void SurfacePeintre::circle(float x, float y, float r)
 
 void SurfacePeintre::pset(float x, float y, std::optional<Couleur> c)
 {
-    etat_.currentX = x;
-    etat_.currentY = y;
+    notePoint(x, y, c);
     const auto q = carrePoint(etat_.versPxX(x), etat_.versPxY(y), largeurTrait(), etat_.largeurPx, etat_.hauteurPx);
     if (!q) return;
     p_.setRenderHint(QPainter::Antialiasing, false);

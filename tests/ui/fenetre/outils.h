@@ -38,6 +38,15 @@ inline std::unique_ptr<FrmSat> fenetre(bool lancee = false)
     return w;
 }
 
+/// The control a person reads as `nom`: its caption ("&" aside) or its accessible name; null for none.
+template <class C = QWidget> C* vu(const FrmSat& w, std::string_view nom)
+{
+    const QString n = QString::fromUtf8(nom.data(), static_cast<qsizetype>(nom.size())).remove('&');
+    for (C* c : w.client()->findChildren<C*>())
+        if (c->accessibleName() == n || c->property("text").toString().remove('&') == n) return c;
+    return nullptr;
+}
+
 /// The texts of Qt's that no translator of the program translated (tests/ui/main.cpp).
 QStringList& textesNonTraduits();
 

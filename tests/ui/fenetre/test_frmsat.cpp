@@ -4,6 +4,8 @@
 #define QT_STATICPLUGIN   // the accessibility bridge below is built in
 #include "outils.h"
 
+#include "FenetreEnregistree.h"
+#include "controles.h"
 #include "principale.h"
 #include "vue.h"
 
@@ -13,7 +15,9 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMap>
+#include <QMenuBar>
 #include <QTimer>
+#include <QToolTip>
 
 #include <tuple>
 #include <utility>
@@ -43,8 +47,6 @@ Q_IMPORT_PLUGIN(Temoin)
 TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
 {
     auto w = fenetre();
-    const char* attendus[] = {"0", "0", "-30000", "0", "6.00", "864", "30000"};
-    for (int n = 1; n <= 7; ++n) EXPECT_EQ(w->text(n)->text(), attendus[n - 1]) << n;
     EXPECT_EQ(w->nombreInit(), 0);
     EXPECT_EQ(w->focusWidget(), w->text(1));
     EXPECT_FALSE(w->estVisible(zone(2)) || w->estVisible(zone(6)));
@@ -68,7 +70,6 @@ TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaun
     QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
     EXPECT_EQ(w->etiquette(Etiquette::ImpactTemps)->text(), "Impact à t =  8772 s");
     EXPECT_GT(w->etiquette(Etiquette::ImpactTemps)->width(), 56);   // the auto-size label grew
-    EXPECT_TRUE(w->action(Action::CopierPoints)->isEnabled() && w->action(Action::EnregistrerPoints)->isEnabled());
     EXPECT_TRUE(w->pictureBox(1)->estVisible(Controle::Etoile));
     QTRY_VERIFY_WITH_TIMEOUT(!w->pictureBox(1)->estVisible(Controle::Etoile), 5000);
     // Each frame stays its delay (a coarse timer may fire 5 % early), never less.
@@ -83,6 +84,49 @@ TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaun
     w->text(2)->setFocus();
     QTest::keyClick(w->text(2), Qt::Key_Return);
     EXPECT_TRUE(w->zoneMessage()->text().contains("τ") && w->zoneMessage()->isVisible());
+}
+
+TEST(Fenetre, EveryControlWhereItsRowPlacesItInTheClientAreaUnderTheMenuBar)
+{
+    auto w = fenetre();
+    // The window grows by the bar; shrunk, it keeps the whole client area; every control lies in it.
+    const int barre = w->menuBar()->height();
+    EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
+    w->resize(400, 300);
+    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
+    for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
+    // In its container, at its row's place in pixels (an auto-sized label from its corner, the size of its text).
+    const auto place = [](QPoint p, QSize t) {
+        return std::to_string(p.x()) + ", " + std::to_string(p.y()) + " " + std::to_string(t.width()) + " × " + std::to_string(t.height());
+    };
+    for (const Disposition& d : kDisposition)
+        if (const QWidget* c = w->client()->findChild<QWidget*>(qs(d.nom))) {
+            const QSize taille(enPixels(d.place.largeur), enPixels(d.place.hauteur));
+            EXPECT_EQ(place(c->pos(), d.drapeaux & AutoTaille ? taille : c->size()),
+                      place({enPixels(d.place.gauche), enPixels(d.place.haut)}, taille)) << d.nom;
+        }
+}
+
+TEST(Graphes, EachChartUnderThePointerShowsWhatTheShellReadsThere)
+{
+    // Every chart shown, then a launch; beside the window, the shell's own with the same boxes.
+    auto w = fenetre();
+    FenetreChargee r;
+    for (const Texte boite : {Texte::caseVitesse, Texte::caseXy, Texte::caseEnergie}) QTest::mouseClick(vu(*w, tr(boite)), Qt::LeftButton);
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) r.f.ecritCase(c, true);
+    QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
+    w->acheveLancement();
+    r.lance();
+    // The middle of the chart a person finds by its title: its time and its values there, or nothing.
+    for (const Graphe& g : kGraphes) {
+        const SurfaceEnregistree& s = r.f.pic(g.picture);
+        const int x = s.largeurPixels() / 2, y = s.hauteurPixels() / 2;
+        Graphe_MouseMove(r.p, r.f, g.picture, float(s.etat().versUserX(x)), float(s.etat().versUserY(y)));
+        QTest::mouseMove(vu(*w, tr(g.titre)), QPoint(2 + x, 2 + y));
+        const auto bulle = [] { return QToolTip::isVisible() ? QToolTip::text().toStdString() : ""; };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return bulle() == r.f.bulle; }, 2000)) << tr(g.titre) << " : " << bulle() << " ≠ " << r.f.bulle;
+    }
 }
 
 TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
@@ -101,19 +145,16 @@ TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
     EXPECT_EQ(w->zoneMessage()->textFormat(), Qt::PlainText);   // a key named from a file stays as spelt
 }
 
-TEST(Fenetre, TheCloseButtonQuitterAndItsMenuEntryEndTheEventLoop)
+TEST(Fenetre, TheCloseButtonAndQuitterEndTheEventLoop)
 {
-    for (int voie = 0; voie < 3; ++voie) {
+    // The menu entry and its shortcut: Menus.EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays.
+    for (int voie = 0; voie < 2; ++voie) {
         auto w = fenetre();
         QTimer::singleShot(0, w.get(), [&] {
             if (voie == 0) w->close();
-            if (voie == 1) QTest::mouseClick(w->commande(Commande::Quitter), Qt::LeftButton);
-            if (voie == 2) {   // Alt+F then Q
-                QTest::keyClick(w.get(), Qt::Key_F, Qt::AltModifier);
-                QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Q);
-            }
+            if (voie == 1) QTest::mouseClick(vu(*w, tr(Texte::quitter)), Qt::LeftButton);
         });
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+        QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(99); });   // gone with the window, not left to end a later loop
         EXPECT_EQ(QCoreApplication::exec(), 0) << voie;
         EXPECT_FALSE(w->isVisible()) << voie;
     }
@@ -196,13 +237,17 @@ TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
     EXPECT_EQ(w->nombreInit() - avant, 3);
 }
 
-TEST(Saisie, APasteKeepsOneLineOfPrintableText)
+TEST(Saisie, CtrlCCopiesTheFieldsTextAndAPasteKeepsOneLineOfPrintableText)
 {
+    // Ctrl+C stays the field's own copy, beside Ctrl+Shift+C, the points'.
+    auto w = fenetre(true);
+    w->text(1)->selectAll();
+    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "0");
     // Tabs and line breaks become one blank, other control characters go, a
     // text longer than a situation keeps is refused whole.
     const std::pair<QString, QString> cas[] = {{"30\r\n78\t", "30 78 "}, {QString::fromUtf8("1\0" "2\x1b[0m", 7), "12[0m"},
                                                {QString(1001, '7'), ""}};
-    auto w = fenetre();
     for (const auto& [colle, texte] : cas) {
         w->text(1)->clear();
         QGuiApplication::clipboard()->setText(colle);

@@ -2,6 +2,8 @@
 // situations, the points, the picture, the printout, the help.
 #include "outils.h"
 
+#include "FenetreEnregistree.h"
+
 #include "controles.h"
 #include "langue.h"
 
@@ -25,6 +27,7 @@
 #include <csignal>
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -104,39 +107,92 @@ TEST(Accueil, EveryKeyOnSuiteAndEveryClickOffTheLabelsContinues)
     }
 }
 
-TEST(Menus, KeyboardReachableAndEveryControlInTheClientArea)
-{
-    auto w = fenetre();
-    // The window grows by the bar; every control lies in the client area.
-    const int barre = w->menuBar()->height();
-    EXPECT_EQ(w->client()->geometry(), QRect(0, barre, 792, 571));
-    w->resize(400, 300);   // shrunk, it keeps the whole client area
-    EXPECT_EQ(w->size(), QSize(792, 571 + barre));
-    for (QWidget* e : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(e->isHidden() || e == w->client() || e == w->menuBar()) << e->metaObject()->className();
+namespace {
 
-    for (QAction* m : w->menuBar()->actions()) {
-        const QString titre = m->text();
-        QTest::keyClick(w.get(), static_cast<Qt::Key>(titre.at(titre.indexOf('&') + 1).toUpper().unicode()),
-                        Qt::AltModifier);
-        ASSERT_EQ(QApplication::activePopupWidget(), m->menu()) << titre.toStdString();
-        QTest::keyClick(m->menu(), Qt::Key_Escape);
-    }
+// The menu entry a person reads under this caption (its shortcut, after a tab, aside).
+QAction* entreeVue(const FrmSat& w, Texte legende)
+{
+    for (QAction* a : w.menuBar()->findChildren<QAction*>())
+        if (a->text().section('\t', 0, 0) == qs(tr(legende))) return a;
+    return nullptr;
 }
 
-TEST(Points, CopiedFromTheLaunchNotFromFieldsTypedSinceAndCtrlCStaysTheFields)
+Qt::Key lettre(Texte t)
 {
+    const QString s = qs(tr(t));
+    return static_cast<Qt::Key>(s.at(s.indexOf('&') + 1).toUpper().unicode());
+}
+
+// What a person sees of a window but its dialogs: its fields, the ticks of its menu's options, whether it is open.
+std::string vue(const Fenetre& f, const std::array<bool, kNombreReglages>& coches, bool ouverte)
+{
+    std::string t;
+    for (int c = 0; c < 7; ++c) t += f.texte(static_cast<Champ>(c)) + " | ";
+    for (const bool c : coches) t += c ? "coché | " : "- | ";
+    return t + (ouverte ? "ouverte" : "fermée");
+}
+
+} // namespace
+
+TEST(Menus, EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays)
+{
+    // What the desktop shows for what the shell leaves it: a dialog (the guide's first line and the about box's text
+    // too, as plain text), the clipboard with numbers in the regional form.
     LocaleTemporaire virgule(QLocale(QLocale::French, QLocale::France));
-    auto w = fenetre(true);
-    w->text(1)->selectAll();
-    QTest::keyClicks(w->text(1), "5");
-    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-    const QStringList lignes = QGuiApplication::clipboard()->text().split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lignes.size(), 104);   // the table's own form is the model's matter
-    EXPECT_TRUE(lignes[103].startsWith("8772\t-5354,60299358638\t0\t10521,")) << lignes[103].toStdString();
-    w->text(1)->selectAll();
-    QTest::keyClick(w->text(1), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "5");
+    QPrinter imprimante;
+    const std::map<Sortie::Sorte, QString> dialogues{
+        {Sortie::Sorte::Impression, "QPrintDialog " + QPrintDialog(&imprimante).windowTitle()},
+        {Sortie::Sorte::Guide, "QDialog " + qs(tr(Texte::titreGuide)) + " Guide de l'élève : le TP satellites"},
+        {Sortie::Sorte::APropos, "QMessageBox " + qs(tr(Texte::titreAPropos)) + " Orbeline\n" + qs(texteVersion())}};
+    for (const EntreeMenu& e : kMenus)
+        for (const bool touche : {false, true}) {
+            // Each entry of the desktop's menus (the languages: Langue.*), each shortcut of the table, the page's too.
+            if (touche ? e.raccourci.empty() : !(e.interfaces & Bureau) || e.action == Action::Langue) continue;
+            SCOPED_TRACE(std::string(tr(e.legende)) + (touche ? " " + std::string(e.raccourci) : ""));
+            // The window launched, a field typed since; beside it, the shell's own answer from the same state.
+            auto w = fenetre(true);
+            FenetreChargee r;
+            r.f.separateur.assign(1, ',');
+            r.lance();
+            w->acheveLancement();
+            for (Fenetre* f : {static_cast<Fenetre*>(w.get()), static_cast<Fenetre*>(&r.f)}) f->ecritTexte(Champ::Text1, "5");
+            const auto s = touche ? Form_KeyDown(r.p, r.f, e.raccourci, {}, Bureau) : choisit(r.p, r.f, e.action);
+            QString attendu = s && dialogues.contains(s->sorte) ? dialogues.at(s->sorte) : "";
+            if (s && s->fichier) attendu = "QFileDialog " + qs(tr(s->fichier->titre));
+            if (s && s->sorte == Sortie::Sorte::Copie) attendu = "copié " + qs(s->contenu);
+            // Each dialog that opens, closed at once (a file's or the printer's waits in a loop of its own).
+            QStringList vus;
+            const auto regarde = [&] {
+                for (QWidget* d : QApplication::topLevelWidgets())
+                    if (qobject_cast<QDialog*>(d) && d->isVisible()) {
+                        vus << d->metaObject()->className() + QString(" ") + d->windowTitle();
+                        if (auto* m = qobject_cast<QMessageBox*>(d)) vus.last() += " " + m->text();
+                        if (auto* g = d->findChild<QTextBrowser*>()) vus.last() += " " + g->toPlainText().section('\n', 0, 0);
+                        d->close();
+                    }
+            };
+            QTimer veille;
+            QObject::connect(&veille, &QTimer::timeout, regarde);
+            veille.start(10);
+            QGuiApplication::clipboard()->clear();
+            if (touche) {
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(qs(e.raccourci)));
+            } else {
+                QTest::keyClick(w.get(), lettre(e.menu), Qt::AltModifier);
+                QTest::keyClick(QApplication::activePopupWidget(), lettre(e.legende));
+            }
+            regarde();
+            // "Quitter" ended the event loop before it ran: one run, which the next tests' dialogs need.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+            QCoreApplication::exec();
+            if (const QString c = QGuiApplication::clipboard()->text(); !c.isEmpty()) vus << "copié " + c;
+            EXPECT_EQ(vus.join('\n').toStdString(), attendu.toStdString());
+            // The fields, the options' ticks, the window still open, as the shell left its own.
+            std::array<bool, kNombreReglages> coches{};
+            for (const EntreeMenu& x : kMenus)
+                if (x.reglage) coches[static_cast<std::size_t>(*x.reglage)] = entreeVue(*w, x.legende)->isChecked();
+            EXPECT_EQ(vue(*w, coches, w->isVisible()), vue(r.f, r.p.reglages, !r.f.fini));
+        }
 }
 
 TEST(Points, SaveWritesTheTableOrLeavesTheExistingFileAndSaysWhy)
@@ -216,51 +272,65 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     EXPECT_EXIT(enfant(), ::testing::ExitedWithCode(0), "");
 }
 
-TEST(Image, PngIsTheClientAreaAndThePrintoutOneLandscapeSheetDrawnAtThePrintersResolution)
+TEST(Image, PngIsTheClientAreaWithTheLegendAndThePrintoutOneLandscapeSheetInColourOrGrey)
 {
     QTemporaryDir dossier;
     auto w = fenetre();
-    QTest::mouseClick(w->caseACocher(Case::Vitesse), Qt::LeftButton);
-    QTest::mouseClick(w->commande(Commande::Lancer), Qt::LeftButton);
+    entreeVue(*w, Texte::actionColoris)->trigger();   // the launches' legend, in a column beyond the layout
+    QTest::mouseClick(vu(*w, tr(Texte::caseVitesse)), Qt::LeftButton);
+    QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
     ASSERT_TRUE(enregistre(*w, Action::EnregistrerImage, dossier.filePath("orbeline.png")));
-    EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(792, 571) * w->devicePixelRatioF());
+    EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(1012, 571) * w->devicePixelRatioF());   // the client area, its column too
 
-    QPrinter imprimante(QPrinter::HighResolution);   // portrait, as printers propose
-    imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
-    ASSERT_TRUE(w->imprime(imprimante));
-    // Read and drawn at 300 dpi by poppler's tools, as a viewer shows it.
-    const auto poppler = [&](const char* outil, QStringList args) {
-        return QProcess::execute(outil, args << dossier.filePath("orbeline.pdf") << dossier.filePath("page")) == 0;
-    };
-    ASSERT_TRUE(poppler("pdftotext", {}));   // which writes blanks as it sees them
-    QString texte = QString::fromUtf8(lis(dossier.filePath("page")));
-    EXPECT_EQ(texte.count('\f'), 1);   // one page
-    texte = texte.replace(QChar(0xa0), ' ').simplified();
-    for (const char* t : {"Nom : Classe : Date :", "X initial = -30000 km", "Impact à t = 8772 s", "Vx(t) Vy(t) V(t)"})
-        EXPECT_TRUE(texte.contains(QString::fromUtf8(t))) << t;
-    ASSERT_TRUE(poppler("pdftoppm", {"-r", "300", "-png", "-singlefile"}));
-    const QImage page(dossier.filePath("page.png"));
-    EXPECT_NEAR(page.width(), 3508, 1);   // A4 landscape
-    EXPECT_NEAR(page.height(), 2480, 1);
+    for (const QPrinter::ColorMode mode : {QPrinter::Color, QPrinter::GrayScale}) {
+        SCOPED_TRACE(mode == QPrinter::Color ? "colour" : "grey");
+        QPrinter imprimante(QPrinter::HighResolution);   // portrait, as printers propose
+        imprimante.setOutputFileName(dossier.filePath("orbeline.pdf"));
+        imprimante.setColorMode(mode);
+        ASSERT_TRUE(w->imprime(imprimante));
+        // Read and drawn at 300 dpi by poppler's tools, as a viewer shows it.
+        const auto poppler = [&](const char* outil, QStringList args) {
+            return QProcess::execute(outil, args << dossier.filePath("orbeline.pdf") << dossier.filePath("page")) == 0;
+        };
+        ASSERT_TRUE(poppler("pdftotext", {}));   // which writes blanks as it sees them
+        QString texte = QString::fromUtf8(lis(dossier.filePath("page")));
+        EXPECT_EQ(texte.count('\f'), 1);   // one page
+        texte = texte.replace(QChar(0xa0), ' ').simplified();
+        for (const char* t : {"Nom : Classe : Date :", "Impact à t = 8772 s", "Vx(t) Vy(t) V(t)",
+                              "1 (noir) : Vox = 0 m/s, Voy = 0 m/s"})
+            EXPECT_TRUE(texte.contains(QString::fromUtf8(t))) << t;
+        ASSERT_TRUE(poppler("pdftoppm", {"-r", "300", "-png", "-singlefile"}));
+        const QImage page(dossier.filePath("page.png"));
+        EXPECT_NEAR(page.width(), 3508, 1);   // A4 landscape
+        EXPECT_NEAR(page.height(), 2480, 1);
+        // Colours, the Earth's teal and the axes' red, only on a colour printer.
+        int couleurs = 0;
+        for (int y = 0; y < page.height(); y += 2)
+            for (int x = 0; x < page.width(); x += 2) {
+                const QRgb c = page.pixel(x, y);
+                couleurs += qRed(c) != qGreen(c) || qGreen(c) != qBlue(c);
+            }
+        EXPECT_EQ(couleurs > 1000, mode == QPrinter::Color) << couleurs;
 
-    // The first vertical grid line, inner pixel 49 of 496 on screen: every
-    // row it crosses holds pure grid grey, the same grey as on screen and
-    // at least two pixels wide, where an enlarged screen picture is blurred.
-    const CadreMm vue = feuille(*w, {}).images[0].cadre;
-    const double pxParMm = 300 / 25.4, k = vue.largeur * pxParMm / 496;
-    const int x0 = int((vue.gauche * pxParMm) + 47.5 * k), x1 = int((vue.gauche * pxParMm) + 51.5 * k);
-    int rangees = 0, nettes = 0;
-    for (int y = int((vue.haut + 5) * pxParMm); y < int((vue.haut + vue.hauteur * 0.35) * pxParMm); ++y) {
-        int gris = 0, marques = 0;
-        for (int x = x0; x <= x1; ++x) {
-            marques += page.pixel(x, y) != qRgb(255, 255, 255);
-            gris += page.pixel(x, y) == qRgb(128, 128, 128);
+        // The first vertical grid line, inner pixel 49 of 496 on screen: every
+        // row it crosses holds pure grid grey, the same grey as on screen and
+        // at least two pixels wide, where an enlarged screen picture is blurred.
+        const CadreMm vue = feuille(*w, {}).images[0].cadre;
+        const double pxParMm = 300 / 25.4, k = vue.largeur * pxParMm / 496;
+        const int x0 = int((vue.gauche * pxParMm) + 47.5 * k), x1 = int((vue.gauche * pxParMm) + 51.5 * k);
+        int rangees = 0, nettes = 0;
+        for (int y = int((vue.haut + 5) * pxParMm); y < int((vue.haut + vue.hauteur * 0.35) * pxParMm); ++y) {
+            int gris = 0, marques = 0;
+            for (int x = x0; x <= x1; ++x) {
+                marques += page.pixel(x, y) != qRgb(255, 255, 255);
+                gris += page.pixel(x, y) == qRgb(128, 128, 128);
+            }
+            rangees += marques > 0;
+            nettes += gris >= 2;
         }
-        rangees += marques > 0;
-        nettes += gris >= 2;
+        EXPECT_GT(rangees, 0.4 * 0.3 * vue.hauteur * pxParMm);   // dash-dot-dot: about half the rows
+        EXPECT_GT(nettes, 0.8 * rangees);
     }
-    EXPECT_GT(rangees, 0.4 * 0.3 * vue.hauteur * pxParMm);   // dash-dot-dot: about half the rows
-    EXPECT_GT(nettes, 0.8 * rangees);
 }
 
 TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
@@ -409,17 +479,4 @@ TEST(Langue, EveryEnglishCaptionFitsItsControlAndCoversNoOtherWhereTheFrenchOneD
     changeLangue(w->principale(), *w, Langue::fr);
     w->findChild<QRadioButton*>("Option3_2")->setText("100 thousand km");   // the caption it once had, cut
     EXPECT_TRUE(fautes(*w).contains("Option3_2 cut"));
-}
-
-TEST(Aide, GuideFromTheReadmeAndAboutWithTheVersion)
-{
-    auto w = fenetre();
-    QTest::keyClick(w->text(1), Qt::Key_F1);
-    auto* guide = w->findChild<QTextBrowser*>();
-    ASSERT_TRUE(guide && guide->window()->isVisible());
-    EXPECT_TRUE(guide->toPlainText().startsWith("Guide de l'élève") && !guide->toPlainText().contains("Pour les développeurs"));
-
-    w->action(Action::APropos)->trigger();
-    const QString aPropos = messageOuvert(*w);
-    EXPECT_TRUE(aPropos.contains("Orbeline") && aPropos.contains(QString::fromUtf8(texteVersion().data()))) << aPropos.toStdString();
 }
