@@ -90,11 +90,19 @@ void montreFlecheDepart(const Principale& p, Fenetre& f)
                                 lisNombre(f.texte(Champ::Text1)), lisNombre(f.texte(Champ::Text2)), c));
 }
 
+// How long the arrows are, in a language.
+std::string texteEchelleFleches(Langue l)
+{
+    std::string t;
+    remplis(t, tr(Texte::echelleFleches, l), {formeGenerale(kVitesseParCarreau, ".").vue()});
+    return t;
+}
+
 // How long the arrows are, in the view's lower left corner.
 void ecritEchelleFleches(Surface& vue)
 {
     const auto [x, y] = pointPx(vue, 4, vue.hauteurPixels() - 3);
-    vue.texte(x, y, tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}), Ancre::BasGauche);
+    vue.texte(x, y, texteEchelleFleches(langue()), Ancre::BasGauche);
 }
 
 // What the charts say while they show no launch.
@@ -584,6 +592,7 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
 void changeLangue(Principale& p, Fenetre& f, Langue l)
 {
     acheveLancement(p, f);
+    const Langue avant = langue();
     choisitLangue(l);
     f.retraduit();
     f.ecritTitre(tr(p.titre));
@@ -616,6 +625,11 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
     }
     ecritLegende(p, f);
     retraduitGraphes(p, f);
+    // The only words drawn on the view: how long the arrows are.
+    if (actif(p, Reglage::Vecteur)) {
+        const std::string ancien = texteEchelleFleches(avant), nouveau = texteEchelleFleches(l);
+        f.picture(1).retraduitDessin([&](std::string_view t) { return t == ancien ? nouveau : std::string(t); });
+    }
     relitChamps(p, f);
 }
 

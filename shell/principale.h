@@ -163,8 +163,8 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
 
 /// The texts in another language: the window's own from its tables, the
 /// captions the procedures wrote (the unit, the impact, the title), the
-/// charts' words and the reading messages as they would read now. Numbers
-/// and curves stay.
+/// words drawn on the charts and the view, and the reading messages as they
+/// would read now. Numbers and curves stay.
 void changeLangue(Principale& p, Fenetre& f, Langue l);
 
 /// The next frame of the growing star, or the end of the launch; the front

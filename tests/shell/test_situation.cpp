@@ -189,9 +189,12 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
             EXPECT_EQ(std::tuple(periode, vProche, vLoin), std::tuple(std::round(t.periode), std::round(t.vProche), std::round(t.vLoin)));
         }
         EXPECT_EQ(w.f.message, "");
+        const std::size_t courbes = w.f.pic(2).appels.size();
         changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
         EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].starts_with("Impact at"), c.promesse == Promesse::Tombe);
+        EXPECT_EQ(w.f.pic(7).appelsDe("texte").back().texte, "launch");   // the energy's unticked box, the curves left
         changeLangue(w.p, w.f, Langue::fr);
+        EXPECT_EQ(w.f.pic(2).appels.size(), courbes);
         EXPECT_EQ(w.f.etapes.empty(), c.promesse != Promesse::Tombe);   // the star only where it lands
         // The plotted points as the pupil sees them on the view.
         const SurfaceEnregistree& v = w.p1;
@@ -217,20 +220,18 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         EXPECT_EQ(std::is_sorted(points.begin(), points.end(), [&](auto a, auto b) { return rayon(a) < rayon(b); }),
                   c.promesse == Promesse::Echappe);
         // What to observe is shown as the situation opens, word for word as in the pupil's guide (its lines wrapped).
-        const std::string marque = "# À observer\u00a0: ";
-        const auto debut = contenu.find(marque) + marque.size();
-        const std::string ligne = contenu.substr(debut, contenu.find('\n', debut) - debut);
+        const auto ligneDe = [&](const std::string& marque) {
+            const auto debut = contenu.find(marque) + marque.size();
+            return contenu.substr(debut, contenu.find('\n', debut) - debut);
+        };
+        const std::string ligne = ligneDe("# À observer\u00a0: ");
         EXPECT_EQ(w.f.consignes, std::vector<std::string>{ligne});
         std::string guide = lis("README.md");
         for (std::size_t i; (i = guide.find("\n  ")) != std::string::npos;) guide.replace(i, 3, " ");
         EXPECT_NE(guide.find(std::string(c.fichier) + "**\u00a0: " + ligne), std::string::npos) << ligne;
-        // In English, its English line, as the English guide has it.
-        const std::string anglais = "\n# What to observe: ";
-        const auto debutEn = contenu.find(anglais) + anglais.size();
-        const std::string ligneEn = contenu.substr(debutEn, contenu.find('\n', debutEn) - debutEn);
-        choisitLangue(Langue::en);
-        EXPECT_EQ(consigneDans(w.p.consignes, langue()), ligneEn);
-        EXPECT_NE(guideHtml().find(ligneEn), std::string_view::npos) << ligneEn;
+        choisitLangue(Langue::en);   // in English, its English line, as the English guide has it
+        EXPECT_EQ(consigneDans(w.p.consignes, langue()), ligneDe("# What to observe: "));
+        EXPECT_NE(guideHtml().find(ligneDe("# What to observe: ")), std::string_view::npos);
         choisitLangue(Langue::fr);
     }
 }
