@@ -377,7 +377,8 @@ TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
 
     // A step past 32 bits refuses the run, a value past the double range stops it: a message, no impact, nothing to export.
     const struct { Champ champ; const char* texte; const char* message; } cas[] = {
-        {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
+        {Champ::Text6, "1e11", "Tapez plus de 5\u00a0s et moins de 21\u00a0474\u00a0836\u00a0475\u00a0s"},   // the range that runs
+        {Champ::Text5, "1e280", "point 2"}};
     for (const auto& c : cas) {
         f.ecritTexte(Champ::Text6, "864");
         f.ecritTexte(Champ::Text5, "6");
