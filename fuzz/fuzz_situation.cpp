@@ -47,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t tail
     for (std::size_t k = 0; k < 6; ++k)
         if (l.situation.champs[k]) exige(f.textes[static_cast<Champ>(k)] == *l.situation.champs[k], "champ mal rempli");
     exige(!l.situation.echelle || f.choisies[2] == *l.situation.echelle, "échelle mal choisie");
-    exige(f.consignes.size() == (l.situation.consigne ? 1u : 0u), "consigne non montrée");
+    exige(f.consignes.size() == (consigneDans(l.situation.consignes, langue()).empty() ? 0u : 1u), "consigne non montrée");
     exige(l.erreur.empty() || f.message.starts_with(l.erreur), "refus non signalé");
     // The window's situation now is saved and reopens as it is.
     const Situation courante = situationCourante(*p, f);

@@ -1,5 +1,7 @@
 #include "formes.h"
 
+#include "langue.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -84,7 +86,7 @@ Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
     if (std::signbit(v) && v != 0) r += "-";
     else if (blancPositif) r += " ";
     if (std::isnan(v)) { r += "NaN"; return r; }
-    if (std::isinf(v)) { r += "infini"; return r; }
+    if (std::isinf(v)) { r += tr(Texte::infini); return r; }
     if (v == 0) { r += "0"; return r; }
     // Rounded to 15 digits, the largest doubles would read back as infinity:
     // they are written as the largest 15-digit number that fits.

@@ -6,7 +6,10 @@
 #include "lecture.h"
 #include "langue.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <utility>
 
 namespace orbeline {
 namespace {
@@ -25,7 +28,7 @@ CompteRendu tropGrand(std::string_view champ)
 }
 
 // What the reading of one field has to say; empty when nothing.
-Message messageChamp(std::size_t k, std::string_view texte, const std::function<std::string()>& separateur)
+Message messageChamp(std::size_t k, std::string_view texte, const Separateur& separateur)
 {
     const Lecture l = litNombre(texte);
     const std::string_view t = sansBlancs(texte);
@@ -47,15 +50,56 @@ Message messageChamp(std::size_t k, std::string_view texte, const std::function<
     return m;
 }
 
-} // namespace
-
-Message messageLecture(const ChampsSaisis& champs, const std::function<std::string()>& separateur)
+// The first field whose reading has something to say, and its message; the
+// number of fields and nothing when none has.
+std::pair<std::size_t, Message> premiereLecture(const ChampsSaisis& champs, const Separateur& separateur)
 {
     const std::array<std::string_view, 6> textes{champs.text1, champs.text2, champs.text3,
                                                   champs.text4, champs.text5, champs.text6};
     for (std::size_t k = 0; k < textes.size(); ++k)
-        if (Message m = messageChamp(k, textes[k], separateur); !m.estVide()) return m;
-    return {};
+        if (Message m = messageChamp(k, textes[k], separateur); !m.estVide()) return {k, m};
+    return {textes.size(), {}};
+}
+
+// What makes no sense in the values read, for the first field that has it
+// and whose reading said nothing (`lu`: the field that said something).
+std::string invraisemblance(const SimulationState& s, std::size_t lu, const Separateur& separateur)
+{
+    const auto nombre = [&](double v) { return std::string(formeGenerale(v, separateur()).vue()); };
+    const auto km = [&](double m) { return nombre(std::round(m / 1000)); };
+    // calcule's impact test on the start: the impact is its first point.
+    const double r2 = s.Xo * s.Xo + s.Yo * s.Yo;
+    if (const auto R = arrondiPair32(s.Rayon * 1000); R && r2 < static_cast<double>(*R) * *R)
+        return tr(Texte::departInterieur, {km(std::sqrt(r2)), km(*R)});
+    const double tape = s.Masse / 1e24;
+    if (lu != 4 && !(s.Masse > 0)) return tr(Texte::masseNulle, {tr(kNomsChamps[4]), nombre(tape)});
+    if (lu != 4 && tape >= kMasseTapeeMax)
+        return tr(Texte::massePuissanceDix, {tr(kNomsChamps[4]), nombre(tape), nombre(s.Masse)});
+    // The period of the orbit the start lies on (Kepler's third law), when it is bound.
+    const double energie = (s.vx * s.vx + s.vy * s.vy) / 2 - s.GM / std::sqrt(r2);
+    if (lu == 5 || !(energie < 0)) return {};
+    const double a = -s.GM / (2 * energie);
+    const double tour = 2 * std::numbers::pi * std::sqrt(a * a * a / s.GM);
+    if (!(std::fabs(s.dt) > tour)) return {};
+    // A hundred points a turn, as the window's 864 s does on the geostationary orbit.
+    return tr(Texte::tauPlusQuUnTour,
+              {tr(kNomsChamps[5]), nombre(s.dt), nombre(std::round(tour)), nombre(std::max(6.0, std::round(tour / 100)))});
+}
+
+} // namespace
+
+Message messageLecture(const ChampsSaisis& champs, const Separateur& separateur)
+{
+    return premiereLecture(champs, separateur).second;
+}
+
+std::string messageChamps(const SimulationState& s, const ChampsSaisis& champs, const Separateur& separateur)
+{
+    const auto [lu, lecture] = premiereLecture(champs, separateur);
+    std::string m(lecture.vue());
+    const std::string autre = invraisemblance(s, lu, separateur);
+    if (!m.empty() && !autre.empty()) m += ' ';
+    return m + autre;
 }
 
 CompteRendu init(SimulationState& s, const ChampsSaisis& champs)

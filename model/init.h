@@ -47,6 +47,18 @@ CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
 /// written with the decimal separator `separateur` gives, asked only then (the
 /// page's costs the browser its number formats). Empty when every field reads
 /// as typed.
-Message messageLecture(const ChampsSaisis& champs, const std::function<std::string()>& separateur);
+using Separateur = std::function<std::string()>;
+Message messageLecture(const ChampsSaisis& champs, const Separateur& separateur);
+
+/// A value of the mass field from which the mass was surely typed in kg or
+/// with its power of ten ("6,00E24"): 10^39 kg, half a billion Suns.
+inline constexpr double kMasseTapeeMax = 1e15;
+
+/// What the message strip says of the fields once init has read them into
+/// `s`: messageLecture's message, then the first value the launch will run
+/// with though it makes no sense (a start inside the attractor; a mass zero
+/// or negative, or typed with its power of ten; a τ longer than a turn of the
+/// orbit), unless that field already has a reading message.
+std::string messageChamps(const SimulationState& s, const ChampsSaisis& champs, const Separateur& separateur);
 
 } // namespace orbeline

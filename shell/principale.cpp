@@ -94,11 +94,19 @@ void montreFlecheDepart(const Principale& p, Fenetre& f)
                                 lisNombre(f.texte(Champ::Text1)), lisNombre(f.texte(Champ::Text2)), vitesseParCarreau(p), c));
 }
 
+// How long the arrows are, in a language.
+std::string texteEchelleFleches(Langue l)
+{
+    std::string t;
+    remplis(t, tr(Texte::echelleFleches, l), {formeGenerale(kVitesseParCarreau, ".").vue()});
+    return t;
+}
+
 // How long the arrows are, in the view's lower left corner.
 void ecritEchelleFleches(Surface& vue)
 {
     const auto [x, y] = pointPx(vue, 4, vue.hauteurPixels() - 3);
-    vue.texte(x, y, tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}), Ancre::BasGauche);
+    vue.texte(x, y, texteEchelleFleches(langue()), Ancre::BasGauche);
 }
 
 // What the charts say while they show no launch.
@@ -132,6 +140,21 @@ void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
     if (cases[static_cast<std::size_t>(Case::Energie)] == 1) TraceEnergie(p.releve, f, f.separateurDecimal());
     noteGraphes(f, Texte::grapheCocheApres, &cases);
     traceKepler(p, f);
+}
+
+// The charts' words in the language now chosen, each chart as the last
+// launch left it: what it says while it shows no launch, the energy chart's
+// texts; the curves have none.
+void retraduitGraphes(const Principale& p, Fenetre& f)
+{
+    const bool lance = !p.graphes.numeros.empty();
+    for (const Graphe& g : kGraphes) {
+        const bool trace = lance && p.graphes.cases[static_cast<std::size_t>(g.boite)] == 1;
+        if (trace && g.serie) continue;
+        f.picture(g.picture).cls();
+        if (trace) TraceEnergie(p.releve, f, f.separateurDecimal());
+        else noteGraphe(f.picture(g.picture), lance ? Texte::grapheCocheApres : Texte::grapheVide);
+    }
 }
 
 void lance(Principale& p, Fenetre& f)
@@ -387,10 +410,11 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant)
     const ChampsSaisis champs{t[0], t[1], t[2], t[3], t[4], t[5], f.optionChoisie(Groupe::Points, 0),
                               f.optionChoisie(Groupe::Points, 1)};
     const CompteRendu r = init(p.etat, champs);
-    const Message lecture = r.ok ? messageLecture(champs, [&f] { return f.separateurDecimal(); }) : r.message;
+    const std::string lecture =
+        r.ok ? messageChamps(p.etat, champs, [&f] { return f.separateurDecimal(); }) : std::string(r.message.vue());
     std::string m(avant);
-    if (!m.empty() && !lecture.estVide()) m += ' ';
-    m += lecture.vue();
+    if (!m.empty() && !lecture.empty()) m += ' ';
+    m += lecture;
     f.ecritMessage(m);
     p.lecture = std::move(m);
     montreFlecheDepart(p, f);
@@ -627,6 +651,7 @@ std::vector<std::string> lignesLancements(const Principale& p, std::string_view 
 void changeLangue(Principale& p, Fenetre& f, Langue l)
 {
     acheveLancement(p, f);
+    const Langue avant = langue();
     choisitLangue(l);
     f.retraduit();
     f.ecritTitre(tr(p.titre));
@@ -658,6 +683,14 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
         f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
     }
     ecritLegende(p, f);
+    retraduitGraphes(p, f);
+    // The only words drawn on the view: how long the arrows are; the points' arrows' lines are drawn again.
+    if (couchesVue(p) && !lancementsVus(p).empty()) {
+        retraceVue(p, f);
+    } else if (actif(p, Reglage::Vecteur)) {
+        const std::string ancien = texteEchelleFleches(avant), nouveau = texteEchelleFleches(l);
+        f.picture(1).retraduitDessin([&](std::string_view t) { return t == ancien ? nouveau : std::string(t); });
+    }
     relitChamps(p, f);
 }
 

@@ -10,6 +10,7 @@
 #include "charts.h"
 #include "fenetre.h"
 #include "releve.h"
+#include "situation.h"
 #include "vue.h"
 
 #include <array>
@@ -56,7 +57,7 @@ struct Principale {
         ValeursCases cases{};      ///< the boxes' values at the launch
     } etoile;
     int pasPoints = 1;             ///< the last launch plotted every point (1) or every tenth (10)
-    std::string consigne;          ///< what the situation last opened asks the pupil to observe
+    Consignes consignes;           ///< what the situation last opened asks the pupil to observe
     std::array<bool, kPresets.size()> dejaChoisie{};   ///< scale button already selected when pressed
     Texte titre = Texte::titreFenetre;   ///< the window's title, by id
     bool legendesUnite = false;    ///< the position captions show the unit (the pointer has moved over the view)
@@ -134,7 +135,7 @@ void Option_Click(Principale& p, Fenetre& f, Groupe g, int index, bool dejaChois
 void Text_Change(Principale& p, Fenetre& f, Champ c);
 /// init on the six fields and the point count, as a change of one runs it:
 /// the message strip shows `avant` (what else the pupil should know, "" for
-/// nothing), then init's error or what the reading has to say. False when
+/// nothing), then init's error or messageChamps's. False when
 /// init refused the fields.
 bool relitChamps(Principale& p, Fenetre& f, std::string_view avant = {});
 /// A check box changed state, by any route: its charts are shown or hidden.
@@ -191,8 +192,9 @@ std::string textePoints(const Principale& p, const FormatTable& f);
 std::vector<std::string> lignesLancements(const Principale& p, std::string_view separateurDecimal);
 
 /// The texts in another language: the window's own from its tables, the
-/// captions the procedures wrote (the unit, the impact, the title) and the
-/// reading messages as they would read now. Numbers and drawings stay.
+/// captions the procedures wrote (the unit, the impact, the title), the
+/// words drawn on the charts and the view, and the reading messages as they
+/// would read now. Numbers and curves stay.
 void changeLangue(Principale& p, Fenetre& f, Langue l);
 
 /// The window's timer, when the delay asked through programmeEtape has

@@ -59,18 +59,33 @@ std::string normalise(std::string_view cle)
     return r;
 }
 
-/// Whether a comment's words before its colon are those of the line that holds what to
-/// observe ("# À observer : …"), compared as keys, in any language the program writes it:
-/// a file saved in English opens with its text in French.
-bool estConsigne(std::string_view avantDeuxPoints)
+/// The language whose line of what to observe ("# À observer : …", "# What to observe: …")
+/// a comment's words before its colon are, compared as keys; none for another comment.
+std::optional<Langue> langueConsigne(std::string_view avantDeuxPoints)
 {
     const std::string lu = normalise(avantDeuxPoints);
     for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
         std::string_view modele = tr(kLigneConsigne, static_cast<Langue>(l));
         modele = modele.substr(0, modele.find(':'));
-        if (modele.starts_with('#') && normalise(modele.substr(1)) == lu) return true;
+        if (modele.starts_with('#') && normalise(modele.substr(1)) == lu) return static_cast<Langue>(l);
     }
-    return false;
+    return std::nullopt;
+}
+
+/// Byte length of the first n characters of a text (the whole text when it has fewer).
+std::size_t octetsDe(std::string_view t, std::size_t n)
+{
+    std::size_t i = 0;
+    for (; i < t.size() && n > 0; --n) i += caractereEn(t, i).longueur;
+    return i;
+}
+
+/// The key of what to observe in a language: "observer", "observer.en".
+std::string cleConsigne(Langue l)
+{
+    std::string c(kCleObserver);
+    if (l != Langue::fr) (c += kSeparateurLangue) += code(l);
+    return c;
 }
 
 /// A character a value may not hold: a control character (but the tab), or
@@ -93,12 +108,13 @@ std::size_t premierRefuse(std::string_view t)
 std::string valeurSure(std::string_view t)
 {
     std::string r;
+    std::size_t n = 0;   // characters kept
     for (std::size_t i = 0; i < t.size();) {
         const Caractere c = caractereEn(t, i);
         const std::string_view lui = c.code == '\n' ? std::string_view(" ") : t.substr(i, c.longueur);
         i += c.longueur;
         if (c.code != '\n' && refuse(c)) continue;
-        if (r.size() + lui.size() > kLongueurValeurMax) break;
+        if (n++ == kLongueurValeurMax) break;
         r += lui;
     }
     return r;
@@ -159,12 +175,11 @@ struct Lecteur {
         l.erreur += phrase;
     }
 
-    void consigne(std::string_view texte)
+    void consigne(Langue langue, std::string_view texte)
     {
-        std::optional<std::string>& c = l.situation.consigne;
-        if (!c) c.emplace();
-        else *c += ' ';
-        *c += texte;
+        std::string& c = l.situation.consignes[static_cast<std::size_t>(langue)];
+        if (!c.empty()) c += ' ';
+        c += texte;
     }
 
     /// One "key=value" (the key as written): known keys fill the situation, the rest is named.
@@ -172,7 +187,11 @@ struct Lecteur {
     {
         cleEcrite = sansBlancs(cleEcrite);
         if (cleEcrite.empty()) return;   // "&=&": nothing to name
-        const std::string cle = normalise(cleEcrite);
+        std::string cle = normalise(cleEcrite);
+        // "observer.en": what to observe in English.
+        std::optional<Langue> langueTexte;
+        if (const std::size_t point = cle.find(kSeparateurLangue); cle.starts_with(kCleObserver) && point == kCleObserver.size())
+            if ((langueTexte = langueDe(std::string_view(cle).substr(point + 1)))) cle.resize(point);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
         const auto physique = std::find(kClesPhysique.begin(), kClesPhysique.end(), cle);
         const bool option = cle == kCleEnergie || cle == kCleColoris || cle == kCleVecteur || physique != kClesPhysique.end();
@@ -181,7 +200,9 @@ struct Lecteur {
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
         valeur = sansBlancs(valeur);
-        if (valeur.size() > kLongueurValeurMax) return faute(ligne, kValeurTropLongue, {nom.vue()});
+        // What to observe is cut, with its lines joined, when the reading ends.
+        if (cle != kCleObserver && octetsDe(valeur, kLongueurValeurMax) < valeur.size())
+            return faute(ligne, kValeurTropLongue, {nom.vue()});
         if (const std::size_t i = premierRefuse(valeur); i < valeur.size())
             return faute(ligne, kCaractereRefuse, {nom.vue(), nomCaractere(valeur, i).vue()});
         Situation& s = l.situation;
@@ -201,7 +222,7 @@ struct Lecteur {
             s.points = valeur == "100" ? 0 : 1;
         } else if (cle == kCleObserver) {
             if (valeur.empty()) return;   // nothing to observe: nothing set
-            consigne(valeur);
+            consigne(langueTexte.value_or(Langue::fr), valeur);
         } else if (cle == kCleRejeu) {
             const auto v = std::find_if(kValeursRejeu.begin(), kValeursRejeu.end(),
                                         [&](std::string_view c) { return normalise(c) == normalise(valeur); });
@@ -233,6 +254,11 @@ struct Lecteur {
 
     LectureSituation fin()
     {
+        for (std::string& c : l.situation.consignes)
+            if (const std::size_t garde = octetsDe(c, kLongueurValeurMax); garde < c.size()) {
+                c.resize(garde);
+                faute(0, Texte::consigneCoupee, {std::to_string(kLongueurValeurMax)});
+            }
         if (fautes > kFautesNommees) {
             l.erreur += ' ';
             remplis(l.erreur, fautes == kFautesNommees + 1 ? kAutreFaute : kAutresFautes,
@@ -299,6 +325,13 @@ template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
 
 } // namespace
 
+std::string_view consigneDans(const Consignes& c, Langue l)
+{
+    if (!c[static_cast<std::size_t>(l)].empty()) return c[static_cast<std::size_t>(l)];
+    const auto donnee = std::find_if(c.begin(), c.end(), [](const std::string& t) { return !t.empty(); });
+    return !c[0].empty() || donnee == c.end() ? c[0] : *donnee;
+}
+
 LectureSituation lisLien(std::string_view requete)
 {
     Lecteur lu;
@@ -334,8 +367,9 @@ LectureSituation lisFichier(std::string_view contenu)
             // "# À observer : …" holds what to observe; other comments are the teacher's own.
             const std::string_view commentaire = t.substr(1);
             const std::size_t deuxPoints = commentaire.find(':');
-            if (deuxPoints != std::string_view::npos && estConsigne(commentaire.substr(0, deuxPoints)))
-                lu.paire(kCleObserver, commentaire.substr(deuxPoints + 1), numero);
+            if (deuxPoints == std::string_view::npos) return;
+            if (const auto langue = langueConsigne(commentaire.substr(0, deuxPoints)))
+                lu.paire(cleConsigne(*langue), commentaire.substr(deuxPoints + 1), numero);
             return;
         }
         const std::size_t egal = t.find('=');
@@ -391,7 +425,7 @@ Situation situationCourante(const Principale& p, const Fenetre& f)
     for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
         if (p.reglages[static_cast<std::size_t>(kReglagesPhysique[k])]) s.physique[k] = true;
     if (p.rejeu.vitesse != 1) s.rejeu = p.rejeu.vitesse;   // 1 h a second, unless another was chosen
-    if (!p.consigne.empty()) s.consigne = p.consigne;
+    s.consignes = p.consignes;
     return s;
 }
 
@@ -405,7 +439,8 @@ std::string texteLien(const Situation& s)
         r += encode(valeurSure(valeur));
     };
     pourChaqueValeur(s, ecrit);
-    if (s.consigne) ecrit(kCleObserver, *s.consigne);
+    for (std::size_t l = 0; l < s.consignes.size(); ++l)
+        if (!s.consignes[l].empty()) ecrit(cleConsigne(static_cast<Langue>(l)), s.consignes[l]);
     return r;
 }
 
@@ -413,10 +448,11 @@ std::string texteFichier(const Situation& s)
 {
     std::string r(tr(kEnTete));
     r += '\n';
-    if (s.consigne) {
-        remplis(r, kLigneConsigne, {valeurSure(*s.consigne)});
-        r += '\n';
-    }
+    for (std::size_t l = 0; l < s.consignes.size(); ++l)
+        if (!s.consignes[l].empty()) {
+            remplis(r, tr(kLigneConsigne, static_cast<Langue>(l)), {valeurSure(s.consignes[l])});
+            r += '\n';
+        }
     pourChaqueValeur(s, [&](std::string_view cle, std::string_view valeur) {
         r += cle;
         r += '=';
@@ -443,7 +479,7 @@ void appliqueSituation(Principale& p, Fenetre& f, const Situation& s)
     for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
         if (s.physique[k]) Reglage_Click(p, f, kReglagesPhysique[k], *s.physique[k]);
     if (s.rejeu) Reglage_Click(p, f, std::array{Reglage::Rejeu10min, Reglage::Rejeu1h, Reglage::Rejeu6h}[static_cast<std::size_t>(*s.rejeu)], true);
-    p.consigne = s.consigne.value_or("");
+    p.consignes = s.consignes;
     Command4_Click(p, f);
 }
 
@@ -453,7 +489,7 @@ bool appliqueLecture(Principale& p, Fenetre& f, const LectureSituation& l)
     appliqueSituation(p, f, l.situation);
     // What the situation refused, then what its fields read, as if typed.
     relitChamps(p, f, l.erreur);
-    if (l.situation.consigne) f.montreConsigne(*l.situation.consigne);
+    if (const std::string_view c = consigneDans(l.situation.consignes, langue()); !c.empty()) f.montreConsigne(c);
     return true;
 }
 

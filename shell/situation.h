@@ -29,6 +29,10 @@ inline constexpr std::string_view kClePoints = "points";
 inline constexpr std::string_view kCleVitesse = "vitesse";
 inline constexpr std::string_view kCleXy = "xy";
 inline constexpr std::string_view kCleObserver = "observer";
+/// What to observe in another language: "observer.en" (plain `observer`, or
+/// "observer.fr", is the French text). A file gives each language a line of
+/// its own, in that language's words: "# À observer : …", "# What to observe: …".
+inline constexpr char kSeparateurLangue = '.';
 /// The language of the texts (a language's code: "fr", "en").
 inline constexpr std::string_view kCleLangue = "langue";
 /// The program's own options (0 or 1): the energy chart's box, one colour per launch, the velocity arrows.
@@ -45,10 +49,17 @@ inline constexpr std::string_view kCleRejeu = "rejeu";
 inline constexpr std::array<std::string_view, 3> kValeursRejeu{"10min", "1h", "6h"};
 /// The title of the box that shows what to observe.
 inline constexpr Texte kTitreConsigne = Texte::titreConsigne;
-/// A value longer than this is refused: no number needs it.
+/// A value longer than this, in characters, is refused: no number needs it.
+/// What to observe (its lines joined) is cut there, and the reading says so:
+/// what is shown is what is saved.
 inline constexpr std::size_t kLongueurValeurMax = 1000;
 /// A situation file larger than this is not one.
 inline constexpr std::size_t kTailleFichierMax = 64 * 1024;
+
+/// What a situation asks the pupil to observe, in each language it gives it in ("" where none).
+using Consignes = std::array<std::string, kCodesLangues.size()>;
+/// The text to show in a language: its own, else the French, else the first one given.
+std::string_view consigneDans(const Consignes& c, Langue l);
 
 /// What a situation sets; what it leaves out stays as it is.
 struct Situation {
@@ -60,7 +71,7 @@ struct Situation {
     std::optional<bool> coloris, vecteur;               ///< the menu's options
     std::array<std::optional<bool>, kClesPhysique.size()> physique;   ///< the options of kClesPhysique, in order
     std::optional<int> rejeu;                           ///< the replay's speed, a row of kValeursRejeu
-    std::optional<std::string> consigne;                ///< what the teacher asks the pupil to observe
+    Consignes consignes;                                ///< what the teacher asks the pupil to observe
     std::optional<Langue> langue;                       ///< the language of the texts
     friend bool operator==(const Situation&, const Situation&) = default;
 };
@@ -90,6 +101,7 @@ std::string texteLien(const Situation& s);
 /// The text of a situation file.
 /// Both write only what the reader takes back: a value loses its control
 /// characters (a tab or a line feed becomes a blank) and is cut to the longest allowed.
+/// What to observe goes in every language it is given in.
 std::string texteFichier(const Situation& s);
 
 /// Applies a situation as the pupil would: the scale, the point count, the

@@ -96,7 +96,7 @@ void Journal::texte(float x, float y, std::string_view t, Ancre a, std::optional
     textes_.append(t);
 }
 
-bool Journal::rejoue(Surface& s) const
+bool Journal::rejoue(Surface& s, const std::function<std::string(std::string_view)>& traduit) const
 {
     if (!complet_) return false;
     s.scale(echelleDebut_[0], echelleDebut_[1], echelleDebut_[2], echelleDebut_[3]);
@@ -138,7 +138,7 @@ bool Journal::rejoue(Surface& s) const
                 std::memcpy(&n, &v[3], sizeof n);
                 const std::string_view t(textes_.data() + caractere, static_cast<std::size_t>(n));
                 caractere += t.size();
-                s.texte(v[0], v[1], t, static_cast<Ancre>(static_cast<int>(v[2])),
+                s.texte(v[0], v[1], traduit ? traduit(t) : std::string(t), static_cast<Ancre>(static_cast<int>(v[2])),
                         b.op == Op::TexteCouleur ? std::optional<Couleur>(b.c) : std::nullopt);
                 v += 4;
                 break;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -51,9 +52,10 @@ public:
         return blocs_.size() * sizeof(Bloc) + nombres_.size() * sizeof(float) + textes_.size();
     }
 
-    /// Makes the same calls on `s`, settings at the last cls first. `s` is
-    /// expected blank; nothing is drawn when the journal is not complete.
-    bool rejoue(Surface& s) const;
+    /// Makes the same calls on `s`, settings at the last cls first, each text
+    /// through `traduit` when given. `s` is expected blank; nothing is drawn
+    /// when the journal is not complete.
+    bool rejoue(Surface& s, const std::function<std::string(std::string_view)>& traduit = {}) const;
 
 private:
     enum class Op : std::uint8_t {

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -111,6 +113,10 @@ public:
     /// Shows arrow n (0 to kNombreFleches − 1) over the drawing; none hides it.
     /// It keeps its place in user units when the scale changes.
     virtual void fleche(int n, std::optional<Fleche> f) = 0;
+    /// Draws again, on a blank area, what was drawn since the last cls, each
+    /// text through `traduit`: a text written in the language left, in the
+    /// new one. A surface that keeps no drawing keeps what it shows.
+    virtual void retraduitDessin(const std::function<std::string(std::string_view)>& traduit) { (void)traduit; }
 };
 
 /// A coordinate in single precision, as the surfaces take them: beyond the

@@ -177,7 +177,7 @@ void FenetrePage::construitMenus()
             dom::attribut(id, "data-raccourci", e.raccourci);
             std::string touches(e.raccourci), vu(e.raccourci);
             if (touches.starts_with("Ctrl+")) touches.replace(0, 4, "Control");
-            if (const auto m = vu.find("Shift"); m != std::string::npos) vu.replace(m, 5, "Maj");
+            if (const auto m = vu.find("Shift"); m != std::string::npos) vu.replace(m, 5, tr(Texte::toucheMaj));
             // The arrow keys, as the browser names them and as their keys show them.
             if (touches == "Left" || touches == "Right") touches.insert(0, "Arrow"), vu = vu == "Left" ? "←" : "→";
             dom::attribut(id, "aria-keyshortcuts", touches);

@@ -21,6 +21,19 @@ mergeInto(LibraryManager.library, {
     el: function (id, l) { return document.getElementById(UTF8ToString(id, l)); },
     chaine: function (p, l) { return UTF8ToString(p, l); },
 
+    // A string into buf (cap bytes) as UTF-8; returns its length in bytes, which
+    // the caller compares with cap to know whether to ask again. A lone UTF-16
+    // surrogate (a field can hold one) becomes U+FFFD, as TextEncoder writes it,
+    // and takes nothing after it with it.
+    ecrit: function (s, buf, cap) {
+      const octets = new TextEncoder().encode(s);
+      if (octets.length < cap) {
+        HEAPU8.set(octets, buf);
+        HEAPU8[buf + octets.length] = 0;
+      }
+      return octets.length;
+    },
+
     // A text handed to the program: its UTF-8 bytes in the program's buffer.
     envoie: function (octets) {
       const p = _page_tampon(octets.length);
@@ -252,28 +265,20 @@ mergeInto(LibraryManager.library, {
     HEAPF64[(m >> 3) + 1] = e.clientHeight;
     HEAPF64[(m >> 3) + 2] = matchMedia('(pointer: coarse)').matches ? 1 : 0;
   },
-  // A field's text into buf (cap bytes); returns its length in bytes, which
-  // the caller compares with cap to know whether to ask again.
+  // A field's text into buf (Page.ecrit).
   orbeline_dom_valeur__deps: ['$Page'],
   orbeline_dom_valeur: function (id, lId, buf, cap) {
-    const e = Page.el(id, lId), s = 'value' in e ? e.value : e.textContent;
-    const n = lengthBytesUTF8(s);
-    if (n < cap) stringToUTF8(s, buf, cap);
-    return n;
+    const e = Page.el(id, lId);
+    return Page.ecrit('value' in e ? e.value : e.textContent, buf, cap);
   },
-  orbeline_dom_adresse: function (buf, cap) {
-    const n = lengthBytesUTF8(location.search);
-    if (n < cap) stringToUTF8(location.search, buf, cap);
-    return n;
-  },
+  orbeline_dom_adresse__deps: ['$Page'],
+  orbeline_dom_adresse: function (buf, cap) { return Page.ecrit(location.search, buf, cap); },
   // Storage can be refused (a browser setting): then nothing was kept.
   orbeline_dom_gardee__deps: ['$Page'],
   orbeline_dom_gardee: function (buf, cap) {
     let s = '';
     try { s = sessionStorage.getItem(Page.cleGardee) || ''; } catch (e) { s = ''; }
-    const n = lengthBytesUTF8(s);
-    if (n < cap) stringToUTF8(s, buf, cap);
-    return n;
+    return Page.ecrit(s, buf, cap);
   },
   orbeline_dom_retour: function () {
     const n = performance.getEntriesByType('navigation')[0];
@@ -318,11 +323,9 @@ mergeInto(LibraryManager.library, {
     stringToUTF8(p ? p.value : '.', buf, cap);
   },
   // The browser's languages, most wanted first, separated by commas.
+  orbeline_dom_langues__deps: ['$Page'],
   orbeline_dom_langues: function (buf, cap) {
-    const s = (navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || '']).join(',');
-    const n = lengthBytesUTF8(s);
-    if (n < cap) stringToUTF8(s, buf, cap);
-    return n;
+    return Page.ecrit((navigator.languages && navigator.languages.length ? navigator.languages : [navigator.language || '']).join(','), buf, cap);
   },
 
   // ---- Events ----------------------------------------------------------------

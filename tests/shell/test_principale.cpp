@@ -230,6 +230,12 @@ TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASq
     Picture1_MouseMove(p, f, 0, 0, float(e.Xt[40] / 1e5), float(e.Yt[40] / 1e5));
     const A attendu{e.Xt[40] / 1e5, e.Yt[40] / 1e5, e.Xt[40] / 1e5 + e.Vxt[40] / 20, e.Yt[40] / 1e5 + e.Vyt[40] / 20};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(fleche(1).first.at(i), attendu[i], 1e-3) << i;
+    const auto points = std::ranges::count(depuisEffacement(p1), std::string("pset"), &Appel::op);
+    changeLangue(p, f, Langue::en);   // the view drawn again, how long the arrows are in English
+    const std::vector<Appel> vue = depuisEffacement(p1);
+    EXPECT_EQ(std::ranges::count(vue, std::string("pset"), &Appel::op), points);
+    EXPECT_EQ(std::ranges::count(vue, std::string("Arrows: 1 square for 2000 m/s"), &Appel::texte), 1);
+    changeLangue(p, f, Langue::fr);
     Command4_Click(p, f);   // "Effacer": the pointed point's arrow goes with its launch
     EXPECT_TRUE(fleche(1).first.empty());
     Reglage_Click(p, f, Reglage::Vecteur, false);
@@ -371,7 +377,8 @@ TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
 
     // A step past 32 bits refuses the run, a value past the double range stops it: a message, no impact, nothing to export.
     const struct { Champ champ; const char* texte; const char* message; } cas[] = {
-        {Champ::Text6, "1e11", "τ"}, {Champ::Text5, "1e280", "point 2"}};
+        {Champ::Text6, "1e11", "Tapez plus de 5\u00a0s et moins de 21\u00a0474\u00a0836\u00a0475\u00a0s"},   // the range that runs
+        {Champ::Text5, "1e280", "point 2"}};
     for (const auto& c : cas) {
         f.ecritTexte(Champ::Text6, "864");
         f.ecritTexte(Champ::Text5, "6");
@@ -436,6 +443,34 @@ TEST_F(Principal, WhatAFieldReadsIsSaidForTheFirstFieldWithSomethingToSayUntilIt
     f.ecritTexte(Champ::Text1, "12abc");
     Command1_Click(p, f);
     EXPECT_NE(f.message.find("lit 12"), std::string::npos);
+}
+
+TEST(Invraisemblable, AValueThatMakesNoSenseIsNamedUntilItsTextChangesAndTheLaunchRunsAsTheFieldsRead)
+{
+    using C = Champ;
+    // The fields typed, what the strip says, the text that takes it away.
+    const struct { std::vector<std::pair<C, const char*>> champs; const char* message; std::pair<C, const char*> corrige; } cas[] = {
+        {{{C::Text3, "-5000.4"}}, "Le satellite part de l'intérieur de la Terre, à 5000\u00a0km de son centre (rayon 6380\u00a0km)", {C::Text3, "-6381"}},
+        {{{C::Text3, "0"}, {C::Text4, ""}}, "«\u00a0Y initial\u00a0» est vide\u00a0: le programme lit 0. Le satellite part de", {C::Text4, "7000"}},
+        {{{C::Text5, "0"}}, "«\u00a0masse de l'attracteur\u00a0»\u00a0: le programme lit 0, une masse qui n'attire pas", {C::Text5, "0.001"}},
+        {{{C::Text5, "-6"}}, "lit -6, une masse qui n'attire pas le satellite", {C::Text5, "6"}},
+        {{{C::Text5, "6,00E24"}}, "lit 6E+24 × 10²⁴\u00a0kg, soit 6E+48\u00a0kg. Tapez-la sans", {C::Text5, "6"}},
+        {{{C::Text1, "3078"}, {C::Text3, "0"}, {C::Text4, "42164"}, {C::Text6, "-1e9"}},   // past the geostationary orbit's turn
+         "«\u00a0τ (en s)\u00a0»\u00a0: le programme lit -1000000000, plus qu'un tour de l'orbite (85755\u00a0s)\u00a0: "
+         "le calcul ne la suit plus. Tapez par exemple 858.", {C::Text6, "85000"}},
+    };
+    for (const auto& c : cas) {
+        FenetreChargee w, r;
+        for (const auto& [champ, texte] : c.champs) w.f.ecritTexte(champ, texte), r.f.ecritTexte(champ, texte);
+        // Launched as read, the message still up: the points calcule gives the same fields, kept.
+        Command1_Click(w.p, w.f);
+        w.f.laisseFiler();
+        calcule(r.s);
+        EXPECT_NE(w.f.message.find(c.message), std::string::npos) << w.f.message;
+        EXPECT_EQ(std::tuple(w.f.points, w.s.Nfin, w.s.Xt[999], w.s.Yt[w.s.Nfin]), std::tuple(true, r.s.Nfin, r.s.Xt[999], r.s.Yt[r.s.Nfin]));
+        w.f.ecritTexte(c.corrige.first, c.corrige.second);
+        EXPECT_EQ(w.f.message, "") << c.message;
+    }
 }
 
 TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)

@@ -41,7 +41,7 @@ TEST(Situation, SavedThenReadBackByLinkOrFileGivesTheSameWindow)
     Reglage_Click(w.p, f, Reglage::Coloris, true);
     for (const auto& [c, t] : {std::pair{Champ::Text1, "7800"}, {Champ::Text4, "6 880,5"}, {Champ::Text5, "1e-3 & <b>"}, {Champ::Text7, "1"}})
         f.ecritTexte(c, t);
-    w.p.consigne = "Que vaut t ?";
+    w.p.consignes[0] = "Que vaut t ?";
     const Situation s = situationCourante(w.p, f);
     EXPECT_EQ(texteLien(s), "vox=7800&voy=0&x=-30000&y=6%20880%2C5&masse=1e-3%20%26%20%3Cb%3E&tau=864&msat=1&"
                             "echelle=500km&points=100&vitesse=1&xy=1&energie=1&coloris=1&vecteur=1&observer=Que%20vaut%20t%20%3F");
@@ -78,14 +78,34 @@ TEST(Situation, WhatIsSavedAlwaysReopensWithoutTheCharactersAFieldCannotHold)
     for (const auto& c : cas) {
         Situation s = situationDepart();
         s.champs[0] = c.texte;
-        s.consigne = c.texte;
+        s.consignes[0] = c.texte;
         for (const LectureSituation& l : {lisLien(texteLien(s)), lisFichier(texteFichier(s))}) {
             EXPECT_EQ(l.erreur, "") << c.texte;
             EXPECT_EQ(l.situation.champs[0], c.relu) << c.texte;
-            EXPECT_EQ(l.situation.consigne, c.relu) << c.texte;
+            EXPECT_EQ(l.situation.consignes[0], c.relu) << c.texte;
             EXPECT_EQ(l.situation.echelle, 0) << c.texte;   // nothing injected
         }
     }
+}
+
+TEST(Situation, WhatToObserveIsCutToAThousandCharactersInEachLanguageWithAMessageThenReopensAsShown)
+{
+    std::string e600;
+    for (int i = 0; i < 600; ++i) e600 += "é";   // 1200 bytes, 600 characters: kept
+    const std::string b600(600, 'b');
+    const LectureSituation l = lisFichier("# À observer : " + e600 + "\n# À observer : " + b600 + "\n# What to observe: " + e600);
+    EXPECT_EQ(l.erreur, "Le texte «\u00a0À observer\u00a0» a plus de 1000\u00a0caractères\u00a0: seuls les 1000 premiers sont gardés.");
+    const std::string coupe = e600 + " " + b600.substr(0, 399);
+    EXPECT_EQ(l.situation.consignes, (Consignes{coupe, e600}));
+    FenetreChargee w;
+    appliqueLecture(w.p, w.f, l);
+    EXPECT_EQ(w.f.consignes, std::vector<std::string>{coupe});   // shown as kept, in the window's language
+    const Situation s = situationCourante(w.p, w.f);
+    for (const LectureSituation& relue : {lisLien(texteLien(s)), lisFichier(texteFichier(s))})
+        EXPECT_EQ(std::tie(relue.erreur, relue.situation.consignes), std::tie("", s.consignes));
+    // A language without a text of its own shows the French one, else the one given.
+    EXPECT_EQ(std::tuple(consigneDans({"", "Look"}, Langue::fr), consigneDans({"Voir", ""}, Langue::en)), std::tuple("Look", "Voir"));
+    EXPECT_EQ(lisLien("observer.EN=Look&observer.de=Sieh").situation.consignes, (Consignes{"", "Look"}));
 }
 
 TEST(Situation, WhatIsRightAppliesAndEachRefusedKeyOrValueIsNamedWithItsLine)
@@ -169,9 +189,12 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
             EXPECT_EQ(std::tuple(periode, vProche, vLoin), std::tuple(std::round(t.periode), std::round(t.vProche), std::round(t.vLoin)));
         }
         EXPECT_EQ(w.f.message, "");
+        const std::size_t courbes = w.f.pic(2).appels.size();
         changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
         EXPECT_EQ(w.f.etiquettes[Etiquette::ImpactTemps].starts_with("Impact at"), c.promesse == Promesse::Tombe);
+        EXPECT_EQ(w.f.pic(7).appelsDe("texte").back().texte, "launch");   // the energy's unticked box, the curves left
         changeLangue(w.p, w.f, Langue::fr);
+        EXPECT_EQ(w.f.pic(2).appels.size(), courbes);
         EXPECT_EQ(w.f.etapes.empty(), c.promesse != Promesse::Tombe);   // the star only where it lands
         // The plotted points as the pupil sees them on the view.
         const SurfaceEnregistree& v = w.p1;
@@ -197,12 +220,18 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         EXPECT_EQ(std::is_sorted(points.begin(), points.end(), [&](auto a, auto b) { return rayon(a) < rayon(b); }),
                   c.promesse == Promesse::Echappe);
         // What to observe is shown as the situation opens, word for word as in the pupil's guide (its lines wrapped).
-        const std::string marque = "# À observer\u00a0: ";
-        const auto debut = contenu.find(marque) + marque.size();
-        const std::string ligne = contenu.substr(debut, contenu.find('\n', debut) - debut);
+        const auto ligneDe = [&](const std::string& marque) {
+            const auto debut = contenu.find(marque) + marque.size();
+            return contenu.substr(debut, contenu.find('\n', debut) - debut);
+        };
+        const std::string ligne = ligneDe("# À observer\u00a0: ");
         EXPECT_EQ(w.f.consignes, std::vector<std::string>{ligne});
         std::string guide = lis("README.md");
         for (std::size_t i; (i = guide.find("\n  ")) != std::string::npos;) guide.replace(i, 3, " ");
         EXPECT_NE(guide.find(std::string(c.fichier) + "**\u00a0: " + ligne), std::string::npos) << ligne;
+        choisitLangue(Langue::en);   // in English, its English line, as the English guide has it
+        EXPECT_EQ(consigneDans(w.p.consignes, langue()), ligneDe("# What to observe: "));
+        EXPECT_NE(guideHtml().find(ligneDe("# What to observe: ")), std::string_view::npos);
+        choisitLangue(Langue::fr);
     }
 }

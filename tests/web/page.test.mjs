@@ -206,6 +206,35 @@ test('short screens show the message strip, "Lancer" and the whole orbit view; w
   assert.ok(agrandie.equals(await fenetre()), 'the same pixels');
 });
 
+test('switched to English, no caption passes its control or covers another where the French one does not, and the menus write Shift', async () => {
+  // Each control whose caption passes its box, each control over another of its container.
+  const fautes = (page) => page.evaluate(() => {
+    const vus = [...document.querySelectorAll('#client [id]')].filter((e) => e.getClientRects().length && !e.closest('[hidden], .invisible'));
+    const f = vus.filter((e) => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight).map((e) => e.id);
+    for (const e of vus) {
+      const a = e.getBoundingClientRect();
+      for (const d of vus) {
+        const b = d.getBoundingClientRect();
+        if (d !== e && d.parentElement === e.parentElement && a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+          f.push(`${e.id} over ${d.id}`);
+      }
+    }
+    return f;
+  });
+  const { page } = await remet();
+  await page.click('#vitesse');
+  await page.click('#Command1');
+  const francais = await fautes(page);
+  const langue = (l) => page.click('#menu-3').then(() => page.click(`#menus [data-langue="${l}"]`));
+  await langue(1);
+  assert.deepEqual((await fautes(page)).filter((f) => !francais.includes(f)), []);
+  assert.equal(await texte(page, 'action-1-raccourci'), 'Ctrl+Shift+S');
+  await page.$eval('#Option3_2-texte', (e) => { e.textContent = '100 thousand km'; });   // the caption it once had
+  assert.ok((await fautes(page)).includes('Option3_2-boite'));
+  await langue(0);
+  assert.equal(await texte(page, 'action-1-raccourci'), 'Ctrl+Maj+S');
+});
+
 test('the star grows after "Lancer", then goes, then the charts are drawn', async () => {
   const { page } = await remet();
   await page.click('#vitesse');

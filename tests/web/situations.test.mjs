@@ -22,6 +22,12 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   const copie = (await page.evaluate(() => window.copies))[0];
   assert.match(copie, /^[^?]*\?vox=3078&voy=0&x=0&y=42164&[^?]*$/, 'the situation alone after the page\'s address');
   const duLien = await etat(page);
+  // A lone surrogate in a field reaches the program as U+FFFD and the digits after it stay.
+  await page.$eval('#Text2', (e) => { e.value = '-42\uD800164'; e.dispatchEvent(new Event('input', { bubbles: true })); });
+  assert.match(await texte(page, 'message'), /lit -42, puis s'arrête sur .*\(U\+FFFD\)/);
+  await page.click('#menu-1');
+  await page.click('#action-7');
+  assert.match((await page.evaluate(() => window.copies))[1], /&voy=-42%EF%BF%BD164&/);
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), duLien, 'the copied link');
   // Opens a file (put in the engine's folder) with Ctrl+O, then waits until element `id` shows `attendu`.

@@ -28,6 +28,7 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <set>
 #include <tuple>
 #include <utility>
 
@@ -436,3 +437,29 @@ TEST(Langue, TheLanguageEntryWritesEveryTextInEnglishAndKeepsTheNumbers)
     EXPECT_EQ(vus(*w), francais);
 }
 
+TEST(Langue, EveryEnglishCaptionFitsItsControlAndCoversNoOtherWhereTheFrenchOneDoes)
+{
+    // How much wider than each control its caption asks (Qt's size hint: the text, a box's mark, a button's
+    // bevel, a frame's title), by name; each control over another of its container, as "A over B".
+    const auto fautes = [](FrmSat& w) {
+        std::map<std::string, int> f;
+        std::vector<QWidget*> vus;
+        for (const Disposition& d : kDisposition)
+            if (auto* c = w.findChild<QWidget*>(qs(d.nom)); c && c->isVisibleTo(&w) && !qobject_cast<QLineEdit*>(c)) vus.push_back(c);
+        for (QWidget* c : vus) {
+            f[c->objectName().toStdString()] = std::max(0, c->sizeHint().width() - c->width());
+            for (QWidget* d : vus)
+                if (c < d && c->parentWidget() == d->parentWidget() && c->geometry().intersects(d->geometry()))
+                    f[c->objectName().toStdString() + " over " + d->objectName().toStdString()] = 1;
+        }
+        return f;
+    };
+    auto w = fenetre(true);
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) w->caseACocher(c)->click();
+    std::map<std::string, int> francais = fautes(*w);
+    changeLangue(w->principale(), *w, Langue::en);
+    for (const auto& [nom, exces] : fautes(*w)) EXPECT_LE(exces, francais[nom]) << nom;
+    w->findChild<QRadioButton*>("Option3_2")->setText("100 thousand km");   // the caption it once had, cut
+    EXPECT_GT(fautes(*w)["Option3_2"], francais["Option3_2"]);
+    changeLangue(w->principale(), *w, Langue::fr);
+}
