@@ -171,21 +171,6 @@ Abscisses abscisses(std::span<const CourbeLancement> l)
     return a;
 }
 
-// A number rounded to n significant digits, for the texts on the charts.
-double chiffres(double v, int n)
-{
-    if (v == 0 || !std::isfinite(v)) return v;
-    const double p = std::pow(10.0, n - 1 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
-    return std::isfinite(p) && std::isfinite(v * p) ? std::round(v * p) / p : v;
-}
-
-std::string_view uniteAffichee(const Releve& r)
-{
-    std::string_view u(r.Unite.data(), r.Unite.size());
-    while (u.starts_with(' ')) u.remove_prefix(1);
-    while (u.ends_with(' ')) u.remove_suffix(1);
-    return u;
-}
 
 } // namespace
 
@@ -196,7 +181,71 @@ const Graphe* graphe(int picture)
     return nullptr;
 }
 
-void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases)
+namespace {
+
+// A chart's texts in rows of the areas' type across it: a text at the left
+// and one at the right of a row, or each on a row of its own when they would
+// meet. The curves keep the height between the rows above and those below.
+constexpr double kRang = kCorpsTexte + 1;
+
+struct Rangs {
+    Surface& s;
+    double haut = 0, bas = 0;   // px taken at the top and at the bottom
+    void ecrit(bool enHaut, std::string_view gauche, std::string_view droite, std::optional<Couleur> c = {})
+    {
+        const double W = s.largeurPixels();
+        const bool ensemble = gauche.empty() || droite.empty() ||
+                              largeurTexte(gauche, kCorpsTexte) + largeurTexte(droite, kCorpsTexte) + 8 <= W - 4;
+        for (int k = 0; k < (ensemble ? 1 : 2); ++k) {
+            const std::string_view g = ensemble || k == 0 ? gauche : "", d = ensemble || k == 1 ? droite : "";
+            // Rows at the bottom are written upward: the last one given stands lowest.
+            const double y = enHaut ? haut + 1 : s.hauteurPixels() - bas - 1;
+            const Ancre ag = enHaut ? Ancre::HautGauche : Ancre::BasGauche, ad = enHaut ? Ancre::HautDroite : Ancre::BasDroite;
+            if (!g.empty()) s.texte(2, static_cast<float>(y), g, ag, c);
+            if (!d.empty()) s.texte(static_cast<float>(W - 2), static_cast<float>(y), d, ad, c);
+            (enHaut ? haut : bas) += kRang;
+        }
+    }
+    // The user scale that puts values hi to lo (a margin of an eighth of
+    // their span around them) between the rows, times 0 to `fin` in the middle 5/7 of the width.
+    void echelle(double hi, double lo, double fin, double bord = 0.2) const
+    {
+        const double marge = (hi - lo) / 8, H = s.hauteurPixels();
+        const double parPixel = (hi - lo + 2 * marge) / std::max(1.0, H - haut - bas);
+        s.scale(-bord * fin, std::min(hi + marge + haut * parPixel, kBorneEchelle), (1 + bord) * fin,
+                std::max(lo - marge - bas * parPixel, -kBorneEchelle));
+    }
+};
+
+// A value at an end of a chart's axis, `par` of it to its unit: 3 significant
+// digits. The ends replaced by ±1 (a series that stays on one side of 0) are 0.
+std::string bout(double v, double par, std::string_view unite, std::string_view sep)
+{
+    return formeLisible(std::fabs(v) == 1 ? 0 : significatifs(v / par, 3), sep) + "\u00a0" + std::string(unite);
+}
+
+std::string duree(double secondes, std::string_view sep) { return formeLisible(significatifs(secondes, 3), sep) + "\u00a0s"; }
+
+} // namespace
+
+TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancements, std::string_view sep)
+{
+    std::vector<CourbeLancement> l;
+    for (const CourbeLancement& c : lancements)
+        if (c.releve && !c.releve->estVide()) l.push_back(c);
+    if (!g.serie || l.empty()) return {};
+    Serie e{g.picture, nullptr, g.couleur, g.sansMinimum};
+    for (const CourbeLancement& c : l)
+        for (int i = 0; i <= dernier(*c.releve); ++i) noteExtremes(e, valeur(g, *c.releve, static_cast<std::size_t>(i)));
+    // Lengths in the display unit, as the tooltips read them.
+    const double m = g.longueur ? l.front().releve->Echelle : 1;
+    const std::string_view u = g.longueur ? uniteAffichee(*l.front().releve) : std::string_view("m/s");
+    const Abscisses a = abscisses(l);
+    return {bout(e.max, m, u, sep), bout(e.min, m, u, sep), a.enTemps ? duree(a.fin, sep) : ""};
+}
+
+void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases,
+                     std::optional<std::string_view> valeurs)
 {
     std::vector<CourbeLancement> l;
     for (const CourbeLancement& c : lancements)
@@ -216,12 +265,20 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
                 for (int i = 0; i <= dernier(*c.releve); ++i)
                     noteExtremes(g, valeur(groupe[k], *c.releve, static_cast<std::size_t>(i)));
         }
-        // The same stages as one launch's charts, over the whole span.
+        // The same stages as one launch's charts, over the whole span; with
+        // the values, those of its axes' ends and its span in rows of their own.
         for (std::size_t k = 0; k < groupe.size(); ++k) {
             Surface& s = f.picture(series[k].numero);
             const double unite = uniteGraphe(series[k]);
-            const double haut = series[k].max / unite, bas = series[k].min / unite, marge = (haut - bas) / 8;
-            s.scale(-0.2 * a.fin, std::min(haut + marge, kBorneEchelle), 1.2 * a.fin, std::max(bas - marge, -kBorneEchelle));
+            const double haut = series[k].max / unite, bas = series[k].min / unite;
+            Rangs r{s};
+            if (valeurs) {
+                const TextesAxes t = textesAxes(groupe[k], l, *valeurs);
+                s.scale(0, 0, s.largeurPixels(), s.hauteurPixels());
+                r.ecrit(true, t.haut, "");
+                r.ecrit(false, t.bas, t.duree);
+            }
+            r.echelle(haut, bas, a.fin);
             s.line(0, 0, fin, 0);
             s.line(0, enFloat(haut), 0, enFloat(bas), couleurPalette(7));
             s.setDrawWidth(1);
@@ -237,83 +294,105 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
     }
 }
 
-void TraceEnergie(const Releve& r, Fenetre& f, std::string_view separateur)
+void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::string_view separateur)
 {
     const Graphe* g = nullptr;
     for (const Graphe& e : kGraphes)
         if (e.boite == Case::Energie) g = &e;
-    if (!g || r.estVide()) return;
+    std::vector<CourbeLancement> l;
+    for (const CourbeLancement& c : lancements)
+        if (c.releve && !c.releve->estVide()) l.push_back(c);
+    if (!g || l.empty()) return;
     Surface& s = f.picture(g->picture);
-    const int n = std::max(1, dernier(r));
-    const CourbeLancement seul{&r, {}};
-    const Abscisses a = abscisses(std::span(&seul, 1));
-    const double W = s.largeurPixels(), H = s.hauteurPixels();
+    const Abscisses a = abscisses(l);
+    const double H = s.hauteurPixels();
+    // Several launches: each in its colour, the lower band their totals' drift from their start, %.
+    const bool derive = l.size() > 1;
 
     // The energies of every point; a value past the double range is left out.
-    std::vector<Energies> e;
+    std::vector<std::vector<Energies>> e;
+    std::vector<double> ecarts;   // the lower band's values, every launch's in turn
     double bas = 0, haut = 0, emMin = std::numeric_limits<double>::infinity(), emMax = -emMin;
-    for (int i = 0; i <= n; ++i) {
-        const Energies v = energies(r, i);
-        e.push_back(v);
-        for (const double x : {v.cinetique, v.potentielle, v.totale})
-            if (std::isfinite(x)) bas = std::min(bas, x), haut = std::max(haut, x);
-        if (std::isfinite(v.totale)) emMin = std::min(emMin, v.totale), emMax = std::max(emMax, v.totale);
+    for (const CourbeLancement& c : l) {
+        std::vector<Energies>& v = e.emplace_back();
+        for (int i = 0; i <= std::max(1, dernier(*c.releve)); ++i) v.push_back(energies(*c.releve, i));
+        const double reference = std::fabs(v.front().totale);
+        for (const Energies& x : v) {
+            for (const double y : {x.cinetique, x.potentielle, x.totale})
+                if (std::isfinite(y)) bas = std::min(bas, y), haut = std::max(haut, y);
+            const double z = derive ? (reference > 0 ? (x.totale - v.front().totale) / reference * 100 : 0) : x.totale;
+            ecarts.push_back(z);
+            if (std::isfinite(z)) emMin = std::min(emMin, z), emMax = std::max(emMax, z);
+        }
     }
     if (!(emMin <= emMax)) emMin = emMax = 0;
     if (haut == bas) haut = 1;
 
-    // Two bands of rows: all three energies above, the total alone below.
-    const double bande1 = 14, bande2 = std::round(H * 0.55), bande3 = bande2 + 16, bande4 = H - 14;
-    const auto echelle = [&](double de, double a0, double lo, double hi) {
-        if (hi == lo) lo -= std::max(1.0, std::fabs(lo) * 1e-6), hi += std::max(1.0, std::fabs(hi) * 1e-6);
-        const double parPixel = (hi - lo) / (a0 - de);
-        s.scale(-0.05 * a.fin, std::min(hi + parPixel * de, kBorneEchelle), 1.05 * a.fin,
-                std::max(lo - parPixel * (H - a0), -kBorneEchelle));
-    };
     const Couleur kBleu{0, 114, 178}, kVermillon{213, 94, 0}, kNoir{0, 0, 0};
-    const auto nombre = [&](double v, int c) {
-        return tr(Texte::energieValeur, {formeGenerale(chiffres(v, c), separateur).vue()});
-    };
+    const auto joules = [&](double v, int c) { return tr(Texte::energieValeur, {formeLisible(significatifs(v, c), separateur)}); };
+    const auto pourcent = [&](double v) { return formeLisible(significatifs(v, 2), separateur) + "\u00a0%"; };
 
-    // The texts, from the area's pixels.
-    s.scale(0, 0, W, H);
+    // The texts, from the area's pixels, in rows that the curves keep clear of: all three energies above, the total alone below.
+    s.scale(0, 0, s.largeurPixels(), H);
     s.setDrawWidth(1);
-    s.line(0, static_cast<float>(bande2 + 8), static_cast<float>(W), static_cast<float>(bande2 + 8), couleurPalette(7));
     const std::array<std::pair<Texte, Couleur>, 3> noms{{{Texte::energieCinetique, kBleu},
                                                          {Texte::energiePotentielle, kVermillon},
                                                          {Texte::energieTotale, kNoir}}};
-    for (std::size_t k = 0; k < noms.size(); ++k)
-        s.texte(static_cast<float>(3 + 24 * k), 2, tr(noms[k].first), Ancre::HautGauche, noms[k].second);
-    s.texte(static_cast<float>(W - 3), 2, nombre(haut, 3), Ancre::HautDroite);
-    s.texte(static_cast<float>(W - 3), static_cast<float>(bande2 + 6), nombre(bas, 3), Ancre::BasDroite);
-    s.texte(3, static_cast<float>(bande2 + 10), tr(Texte::energieZoom), Ancre::HautGauche);
-    // As many digits as tell the total's extremes apart.
-    const double ecart = emMax - emMin, reference = std::fabs(e.front().totale);
-    const int c = ecart > 0 ? std::clamp(3 + static_cast<int>(std::ceil(std::log10(std::max(std::fabs(emMin), std::fabs(emMax)) / ecart))), 3, 15) : 4;
-    s.texte(static_cast<float>(W - 3), static_cast<float>(bande2 + 22), nombre(emMax, c), Ancre::HautDroite);
-    s.texte(static_cast<float>(W - 3), static_cast<float>(bande4 + 1), nombre(emMin, c), Ancre::BasDroite);
-    const double pourcent = reference > 0 && std::isfinite(ecart) ? chiffres(ecart / reference * 100, 2) : 0;
-    s.texte(3, static_cast<float>(H - 1), tr(Texte::energieEcart, {formeGenerale(pourcent, separateur).vue()}), Ancre::BasGauche);
-    s.texte(static_cast<float>(W - 3), static_cast<float>(H - 1),
-            tr(Texte::energieTemps, {formeGenerale(std::round(a.fin), separateur).vue()}), Ancre::BasDroite);
-
-    // The three energies, the time axis at 0; then the total alone.
-    echelle(bande1, bande2, bas, haut);
-    s.line(0, 0, static_cast<float>(a.fin), 0, couleurPalette(7));
-    for (int i = 0; i <= n; ++i) {
-        const auto t = static_cast<float>(a.de(r, i));
-        const Energies& v = e[static_cast<std::size_t>(i)];
-        const std::array<double, 3> valeurs{v.cinetique, v.potentielle, v.totale};
-        for (std::size_t k = 0; k < valeurs.size(); ++k)
-            if (std::isfinite(valeurs[k])) s.pset(t, enFloat(valeurs[k]), noms[k].second);
+    std::string tous;
+    for (const auto& [nom, couleur] : noms) tous.append(tous.empty() ? "" : "   ").append(tr(nom));
+    Rangs r1{s};
+    if (derive) {
+        r1.ecrit(true, tous, joules(haut, 3));
+    } else {
+        // Each name in its curve's colour, the largest value beside them when it fits.
+        const double pas = largeurTexte(tr(noms[0].first), kCorpsTexte) + largeurTexte("   ", kCorpsTexte);
+        for (std::size_t k = 0; k < noms.size(); ++k)
+            s.texte(static_cast<float>(2 + pas * static_cast<double>(k)), 1, tr(noms[k].first), Ancre::HautGauche, noms[k].second);
+        const bool ensemble = largeurTexte(tous, kCorpsTexte) + largeurTexte(joules(haut, 3), kCorpsTexte) + 8 <= s.largeurPixels() - 4;
+        if (ensemble) s.texte(static_cast<float>(s.largeurPixels() - 2), 1, joules(haut, 3), Ancre::HautDroite);
+        r1.haut = kRang;
+        if (!ensemble) r1.ecrit(true, "", joules(haut, 3));
     }
-    echelle(bande3, bande4, emMin, emMax);
-    for (int i = 0; i <= n; ++i)
-        if (const double v = e[static_cast<std::size_t>(i)].totale; std::isfinite(v))
-            s.pset(static_cast<float>(a.de(r, i)), enFloat(v), kNoir);
+    // As many digits as tell the total's extremes apart.
+    const double ecart = emMax - emMin;
+    const int c = ecart > 0 ? std::clamp(3 + static_cast<int>(std::ceil(std::log10(std::max(std::fabs(emMin), std::fabs(emMax)) / ecart))), 3, 15) : 4;
+    Rangs r2{s};
+    r2.ecrit(false, "", duree(a.fin, separateur));
+    const double reference = std::fabs(e.front().front().totale);
+    const double spread = reference > 0 && std::isfinite(ecart) ? significatifs(ecart / reference * 100, 2) : 0;
+    r2.ecrit(false, derive ? "" : tr(Texte::energieEcart, {formeLisible(spread, separateur)}), derive ? pourcent(emMin) : joules(emMin, c));
+    // The middle rows: the lowest energy, a rule, what the lower band shows and its top value.
+    const double milieu = std::round(r1.haut + (H - r1.haut - r2.bas) * 0.55);
+    Rangs m{s};
+    m.bas = H - milieu;
+    m.ecrit(false, "", joules(bas, 3));
+    const double regle = milieu + 1;
+    s.line(0, static_cast<float>(regle), static_cast<float>(s.largeurPixels()), static_cast<float>(regle), couleurPalette(7));
+    Rangs r3{s};
+    r3.haut = regle + 1;
+    r3.ecrit(true, tr(derive ? Texte::energieDerive : Texte::energieZoom), derive ? pourcent(emMax) : joules(emMax, c));
+
+    // The three energies in the upper band, the time axis at 0; the lower band's values.
+    r1.bas = H - (milieu - kRang);
+    r1.echelle(haut, bas, a.fin, 0.05);
+    s.line(0, 0, static_cast<float>(a.fin), 0, couleurPalette(7));
+    for (std::size_t n = 0; n < l.size(); ++n)
+        for (std::size_t i = 0; i < e[n].size(); ++i) {
+            const auto t = static_cast<float>(a.de(*l[n].releve, static_cast<int>(i)));
+            const std::array<double, 3> valeurs{e[n][i].cinetique, e[n][i].potentielle, e[n][i].totale};
+            for (std::size_t k = 0; k < valeurs.size(); ++k)
+                if (std::isfinite(valeurs[k])) s.pset(t, enFloat(valeurs[k]), derive ? l[n].couleur.value_or(kNoir) : noms[k].second);
+        }
+    r3.bas = r2.bas;
+    r3.echelle(emMax, emMin, a.fin, 0.05);
+    std::size_t z = 0;
+    for (std::size_t n = 0; n < l.size(); ++n)
+        for (std::size_t i = 0; i < e[n].size(); ++i, ++z)
+            if (std::isfinite(ecarts[z]))
+                s.pset(static_cast<float>(a.de(*l[n].releve, static_cast<int>(i))), enFloat(ecarts[z]), l[n].couleur.value_or(kNoir));
 }
 
-std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x)
+std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x, std::string_view sep)
 {
     std::vector<const Releve*> l;
     for (const CourbeLancement& c : lancements)
@@ -322,7 +401,7 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
     std::vector<CourbeLancement> courbes;
     for (const Releve* r : l) courbes.push_back({r, {}});
     const Abscisses a = enTemps ? abscisses(courbes) : Abscisses{false, static_cast<double>(dernier(*l.back()))};
-    const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
+    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
     // Lengths in the display unit (the launches of a view share it).
     const double echelle = g.longueur ? l.front()->Echelle : 1;
     const std::string_view unite = g.longueur ? uniteAffichee(*l.front()) : std::string_view("m/s");
@@ -337,18 +416,16 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
             const double v = valeur(g, *r, static_cast<std::size_t>(k)) / echelle;
             if (std::isfinite(v)) min = std::min(min, v), max = std::max(max, v);
         }
-        const auto temps = formeSignee(static_cast<double>(i) * r->pas);
-        const auto v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle);
+        const std::string temps = formeLisible(static_cast<double>(i) * r->pas, sep);
+        const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle);
         if (!t.empty()) t += '\n';
-        if (l.size() > 1)
-            t += tr(Texte::bulleGrapheLancement, {std::to_string(r->numero), temps.vue(), g.symbole, v.vue(), unite});
-        else
-            t += tr(Texte::bulleGraphe, {tr(g.titre), temps.vue(), g.symbole, v.vue(), unite});
+        if (l.size() > 1) t += tr(Texte::bulleGrapheLancement, {std::to_string(r->numero), temps, g.symbole, v, unite});
+        else t += tr(Texte::bulleGraphe, {tr(g.titre), temps, g.symbole, v, unite});
     }
     if (min > max) min = max = 0;
     const double fin = a.enTemps ? a.fin : a.fin * l.back()->pas;
     t += '\n';
-    t += tr(Texte::bulleGrapheEtendue, {formeSignee(fin).vue(), g.symbole, dixieme(min).vue(), dixieme(max).vue(), unite});
+    t += tr(Texte::bulleGrapheEtendue, {formeLisible(fin, sep), g.symbole, dixieme(min), dixieme(max), unite});
     return t;
 }
 
@@ -384,6 +461,11 @@ void TraceKepler(Surface& s, std::span<const PointKepler> points, double GM, std
     // User units: a thousandth of the largest a³ along x, of the largest T² upward (the
     // painters take no coordinate near 10²²), the origin on the axes' corner, 15 % to spare.
     const double ux = xMax / 1000, uy = yMax / 1000, parX = 1150.0 / (droite - gauche), parY = 1150.0 / (bas - haut);
+    // The values at the axes' ends, beside their names.
+    const auto bout = [&](double v) { return formeLisible(significatifs(1150 * v, 3), separateur); };
+    s.texte(static_cast<float>(9 + largeurTexte(tr(Texte::keplerAxeT), kCorpsTexte)), 2, bout(uy), Ancre::HautGauche);
+    s.texte(static_cast<float>(W - 9 - largeurTexte(tr(Texte::keplerAxeA), kCorpsTexte)), static_cast<float>(bas + 3), bout(ux),
+            Ancre::HautDroite);
     s.scale(-gauche * parX, 1150 + haut * parY, (W - gauche) * parX, 1150 - (H - haut) * parY);
     s.line(0, 0, 1150, 0, couleurPalette(8));
     s.line(0, 0, 0, 1150, couleurPalette(8));

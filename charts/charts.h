@@ -68,18 +68,33 @@ struct CourbeLancement {
 /// The launches on the same charts, each in its colour, point i of a launch
 /// at its time i × pas, on scales that hold them all (each containing 0, as
 /// TraceVitesse's). Only the groups whose box is checked; the energy chart is not one.
-void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases);
+/// `valeurs`: the decimal separator, to write in each chart the values at
+/// its axis' ends with their unit and its time span, in rows above and under
+/// the curves.
+void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases,
+                     std::optional<std::string_view> valeurs = {});
 
-/// The energy chart of a launch, J/kg against time: kinetic, potential and
-/// total energy above, then the total alone on a scale of its own, so that
-/// its drift under the step shows; the values and the span written in it.
-void TraceEnergie(const Releve& r, Fenetre& f, std::string_view separateurDecimal);
+/// What a chart's axes read, with their units: its values' ends (3 significant
+/// digits) and its time span, for the launches given; "" for a chart without a series.
+struct TextesAxes {
+    std::string haut, bas, duree;
+};
+TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancements, std::string_view separateurDecimal);
+
+/// The energy chart, J/kg against time: kinetic, potential and total energy
+/// above, then the total alone on a scale of its own, so that its drift
+/// under the step shows; the values and the span written in rows of their
+/// own. Several launches: each in its colour, the lower band the drift of
+/// each one's total from its start, in per cent of it.
+void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::string_view separateurDecimal);
 
 /// A chart's tooltip at abscissa x (its user units): the time there and
 /// each launch's value at its nearest point, then what the chart spans.
 /// `enTemps`: the abscissa is the time in seconds (TraceLancements), else
 /// the point's index (TraceVitesse). "" for a chart without a series.
-std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x);
+/// Numbers in the readable form, with the decimal separator given.
+std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x,
+                        std::string_view separateurDecimal);
 
 /// One launch on the chart of Kepler's third law: its number, a and T as it measured them, its colour.
 struct PointKepler {

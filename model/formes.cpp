@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 namespace orbeline {
 namespace {
@@ -141,6 +142,34 @@ Nombre formeSignee(double v) { return ecrit(v, true, false, "."); }
 Nombre formeGenerale(double v, std::string_view separateur)
 {
     return ecrit(v, false, true, separateur);
+}
+
+double significatifs(double v, int n)
+{
+    if (v == 0 || !std::isfinite(v)) return v;
+    const double q = std::pow(10.0, n - 1 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
+    return std::isfinite(q) && std::isfinite(v * q) ? std::round(v * q) / q : v;
+}
+
+std::string formeLisible(double v, std::string_view separateur)
+{
+    const double a = std::fabs(v);
+    if (std::isfinite(v) && v != 0 && (a >= 1e9 || a < 1e-3)) {
+        int exposant = static_cast<int>(std::floor(std::log10(a)));
+        double mantisse = significatifs(v / std::pow(10.0, exposant), 4);
+        if (std::fabs(mantisse) >= 10) mantisse /= 10, ++exposant;   // 9.9996 rounded up
+        static constexpr std::array<std::string_view, 10> kExposants{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+        std::string puissance(exposant < 0 ? "⁻" : "");
+        for (const char c : std::to_string(std::abs(exposant))) puissance += kExposants[static_cast<std::size_t>(c - '0')];
+        return tr(Texte::puissanceDix, {formeGenerale(mantisse, separateur).vue(), puissance});
+    }
+    std::string t(formeGenerale(v, separateur).vue());
+    const std::size_t debut = t.starts_with('-') ? 1 : 0;
+    std::size_t fin = debut;
+    while (fin < t.size() && t[fin] >= '0' && t[fin] <= '9') ++fin;
+    if (fin - debut >= 5)
+        for (std::size_t i = fin; i > debut + 3; i -= 3) t.insert(i - 3, "\u00a0");
+    return t;
 }
 
 } // namespace orbeline

@@ -5,6 +5,7 @@
 
 #include "TexteFixe.h"
 
+#include <string>
 #include <string_view>
 
 namespace orbeline {
@@ -22,5 +23,15 @@ Nombre formeSignee(double v);
 /// blank, "-" for a negative value, no group separator, the decimal
 /// separator given (the user's regional one), "0" before it below 1.
 Nombre formeGenerale(double v, std::string_view separateur);
+
+/// v rounded to n significant digits (as it is when not finite or 0).
+double significatifs(double v, int n);
+
+/// The form of what the program writes beside its numbers (tooltips, the
+/// launches' table, the charts, the printout), never into a field or a file:
+/// the general form with the separator given, its whole part grouped by three
+/// with no-break spaces from 10 000 on ("86 400", "6 130 000,5"); from 10^9
+/// on and below 10^-3, 4 significant digits times a power of ten ("2,15 × 10¹³").
+std::string formeLisible(double v, std::string_view separateur);
 
 } // namespace orbeline

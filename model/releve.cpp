@@ -18,6 +18,8 @@ void retiens(Releve& r, const SimulationState& s, std::int32_t pas)
     r.Nfin = std::clamp<std::int16_t>(s.Nfin, 0, kTaille - 1);
     r.pas = pas;
     r.GM = s.GM;
+    r.masse = s.Masse;
+    r.dt = s.dt;
     r.rayon = arrondiPair32(s.Rayon * 1000).value_or(0);
     r.Echelle = s.Echelle;
     r.Unite = s.Unite;
@@ -35,18 +37,13 @@ FormatTable formatCsv(std::string_view separateurDecimal)
     return {separateurDecimal == "," ? ";" : ",", separateurDecimal};
 }
 
-namespace {
-
-// The display unit without its padding blanks ("km", "M. de km").
-std::string_view uniteSansBlancs(const Releve& r)
+std::string_view uniteAffichee(const Releve& r)
 {
     std::string_view unite(r.Unite.data(), r.Unite.size());
     unite.remove_prefix(std::min(unite.find_first_not_of(' '), unite.size()));
     unite.remove_suffix(unite.size() - std::min(unite.find_last_not_of(' ') + 1, unite.size()));
     return unite;
 }
-
-} // namespace
 
 std::string texteTable(const Releve& r, const FormatTable& f)
 {
@@ -61,7 +58,7 @@ std::string texteTable(std::span<const Releve* const> lancements, const FormatTa
         if (r && !r->estVide()) l.push_back(r);
     if (l.empty()) return {};
     // The launches on one view share its scale, hence the unit.
-    const std::string_view unite = uniteSansBlancs(*l.front());
+    const std::string_view unite = uniteAffichee(*l.front());
     const bool numerotes = l.size() > 1;
 
     std::string t;
@@ -146,26 +143,6 @@ Energies energies(const Releve& r, int i)
     e.potentielle = d > 0 ? -r.GM / d : -std::numeric_limits<double>::max();
     e.totale = e.cinetique + e.potentielle;
     return e;
-}
-
-std::vector<std::string> lignesLegende(const Releve& r)
-{
-    if (r.estVide() || !r.textes) return {};
-    const TextesLancement& t = *r.textes;
-    const std::string u(uniteSansBlancs(r));
-    // One line per row, each with the same numbered parts.
-    static constexpr std::array<Texte, 5> kLignes{Texte::legendeVitesses, Texte::legendePosition, Texte::legendeMasseTau,
-                                                  Texte::legendeEchelle, Texte::legendeMasseSatellite};
-    std::vector<std::string> l;
-    for (const Texte modele : kLignes) {
-        std::string ligne;
-        remplis(ligne, modele, {t.champs[0], t.champs[1], t.champs[2], t.champs[3], t.champs[4], t.champs[5],
-                                     t.nbPoints, u, t.echelle, t.masseSatellite});
-        l.push_back(std::move(ligne));
-    }
-    for (const std::string* impact : {&t.impactTemps, &t.impactVitesse})
-        if (!impact->empty()) l.push_back(*impact);
-    return l;
 }
 
 } // namespace orbeline

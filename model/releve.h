@@ -16,15 +16,9 @@
 
 namespace orbeline {
 
-/// What the window showed of a launch when it ran, for the printout's legend:
-/// the texts as the pupil typed them and the captions as they read.
+/// What the window showed of a launch when it ran and the points do not say.
 struct TextesLancement {
-    std::array<std::string, 6> champs;   ///< Text1 to Text6
-    std::string echelle;                 ///< the selected scale's caption ("10 mille km")
-    std::string nbPoints;                ///< the selected point count's caption ("1000")
     std::string masseSatellite;          ///< Text7
-    std::string impactTemps;             ///< Label11, empty without impact
-    std::string impactVitesse;           ///< Label12, empty without impact
 };
 
 /// A copy of one launch's points, taken as soon as calcule has finished.
@@ -38,6 +32,8 @@ struct Releve {
     bool flecheDepart = false;     ///< its start's velocity was drawn as an arrow
     double rayon = 0;              ///< the attractor's radius the run tested the impact against, m
     double GM = 0;                 ///< the attractor's G × M, m³/s²
+    double masse = 0;              ///< the attractor's mass as read, kg
+    double dt = 0;                 ///< τ as read, s
     std::int32_t Echelle = 1000;   ///< metres per display unit of X and Y
     std::array<char, kLargeurUnite> Unite{};   ///< the display unit's text, blank-padded
     Tableau Xt{};                  ///< abscissa of each point, m
@@ -58,6 +54,9 @@ struct Releve {
         textes.reset();
     }
 };
+
+/// The display unit without its padding blanks ("km", "M. de km").
+std::string_view uniteAffichee(const Releve& r);
 
 /// Copies the points 0..Nfin of the record, with the step, the attractor and the scale in force.
 void retiens(Releve& r, const SimulationState& s, std::int32_t pas);
@@ -106,10 +105,5 @@ std::string texteTable(const Releve& r, const FormatTable& f);
 /// launch's number, and the rows of each launch in turn. One launch alone
 /// is written as above.
 std::string texteTable(std::span<const Releve* const> lancements, const FormatTable& f);
-
-/// The printout's legend: the inputs of the launch on screen with their
-/// units, its scale and point count, the satellite's mass and the impact
-/// captions if any. No line when no launch is on screen.
-std::vector<std::string> lignesLegende(const Releve& r);
 
 } // namespace orbeline

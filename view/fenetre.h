@@ -4,12 +4,14 @@
 // charts, the title, the message strip, what to observe and a timer. Each front end (the Qt
 // window, the browser page) implements it; the tests use a recording double.
 
+#include "releve.h"
+#include "surface.h"
+
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orbeline {
-
-class Surface;
 
 /// Input fields of the main window.
 enum class Champ { Text1, Text2, Text3, Text4, Text5, Text6, Text7 };
@@ -50,8 +52,10 @@ enum class Reglage {
     Rejeu10min,         ///< the replay's speed: 1 s on screen for 10 min of the launch
     Rejeu1h,            ///< … for 1 h
     Rejeu6h,            ///< … for 6 h
+    Valeurs,            ///< the values of the charts' axes written in them
+    Projection,         ///< the window arranged for a projector: the screen filled, large text, thick lines
 };
-inline constexpr int kNombreReglages = 11;
+inline constexpr int kNombreReglages = 13;
 /// The option-button arrays.
 enum class Groupe {
     Points,       ///< `Option1`: number of points plotted
@@ -91,6 +95,30 @@ constexpr Role zone(int picture) { return {Role::Sorte::Zone, picture}; }
 constexpr Role legendeGraphe(int picture) { return {Role::Sorte::LegendeGraphe, picture}; }
 inline constexpr Role kRoleMessage{Role::Sorte::Message};
 
+/// The table of the launches kept on the view, the legend: a column per
+/// quantity, a row per launch (its number and colour heading it), notes
+/// under it. The shell writes every cell; the front ends only show it.
+struct TableLancements {
+    struct Colonne {
+        std::string nom, unite;   ///< "Vox", "m/s"; the unit "" for none
+    };
+    struct Rangee {
+        int numero = 0;
+        Couleur couleur{};          ///< its colour on the view and the charts
+        std::string nomCouleur;     ///< "orange"
+        std::vector<std::string> cellules = {};   ///< a cell per column as shown, "" for none
+        std::vector<double> valeurs = {};         ///< the same numbers unrounded (NaN: the cell's text)
+        bool pointee = false;       ///< the launch of the point under the pointer
+    };
+    std::vector<Colonne> colonnes;
+    std::vector<Rangee> rangees;
+    std::vector<std::string> notes;   ///< what the rows do not say, a line each
+};
+/// The table as text, a line per row under a line of headers (the launch,
+/// its colour, each column with its unit), then the notes: a spreadsheet
+/// splits it (numbers in the general form, unrounded).
+std::string texteLancements(const TableLancements& t, const FormatTable& f);
+
 class Fenetre {
 public:
     virtual ~Fenetre() = default;
@@ -105,6 +133,8 @@ public:
     virtual void ecritTexte(Champ c, std::string_view texte) = 0;
     /// Sets a label's caption.
     virtual void ecritEtiquette(Etiquette e, std::string_view texte) = 0;
+    /// Shows the launches' table in the legend; by default as text, its caption.
+    virtual void ecritLancements(const TableLancements& t);
     /// Enables or disables the `xy` check box (its value is kept).
     virtual void activeXy(bool actif) = 0;
     /// Value of a check box: 0 unchecked, 1 checked, 2 greyed.
@@ -133,6 +163,10 @@ public:
     virtual void montreBulle(std::string_view texte, int picture = 1) = 0;
     /// Shows an option of the menu as on or off (its entry's check mark).
     virtual void ecritReglage(Reglage r, bool actif) = 0;
+    /// Arranges the window for a projector (the screen filled, text of 24 px
+    /// at least on 1920 × 1080, lines and points thicker, darker light
+    /// colours), or back exactly as it was.
+    virtual void modeProjection(bool oui) { (void)oui; }
     /// The client area's width, twips: the layout's, or more while a control
     /// placed beyond it is shown. Its height does not change.
     virtual void largeurClient(int twips) = 0;

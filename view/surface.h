@@ -128,6 +128,16 @@ inline float enFloat(double v)
     return static_cast<float>(std::clamp(v, -kMax, kMax));
 }
 
+/// A colour as a projector shows it legibly: a light one (grid grey, light
+/// grey, sky blue) darkened, its hue kept, until it stands out on white;
+/// a dark one as it is.
+Couleur contrastee(Couleur c);
+
+/// How wide a line of text is in the areas' sans-serif (Arial, or the
+/// wider DejaVu Sans it may fall back on) for a type `corps` high: a bound
+/// the text stays within, in the unit of `corps`, to lay out texts apart.
+double largeurTexte(std::string_view t, double corps);
+
 /// Centring rule for a control of width w and height h on (x, y): left edge
 /// at x − w/2, top edge at y + h/2 (y grows upward). Used for every marker.
 void centre(Surface& s, Controle c, double x, double y);

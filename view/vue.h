@@ -73,8 +73,9 @@ struct Coloris {
 };
 /// The first launch keeps the window's colours, the next ones take the
 /// Okabe–Ito palette, which colour-blind pupils tell apart, without its
-/// yellow (too pale on white), then the list starts again.
-inline constexpr std::array<Coloris, 7> kColoris{{
+/// yellow (too pale on white), and a wine red, so that eight launches have
+/// eight colours; then the list starts again.
+inline constexpr std::array<Coloris, 8> kColoris{{
     {std::nullopt, Texte::couleurNoir},
     {Couleur{230, 159, 0}, Texte::couleurOrange},
     {Couleur{86, 180, 233}, Texte::couleurBleuCiel},
@@ -82,6 +83,7 @@ inline constexpr std::array<Coloris, 7> kColoris{{
     {Couleur{0, 114, 178}, Texte::couleurBleu},
     {Couleur{213, 94, 0}, Texte::couleurVermillon},
     {Couleur{204, 121, 167}, Texte::couleurPourpre},
+    {Couleur{136, 34, 85}, Texte::couleurBordeaux},
 }};
 /// The colours of launch n (from 1).
 const Coloris& colorisLancement(int numero);

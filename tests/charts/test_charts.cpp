@@ -186,25 +186,25 @@ TEST_F(Graphes, SeveralLaunchesAtTheirTimeOnTheScalesAndStagesOfOne)
 
 } // namespace
 
-TEST(BulleGraphe, TheValueAtThePointerThenTheWholeRangeInTheChartsUnit)
+TEST(BulleGraphe, TheValueAtThePointerThenTheWholeRangeInTheChartsUnitGroupedWithTheDecimalSeparatorGiven)
 {
     Releve r;
     r.Nfin = 2, r.pas = 100, r.Echelle = 1000;
     r.Unite = {'k', 'm', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
-    r.Vxt = {3078, 3078, 3078};   // flat: the range still reads its value
-    r.Yt = {7e5, 5e5, -2.04e6};   // highest at the start
+    r.Vxt = {30780, 30780, 30780};   // flat: the range still reads its value
+    r.Yt = {7.0015e5, 5e5, -2.04e6};   // highest at the start
     const CourbeLancement l[] = {{&r, {}}};
     const struct { const char* quoi; int graphe; float x; const char* bulle; } cas[] = {
-        {"flat, the nearest point", 0, 149, "Vx(t)\u00a0: t =  100\u00a0s   Vx =  3078\u00a0m/s\n"
-                                            "Graphique\u00a0: t de 0 à  200\u00a0s, Vx de  3078 à  3078\u00a0m/s"},
-        {"before the start, in km", 4, -50, "Y(t)\u00a0: t =  0\u00a0s   Y =  700\u00a0km\n"
-                                            "Graphique\u00a0: t de 0 à  200\u00a0s, Y de -2040 à  700\u00a0km"},
-        {"past the end", 4, 1e9f, "Y(t)\u00a0: t =  200\u00a0s   Y = -2040\u00a0km\n"},
-        {"Vy", 1, 149, "Vy(t)\u00a0: t =  100\u00a0s   Vy =  0\u00a0m/s\n"}, {"V", 2, 149, "V(t)\u00a0: t =  100\u00a0s   V =  3078\u00a0m/s\n"},
-        {"X", 3, 149, "X(t)\u00a0: t =  100\u00a0s   X =  0\u00a0km\n"}, {"a pointer nowhere", 3, std::nanf(""), ""},
+        {"flat, the nearest point", 0, 149, "Vx(t)\u00a0: t = 100\u00a0s   Vx = 30\u00a0780\u00a0m/s\n"
+                                            "Graphique\u00a0: t de 0 à 200\u00a0s, Vx de 30\u00a0780 à 30\u00a0780\u00a0m/s"},
+        {"before the start, in km", 4, -50, "Y(t)\u00a0: t = 0\u00a0s   Y = 700,2\u00a0km\n"
+                                            "Graphique\u00a0: t de 0 à 200\u00a0s, Y de -2040 à 700,2\u00a0km"},
+        {"past the end", 4, 1e9f, "Y(t)\u00a0: t = 200\u00a0s   Y = -2040\u00a0km\n"},
+        {"Vy", 1, 149, "Vy(t)\u00a0: t = 100\u00a0s   Vy = 0\u00a0m/s\n"}, {"V", 2, 149, "V(t)\u00a0: t = 100\u00a0s   V = 30\u00a0780\u00a0m/s\n"},
+        {"X", 3, 149, "X(t)\u00a0: t = 100\u00a0s   X = 0\u00a0km\n"}, {"a pointer nowhere", 3, std::nanf(""), ""},
     };
     for (const auto& c : cas) {
-        const std::string bulle = bulleGraphe(kGraphes[static_cast<std::size_t>(c.graphe)], l, true, c.x);
+        const std::string bulle = bulleGraphe(kGraphes[static_cast<std::size_t>(c.graphe)], l, true, c.x, ",");
         EXPECT_TRUE(*c.bulle ? bulle.starts_with(c.bulle) : bulle.empty()) << c.quoi << " : " << bulle;
     }
 }
