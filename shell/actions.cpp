@@ -1,5 +1,6 @@
 #include "actions.h"
 
+#include "legende.h"
 #include "physique.h"
 #include "releve.h"
 #include "situation.h"
@@ -38,6 +39,9 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::Quitter: Command2_Click(p, f); return {};
     case Action::CopierPoints:
         return {.sorte = Sortie::Sorte::Copie, .contenu = textePoints(p, formatCopie(f.separateurDecimal()))};
+    case Action::CopierLancements:
+        return {.sorte = Sortie::Sorte::Copie,
+                .contenu = texteLancements(tableLancements(p, f.separateurDecimal()), formatCopie(f.separateurDecimal()))};
     case Action::CopierLien:
         return {.sorte = Sortie::Sorte::Copie, .contenu = texteLien(situationCourante(p, f)), .lien = true};
     case Action::ValeursDepart: appliqueSituation(p, f, situationDepart()); return {};
@@ -45,6 +49,8 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::APropos: return {.sorte = Sortie::Sorte::APropos};
     case Action::Langue: return {};   // each language's entry calls changeLangue
     case Action::ColorisLancements:
+    case Action::ValeursGraphes:
+    case Action::Projection:
     case Action::VecteurVitesse:
     case Action::VecteursVitesse:
     case Action::VariationVitesse:

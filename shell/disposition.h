@@ -33,6 +33,7 @@ enum class Genre {
     Etoile,       ///< the star inside the orbit view
     Logo,         ///< the start screen's picture
     Message,      ///< the strip under the orbit view where errors and hints show
+    Tableau,      ///< a table that scrolls: the launches' legend (`Fenetre::ecritLancements`)
 };
 
 /// A typeface, its size in points and its weight. Front ends take the
@@ -228,8 +229,8 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
     // the layout, which the window grows by while one of them is shown.
     {.nom = "energie", .genre = Genre::CaseACocher, .role = role(Case::Energie), .legende = Texte::caseEnergie,
      .place = {10560, 6735, 1320, 300}, .tab = 55, .bulle = Texte::bulleEnergie},
-    {.nom = "Legende", .genre = Genre::Etiquette, .role = role(Etiquette::Legende), .place = {11970, 120, 3090, 3960},
-     .tab = 56, .nomAccessible = Texte::legendeLancements, .drapeaux = Cache | Retour | EnHaut | Facultatif},
+    {.nom = "Legende", .genre = Genre::Tableau, .role = role(Etiquette::Legende), .place = {11970, 120, 3090, 3960},
+     .tab = 56, .nomAccessible = Texte::legendeLancements, .drapeaux = Cache | Facultatif},
     {.nom = "Picture7", .genre = Genre::Image, .role = zone(7), .place = {11970, 4200, 3090, 3780}, .tab = 57,
      .nomAccessible = kGraphes[5].titre, .drapeaux = Cache | Facultatif},
     {.nom = "Label18", .genre = Genre::Etiquette, .role = legendeGraphe(7), .legende = kGraphes[5].titre,
@@ -286,7 +287,7 @@ enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
     VecteursVitesse, VariationVitesse, Force, OrbiteExacte, Kepler, Rejouer, Pause, PointSuivant, PointPrecedent,
-    Rejeu10min, Rejeu1h, Rejeu6h,
+    Rejeu10min, Rejeu1h, Rejeu6h, CopierLancements, ValeursGraphes, Projection,
 };
 
 /// Which front ends offer an entry.
@@ -345,11 +346,15 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
     // Ctrl+C stays the fields' own copy.
     {.menu = Texte::menuEdition, .action = Action::CopierPoints, .legende = Texte::actionCopierPoints,
      .raccourci = "Ctrl+Shift+C", .besoinPoints = true},
+    {.menu = Texte::menuEdition, .action = Action::CopierLancements, .legende = Texte::actionCopierLancements,
+     .besoinPoints = true},
     {.menu = Texte::menuEdition, .action = Action::CopierLien, .legende = Texte::actionCopierLien, .interfaces = Page},
     {.menu = Texte::menuEdition, .action = Action::ValeursDepart, .legende = Texte::actionValeursDepart,
      .separateurAvant = true},
     {.menu = Texte::menuAffichage, .action = Action::ColorisLancements, .legende = Texte::actionColoris,
      .reglage = Reglage::Coloris},
+    {.menu = Texte::menuAffichage, .action = Action::ValeursGraphes, .legende = Texte::actionValeurs,
+     .reglage = Reglage::Valeurs},
     {.menu = Texte::menuAffichage, .action = Action::VecteurVitesse, .legende = Texte::actionVecteur,
      .reglage = Reglage::Vecteur},
     // What a seconde class constructs on paper, the exact orbit and Kepler's third law, each on its own.
@@ -371,6 +376,9 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
      .separateurAvant = true, .reglage = Reglage::Rejeu10min},
     {.menu = Texte::menuAffichage, .action = Action::Rejeu1h, .legende = Texte::actionRejeu1h, .reglage = Reglage::Rejeu1h},
     {.menu = Texte::menuAffichage, .action = Action::Rejeu6h, .legende = Texte::actionRejeu6h, .reglage = Reglage::Rejeu6h},
+    // The whole window larger, for a class: the screen filled, text of 24 px at least on 1920 × 1080.
+    {.menu = Texte::menuAffichage, .action = Action::Projection, .legende = Texte::actionProjection,
+     .separateurAvant = true, .reglage = Reglage::Projection},
     {.menu = Texte::menuAide, .action = Action::Guide, .legende = Texte::actionGuide, .raccourci = "F1"},
     {.menu = Texte::menuAide, .action = Action::APropos, .legende = Texte::actionAPropos},
     // One entry per language, each under its own name.

@@ -41,31 +41,11 @@ std::optional<std::array<double, 2>> vecteur(const VecteursPoint& v, Vecteur sor
     return std::nullopt;
 }
 
-// The display unit without its padding blanks ("km", "M. de km").
-std::string unite(const Releve& r)
-{
-    std::string_view u(r.Unite.data(), r.Unite.size());
-    while (u.starts_with(' ')) u.remove_prefix(1);
-    while (u.ends_with(' ')) u.remove_suffix(1);
-    return std::string(u);
-}
+std::string unite(const Releve& r) { return std::string(uniteAffichee(r)); }
 
-// v to n significant digits.
-double significatifs(double v, int n)
-{
-    if (v == 0 || !std::isfinite(v)) return v;
-    const double q = std::pow(10.0, n - 1 - static_cast<int>(std::floor(std::log10(std::fabs(v)))));
-    return std::isfinite(q) && std::isfinite(v * q) ? std::round(v * q) / q : v;
-}
-
-std::string nombre(double v, double pas, std::string_view sep)
-{
-    return std::string(formeGenerale(std::round(v / pas) * pas, sep).vue());
-}
 
 // The tooltip's forms: the captions' signed form, to a tenth or to four significant digits.
-std::string dixieme(double v) { return std::string(formeSignee(std::round(v * 10) / 10).vue()); }
-std::string quatreChiffres(double v) { return std::string(formeSignee(significatifs(v, 4)).vue()); }
+std::string dixieme(double v, std::string_view sep) { return formeLisible(std::round(v * 10) / 10, sep); }
 
 // The largest vector of each kind on, at the arrowed points of the launches on the view.
 std::array<double, 3> echellesVoulues(const Principale& p)
@@ -113,15 +93,10 @@ void traceCouches(const Principale& p, Surface& vue, const Releve& r)
 void ecritEchelles(const Principale& p, Surface& vue, std::string_view sep)
 {
     int ligne = 0;
-    const auto ecrit = [&](const std::string& t) {
+    for (const std::string& t : lignesEchelles(p, sep)) {
         const auto [x, y] = pointPx(vue, 4, vue.hauteurPixels() - 3 - ligne++ * (kCorpsTexte + 1));
         vue.texte(x, y, t, Ancre::BasGauche);
-    };
-    const auto valeur = [&](Vecteur v) { return std::string(formeGenerale(p.echelles[rang(v)], sep).vue()); };
-    if (p.echelles[rang(Vecteur::Vitesse)] > 0) ecrit(tr(Texte::echelleVitesses, {valeur(Vecteur::Vitesse)}));
-    else if (actif(p, Reglage::Vecteur)) ecrit(tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}));
-    if (p.echelles[rang(Vecteur::Variation)] > 0) ecrit(tr(Texte::echelleVariation, {valeur(Vecteur::Variation)}));
-    if (p.echelles[rang(Vecteur::Force)] > 0) ecrit(tr(Texte::echelleForce, {valeur(Vecteur::Force)}));
+    }
 }
 
 // Why arrows are missing, after what the fields' reading says; only while an arrow option is on.
@@ -192,11 +167,22 @@ void finRejeu(Principale& p, Fenetre& f, const Releve& r)
     p.rejeu.pause = true;
     p.reglages[static_cast<std::size_t>(Reglage::Pause)] = true;
     f.ecritReglage(Reglage::Pause, true);
-    const std::string t(formeGenerale(static_cast<double>(r.Nfin) * r.pas, f.separateurDecimal()).vue());
+    const std::string t = formeLisible(static_cast<double>(r.Nfin) * r.pas, f.separateurDecimal());
     f.ecritMessage(tr(r.Nfin < kPas ? Texte::rejeuImpact : Texte::rejeuFin, {t}));
 }
 
 } // namespace
+
+std::vector<std::string> lignesEchelles(const Principale& p, std::string_view sep)
+{
+    std::vector<std::string> l;
+    const auto valeur = [&](Vecteur v) { return formeLisible(p.echelles[rang(v)], sep); };
+    if (p.echelles[rang(Vecteur::Vitesse)] > 0) l.push_back(tr(Texte::echelleVitesses, {valeur(Vecteur::Vitesse)}));
+    else if (actif(p, Reglage::Vecteur)) l.push_back(tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}));
+    if (p.echelles[rang(Vecteur::Variation)] > 0) l.push_back(tr(Texte::echelleVariation, {valeur(Vecteur::Variation)}));
+    if (p.echelles[rang(Vecteur::Force)] > 0) l.push_back(tr(Texte::echelleForce, {valeur(Vecteur::Force)}));
+    return l;
+}
 
 bool couchesVue(const Principale& p)
 {
@@ -313,14 +299,14 @@ void traceKepler(Principale& p, Fenetre& f)
     TraceKepler(s, points, vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
 }
 
-std::string bulleVecteurs(const Principale& p, const Releve& r, int i)
+std::string bulleVecteurs(const Principale& p, const Releve& r, int i, std::string_view sep)
 {
     if (std::none_of(kReglagesVecteurs.begin(), kReglagesVecteurs.end(), [&](Reglage g) { return actif(p, g); })) return {};
     const VecteursPoint v = vecteursPoint(r, i, masseDe(r));
     std::string t;
     const auto ligne = [&](const std::string& l) { (t += t.empty() ? "" : "\n") += l; };
     // The components, unless the velocity arrow's line gives them already.
-    if (!actif(p, Reglage::Vecteur)) ligne(tr(Texte::bulleVitessePoint, {dixieme(v.vitesse[0]), dixieme(v.vitesse[1])}));
+    if (!actif(p, Reglage::Vecteur)) ligne(tr(Texte::bulleVitessePoint, {dixieme(v.vitesse[0], sep), dixieme(v.vitesse[1], sep)}));
     const auto raison = [](SansFleche s) {
         switch (s) {
         case SansFleche::PremierPoint: return Texte::sansPremier;
@@ -335,57 +321,14 @@ std::string bulleVecteurs(const Principale& p, const Releve& r, int i)
         const double x = r.Xt[k(i)], y = r.Yt[k(i)], n = std::hypot(dv[0], dv[1]), d = std::hypot(x, y);
         // The angle between Δv and the direction from the point to the centre.
         const double angle = n > 0 && d > 0 ? std::acos(std::clamp(-(dv[0] * x + dv[1] * y) / (n * d), -1.0, 1.0)) * 180 / std::numbers::pi : 0;
-        ligne(tr(Texte::bulleVariation, {dixieme(n), std::string(formeSignee(static_cast<double>(v.precedent) * r.pas).vue()),
-                                         std::string(formeSignee(static_cast<double>(v.suivant) * r.pas).vue()),
-                                         std::string(formeGenerale(std::round(angle * 10) / 10, ".").vue())}));
+        ligne(tr(Texte::bulleVariation, {dixieme(n, sep), formeLisible(static_cast<double>(v.precedent) * r.pas, sep),
+                                         formeLisible(static_cast<double>(v.suivant) * r.pas, sep), dixieme(angle, sep)}));
     } else {
         ligne(tr(Texte::bulleVariationSans, {tr(raison(sansVariation(r, i)))}));
     }
-    if (v.force) ligne(tr(Texte::bulleForce, {quatreChiffres(std::hypot((*v.force)[0], (*v.force)[1]))}));
+    if (v.force) ligne(tr(Texte::bulleForce, {formeLisible(significatifs(std::hypot((*v.force)[0], (*v.force)[1]), 4), sep)}));
     else ligne(tr(Texte::bulleForceSans, {tr(raison(sansForce(r, i, masseDe(r))))}));
     return t;
-}
-
-std::vector<std::string> lignesPhysique(const Principale& p, const Releve& r, std::string_view sep)
-{
-    std::vector<std::string> l;
-    const double e = r.Echelle;
-    const std::string u = unite(r);
-    if (actif(p, Reglage::OrbiteExacte)) {
-        const Conique c = conique(r);
-        static constexpr std::array<Texte, 6> kNoms{Texte::formeAucune, Texte::formeCercle, Texte::formeEllipse,
-                                                    Texte::formeParabole, Texte::formeHyperbole, Texte::formeDroite};
-        const std::string nom(tr(kNoms[static_cast<std::size_t>(c.forme)]));
-        const bool fermee = c.forme == FormeOrbite::Cercle || c.forme == FormeOrbite::Ellipse;
-        if (c.forme == FormeOrbite::Aucune) l.emplace_back(tr(Texte::legendeExacteAucune));
-        else if (fermee)
-            l.push_back(tr(Texte::legendeExacteFermee, {nom, nombre(c.a / e, 0.1, sep), u, nombre(c.e, 0.001, sep), nombre(c.periode, 1, sep)}));
-        else l.push_back(tr(Texte::legendeExacteOuverte, {nom, nombre(c.e, 0.001, sep)}));
-        if (c.forme != FormeOrbite::Aucune) {
-            const Ecart ecart = ecartConique(r, c, finPremierTour(r));
-            const std::string quand(tr(mesureTour(r).boucle ? Texte::ecartPremierTour : Texte::ecartLancement));
-            const std::string distance(formeGenerale(significatifs(ecart.distance / e, 3), sep).vue());
-            if (fermee)
-                l.push_back(tr(Texte::legendeEcart, {quand, distance, u, std::string(formeGenerale(significatifs(ecart.distance / c.a * 100, 2), sep).vue())}));
-            else l.push_back(tr(Texte::legendeEcartSansA, {quand, distance, u}));
-            if (const auto impact = impactExact(c, r.rayon))
-                l.push_back(tr(Texte::legendeImpactExact, {nombre(impact->temps, 1, sep), nombre(impact->vitesse, 1, sep)}));
-        }
-    }
-    if (actif(p, Reglage::Kepler))
-        if (const Kepler m = mesureKepler(r); m.tour)
-            l.push_back(tr(Texte::legendeKepler, {std::string(formeGenerale(significatifs(m.a / e, 5), sep).vue()), u,
-                                                  ecritureScientifique(m.rapport, 4, sep)}));
-    return l;
-}
-
-std::vector<std::string> lignesKeplerFin(const Principale& p, std::string_view sep)
-{
-    if (!actif(p, Reglage::Kepler)) return {};
-    const std::vector<const Releve*> vus = lancementsVus(p);
-    const double GM = vus.empty() ? p.releve.GM : vus.back()->GM;
-    if (!(GM > 0)) return {};
-    return {tr(Texte::legendeConstanteKepler, {ecritureScientifique(constanteKepler(GM), 4, sep)})};
 }
 
 std::string tableKepler(const Principale& p, const FormatTable& f)
@@ -478,9 +421,10 @@ void montreLectureRejeu(Principale& p, Fenetre& f)
     const Releve* r = p.rejeu.actif ? rejoue(p) : nullptr;
     if (!r) return;
     const int i = p.rejeu.point;
-    f.ecritEtiquette(Etiquette::LectureX, tr(Texte::lectureX, {dixieme(r->Xt[k(i)] / r->Echelle)}));
-    f.ecritEtiquette(Etiquette::LectureY, tr(Texte::lectureY, {dixieme(r->Yt[k(i)] / r->Echelle)}));
-    f.ecritEtiquette(Etiquette::LectureUnite, tr(Texte::rejeuTemps, {std::string(formeSignee(static_cast<double>(i) * r->pas).vue())}));
+    const std::string sep = f.separateurDecimal();
+    f.ecritEtiquette(Etiquette::LectureX, tr(Texte::lectureX, {dixieme(r->Xt[k(i)] / r->Echelle, sep)}));
+    f.ecritEtiquette(Etiquette::LectureY, tr(Texte::lectureY, {dixieme(r->Yt[k(i)] / r->Echelle, sep)}));
+    f.ecritEtiquette(Etiquette::LectureUnite, tr(Texte::rejeuTemps, {formeLisible(static_cast<double>(i) * r->pas, sep)}));
 }
 
 } // namespace orbeline

@@ -25,6 +25,8 @@ bool legendeMontree(const Principale& p);
 /// the velocity is drawn at the points, else kVitesseParCarreau.
 double vitesseParCarreau(const Principale& p);
 
+/// What a square stands for in the arrows drawn on the view, a line per kind ("Flèches : 1 carreau pour 2000 m/s").
+std::vector<std::string> lignesEchelles(const Principale& p, std::string_view separateurDecimal);
 /// A launch's number 4 px right of its last plotted point (the pen's current position) and 3 px above, in its colour.
 void ecritNumero(Surface& vue, const Releve& r, std::optional<Couleur> c);
 /// A new launch is on the view: its arrows and exact orbit, the whole view
@@ -43,12 +45,7 @@ void traceKepler(Principale& p, Fenetre& f);
 /// The tooltip's lines at point i of a launch while an arrow option is on:
 /// the velocity's components, Δv and its angle to the centre's direction, F;
 /// or why one is missing. "" with those options off.
-std::string bulleVecteurs(const Principale& p, const Releve& r, int i);
-/// A launch's legend lines for the options on: its exact orbit (and the
-/// exact impact), its a, T and T²/a³.
-std::vector<std::string> lignesPhysique(const Principale& p, const Releve& r, std::string_view separateurDecimal);
-/// The legend's last line with Kepler's law on: 4π²/GM; none with it off.
-std::vector<std::string> lignesKeplerFin(const Principale& p, std::string_view separateurDecimal);
+std::string bulleVecteurs(const Principale& p, const Releve& r, int i, std::string_view separateurDecimal);
 /// With Kepler's law on, what the points' export adds: a blank line, a
 /// header, then a row per launch that closed a turn (its number, a, T,
 /// T²/a³ and 4π²/GM); "" otherwise.

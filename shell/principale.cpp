@@ -8,6 +8,7 @@
 #include "lecture.h"
 #include "masse.h"
 #include "langue.h"
+#include "legende.h"
 #include "physique.h"
 #include "placement.h"
 #include "presets.h"
@@ -41,22 +42,6 @@ void normaliseMasse(Fenetre& f)
     f.ecritTexte(Champ::Text7, m.texte.vue());
 }
 
-// What the window shows of a launch as it runs, for the printout's legend.
-TextesLancement textesLancement(const Fenetre& f, const ResultatCalcul& r)
-{
-    TextesLancement t;
-    for (std::size_t k = 0; k < t.champs.size(); ++k) t.champs[k] = f.texte(static_cast<Champ>(k));
-    for (const Disposition& d : kDisposition)
-        if (d.role.sorte == Role::Sorte::Option && f.optionChoisie(static_cast<Groupe>(d.role.numero), d.role.index)) {
-            if (static_cast<Groupe>(d.role.numero) == Groupe::Points) t.nbPoints = tr(d.legende);
-            if (static_cast<Groupe>(d.role.numero) == Groupe::Echelle) t.echelle = tr(d.legende);
-        }
-    t.masseSatellite = f.texte(Champ::Text7);
-    t.impactTemps = r.label11.vue();
-    t.impactVitesse = r.label12.vue();
-    return t;
-}
-
 bool actif(const Principale& p, Reglage r) { return p.reglages[static_cast<std::size_t>(r)]; }
 
 // The velocity arrows' pen when a launch keeps the window's colours.
@@ -73,14 +58,6 @@ void ajusteLargeur(Fenetre& f)
             seconde = seconde || (vu && d.place.gauche + d.place.largeur > kLargeurEtendue);
         }
     f.largeurClient(seconde ? kLargeurKepler : etendue ? kLargeurEtendue : kLargeurPrincipale);
-}
-
-void ecritLegende(const Principale& p, Fenetre& f)
-{
-    if (!legendeMontree(p)) return;
-    std::string t;
-    for (const std::string& l : lignesLancements(p, f.separateurDecimal())) t.append(t.empty() ? "" : "\n").append(l);
-    f.ecritEtiquette(Etiquette::Legende, t);
 }
 
 // The arrow of the velocity typed, from the position typed, in the next launch's colour.
@@ -117,42 +94,62 @@ void noteGraphes(Fenetre& f, Texte t, const ValeursCases* seulementSansCase = nu
             noteGraphe(f.picture(g.picture), t);
 }
 
-// The charts of the launch that just ended, with the boxes as they were when
-// it began: the launches kept on the view on the same charts when each has
-// its colour, else the last one as always; the energy; a word in the others.
-void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases)
+// The launches the charts draw: with one colour per launch, every launch
+// kept on the view in its colour (the first one black, as the view draws
+// it); else the last one, in the charts' own colours.
+std::vector<CourbeLancement> courbes(const Principale& p)
 {
-    const std::vector<const Releve*> vus = lancementsVus(p);   // the launch cleared what the charts read
-    if (actif(p, Reglage::Coloris) && vus.size() > 1) {
-        TraceVitesse(p.etat, f, ValeursCases{});   // the speeds, which the record keeps
-        std::vector<CourbeLancement> courbes;
-        for (const Releve* r : vus) {
-            courbes.push_back({r, kColoris[static_cast<std::size_t>(r->coloris)].couleur});
-            p.graphes.numeros.push_back(r->numero);
-        }
-        TraceLancements(courbes, f, cases);
-        p.graphes.enTemps = true;
+    std::vector<CourbeLancement> c;
+    if (actif(p, Reglage::Coloris))
+        for (const Releve* r : lancementsVus(p)) c.push_back({r, kColoris[static_cast<std::size_t>(r->coloris)].couleur.value_or(kNoir)});
+    else if (!p.releve.estVide()) c.push_back({&p.releve, {}});
+    return c;
+}
+
+// The charts of the launch that just ended, with the boxes as they were when
+// it began, as the window draws them; against the time in seconds from the
+// launches kept when each launch has its colour, the values are written or
+// they are drawn again (`redessin`: the record may have been cleared since);
+// the energy; a word in the others.
+void traceGraphes(Principale& p, Fenetre& f, const ValeursCases& cases, bool redessin = false)
+{
+    const std::vector<CourbeLancement> c = courbes(p);   // the launch cleared what the charts read
+    p.graphes.numeros.clear();
+    for (const CourbeLancement& x : c) p.graphes.numeros.push_back(x.releve->numero);
+    p.graphes.enTemps = redessin || actif(p, Reglage::Coloris) || actif(p, Reglage::Valeurs);
+    const std::string sep = f.separateurDecimal();
+    if (p.graphes.enTemps) {
+        if (!redessin) TraceVitesse(p.etat, f, ValeursCases{});   // the speeds, which the record keeps
+        TraceLancements(c, f, cases, actif(p, Reglage::Valeurs) ? std::optional<std::string_view>(sep) : std::nullopt);
     } else {
         TraceVitesse(p.etat, f, cases);
-        p.graphes.numeros = {p.releve.numero};
     }
     p.graphes.cases = cases;
-    if (cases[static_cast<std::size_t>(Case::Energie)] == 1) TraceEnergie(p.releve, f, f.separateurDecimal());
+    if (cases[static_cast<std::size_t>(Case::Energie)] == 1) TraceEnergie(c, f, sep);
     noteGraphes(f, Texte::grapheCocheApres, &cases);
     traceKepler(p, f);
 }
 
+// The charts drawn again from the launches kept, as the options now want them.
+void retraceGraphes(Principale& p, Fenetre& f)
+{
+    if (p.graphes.numeros.empty()) return;
+    for (const Graphe& g : kGraphes) f.picture(g.picture).cls();
+    traceGraphes(p, f, p.graphes.cases, true);
+}
+
 // The charts' words in the language now chosen, each chart as the last
 // launch left it: what it says while it shows no launch, the energy chart's
-// texts; the curves have none.
-void retraduitGraphes(const Principale& p, Fenetre& f)
+// texts, the values; the window's curves have none.
+void retraduitGraphes(Principale& p, Fenetre& f)
 {
     const bool lance = !p.graphes.numeros.empty();
+    if (lance && actif(p, Reglage::Valeurs)) return retraceGraphes(p, f);
     for (const Graphe& g : kGraphes) {
         const bool trace = lance && p.graphes.cases[static_cast<std::size_t>(g.boite)] == 1;
         if (trace && g.serie) continue;
         f.picture(g.picture).cls();
-        if (trace) TraceEnergie(p.releve, f, f.separateurDecimal());
+        if (trace) TraceEnergie(courbes(p), f, f.separateurDecimal());
         else noteGraphe(f.picture(g.picture), lance ? Texte::grapheCocheApres : Texte::grapheVide);
     }
 }
@@ -171,7 +168,7 @@ void lance(Principale& p, Fenetre& f)
     }
     // Taken at once: the next keystroke in a field clears the record's arrays.
     retiens(p.releve, p.etat, r.pas);
-    p.releve.textes = textesLancement(f, r);
+    p.releve.textes = TextesLancement{.masseSatellite = f.texte(Champ::Text7)};
     p.releve.numero = ++p.numeroLancement;
     p.pasPoints = p.releve.pasTrace = pasDeTrace(p.etat.NbPoints);
     if (actif(p, Reglage::Coloris))
@@ -431,7 +428,7 @@ void Case_Click(Principale& p, Fenetre& f, Case c)
     if (c == Case::Energie && f.valeurCase(c) == 1 && dessine != 1 && p.releve.textes) {
         for (const Graphe& g : kGraphes)
             if (g.boite == Case::Energie) f.picture(g.picture).cls();
-        TraceEnergie(p.releve, f, f.separateurDecimal());
+        TraceEnergie(courbes(p), f, f.separateurDecimal());
         dessine = 1;
     }
 }
@@ -449,9 +446,10 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     p.legendesUnite = true;
     montreLectureRejeu(p, f);   // a replay keeps the read-out
     Surface& vue = f.picture(1);
-    f.montreBulle(bullePoint(p, vue, x, y));
+    f.montreBulle(bullePoint(p, vue, x, y, f.separateurDecimal()));
     const auto proche = pointProche(p, vue, x, y);
     if (proche) p.pointe = proche->first->numero;
+    survoleLancement(p, f, proche ? proche->first->numero : 0);
     if (!actif(p, Reglage::Vecteur)) return;
     // The pointed point's velocity, in its launch's colour.
     std::optional<Fleche> fleche;
@@ -482,9 +480,11 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
         p.legendesUnite = true;
         montreLectureRejeu(p, f);
         // Between two plotted points the tooltip keeps the last one met.
-        const std::string bulle = bullePoint(p, vue, x, y, kPresDoigt);
+        const std::string bulle = bullePoint(p, vue, x, y, f.separateurDecimal(), kPresDoigt);
         if (!bulle.empty()) g.lu = true;
-        if (const auto proche = pointProche(p, vue, x, y, kPresDoigt)) p.pointe = proche->first->numero;
+        const auto proche = pointProche(p, vue, x, y, kPresDoigt);
+        if (proche) p.pointe = proche->first->numero;
+        survoleLancement(p, f, proche ? proche->first->numero : 0);
         if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
         return;
     }
@@ -503,28 +503,36 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
     }
 }
 
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres)
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, std::string_view sep, double pres)
 {
     const auto proche = pointProche(p, vue, x, y, pres);
     if (!proche) return {};
     const Releve& r = *proche->first;
 
-    // The captions' signed form; lengths to a tenth of the display unit, speeds to a tenth of a m/s.
+    // Lengths to a tenth of the display unit, speeds to a tenth of a m/s.
     const auto k = static_cast<std::size_t>(proche->second);
-    const auto dixieme = [](double v) { return formeSignee(std::round(v * 10) / 10); };
-    const std::string_view u(r.Unite.data(), r.Unite.size());
-    std::string_view unite = u.substr(0, u.find_last_not_of(' ') + 1);
-    while (unite.starts_with(' ')) unite.remove_prefix(1);
-    std::string t;
-    remplis(t, kBullePoint,
-                 {formeSignee(static_cast<double>(proche->second) * r.pas).vue(), dixieme(r.Xt[k] / r.Echelle).vue(),
-                  dixieme(r.Yt[k] / r.Echelle).vue(), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])).vue(), unite});
+    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
+    std::string t = tr(kBullePoint, {formeLisible(static_cast<double>(proche->second) * r.pas, sep), dixieme(r.Xt[k] / r.Echelle),
+                                     dixieme(r.Yt[k] / r.Echelle), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])), uniteAffichee(r)});
     // Several launches on the view: which one it is.
     if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
     if (actif(p, Reglage::Vecteur))
-        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]).vue(), dixieme(r.Vyt[k]).vue()});
-    if (const std::string v = bulleVecteurs(p, r, proche->second); !v.empty()) (t += '\n') += v;
+        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]), dixieme(r.Vyt[k])});
+    if (const std::string v = bulleVecteurs(p, r, proche->second, sep); !v.empty()) (t += '\n') += v;
     return t;
+}
+
+std::vector<CourbeLancement> courbesGraphes(const Principale& p)
+{
+    std::vector<CourbeLancement> courbes;
+    const std::vector<const Releve*> vus = lancementsVus(p);
+    for (const int n : p.graphes.numeros) {
+        if (n == p.releve.numero && !p.releve.estVide()) courbes.push_back({&p.releve, {}});
+        else
+            for (const Releve* r : vus)
+                if (r->numero == n) courbes.push_back({r, {}});
+    }
+    return courbes;
 }
 
 void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y)
@@ -532,16 +540,8 @@ void Graphe_MouseMove(Principale& p, Fenetre& f, int picture, float x, float y)
     (void)y;   // the value read is the launch's at the pointer's time, not the pointer's height
     const Graphe* g = graphe(picture);
     std::vector<CourbeLancement> courbes;
-    if (g && p.graphes.cases[static_cast<std::size_t>(g->boite)] == 1 && !p.etoile.enCours) {
-        const std::vector<const Releve*> vus = lancementsVus(p);
-        for (const int n : p.graphes.numeros) {
-            if (n == p.releve.numero && !p.releve.estVide()) courbes.push_back({&p.releve, {}});
-            else
-                for (const Releve* r : vus)
-                    if (r->numero == n) courbes.push_back({r, {}});
-        }
-    }
-    f.montreBulle(g && !courbes.empty() ? bulleGraphe(*g, courbes, p.graphes.enTemps, x) : std::string(), picture);
+    if (g && p.graphes.cases[static_cast<std::size_t>(g->boite)] == 1 && !p.etoile.enCours) courbes = courbesGraphes(p);
+    f.montreBulle(g && !courbes.empty() ? bulleGraphe(*g, courbes, p.graphes.enTemps, x, f.separateurDecimal()) : std::string(), picture);
 }
 
 void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
@@ -557,12 +557,14 @@ void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
         ecritLegende(p, f);
         ajusteLargeur(f);
     }
+    if (r == Reglage::Coloris || r == Reglage::Valeurs) retraceGraphes(p, f);
+    if (r == Reglage::Projection) f.modeProjection(oui);
     if (r == Reglage::Vecteur) {
         if (oui && p.echelles[static_cast<std::size_t>(Vecteur::Vitesse)] > 0) retraceVue(p, f);   // its line among the others
         else if (oui) ecritEchelleFleches(f.picture(1));
         else
             for (int n = 0; n < kNombreFleches; ++n) f.picture(1).fleche(n, std::nullopt);
-    } else if (r != Reglage::Coloris) {
+    } else if (r != Reglage::Coloris && r != Reglage::Valeurs && r != Reglage::Projection) {
         reglePhysique(p, f, r);
     }
     montreFlecheDepart(p, f);
@@ -585,69 +587,6 @@ std::string textePoints(const Principale& p, const FormatTable& f)
     return texteTable(p.releve, f) + tableKepler(p, f);
 }
 
-std::vector<std::string> lignesLancements(const Principale& p, std::string_view sep)
-{
-    std::vector<std::string> l;
-    const std::vector<const Releve*> vus = lancementsVus(p);
-    if (vus.empty()) return l;
-    // Each launch's lines.
-    const auto numero = [](int n) { return std::to_string(n); };
-    const auto nombre = [&](double v, double pas) { return std::string(formeGenerale(std::round(v / pas) * pas, sep).vue()); };
-    std::vector<std::vector<std::string>> groupes;
-    bool ajouts = false;   // lines of the options of shell/physique.h
-    for (const Releve* lancement : vus) {
-        const Releve& r = *lancement;
-        std::vector<std::string>& g = groupes.emplace_back();
-        const TextesLancement& t = *r.textes;
-        std::string_view unite(r.Unite.data(), r.Unite.size());
-        while (unite.starts_with(' ')) unite.remove_prefix(1);
-        while (unite.ends_with(' ')) unite.remove_suffix(1);
-        g.push_back(tr(Texte::legendeLancement, {numero(r.numero), tr(kColoris[static_cast<std::size_t>(r.coloris)].nom),
-                                                 t.champs[0], t.champs[1], t.champs[2], t.champs[3], unite, t.champs[5]}));
-        std::string mesures(t.impactTemps.empty()
-                                ? std::string(tr(Texte::legendeSansImpact))
-                                : tr(Texte::legendeAvecImpact, {nombre(static_cast<double>(r.Nfin) * r.pas, 1)}));
-        const Tour tour = mesureTour(r);
-        const double e = r.Echelle;
-        mesures += ' ';
-        mesures += tour.boucle ? tr(Texte::legendeTour, {nombre(tour.periode, 1), nombre(tour.rProche / e, 0.1),
-                                                         nombre(tour.vProche, 1), unite, nombre(tour.rLoin / e, 0.1),
-                                                         nombre(tour.vLoin, 1)})
-                               : tr(Texte::legendeSansTour, {nombre(tour.duree, 1)});
-        g.push_back(std::move(mesures));
-        for (std::string& ligne : lignesPhysique(p, r, sep)) g.push_back(std::move(ligne)), ajouts = true;
-    }
-    std::vector<std::string> fin = lignesKeplerFin(p, sep);
-    ajouts = ajouts || !fin.empty();
-    // The last five launches; with the longer lines of the options, as many of
-    // the last ones as the legend's box holds, one at least.
-    constexpr std::size_t kDansLaLegende = 5;
-    std::size_t premier = vus.size() > kDansLaLegende ? vus.size() - kDansLaLegende : 0;
-    if (ajouts) {
-        const auto hauteur = [](const std::vector<std::string>& lignes) {
-            std::size_t n = 0;
-            for (const std::string& t : lignes)
-                n += std::max<std::size_t>(1, (static_cast<std::size_t>(std::count_if(t.begin(), t.end(), [](char c) {
-                                                   return (static_cast<unsigned char>(c) & 0xc0) != 0x80;
-                                               })) + kCaracteresLegende - 1) / kCaracteresLegende);
-            return n;
-        };
-        // And the lines that name the launches forgotten or left out, two each.
-        std::size_t pris = hauteur(fin) + (vus.front()->numero > 1 ? 2 : 0), k = vus.size();
-        while (k > premier && (k == vus.size() || pris + hauteur(groupes[k - 1]) + (k > 1 ? 2 : 0) <= kLignesLegende))
-            pris += hauteur(groupes[--k]);
-        premier = k;
-    }
-    // Launches no longer kept, then those kept but left out for room.
-    if (vus.front()->numero > 1)
-        l.push_back(tr(Texte::legendeOublies, {"1", numero(vus.front()->numero - 1), numero(kLancementsGardes)}));
-    if (premier > 0) l.push_back(tr(Texte::legendePasAffiches, {numero(vus.front()->numero), numero(vus[premier - 1]->numero)}));
-    for (std::size_t k = premier; k < vus.size(); ++k)
-        for (std::string& ligne : groupes[k]) l.push_back(std::move(ligne));
-    for (std::string& ligne : fin) l.push_back(std::move(ligne));
-    return l;
-}
-
 void changeLangue(Principale& p, Fenetre& f, Langue l)
 {
     acheveLancement(p, f);
@@ -664,21 +603,12 @@ void changeLangue(Principale& p, Fenetre& f, Langue l)
         for (const Etiquette e : {Etiquette::LegendeX, Etiquette::LegendeY, Etiquette::LectureUnite})
             f.ecritEtiquette(e, tr(cherche(role(e))->legende));
     }
-    // The impact captions of the launches on screen, written again as calcule
-    // wrote them; the last one's on the window.
-    std::vector<Releve*> vus;
-    for (Releve& r : p.precedents) vus.push_back(&r);
-    vus.push_back(&p.releve);
-    for (Releve* r : vus) {
-        if (!r->textes || r->textes->impactTemps.empty()) continue;
-        const auto n = static_cast<std::size_t>(r->Nfin);
+    // The impact captions of the launch on screen, written again as calcule wrote them.
+    if (const Releve& r = p.releve; r.textes && r.Nfin < kPas && !r.estVide()) {
+        const auto n = static_cast<std::size_t>(r.Nfin);
         Libelle temps, vitesse;
-        remplis(temps, tr(Texte::impactTemps), {formeSignee(static_cast<double>(r->Nfin) * r->pas).vue()});
-        remplis(vitesse, tr(Texte::impactVitesse),
-                {formeSignee(std::floor(r->Vxt[n])).vue(), formeSignee(std::floor(r->Vyt[n])).vue()});
-        r->textes->impactTemps = temps.vue();
-        r->textes->impactVitesse = vitesse.vue();
-        if (r != &p.releve) continue;
+        remplis(temps, tr(Texte::impactTemps), {formeSignee(static_cast<double>(r.Nfin) * r.pas).vue()});
+        remplis(vitesse, tr(Texte::impactVitesse), {formeSignee(std::floor(r.Vxt[n])).vue(), formeSignee(std::floor(r.Vyt[n])).vue()});
         f.ecritEtiquette(Etiquette::ImpactTemps, temps.vue());
         f.ecritEtiquette(Etiquette::ImpactVitesse, vitesse.vue());
     }

@@ -31,9 +31,6 @@ static_assert(kDureeImageEtoile >= 25, "a frame shorter than a 40 Hz screen's re
 /// the legend. An older one stays drawn until the view is cleared, but is
 /// forgotten (the legend says so): the points kept stay under 400 KB.
 inline constexpr int kLancementsGardes = 10;
-/// What the legend's box holds, in lines of about this many characters.
-inline constexpr std::size_t kLignesLegende = 20;
-inline constexpr std::size_t kCaracteresLegende = 40;
 
 /// What the main window holds besides its controls.
 struct Principale {
@@ -77,6 +74,7 @@ struct Principale {
     /// its change in m/s, the force in N); 0 while none of a kind is drawn.
     std::array<double, 3> echelles{};
     int pointe = 0;                ///< the launch of the point the pointer or a finger last read; 0 for none
+    int survole = 0;               ///< the launch of the point under the pointer now, its row marked in the legend; 0 for none
     /// A launch replayed in time: the satellite moves over its points.
     struct {
         bool actif = false;        ///< a replay is on the view, moving or standing still
@@ -166,8 +164,9 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y);
 
 /// The tooltip of the plotted point nearest (x, y) user units, within `pres`
 /// pixels, of the launches on the view (named when there are several); ""
-/// when there is none.
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, double pres = kPresSouris);
+/// when there is none. Numbers in the readable form, with the separator given.
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, std::string_view separateurDecimal,
+                       double pres = kPresSouris);
 
 /// Pointer move over a chart (picture area n, its user units): the time
 /// there and the value of each launch drawn on it, with what it spans.
@@ -184,12 +183,11 @@ void basculeReglage(Principale& p, Fenetre& f, Reglage r);
 /// The launches kept on the view (their drawing on screen), oldest first;
 /// none once it has been cleared.
 std::vector<const Releve*> lancementsVus(const Principale& p);
+/// The launches the charts show (since the last launch that drew them), in the order drawn.
+std::vector<CourbeLancement> courbesGraphes(const Principale& p);
 /// The points to copy or save: every launch kept on the view, each row with
 /// its number when there are several; else the last launch, as its table.
 std::string textePoints(const Principale& p, const FormatTable& f);
-/// The legend of the launches kept on the view, a line each and their
-/// measures, with their colours' names; what is no longer kept is said.
-std::vector<std::string> lignesLancements(const Principale& p, std::string_view separateurDecimal);
 
 /// The texts in another language: the window's own from its tables, the
 /// captions the procedures wrote (the unit, the impact, the title), the

@@ -41,10 +41,10 @@ inline constexpr std::string_view kCleColoris = "coloris";
 inline constexpr std::string_view kCleVecteur = "vecteur";
 /// The options of what a seconde class studies (0 or 1): the velocity, its
 /// change and the force at the points, the exact orbit, Kepler's law; the
-/// replay's speed ("10min", "1h" or "6h").
-inline constexpr std::array<std::string_view, 5> kClesPhysique{"vecteurs", "variation", "force", "exacte", "kepler"};
-inline constexpr std::array<Reglage, 5> kReglagesPhysique{Reglage::VecteursVitesse, Reglage::VariationVitesse, Reglage::Force,
-                                                         Reglage::OrbiteExacte, Reglage::Kepler};
+/// values on the charts; the replay's speed ("10min", "1h" or "6h").
+inline constexpr std::array<std::string_view, 6> kClesPhysique{"vecteurs", "variation", "force", "exacte", "kepler", "valeurs"};
+inline constexpr std::array<Reglage, 6> kReglagesPhysique{Reglage::VecteursVitesse, Reglage::VariationVitesse, Reglage::Force,
+                                                         Reglage::OrbiteExacte, Reglage::Kepler, Reglage::Valeurs};
 inline constexpr std::string_view kCleRejeu = "rejeu";
 inline constexpr std::array<std::string_view, 3> kValeursRejeu{"10min", "1h", "6h"};
 /// The title of the box that shows what to observe.

@@ -5,6 +5,7 @@
 #include "calcule.h"
 #include "disposition.h"
 #include "feuille.h"
+#include "legende.h"
 #include "principale.h"
 #include "vue.h"
 
@@ -140,9 +141,9 @@ TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
     for (int n = 2; n <= 6; ++n) EXPECT_EQ(depuisEffacement(f.pic(n)), depuisEffacement(r.f.pic(n))) << n;
 }
 
-TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTheirNumbers)
+TEST_F(Principal, WithAColourEachLaunchHasTheLegendsColourOnTheViewAndEveryChartAndIsReadOutAndExportedWithItsNumber)
 {
-    f.cases = {1, 0, 0};
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
     Reglage_Click(p, f, Reglage::Coloris, true);
     EXPECT_TRUE(f.reglages[0] && f.estVisible(role(Etiquette::Legende)) && f.largeur == kLargeurEtendue);
     for (const char* voy : {"0", "2000"}) {
@@ -156,14 +157,17 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
         table.push_back(t.substr(0, t.find('\n')));
     EXPECT_EQ(table.at(0), "Lancement\tt (s)\tX (km)\tY (km)\tVx (m/s)\tVy (m/s)\tV (m/s)");
     std::size_t ligne = 1;
-    // Each launch: its colour on the view (the window's for the first) and on the charts (the chart's own for the
-    // first), its number by its last point, its legend, its tooltip, its rows in the table.
-    const struct { int numero; std::optional<Couleur> vue; Couleur graphe; const char* legende; } cas[] = {
-        {1, std::nullopt, couleurPalette(4), "1 (noir)\u00a0: Vox = 0\u00a0m/s, Voy = 0\u00a0m/s"},
-        {2, Couleur{230, 159, 0}, Couleur{230, 159, 0}, "2 (orange)\u00a0: Vox = 0\u00a0m/s, Voy = 2000\u00a0m/s"}};
+    // Each launch: its legend's row (its colour named and shown, Voy as read), that colour on the view (the pen's,
+    // black, for the first) and on every chart, the energy's included; its number by its last point, its tooltip, its rows.
+    const TableLancements legende = tableLancements(p, ".");
+    const struct { int numero; std::optional<Couleur> vue; Couleur couleur; const char* nom; const char* voy; } cas[] = {
+        {1, std::nullopt, {0, 0, 0}, "noir", "0"}, {2, Couleur{230, 159, 0}, {230, 159, 0}, "orange", "2000"}};
     for (const auto& c : cas) {
         SCOPED_TRACE(c.numero);
         const Releve& r = *vus[static_cast<std::size_t>(c.numero - 1)];
+        const TableLancements::Rangee& rangee = legende.rangees.at(static_cast<std::size_t>(c.numero - 1));
+        EXPECT_EQ(std::tuple(rangee.numero, rangee.couleur, rangee.nomCouleur, rangee.cellules.at(1)),
+                  std::tuple(c.numero, c.couleur, std::string(c.nom), std::string(c.voy)));
         // Points of a colour since the area was last cleared.
         const auto de = [&](int n, const std::optional<Couleur>& couleur) {
             int k = 0;
@@ -171,7 +175,8 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
             return k;
         };
         if (c.vue) { EXPECT_EQ(de(1, c.vue), r.Nfin); }
-        EXPECT_EQ(de(2, c.graphe), r.Nfin + 1);
+        for (int n = 2; n <= 6; ++n) EXPECT_EQ(de(n, c.couleur), r.Nfin + 1) << n;
+        EXPECT_EQ(de(7, c.couleur), 4 * (r.Nfin + 1));   // its three energies, then its total's drift
         // Its number 4 px right of its last point and 3 px above.
         const SurfaceEnregistree& v = f.pic(1);
         const double dx = 4 * v.scaleWidth() / v.largeurPixels(), dy = 3 * v.scaleHeight() / v.hauteurPixels();
@@ -180,12 +185,11 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
             return a.texte == std::to_string(c.numero) && a.couleur == c.vue && std::abs(a.args[0] - r.Xt[r.Nfin] / 1e5 - dx) < 0.1 &&
                    std::abs(a.args[1] - r.Yt[r.Nfin] / 1e5 + dy) < 0.1;
         }));
-        EXPECT_NE(f.etiquettes[Etiquette::Legende].find(c.legende), std::string::npos);
-        EXPECT_NE(f.etiquettes[Etiquette::Legende].find(tr(Texte::legendeAvecImpact, {std::to_string(86 * r.Nfin)})), std::string::npos);
         Picture1_MouseMove(p, f, 0, 0, static_cast<float>(r.Xt[40] / 1e5), static_cast<float>(r.Yt[40] / 1e5));
-        EXPECT_TRUE(f.bulle.starts_with("Lancement " + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s")) << f.bulle;
+        EXPECT_TRUE(f.bulle.starts_with("Lancement " + std::to_string(c.numero) + "\u00a0: t = 3440\u00a0s")) << f.bulle;
+        EXPECT_TRUE(tableLancements(p, ".").rangees.at(static_cast<std::size_t>(c.numero - 1)).pointee);   // its row marked
         Graphe_MouseMove(p, f, 3, 3440, 0);   // the charts read every launch, against the time
-        EXPECT_NE(f.bulle.find((c.numero > 1 ? "\nLancement " : "Lancement ") + std::to_string(c.numero) + "\u00a0: t =  3440\u00a0s   Vy = "),
+        EXPECT_NE(f.bulle.find((c.numero > 1 ? "\nLancement " : "Lancement ") + std::to_string(c.numero) + "\u00a0: t = 3440\u00a0s   Vy = "),
                   std::string::npos);
         const std::string numero = std::to_string(c.numero) + "\t";
         EXPECT_TRUE(table.at(ligne).starts_with(numero + "0\t-30000\t0\t0\t"));
@@ -194,13 +198,12 @@ TEST_F(Principal, WithAColourEachTwoLaunchesAreToldApartReadOutAndExportedWithTh
     }
     EXPECT_EQ(table.size(), ligne);
     for (int n = 3; n <= kLancementsGardes + 1; ++n) Command1_Click(p, f);   // past the launches kept, the oldest goes
-    EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with(tr(Texte::legendeOublies, {"1", "1", "10"}) + "\n" +
-                                                             tr(Texte::legendePasAffiches, {"2", "6"}) + "\n7 (")); // the last five
+    const TableLancements onze = tableLancements(p, ".");
+    EXPECT_EQ(std::tuple(onze.rangees.size(), onze.rangees.front().numero, onze.notes.at(0)),
+              std::tuple(std::size_t(10), 2, tr(Texte::legendeOublie, {"10"})));   // one launch is one launch
     Command4_Click(p, f);   // "Effacer": the numbers start again
     Command1_Click(p, f);
-    EXPECT_TRUE(f.etiquettes[Etiquette::Legende].starts_with("1 (noir)")) << f.etiquettes[Etiquette::Legende];
-    const Feuille feuille = feuilleFenetre(f, p);   // the printed sheet (A4 landscape unless told) has the window's legend
-    EXPECT_TRUE(feuille.lignes.at(0).starts_with("1 (noir)") && feuille.largeur == 297 && feuille.hauteur == 210);
+    EXPECT_EQ(tableLancements(p, ".").rangees.at(0).nomCouleur, "noir");
 }
 
 TEST_F(Principal, WithArrowsTheVelocityTypedTheLaunchsAndThePointedPointsShowASquarePer2000MPerS)
@@ -250,7 +253,7 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     lance();
     // A chart drawn reads out the time and its value at the pointer; one whose box was not ticked says so.
     const struct { int picture; const char* bulle; } graphes[] = {
-        {2, "Vx(t)\u00a0: t =  4300\u00a0s   Vx =  "}, {5, ""}, {7, ""}};   // the energy chart: no series to read
+        {2, "Vx(t)\u00a0: t = 4300\u00a0s   Vx = "}, {5, ""}, {7, ""}};   // the energy chart: no series to read
     for (const auto& g : graphes) {
         Graphe_MouseMove(p, f, g.picture, 50, 0);
         EXPECT_TRUE(f.bulle.starts_with(g.bulle) && f.bulle.empty() == !*g.bulle && f.bulleSur == g.picture) << f.bulle;
@@ -259,33 +262,19 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     const auto points = f.pic(7).appelsDe("pset");
     const auto n = static_cast<std::size_t>(p.etat.Nfin);
     ASSERT_EQ(points.size(), 4 * (n + 1));
-    std::array<std::pair<double, double>, 2> bornes{{{1e300, -1e300}, {1e300, -1e300}}};   // the two bands' extremes
     for (std::size_t i = 0; i <= n; ++i) {
         const double v2 = p.etat.Vxt[i] * p.etat.Vxt[i] + p.etat.Vyt[i] * p.etat.Vyt[i];
         const double ep = -p.etat.GM / std::hypot(p.etat.Xt[i], p.etat.Yt[i]), e[] = {v2 / 2, ep, v2 / 2 + ep};
         EXPECT_EQ(points[3 * i].args[0], 86.0 * static_cast<double>(i));   // against the time, s
         for (std::size_t k = 0; k < 3; ++k) EXPECT_FLOAT_EQ(static_cast<float>(points[3 * i + k].args[1]), static_cast<float>(e[k])) << i;
         EXPECT_FLOAT_EQ(static_cast<float>(points[3 * (n + 1) + i].args[1]), static_cast<float>(e[2])) << i;
-        for (std::size_t k = 0; k < 3; ++k) bornes[0] = {std::min(bornes[0].first, e[k]), std::max(bornes[0].second, e[k])};
-        bornes[1] = {std::min(bornes[1].first, e[2]), std::max(bornes[1].second, e[2])};
     }
-    // The energies from 14 px to 55 % of the height, the total from 16 px lower to 14 px above the bottom; 5 % time margins.
-    const double h = f.pic(7).hauteurPixels(), milieu = std::round(h * 0.55), rangs[][2] = {{14, milieu}, {milieu + 16, h - 14}};
     // Its texts where they stand (the area's pixels, an anchor) and what they say, its rules.
     Places places;
     for (const Appel& a : f.pic(7).appels)
         if (a.op == "texte" || a.op == "line")
             places.emplace_back(a.op + " " + std::to_string(places.size() + 1), nombres(a.args) + (a.texte.empty() ? "" : " " + a.texte));
     commeLesPlaces("énergie", places);
-    const auto echelles = f.pic(7).appelsDe("scale");
-    ASSERT_EQ(echelles.size(), 3u);
-    for (std::size_t b = 0; b < 2; ++b) {
-        const std::vector<double>& e = echelles[b + 1].args;
-        const auto rang = [&](double v) { return (e[1] - v) / (e[1] - e[3]) * h; };
-        EXPECT_EQ(std::tuple(e[0], e[2]), std::tuple(-0.05 * (86.0 * double(n)), 1.05 * (86.0 * double(n)))) << b;
-        EXPECT_NEAR(rang(bornes[b].second), rangs[b][0], 0.01) << b;
-        EXPECT_NEAR(rang(bornes[b].first), rangs[b][1], 0.01) << b;
-    }
     f.ecritCase(Case::Energie, false);
     EXPECT_EQ(f.largeur, kLargeurPrincipale);
     // "Effacer" clears every area, the last one too; another box than its own draws no energy.
@@ -308,64 +297,84 @@ TEST_F(Principal, TheEnergyChartPlotsHalfVSquaredMinusGMOverRThenTheTotalAlone)
     EXPECT_TRUE(std::any_of(textes.begin(), textes.end(), [](const Appel& a) { return a.texte == tr(Texte::energieEcart, {"0"}); }));
 }
 
-TEST_F(Principal, TheSheetHasTheViewLargeTheChartsShownAndTheLegendOfTheLaunchOnScreen)
+TEST_F(Principal, TheChartsValuesAndTheEnergysTextsStandApartAndOffTheCurvesAtAnyTau)
 {
-    EXPECT_TRUE(feuille(f, p.releve).lignes.empty());   // no launch yet
-    Command1_Click(p, f);
-    f.ecritTexte(Champ::Text1, "5000");   // typed, not launched
-    const std::vector<std::string> l = feuille(f, p.releve).lignes;
-    ASSERT_EQ(l.size(), 7u);   // the inputs, then the two impact captions
-    EXPECT_EQ(l[0], "Vox = 0\u00a0m/s    Voy = 0\u00a0m/s");
-    EXPECT_TRUE(l[3].starts_with("1 carreau = 10 mille km") && l[3].ends_with(" 1000")) << l[3];   // the selected options' captions
-    EXPECT_EQ(l[6], f.etiquettes[Etiquette::ImpactVitesse]);
-    changeLangue(p, f, Langue::en);   // in the language chosen since
-    EXPECT_EQ(feuille(f, p.releve).lignes[6], "Vx =  10521 and Vy =  0m/s");
-    changeLangue(p, f, Langue::fr);
-
-    // Whatever is shown: every box inside the margins and apart from the others, the view square and the largest,
-    // the charts in table order, the first row shown level with the view, room for the legend; each box where a
-    // printed sheet shows it (tests/shell/places.txt).
-    const struct { std::array<bool, 2> cases; std::vector<int> images; } cas[] = {
-        {{false, false}, {1}}, {{true, false}, {1, 2, 3, 4}}, {{false, true}, {1, 5, 6}}, {{true, true}, {1, 2, 3, 4, 5, 6}}};
-    for (const auto& c : cas) {
-        f.ecritCase(Case::Vitesse, c.cases[0]);
-        f.ecritCase(Case::Xy, c.cases[1]);
-        const Feuille s = feuille(f, p.releve);
-        std::vector<int> images;
-        std::vector<CadreMm> cadres;
-        Places places;
-        const auto place = [&](const std::string& nom, const CadreMm& a) {
-            cadres.push_back(a);
-            places.emplace_back(nom, nombres({a.gauche, a.haut, a.largeur, a.hauteur}));
-        };
-        place("légende", s.cadreLegende);
-        for (const ChampNom& n : s.nom) place(std::string(n.libelle), n.cadre);
-        for (const ImageFeuille& im : s.images) {
-            images.push_back(im.picture);
-            place("Picture" + std::to_string(im.picture), im.cadre);
-            if (im.picture == 1) continue;
-            place("légende de Picture" + std::to_string(im.picture), im.cadreLegende);
-            EXPECT_LE(im.cadre.largeur * im.cadre.hauteur, 0.4 * s.images[0].cadre.largeur * s.images[0].cadre.hauteur);
+    for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
+    for (const Reglage r : {Reglage::Coloris, Reglage::Valeurs}) Reglage_Click(p, f, r, true);
+    for (const char* tau : {"864", "1e9"}) {   // at 1e9, "760000000 %" once ran into "99900000000 s"
+        SCOPED_TRACE(tau);
+        f.ecritTexte(Champ::Text6, tau);
+        for (const char* vox : {"0", "3000"}) {
+            f.ecritTexte(Champ::Text1, vox);
+            lance();
         }
-        commeLesPlaces(std::string("feuille") + (c.cases[0] ? ", vitesse" : "") + (c.cases[1] ? ", xy" : ""), places);
-        EXPECT_EQ(images, c.images);
-        EXPECT_EQ(s.images[0].cadre.largeur, s.images[0].cadre.hauteur);
-        EXPECT_GT(s.images[0].cadre.largeur, 160);
-        if (s.images.size() > 1) { EXPECT_EQ(s.images[1].cadre.haut, s.images[0].cadre.haut); }
-        EXPECT_GE(s.cadreLegende.hauteur, l.size() * kInterligneLegende);
-        for (std::size_t i = 0; i < cadres.size(); ++i) {
-            const CadreMm& a = cadres[i];
-            EXPECT_TRUE(a.gauche >= 10 && a.haut >= 10 && a.gauche + a.largeur <= 287 && a.haut + a.hauteur <= 200) << i;
-            for (std::size_t j = 0; j < i; ++j) {
-                const CadreMm& b = cadres[j];
-                EXPECT_TRUE(a.gauche + a.largeur <= b.gauche || b.gauche + b.largeur <= a.gauche ||
-                            a.haut + a.hauteur <= b.haut || b.haut + b.hauteur <= a.haut)
-                    << i << " " << j;
+        for (int n = 2; n <= 7; ++n) {
+            // Each text's box (written at the area's pixels), each point's pixel at the scale in force.
+            const double W = f.pic(n).largeurPixels(), H = f.pic(n).hauteurPixels();
+            std::vector<std::array<double, 4>> boites;
+            std::vector<std::pair<double, double>> points;
+            std::vector<double> e{0, 0, W, H};
+            for (const Appel& a : depuisEffacement(f.pic(n))) {
+                if (a.op == "scale") e = a.args;
+                if (a.op == "pset") points.emplace_back((a.args[0] - e[0]) / (e[2] - e[0]) * W, (a.args[1] - e[1]) / (e[3] - e[1]) * H);
+                if (a.op != "texte") continue;
+                const double l = largeurTexte(a.texte, kCorpsTexte), g = a.args[0] - (int(a.args[2]) % 2 ? l : 0),
+                             h = a.args[1] - (a.args[2] >= 2 ? kCorpsTexte + 1 : 0);
+                EXPECT_TRUE(g >= 0 && g + l <= W && h >= 0 && h + kCorpsTexte + 1 <= H) << n << " " << a.texte;
+                for (const auto& b : boites) EXPECT_TRUE(g >= b[2] || b[0] >= g + l || h >= b[3] || b[1] >= h + kCorpsTexte + 1) << n << " " << a.texte;
+                boites.push_back({g, h, g + l, h + kCorpsTexte + 1});
             }
+            EXPECT_GE(boites.size(), 3u) << n;   // the values at the axis' ends and the span, at least
+            for (const auto& [x, y] : points)
+                for (const auto& b : boites) EXPECT_FALSE(x > b[0] && x < b[2] && y > b[1] && y < b[3]) << n << " " << x << " " << y;
         }
     }
-    Command4_Click(p, f);   // "Effacer": the view no longer shows the launch
-    EXPECT_TRUE(feuille(f, p.releve).lignes.empty());
+}
+
+TEST_F(Principal, TheSheetHoldsTheViewTheChartsTheScalesAndEveryLaunchsRowEachTextInItsBoxInsideThePage)
+{
+    const auto dedans = [](const CadreMm& c) { return c.gauche >= 10 && c.haut >= 10 && c.gauche + c.largeur <= 287 && c.haut + c.hauteur <= 200; };
+    const auto apart = [](const CadreMm& a, const CadreMm& b) {
+        return a.gauche + a.largeur <= b.gauche + 1e-9 || b.gauche + b.largeur <= a.gauche + 1e-9 || a.haut + a.hauteur <= b.haut + 1e-9 ||
+               b.haut + b.hauteur <= a.haut + 1e-9;
+    };
+    // One launch, both groups of charts: one page, each box where a printed sheet shows it (tests/shell/places.txt).
+    for (const Case c : {Case::Vitesse, Case::Xy}) f.ecritCase(c, true);
+    lance();
+    Places places;
+    const Feuille une = feuilleFenetre(f, p);
+    EXPECT_EQ(une.pages, 1);
+    for (const ElementFeuille& e : une.elements)
+        places.emplace_back(e.sorte == ElementFeuille::Sorte::Image ? "Picture" + std::to_string(e.picture) : e.texte,
+                            nombres({e.cadre.gauche, e.cadre.haut, e.cadre.largeur, e.cadre.hauteur}));
+    commeLesPlaces("feuille", places);
+    // Eight launches in colour, every chart, the exact orbit and Kepler's law (the widest table), what to observe.
+    f.ecritCase(Case::Energie, true);
+    for (const Reglage r : {Reglage::Coloris, Reglage::OrbiteExacte, Reglage::Kepler}) Reglage_Click(p, f, r, true);
+    p.consignes[0] = "Comparez les périodes des lancements qui font un tour, puis leurs T²/a³.";
+    for (int n = 1; n <= 8; ++n) {
+        f.ecritTexte(Champ::Text1, std::to_string(500 * n));
+        lance();
+    }
+    // Every box inside the margins and apart from the others on its page, every text no wider than its box: never cut.
+    const Feuille s = feuilleFenetre(f, p);
+    std::string tout;
+    for (const ElementFeuille& e : s.elements) {
+        EXPECT_TRUE(dedans(e.cadre) && e.page < s.pages) << e.texte;
+        for (const ElementFeuille& u : s.elements) EXPECT_TRUE(&u == &e || u.page != e.page || apart(u.cadre, e.cadre)) << e.texte << " / " << u.texte;
+        if (e.sorte != ElementFeuille::Sorte::Texte) continue;
+        tout += e.texte + "\n";
+        EXPECT_LE(largeurTexte(e.texte, e.corps * 25.4 / 72), e.cadre.largeur + 1e-9) << e.texte;
+    }
+    EXPECT_EQ(std::ranges::count(s.elements, ElementFeuille::Sorte::Image, &ElementFeuille::sorte), 8);   // the view, six charts, Kepler's
+    for (int n = 1; n <= 8; ++n) EXPECT_NE(tout.find("\n" + std::to_string(n) + "\n"), std::string::npos) << n;
+    std::replace(tout.begin(), tout.end(), '\n', ' ');   // the lines of a text cut between words
+    for (const std::string& t : {std::string("Quadrillage\u00a0: 1 carreau = 10\u00a0000 km, soit 1 cm pour "),
+                                 tr(Texte::feuilleMasseTau, {"6", "864", "1000"}), std::string(tr(Texte::feuilleReponses)),
+                                 std::string("Comparez les périodes des lancements")})
+        EXPECT_NE(tout.find(t), std::string::npos) << t;
+    Command4_Click(p, f);   // "Effacer": no launch on the view, no table
+    EXPECT_EQ(std::ranges::count(feuilleFenetre(f, p).elements, ElementFeuille::Sorte::Pave, &ElementFeuille::sorte), 0);
 }
 
 TEST_F(Principal, ArithmeticErrorsAreShownAndLeaveNothingToExport)
@@ -479,8 +488,8 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     // The impact point, 905 km (4.5 px) from the one before; 496 px span 1000 user units.
     const float x = static_cast<float>(p.etat.Xt[102] / 1e5);
     const struct { float dx; const char* bulle; } cas[] = {
-        {0, "t =  8772\u00a0s   X = -5354.6\u00a0km   Y =  0\u00a0km   V =  10521.8\u00a0m/s"},
-        {-7, "t =  8686\u00a0s   X = -6259.5\u00a0km   Y =  0\u00a0km   V =  9643.4\u00a0m/s"},   // the point before
+        {0, "t = 8772\u00a0s   X = -5354.6\u00a0km   Y = 0\u00a0km   V = 10\u00a0521.8\u00a0m/s"},   // grouped
+        {-7, "t = 8686\u00a0s   X = -6259.5\u00a0km   Y = 0\u00a0km   V = 9643.4\u00a0m/s"},   // the point before
         {20, ""},
     };
     for (const auto& c : cas) {
@@ -500,7 +509,7 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     EXPECT_EQ(f.bulle, "");
     f.ecritTexte(Champ::Text5, "0"), Command1_Click(p, f);   // no attractor, no speed: the start reads its first point
     Picture1_MouseMove(p, f, 0, 0, -300, 0);
-    EXPECT_TRUE(f.bulle.starts_with("t =  86\u00a0s   X = -30000")) << f.bulle;
+    EXPECT_TRUE(f.bulle.starts_with("t = 86\u00a0s   X = -30\u00a0000")) << f.bulle;
 }
 
 TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatelliteWhereItTapsElsewhere)
@@ -508,7 +517,7 @@ TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatellite
     Command1_Click(p, f);
     // The impact point (user units: hundreds of km); 200, 300 is far from any point, 2 user units a pixel.
     const float xp = static_cast<float>(p.etat.Xt[102] / 1e5);
-    const std::string point = "t =  8772\u00a0s   X = -5354.6\u00a0km   Y =  0\u00a0km   V =  10521.8\u00a0m/s";
+    const std::string point = "t = 8772\u00a0s   X = -5354.6\u00a0km   Y = 0\u00a0km   V = 10\u00a0521.8\u00a0m/s";
     using G = std::vector<std::tuple<Doigt, float, float>>;
     const struct { const char* quoi; G gestes; const char* x; std::string bulle; } cas[] = {
         // [what, gestures, X initial after them, the tooltip]

@@ -72,6 +72,16 @@ public:
     void retraduit() override {}
 };
 
+/// A column of the launches' table by its name, a number per launch (NaN where it has none).
+inline std::vector<double> colonne(const TableLancements& t, std::string_view nom)
+{
+    std::vector<double> v;
+    for (std::size_t c = 0; c < t.colonnes.size(); ++c)
+        if (t.colonnes[c].nom == nom)
+            for (const TableLancements::Rangee& r : t.rangees) v.push_back(r.valeurs.at(c));
+    return v;
+}
+
 /// A main window right after loading, its procedures bound to the recording window.
 struct FenetreChargee {
     Principale p;
