@@ -1,5 +1,7 @@
 #include "FrmSat.h"
 
+#include "projection.h"
+
 #include "PictureBox.h"
 #include "application.h"
 #include "controles.h"
@@ -22,7 +24,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolTip>
+
+#include <cmath>
 
 #include <algorithm>
 #include <vector>
@@ -73,6 +79,7 @@ QWidget* FrmSat::construitControle(const Disposition& d)
     case Genre::Champ: w = new ChampNombre(parent); break;
     case Genre::Etiquette: w = new QLabel(parent); break;
     case Genre::Message: w = new BandeMessage(parent); break;
+    case Genre::Tableau: w = new TableLegende(parent); break;
     case Genre::Bouton: {
         auto* b = new QPushButton(parent);
         b->setAutoDefault(false);
@@ -290,6 +297,8 @@ void FrmSat::ecritEtiquette(Etiquette e, std::string_view t)
     if (l->property("autoTaille").toBool()) l->adjustSize();
 }
 
+void FrmSat::ecritLancements(const TableLancements& t) { static_cast<TableLegende*>(controle(role(Etiquette::Legende)))->ecrit(t); }
+
 void FrmSat::activeXy(bool actif) { caseACocher(Case::Xy)->setEnabled(actif); }
 
 int FrmSat::valeurCase(Case c) const
@@ -304,7 +313,14 @@ int FrmSat::valeurCase(Case c) const
 void FrmSat::ecritCase(Case c, bool cochee) { caseACocher(c)->setChecked(cochee); }
 
 bool FrmSat::estVisible(Role r) const { return !controle(r)->isHidden(); }
-void FrmSat::setVisible(Role r, bool visible) { controle(r)->setVisible(visible); }
+void FrmSat::setVisible(Role r, bool visible)
+{
+    QWidget* w = controle(r);
+    const bool change = w->isHidden() == visible;
+    w->setVisible(visible);
+    // Arranged for a projector, a row of an option takes its room or gives it back.
+    if (change && projection_.actif && (cherche(r)->drapeaux & Facultatif)) agenceProjection();
+}
 
 std::string FrmSat::separateurDecimal() const
 {
@@ -352,8 +368,82 @@ void FrmSat::ecritReglage(Reglage r, bool actif)
             if (QAction* a = action(e.action)) a->setChecked(actif);
 }
 
+// A projector's arrangement (shell/projection.h) of the rows shown, on the
+// screen under the menu bar; the view stays at the top while the rest scrolls.
+void FrmSat::agenceProjection()
+{
+    const QScreen* e = screen();
+    const QSizeF ecran = e ? QSizeF(e->geometry().size()) : QSizeF(1920, 1080);
+    std::vector<Disposition> montres;
+    for (const Disposition& d : kDisposition)
+        if (!(d.drapeaux & Facultatif) || !controle(d.role) || estVisible(d.role)) montres.push_back(d);
+    const Disposee a = disposeProjection(montres, ecran.width(), ecran.height() - menuBar()->sizeHint().height(), false);
+    for (const PlaceCompacte& pl : a.places) {
+        QWidget* w = client_->findChild<QWidget*>(qs(pl.rang->nom));
+        if (!w) continue;
+        const Cadre& c = pl.cadre;
+        w->setGeometry(QRectF(c.gauche, c.haut, c.largeur, c.hauteur).toRect());
+        QFont f = policeDe(pl.rang->police);
+        f.setPixelSize(static_cast<int>(std::lround(pl.corps)));
+        w->setFont(f);
+        if (auto* b = qobject_cast<PictureBox*>(w)) b->agrandit(pl.echelle, kCorpsProjection, true);
+    }
+    client_->setMinimumSize(static_cast<int>(a.largeur), static_cast<int>(a.hauteur));
+    client_->resize(client_->minimumSize());
+}
+
+void FrmSat::modeProjection(bool oui)
+{
+    if (oui == projection_.actif) return;
+    projection_.actif = oui;
+    QFont grand = font();
+    if (oui) {
+        projection_.fenetre = saveGeometry();
+        const QScreen* e = screen();
+        grand.setPixelSize(static_cast<int>(
+            std::lround(kCorpsMin * (e ? echelleProjection(e->geometry().width(), e->geometry().height()) : 2))));
+        menuBar()->setFont(grand);
+        // The client area in a scroll area, the view kept at its top.
+        auto* defile = new QScrollArea;
+        defile->setFrameShape(QFrame::NoFrame);
+        defile->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        defile->setWidget(takeCentralWidget());
+        setCentralWidget(defile);
+        connect(defile->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this](int y) { pictureBox(1)->move(pictureBox(1)->x(), projection_.vueHaut + y); });
+        agenceProjection();
+        projection_.vueHaut = pictureBox(1)->y();
+        // The whole screen, with or without a window manager to do it.
+        showFullScreen();
+        if (e) setGeometry(e->geometry());
+    } else {
+        // Back exactly as the window was: every row where the table has it, in its face.
+        for (const Disposition& d : kDisposition) {
+            QWidget* w = client_->findChild<QWidget*>(qs(d.nom));
+            if (!w) continue;
+            w->setGeometry(enPixels(d));
+            w->setFont(policeDe(d.police));
+            if (auto* b = qobject_cast<PictureBox*>(w)) b->agrandit(1, 0, false);
+            if (auto* l = qobject_cast<QLabel*>(w); l && (d.drapeaux & AutoTaille)) l->adjustSize();
+            if (auto* c = qobject_cast<QCheckBox*>(w)) c->setText(qs(orbeline::tr(d.legende))), enveloppe(c);
+        }
+        client_->setMinimumSize(enPixels(largeurTwips_), enPixels(kHauteurPrincipale));
+        auto* defile = static_cast<QScrollArea*>(centralWidget());
+        defile->takeWidget();
+        setCentralWidget(client_);   // the scroll area goes
+        showNormal();
+        restoreGeometry(projection_.fenetre);
+    }
+    // The menu bar, its menus and the tooltips in the same size.
+    if (!oui) menuBar()->setFont(QFont());
+    for (QMenu* m : menus_) m->setFont(oui ? grand : QFont());
+    QToolTip::setFont(oui ? grand : QApplication::font());
+}
+
 void FrmSat::largeurClient(int twips)
 {
+    largeurTwips_ = twips;
+    if (projection_.actif) return;   // the arrangement gives the window its size
     // The layout's height always; the width of the column beyond it, while shown.
     const QSize avant = client_->minimumSize();
     client_->setMinimumSize(enPixels(twips), enPixels(kHauteurPrincipale));

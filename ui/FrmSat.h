@@ -46,6 +46,7 @@ public:
     std::string texte(Champ c) const override;
     void ecritTexte(Champ c, std::string_view texte) override;
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
+    void ecritLancements(const TableLancements& t) override;
     void activeXy(bool actif) override;
     int valeurCase(Case c) const override;
     void ecritCase(Case c, bool cochee) override;
@@ -59,6 +60,7 @@ public:
     void montreConsigne(std::string_view texte) override;
     void montreBulle(std::string_view texte, int picture = 1) override;
     void ecritReglage(Reglage r, bool actif) override;
+    void modeProjection(bool oui) override;
     void largeurClient(int twips) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
@@ -135,6 +137,7 @@ private:
     void demandeImpression();
     void montreGuide();
     void montreAPropos();
+    void agenceProjection();
 
     std::unique_ptr<Principale> p_;
     QWidget* client_ = nullptr;
@@ -145,6 +148,12 @@ private:
     QString dossierEcrit_;                    // the last folder a file was written to
     QTimer etoile_;                           // the star's next frame
     std::vector<std::pair<Role, QWidget*>> controles_;   // built from the layout table's roles
+    int largeurTwips_ = kLargeurPrincipale;   // the client area's width the procedures last asked for
+    struct {
+        bool actif = false;
+        QByteArray fenetre;   // the window's geometry before, to go back to it
+        int vueHaut = 0;      // where the arrangement has the view, while the rest scrolls
+    } projection_;
 };
 
 } // namespace orbeline

@@ -6,6 +6,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QPixmap>
 #include <QTextDocument>
 #include <QValidator>
 
@@ -142,6 +145,53 @@ void BandeMessage::ecrit(const QString& texte)
     QAccessible::updateAccessibility(&nom);
     QAccessibleTextUpdateEvent change(this, 0, avant, texte);
     QAccessible::updateAccessibility(&change);
+}
+
+TableLegende::TableLegende(QWidget* parent) : QTableWidget(parent)
+{
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+}
+
+void TableLegende::ecrit(const TableLancements& t)
+{
+    const auto n = static_cast<int>(t.colonnes.size());
+    clear();
+    setColumnCount(n);
+    setRowCount(static_cast<int>(t.rangees.size() + t.notes.size()));
+    for (int c = 0; c < n; ++c) {
+        const TableLancements::Colonne& col = t.colonnes[static_cast<std::size_t>(c)];
+        auto* e = new QTableWidgetItem(qs(col.nom) + (col.unite.empty() ? QString() : QLatin1Char('\n') + qs(col.unite)));
+        e->setData(Qt::AccessibleTextRole, qs(col.nom) + (col.unite.empty() ? QString() : QStringLiteral(" (") + qs(col.unite) + ')'));
+        setHorizontalHeaderItem(c, e);
+    }
+    const QColor pointee(204, 232, 255);
+    for (int r = 0; r < static_cast<int>(t.rangees.size()); ++r) {
+        const TableLancements::Rangee& l = t.rangees[static_cast<std::size_t>(r)];
+        QPixmap pastille(10, 10);
+        pastille.fill(QColor(l.couleur.r, l.couleur.g, l.couleur.b));
+        auto* e = new QTableWidgetItem(QIcon(pastille), QString::number(l.numero));
+        e->setToolTip(qs(l.nomCouleur));
+        e->setData(Qt::AccessibleTextRole, qs(orbeline::tr(Texte::legendeRangee, {std::to_string(l.numero), l.nomCouleur})));
+        if (l.pointee) e->setBackground(pointee);
+        setVerticalHeaderItem(r, e);
+        for (int c = 0; c < n; ++c) {
+            auto* i = new QTableWidgetItem(qs(l.cellules[static_cast<std::size_t>(c)]));
+            i->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            if (l.pointee) i->setBackground(pointee);
+            setItem(r, c, i);
+        }
+    }
+    // The notes, each across the whole table under the rows.
+    for (std::size_t k = 0; k < t.notes.size(); ++k) {
+        const int r = static_cast<int>(t.rangees.size() + k);
+        setVerticalHeaderItem(r, new QTableWidgetItem(QString()));
+        setItem(r, 0, new QTableWidgetItem(qs(t.notes[k])));
+        if (n > 1) setSpan(r, 0, 1, n);
+    }
 }
 
 // X11's default input method when no other is set, compose, reads the

@@ -3,6 +3,7 @@
 // geometry in pixels, the font, the texts, and three controls of their own.
 
 #include "disposition.h"
+#include "fenetre.h"
 
 #include <QCheckBox>
 #include <QFont>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRect>
 #include <QString>
+#include <QTableWidget>
 
 #include <string_view>
 
@@ -31,6 +33,15 @@ class ChampNombre : public QLineEdit {
 public:
     explicit ChampNombre(QWidget* parent = nullptr);
     QVariant inputMethodQuery(Qt::InputMethodQuery requete) const override;
+};
+
+/// The launches' table: a row per launch headed by its colour and number,
+/// a column per quantity, the notes under them; it scrolls both ways, the
+/// headers staying, and marks the launch under the pointer.
+class TableLegende : public QTableWidget {
+public:
+    explicit TableLegende(QWidget* parent = nullptr);
+    void ecrit(const TableLancements& t);
 };
 
 /// The message strip: plain text, which reaches a screen reader as the

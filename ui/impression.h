@@ -5,6 +5,7 @@
 
 #include "feuille.h"
 
+class QPagedPaintDevice;
 class QPainter;
 
 namespace orbeline {
@@ -13,7 +14,8 @@ class FrmSat;
 
 /// Draws the sheet of the window's picture areas with `pxParMm` device
 /// pixels to the millimetre, the painter's origin at the page's top-left
-/// corner; `gris` prints the pictures in shades of grey.
-void dessineFeuille(QPainter& p, const Feuille& f, double pxParMm, const FrmSat& w, bool gris);
+/// corner, a new page of the device for each page after the first; `gris`
+/// prints in shades of grey. False when the device refuses a page.
+bool dessineFeuille(QPainter& p, QPagedPaintDevice& pages, const Feuille& f, double pxParMm, const FrmSat& w, bool gris);
 
 } // namespace orbeline

@@ -294,15 +294,15 @@ bool FrmSat::ouvreSituation(const QByteArray& cheminSysteme)
 
 namespace {
 
-// The sheet on one landscape page, with the page's corner as the painter's
+// The sheet on landscape pages, with a page's corner as the painter's
 // origin, at the device's resolution.
 bool dessinePage(QPagedPaintDevice& page, int resolution, const FrmSat& w, const Principale& r, bool gris)
 {
     QPainter p;
     if (!p.begin(&page)) return false;
     const QSizeF mm = page.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    dessineFeuille(p, feuilleFenetre(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
-    return p.end();
+    const bool dessine = dessineFeuille(p, page, feuilleFenetre(w, r, mm.width(), mm.height()), resolution / 25.4, w, gris);
+    return p.end() && dessine;
 }
 
 } // namespace

@@ -7,13 +7,15 @@
 #include <QPainter>
 #include <QPen>
 
+#include <cmath>
+
 namespace orbeline {
 
-void dessineTexte(QPainter& p, QPointF point, std::string_view t, Ancre a, const QColor& c)
+void dessineTexte(QPainter& p, QPointF point, std::string_view t, Ancre a, const QColor& c, double corps)
 {
     QFont police(QStringLiteral("Arial"));
     police.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    police.setPixelSize(kCorpsTexte);
+    police.setPixelSize(static_cast<int>(std::lround(corps)));
     const QString texte = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
     // Measured in the painter's units, whatever device it paints on.
     const QFontMetricsF m(police);

@@ -15,7 +15,7 @@ namespace orbeline {
 
 /// Writes `t` in the areas' sans-serif of kCorpsTexte logical pixels, the
 /// anchor's corner on `point` (the painter's units being logical pixels).
-void dessineTexte(QPainter& p, QPointF point, std::string_view t, Ancre a, const QColor& c);
+void dessineTexte(QPainter& p, QPointF point, std::string_view t, Ancre a, const QColor& c, double corps = kCorpsTexte);
 /// An arrow from `a` to `b`, its head at `b`, with a pen of `largeur` logical pixels.
 void dessineFleche(QPainter& p, QPointF a, QPointF b, const QColor& c, double largeur);
 

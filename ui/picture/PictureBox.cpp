@@ -94,7 +94,7 @@ void PictureBox::refait(const QSize& taille) const
         journal_.redimensionne(etat_);
     }
 
-    const double dpr = dpr_;
+    const double dpr = dpr_ * zoom_;
     const QSize enPixels(static_cast<int>(std::ceil(taille.width() * dpr)),
                          static_cast<int>(std::ceil(taille.height() * dpr)));
     tailleImage_ = taille;
@@ -149,13 +149,14 @@ QPen PictureBox::stylo(const QColor& couleur) const
 
 QColor PictureBox::couleurTrait(std::optional<Couleur> c) const
 {
-    return versQColor(c.value_or(etat_.foreColor));
+    return versQColor(vue(c.value_or(etat_.foreColor)));
 }
 
 void PictureBox::abime(const QRectF& zonePx)
 {
     const QRect dedans = interieur();
-    salit(zonePx.translated(dedans.topLeft()).toAlignedRect() & dedans);
+    const QRectF z(zonePx.topLeft() * zoom_, zonePx.size() * zoom_);
+    salit(z.translated(dedans.topLeft()).toAlignedRect() & dedans);
 }
 
 void PictureBox::salit(const QRect& zone)
@@ -179,7 +180,9 @@ QRect PictureBox::zoneSale() const
     // The points' damage is clipped only now: clipping each square to the
     // area and then gathering gives the same box as gathering then clipping.
     const QRect dedans = interieur();
-    return sale_ | (pointsSales_.translated(dedans.topLeft()) & dedans);
+    const QRect points = zoom_ == 1 ? pointsSales_
+                                    : QRectF(QPointF(pointsSales_.topLeft()) * zoom_, QSizeF(pointsSales_.size()) * zoom_).toAlignedRect();
+    return sale_ | (points.translated(dedans.topLeft()) & dedans);
 }
 
 void PictureBox::rendSale()
@@ -298,14 +301,14 @@ void PictureBox::dessinePoint(float x, float y, std::optional<Couleur> c)
     const QRect carre(plancher(centre.x() + 0.5 - w / 2.0), plancher(centre.y() + 0.5 - w / 2.0), w, w);
     // Thousands of points per launch: the square goes straight into the
     // image's pixels, without a painter for each one.
-    const double dpr = dpr_;
+    const double dpr = dpr_ * zoom_;
     const auto enDevice = [dpr](int v) { return dpr == 1 ? v : static_cast<int>(std::lround(v * dpr)); };
     const int x0 = std::max(0, enDevice(carre.left()));
     const int y0 = std::max(0, enDevice(carre.top()));
     const int x1 = std::min(largeurImage_, enDevice(carre.left() + w));
     const int y1 = std::min(hauteurImage_, enDevice(carre.top() + w));
     if (x0 >= x1 || y0 >= y1) return;
-    const QRgb couleur = versRgb(c.value_or(etat_.foreColor));
+    const QRgb couleur = versRgb(vue(c.value_or(etat_.foreColor)));
     // The pixels' address is kept from one point to the next, and asked for
     // again (which detaches the image) whenever the image may be shared.
     if (!pixels_ || !image_.isDetached()) pixels_ = reinterpret_cast<QRgb*>(image_.bits());
@@ -338,7 +341,7 @@ void PictureBox::texte(float x, float y, std::string_view t, Ancre a, std::optio
     const QPointF point(etat_.versPxX(x), etat_.versPxY(y));
     if (!proche(point)) return;
     QPainter p(&image_);
-    dessineTexte(p, point, t, a, couleurTrait(c));
+    dessineTexte(p, point, t, a, couleurTrait(c), std::max<double>(kCorpsTexte, corpsMin_ / zoom_));
     p.end();
     pixels_ = nullptr;
     salit(interieur());
@@ -357,7 +360,7 @@ std::optional<QRectF> PictureBox::cadreControle(Controle c) const
     if (!g.visible || !proche(g.gauche) || !proche(g.haut) || !proche(g.largeur) ||
         !proche(g.hauteur) || g.largeur <= 0 || g.hauteur <= 0)
         return std::nullopt;
-    return QRectF(g.gauche, g.haut, g.largeur, g.hauteur).translated(contentsRect().topLeft());
+    return QRectF(g.gauche * zoom_, g.haut * zoom_, g.largeur * zoom_, g.hauteur * zoom_).translated(contentsRect().topLeft());
 }
 
 QRect PictureBox::rectControle(Controle c) const
@@ -423,7 +426,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
     const QRect dedans = interieur();
     const QRect zone = event->rect() & dedans;
     if (!zone.isEmpty()) {
-        const double dpr = image_.devicePixelRatio();
+        const double dpr = image_.devicePixelRatio() / zoom_;
         const QRectF source(QPointF(zone.topLeft() - dedans.topLeft()) * dpr,
                             QSizeF(zone.size()) * dpr);
         p.drawImage(QRectF(zone), image_, source);
@@ -441,7 +444,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
         const double d = std::min(cadre->width(), cadre->height());
         QRectF disque(0, 0, d, d);
         disque.moveCenter(cadre->center());
-        p.setPen(QPen(palette().color(QPalette::WindowText), 1));
+        p.setPen(QPen(palette().color(QPalette::WindowText), zoom_));
         p.setBrush(kBleu);
         QPainterPath cercle;
         cercle.addEllipse(disque.adjusted(0.5, 0.5, -0.5, -0.5));
@@ -454,8 +457,22 @@ void PictureBox::paintEvent(QPaintEvent* event)
         if (!f) continue;
         const QPointF a(etat_.versPxX(f->x1), etat_.versPxY(f->y1)), b(etat_.versPxX(f->x2), etat_.versPxY(f->y2));
         if (proche(a) && proche(b))
-            dessineFleche(p, a + dedans.topLeft(), b + dedans.topLeft(), versQColor(f->couleur), 2);
+            dessineFleche(p, a * zoom_ + dedans.topLeft(), b * zoom_ + dedans.topLeft(), versQColor(vue(f->couleur)), 2 * zoom_);
     }
+}
+
+void PictureBox::agrandit(double zoom, double corps, bool contraste)
+{
+    if (zoom == zoom_ && corps == corpsMin_ && contraste == contraste_) return;
+    zoom_ = zoom;
+    corpsMin_ = corps;
+    contraste_ = contraste;
+    setLineWidth(static_cast<int>(std::lround(2 * zoom)));   // the sunken border as much wider
+    dpr_ = 0;
+    ajuste();
+    // Drawn again at the new size (the pixels, enlarged, past the journal's bound).
+    retraduitDessin([](std::string_view t) { return std::string(t); });
+    update();
 }
 
 void PictureBox::resizeEvent(QResizeEvent* event)
@@ -472,7 +489,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
         QFrame::mousePressEvent(event);
         return;
     }
-    const QPointF px = event->position() - interieur.topLeft();
+    const QPointF px = (event->position() - interieur.topLeft()) / zoom_;
     emit souris(bouton, touches(event->modifiers()), static_cast<float>(etat().versUserX(px.x())),
                 static_cast<float>(etat().versUserY(px.y())));
 }
@@ -486,7 +503,7 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event)
         QFrame::mouseMoveEvent(event);
         return;
     }
-    const QPointF px = event->position() - interieur.topLeft();
+    const QPointF px = (event->position() - interieur.topLeft()) / zoom_;
     emit deplacement(bouton, touches(event->modifiers()), static_cast<float>(etat().versUserX(px.x())),
                      static_cast<float>(etat().versUserY(px.y())));
 }

@@ -52,6 +52,12 @@ public:
     void repeint(Controle c) override;
     void fleche(int n, std::optional<Fleche> f) override;
 
+    /// Shows the area `zoom` times its size, its drawing made again at that
+    /// size (lines and points as much thicker), its texts at least `corps`
+    /// widget pixels high, its light colours darkened when `contraste`;
+    /// the procedures see the same pixels as before. 1, 0, false: as the window has it.
+    void agrandit(double zoom, double corps, bool contraste);
+
 signals:
     /// A mouse button pressed: button 1/2/4, Shift 1 | Ctrl 2 | Alt 4, user coordinates.
     void souris(int bouton, int shift, float x, float y);
@@ -80,11 +86,14 @@ private:
     // date; inline, for the usual case where nothing moved.
     void ajuste() const
     {
-        const QSize taille = interieur().size().expandedTo(QSize(1, 1));
+        QSize taille = interieur().size();
+        if (zoom_ != 1) taille = QSize(qRound(taille.width() / zoom_), qRound(taille.height() / zoom_));
+        taille = taille.expandedTo(QSize(1, 1));
         if (taille != tailleImage_) refait(taille);
     }
     void dessinePoint(float x, float y, std::optional<Couleur> c);   // a point's pixels alone (notePoint records it)
     void litGeometrie() const;
+    Couleur vue(Couleur c) const { return contraste_ ? contrastee(c) : c; }   // as it is painted
     void refait(const QSize& taille) const;
     QTransform versPixels() const;
     void prepare(QPainter& p) const;
@@ -115,6 +124,9 @@ private:
     QRect sale_;                            // damage not yet handed to update()
     QRect pointsSales_;                     // the same for points, inner-area pixels, unclipped
     bool renduPrevu_ = false;               // a call of rendSale() is queued
+    double zoom_ = 1;                       // widget pixels per pixel of the area (agrandit)
+    double corpsMin_ = 0;                   // the texts' least height, widget pixels
+    bool contraste_ = false;                // light colours darkened
 };
 
 } // namespace orbeline

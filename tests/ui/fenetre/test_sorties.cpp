@@ -20,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeView>
@@ -272,13 +273,16 @@ TEST(Sorties, OnAFailingDiskTheOldFilesStayAndTheProgramGoesOn)
     EXPECT_EXIT(enfant(), ::testing::ExitedWithCode(0), "");
 }
 
-TEST(Image, PngIsTheClientAreaWithTheLegendAndThePrintoutOneLandscapeSheetInColourOrGrey)
+TEST(Image, PngIsTheClientAreaWithTheLegendAndThePrintoutOfEightLaunchesInsideTheSheetsInColourOrGrey)
 {
     QTemporaryDir dossier;
     auto w = fenetre();
     entreeVue(*w, Texte::actionColoris)->trigger();   // the launches' legend, in a column beyond the layout
     QTest::mouseClick(vu(*w, tr(Texte::caseVitesse)), Qt::LeftButton);
-    QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
+    for (int n = 0; n < 8; ++n) {
+        w->text(1)->setText(QString::number(1000 * n));
+        QTest::mouseClick(vu(*w, tr(Texte::lancer)), Qt::LeftButton);
+    }
     ASSERT_TRUE(enregistre(*w, Action::EnregistrerImage, dossier.filePath("orbeline.png")));
     EXPECT_EQ(QImage(dossier.filePath("orbeline.png")).size(), QSize(1012, 571) * w->devicePixelRatioF());   // the client area, its column too
 
@@ -292,13 +296,23 @@ TEST(Image, PngIsTheClientAreaWithTheLegendAndThePrintoutOneLandscapeSheetInColo
         const auto poppler = [&](const char* outil, QStringList args) {
             return QProcess::execute(outil, args << dossier.filePath("orbeline.pdf") << dossier.filePath("page")) == 0;
         };
-        ASSERT_TRUE(poppler("pdftotext", {}));   // which writes blanks as it sees them
+        // Every word inside the sheet's margins (10 mm, in points), on at most two sheets.
+        ASSERT_TRUE(poppler("pdftotext", {"-bbox"}));
+        const QString boites = QString::fromUtf8(lis(dossier.filePath("page")));
+        EXPECT_LE(boites.count("<page "), 2);
+        const QRegularExpression mot(R"re(xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)re");
+        for (auto m = mot.globalMatch(boites); m.hasNext();) {
+            const auto b = m.next();
+            EXPECT_TRUE(b.captured(1).toDouble() >= 28 && b.captured(2).toDouble() >= 28 && b.captured(3).toDouble() <= 814 &&
+                        b.captured(4).toDouble() <= 567) << b.captured(0).toStdString();
+        }
+        ASSERT_TRUE(poppler("pdftotext", {"-layout"}));   // a row of the sheet a line, blanks as it sees them
         QString texte = QString::fromUtf8(lis(dossier.filePath("page")));
-        EXPECT_EQ(texte.count('\f'), 1);   // one page
         texte = texte.replace(QChar(0xa0), ' ').simplified();
-        for (const char* t : {"Nom : Classe : Date :", "Impact à t = 8772 s", "Vx(t) Vy(t) V(t)",
-                              "1 (noir) : Vox = 0 m/s, Voy = 0 m/s"})
+        for (const char* t : {"Nom : Classe : Date :", "Vx(t) Vy(t) V(t)", "Quadrillage : 1 carreau = 10 000 km",
+                              "Masse de l'attracteur M = 6 × 10²⁴ kg ; τ = 864 s", "Impact à t", "8772"})
             EXPECT_TRUE(texte.contains(QString::fromUtf8(t))) << t;
+        for (int n = 1; n <= 8; ++n) EXPECT_TRUE(texte.contains(QString(" %1 %2 0 -30 000 0 6 864").arg(n).arg(1000 * (n - 1)))) << n;
         ASSERT_TRUE(poppler("pdftoppm", {"-r", "300", "-png", "-singlefile"}));
         const QImage page(dossier.filePath("page.png"));
         EXPECT_NEAR(page.width(), 3508, 1);   // A4 landscape
@@ -315,7 +329,7 @@ TEST(Image, PngIsTheClientAreaWithTheLegendAndThePrintoutOneLandscapeSheetInColo
         // The first vertical grid line, inner pixel 49 of 496 on screen: every
         // row it crosses holds pure grid grey, the same grey as on screen and
         // at least two pixels wide, where an enlarged screen picture is blurred.
-        const CadreMm vue = feuille(*w, {}).images[0].cadre;
+        const CadreMm vue = feuilleFenetre(*w, w->principale()).elements[0].cadre;
         const double pxParMm = 300 / 25.4, k = vue.largeur * pxParMm / 496;
         const int x0 = int((vue.gauche * pxParMm) + 47.5 * k), x1 = int((vue.gauche * pxParMm) + 51.5 * k);
         int rangees = 0, nettes = 0;
