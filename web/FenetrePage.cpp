@@ -1,6 +1,7 @@
 #include "FenetrePage.h"
 
 #include "construction.h"
+#include "projection.h"
 #include "dom.h"
 #include "feuille.h"
 #include "releve.h"
@@ -23,6 +24,7 @@ void orbeline_page_imprime();
 void orbeline_page_html(const char* id, int lId, const char* html, int l);
 void orbeline_page_dialogue(const char* id, int lId);
 void orbeline_page_garde(const char* lien, int l, int travail);
+void orbeline_page_tableau(const char* id, int lId, const char* t, int l);
 }
 
 namespace orbeline {
@@ -242,13 +244,15 @@ void FenetrePage::agence()
     std::vector<Disposition> montres;
     for (const Disposition& d : kDisposition)
         if (!(d.drapeaux & Facultatif) || dom::estMontre(d.nom)) montres.push_back(d);
-    const Disposee a = dispose(montres, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
+    const Disposee a = projection_ ? disposeProjection(montres, e.largeur, e.hauteur, true)
+                                   : dispose(montres, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
     // The window as it is stays untouched until it is arranged otherwise.
     if (a.agencement == Agencement::Fenetre && agencement_ == Agencement::Fenetre) return;
     agencement_ = a.agencement;
     const bool compacte = a.agencement != Agencement::Fenetre;
     const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
     dom::attribut("fenetre", "class", compacte ? "compacte" : "");
+    dom::attribut("fenetre", "data-projection", projection_ ? "1" : "0");
     dom::style("fenetre", "width", compacte                             ? entier(a.largeur)
                                    : largeurTwips_ == kLargeurPrincipale ? ""
                                                                          : dom::px(enPixels(largeurTwips_)));
@@ -341,40 +345,48 @@ void FenetrePage::prepareImpression()
     acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
     finImpression();
     const Feuille f = feuilleFenetre(*this, p_);
-    for (std::size_t i = 0; i < f.nom.size(); ++i) {
-        const std::string id = "feuille-nom-" + std::to_string(i);
-        dom::cree("div", id, "feuille");
-        dom::attribut(id, "class", "nom");
-        place(id, f.nom[i].cadre);
-        dom::style(id, "font-size", pt(kCorpsNom));
-        dom::cree("span", id + "-libelle", id);
-        dom::texte(id + "-libelle", f.nom[i].libelle);
-        dom::cree("span", id + "-ligne", id);
+    const auto page = [](int n) { return "feuille-page-" + std::to_string(n); };
+    for (int n = 0; n < f.pages; ++n) {
+        dom::cree("div", page(n), "feuille");
+        for (std::size_t i = 0; i < f.nom.size(); ++i) {
+            const std::string id = page(n) + "-nom-" + std::to_string(i);
+            dom::cree("div", id, page(n));
+            dom::attribut(id, "class", "nom");
+            place(id, f.nom[i].cadre);
+            dom::style(id, "font-size", pt(kCorpsNom));
+            dom::cree("span", id + "-libelle", id);
+            dom::texte(id + "-libelle", f.nom[i].libelle);
+            dom::cree("span", id + "-ligne", id);
+        }
     }
     // Each area's drawing again on a canvas of a whole number of pixels to
     // one of the area's, so that its lines stay on whole pixels.
-    for (const ImageFeuille& im : f.images) {
-        const SurfaceCanvas& zone = *pictures_.at(static_cast<std::size_t>(im.picture - 1));
-        const std::string id = "feuille-picture-" + std::to_string(im.picture);
-        const double pixels = kPointsParPouce * im.cadre.largeur / 25.4;
-        const int ratio = std::max(1, static_cast<int>(std::ceil(pixels / zone.largeurPixels())));
-        toiles_.push_back(SurfaceCanvas::nouvelleToile(id, "feuille", zone.largeurPixels(), zone.hauteurPixels(), ratio));
-        place(id, im.cadre);
-        zone.imprimeSur(toiles_.back());
-        if (im.legende.empty()) continue;
-        dom::cree("div", id + "-legende", "feuille");
-        dom::attribut(id + "-legende", "class", "legende-graphe");
-        place(id + "-legende", im.cadreLegende);
-        dom::style(id + "-legende", "font-size", pt(kCorpsGraphe));
-        dom::texte(id + "-legende", im.legende);
+    int n = 0;
+    for (const ElementFeuille& e : f.elements) {
+        const std::string id = "feuille-" + std::to_string(n++);
+        if (e.sorte == ElementFeuille::Sorte::Image) {
+            const SurfaceCanvas& zone = *pictures_.at(static_cast<std::size_t>(e.picture - 1));
+            const double pixels = kPointsParPouce * e.cadre.largeur / 25.4;
+            const int ratio = std::max(1, static_cast<int>(std::ceil(pixels / zone.largeurPixels())));
+            toiles_.push_back(SurfaceCanvas::nouvelleToile(id, page(e.page), zone.largeurPixels(), zone.hauteurPixels(), ratio));
+            place(id, e.cadre);
+            zone.imprimeSur(toiles_.back());
+            continue;
+        }
+        dom::cree("div", id, page(e.page));
+        place(id, e.cadre);
+        if (e.sorte == ElementFeuille::Sorte::Pave)
+            dom::style(id, "background", "rgb(" + std::to_string(e.couleur.r) + "," + std::to_string(e.couleur.g) + "," +
+                                             std::to_string(e.couleur.b) + ")");
+        if (e.sorte == ElementFeuille::Sorte::Regle || e.sorte == ElementFeuille::Sorte::Pointille)
+            dom::attribut(id, "class", e.sorte == ElementFeuille::Sorte::Regle ? "trait" : "pointille");
+        if (e.sorte != ElementFeuille::Sorte::Texte) continue;
+        dom::style(id, "font-size", dom::longueur(e.corps, "pt"));
+        if (e.gras) dom::style(id, "font-weight", "bold");
+        if (e.alignement != ElementFeuille::Alignement::Gauche)
+            dom::style(id, "justify-content", e.alignement == ElementFeuille::Alignement::Centre ? "center" : "flex-end");
+        dom::texte(id, e.texte);
     }
-    std::string lignes;
-    for (const std::string& l : f.lignes) lignes += l + "\n";
-    dom::cree("div", "feuille-legende", "feuille");
-    place("feuille-legende", f.cadreLegende);
-    dom::style("feuille-legende", "font-size", pt(kCorpsLegende));
-    dom::style("feuille-legende", "line-height", mm(kInterligneLegende));
-    dom::texte("feuille-legende", lignes);
 }
 
 void FenetrePage::finImpression()
@@ -417,6 +429,26 @@ void FenetrePage::ecritTexte(Champ c, std::string_view t)
 }
 
 void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t) { dom::texte(id(role(e)), t); }
+
+void FenetrePage::ecritLancements(const TableLancements& t)
+{
+    // The table as lines of fields the page's script makes its cells of (as text): the headers, a line a
+    // launch (its colour as drawn, whether it is under the pointer, its name, its colour's, its number,
+    // its cells), a line a note after a tab.
+    std::string l;
+    for (const TableLancements::Colonne& c : t.colonnes) l.append(l.empty() ? "" : "\t").append(c.nom).append("\t").append(c.unite);
+    for (const TableLancements::Rangee& r : t.rangees) {
+        const Couleur c = projection_ ? contrastee(r.couleur) : r.couleur;
+        l.append("\nrgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")\t")
+            .append(r.pointee ? "1\t" : "\t")
+            .append(orbeline::tr(Texte::legendeRangee, {std::to_string(r.numero), r.nomCouleur}))
+            .append("\t" + r.nomCouleur + "\t" + std::to_string(r.numero));
+        for (const std::string& v : r.cellules) l.append("\t").append(v);
+    }
+    for (const std::string& n : t.notes) l.append("\n\t").append(n);
+    const std::string_view boite = id(role(Etiquette::Legende));
+    orbeline_page_tableau(boite.data(), static_cast<int>(boite.size()), l.data(), static_cast<int>(l.size()));
+}
 
 void FenetrePage::activeXy(bool actif) { dom::active(id(role(Case::Xy)), actif); }
 
@@ -464,6 +496,14 @@ void FenetrePage::ecritReglage(Reglage r, bool actif)
 {
     for (const EntreeMenu& e : kMenus)
         if (e.reglage == r) dom::attribut(idAction(e.action), "aria-pressed", actif ? "true" : "false");
+}
+
+void FenetrePage::modeProjection(bool oui)
+{
+    projection_ = oui;
+    ecran_ = {};   // arranged again, for the projector or back
+    agence();
+    for (const auto& zone : pictures_) zone->projection(oui ? kCorpsProjection : 0, oui);
 }
 
 void FenetrePage::largeurClient(int twips)

@@ -84,6 +84,7 @@ public:
     std::string texte(Champ c) const override;
     void ecritTexte(Champ c, std::string_view texte) override;
     void ecritEtiquette(Etiquette e, std::string_view texte) override;
+    void ecritLancements(const TableLancements& t) override;
     void activeXy(bool actif) override;
     int valeurCase(Case c) const override;
     void ecritCase(Case c, bool cochee) override;
@@ -97,6 +98,7 @@ public:
     void montreConsigne(std::string_view texte) override;
     void montreBulle(std::string_view texte, int picture = 1) override;
     void ecritReglage(Reglage r, bool actif) override;
+    void modeProjection(bool oui) override;
     void largeurClient(int twips) override;
     void pointsDisponibles(bool oui) override;
     void programmeEtape(int millisecondes) override;
@@ -123,6 +125,7 @@ private:
     Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
     dom::Ecran ecran_{};   ///< the viewport it was arranged for
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
+    bool projection_ = false;   ///< arranged for a projector
 };
 
 } // namespace orbeline

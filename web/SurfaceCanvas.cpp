@@ -80,13 +80,28 @@ void SurfaceCanvas::imprimeSur(int toile) const
     if (!journal_.rejoue(cible)) orbeline_copie_toile(id_, toile);
 }
 
-void SurfaceCanvas::montre(int gauche, int haut, double echelle) { orbeline_montre_surface(id_, gauche, haut, echelle); }
+void SurfaceCanvas::montre(int gauche, int haut, double echelle)
+{
+    echelle_ = echelle;
+    orbeline_montre_surface(id_, gauche, haut, echelle);
+}
 
 bool SurfaceCanvas::redessine() const
 {
     SurfaceCanvas meme(id_, etat_.largeurPx, etat_.hauteurPx);
+    meme.echelle_ = echelle_, meme.corpsMin_ = corpsMin_, meme.contraste_ = contraste_;
     return journal_.rejoue(meme);
 }
+
+void SurfaceCanvas::projection(double corps, bool contraste)
+{
+    corpsMin_ = corps;
+    contraste_ = contraste;
+    orbeline_efface(id_);   // the journal drawn again on a blank canvas
+    redessine();
+}
+
+int SurfaceCanvas::teinte(Couleur c) const { return rgb(contraste_ ? contrastee(c) : c); }
 
 void SurfaceCanvas::scale(double x1, double y1, double x2, double y2)
 {
@@ -112,7 +127,7 @@ void SurfaceCanvas::line(float x1, float y1, float x2, float y2, std::optional<C
     if (!seg) return;
     // A pen wider than one pixel draws every style solid.
     const int style = w == 1 ? static_cast<int>(etat_.drawStyle) : 0;
-    orbeline_ligne(id_, seg->debut.x, seg->debut.y, seg->fin.x, seg->fin.y, w, rgb(c.value_or(etat_.foreColor)), style,
+    orbeline_ligne(id_, seg->debut.x, seg->debut.y, seg->fin.x, seg->fin.y, w, teinte(c.value_or(etat_.foreColor)), style,
                    style ? seg->decalage : 0);
 }
 
@@ -133,8 +148,8 @@ void SurfaceCanvas::circle(float x, float y, float r)
         return;
     }
     const int style = w == 1 ? static_cast<int>(etat_.drawStyle) : 0;
-    orbeline_cercle(id_, cx, cy, rayon, w, rgb(etat_.foreColor), style,
-                    etat_.fillStyle == StyleRemplissage::Plein ? rgb(etat_.fillColor) : -1);
+    orbeline_cercle(id_, cx, cy, rayon, w, teinte(etat_.foreColor), style,
+                    etat_.fillStyle == StyleRemplissage::Plein ? teinte(etat_.fillColor) : -1);
 }
 
 void SurfaceCanvas::pset(float x, float y, std::optional<Couleur> c)
@@ -146,7 +161,7 @@ void SurfaceCanvas::pset(float x, float y, std::optional<Couleur> c)
 void SurfaceCanvas::dessinePoint(float x, float y, std::optional<Couleur> c)
 {
     const auto q = carrePoint(etat_.versPxX(x), etat_.versPxY(y), largeurTrait(), etat_.largeurPx, etat_.hauteurPx);
-    if (q) orbeline_carre(id_, q->gauche, q->haut, q->cote, rgb(c.value_or(etat_.foreColor)));
+    if (q) orbeline_carre(id_, q->gauche, q->haut, q->cote, teinte(c.value_or(etat_.foreColor)));
 }
 
 void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::optional<Couleur> c)
@@ -154,8 +169,8 @@ void SurfaceCanvas::texte(float x, float y, std::string_view t, Ancre a, std::op
     noteTexte(x, y, t, a, c);
     const double px = etat_.versPxX(x), py = etat_.versPxY(y);
     if (!proche(px) || !proche(py)) return;
-    orbeline_texte(id_, px, py, t.data(), static_cast<int>(t.size()), static_cast<int>(a), kCorpsTexte,
-                   rgb(c.value_or(etat_.foreColor)));
+    orbeline_texte(id_, px, py, t.data(), static_cast<int>(t.size()), static_cast<int>(a), static_cast<int>(std::lround(std::max<double>(kCorpsTexte, corpsMin_ / echelle_))),
+                   teinte(c.value_or(etat_.foreColor)));
 }
 
 void SurfaceCanvas::fleche(int n, std::optional<Fleche> f)
@@ -178,7 +193,7 @@ void SurfaceCanvas::envoieFleche(int n) const
         montre = pointe && proche(a.x) && proche(a.y) && proche(b.x) && proche(b.y);
         if (montre) xy = {a.x, a.y, b.x, b.y, (*pointe)[0].x, (*pointe)[0].y, (*pointe)[1].x, (*pointe)[1].y};
     }
-    orbeline_fleche(id_, n, montre, xy.data(), f ? rgb(f->couleur) : 0);
+    orbeline_fleche(id_, n, montre, xy.data(), f ? teinte(f->couleur) : 0);
 }
 
 void SurfaceCanvas::envoie(Controle c) const

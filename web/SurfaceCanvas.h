@@ -51,6 +51,9 @@ public:
     /// Draws the journal again on the area's own canvas, blank after a change
     /// of pixel ratio; false past the journal's bound.
     bool redessine() const;
+    /// On a projector: its texts at least `corps` CSS px high as shown, its
+    /// light colours darkened (0, false: as the window has them); drawn again.
+    void projection(double corps, bool contraste);
 
     // The drawing surface; see surface.h for each operation, SurfaceTenue for the state it keeps
     // (the controls in inner-area CSS px).
@@ -77,7 +80,11 @@ private:
     void dessinePoint(float x, float y, std::optional<Couleur> c);   // a point's pixels alone (notePoint records it)
 
     std::array<std::optional<Fleche>, kNombreFleches> fleches_{};   // over the drawing, user units
+    int teinte(Couleur c) const;   // a colour as the script takes it, darkened on a projector
     int id_ = -1;          // the script's number for this area; tenue_: an area of the window, with controls
+    double echelle_ = 1;   // how many times its size it is shown
+    double corpsMin_ = 0;  // its texts' least height as shown, CSS px
+    bool contraste_ = false;
 };
 
 } // namespace orbeline

@@ -145,6 +145,13 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         if (d.drapeaux & Retour) classe += " retour";
         if (d.drapeaux & EnHaut) classe += " haut";
         break;
+    case Genre::Tableau:
+        // A region the keyboard scrolls; the program writes its table (FenetrePage::ecritLancements).
+        dom::cree("div", id, parent);
+        attribut(id, "role", "region");
+        attribut(id, "tabindex", "0");
+        classe = "tableau";
+        break;
     case Genre::Bouton:
         dom::cree("button", id, parent);
         attribut(id, "type", "button");

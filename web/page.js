@@ -284,6 +284,40 @@ mergeInto(LibraryManager.library, {
     const n = performance.getEntriesByType('navigation')[0];
     return n && (n.type === 'reload' || n.type === 'back_forward') ? 1 : 0;
   },
+  // The launches' table (FenetrePage::ecritLancements): its lines of fields, each cell's text as text.
+  orbeline_page_tableau__deps: ['$Page'],
+  orbeline_page_tableau: function (id, lId, t, l) {
+    const lignes = UTF8ToString(t, l).split('\n'), table = document.createElement('table'), notes = [];
+    const tete = table.createTHead().insertRow(), h = lignes[0].split('\t');
+    tete.append(document.createElement('td'));
+    for (let i = 0; i + 1 < h.length; i += 2) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.append(h[i]);
+      if (h[i + 1]) th.append(document.createElement('br'), h[i + 1]);
+      tete.append(th);
+    }
+    const corps = table.createTBody();
+    for (const ligne of lignes.slice(1)) {
+      const c = ligne.split('\t');
+      if (!c[0]) {
+        notes.push(document.createElement('p'));
+        notes[notes.length - 1].textContent = c[1];
+        continue;
+      }
+      const tr = corps.insertRow(), th = document.createElement('th'), pastille = document.createElement('span');
+      if (c[1]) tr.className = 'pointe';
+      th.scope = 'row';
+      th.setAttribute('aria-label', c[2]);
+      th.title = c[3];
+      pastille.style.background = c[0];
+      th.append(pastille, c[4]);
+      tr.append(th);
+      for (const v of c.slice(5)) tr.insertCell().textContent = v;
+    }
+    Page.el(id, lId).replaceChildren(table, ...notes);
+  },
+
   // 0 or 1 to set, -1 to read.
   orbeline_dom_coche__deps: ['$Page'],
   orbeline_dom_coche: function (id, lId, v) {
