@@ -13,6 +13,7 @@ compresses the text before it 2 kB better.
 """
 
 import base64
+import os
 import re
 import subprocess
 import sys
@@ -28,6 +29,20 @@ def deflate(chemin):
         sys.exit('assemble.py : programme zopfli introuvable : paquet zopfli')
     except subprocess.CalledProcessError as e:
         sys.exit('assemble.py : la compression a échoué : ' + e.stderr.decode(errors='replace'))
+    return fait.stdout
+
+
+def minifie(script):
+    """The script with its names shortened and what it never uses left out
+    (web/minifie.cjs, Debian's terser): 2 kB less once gzipped."""
+    environnement = dict(os.environ, NODE_PATH='/usr/share/nodejs')
+    try:
+        fait = subprocess.run(['node', os.path.join(os.path.dirname(os.path.abspath(__file__)), 'minifie.cjs')],
+                              input=script, capture_output=True, check=True, text=True, env=environnement)
+    except FileNotFoundError:
+        sys.exit('assemble.py : programme node introuvable')
+    except subprocess.CalledProcessError as e:
+        sys.exit('assemble.py : terser a échoué (paquet node-terser) : ' + e.stderr)
     return fait.stdout
 
 
@@ -47,6 +62,7 @@ def main(page, chargeur, programme, wasm, sortie):
         script = f.read().strip()
     with open(programme, encoding='utf-8') as f:
         script += '\nfunction programme(Module) {\n' + f.read().strip() + '\n}'
+    script = minifie(script)
     donnees = base64.b64encode(compresse).decode('ascii')
     # Inside <script>, the text may not close the element.
     if '</script' in script.lower() or '<!--' in script:
