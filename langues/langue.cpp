@@ -31,7 +31,12 @@ std::optional<Langue> langueDe(std::string_view tag)
     return std::nullopt;
 }
 
-std::string_view tr(Texte t, Langue l) { return (*catalogue::kTextes[indice(l)])[static_cast<std::size_t>(t)]; }
+std::string_view tr(Texte t, Langue l)
+{
+    const std::size_t i = indice(l) * kNombreTextes + static_cast<std::size_t>(t);
+    const std::size_t debut = catalogue::kDebuts[i], fin = catalogue::kDebuts[i + 1];
+    return {catalogue::kTout + debut, fin - debut};
+}
 std::string_view tr(Texte t) { return tr(t, courante); }
 
 std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
