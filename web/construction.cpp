@@ -203,7 +203,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
 }
 
 void construitDans(std::span<const Disposition> table, const Racine& r, std::string_view cadre,
-                   const std::function<void(const Disposition&)>& zone)
+                   const Rappel<void(const Disposition&)>& zone)
 {
     for (const Disposition* d : dans(table, cadre)) {
         if (d->genre == Genre::Image || d->genre == Genre::Forme || d->genre == Genre::Etoile) zone(*d);
@@ -217,7 +217,7 @@ void construitDans(std::span<const Disposition> table, const Racine& r, std::str
 std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
 
 void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
-            const std::function<void(const Disposition&, const Cadre&, double echelle)>& zone)
+            const Rappel<void(const Disposition&, const Cadre&, double echelle)>& zone)
 {
     if (a.agencement != Agencement::Fenetre) {
         for (const PlaceCompacte& p : a.places) {
@@ -246,7 +246,7 @@ void retraduit(std::span<const Disposition> table, const Racine& r)
             ecritTextes(table, d, r);
 }
 
-void construit(std::span<const Disposition> table, const Racine& r, const std::function<void(const Disposition&)>& zone)
+void construit(std::span<const Disposition> table, const Racine& r, const Rappel<void(const Disposition&)>& zone)
 {
     construitDans(table, r, "", zone);
 }
