@@ -57,7 +57,7 @@ void construitAccueil()
     construit(kDispositionAccueil, r, [](const Disposition&) {});
     for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
-        if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/jpeg", kLogo, sizeof kLogo);
+        if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/webp", kLogo, sizeof kLogo);
     agenceAccueil();
     dom::montre("accueil", true);
     for (const Disposition& d : kDispositionAccueil)
