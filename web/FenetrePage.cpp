@@ -227,33 +227,50 @@ void FenetrePage::survolGraphe(int picture, double x, double y)
 
 void FenetrePage::doigt(int geste, double x, double y)
 {
-    if (geste < 0 || geste > static_cast<int>(Doigt::Annule)) return;
+    if (geste < 0 || geste > static_cast<int>(Doigt::Appui)) return;
+    doigtVu_ = true;
     const EtatSurface& e = pictures_[0]->etat();
     Picture1_Touche(p_, *this, static_cast<Doigt>(geste), static_cast<float>(e.versUserX(x)),
-                    static_cast<float>(e.versUserY(y)));
+                    static_cast<float>(e.versUserY(y)), echelleVue_);
+}
+
+std::string FenetrePage::pourEcran(std::string_view t) const
+{
+    return ecran_.doigt || doigtVu_ ? pourLeDoigt(t) : std::string(t);
 }
 
 void FenetrePage::agence()
 {
-    const dom::Ecran e = dom::ecran();
-    if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt) return;
+    const Ecran e = dom::ecran();
+    const Naturelle n = naturellePrincipale(largeurTwips_);
+    if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt && n.largeur == naturelle_)
+        return;
     ecran_ = e;
-    // Arranged, a row of an option that is off takes no room.
+    naturelle_ = n.largeur;
+    // Arranged, a row hidden takes no room.
     std::vector<Disposition> montres;
     for (const Disposition& d : kDisposition)
-        if (!(d.drapeaux & Facultatif) || dom::estMontre(d.nom)) montres.push_back(d);
-    const Disposee a = dispose(montres, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
+        if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) montres.push_back(d);
+    const Disposee a = dispose(montres, kPiecesPrincipale, e, n, true);
     // The window as it is stays untouched until it is arranged otherwise.
-    if (a.agencement == Agencement::Fenetre && agencement_ == Agencement::Fenetre) return;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
+    if (telle && agencement_ == Agencement::Fenetre && echelle_ == 1) {
+        for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(largeurTwips_)));
+        return;
+    }
     agencement_ = a.agencement;
+    echelle_ = a.echelle;
     const bool compacte = a.agencement != Agencement::Fenetre;
     const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
-    dom::attribut("fenetre", "class", compacte ? "compacte" : "");
-    dom::style("fenetre", "width", compacte                             ? entier(a.largeur)
-                                   : largeurTwips_ == kLargeurPrincipale ? ""
-                                                                         : dom::px(enPixels(largeurTwips_)));
-    dom::style("client", "width", compacte ? entier(a.largeur) : dom::px(enPixels(largeurTwips_)));
-    dom::style("client", "height", compacte ? entier(a.hauteur) : dom::px(enPixels(kHauteurPrincipale)));
+    dom::attribut("fenetre", "class", compacte ? (a.agencement == Agencement::DeuxColonnes ? "compacte deux" : "compacte")
+                                      : telle  ? ""
+                                               : "agrandie");
+    // The menus, the boxes' marks and the dialogs follow the scale (page.html).
+    dom::style("page", "--k", telle || compacte ? "" : dom::longueur(a.echelle, ""));
+    const double l = compacte ? a.largeur : enPixels(largeurTwips_) * a.echelle;
+    dom::style("fenetre", "width", entier(l));
+    dom::style("client", "width", entier(l));
+    dom::style("client", "height", entier(compacte ? a.hauteur : enPixels(kHauteurPrincipale) * a.echelle));
     dom::style("menus", "left", compacte ? entier(a.menus.gauche) : "");
     dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
     dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
@@ -261,10 +278,20 @@ void FenetrePage::agence()
     orbeline::agence(compacte ? std::span<const Disposition>(montres) : kDisposition,
                      Racine{"client", "", kLargeurPrincipale, false}, a,
                      [this](const Disposition& d, const Cadre& c, double k) {
+                         if (d.role == zone(1)) echelleVue_ = k;
                          pictures_.at(static_cast<std::size_t>(d.role.numero - 1))
                              ->montre(static_cast<int>(std::lround(c.gauche)), static_cast<int>(std::lround(c.haut)), k);
                      });
+    // Beside the column, the view keeps its place by its margins, and its top as the page scrolls (page.html).
+    const std::string_view vue = cherche(zone(1))->nom;
+    Cadre c{};
+    for (const PlaceCompacte& p : a.places)
+        if (p.rang->nom == vue) c = p.cadre;
+    const bool deux = a.agencement == Agencement::DeuxColonnes;
+    dom::style(vue, "margin-left", deux ? entier(c.gauche) : "");
+    dom::style(vue, "margin-top", deux ? entier(c.haut) : "");
 }
+
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
 void FenetrePage::menu(Action a) { realise(choisit(p_, *this, a)); }
@@ -300,7 +327,7 @@ void FenetrePage::realise(const Sortie& s)
     case Sortie::Sorte::Impression: orbeline_page_imprime(); return;
     case Sortie::Sorte::Guide:
         dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(Action::Guide)));
-        html("guide-texte", guideHtml());
+        html("guide-texte", pourEcran(guideHtml()));
         dialogue("guide");
         return;
     case Sortie::Sorte::APropos:
@@ -435,7 +462,7 @@ void FenetrePage::setVisible(Role r, bool visible)
     const Disposition& d = *cherche(r);
     const bool change = dom::estMontre(d.nom) != visible;
     dom::montre(d.nom, visible);
-    if (change && (d.drapeaux & Facultatif) && agencement_ != Agencement::Fenetre) {
+    if (change && agencement_ != Agencement::Fenetre) {
         ecran_ = {};   // arranged again, with or without its room
         agence();
     }
@@ -450,15 +477,20 @@ void FenetrePage::choisitOption(Groupe g, int index)
 }
 
 void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
-void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
+// What the pupil reads in the strip, the dialogs and the tooltips, in a touch screen's words there.
+void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), pourEcran(t)); }
 void FenetrePage::montreConsigne(std::string_view t)
 {
     dom::texte("consigne-titre", tr(kTitreConsigne));
-    dom::texte("consigne-texte", t);
+    dom::texte("consigne-texte", pourEcran(t));
     dialogue("consigne");
 }
 
-void FenetrePage::montreBulle(std::string_view t, int) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
+void FenetrePage::montreBulle(std::string_view t, int)
+{
+    const std::string b = pourEcran(t);
+    orbeline_page_bulle(b.data(), static_cast<int>(b.size()));
+}
 
 void FenetrePage::ecritReglage(Reglage r, bool actif)
 {
@@ -468,10 +500,9 @@ void FenetrePage::ecritReglage(Reglage r, bool actif)
 
 void FenetrePage::largeurClient(int twips)
 {
-    // The menu bar over the client area takes its width; an arranged window keeps the screen's.
+    // The menu bar over the client area takes its width; wider, the window may fit no more.
     largeurTwips_ = twips;
-    if (agencement_ != Agencement::Fenetre) return;
-    for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(twips)));
+    agence();
 }
 
 std::string FenetrePage::separateurDecimal() const

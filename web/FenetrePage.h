@@ -52,7 +52,7 @@ public:
     void survolGraphe(int picture, double x, double y);
     /// A finger on the orbit view (`Doigt`'s order), in its inner area's CSS pixels.
     void doigt(int geste, double x, double y);
-    /// Arranges the window for the page's viewport and pointer, when they changed.
+    /// Arranges the window for the page's viewport and pointer, when they or its width changed.
     void agence();
     /// The star's timer.
     void etape();
@@ -107,6 +107,8 @@ public:
 
 private:
     void construitMenus();
+    /// A text in a touch screen's words on one (pourLeDoigt).
+    std::string pourEcran(std::string_view t) const;
     void textesPage();
 
     Principale p_;
@@ -121,7 +123,11 @@ private:
     std::optional<std::string> gardee_;   ///< the situation last kept in the tab's session
     bool travail_ = false;                ///< and whether leaving would lose launches then
     Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
-    dom::Ecran ecran_{};   ///< the viewport it was arranged for
+    double echelle_ = 1;                            ///< and its scale, as the layout has it
+    double echelleVue_ = 1;                         ///< the orbit view shown at this scale
+    bool doigtVu_ = false;                          ///< a finger has touched the orbit view
+    Ecran ecran_{};          ///< the viewport it was arranged for
+    double naturelle_ = 0;   ///< and the window's width as the layout has it then
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
 };
 

@@ -4,6 +4,8 @@
 // whether an element is shown. Elements are named by their id. Texts always
 // go in as text (textContent, value), never as markup.
 
+#include "agencement.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,10 +48,6 @@ std::string situationGardee();
 bool estRetour();
 
 /// The page's viewport in CSS px, and whether a finger is the main way of pointing.
-struct Ecran {
-    double largeur, hauteur;
-    bool doigt;
-};
 Ecran ecran();
 
 /// CSS pixels.

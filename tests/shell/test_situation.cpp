@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -234,4 +235,19 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         EXPECT_NE(guideHtml().find(ligneDe("# What to observe: ")), std::string_view::npos);
         choisitLangue(Langue::fr);
     }
+}
+
+TEST(Langue, OnATouchScreenTheGuideTheHintsAndTheMessagesSayTouchNeverClickNorPointer)
+{
+    // Every word of a mouse's, but the desktop's double click on a file; the placement by a press held.
+    const std::regex souris("[Cc]li(c|qu|ck)|[Pp]ointe(u)?r|[Ss]ouris|mouse"), fichier("double[ -]cli(c|ck)");
+    for (const Langue l : {Langue::fr, Langue::en}) {
+        choisitLangue(l);
+        std::string textes = std::regex_replace(pourLeDoigt(guideHtml()), fichier, "");
+        for (const Texte t : {Texte::rejeuAucun, Texte::astuceDoigt, Texte::departPlace}) textes += pourLeDoigt(tr(t));
+        std::smatch m;
+        EXPECT_FALSE(std::regex_search(textes, m, souris)) << m.str() << " after: " << m.prefix().str().substr(std::max<long>(m.prefix().length(), 60) - 60);
+        EXPECT_NE(textes.find(l == Langue::fr ? "appuyez longuement sur le quadrillage" : "press and hold on the grid"), std::string::npos);
+    }
+    choisitLangue(Langue::fr);
 }
