@@ -308,7 +308,7 @@ void FenetrePage::realise(const Sortie& s)
     switch (s.sorte) {
     case Sortie::Sorte::Rien: return;
     case Sortie::Sorte::Fichier:
-        if (s.fichier->lecture) orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
+        if (s.fichier->lecture) offreSituations(*s.fichier);
         else telecharge(tr(s.fichier->nom), s.fichier->type, s.contenu);
         return;
     case Sortie::Sorte::Image: {
@@ -337,6 +337,38 @@ void FenetrePage::realise(const Sortie& s)
         dialogue("apropos");
         return;
     }
+}
+
+// The ready-made situations, each with what to observe in it, before the file chooser.
+void FenetrePage::offreSituations(const FichierAction& f)
+{
+    dom::texte("situations-titre", tr(f.titre));
+    dom::texte("situations-texte", tr(Texte::situationsPretes));
+    dom::vide("situations-liste");
+    for (std::size_t i = 0; i < situationsPretes().size(); ++i) {
+        const SituationPrete& s = situationsPretes()[i];
+        const std::string id = "situation-" + std::to_string(i);
+        dom::cree("li", id + "-li", "situations-liste");
+        dom::cree("button", id, id + "-li");
+        dom::attribut(id, "type", "button");
+        dom::attribut(id, "data-situation", std::to_string(i));
+        dom::cree("strong", id + "-nom", id);
+        dom::texte(id + "-nom", s.nom);
+        dom::ajouteTexte(id, pourEcran(consignePrete(s)));
+    }
+    dom::texte("situations-autre", tr(Texte::autreFichier));
+    dialogue("situations");
+}
+
+void FenetrePage::situationChoisie(int i)
+{
+    if (i < 0 || i >= static_cast<int>(situationsPretes().size())) {
+        orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
+        return;
+    }
+    // As its file would open: what it refused in the message strip.
+    if (const std::string erreur = ouvreSituation(p_, *this, situationsPretes()[static_cast<std::size_t>(i)].contenu); !erreur.empty())
+        ecritMessage(erreur);
 }
 
 void FenetrePage::fichierOuvert(const std::string* contenu)
@@ -521,7 +553,7 @@ void FenetrePage::textesPage()
 {
     dom::texte("titre-client", tr(Texte::nomFenetre));
     dom::attribut("menus", "aria-label", tr(Texte::nomMenus));
-    for (const std::string_view d : {"guide", "consigne", "apropos"}) dom::texte(std::string(d) + "-fermer", tr(Texte::fermer));
+    for (const std::string_view d : {"guide", "consigne", "situations", "apropos"}) dom::texte(std::string(d) + "-fermer", tr(Texte::fermer));
     dom::texte("fin-texte", tr(Texte::pageTerminee));
 }
 

@@ -61,6 +61,9 @@ public:
     /// What a chosen entry leaves to the page: a download or a file to
     /// choose, the clipboard, the picture, printing, a dialog.
     void realise(const Sortie& s);
+    /// A ready-made situation chosen in the list "Ouvrir une situation" offers
+    /// (its index), or another file (-1): the file chooser.
+    void situationChoisie(int i);
     /// The bytes of a situation file the pupil opened; null when it could not be read.
     void fichierOuvert(const std::string* contenu);
     /// The situation in the page's address ("?…"), when the window opens.
@@ -107,6 +110,7 @@ public:
 
 private:
     void construitMenus();
+    void offreSituations(const FichierAction& f);
     /// A text in a touch screen's words on one (pourLeDoigt).
     std::string pourEcran(std::string_view t) const;
     void textesPage();

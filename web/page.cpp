@@ -202,6 +202,13 @@ EMSCRIPTEN_KEEPALIVE char* page_tampon(int n)
     return tampon.data();
 }
 
+// A ready-made situation chosen in its list, or -1 for another file.
+EMSCRIPTEN_KEEPALIVE void page_situation(int i)
+{
+    if (FenetrePage* f = fenetre()) f->situationChoisie(i);
+    garde();
+}
+
 // The situation file's bytes, in the buffer; -1 when the browser could not read it.
 EMSCRIPTEN_KEEPALIVE void page_fichier(int n)
 {

@@ -353,6 +353,14 @@ mergeInto(LibraryManager.library, {
     };
     addEventListener('resize', agence);
     matchMedia('(pointer: coarse)').addEventListener('change', agence);
+    // A ready-made situation, or another file: the dialog goes first.
+    const situations = document.getElementById('situations');
+    situations.addEventListener('click', function (e) {
+      const b = e.target.closest('button[data-situation]');
+      if (!b) return;
+      situations.close();
+      _page_situation(+b.dataset.situation);
+    });
     addEventListener('beforeprint', function () { _page_avant_impression(); });
     addEventListener('afterprint', function () { _page_apres_impression(); });
     document.dispatchEvent(new Event('orbeline-pret'));

@@ -171,7 +171,11 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         {"orbite-basse", Promesse::Boucle}, {"echappement", Promesse::Echappe}, {"comparer-vitesses", Promesse::Boucle}};
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
+        // The built-in one, which both front ends offer before the file chooser, is the file.
+        const auto pretes = situationsPretes();
+        const auto s = std::find_if(pretes.begin(), pretes.end(), [&](const SituationPrete& p) { return p.nom == c.fichier; });
         const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
+        ASSERT_TRUE(s != pretes.end() && s->contenu == contenu);
         FenetreChargee w;
         ASSERT_TRUE(appliqueLecture(w.p, w.f, lisFichier(contenu)));
         Reglage_Click(w.p, w.f, Reglage::Coloris, true);   // the legend, for every one
