@@ -239,10 +239,24 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     r.largeur = largeur;
 
     if (r.agencement == Agencement::Colonne) {
-        Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
-        for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, f.largeur, cible), r.places, "");
+        // The view as wide as the column, or smaller so that "Lancer" shows under it on the first screen.
+        const auto colonne = [&](double v) {
+            Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
+            r.places.clear();
+            for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, v, cible), r.places, "");
+            return f.fond;
+        };
+        const double l = largeur - 2 * kMarge;
+        r.hauteur = colonne(l) + kMarge;
+        const auto bas = [&](const Disposition& d) {
+            for (const PlaceCompacte& p : r.places)
+                if (p.rang == &d) return p.cadre.haut + p.cadre.hauteur;
+            return 0.0;
+        };
+        const Disposition* lancer = cherche(table, cherche(role(Commande::Lancer))->nom);
+        const double trop = lancer ? bas(*lancer) + kMarge - hauteur : 0;
+        if (trop > 0) r.hauteur = colonne(std::max(std::min(l, kVueMin), l - trop)) + kMarge;
         r.menus = {0, 0, largeur, menus};
-        r.hauteur = f.fond + kMarge;
         return r;
     }
 

@@ -345,13 +345,15 @@ mergeInto(LibraryManager.library, {
     Page.relieAccueil();
     Page.relieClient();
     Page.relieMenus();
-    // The arrangement follows the viewport and the kind of pointer, once they have settled.
+    // The arrangement follows the viewport and the kind of pointer, once they have settled, and the
+    // page's width, which a scroll bar that comes with a long arrangement takes from (no resize then).
     let attente = 0;
     const agence = function () {
       clearTimeout(attente);
       attente = setTimeout(function () { _page_agence(); }, 100);
     };
     addEventListener('resize', agence);
+    new ResizeObserver(agence).observe(document.documentElement);
     matchMedia('(pointer: coarse)').addEventListener('change', agence);
     // A ready-made situation, or another file: the dialog goes first.
     const situations = document.getElementById('situations');

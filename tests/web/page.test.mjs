@@ -7,8 +7,8 @@ import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { after, afterEach, test } from 'node:test';
-import { attends, attendsGraphe, ferme, imageSuivante, natif, ouvre, pixels, remet, sansErreur, tape, telecharge, texte, touche }
-  from './navigateur.mjs';
+import { attends, attendsGraphe, ferme, imageSuivante, natif, ouvre, pixels, remet, sansErreur, tape, telecharge, texte, touche,
+  tropPetits } from './navigateur.mjs';
 
 const axe = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
 const montre = (page, id) => page.$eval(`#${id}`, (e) => !e.closest('[hidden]'));
@@ -131,22 +131,6 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   assert.deepEqual([await texte(page, 'Text3'), await texte(page, 'Text4')], ['0', '25000']);
 });
 
-// What a touch screen's pupil may find too small: visible texts under 12 px,
-// controls (a box or an option with its label) under 24 × 24 px or off the
-// screen's sides, a page wider than the screen.
-const tropPetits = (page) => page.evaluate(() => {
-  const vu = (e) => e.getClientRects().length && !e.closest('.invisible, [hidden]');
-  const textes = [...document.querySelectorAll('body *')].filter((e) => vu(e) &&
-    [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()) && parseFloat(getComputedStyle(e).fontSize) < 12);
-  const cibles = [...document.querySelectorAll('input:not([type=file]), button, label')].filter(vu)
-    .map((e) => (e.closest('label') ?? e)).filter((e) => {
-      const r = e.getBoundingClientRect();
-      return r.width < 24 || r.height < 24 || r.left < 0 || r.right > innerWidth;
-    });
-  return { textes: textes.map((e) => e.id || e.textContent), cibles: cibles.map((e) => e.id || e.textContent),
-    deborde: document.documentElement.scrollWidth > innerWidth };
-});
-
 test('a phone held upright, by touch: 12 px text, 32 px controls, points read within 12 px, the start placed by a press held '
   + 'and undone, the energy within a screen of the view', async () => {
   const { page } = await ouvre({ ecran: [390, 844], tactile: true, mobile: true, accueil: true });
@@ -206,25 +190,6 @@ test('a phone held upright, by touch: 12 px text, 32 px controls, points read wi
   await page.tap('#menu-0');
   await page.tap('#action-2');
   assert.match(await telecharge('points.csv'), /^t \(s\);X \(km\);/);
-});
-
-test('short screens show the message strip, "Lancer" and the whole orbit view; where the window fits again, it is as it was', async () => {
-  const vus = (page) => page.evaluate(() => scrollY === 0 && ['message', 'Command1', 'Picture1'].every((id) => {
-    const r = document.getElementById(id).getBoundingClientRect();
-    return r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight;
-  }));
-  let page;
-  for (const [ecran, tactile] of [[[844, 390], true], [[1024, 515], false]]) {
-    ({ page } = await ouvre({ ecran, tactile, mobile: tactile }));
-    assert.ok(await vus(page), ecran.join(' × '));
-  }
-  // The last one (a mouse) made larger: the window as a page opened there shows it.
-  const fenetre = () => page.click('#vitesse').then(() => page.click('#Command1')).then(() => attendsGraphe(page))
-    .then(() => page.screenshot({ clip: { x: 0, y: 0, width: 800, height: 600 } }));
-  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1, hasTouch: false, isMobile: false });
-  const agrandie = await attends(300).then(fenetre);
-  ({ page } = await ouvre());
-  assert.ok(agrandie.equals(await fenetre()), 'the same pixels');
 });
 
 test('switched to English, no caption passes its control or covers another where the French one does not, and the menus write Shift', async () => {
