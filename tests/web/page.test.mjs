@@ -207,7 +207,7 @@ test('switched to English, no caption passes its control or covers another where
     }
     return f;
   });
-  const { page } = await remet();
+  const { page } = await ouvre();   // the window as the layout has it, after the phone's
   await page.click('#vitesse');
   await page.click('#Command1');
   const francais = await fautes(page);
