@@ -46,6 +46,7 @@ struct Morceau {
     std::vector<PlaceCompacte> places;
     double largeur = 0, hauteur = 0;
     bool seul = false;   // takes a line by itself
+    bool rien = false;   // takes no room: an empty text, placed where the next piece goes
     void ajoute(const Disposition* d, Cadre c, double texte, double echelle = 1, bool dansCadre = false)
     {
         places.push_back({d, c, texte, echelle});
@@ -89,16 +90,27 @@ Morceau champ(const std::vector<const Disposition*>& v, double cible)
     return m;
 }
 
-// A text across the column: as many lines as the window's text needs at that width.
-Morceau ligne(const Disposition& d, double largeur)
+// What a piece needs besides the room: the least height of a control, the texts as tall as they are.
+struct Regles {
+    double cible;
+    std::span<const HauteurTexte> textes;
+};
+
+// A text across the column: as tall as it is there, the message strip a line at least (one that comes moves
+// nothing); else as many lines as the window's text needs at that width.
+Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 {
     const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
     const double lignesFenetre = std::max(1.0, std::floor(px(d.place.hauteur) / surFenetre));
     double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
     if (d.drapeaux & Retour) lignes = std::max(lignes, 2.0);
     if (!d.legende && d.role.sorte == Role::Sorte::Aucune) lignes = 0;   // nothing ever writes it
+    double h = lignes > 0 ? lignes * texte * kInterligne + 4 : 0;
+    for (const HauteurTexte& t : r.textes)
+        if (t.nom == d.nom) h = std::max(t.hauteur, d.role == kRoleMessage ? texte * kInterligne + 4 : 0);
     Morceau m;
-    m.ajoute(&d, {0, 0, largeur, lignes > 0 ? lignes * texte * kInterligne + 4 : 0}, texte);
+    m.ajoute(&d, {0, 0, largeur, std::max(h, 0.0)}, texte);
+    m.rien = h <= 0;
     m.places.back().retour = true;
     m.seul = true;
     return m;
@@ -128,8 +140,9 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
     return m;
 }
 
-Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue, double cible)
+Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue, const Regles& r)
 {
+    const double cible = r.cible;
     const std::vector<const Disposition*> v = rangs(table, p.rangs);
     if (v.empty()) return {};   // its rows hidden: no room
     switch (p.genre) {
@@ -143,7 +156,7 @@ Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double
         const Morceau m = tels(v, kTexte, cible);
         return largeur > 0 && m.largeur > largeur ? tels(v, kTexte * largeur / m.largeur, cible) : m;
     }
-    case Piece::Ligne: return ligne(*v.front(), largeur);
+    case Piece::Ligne: return ligne(*v.front(), largeur, r);
     case Piece::Options: return options(table, *v.front(), largeur, cible);
     case Piece::Graphes: {
         Morceau m = tels(v, 1, cible);
@@ -175,6 +188,11 @@ struct Flux {
     void pose(Morceau m, std::vector<PlaceCompacte>& places, std::string_view conteneur)
     {
         if (m.places.empty()) return;
+        if (m.rien) {
+            aLaLigne();
+            for (PlaceCompacte& p : m.places) p.cadre.gauche += x, p.cadre.haut += y, places.push_back(p);
+            return;
+        }
         if (m.seul || x + m.largeur > gauche + largeur) aLaLigne();
         for (PlaceCompacte& p : m.places) {
             if (p.rang->cadre == conteneur) p.cadre.gauche += x, p.cadre.haut += y;
@@ -204,7 +222,7 @@ double echelleFenetre(const Ecran& e, const Naturelle& n, double seuil)
 }
 
 Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, const Ecran& e,
-                 const Naturelle& n, bool barre)
+                 const Naturelle& n, bool barre, std::span<const HauteurTexte> textes)
 {
     Disposee r;
     r.agencement = choisitAgencement(e, n);
@@ -213,6 +231,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         return r;
     }
     const double largeur = e.largeur, hauteur = e.hauteur, cible = e.doigt ? kDoigt : kCible;
+    const Regles regles{cible, textes};
     const auto vue = std::find_if(pieces.begin(), pieces.end(), [](const PieceCompacte& p) { return p.genre == Piece::Vue; });
     const double menus = barre ? cible + 4 : 0;   // the menu bar, its buttons a target's height
     // Without a view: one column, not too wide, in a frame when the first piece says so.
@@ -223,7 +242,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         // In the frame, its rows from its corner; else from the window's.
         Flux f(cadre ? kRetrait : kMarge, cadre ? l - 2 * kRetrait : l, cadre ? kRetrait : menus + kMarge);
         for (const PieceCompacte& p : pieces.subspan(cadre ? 1 : 0))
-            f.pose(piece(table, p, f.largeur, 0, cible), r.places, c ? c->nom : "");
+            f.pose(piece(table, p, f.largeur, 0, regles), r.places, c ? c->nom : "");
         const double bas = c ? kMarge + menus + f.fond + kRetrait : f.fond;
         if (c) r.places.push_back({c, {kMarge, kMarge + menus, l, f.fond + kRetrait}, corps(*c)});
         r.largeur = l + 2 * kMarge;
@@ -243,7 +262,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         const auto colonne = [&](double v) {
             Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
             r.places.clear();
-            for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, v, cible), r.places, "");
+            for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, v, regles), r.places, "");
             return f.fond;
         };
         const double l = largeur - 2 * kMarge;
@@ -265,7 +284,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     const double large = largeur - 2 * kMarge - kEcart - kColonneMin;
     Flux haut(kMarge, largeur - 2 * kMarge, menus + kMarge);
     std::vector<PlaceCompacte> enHaut;
-    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0, cible), enHaut, "");
+    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0, regles), enHaut, "");
     const double sousHaut = haut.fond + kEcart;
     const double vueHaut = std::min({naturelle, hauteur - sousHaut - kMarge, large});
     const double vueCote = std::min({naturelle, hauteur - 2 * kMarge, large});
@@ -276,11 +295,11 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     Flux f(droite, largeur - droite - kMarge, dessus ? sousHaut : menus + kMarge);
     if (dessus) r.places = enHaut;
     else
-        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0, cible), r.places, "");
-    Morceau m = piece(table, *vue, 0, v, cible);
+        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
+    Morceau m = piece(table, *vue, 0, v, regles);
     for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;
     r.places.insert(r.places.end(), m.places.begin(), m.places.end());
-    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0, cible), r.places, "");
+    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
     r.hauteur = std::max(f.fond, y + v) + kMarge;
     return r;
 }

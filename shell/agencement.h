@@ -154,9 +154,16 @@ Agencement choisitAgencement(const Ecran& e, const Naturelle& n);
 /// the screen holds it, once that reaches `seuil`, else 1.
 double echelleFenetre(const Ecran& e, const Naturelle& n, double seuil = kAgrandissement);
 
+/// A text across the column (a `Ligne` piece) as tall as it is where it was placed (a front end measures
+/// it): its row's name, CSS px; 0 for no text, no room.
+struct HauteurTexte {
+    std::string_view nom;
+    double hauteur;
+};
+
 /// The rows of `table` (those shown) placed for that screen by `pieces`;
-/// `barre`: the window has a menu bar.
+/// `barre`: the window has a menu bar; `textes`: the heights of texts measured.
 Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, const Ecran& e,
-                 const Naturelle& n, bool barre);
+                 const Naturelle& n, bool barre, std::span<const HauteurTexte> textes = {});
 
 } // namespace orbeline

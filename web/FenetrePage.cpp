@@ -251,15 +251,37 @@ void FenetrePage::agence()
     std::vector<Disposition> montres;
     for (const Disposition& d : kDisposition)
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) montres.push_back(d);
-    const Disposee a = dispose(montres, kPiecesPrincipale, e, n, true);
+    const Disposee a = dispose(montres, kPiecesPrincipale, e, n, true, textes_);
     // The window as it is stays untouched until it is arranged otherwise.
     const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     if (telle && agencement_ == Agencement::Fenetre && echelle_ == 1) {
         for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(largeurTwips_)));
         return;
     }
+    applique(a, montres);
+    // The texts across the column as tall as they are there.
+    if (a.agencement != Agencement::Fenetre && mesureTextes()) applique(dispose(montres, kPiecesPrincipale, e, n, true, textes_), montres);
+}
+
+bool FenetrePage::mesureTextes()
+{
+    bool change = false;
+    for (const PieceCompacte& p : kPiecesPrincipale)
+        if (p.genre == Piece::Ligne) {
+            const double h = dom::estMontre(p.rangs) ? std::ceil(dom::hauteurTexte(p.rangs)) : 0;
+            auto t = std::find_if(textes_.begin(), textes_.end(), [&](const HauteurTexte& x) { return x.nom == p.rangs; });
+            if (t == textes_.end()) t = textes_.insert(textes_.end(), {p.rangs, -1});
+            change = change || t->hauteur != h;
+            t->hauteur = h;
+        }
+    return change;
+}
+
+void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montres)
+{
     agencement_ = a.agencement;
     echelle_ = a.echelle;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     const bool compacte = a.agencement != Agencement::Fenetre;
     const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
     dom::attribut("fenetre", "class", compacte ? (a.agencement == Agencement::DeuxColonnes ? "compacte deux" : "compacte")
@@ -275,7 +297,7 @@ void FenetrePage::agence()
     dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
     dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
     dom::style("menus", "height", compacte ? entier(a.menus.hauteur) : "");
-    orbeline::agence(compacte ? std::span<const Disposition>(montres) : kDisposition,
+    orbeline::agence(compacte ? montres : kDisposition,
                      Racine{"client", "", kLargeurPrincipale, false}, a,
                      [this](const Disposition& d, const Cadre& c, double k) {
                          if (d.role == zone(1)) echelleVue_ = k;
@@ -475,7 +497,19 @@ void FenetrePage::ecritTexte(Champ c, std::string_view t)
     Text_Change(p_, *this, c);
 }
 
-void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t) { dom::texte(id(role(e)), t); }
+void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t)
+{
+    dom::texte(id(role(e)), t);
+    texteEcrit();
+}
+
+void FenetrePage::texteEcrit()
+{
+    // Arranged, a text across the column that takes more or less room moves what follows it.
+    if (agencement_ == Agencement::Fenetre || !mesureTextes()) return;
+    ecran_ = {};
+    agence();
+}
 
 void FenetrePage::activeXy(bool actif) { dom::active(id(role(Case::Xy)), actif); }
 
@@ -510,7 +544,11 @@ void FenetrePage::choisitOption(Groupe g, int index)
 
 void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
 // What the pupil reads in the strip, the dialogs and the tooltips, in a touch screen's words there.
-void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), pourEcran(t)); }
+void FenetrePage::ecritMessage(std::string_view t)
+{
+    dom::texte(id(kRoleMessage), pourEcran(t));
+    texteEcrit();
+}
 void FenetrePage::montreConsigne(std::string_view t)
 {
     dom::texte("consigne-titre", tr(kTitreConsigne));

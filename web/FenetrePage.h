@@ -111,6 +111,12 @@ public:
 private:
     void construitMenus();
     void offreSituations(const FichierAction& f);
+    /// Puts the rows where the arrangement has them, at its scale.
+    void applique(const Disposee& a, std::span<const Disposition> montres);
+    /// The texts across the column measured again; whether one takes another height.
+    bool mesureTextes();
+    /// After a text written: arranged again if it takes another height.
+    void texteEcrit();
     /// A text in a touch screen's words on one (pourLeDoigt).
     std::string pourEcran(std::string_view t) const;
     void textesPage();
@@ -132,6 +138,7 @@ private:
     bool doigtVu_ = false;                          ///< a finger has touched the orbit view
     Ecran ecran_{};          ///< the viewport it was arranged for
     double naturelle_ = 0;   ///< and the window's width as the layout has it then
+    std::vector<HauteurTexte> textes_;   ///< the texts across the column, as tall as they were measured
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
 };
 

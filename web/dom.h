@@ -28,6 +28,8 @@ void ecritValeur(std::string_view id, std::string_view v);
 bool estCoche(std::string_view id);
 void coche(std::string_view id, bool oui);
 bool estMontre(std::string_view id);
+/// The height, CSS px, an element's text takes at its width, whatever height it is given.
+double hauteurTexte(std::string_view id);
 void montre(std::string_view id, bool oui);
 void active(std::string_view id, bool oui);
 void focus(std::string_view id);

@@ -307,6 +307,14 @@ mergeInto(LibraryManager.library, {
     if (v >= 0) e.hidden = !v;
     return e.hidden ? 0 : 1;
   },
+  orbeline_dom_hauteur_texte__deps: ['$Page'],
+  orbeline_dom_hauteur_texte: function (id, lId) {
+    const e = Page.el(id, lId), h = e.style.height;
+    e.style.height = 'auto';
+    const r = e.textContent ? e.scrollHeight : 0;
+    e.style.height = h;
+    return r;
+  },
   orbeline_dom_active__deps: ['$Page'],
   orbeline_dom_active: function (id, lId, v) { Page.el(id, lId).disabled = !v; },
   orbeline_dom_focus__deps: ['$Page'],
