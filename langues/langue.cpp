@@ -48,4 +48,20 @@ std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
 
 std::string_view guideHtml() { return catalogue::kGuides[indice(courante)]; }
 
+std::string pourLeDoigt(std::string_view texte)
+{
+    std::string t(texte);
+    std::string_view paires = tr(Texte::motsDoigt);
+    while (!paires.empty()) {
+        const std::size_t fin = std::min(paires.find('\n'), paires.size()), barre = paires.substr(0, fin).find('|');
+        const std::string_view souris = paires.substr(0, std::min(barre, fin));
+        const std::string_view doigt = barre < fin ? paires.substr(barre + 1, fin - barre - 1) : std::string_view{};
+        paires.remove_prefix(std::min(fin + 1, paires.size()));
+        if (souris.empty()) continue;
+        for (std::size_t i = t.find(souris); i != std::string::npos; i = t.find(souris, i + doigt.size()))
+            t.replace(i, souris.size(), doigt);
+    }
+    return t;
+}
+
 } // namespace orbeline

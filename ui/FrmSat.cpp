@@ -178,7 +178,7 @@ void FrmSat::relieEvenements()
         case Role::Sorte::Champ:
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this,
                     [this, &p, c = static_cast<Champ>(r.numero)] { Text_Change(p, *this, c); });
-            w->installEventFilter(this);   // a replay's arrow keys
+            w->installEventFilter(this);   // a replay's arrow keys, the placement's undo
             break;
         case Role::Sorte::Commande:
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
@@ -233,10 +233,11 @@ void FrmSat::keyPressEvent(QKeyEvent* e)
 bool FrmSat::eventFilter(QObject* objet, QEvent* e)
 {
     // During a replay its arrow keys step it, even from a field, as in the
-    // page; without one they move the field's caret.
+    // page; without one they move the field's caret. Ctrl+Z undoes a
+    // placement on the view while X and Y show it, else it is the field's.
     if (e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) {
+        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right || k->matches(QKeySequence::Undo)) {
             const QString touche = QKeySequence(k->keyCombination()).toString(QKeySequence::PortableText);
             if (const auto s = Form_KeyDown(*p_, *this, touche.toStdString(), std::nullopt, Bureau)) {
                 realise(*s);

@@ -49,13 +49,16 @@ std::vector<const Disposition*> dans(std::span<const Disposition> table, std::st
     return v;
 }
 
-void place(const Disposition& d, const std::string& boite, int largeurParent)
+// Twips to CSS pixels at a scale: at 1, the layout's own pixels.
+int enPixels(int twips, double k) { return k == 1 ? orbeline::enPixels(twips) : static_cast<int>(std::lround(twips * k / 15)); }
+
+void place(const Disposition& d, const std::string& boite, int largeurParent, double k = 1)
 {
-    const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
-              ht = enPixels(d.place.hauteur);
+    const int g = enPixels(d.place.gauche, k), h = enPixels(d.place.haut, k), l = enPixels(d.place.largeur, k),
+              ht = enPixels(d.place.hauteur, k);
     style(boite, "top", px(h));
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
-        style(boite, "right", px(enPixels(largeurParent) - g - l));
+        style(boite, "right", px(enPixels(largeurParent, k) - g - l));
         style(boite, "left", "");
     } else {
         style(boite, "left", px(g));
@@ -67,7 +70,7 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
-    style(boite, "font-size", dom::longueur(d.police.points, "pt"));
+    style(boite, "font-size", dom::longueur(d.police.points * k, "pt"));
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
         style(boite, "color",
@@ -226,14 +229,15 @@ void agence(std::span<const Disposition> table, const Racine& r, const Disposee&
         }
         return;
     }
+    const double k = a.echelle;
     for (const Disposition& d : table) {
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile) continue;
         if (d.genre == Genre::Image) {
-            zone(d, {double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
-                     double(enPixels(d.place.hauteur))}, 1);
+            zone(d, {double(enPixels(d.place.gauche, k)), double(enPixels(d.place.haut, k)),
+                     double(enPixels(d.place.largeur, k)), double(enPixels(d.place.hauteur, k))}, k);
             continue;
         }
-        place(d, boiteDe(r, d), d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
+        place(d, boiteDe(r, d), d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur, k);
     }
 }
 

@@ -32,8 +32,8 @@ void construit(std::span<const Disposition> table, const Racine& r,
                const Rappel<void(const Disposition&)>& zone);
 
 /// Puts every row where the arrangement has it, or where the table has it
-/// for the window as it is. Picture areas go to `zone`, with the box they
-/// show and the scale of their drawing.
+/// for the window as it is, at the arrangement's scale. Picture areas go to
+/// `zone`, with the box they show and the scale of their drawing.
 void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
             const Rappel<void(const Disposition&, const Cadre&, double echelle)>& zone);
 
