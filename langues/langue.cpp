@@ -31,7 +31,12 @@ std::optional<Langue> langueDe(std::string_view tag)
     return std::nullopt;
 }
 
-std::string_view tr(Texte t, Langue l) { return (*catalogue::kTextes[indice(l)])[static_cast<std::size_t>(t)]; }
+std::string_view tr(Texte t, Langue l)
+{
+    const std::size_t i = indice(l) * kNombreTextes + static_cast<std::size_t>(t);
+    const std::size_t debut = catalogue::kDebuts[i], fin = catalogue::kDebuts[i + 1];
+    return {catalogue::kTout + debut, fin - debut};
+}
 std::string_view tr(Texte t) { return tr(t, courante); }
 
 std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
@@ -42,5 +47,21 @@ std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
 }
 
 std::string_view guideHtml() { return catalogue::kGuides[indice(courante)]; }
+
+std::string pourLeDoigt(std::string_view texte)
+{
+    std::string t(texte);
+    std::string_view paires = tr(Texte::motsDoigt);
+    while (!paires.empty()) {
+        const std::size_t fin = std::min(paires.find('\n'), paires.size()), barre = paires.substr(0, fin).find('|');
+        const std::string_view souris = paires.substr(0, std::min(barre, fin));
+        const std::string_view doigt = barre < fin ? paires.substr(barre + 1, fin - barre - 1) : std::string_view{};
+        paires.remove_prefix(std::min(fin + 1, paires.size()));
+        if (souris.empty()) continue;
+        for (std::size_t i = t.find(souris); i != std::string::npos; i = t.find(souris, i + doigt.size()))
+            t.replace(i, souris.size(), doigt);
+    }
+    return t;
+}
 
 } // namespace orbeline

@@ -69,4 +69,9 @@ std::string tr(Texte t, std::initializer_list<std::string_view> valeurs);
 /// The pupil's guide, as HTML, in the current language.
 std::string_view guideHtml();
 
+/// A text as a touch screen's pupil reads it, in the current language: the
+/// mouse's words ("cliquez", "le pointeur") become the finger's, by the pairs of
+/// `Texte::motsDoigt`.
+std::string pourLeDoigt(std::string_view texte);
+
 } // namespace orbeline

@@ -2,12 +2,12 @@
 // Reading the main window's six numeric fields into the simulation state.
 // The core knows no widgets: the window hands over the texts.
 
+#include "Rappel.h"
 #include "SimulationState.h"
 #include "TexteFixe.h"
 #include "langue.h"
 
 #include <array>
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -47,7 +47,7 @@ CompteRendu init(SimulationState& s, const ChampsSaisis& champs);
 /// written with the decimal separator `separateur` gives, asked only then (the
 /// page's costs the browser its number formats). Empty when every field reads
 /// as typed.
-using Separateur = std::function<std::string()>;
+using Separateur = Rappel<std::string()>;
 Message messageLecture(const ChampsSaisis& champs, const Separateur& separateur);
 
 /// A value of the mass field from which the mass was surely typed in kg or

@@ -40,8 +40,10 @@ double nuLimite(const Conique& c)
 double tempsRadialOuvert(const Conique& c, double r)
 {
     if (c.energie == 0) return std::sqrt(2.0) / 3 * std::pow(r, 1.5) / std::sqrt(c.GM);
-    const double a = c.GM / (2 * c.energie);
-    const double eta = std::acosh(1 + r / a);
+    const double a = c.GM / (2 * c.energie), u = r / a;
+    // η = acosh(1 + u), by log1p: 1 + u is not rounded first, and the page
+    // needs no C library log for it (its 4 kB table).
+    const double eta = std::log1p(u + std::sqrt(u) * std::sqrt(u + 2));
     return std::sqrt(a * a * a / c.GM) * (std::sinh(eta) - eta);
 }
 

@@ -11,6 +11,8 @@ bool possible(const Principale& p, Action a)
 {
     // A step needs a replay: without one, the arrow keys are the controls' own.
     if (a == Action::PointSuivant || a == Action::PointPrecedent) return p.rejeu.actif;
+    // Nothing to undo: Ctrl+Z is the field's own.
+    if (a == Action::AnnulerPlacement) return p.placement.possible;
     return !entree(a).besoinPoints || !p.releve.estVide();
 }
 
@@ -18,6 +20,10 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
 {
     if (a == Action::PointSuivant || a == Action::PointPrecedent) {
         pointRejeu(p, f, a == Action::PointSuivant ? 1 : -1);   // says why when there is no replay
+        return {};
+    }
+    if (a == Action::AnnulerPlacement) {
+        annulePlacement(p, f);   // says why when there is nothing to undo
         return {};
     }
     if (!possible(p, a)) return {};
@@ -63,7 +69,8 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::Rejeu6h: basculeReglage(p, f, *e.reglage); return {};
     case Action::Rejouer: Rejouer(p, f); return {};
     case Action::PointSuivant:
-    case Action::PointPrecedent: return {};
+    case Action::PointPrecedent:
+    case Action::AnnulerPlacement: return {};
     }
     return {};
 }
@@ -77,8 +84,9 @@ std::optional<Sortie> Form_KeyDown(Principale& p, Fenetre& f, std::string_view t
     }
     for (const EntreeMenu& e : kMenus)
         if ((e.interfaces & i) && !e.raccourci.empty() && e.raccourci == touche) {
-            if ((e.action == Action::PointSuivant || e.action == Action::PointPrecedent) && !possible(p, e.action))
-                return std::nullopt;   // the arrow keys go on to whatever takes them
+            if ((e.action == Action::PointSuivant || e.action == Action::PointPrecedent ||
+                 e.action == Action::AnnulerPlacement) && !possible(p, e.action))
+                return std::nullopt;   // the arrow keys and Ctrl+Z go on to whatever takes them
             return choisit(p, f, e.action);
         }
     return std::nullopt;

@@ -33,7 +33,8 @@ struct Sortie {
     bool lien = false;                        ///< for Copie: a link to the situation
 };
 
-/// Whether an entry can be chosen now (the points' entries need a finished launch).
+/// Whether an entry can be chosen now (the points' entries need a finished
+/// launch, a step a replay, the undo a placement X and Y still show).
 bool possible(const Principale& p, Action a);
 /// A menu entry chosen: what it does in the window, and what is left to the front end.
 Sortie choisit(Principale& p, Fenetre& f, Action a);

@@ -9,7 +9,6 @@ namespace {
 constexpr double kTexte = 13.0 / 11.0;   // the window's 11 px text becomes 13 px
 constexpr double kMarge = 6;             // around the window's area
 constexpr double kEcart = 8;             // between two pieces
-constexpr double kHauteurMenus = 36;            // the menu bar, its buttons a finger's height
 constexpr double kColonneMin = 340;      // the right column, at least
 constexpr double kVueMin = 240;          // the orbit view beside it, at least
 constexpr double kColonneSansVue = 560;  // a window without a view: no wider
@@ -47,6 +46,7 @@ struct Morceau {
     std::vector<PlaceCompacte> places;
     double largeur = 0, hauteur = 0;
     bool seul = false;   // takes a line by itself
+    bool rien = false;   // takes no room: an empty text, placed where the next piece goes
     void ajoute(const Disposition* d, Cadre c, double texte, double echelle = 1, bool dansCadre = false)
     {
         places.push_back({d, c, texte, echelle});
@@ -57,8 +57,8 @@ struct Morceau {
 };
 
 // Rows kept where the window has them, from the top-left corner of the
-// first ones, `k` times larger; controls at least a finger's height.
-Morceau tels(const std::vector<const Disposition*>& v, double k)
+// first ones, `k` times larger; controls at least `cible` tall.
+Morceau tels(const std::vector<const Disposition*>& v, double k, double cible)
 {
     double x0 = 1e9, y0 = 1e9;
     for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche)), y0 = std::min(y0, px(d->place.haut));
@@ -66,22 +66,22 @@ Morceau tels(const std::vector<const Disposition*>& v, double k)
     for (const Disposition* d : v) {
         const bool zone = d->genre == Genre::Image;
         double h = px(d->place.hauteur) * k;
-        if (controle(*d)) h = std::max(h, kDoigt);
+        if (controle(*d)) h = std::max(h, cible);
         m.ajoute(d, {(px(d->place.gauche) - x0) * k, (px(d->place.haut) - y0) * k, px(d->place.largeur) * k, h},
                  corps(*d, zone ? 1 : k), zone ? k : 1);
     }
     return m;
 }
 
-// A field as tall as a finger, its captions under it as far below it as on the window.
-Morceau champ(const std::vector<const Disposition*>& v)
+// A field `cible` tall at least, its captions under it as far below it as on the window.
+Morceau champ(const std::vector<const Disposition*>& v, double cible)
 {
     Morceau m;
     if (v.empty()) return m;
     const Disposition& c = *v.front();
     double x0 = 1e9;
     for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche));
-    const double h = std::max(px(c.place.hauteur) * kTexte, kDoigt), bas = px(c.place.haut + c.place.hauteur);
+    const double h = std::max(px(c.place.hauteur) * kTexte, cible), bas = px(c.place.haut + c.place.hauteur);
     m.ajoute(&c, {(px(c.place.gauche) - x0) * kTexte, 0, px(c.place.largeur) * kTexte, h}, corps(c));
     for (const Disposition* d : v)
         if (d != &c)
@@ -90,23 +90,34 @@ Morceau champ(const std::vector<const Disposition*>& v)
     return m;
 }
 
-// A text across the column: as many lines as the window's text needs at that width.
-Morceau ligne(const Disposition& d, double largeur)
+// What a piece needs besides the room: the least height of a control, the texts as tall as they are.
+struct Regles {
+    double cible;
+    std::span<const HauteurTexte> textes;
+};
+
+// A text across the column: as tall as it is there, the message strip a line at least (one that comes moves
+// nothing); else as many lines as the window's text needs at that width.
+Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 {
     const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
     const double lignesFenetre = std::max(1.0, std::floor(px(d.place.hauteur) / surFenetre));
     double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
     if (d.drapeaux & Retour) lignes = std::max(lignes, 2.0);
     if (!d.legende && d.role.sorte == Role::Sorte::Aucune) lignes = 0;   // nothing ever writes it
+    double h = lignes > 0 ? lignes * texte * kInterligne + 4 : 0;
+    for (const HauteurTexte& t : r.textes)
+        if (t.nom == d.nom) h = std::max(t.hauteur, d.role == kRoleMessage ? texte * kInterligne + 4 : 0);
     Morceau m;
-    m.ajoute(&d, {0, 0, largeur, lignes > 0 ? lignes * texte * kInterligne + 4 : 0}, texte);
+    m.ajoute(&d, {0, 0, largeur, std::max(h, 0.0)}, texte);
+    m.rien = h <= 0;
     m.places.back().retour = true;
     m.seul = true;
     return m;
 }
 
 // A frame as wide as its buttons in as many columns as fit, its caption above them.
-Morceau options(std::span<const Disposition> table, const Disposition& cadre, double largeur)
+Morceau options(std::span<const Disposition> table, const Disposition& cadre, double largeur, double cible)
 {
     std::vector<const Disposition*> boutons;
     double colonne = 0;
@@ -121,39 +132,41 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
     Morceau m;
     for (std::size_t i = 0; i < boutons.size(); ++i) {
         const double c = std::fmod(static_cast<double>(i), colonnes), l = std::floor(static_cast<double>(i) / colonnes);
-        m.ajoute(boutons[i], {kRetrait + c * colonne, legende + l * (kDoigt + 2), colonne - kEcart, kDoigt},
+        m.ajoute(boutons[i], {kRetrait + c * colonne, legende + l * (cible + 2), colonne - kEcart, cible},
                  corps(*boutons[i]), 1, true);
     }
     const double w = std::min(largeur, std::max(px(cadre.place.largeur) * kTexte, colonnes * colonne + 2 * kRetrait));
-    m.ajoute(&cadre, {0, 0, w, legende + std::ceil(n / colonnes) * (kDoigt + 2) + kRetrait}, corps(cadre));
+    m.ajoute(&cadre, {0, 0, w, legende + std::ceil(n / colonnes) * (cible + 2) + kRetrait}, corps(cadre));
     return m;
 }
 
-Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue)
+Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue, const Regles& r)
 {
+    const double cible = r.cible;
     const std::vector<const Disposition*> v = rangs(table, p.rangs);
+    if (v.empty()) return {};   // its rows hidden: no room
     switch (p.genre) {
     case Piece::Champ: {
-        Morceau m = champ(v);
+        Morceau m = champ(v, cible);
         m.largeur = std::max(m.largeur, p.largeur);
         return m;
     }
     case Piece::Bloc: {
         // Wider than the column (the read-out beside a view that took all it could): a little smaller.
-        const Morceau m = tels(v, kTexte);
-        return largeur > 0 && m.largeur > largeur ? tels(v, kTexte * largeur / m.largeur) : m;
+        const Morceau m = tels(v, kTexte, cible);
+        return largeur > 0 && m.largeur > largeur ? tels(v, kTexte * largeur / m.largeur, cible) : m;
     }
-    case Piece::Ligne: return v.empty() ? Morceau{} : ligne(*v.front(), largeur);
-    case Piece::Options: return v.empty() ? Morceau{} : options(table, *v.front(), largeur);
+    case Piece::Ligne: return ligne(*v.front(), largeur, r);
+    case Piece::Options: return options(table, *v.front(), largeur, cible);
     case Piece::Graphes: {
-        Morceau m = tels(v, 1);
-        m = tels(v, std::min(largeur / std::max(m.largeur, 1.0), kGraphesMax));
+        Morceau m = tels(v, 1, cible);
+        m = tels(v, std::min(largeur / std::max(m.largeur, 1.0), kGraphesMax), cible);
         m.seul = true;
         return m;
     }
     case Piece::Vue: {
         Morceau m;
-        if (!v.empty()) m.ajoute(v.front(), {0, 0, vue, vue}, corps(*v.front()), vue / px(v.front()->place.largeur));
+        m.ajoute(v.front(), {0, 0, vue, vue}, corps(*v.front()), vue / px(v.front()->place.largeur));
         m.seul = true;
         return m;
     }
@@ -174,6 +187,12 @@ struct Flux {
     }
     void pose(Morceau m, std::vector<PlaceCompacte>& places, std::string_view conteneur)
     {
+        if (m.places.empty()) return;
+        if (m.rien) {
+            aLaLigne();
+            for (PlaceCompacte& p : m.places) p.cadre.gauche += x, p.cadre.haut += y, places.push_back(p);
+            return;
+        }
         if (m.seul || x + m.largeur > gauche + largeur) aLaLigne();
         for (PlaceCompacte& p : m.places) {
             if (p.rang->cadre == conteneur) p.cadre.gauche += x, p.cadre.haut += y;
@@ -188,28 +207,33 @@ struct Flux {
 
 } // namespace
 
-Agencement choisitAgencement(double largeur, double hauteur, bool doigt)
+Agencement choisitAgencement(const Ecran& e, const Naturelle& n)
 {
-    const bool deux = largeur >= 2 * kMarge + kVueMin + kEcart + kColonneMin && hauteur >= kVueMin + 2 * kMarge;
-    if (!doigt) {
-        // The window's area and its menu bar, one line of text.
-        const bool court = hauteur < px(kHauteurPrincipale) + 20;
-        return largeur >= px(kLargeurPrincipale) && court && deux ? Agencement::DeuxColonnes : Agencement::Fenetre;
-    }
-    return deux && largeur > hauteur ? Agencement::DeuxColonnes : Agencement::Colonne;
+    if (!e.doigt && e.largeur >= n.largeur && e.hauteur >= n.hauteur) return Agencement::Fenetre;
+    const bool deux = e.largeur >= 2 * kMarge + kVueMin + kEcart + kColonneMin && e.hauteur >= kVueMin + 2 * kMarge;
+    return deux && e.largeur > e.hauteur ? Agencement::DeuxColonnes : Agencement::Colonne;
 }
 
-Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, double largeur,
-                 double hauteur, bool doigt, bool barre)
+double echelleFenetre(const Ecran& e, const Naturelle& n, double seuil)
+{
+    // To a twentieth: the window keeps its size through a few pixels' change.
+    const double k = std::floor(std::min(e.largeur / n.largeur, e.hauteur / n.hauteur) * 20) / 20;
+    return k >= seuil ? k : 1;
+}
+
+Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, const Ecran& e,
+                 const Naturelle& n, bool barre, std::span<const HauteurTexte> textes)
 {
     Disposee r;
-    r.agencement = choisitAgencement(largeur, hauteur, doigt);
+    r.agencement = choisitAgencement(e, n);
+    if (r.agencement == Agencement::Fenetre) {
+        r.echelle = echelleFenetre(e, n);
+        return r;
+    }
+    const double largeur = e.largeur, hauteur = e.hauteur, cible = e.doigt ? kDoigt : kCible;
+    const Regles regles{cible, textes};
     const auto vue = std::find_if(pieces.begin(), pieces.end(), [](const PieceCompacte& p) { return p.genre == Piece::Vue; });
-    // A window without a view fits a screen a mouse points on.
-    if (vue == pieces.end() && !doigt) r.agencement = Agencement::Fenetre;
-    if (r.agencement == Agencement::Fenetre) return r;
-    const double menus = barre ? kHauteurMenus : 0;
-
+    const double menus = barre ? cible + 4 : 0;   // the menu bar, its buttons a target's height
     // Without a view: one column, not too wide, in a frame when the first piece says so.
     if (vue == pieces.end()) {
         const double l = std::min(largeur - 2 * kMarge, kColonneSansVue);
@@ -218,7 +242,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         // In the frame, its rows from its corner; else from the window's.
         Flux f(cadre ? kRetrait : kMarge, cadre ? l - 2 * kRetrait : l, cadre ? kRetrait : menus + kMarge);
         for (const PieceCompacte& p : pieces.subspan(cadre ? 1 : 0))
-            f.pose(piece(table, p, f.largeur, 0), r.places, c ? c->nom : "");
+            f.pose(piece(table, p, f.largeur, 0, regles), r.places, c ? c->nom : "");
         const double bas = c ? kMarge + menus + f.fond + kRetrait : f.fond;
         if (c) r.places.push_back({c, {kMarge, kMarge + menus, l, f.fond + kRetrait}, corps(*c)});
         r.largeur = l + 2 * kMarge;
@@ -234,10 +258,24 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     r.largeur = largeur;
 
     if (r.agencement == Agencement::Colonne) {
-        Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
-        for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, f.largeur), r.places, "");
+        // The view as wide as the column, or smaller so that "Lancer" shows under it on the first screen.
+        const auto colonne = [&](double v) {
+            Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
+            r.places.clear();
+            for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, v, regles), r.places, "");
+            return f.fond;
+        };
+        const double l = largeur - 2 * kMarge;
+        r.hauteur = colonne(l) + kMarge;
+        const auto bas = [&](const Disposition& d) {
+            for (const PlaceCompacte& p : r.places)
+                if (p.rang == &d) return p.cadre.haut + p.cadre.hauteur;
+            return 0.0;
+        };
+        const Disposition* lancer = cherche(table, cherche(role(Commande::Lancer))->nom);
+        const double trop = lancer ? bas(*lancer) + kMarge - hauteur : 0;
+        if (trop > 0) r.hauteur = colonne(std::max(std::min(l, kVueMin), l - trop)) + kMarge;
         r.menus = {0, 0, largeur, menus};
-        r.hauteur = f.fond + kMarge;
         return r;
     }
 
@@ -246,7 +284,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     const double large = largeur - 2 * kMarge - kEcart - kColonneMin;
     Flux haut(kMarge, largeur - 2 * kMarge, menus + kMarge);
     std::vector<PlaceCompacte> enHaut;
-    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0), enHaut, "");
+    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0, regles), enHaut, "");
     const double sousHaut = haut.fond + kEcart;
     const double vueHaut = std::min({naturelle, hauteur - sousHaut - kMarge, large});
     const double vueCote = std::min({naturelle, hauteur - 2 * kMarge, large});
@@ -257,11 +295,11 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     Flux f(droite, largeur - droite - kMarge, dessus ? sousHaut : menus + kMarge);
     if (dessus) r.places = enHaut;
     else
-        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0), r.places, "");
-    Morceau m = piece(table, *vue, 0, v);
+        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
+    Morceau m = piece(table, *vue, 0, v, regles);
     for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;
     r.places.insert(r.places.end(), m.places.begin(), m.places.end());
-    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0), r.places, "");
+    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
     r.hauteur = std::max(f.fond, y + v) + kMarge;
     return r;
 }

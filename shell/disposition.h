@@ -195,6 +195,9 @@ inline constexpr auto kDisposition = std::to_array<Disposition>({
      .drapeaux = ParDefaut},
     {.nom = "Command2", .genre = Genre::Bouton, .role = role(Commande::Quitter), .legende = Texte::quitter,
      .place = {10800, 7650, 1095, 375}, .tab = 15, .police = kMss},
+    // The program's own: shown after a finger placed the satellite (a mouse's placement is undone from the menu).
+    {.nom = "Command6", .genre = Genre::Bouton, .role = role(Commande::Annuler), .legende = Texte::annuler,
+     .place = {10800, 7155, 1095, 375}, .tab = 61, .police = kMss, .bulle = Texte::bulleAnnuler, .drapeaux = Cache | Facultatif},
 
     // Orbit view and charts.
     {.nom = "Picture1", .genre = Genre::Image, .role = zone(1), .place = {90, 720, 7500, 7500}, .tab = 29,
@@ -287,7 +290,7 @@ enum class Action {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
     VecteursVitesse, VariationVitesse, Force, OrbiteExacte, Kepler, Rejouer, Pause, PointSuivant, PointPrecedent,
-    Rejeu10min, Rejeu1h, Rejeu6h, CopierLancements, ValeursGraphes, Projection,
+    Rejeu10min, Rejeu1h, Rejeu6h, AnnulerPlacement, CopierLancements, ValeursGraphes, Projection,
 };
 
 /// Which front ends offer an entry.
@@ -343,9 +346,12 @@ inline constexpr auto kMenus = std::to_array<EntreeMenu>({
     {.menu = Texte::menuFichier, .action = Action::Imprimer, .legende = Texte::actionImprimer, .raccourci = "Ctrl+P"},
     {.menu = Texte::menuFichier, .action = Action::Quitter, .legende = Texte::actionQuitter, .raccourci = "Ctrl+Q",
      .separateurAvant = true, .interfaces = Bureau},
+    // Ctrl+Z is the fields' own undo but while a placement on the view can be undone.
+    {.menu = Texte::menuEdition, .action = Action::AnnulerPlacement, .legende = Texte::actionAnnulerPlacement,
+     .raccourci = "Ctrl+Z"},
     // Ctrl+C stays the fields' own copy.
     {.menu = Texte::menuEdition, .action = Action::CopierPoints, .legende = Texte::actionCopierPoints,
-     .raccourci = "Ctrl+Shift+C", .besoinPoints = true},
+     .raccourci = "Ctrl+Shift+C", .separateurAvant = true, .besoinPoints = true},
     {.menu = Texte::menuEdition, .action = Action::CopierLancements, .legende = Texte::actionCopierLancements,
      .besoinPoints = true},
     {.menu = Texte::menuEdition, .action = Action::CopierLien, .legende = Texte::actionCopierLien, .interfaces = Page},

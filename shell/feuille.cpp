@@ -295,6 +295,12 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
         for (double essai = std::min(vueMax, libre - sousVue); essai >= kVueMin && !tient; essai -= 2)
             if (hauteur(colonne(essai, g), essai) + kEntre + interligne(kCorpsFeuille) + 1 + kReponsesMin * kLigneReponse <= essai)
                 v = essai, grand = g, tient = true;
+    // Else the view with the table under it and the charts' rows beside it, the larger charts and the answers after them.
+    for (double essai = std::min(vueMax, libre - sousVue); essai >= kVueMin && !tient && sousVue > 0; essai -= 2) {
+        std::vector<Bloc> b = colonne(essai);
+        b.resize(groupes.size() + 1);
+        if (hauteur(b, essai) <= essai) v = essai, tient = true;
+    }
     s.elements.push_back({.sorte = ElementFeuille::Sorte::Image, .cadre = {kMarge, haut, v, v}, .picture = 1});
     const double droite = kMarge + v + 2 * kEntre;
     Pose pose{s, {{0, droite, haut, largeurMm - kMarge - droite, haut + v}, {0, kMarge, haut + v + kEntre, utile, hauteurMm - kMarge}}};

@@ -326,6 +326,7 @@ void Commande_Click(Principale& p, Fenetre& f, Commande c)
     case Commande::Quitter: return Command2_Click(p, f);
     case Commande::Effacer: return Command4_Click(p, f);
     case Commande::Placer: return Command5_Click(p, f);
+    case Commande::Annuler: return annulePlacement(p, f);
     }
 }
 
@@ -396,6 +397,12 @@ void Text_Change(Principale& p, Fenetre& f, Champ c)
 {
     if (c == Champ::Text7) return normaliseMasse(f);
     acheveLancement(p, f);
+    // X or Y changed otherwise than by the placement: there is none to undo.
+    auto& q = p.placement;
+    if (q.possible && (f.texte(Champ::Text3) != q.x || f.texte(Champ::Text4) != q.y)) {
+        q = {};
+        if (f.estVisible(role(Commande::Annuler))) f.setVisible(role(Commande::Annuler), false);
+    }
     relitChamps(p, f);
 }
 
@@ -436,7 +443,24 @@ void Case_Click(Principale& p, Fenetre& f, Case c)
 void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
 {
     acheveLancement(p, f);
+    std::string avantX = f.texte(Champ::Text3), avantY = f.texte(Champ::Text4);
     Picture1_MouseDown(p.etat, f, bouton, shift, x, y);
+    p.placement = {true, f.texte(Champ::Text3), f.texte(Champ::Text4), std::move(avantX), std::move(avantY)};
+}
+
+void annulePlacement(Principale& p, Fenetre& f)
+{
+    acheveLancement(p, f);
+    if (!p.placement.possible) {
+        f.ecritMessage(tr(Texte::aucunPlacement));
+        return;
+    }
+    const auto q = p.placement;
+    f.ecritTexte(Champ::Text3, q.avantX);   // which ends the placement's undo
+    f.ecritTexte(Champ::Text4, q.avantY);
+    p.placement = {};
+    if (f.estVisible(role(Commande::Annuler))) f.setVisible(role(Commande::Annuler), false);
+    SatMove(p.etat, f);
 }
 
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
@@ -463,26 +487,37 @@ void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float 
     vue.fleche(1, fleche);
 }
 
-void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y, double echelle)
 {
     auto& g = p.doigt;
-    if (d == Doigt::Pose) g = {true, false, false, x, y};
+    if (d == Doigt::Pose) g = {true, false, false, false, x, y};
     if (!g.pose || d == Doigt::Annule) {
         g = {};
         return;
     }
+    const Surface& vue = f.picture(1);
+    // Distances on the screen, whatever size the view is shown at.
+    const auto [kx, ky] = pixelsParUnite(vue);
+    const double ex = kx * echelle, ey = ky * echelle, pres = kPresDoigt / echelle;
+    if (d == Doigt::Appui) {
+        // Held where it landed, reading nothing: the start goes there.
+        if (g.glisse || g.lu || g.place) return;
+        g.place = true;
+        Picture1_MouseDown(p, f, 1, 0, g.x, g.y);
+        f.setVisible(role(Commande::Annuler), true);
+        f.montreBulle(tr(Texte::departPlace));
+        return;
+    }
     if (d != Doigt::Leve) {
-        const Surface& vue = f.picture(1);
-        const auto [kx, ky] = pixelsParUnite(vue);
-        const double dx = (x - g.x) * kx, dy = (y - g.y) * ky;
+        const double dx = (x - g.x) * ex, dy = (y - g.y) * ey;
         g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
         Picture1_MouseMove(p.etat, f, 0, 0, x, y);
         p.legendesUnite = true;
         montreLectureRejeu(p, f);
         // Between two plotted points the tooltip keeps the last one met.
-        const std::string bulle = bullePoint(p, vue, x, y, f.separateurDecimal(), kPresDoigt);
+        const std::string bulle = bullePoint(p, vue, x, y, f.separateurDecimal(), pres);
         if (!bulle.empty()) g.lu = true;
-        const auto proche = pointProche(p, vue, x, y, kPresDoigt);
+        const auto proche = pointProche(p, vue, x, y, pres);
         if (proche) p.pointe = proche->first->numero;
         survoleLancement(p, f, proche ? proche->first->numero : 0);
         if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
@@ -492,15 +527,11 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y)
     g = {};
     if (p.rejeu.actif && geste.glisse) {
         // Sideways, a replay's step: forward to the right, back to the left.
-        const auto [kx, ky] = pixelsParUnite(f.picture(1));
-        const double dx = (x - geste.x) * kx, dy = (y - geste.y) * ky;
+        const double dx = (x - geste.x) * ex, dy = (y - geste.y) * ey;
         if (std::fabs(dx) >= kGlissementRejeu && std::fabs(dx) > 2 * std::fabs(dy)) pointRejeu(p, f, dx > 0 ? 1 : -1);
     }
-    if (!geste.glisse && !geste.lu) Picture1_MouseDown(p, f, 1, 0, geste.x, geste.y);
-    if (!geste.lu && !p.astuceDoigt) {
-        p.astuceDoigt = true;
-        f.montreBulle(tr(Texte::astuceDoigt));
-    }
+    // A tap that read nothing changes nothing, and says what a finger does.
+    if (!geste.lu && !geste.place && !geste.glisse) f.montreBulle(tr(Texte::astuceDoigt));
 }
 
 std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, std::string_view sep, double pres)

@@ -63,9 +63,16 @@ struct Principale {
         bool pose = false;         ///< a finger is on the view
         bool glisse = false;       ///< it has slid away from where it landed
         bool lu = false;           ///< it has read a plotted point
+        bool place = false;        ///< its press placed the satellite
         float x = 0, y = 0;        ///< where it landed, user units
     } doigt;
-    bool astuceDoigt = false;      ///< the tooltip has shown once what a finger does
+    /// The start a placement on the view replaced, while X and Y still hold the
+    /// one it wrote: "Annuler" (Ctrl+Z) puts it back.
+    struct {
+        bool possible = false;
+        std::string x, y;            ///< what it wrote
+        std::string avantX, avantY;  ///< what it replaced
+    } placement;
     int nombreInit = 0;            ///< runs of init (for tests and the curious)
     int nombreEchelles = 0;        ///< runs of a scale preset
     std::string lecture;           ///< what the fields' reading last wrote in the message strip
@@ -106,6 +113,9 @@ void Command2_Click(Principale& p, Fenetre& f);
 void Command4_Click(Principale& p, Fenetre& f);
 /// "Placer": SatMove.
 void Command5_Click(Principale& p, Fenetre& f);
+/// "Annuler" and Ctrl+Z: X and Y as they were before the last placement on the
+/// view, the marker there; says so when X or Y changed since (nothing to undo).
+void annulePlacement(Principale& p, Fenetre& f);
 /// A command button clicked: its procedure above.
 void Commande_Click(Principale& p, Fenetre& f, Commande c);
 /// Enter: the command button that has the focus, or "Lancer" when none has.
@@ -139,28 +149,34 @@ bool relitChamps(Principale& p, Fenetre& f, std::string_view avant = {});
 /// A check box changed state, by any route: its charts are shown or hidden.
 void Case_Click(Principale& p, Fenetre& f, Case c);
 
-/// Mouse press on the orbit view (user units): the initial position.
+/// Mouse press on the orbit view (user units): the initial position, which
+/// annulePlacement can put back.
 void Picture1_MouseDown(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
 /// Pointer move over the orbit view: the read-out, and near a point of the
 /// last launch a tooltip with its time, position and speed.
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y);
 
-/// How close to a plotted point the mouse and a finger read it, in the view's pixels.
+/// How close to a plotted point the mouse reads it, in the view's pixels; a
+/// finger, on the screen (CSS px, about 3 mm), whatever size the view is shown at.
 inline constexpr double kPresSouris = 4;
-inline constexpr double kPresDoigt = 8;
-/// How far sideways a finger slides on the orbit view, in its pixels, to step a replay by one point.
+inline constexpr double kPresDoigt = 12;
+/// How far sideways a finger slides on the screen to step a replay by one point.
 inline constexpr double kGlissementRejeu = 24;
 
-/// What a finger on the orbit view does, as the front end reports it.
-enum class Doigt { Pose, Glisse, Leve, Annule };
-/// A finger on the orbit view (user units). A finger that lands on a plotted
-/// point of a launch on the view, or slides, reads the points under it (the
-/// read-out, and the tooltip of the last point it met, which stays after the
-/// lift); a tap anywhere else places the satellite where it landed. The
-/// mouse keeps Picture1_MouseDown and Picture1_MouseMove. The first gesture
-/// that reads no point shows in the tooltip what a finger does. During a
-/// replay, a slide sideways steps it one point, forward to the right.
-void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y);
+/// What a finger on the orbit view does, as the front end reports it: it
+/// lands, slides, lifts, is taken by the browser, or has stayed down long
+/// enough to be a press (`Appui`, once, where it landed).
+enum class Doigt { Pose, Glisse, Leve, Annule, Appui };
+/// A finger on the orbit view (user units), the view shown `echelle` times
+/// its size. A finger that lands on a plotted point of a launch on the view,
+/// or slides, reads the points under it (the read-out, and the tooltip of the
+/// last point it met, which stays after the lift). Placing is deliberate: a
+/// press held where no point is read places the satellite there, shows
+/// "Annuler" and says so; a tap that reads nothing changes no field and shows
+/// what a finger does. The mouse keeps Picture1_MouseDown and
+/// Picture1_MouseMove. During a replay, a slide sideways steps it one point,
+/// forward to the right.
+void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y, double echelle = 1);
 
 /// The tooltip of the plotted point nearest (x, y) user units, within `pres`
 /// pixels, of the launches on the view (named when there are several); ""

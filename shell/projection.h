@@ -42,9 +42,10 @@ inline constexpr double kCorpsProjection = 24;
 /// is: its least text (kCorpsMin) at 24 px on a 1920 × 1080 screen, larger on a larger one.
 double echelleProjection(double largeur, double hauteur);
 
-/// The rows of `table` shown (a row of an option that is off left out) on a
-/// projector's screen of largeur × hauteur px, with the menu bar at its top
-/// (`barre`) or above it: places, texts and pictures' scales in the screen's pixels.
-Disposee disposeProjection(std::span<const Disposition> table, double largeur, double hauteur, bool barre);
+/// The rows of `table` shown on a projector's screen `e`, with the menu bar
+/// at its top (`barre`) or above it: places, texts and pictures' scales in
+/// the screen's pixels; `textes` measured as shown there.
+Disposee disposeProjection(std::span<const Disposition> table, const Ecran& e, const Naturelle& n, bool barre,
+                           std::span<const HauteurTexte> textes = {});
 
 } // namespace orbeline

@@ -332,6 +332,11 @@ std::string_view consigneDans(const Consignes& c, Langue l)
     return !c[0].empty() || donnee == c.end() ? c[0] : *donnee;
 }
 
+std::string consignePrete(const SituationPrete& s)
+{
+    return std::string(consigneDans(lisFichier(s.contenu).situation.consignes, langue()));
+}
+
 LectureSituation lisLien(std::string_view requete)
 {
     Lecteur lu;

@@ -9,10 +9,12 @@
 
 #include "fenetre.h"
 #include "langue.h"
+#include "situations_pretes.h"
 
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -108,6 +110,12 @@ std::string texteFichier(const Situation& s);
 /// fields (each runs its handler), the boxes, then "Effacer", so that the
 /// marker stands on the position and the view is fresh.
 void appliqueSituation(Principale& p, Fenetre& f, const Situation& s);
+
+/// The situations the program comes with (situations/, built in), which "Ouvrir
+/// une situation" offers before the file chooser, by their names.
+inline std::span<const SituationPrete> situationsPretes() { return kSituationsPretes; }
+/// What to observe in one of them, in the window's language.
+std::string consignePrete(const SituationPrete& s);
 
 /// Opens what was read from a file or a link. A situation is applied; the
 /// message strip then shows what was refused followed by what the fields'

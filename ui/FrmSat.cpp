@@ -185,7 +185,7 @@ void FrmSat::relieEvenements()
         case Role::Sorte::Champ:
             connect(static_cast<QLineEdit*>(w), &QLineEdit::textChanged, this,
                     [this, &p, c = static_cast<Champ>(r.numero)] { Text_Change(p, *this, c); });
-            w->installEventFilter(this);   // a replay's arrow keys
+            w->installEventFilter(this);   // a replay's arrow keys, the placement's undo
             break;
         case Role::Sorte::Commande:
             connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
@@ -240,10 +240,11 @@ void FrmSat::keyPressEvent(QKeyEvent* e)
 bool FrmSat::eventFilter(QObject* objet, QEvent* e)
 {
     // During a replay its arrow keys step it, even from a field, as in the
-    // page; without one they move the field's caret.
+    // page; without one they move the field's caret. Ctrl+Z undoes a
+    // placement on the view while X and Y show it, else it is the field's.
     if (e->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(e);
-        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right) {
+        if (k->key() == Qt::Key_Left || k->key() == Qt::Key_Right || k->matches(QKeySequence::Undo)) {
             const QString touche = QKeySequence(k->keyCombination()).toString(QKeySequence::PortableText);
             if (const auto s = Form_KeyDown(*p_, *this, touche.toStdString(), std::nullopt, Bureau)) {
                 realise(*s);
@@ -377,7 +378,8 @@ void FrmSat::agenceProjection()
     std::vector<Disposition> montres;
     for (const Disposition& d : kDisposition)
         if (!(d.drapeaux & Facultatif) || !controle(d.role) || estVisible(d.role)) montres.push_back(d);
-    const Disposee a = disposeProjection(montres, ecran.width(), ecran.height() - menuBar()->sizeHint().height(), false);
+    const Disposee a = disposeProjection(montres, Ecran{ecran.width(), ecran.height() - menuBar()->sizeHint().height()},
+                                         naturellePrincipale(largeurTwips_), false);
     for (const PlaceCompacte& pl : a.places) {
         QWidget* w = client_->findChild<QWidget*>(qs(pl.rang->nom));
         if (!w) continue;

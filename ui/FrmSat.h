@@ -135,6 +135,9 @@ private:
     /// propose; on failure says why. True when written.
     bool bilanEcriture(Texte quoi, const QString& chemin, const QString& raison);
     void demandeImpression();
+    /// The ready-made situations, each with what to observe in it: the one
+    /// chosen opens. True when the pupil asks for another file.
+    bool offreSituations(const FichierAction& f);
     void montreGuide();
     void montreAPropos();
     void agenceProjection();

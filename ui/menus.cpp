@@ -30,6 +30,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -391,6 +393,7 @@ void FrmSat::realise(const Sortie& s)
     case Sortie::Sorte::Image: {
         // A save proposes the last folder written to; a file written records its folder.
         const FichierAction& f = *s.fichier;
+        if (f.lecture && !offreSituations(f)) return;
         const QString chemin = demandeFichier(this, f.lecture ? dossier_ : dossierEcrit_, qtr(f.titre),
                                               f.nom ? qtr(*f.nom) : QString(), qtr(f.filtre), qs(f.suffixe),
                                               f.lecture ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -408,6 +411,42 @@ void FrmSat::realise(const Sortie& s)
     case Sortie::Sorte::Guide: return montreGuide();
     case Sortie::Sorte::APropos: return montreAPropos();
     }
+}
+
+bool FrmSat::offreSituations(const FichierAction& f)
+{
+    QDialog d(this);
+    d.setObjectName(QStringLiteral("situations"));
+    d.setWindowTitle(qtr(f.titre));
+    auto* liste = new QListWidget(&d);
+    liste->setAccessibleName(qtr(f.titre));
+    liste->setWordWrap(true);
+    liste->setSpacing(2);
+    for (const SituationPrete& s : situationsPretes())
+        liste->addItem(QString::fromUtf8(s.nom.data(), static_cast<qsizetype>(s.nom.size())) + '\n' + qs(consignePrete(s)));
+    liste->setCurrentRow(0);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &d);
+    bool autre = false;
+    connect(boutons->addButton(qtr(Texte::autreFichier), QDialogButtonBox::ActionRole), &QPushButton::clicked, &d, [&] {
+        autre = true;
+        d.accept();
+    });
+    connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    connect(liste, &QListWidget::itemActivated, &d, &QDialog::accept);
+    auto* pile = new QVBoxLayout(&d);
+    pile->addWidget(new QLabel(qtr(Texte::situationsPretes), &d));
+    pile->addWidget(liste);
+    pile->addWidget(boutons);
+    d.resize(620, 520);
+    if (d.exec() != QDialog::Accepted) return false;
+    if (autre) return true;
+    // As its file would open: what it refused in the message strip.
+    if (const int i = liste->currentRow(); i >= 0)
+        if (const std::string erreur = orbeline::ouvreSituation(*p_, *this, situationsPretes()[static_cast<std::size_t>(i)].contenu);
+            !erreur.empty())
+            ecritMessage(erreur);
+    return false;
 }
 
 void FrmSat::demandeImpression()

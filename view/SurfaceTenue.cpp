@@ -16,7 +16,7 @@ void SurfaceTenue::cls()
     if (tenue_) journal_.recommence(etat_);
 }
 
-void SurfaceTenue::retraduitDessin(const std::function<std::string(std::string_view)>& traduit)
+void SurfaceTenue::retraduitDessin(const Rappel<std::string(std::string_view)>& traduit)
 {
     if (!tenue_ || !journal_.complet()) return;
     const Journal dessin = journal_;   // the cls starts the surface's own again

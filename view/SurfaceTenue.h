@@ -35,7 +35,7 @@ public:
     /// The state's part of a cls: the current position back to the corner, the journal started again.
     void cls() override;
     /// The journal played again after a cls, texts translated (a journal past its bound: nothing changes).
-    void retraduitDessin(const std::function<std::string(std::string_view)>& traduit) override;
+    void retraduitDessin(const Rappel<std::string(std::string_view)>& traduit) override;
     void setDrawWidth(int pixels) override;
     void setDrawStyle(StyleTrait style) override;
     void setForeColor(Couleur c) override;

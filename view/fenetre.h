@@ -32,6 +32,7 @@ enum class Commande {
     Quitter,   ///< `Command2`
     Effacer,   ///< `Command4`
     Placer,    ///< `Command5`
+    Annuler,   ///< `Command6`, the program's own: puts back the start a placement replaced
 };
 /// The check boxes that show the charts.
 enum class Case {

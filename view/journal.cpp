@@ -96,7 +96,7 @@ void Journal::texte(float x, float y, std::string_view t, Ancre a, std::optional
     textes_.append(t);
 }
 
-bool Journal::rejoue(Surface& s, const std::function<std::string(std::string_view)>& traduit) const
+bool Journal::rejoue(Surface& s, const Rappel<std::string(std::string_view)>& traduit) const
 {
     if (!complet_) return false;
     s.scale(echelleDebut_[0], echelleDebut_[1], echelleDebut_[2], echelleDebut_[3]);

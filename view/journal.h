@@ -11,7 +11,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -55,7 +54,7 @@ public:
     /// Makes the same calls on `s`, settings at the last cls first, each text
     /// through `traduit` when given. `s` is expected blank; nothing is drawn
     /// when the journal is not complete.
-    bool rejoue(Surface& s, const std::function<std::string(std::string_view)>& traduit = {}) const;
+    bool rejoue(Surface& s, const Rappel<std::string(std::string_view)>& traduit = {}) const;
 
 private:
     enum class Op : std::uint8_t {

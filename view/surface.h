@@ -5,9 +5,10 @@
 // The Qt picture area implements it over a retained image; the tests record
 // every call. Neither the view nor the charts reach Qt any other way.
 
+#include "Rappel.h"
+
 #include <algorithm>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <string>
@@ -116,7 +117,7 @@ public:
     /// Draws again, on a blank area, what was drawn since the last cls, each
     /// text through `traduit`: a text written in the language left, in the
     /// new one. A surface that keeps no drawing keeps what it shows.
-    virtual void retraduitDessin(const std::function<std::string(std::string_view)>& traduit) { (void)traduit; }
+    virtual void retraduitDessin(const Rappel<std::string(std::string_view)>& traduit) { (void)traduit; }
 };
 
 /// A coordinate in single precision, as the surfaces take them: beyond the

@@ -229,46 +229,97 @@ void FenetrePage::survolGraphe(int picture, double x, double y)
 
 void FenetrePage::doigt(int geste, double x, double y)
 {
-    if (geste < 0 || geste > static_cast<int>(Doigt::Annule)) return;
+    if (geste < 0 || geste > static_cast<int>(Doigt::Appui)) return;
+    doigtVu_ = true;
     const EtatSurface& e = pictures_[0]->etat();
     Picture1_Touche(p_, *this, static_cast<Doigt>(geste), static_cast<float>(e.versUserX(x)),
-                    static_cast<float>(e.versUserY(y)));
+                    static_cast<float>(e.versUserY(y)), echelleVue_);
+}
+
+std::string FenetrePage::pourEcran(std::string_view t) const
+{
+    return ecran_.doigt || doigtVu_ ? pourLeDoigt(t) : std::string(t);
 }
 
 void FenetrePage::agence()
 {
-    const dom::Ecran e = dom::ecran();
-    if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt) return;
+    const Ecran e = dom::ecran();
+    const Naturelle n = naturellePrincipale(largeurTwips_);
+    if (e.largeur == ecran_.largeur && e.hauteur == ecran_.hauteur && e.doigt == ecran_.doigt && n.largeur == naturelle_)
+        return;
     ecran_ = e;
-    // Arranged, a row of an option that is off takes no room.
+    naturelle_ = n.largeur;
+    // Arranged, a row hidden takes no room.
     std::vector<Disposition> montres;
     for (const Disposition& d : kDisposition)
-        if (!(d.drapeaux & Facultatif) || dom::estMontre(d.nom)) montres.push_back(d);
-    const Disposee a = projection_ ? disposeProjection(montres, e.largeur, e.hauteur, true)
-                                   : dispose(montres, kPiecesPrincipale, e.largeur, e.hauteur, e.doigt, true);
+        if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) montres.push_back(d);
+    const auto arrange = [&] {
+        return projection_ ? disposeProjection(montres, e, n, true, textes_) : dispose(montres, kPiecesPrincipale, e, n, true, textes_);
+    };
+    const Disposee a = arrange();
     // The window as it is stays untouched until it is arranged otherwise.
-    if (a.agencement == Agencement::Fenetre && agencement_ == Agencement::Fenetre) return;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
+    if (telle && agencement_ == Agencement::Fenetre && echelle_ == 1) {
+        for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(largeurTwips_)));
+        return;
+    }
+    applique(a, montres);
+    // The texts across the column as tall as they are there.
+    if (a.agencement != Agencement::Fenetre && mesureTextes()) applique(arrange(), montres);
+}
+
+bool FenetrePage::mesureTextes()
+{
+    bool change = false;
+    for (const PieceCompacte& p : kPiecesPrincipale)
+        if (p.genre == Piece::Ligne) {
+            const double h = dom::estMontre(p.rangs) ? std::ceil(dom::hauteurTexte(p.rangs)) : 0;
+            auto t = std::find_if(textes_.begin(), textes_.end(), [&](const HauteurTexte& x) { return x.nom == p.rangs; });
+            if (t == textes_.end()) t = textes_.insert(textes_.end(), {p.rangs, -1});
+            change = change || t->hauteur != h;
+            t->hauteur = h;
+        }
+    return change;
+}
+
+void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montres)
+{
     agencement_ = a.agencement;
+    echelle_ = a.echelle;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     const bool compacte = a.agencement != Agencement::Fenetre;
     const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
-    dom::attribut("fenetre", "class", compacte ? "compacte" : "");
+    dom::attribut("fenetre", "class", compacte ? (a.agencement == Agencement::DeuxColonnes ? "compacte deux" : "compacte")
+                                      : telle  ? ""
+                                               : "agrandie");
     dom::attribut("fenetre", "data-projection", projection_ ? "1" : "0");
-    dom::style("fenetre", "width", compacte                             ? entier(a.largeur)
-                                   : largeurTwips_ == kLargeurPrincipale ? ""
-                                                                         : dom::px(enPixels(largeurTwips_)));
-    dom::style("client", "width", compacte ? entier(a.largeur) : dom::px(enPixels(largeurTwips_)));
-    dom::style("client", "height", compacte ? entier(a.hauteur) : dom::px(enPixels(kHauteurPrincipale)));
+    // The menus, the boxes' marks and the dialogs follow the scale (page.html).
+    dom::style("page", "--k", telle || compacte ? "" : dom::longueur(a.echelle, ""));
+    const double l = compacte ? a.largeur : enPixels(largeurTwips_) * a.echelle;
+    dom::style("fenetre", "width", entier(l));
+    dom::style("client", "width", entier(l));
+    dom::style("client", "height", entier(compacte ? a.hauteur : enPixels(kHauteurPrincipale) * a.echelle));
     dom::style("menus", "left", compacte ? entier(a.menus.gauche) : "");
     dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
     dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
     dom::style("menus", "height", compacte ? entier(a.menus.hauteur) : "");
-    orbeline::agence(compacte ? std::span<const Disposition>(montres) : kDisposition,
+    orbeline::agence(compacte ? montres : kDisposition,
                      Racine{"client", "", kLargeurPrincipale, false}, a,
                      [this](const Disposition& d, const Cadre& c, double k) {
+                         if (d.role == zone(1)) echelleVue_ = k;
                          pictures_.at(static_cast<std::size_t>(d.role.numero - 1))
                              ->montre(static_cast<int>(std::lround(c.gauche)), static_cast<int>(std::lround(c.haut)), k);
                      });
+    // Beside the column, the view keeps its place by its margins, and its top as the page scrolls (page.html).
+    const std::string_view vue = cherche(zone(1))->nom;
+    Cadre c{};
+    for (const PlaceCompacte& p : a.places)
+        if (p.rang->nom == vue) c = p.cadre;
+    const bool deux = a.agencement == Agencement::DeuxColonnes;
+    dom::style(vue, "margin-left", deux ? entier(c.gauche) : "");
+    dom::style(vue, "margin-top", deux ? entier(c.haut) : "");
 }
+
 void FenetrePage::etape() { etapeEtoile(p_, *this); }
 
 void FenetrePage::menu(Action a) { realise(choisit(p_, *this, a)); }
@@ -285,7 +336,7 @@ void FenetrePage::realise(const Sortie& s)
     switch (s.sorte) {
     case Sortie::Sorte::Rien: return;
     case Sortie::Sorte::Fichier:
-        if (s.fichier->lecture) orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
+        if (s.fichier->lecture) offreSituations(*s.fichier);
         else telecharge(tr(s.fichier->nom), s.fichier->type, s.contenu);
         return;
     case Sortie::Sorte::Image: {
@@ -304,7 +355,7 @@ void FenetrePage::realise(const Sortie& s)
     case Sortie::Sorte::Impression: orbeline_page_imprime(); return;
     case Sortie::Sorte::Guide:
         dom::attribut("guide", "aria-label", sansEsperluette(legendeAction(Action::Guide)));
-        html("guide-texte", guideHtml());
+        html("guide-texte", pourEcran(guideHtml()));
         dialogue("guide");
         return;
     case Sortie::Sorte::APropos:
@@ -314,6 +365,38 @@ void FenetrePage::realise(const Sortie& s)
         dialogue("apropos");
         return;
     }
+}
+
+// The ready-made situations, each with what to observe in it, before the file chooser.
+void FenetrePage::offreSituations(const FichierAction& f)
+{
+    dom::texte("situations-titre", tr(f.titre));
+    dom::texte("situations-texte", tr(Texte::situationsPretes));
+    dom::vide("situations-liste");
+    for (std::size_t i = 0; i < situationsPretes().size(); ++i) {
+        const SituationPrete& s = situationsPretes()[i];
+        const std::string id = "situation-" + std::to_string(i);
+        dom::cree("li", id + "-li", "situations-liste");
+        dom::cree("button", id, id + "-li");
+        dom::attribut(id, "type", "button");
+        dom::attribut(id, "data-situation", std::to_string(i));
+        dom::cree("strong", id + "-nom", id);
+        dom::texte(id + "-nom", s.nom);
+        dom::ajouteTexte(id, pourEcran(consignePrete(s)));
+    }
+    dom::texte("situations-autre", tr(Texte::autreFichier));
+    dialogue("situations");
+}
+
+void FenetrePage::situationChoisie(int i)
+{
+    if (i < 0 || i >= static_cast<int>(situationsPretes().size())) {
+        orbeline_page_choisit_fichier(static_cast<int>(kTailleFichierMax) + 1);
+        return;
+    }
+    // As its file would open: what it refused in the message strip.
+    if (const std::string erreur = ouvreSituation(p_, *this, situationsPretes()[static_cast<std::size_t>(i)].contenu); !erreur.empty())
+        ecritMessage(erreur);
 }
 
 void FenetrePage::fichierOuvert(const std::string* contenu)
@@ -428,7 +511,19 @@ void FenetrePage::ecritTexte(Champ c, std::string_view t)
     Text_Change(p_, *this, c);
 }
 
-void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t) { dom::texte(id(role(e)), t); }
+void FenetrePage::ecritEtiquette(Etiquette e, std::string_view t)
+{
+    dom::texte(id(role(e)), t);
+    texteEcrit();
+}
+
+void FenetrePage::texteEcrit()
+{
+    // Arranged, a text across the column that takes more or less room moves what follows it.
+    if (agencement_ == Agencement::Fenetre || !mesureTextes()) return;
+    ecran_ = {};
+    agence();
+}
 
 void FenetrePage::ecritLancements(const TableLancements& t)
 {
@@ -448,6 +543,7 @@ void FenetrePage::ecritLancements(const TableLancements& t)
     for (const std::string& n : t.notes) l.append("\n\t").append(n);
     const std::string_view boite = id(role(Etiquette::Legende));
     orbeline_page_tableau(boite.data(), static_cast<int>(boite.size()), l.data(), static_cast<int>(l.size()));
+    texteEcrit();
 }
 
 void FenetrePage::activeXy(bool actif) { dom::active(id(role(Case::Xy)), actif); }
@@ -467,7 +563,7 @@ void FenetrePage::setVisible(Role r, bool visible)
     const Disposition& d = *cherche(r);
     const bool change = dom::estMontre(d.nom) != visible;
     dom::montre(d.nom, visible);
-    if (change && (d.drapeaux & Facultatif) && agencement_ != Agencement::Fenetre) {
+    if (change && agencement_ != Agencement::Fenetre) {
         ecran_ = {};   // arranged again, with or without its room
         agence();
     }
@@ -482,15 +578,24 @@ void FenetrePage::choisitOption(Groupe g, int index)
 }
 
 void FenetrePage::ecritTitre(std::string_view t) { dom::titre(t); }
-void FenetrePage::ecritMessage(std::string_view t) { dom::texte(id(kRoleMessage), t); }
+// What the pupil reads in the strip, the dialogs and the tooltips, in a touch screen's words there.
+void FenetrePage::ecritMessage(std::string_view t)
+{
+    dom::texte(id(kRoleMessage), pourEcran(t));
+    texteEcrit();
+}
 void FenetrePage::montreConsigne(std::string_view t)
 {
     dom::texte("consigne-titre", tr(kTitreConsigne));
-    dom::texte("consigne-texte", t);
+    dom::texte("consigne-texte", pourEcran(t));
     dialogue("consigne");
 }
 
-void FenetrePage::montreBulle(std::string_view t, int) { orbeline_page_bulle(t.data(), static_cast<int>(t.size())); }
+void FenetrePage::montreBulle(std::string_view t, int)
+{
+    const std::string b = pourEcran(t);
+    orbeline_page_bulle(b.data(), static_cast<int>(b.size()));
+}
 
 void FenetrePage::ecritReglage(Reglage r, bool actif)
 {
@@ -508,10 +613,9 @@ void FenetrePage::modeProjection(bool oui)
 
 void FenetrePage::largeurClient(int twips)
 {
-    // The menu bar over the client area takes its width; an arranged window keeps the screen's.
+    // The menu bar over the client area takes its width; wider, the window may fit no more.
     largeurTwips_ = twips;
-    if (agencement_ != Agencement::Fenetre) return;
-    for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(twips)));
+    agence();
 }
 
 std::string FenetrePage::separateurDecimal() const
@@ -530,7 +634,7 @@ void FenetrePage::textesPage()
 {
     dom::texte("titre-client", tr(Texte::nomFenetre));
     dom::attribut("menus", "aria-label", tr(Texte::nomMenus));
-    for (const std::string_view d : {"guide", "consigne", "apropos"}) dom::texte(std::string(d) + "-fermer", tr(Texte::fermer));
+    for (const std::string_view d : {"guide", "consigne", "situations", "apropos"}) dom::texte(std::string(d) + "-fermer", tr(Texte::fermer));
     dom::texte("fin-texte", tr(Texte::pageTerminee));
 }
 

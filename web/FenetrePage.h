@@ -52,7 +52,7 @@ public:
     void survolGraphe(int picture, double x, double y);
     /// A finger on the orbit view (`Doigt`'s order), in its inner area's CSS pixels.
     void doigt(int geste, double x, double y);
-    /// Arranges the window for the page's viewport and pointer, when they changed.
+    /// Arranges the window for the page's viewport and pointer, when they or its width changed.
     void agence();
     /// The star's timer.
     void etape();
@@ -61,6 +61,9 @@ public:
     /// What a chosen entry leaves to the page: a download or a file to
     /// choose, the clipboard, the picture, printing, a dialog.
     void realise(const Sortie& s);
+    /// A ready-made situation chosen in the list "Ouvrir une situation" offers
+    /// (its index), or another file (-1): the file chooser.
+    void situationChoisie(int i);
     /// The bytes of a situation file the pupil opened; null when it could not be read.
     void fichierOuvert(const std::string* contenu);
     /// The situation in the page's address ("?…"), when the window opens.
@@ -109,6 +112,15 @@ public:
 
 private:
     void construitMenus();
+    void offreSituations(const FichierAction& f);
+    /// Puts the rows where the arrangement has them, at its scale.
+    void applique(const Disposee& a, std::span<const Disposition> montres);
+    /// The texts across the column measured again; whether one takes another height.
+    bool mesureTextes();
+    /// After a text written: arranged again if it takes another height.
+    void texteEcrit();
+    /// A text in a touch screen's words on one (pourLeDoigt).
+    std::string pourEcran(std::string_view t) const;
     void textesPage();
 
     Principale p_;
@@ -123,7 +135,12 @@ private:
     std::optional<std::string> gardee_;   ///< the situation last kept in the tab's session
     bool travail_ = false;                ///< and whether leaving would lose launches then
     Agencement agencement_ = Agencement::Fenetre;   ///< as the window stands
-    dom::Ecran ecran_{};   ///< the viewport it was arranged for
+    double echelle_ = 1;                            ///< and its scale, as the layout has it
+    double echelleVue_ = 1;                         ///< the orbit view shown at this scale
+    bool doigtVu_ = false;                          ///< a finger has touched the orbit view
+    Ecran ecran_{};          ///< the viewport it was arranged for
+    double naturelle_ = 0;   ///< and the window's width as the layout has it then
+    std::vector<HauteurTexte> textes_;   ///< the texts across the column, as tall as they were measured
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
     bool projection_ = false;   ///< arranged for a projector
 };

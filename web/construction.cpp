@@ -36,20 +36,29 @@ std::vector<const Disposition*> dans(std::span<const Disposition> table, std::st
         if (d.cadre == cadre) v.push_back(&d);
     // Option buttons stay top to bottom, the order the arrow keys follow.
     const bool options = std::all_of(v.begin(), v.end(), [](const Disposition* d) { return d->genre == Genre::Option; });
-    if (!options)
-        std::stable_sort(v.begin(), v.end(), [&](const Disposition* a, const Disposition* b) {
-            return rang(table, *a) < rang(table, *b);
-        });
+    if (options) return v;
+    // Sorted by insertion, which keeps rows of one rank in table order as
+    // std::stable_sort would, in a tenth of its code: a frame holds a few rows.
+    std::vector<int> rangs;
+    for (const Disposition* d : v) rangs.push_back(rang(table, *d));
+    for (std::size_t i = 1; i < v.size(); ++i)
+        for (std::size_t j = i; j > 0 && rangs[j] < rangs[j - 1]; --j) {
+            std::swap(rangs[j], rangs[j - 1]);
+            std::swap(v[j], v[j - 1]);
+        }
     return v;
 }
 
-void place(const Disposition& d, const std::string& boite, int largeurParent)
+// Twips to CSS pixels at a scale: at 1, the layout's own pixels.
+int enPixels(int twips, double k) { return k == 1 ? orbeline::enPixels(twips) : static_cast<int>(std::lround(twips * k / 15)); }
+
+void place(const Disposition& d, const std::string& boite, int largeurParent, double k = 1)
 {
-    const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
-              ht = enPixels(d.place.hauteur);
+    const int g = enPixels(d.place.gauche, k), h = enPixels(d.place.haut, k), l = enPixels(d.place.largeur, k),
+              ht = enPixels(d.place.hauteur, k);
     style(boite, "top", px(h));
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
-        style(boite, "right", px(enPixels(largeurParent) - g - l));
+        style(boite, "right", px(enPixels(largeurParent, k) - g - l));
         style(boite, "left", "");
     } else {
         style(boite, "left", px(g));
@@ -61,7 +70,7 @@ void place(const Disposition& d, const std::string& boite, int largeurParent)
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
-    style(boite, "font-size", dom::longueur(d.police.points, "pt"));
+    style(boite, "font-size", dom::longueur(d.police.points * k, "pt"));
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
         style(boite, "color",
@@ -204,7 +213,7 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
 }
 
 void construitDans(std::span<const Disposition> table, const Racine& r, std::string_view cadre,
-                   const std::function<void(const Disposition&)>& zone)
+                   const Rappel<void(const Disposition&)>& zone)
 {
     for (const Disposition* d : dans(table, cadre)) {
         if (d->genre == Genre::Image || d->genre == Genre::Forme || d->genre == Genre::Etoile) zone(*d);
@@ -218,7 +227,7 @@ void construitDans(std::span<const Disposition> table, const Racine& r, std::str
 std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
 
 void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
-            const std::function<void(const Disposition&, const Cadre&, double echelle)>& zone)
+            const Rappel<void(const Disposition&, const Cadre&, double echelle)>& zone)
 {
     if (a.agencement != Agencement::Fenetre) {
         for (const PlaceCompacte& p : a.places) {
@@ -227,14 +236,15 @@ void agence(std::span<const Disposition> table, const Racine& r, const Disposee&
         }
         return;
     }
+    const double k = a.echelle;
     for (const Disposition& d : table) {
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile) continue;
         if (d.genre == Genre::Image) {
-            zone(d, {double(enPixels(d.place.gauche)), double(enPixels(d.place.haut)), double(enPixels(d.place.largeur)),
-                     double(enPixels(d.place.hauteur))}, 1);
+            zone(d, {double(enPixels(d.place.gauche, k)), double(enPixels(d.place.haut, k)),
+                     double(enPixels(d.place.largeur, k)), double(enPixels(d.place.hauteur, k))}, k);
             continue;
         }
-        place(d, boiteDe(r, d), d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);
+        place(d, boiteDe(r, d), d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur, k);
     }
 }
 
@@ -247,7 +257,7 @@ void retraduit(std::span<const Disposition> table, const Racine& r)
             ecritTextes(table, d, r);
 }
 
-void construit(std::span<const Disposition> table, const Racine& r, const std::function<void(const Disposition&)>& zone)
+void construit(std::span<const Disposition> table, const Racine& r, const Rappel<void(const Disposition&)>& zone)
 {
     construitDans(table, r, "", zone);
 }

@@ -10,7 +10,6 @@
 #include "agencement.h"
 #include "disposition.h"
 
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,13 +29,13 @@ std::string idControle(const Racine& r, std::string_view nom);
 /// Builds every row; the picture areas and what they hold (`Image`, `Forme`,
 /// `Etoile`) are left to `zone`, called in the same order.
 void construit(std::span<const Disposition> table, const Racine& r,
-               const std::function<void(const Disposition&)>& zone);
+               const Rappel<void(const Disposition&)>& zone);
 
 /// Puts every row where the arrangement has it, or where the table has it
-/// for the window as it is. Picture areas go to `zone`, with the box they
-/// show and the scale of their drawing.
+/// for the window as it is, at the arrangement's scale. Picture areas go to
+/// `zone`, with the box they show and the scale of their drawing.
 void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
-            const std::function<void(const Disposition&, const Cadre&, double echelle)>& zone);
+            const Rappel<void(const Disposition&, const Cadre&, double echelle)>& zone);
 
 /// Writes again every row's texts in the language now chosen, but the
 /// captions the procedures write.

@@ -17,6 +17,7 @@ int orbeline_dom_gardee(char* tampon, int capacite);
 int orbeline_dom_retour();
 int orbeline_dom_coche(const char* id, int lId, int valeur);
 int orbeline_dom_montre(const char* id, int lId, int valeur);
+double orbeline_dom_hauteur_texte(const char* id, int lId);
 void orbeline_dom_active(const char* id, int lId, int actif);
 void orbeline_dom_focus(const char* id, int lId);
 void orbeline_dom_titre(const char* t, int l);
@@ -75,6 +76,7 @@ void ecritValeur(std::string_view id, std::string_view v) { orbeline_dom_ecrit_v
 bool estCoche(std::string_view id) { return orbeline_dom_coche(id.data(), n(id), -1) == 1; }
 void coche(std::string_view id, bool oui) { orbeline_dom_coche(id.data(), n(id), oui ? 1 : 0); }
 bool estMontre(std::string_view id) { return orbeline_dom_montre(id.data(), n(id), -1) == 1; }
+double hauteurTexte(std::string_view id) { return orbeline_dom_hauteur_texte(id.data(), n(id)); }
 void montre(std::string_view id, bool oui) { orbeline_dom_montre(id.data(), n(id), oui ? 1 : 0); }
 void active(std::string_view id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
 void focus(std::string_view id) { orbeline_dom_focus(id.data(), n(id)); }

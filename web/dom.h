@@ -4,6 +4,8 @@
 // whether an element is shown. Elements are named by their id. Texts always
 // go in as text (textContent, value), never as markup.
 
+#include "agencement.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +28,8 @@ void ecritValeur(std::string_view id, std::string_view v);
 bool estCoche(std::string_view id);
 void coche(std::string_view id, bool oui);
 bool estMontre(std::string_view id);
+/// The height, CSS px, an element's text takes at its width, whatever height it is given.
+double hauteurTexte(std::string_view id);
 void montre(std::string_view id, bool oui);
 void active(std::string_view id, bool oui);
 void focus(std::string_view id);
@@ -46,10 +50,6 @@ std::string situationGardee();
 bool estRetour();
 
 /// The page's viewport in CSS px, and whether a finger is the main way of pointing.
-struct Ecran {
-    double largeur, hauteur;
-    bool doigt;
-};
 Ecran ecran();
 
 /// CSS pixels.

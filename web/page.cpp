@@ -31,19 +31,20 @@ std::string tampon;   // a text the script hands over (a situation file)
 FenetrePage* fenetre() { return principale.get(); }
 
 const Racine kRacineAccueil{"accueil", "accueil-", kLargeurAccueil, true};
-Agencement agencementAccueil = Agencement::Fenetre;
+Disposee agencementAccueil{};   // as the start screen stands
 
 // The start screen arranged for the page's viewport and pointer.
 void agenceAccueil()
 {
-    const dom::Ecran e = dom::ecran();
-    const Disposee a = dispose(kDispositionAccueil, kPiecesAccueil, e.largeur, e.hauteur, e.doigt, false);
-    if (a.agencement == Agencement::Fenetre && agencementAccueil == Agencement::Fenetre) return;
-    agencementAccueil = a.agencement;
+    const Disposee a = dispose(kDispositionAccueil, kPiecesAccueil, dom::ecran(), kNaturelleAccueil, false);
+    const auto telle = [](const Disposee& d) { return d.agencement == Agencement::Fenetre && d.echelle == 1; };
+    if (telle(a) && telle(agencementAccueil)) return;
+    agencementAccueil = a;
     const bool compacte = a.agencement != Agencement::Fenetre;
-    dom::attribut("accueil", "class", compacte ? "compacte" : "");
-    dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : enPixels(kLargeurAccueil)));
-    dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : enPixels(kHauteurAccueil)));
+    dom::attribut("accueil", "class", compacte ? "compacte" : telle(a) ? "" : "agrandie");
+    dom::style("page", "--k", compacte || telle(a) ? "" : dom::longueur(a.echelle, ""));
+    dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle)));
+    dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle)));
     agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
 }
 
@@ -57,7 +58,7 @@ void construitAccueil()
     construit(kDispositionAccueil, r, [](const Disposition&) {});
     for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
-        if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/jpeg", kLogo, sizeof kLogo);
+        if (d.genre == Genre::Logo) dom::image(idControle(r, d.nom), "image/webp", kLogo, sizeof kLogo);
     agenceAccueil();
     dom::montre("accueil", true);
     for (const Disposition& d : kDispositionAccueil)
@@ -199,6 +200,13 @@ EMSCRIPTEN_KEEPALIVE char* page_tampon(int n)
 {
     tampon.assign(static_cast<std::size_t>(std::max(n, 0)), '\0');
     return tampon.data();
+}
+
+// A ready-made situation chosen in its list, or -1 for another file.
+EMSCRIPTEN_KEEPALIVE void page_situation(int i)
+{
+    if (FenetrePage* f = fenetre()) f->situationChoisie(i);
+    garde();
 }
 
 // The situation file's bytes, in the buffer; -1 when the browser could not read it.

@@ -9,6 +9,8 @@ mergeInto(LibraryManager.library, {
     minuterie: 0,
     pointeur: { x: 0, y: 0 },
     auDoigt: false,          // the last pointer on the orbit view was a finger
+    appui: 0,                // the timer of a finger held still: a press
+    dureeAppui: 500,
     espaceSurOption: null,   // a radio on which Space went down and no click came yet
     cleGardee: 'orbeline-situation',   // the situation in the tab's session storage
 
@@ -163,6 +165,9 @@ mergeInto(LibraryManager.library, {
           Page.pointeur = { x: e.clientX, y: e.clientY };
           const [x, y] = geste === 3 ? [0, 0] : position(e);
           _page_doigt(geste, x, y);
+          // Down a moment more, it is a press there; the program decides what that does (a slide, nothing).
+          if (geste !== 1) clearTimeout(Page.appui);
+          if (geste === 0) Page.appui = setTimeout(function () { _page_doigt(4, x, y); }, Page.dureeAppui);
         }
         return true;
       };
@@ -178,15 +183,20 @@ mergeInto(LibraryManager.library, {
         const [x, y] = position(e);
         _page_deplacement(e.buttons, etat(e), x, y);
       });
-      // A chart answers the pointer with its tooltip (t and the values there).
-      client.addEventListener('pointermove', function (e) {
+      // A chart answers the pointer with its tooltip (t and the values there), and a finger lifted off it.
+      const graphe = function (e) {
         const g = e.target.closest('[data-graphe]');
         if (!g) return;
         Page.pointeur = { x: e.clientX, y: e.clientY };
         const r = g.firstChild.getBoundingClientRect();
         _page_graphe(+g.dataset.graphe, e.clientX - r.left, e.clientY - r.top);
+      };
+      client.addEventListener('pointermove', graphe);
+      client.addEventListener('pointerup', function (e) {
+        if (!doigt(e, 2)) return;
+        Page.auDoigt = true;
+        graphe(e);
       });
-      client.addEventListener('pointerup', function (e) { doigt(e, 2); });
       client.addEventListener('pointercancel', function (e) { doigt(e, 3); });
       client.addEventListener('pointerout', function (e) {
         if (e.pointerType === 'touch') return;   // a finger's tooltip stays after the lift
@@ -331,6 +341,14 @@ mergeInto(LibraryManager.library, {
     if (v >= 0) e.hidden = !v;
     return e.hidden ? 0 : 1;
   },
+  orbeline_dom_hauteur_texte__deps: ['$Page'],
+  orbeline_dom_hauteur_texte: function (id, lId) {
+    const e = Page.el(id, lId), h = e.style.height;
+    e.style.height = 'auto';
+    const r = e.textContent ? e.scrollHeight : 0;
+    e.style.height = h;
+    return r;
+  },
   orbeline_dom_active__deps: ['$Page'],
   orbeline_dom_active: function (id, lId, v) { Page.el(id, lId).disabled = !v; },
   orbeline_dom_focus__deps: ['$Page'],
@@ -369,14 +387,24 @@ mergeInto(LibraryManager.library, {
     Page.relieAccueil();
     Page.relieClient();
     Page.relieMenus();
-    // The arrangement follows the viewport and the kind of pointer, once they have settled.
+    // The arrangement follows the viewport and the kind of pointer, once they have settled, and the
+    // page's width, which a scroll bar that comes with a long arrangement takes from (no resize then).
     let attente = 0;
     const agence = function () {
       clearTimeout(attente);
       attente = setTimeout(function () { _page_agence(); }, 100);
     };
     addEventListener('resize', agence);
+    new ResizeObserver(agence).observe(document.documentElement);
     matchMedia('(pointer: coarse)').addEventListener('change', agence);
+    // A ready-made situation, or another file: the dialog goes first.
+    const situations = document.getElementById('situations');
+    situations.addEventListener('click', function (e) {
+      const b = e.target.closest('button[data-situation]');
+      if (!b) return;
+      situations.close();
+      _page_situation(+b.dataset.situation);
+    });
     addEventListener('beforeprint', function () { _page_avant_impression(); });
     addEventListener('afterprint', function () { _page_apres_impression(); });
     document.dispatchEvent(new Event('orbeline-pret'));

@@ -1,22 +1,17 @@
 // orbeline-dessins: draws the program's pictures into the files the program
 // ships. Usage: orbeline-dessins FOLDER SIZE...
-// Writes FOLDER/logo.png, the same logo as FOLDER/logo.jpg for the web page,
-// and FOLDER/icone-<n>.png for each icon size.
-// `make dessins` runs it on ui/art; the build itself only reads those files.
+// Writes FOLDER/logo.png and FOLDER/icone-<n>.png for each icon size.
+// `make dessins` runs it on ui/art, then writes the logo again as logo.webp
+// for the web page; the build itself only reads those files.
 
 #include "art.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QImageWriter>
 #include <QString>
 
 #include <cstdio>
-
-namespace {
-constexpr int kQualiteJpeg = 85;
-}
 
 int main(int argc, char** argv)
 {
@@ -31,12 +26,6 @@ int main(int argc, char** argv)
     const QDir dossier(QString::fromLocal8Bit(argv[1]));
     const QImage logo = orbeline::logoOrbeline();
     bool ok = logo.save(dossier.filePath(QStringLiteral("logo.png")), "PNG");
-    // The page carries the logo in its download: a photograph-like picture is
-    // a quarter of the PNG's size as a JPEG, and looks the same at this quality.
-    QImageWriter jpeg(dossier.filePath(QStringLiteral("logo.jpg")), "jpeg");
-    jpeg.setQuality(kQualiteJpeg);
-    jpeg.setOptimizedWrite(true);
-    ok = jpeg.write(logo.convertToFormat(QImage::Format_RGB32)) && ok;
     for (int i = 2; i < argc; ++i) {
         bool nombre = false;
         const int taille = QString::fromLocal8Bit(argv[i]).toInt(&nombre);

@@ -25,7 +25,7 @@ IDENTIFIANT = re.compile(r'^.+[A-Z]')
 # Strings that are not for a person: CSS, style sheets and class lists, font
 # names, media types, the toolkit's own words (its messages the program
 # recognises, the source texts of its dialogs the catalogue translates).
-TECHNIQUE = re.compile(r'^(?:[\w-]+: |[#.\[]|\\u|&[a-z]+;|QGroupBox|QThread::|cadre titre$)|'
+TECHNIQUE = re.compile(r'^(?:[\w-]+: |[#.\[]|\\u|&[a-z]+;|QGroupBox|QThread::|cadre titre$|compacte deux$)|'
                        r'(?:Sans Serif|Liberation Sans|DejaVu Sans|Microsoft Sans|MS Sans|sans-serif|font-family|'
                        r'text/|image/|application/|Ctrl\+|\(\*\.|could not connect to display|wl_display)')
 # Single words of the page's markup and styles, of the toolkits, fonts and
@@ -33,7 +33,7 @@ TECHNIQUE = re.compile(r'^(?:[\w-]+: |[#.\[]|\\u|&[a-z]+;|QGroupBox|QThread::|ca
 MOTS_TECHNIQUES = {
     'alt', 'autocomplete', 'bold', 'enterkeyhint', 'fieldset', 'go', 'inputmode', 'legend', 'maxlength', 'off',
     'spellcheck', 'status', 'compose', 'xcb', 'qtbase', 'csv', 'Arial', 'Orbeline', 'Enter', 'Return', 'Control',
-    'Shift', 'Vx', 'Vy', 'region', 'tabindex', 'msat', 'observer', 'tau', 'vox', 'voy', 'starbleue', 'vecteurs', 'exacte', 'kepler', 'Arrow',
+    'Shift', 'Vx', 'Vy', 'region', 'tabindex', 'msat', 'observer', 'tau', 'vox', 'voy', 'starbleue', 'vecteurs', 'exacte', 'kepler', 'Arrow', 'strong',
 }
 # The toolkit's texts the catalogue fills in (ui/application.cpp), and the
 # Windows version record (its fixed words).

@@ -1,6 +1,7 @@
 // The main window's procedures on the recording window: the launch and its star, the errors and hints in the
 // message strip, the Earth preset, the mass rewrite, the printed sheet, and the layout tables.
 #include "FenetreEnregistree.h"
+#include "actions.h"
 #include "agencement.h"
 #include "calcule.h"
 #include "disposition.h"
@@ -512,32 +513,51 @@ TEST_F(Principal, ThePointerNearAPlottedPointOfTheLastLaunchReadsItOut)
     EXPECT_TRUE(f.bulle.starts_with("t = 86\u00a0s   X = -30\u00a0000")) << f.bulle;
 }
 
-TEST_F(Principal, AFingerReadsThePointItTouchesOrSlidesOntoAndPlacesTheSatelliteWhereItTapsElsewhere)
+TEST_F(Principal, AFingerReadsWithinTwelveScreenPixelsPlacesOnlyByAPressHeldAndEveryPlacementIsUndoneAtOnce)
 {
     Command1_Click(p, f);
-    // The impact point (user units: hundreds of km); 200, 300 is far from any point, 2 user units a pixel.
+    // The impact point (user units: hundreds of km), 2 user units a pixel of the view, shown at 3/4 of its size as
+    // on a phone: 12 px of the screen are 32 user units. 200, 300 is far from any point, as is the Earth right of it.
     const float xp = static_cast<float>(p.etat.Xt[102] / 1e5);
     const std::string point = "t = 8772\u00a0s   X = -5354.6\u00a0km   Y = 0\u00a0km   V = 10\u00a0521.8\u00a0m/s";
+    const std::string astuce(tr(Texte::astuceDoigt)), place(tr(Texte::departPlace));
     using G = std::vector<std::tuple<Doigt, float, float>>;
     const struct { const char* quoi; G gestes; const char* x; std::string bulle; } cas[] = {
         // [what, gestures, X initial after them, the tooltip]
         {"a tap on a point reads it", {{Doigt::Pose, xp, 0}, {Doigt::Leve, xp, 0}}, "-30000", point},
-        {"a tap 7 px off reads it", {{Doigt::Pose, xp + 10, 10}, {Doigt::Leve, xp + 10, 10}}, "-30000", point},
-        {"a tap elsewhere places where it landed, and says once what a finger does",
-         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 306}, {Doigt::Leve, 206, 306}}, "20000", std::string(tr(Texte::astuceDoigt))},
-        {"once", {{Doigt::Pose, 210, 300}, {Doigt::Leve, 210, 300}}, "21000", ""},
+        {"a tap 11 px of the screen off reads it", {{Doigt::Pose, xp + 20, 21}, {Doigt::Leve, xp + 20, 21}}, "-30000", point},
+        {"a tap 13 px off reads nothing, changes nothing and says what a finger does",
+         {{Doigt::Pose, xp + 35, 0}, {Doigt::Leve, xp + 35, 0}}, "-30000", astuce},
+        {"a press held on a point reads it", {{Doigt::Pose, xp, 0}, {Doigt::Appui, xp, 0}, {Doigt::Leve, xp, 0}}, "-30000", point},
+        {"a press held elsewhere places where it landed, and says so",
+         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 206, 306}, {Doigt::Appui, 200, 300}, {Doigt::Leve, 206, 306}}, "20000", place},
         {"a slide onto a point reads it and places nothing",
-         {{Doigt::Pose, 200, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "21000", point},
-        {"a slide meeting no point", {{Doigt::Pose, 200, 300}, {Doigt::Glisse, 100, 300}, {Doigt::Leve, 100, 300}}, "21000", ""},
-        {"a slide after the lift, which the browser should not send", {{Doigt::Glisse, xp, 0}}, "21000", ""},
-        {"the browser took the finger", {{Doigt::Pose, 200, 300}, {Doigt::Annule, 0, 0}, {Doigt::Leve, 200, 300}}, "21000", ""},
+         {{Doigt::Pose, 100, 300}, {Doigt::Glisse, xp, 0}, {Doigt::Glisse, xp + 30, 0}, {Doigt::Leve, xp + 30, 0}}, "20000", point},
+        {"a press after a slide", {{Doigt::Pose, 100, 300}, {Doigt::Glisse, 150, 300}, {Doigt::Appui, 150, 300}, {Doigt::Leve, 150, 300}},
+         "20000", ""},
+        {"a slide after the lift, which the browser should not send", {{Doigt::Glisse, xp, 0}}, "20000", ""},
+        {"the browser took the finger", {{Doigt::Pose, 100, 300}, {Doigt::Annule, 0, 0}, {Doigt::Appui, 100, 300}}, "20000", ""},
     };
     for (const auto& c : cas) {
-        for (const auto& [d, x, y] : c.gestes) Picture1_Touche(p, f, d, x, y);
+        for (const auto& [d, x, y] : c.gestes) Picture1_Touche(p, f, d, x, y, 0.75);
         EXPECT_EQ(f.textes[Champ::Text3], c.x) << c.quoi;
         EXPECT_EQ(f.bulle, c.bulle) << c.quoi;
     }
-    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  20000");   // the read-out follows the finger
+    EXPECT_EQ(f.etiquettes[Etiquette::LectureX], "X =  10000");   // the read-out follows the finger
+    // "Annuler", shown after the press, puts the start back and goes; a mouse's placement is undone by Ctrl+Z, which
+    // is the field's own once there is nothing to undo, or once X or Y has changed since.
+    EXPECT_TRUE(f.estVisible(role(Commande::Annuler)));
+    Commande_Click(p, f, Commande::Annuler);
+    Picture1_MouseDown(p, f, 1, 0, 210, 300);
+    const std::string avant = f.textes[Champ::Text3];
+    const bool prise = Form_KeyDown(p, f, "Ctrl+Z", {}, Bureau).has_value();
+    EXPECT_EQ(std::tuple(avant, f.textes[Champ::Text3], f.textes[Champ::Text4], f.estVisible(role(Commande::Annuler)), prise,
+                         Form_KeyDown(p, f, "Ctrl+Z", {}, Bureau).has_value()),
+              std::tuple("21000", "-30000", "0", false, true, false));
+    Picture1_MouseDown(p, f, 1, 0, 210, 300);
+    f.ecritTexte(Champ::Text4, "5");
+    choisit(p, f, Action::AnnulerPlacement);
+    EXPECT_EQ(std::tuple(f.textes[Champ::Text3], f.message), std::tuple("21000", std::string(tr(Texte::aucunPlacement))));
 }
 
 TEST_F(Principal, TerreLoadsTheEarthAndTheFirstScaleKeepingThePosition)
@@ -649,22 +669,35 @@ TEST(Disposition, TheBuildRefusesATableWithARowMistyped)
     }
 }
 
-TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreenshotsShowIt)
+TEST(Agencement, ByTheRoomWhateverPointsTheWindowAsItIsLargerOrArrangedEveryRowInsideAndWhereTheScreenshotsShowIt)
 {
     using enum Agencement;
+    const Naturelle fenetre = naturellePrincipale(kLargeurPrincipale);
+    // The window where it fits under a mouse, from its own size; at 1.5 times it and more, larger (to a twentieth);
+    // beside the legend's column or Kepler's, by the width it has then.
+    const struct { double l, h; int largeur; Agencement a; double echelle; } fenetres[] = {
+        {792, 591, kLargeurPrincipale, Fenetre, 1}, {791, 600, kLargeurPrincipale, DeuxColonnes, 1},
+        {792, 590, kLargeurPrincipale, DeuxColonnes, 1}, {1180, 880, kLargeurPrincipale, Fenetre, 1},
+        {1280, 900, kLargeurPrincipale, Fenetre, 1.5}, {1920, 1080, kLargeurPrincipale, Fenetre, 1.8},
+        {1920, 1080, kLargeurKepler, Fenetre, 1.55}, {1000, 700, kLargeurEtendue, DeuxColonnes, 1},
+    };
+    for (const auto& f : fenetres) {
+        const Disposee r = dispose(kDisposition, kPiecesPrincipale, {f.l, f.h, false}, naturellePrincipale(f.largeur), true);
+        EXPECT_EQ(std::tuple(r.agencement, r.echelle), std::tuple(f.a, f.echelle)) << f.l << " x " << f.h << " " << f.largeur;
+    }
+    // Two columns from 600 × 252 px, the view's 240 beside the controls' 340, on a screen wider than tall; a finger's
+    // arranged wherever it fits.
+    EXPECT_EQ(std::tuple(choisitAgencement({599.9, 400, true}, fenetre), choisitAgencement({800, 251.9, false}, fenetre),
+                         choisitAgencement({600, 252, true}, fenetre), choisitAgencement({1920, 1080, true}, fenetre)),
+              std::tuple(Colonne, Colonne, DeuxColonnes, DeuxColonnes));
     // Last, every row's place and text size to a hundredth of a pixel, the window's then the start screen's, where the
     // screenshots show them (tests/shell/places.txt).
-    const struct { double l, h; bool doigt; Agencement a; } ecrans[] = {
-        {390, 844, true, Colonne}, {360, 640, true, Colonne}, {768, 1024, true, Colonne}, {844, 390, true, DeuxColonnes},
-        {1024, 768, true, DeuxColonnes}, {1024, 515, false, DeuxColonnes},
-        {1024, 580, false, DeuxColonnes},   // a netbook's browser: the window and its menu bar do not fit
-        {800, 600, true, DeuxColonnes},
-        // A mouse where the window fits, or on a window the browser's zoom made narrow: the window.
-        {800, 600, false, Fenetre}, {400, 300, false, Fenetre}, {700, 900, false, Fenetre},
+    const struct { double l, h; bool doigt; Agencement a, accueil; } ecrans[] = {
+        {390, 844, true, Colonne, Colonne}, {768, 1024, true, Colonne, Colonne}, {844, 390, true, DeuxColonnes, Colonne},
+        {1024, 768, true, DeuxColonnes, Colonne}, {800, 600, true, DeuxColonnes, Colonne},
+        // A mouse: a Chromebook at 200 %, a half-screen window, a netbook's browser (the window and its bar do not fit).
+        {683, 384, false, DeuxColonnes, Colonne}, {500, 700, false, Colonne, Colonne}, {1024, 580, false, DeuxColonnes, Fenetre},
     };
-    // Two columns from 600 × 252 px, the view's 240 beside the controls' 340, under a finger (a mouse's are the window's).
-    EXPECT_EQ(std::tuple(choisitAgencement(599.9, 400, true), choisitAgencement(800, 251.9, true), choisitAgencement(600, 252, true)),
-              std::tuple(Colonne, Colonne, DeuxColonnes));
     const auto dedans = [](const Cadre& a, const Cadre& b) {
         return a.gauche >= -0.01 && a.haut >= -0.01 && a.gauche + a.largeur <= b.largeur + 0.01 &&
                a.haut + a.hauteur <= b.hauteur + 0.01;
@@ -672,10 +705,10 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
     for (const auto& e : ecrans) {
         for (const bool accueil : {false, true}) {
             const std::span<const Disposition> table = accueil ? std::span<const Disposition>(kDispositionAccueil) : kDisposition;
-            const Disposee r = accueil ? dispose(table, kPiecesAccueil, e.l, e.h, e.doigt, false)
-                                       : dispose(table, kPiecesPrincipale, e.l, e.h, e.doigt, true);
+            const Disposee r = accueil ? dispose(table, kPiecesAccueil, {e.l, e.h, e.doigt}, kNaturelleAccueil, false)
+                                       : dispose(table, kPiecesPrincipale, {e.l, e.h, e.doigt}, fenetre, true);
             SCOPED_TRACE(std::to_string(e.l) + " x " + std::to_string(e.h) + (accueil ? " start screen" : ""));
-            EXPECT_EQ(r.agencement, !accueil ? e.a : e.doigt ? Colonne : Fenetre);   // the start screen: one column
+            EXPECT_EQ(r.agencement, accueil ? e.accueil : e.a);
             if (r.agencement == Fenetre) continue;
             Places places{{"barre des menus", nombres({r.menus.gauche, r.menus.haut, r.menus.largeur, r.menus.hauteur})}};
             for (const PlaceCompacte& p : r.places)
@@ -691,12 +724,13 @@ TEST(Agencement, EveryRowInsideTheScreenLargeEnoughForAFingerAndWhereTheScreensh
                 EXPECT_GE(p.corps, kCorpsMin);
                 const bool controle = d.genre == Genre::Champ || d.genre == Genre::Bouton || d.genre == Genre::Option ||
                                       d.genre == Genre::CaseACocher;
-                // A control as wide as on the window at least (its caption whole), and a finger's size.
-                EXPECT_TRUE(!controle || (p.cadre.largeur >= std::max(24, enPixels(d.place.largeur)) - 0.01 && p.cadre.hauteur >= 24));
+                // A control as wide as on the window at least (its caption whole), 24 px tall, 32 under a finger.
+                EXPECT_TRUE(!controle || (p.cadre.largeur >= std::max(24, enPixels(d.place.largeur)) - 0.01 &&
+                                         p.cadre.hauteur >= (e.doigt ? 32 : 24)));
             }
-            // What a pupil needs after a launch, with room for a line, and without scrolling.
+            // What a pupil needs after a launch, with room for a line, on the first screen.
             for (const char* nom : {"message", "Command1", "Picture1"})
-                EXPECT_TRUE(accueil || (ou[nom].hauteur >= kCorpsMin && (e.h > 600 || dedans(ou[nom], {0, 0, e.l, e.h})))) << nom;
+                EXPECT_TRUE(accueil || (ou[nom].hauteur >= kCorpsMin && dedans(ou[nom], {0, 0, e.l, e.h}))) << nom;
         }
     }
 }

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <iterator>
 #include <string>
 #include <tuple>
@@ -171,7 +172,11 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         {"orbite-basse", Promesse::Boucle}, {"echappement", Promesse::Echappe}, {"comparer-vitesses", Promesse::Boucle}};
     for (const auto& c : cas) {
         SCOPED_TRACE(c.fichier);
+        // The built-in one, which both front ends offer before the file chooser, is the file.
+        const auto pretes = situationsPretes();
+        const auto s = std::find_if(pretes.begin(), pretes.end(), [&](const SituationPrete& p) { return p.nom == c.fichier; });
         const std::string contenu = lis(std::string("situations/") + c.fichier + ".orbeline");
+        ASSERT_TRUE(s != pretes.end() && s->contenu == contenu);
         FenetreChargee w;
         ASSERT_TRUE(appliqueLecture(w.p, w.f, lisFichier(contenu)));
         Reglage_Click(w.p, w.f, Reglage::Coloris, true);   // the legend, for every one
@@ -181,7 +186,9 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         const double periode = colonne(t, "Période T").at(0), proche = colonne(t, "Au plus près").at(0),
                      loin = colonne(t, "Au plus loin").at(0);
         EXPECT_EQ(!std::isnan(periode), c.promesse == Promesse::Boucle) << texteLancements(t, formatCopie("."));
-        if (!std::isnan(periode)) EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
+        if (!std::isnan(periode)) {
+            EXPECT_NEAR(periode / (2 * M_PI * std::sqrt(std::pow((proche + loin) * 500, 3) / w.s.GM)), 1, 0.005);
+        }
         EXPECT_EQ(w.f.message, "");
         const std::size_t courbes = w.f.pic(2).appels.size();
         changeLangue(w.p, w.f, Langue::en);   // the captions written again, in English: none where it does not land
@@ -228,4 +235,19 @@ TEST(Situation, EachReadyMadeSituationShowsWhatItsLineSaysOnTheView)
         EXPECT_NE(guideHtml().find(ligneDe("# What to observe: ")), std::string_view::npos);
         choisitLangue(Langue::fr);
     }
+}
+
+TEST(Langue, OnATouchScreenTheGuideTheHintsAndTheMessagesSayTouchNeverClickNorPointer)
+{
+    // Every word of a mouse's, but the desktop's double click on a file; the placement by a press held.
+    const std::regex souris("[Cc]li(c|qu|ck)|[Pp]ointe(u)?r|[Ss]ouris|mouse"), fichier("double[ -]cli(c|ck)");
+    for (const Langue l : {Langue::fr, Langue::en}) {
+        choisitLangue(l);
+        std::string textes = std::regex_replace(pourLeDoigt(guideHtml()), fichier, "");
+        for (const Texte t : {Texte::rejeuAucun, Texte::astuceDoigt, Texte::departPlace}) textes += pourLeDoigt(tr(t));
+        std::smatch m;
+        EXPECT_FALSE(std::regex_search(textes, m, souris)) << m.str() << " after: " << m.prefix().str().substr(std::max<long>(m.prefix().length(), 60) - 60);
+        EXPECT_NE(textes.find(l == Langue::fr ? "appuyez longuement sur le quadrillage" : "press and hold on the grid"), std::string::npos);
+    }
+    choisitLangue(Langue::fr);
 }

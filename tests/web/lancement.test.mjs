@@ -54,27 +54,26 @@ test('a link\'s values read once each, kept across reloads; the guide; the situa
 test('after a zoom or a pinch the view and the charts are drawn again at the new ratio, as if drawn there from the start',
   { skip: nomMoteur !== 'chromium' && 'zoom and pinch emulated by Chromium only' }, async () => {
   const zooms = {
-    // The browser's zoom changes the ratio and the viewport's size in CSS px.
-    zoom: (page) => page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2, hasTouch: false }),
-    pinch: async (page) => (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 2 }),
-    'drawn at 2': null,
+    // The browser's zoom changes the ratio and the viewport's size in CSS px: the window is arranged for it.
+    zoom: [(page) => page.setViewport({ width: 400, height: 300, deviceScaleFactor: 2, hasTouch: false }), [400, 300]],
+    pinch: [async (page) => (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 2 }), [800, 600]],
   };
-  const dessins = {};
-  for (const [cas, zoom] of Object.entries(zooms)) {
-    const { page } = await ouvre({ ratio: zoom ? 1 : 2 });
+  // Each area's width in device pixels and its pixels' hash, after a launch, zoomed after it or opened so.
+  const dessin = async (zoom, ecran) => {
+    const { page } = await ouvre({ ratio: zoom ? 1 : 2, ecran: zoom ? [800, 600] : ecran });
     await page.click('#vitesse');
     await page.click('#Command1');
     await attendsGraphe(page);   // the star's frames, then the charts
     if (zoom) await zoom(page);
     await attends(300);
-    // Each area's width in device pixels and its pixels' hash.
-    dessins[cas] = await Promise.all(['Picture1', 'Picture2'].map(async (id) => {
+    const d = await Promise.all(['Picture1', 'Picture2'].map(async (id) => {
       const p = await pixels(page, id);
       return `${id} ${p.largeur} ${await p.empreinte()}`;
     }));
-    if (cas === 'pinch') await (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 1 });
-  }
-  for (const cas of ['zoom', 'pinch']) assert.deepEqual(dessins[cas], dessins['drawn at 2'], cas);
+    await (await page.createCDPSession()).send('Emulation.setPageScaleFactor', { pageScaleFactor: 1 });
+    return d;
+  };
+  for (const [cas, [zoom, ecran]] of Object.entries(zooms)) assert.deepEqual(await dessin(zoom, ecran), await dessin(null, ecran), cas);
 });
 
 test('English from the link or the browser, French for an unknown language; the points saved as the desktop does', async () => {

@@ -199,3 +199,18 @@ export async function pixels(page, idZone, calque = 0) {
   const [largeur, hauteur] = await lis('taille');
   return { largeur, hauteur, rgb: (x, y) => lis('rgb', [x, y]), compte: (c) => lis('compte', c), empreinte: () => lis('empreinte') };
 }
+
+/** What a pupil may find too small or out of reach: visible texts under 12 px, controls (a box or an option
+ *  with its label) under 24 × 24 px or off the screen's sides, a page wider than the screen. */
+export const tropPetits = (page) => page.evaluate(() => {
+  const vu = (e) => e.getClientRects().length && !e.closest('.invisible, [hidden]');
+  const textes = [...document.querySelectorAll('body *')].filter((e) => vu(e) &&
+    [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()) && parseFloat(getComputedStyle(e).fontSize) < 12);
+  const cibles = [...document.querySelectorAll('input:not([type=file]), button, label')].filter(vu)
+    .map((e) => (e.closest('label') ?? e)).filter((e) => {
+      const r = e.getBoundingClientRect();
+      return r.width < 24 || r.height < 24 || r.left < 0 || r.right > innerWidth;
+    });
+  return { textes: textes.map((e) => e.id || e.textContent), cibles: cibles.map((e) => e.id || e.textContent),
+    deborde: document.documentElement.scrollWidth > document.documentElement.clientWidth };
+});

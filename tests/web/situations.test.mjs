@@ -30,14 +30,24 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   assert.match((await page.evaluate(() => window.copies))[1], /&voy=-42%EF%BF%BD164&/);
   await ouvre({ url: copie });
   assert.deepEqual(await etat(page), duLien, 'the copied link');
-  // Opens a file (put in the engine's folder) with Ctrl+O, then waits until element `id` shows `attendu`.
+  // Opens a file (put in the engine's folder) with Ctrl+O, past the ready-made ones, then waits until element `id`
+  // shows `attendu`.
   const ouvreFichier = async (contenu, [id, attendu]) => {
     const chemin = join((await moteur()).dossier, 'essai.orbeline');
     writeFileSync(chemin, contenu);
-    const [choix] = await Promise.all([page.waitForFileChooser(), touche(page, 'Control', 'KeyO')]);
+    await touche(page, 'Control', 'KeyO');
+    const [choix] = await Promise.all([page.waitForFileChooser(), page.click('#situations-autre')]);
     await choix.accept([chemin]);
     await page.waitForFunction((i, a) => { const e = document.getElementById(i); return (e.value ?? e.textContent) === a; }, {}, id, attendu);
   };
+  // A ready-made one from the list, each named with what to observe in it.
+  await touche(page, 'Control', 'KeyO');
+  const ellipse = await page.$$eval('#situations-liste button', (b) => b.map((e) => [e.id, e.textContent]).find(([, t]) => t.startsWith('ellipse')));
+  assert.match(ellipse[1], /^ellipsetrop lent pour un cercle/);
+  await page.click(`#${ellipse[0]}`);
+  assert.deepEqual([await texte(page, 'Text1'), await page.$eval('#consigne p', (p) => p.textContent.slice(0, 22))],
+    ['2000', 'trop lent pour un cerc']);
+  await page.keyboard.press('Escape');
   const avant = await etat(page);
   const rows = [
     ['10 Mo', 'x=1\n'.repeat(2.5e6), 'Ce fichier est trop grand pour être une situation d\'Orbeline.'],

@@ -1,7 +1,11 @@
 // WebKitGTK's MiniBrowser on a private Xvfb display, driven over W3C WebDriver
 // on the loopback, behind the part of puppeteer's Page the shared tests use.
 import { spawn } from 'node:child_process';
+import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { pathToFileURL } from 'node:url';
 
 const kMiniBrowser = '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser';
 
@@ -40,9 +44,9 @@ export async function demarreBus() {
   return { adresse, arrete: () => { process.off('exit', tue); return termine(processus); } };
 }
 
-// Xvfb on a display number it picks itself; resolves to { processus, affichage }.
-function demarreXvfb() {
-  const processus = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', '1024x768x24', '-nolisten', 'tcp', '-noreset'],
+// Xvfb on a display number it picks itself, of this size; resolves to { processus, affichage }.
+function demarreXvfb([largeur, hauteur]) {
+  const processus = spawn('Xvfb', ['-displayfd', '3', '-screen', '0', `${largeur}x${hauteur}x24`, '-nolisten', 'tcp', '-noreset'],
     { stdio: ['ignore', 'ignore', 'ignore', 'pipe'] });
   return premiereLigne(processus, processus.stdio[3], 'Xvfb').then((n) => ({ processus, affichage: `:${n}` }));
 }
@@ -50,13 +54,14 @@ function demarreXvfb() {
 /** Starts WebKitGTK on a display and a session bus of its own, `installe` run in the page after each
  *  load; resolves to { page, ferme() }, which resolves once every process it started has ended. */
 export async function demarreWebKit({ installe, env = {} }) {
-  const [xvfb, bus, port] = await Promise.all([demarreXvfb(), demarreBus(), portLibre()]);
+  const [xvfb, bus, port] = await Promise.all([demarreXvfb([2000, 1300]), demarreBus(), portLibre()]);
   const pilote = spawn('WebKitWebDriver', [`--port=${port}`, '--host=127.0.0.1'], { stdio: 'ignore',
     env: { ...process.env, ...env, DISPLAY: xvfb.affichage, DBUS_SESSION_BUS_ADDRESS: bus.adresse } });
   // Should the tests end without closing (an exception), the processes go too.
   const tue = () => { pilote.kill(); xvfb.processus.kill(); };
   process.once('exit', tue);
   const arrete = async () => { process.off('exit', tue); await termine(pilote); await termine(xvfb.processus); await bus.arrete(); };
+  const dossier = mkdtempSync(join(tmpdir(), 'orbeline-cadre-'));   // a frame's page, see setViewport
   const base = `http://127.0.0.1:${port}`;
 
   async function requete(methode, chemin, corps) {
@@ -86,9 +91,19 @@ export async function demarreWebKit({ installe, env = {} }) {
   const touches = (liste) => session('/actions', { actions: [{ type: 'key', id: 'clavier', actions: liste }] });
   const bas = (k) => ({ type: 'keyDown', value: valeurTouche(k) }), haut = (k) => ({ type: 'keyUp', value: valeurTouche(k) });
 
+  // A viewport narrower than the window can be (its toolbar's width): the page in a frame of that size, a
+  // document of its own whose viewport is the frame's.
+  let cadre = null;
   const charge = async (chemin, corps) => {
     await page.releveErreurs();
+    if (cadre && chemin === '/url') {
+      const f = join(dossier, 'cadre.html');
+      writeFileSync(f, `<!DOCTYPE html><body style="margin:0"><iframe src="${corps.url}" style="display:block;border:0;`
+        + `width:${cadre[0]}px;height:${cadre[1]}px"></iframe>`);
+      corps = { url: pathToFileURL(f).href };
+    }
     await session(chemin, corps);
+    if (cadre) await session('/frame', { id: 0 });
     await evalue(String(installe), []);
   };
   const page = {
@@ -98,6 +113,18 @@ export async function demarreWebKit({ installe, env = {} }) {
       try { page.erreurs.push(...await evalue('() => (window.erreursVues || []).splice(0)', [])); } catch { /* between pages */ }
     },
     goto: (url) => charge('/url', { url }),
+    // The viewport's size, CSS px, from the next load: the window's, less what the browser takes around the page.
+    async setViewport({ width, height }) {
+      cadre = null;
+      await session('/frame', { id: null });
+      for (let i = 0; i < 4; ++i) {
+        const [l, h] = await evalue('() => [innerWidth, innerHeight]', []);
+        if (l === width && h === height) return;
+        const f = await session('/window/rect', undefined, 'GET');
+        await session('/window/rect', { width: f.width + width - l, height: f.height + height - h });
+      }
+      cadre = [width, height];   // the window as narrow as it goes, wider
+    },
     reload: () => charge('/refresh', {}),
     evaluate: (f, ...args) => evalue(String(f), args),
     $eval: (sel, f, ...args) => evalue(`(s, ...a) => (${f})(document.querySelector(s), ...a)`, [sel, ...args]),
@@ -119,5 +146,6 @@ export async function demarreWebKit({ installe, env = {} }) {
     },
   };
 
-  return { page, ferme: () => session('', undefined, 'DELETE').catch(() => {}).then(arrete) };
+  return { page, ferme: () => session('', undefined, 'DELETE').catch(() => {}).then(arrete)
+    .finally(() => rmSync(dossier, { recursive: true, force: true })) };
 }

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -159,7 +160,8 @@ TEST(Menus, EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays)
             for (Fenetre* f : {static_cast<Fenetre*>(w.get()), static_cast<Fenetre*>(&r.f)}) f->ecritTexte(Champ::Text1, "5");
             const auto s = touche ? Form_KeyDown(r.p, r.f, e.raccourci, {}, Bureau) : choisit(r.p, r.f, e.action);
             QString attendu = s && dialogues.contains(s->sorte) ? dialogues.at(s->sorte) : "";
-            if (s && s->fichier) attendu = "QFileDialog " + qs(tr(s->fichier->titre));
+            // A file to open: the ready-made situations' list first.
+            if (s && s->fichier) attendu = (s->fichier->lecture ? "QDialog " : "QFileDialog ") + qs(tr(s->fichier->titre));
             if (s && s->sorte == Sortie::Sorte::Copie) attendu = "copié " + qs(s->contenu);
             // Each dialog that opens, closed at once (a file's or the printer's waits in a loop of its own).
             QStringList vus;
@@ -386,14 +388,33 @@ TEST(Situation, SavedThenOpenedInAnotherWindowGivesTheSameWindow)
     EXPECT_EQ(v.text(4)->text(), "0");
 }
 
-TEST(Dossiers, SaveDialogsProposeTheLastFolderWrittenToNeverOneOnlyRead)
+TEST(Dossiers, OpeningOffersTheReadyMadeSituationsFirstSaveDialogsTheLastFolderWrittenToNeverOneOnlyRead)
 {
     QTemporaryDir lu, ecrit;   // lu: where a situation is opened from, as the ready-made ones
     ASSERT_TRUE(ecris(lu.filePath("cours.orbeline"), "x=1\n"));
     auto w = fenetre();
+    // Picks a row of the ready-made situations' list, each named with what to observe, or another file (none).
+    const auto prete = [&](const QString& nom) {
+        auto* d = w->findChild<QDialog*>("situations");
+        if (!d || !d->isVisible()) return false;
+        auto* l = d->findChild<QListWidget*>();
+        const auto vus = l->findItems(nom + "\n", Qt::MatchStartsWith);
+        if (vus.isEmpty())
+            for (QPushButton* b : d->findChildren<QPushButton*>())
+                if (b->text() == qs(tr(Texte::autreFichier))) return b->click(), true;
+        l->setCurrentItem(vus.front());
+        EXPECT_TRUE(vus.front()->text().contains("\ntrop lent pour un cercle")) << vus.front()->text().toStdString();
+        d->accept();
+        return true;
+    };
+    std::function<void()> ellipse = [&] { if (!prete("ellipse")) QTimer::singleShot(10, ellipse); };
+    QTimer::singleShot(0, ellipse);
+    w->action(Action::OuvrirSituation)->trigger();
+    EXPECT_EQ(w->text(1)->text(), "2000");
     // Answers the entry's dialog with this file (none: cancels); returns the folder it proposed.
     const auto dialogue = [&](Action a, const QString& choix, QString propose = {}) {
         std::function<void()> repond = [&] {
+            if (prete("")) return QTimer::singleShot(10, repond);   // another file than the ready-made ones
             auto* d = w->findChild<QFileDialog*>();
             if (!d || !d->isVisible()) return QTimer::singleShot(10, repond);   // not open yet
             propose = d->directory().absolutePath();
