@@ -32,8 +32,8 @@ after(ferme);
 afterEach(sansErreur);
 
 test('every entry of the page\'s menus by the keyboard and every shortcut of the table does what the shell says', async () => {
-  // From a window launched, the satellite placed at the view's pixel 248, 124, "5" typed into Vox since: the shell's
-  // answer (scenarios.cpp) against what the page shows.
+  // From a window launched then set to its starting values, the satellite placed at the view's pixel 248, 124, "5" typed
+  // into Vox since: the shell's answer (scenarios.cpp) against what the page shows.
   const { page } = await ouvre();
   await appuie(page, 'Lancer');
   const vue = await page.$eval('#Picture1 canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left + 248, r.top + 124]; });
@@ -59,6 +59,7 @@ test('every entry of the page\'s menus by the keyboard and every shortcut of the
       [...document.querySelectorAll('#menus [aria-pressed]:not([lang])')].map((e) => e.getAttribute('aria-pressed') === 'true')]),
     [{ Guide: ['guide'], APropos: ['apropos'], Fichier: c.lecture ? ['situations'] : [] }[c.sorte] ?? [], c.sorte === 'Copie' ? c.contenu : '', c.sorte === 'Impression' ? 1 : 0,
       c.champs, c.reglages], cas);
+    if (c.legende === 'Mode pro&jection') await appuie(page, 'Affichage', 'Mode projection');   // a display's, which the starting values keep
   }
 });
 
@@ -124,7 +125,7 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   await page.click('#Command1');
   // The default launch's first point, 86 s after the start, 3.3 km from it: the same pixel.
   await page.mouse.move(vue[0] + 99, vue[1] + 248);
-  assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = -\d+\.\d\u00a0km {3}Y = {2}0\u00a0km {3}V = {2}\d+(\.\d)?\u00a0m\/s$/);
+  assert.match(await bulle(page), /^t = \d+\u00a0s {3}X = -[\d\u00a0]+,\d\u00a0km {3}Y = 0\u00a0km {3}V = [\d\u00a0]+(,\d)?\u00a0m\/s$/);
   await page.mouse.move(vue[0] + 400, vue[1] + 100);
   assert.equal(await bulle(page), '', 'no tooltip away from the points');
   await page.mouse.click(vue[0] + 248, vue[1] + 124);
@@ -171,14 +172,14 @@ test('a phone held upright, by touch: 12 px text, 32 px controls, points read wi
     // The first point, 2659 km right of the start and 239 km under it: 13.2 and 1.2 px of the drawing; 10 px of the
     // screen over it (13 of the drawing), outside the orbit, it or the same point of a later turn.
     ['a tap 10 px from a plotted point', async () => { const [x, y] = await vue(261.2, 125.2); await page.touchscreen.tap(x, y - 10); },
-      async () => assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = {2}(2\d|3[01])\d\d\.\d\u00a0km {3}Y = {2}24/)],
+      async () => assert.match(await bulle(page), /^t = [\d\u00a0]+\u00a0s {3}X = (2\d|3[01])\d\d,\d\u00a0km {3}Y = 24/)],
     ['a tap 40 px over the start, off the orbit', async () => { const [x, y] = await vue(248, 124); await page.touchscreen.tap(x, y - 40); },
       async () => assert.deepEqual(await debut(), ['0', '25000'])],
     ['a slide across the trajectory', async () => {
       await page.touchscreen.touchStart(...await vue(300, 90));
       for (let y = 95; y <= 160; y += 5) await page.touchscreen.touchMove(...await vue(300, y));
       await page.touchscreen.touchEnd();
-    }, async () => assert.match(await bulle(page), /^t = {2}\d+\u00a0s {3}X = {2}(9|1[01])\d{3}\.\d\u00a0km/)],   // 52 px right of the start
+    }, async () => assert.match(await bulle(page), /^t = [\d\u00a0]+\u00a0s {3}X = (9|1[01]\u00a0)\d{3},\d\u00a0km/)],   // 52 px right of the start
   ];
   for (const [quoi, geste, verifie] of etapes) {
     await geste();
@@ -263,12 +264,12 @@ test('the guide, the about box, the starting values, the printout and the pictur
   // Known, left to the layout table: the impact captions' pure red, the
   // desktop's, is 3.5:1 on the window's grey (4.5:1 asked for their size).
   assert.deepEqual(await violations(page), ['color-contrast: #Label11', 'color-contrast: #Label12'], 'after a launch');
-  // The browser's own print (its menu, Ctrl+P, the entry) lays out one landscape sheet: the name line, the legend.
+  // The browser's own print (its menu, Ctrl+P, the entry) lays out one landscape sheet: the name line, the scales, the table.
   const pdf = await page.pdf({ preferCSSPageSize: true });
   const lis = (outil, ...args) => spawnSync(outil, [...args, '-'], { input: pdf, encoding: 'utf8' }).stdout;   // from stdin
   assert.match(lis('pdfinfo'), /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
   const feuille = lis('pdftotext', '-').replace(/\s+/g, ' ');
-  for (const t of ['Nom : Classe : Date :', '1 (noir) : Vox = 0 m/s, Voy = 0 m/s', 'Impact à t = 8772 s'])
+  for (const t of ['Nom : Classe : Date :', 'Quadrillage : 1 carreau = 10 000 km', 'M = 6 × 10²⁴ kg ; τ = 864 s', 'Impact à t'])
     assert.ok(feuille.includes(t), `« ${t} » sur la feuille imprimée`);
   // The picture: the client area with its column, the legend's lines dark in their place.
   await appuie(page, 'Fichier', 'Enregistrer l\'&image…');

@@ -20,7 +20,11 @@ test('the options of a situation, Kepler\'s chart, and "Rejouer" moving the sate
   const coches = await page.$$eval('#menu-2-liste button[aria-pressed="true"]', (b) => b.map((e) => e.textContent));
   assert.deepEqual(coches, ['Force', 'Loi de Kepler\u00a0: T² et a³', 'Rejeu\u00a0: 1\u00a0s pour 1\u00a0heure']);
   assert.ok(await page.$eval('#Picture8', (e) => !e.closest('[hidden]')), 'Kepler\'s chart shown');
-  assert.match(await texte(page, 'Legende'), /T²\/a³ = 9,8\d\d\u00a0×\u00a010⁻¹⁴\./);
+  const rapport = await page.$eval('#Legende table', (t) => {   // the first launch's cell under "T²/a³"
+    const i = [...t.tHead.rows[0].cells].findIndex((c) => c.textContent.startsWith('T²/a³'));
+    return t.tBodies[0].rows[0].cells[i].textContent;
+  });
+  assert.match(rapport, /^9,8\d\d\u00a0×\u00a010⁻¹⁴$/);
   await page.keyboard.press('ArrowRight');   // no replay yet: nothing happens
   assert.equal(await texte(page, 'Label14'), 'Label14');
   await menu(page, 'Rejouer');

@@ -7,8 +7,8 @@
 //   Lancer        "Lancer", its star run to the end
 //   Fin           the line of results
 //   Menus         a line for each entry of the page's menus and each shortcut of the table, from a window of its own
-//                 launched, the satellite placed at the view's pixel 248, 124 and "5" typed into Vox since: the
-//                 shell's answer to the page and the window after it
+//                 launched then set to its starting values, the satellite placed at the view's pixel 248, 124 and "5"
+//                 typed into Vox since: the shell's answer to the page and the window after it
 //   Graphes       every chart's box ticked, a launch, then a line for each chart: what the pointer in its middle reads
 //   Disposition   a line for each control of the window: its element's place in pixels in its container
 #include "FenetreEnregistree.h"
@@ -47,6 +47,7 @@ void menus()
             test::FenetreChargee w;
             w.f.separateur.assign(1, ',');   // the page under test speaks French
             w.lance();
+            choisit(w.p, w.f, Action::ValeursDepart);   // as the page's test starts each entry
             const EtatSurface& vue = w.f.pic(1).etat();
             Picture1_MouseDown(w.p, w.f, 1, 0, static_cast<float>(vue.versUserX(248)), static_cast<float>(vue.versUserY(124)));
             w.f.ecritTexte(Champ::Text1, "5");
