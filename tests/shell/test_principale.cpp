@@ -8,6 +8,7 @@
 #include "feuille.h"
 #include "legende.h"
 #include "principale.h"
+#include "projection.h"
 #include "vue.h"
 
 #include <algorithm>
@@ -147,7 +148,7 @@ TEST_F(Principal, WithAColourEachLaunchHasTheLegendsColourOnTheViewAndEveryChart
     for (const Case c : {Case::Vitesse, Case::Xy, Case::Energie}) f.ecritCase(c, true);
     Reglage_Click(p, f, Reglage::Coloris, true);
     EXPECT_TRUE(f.reglages[0] && f.estVisible(role(Etiquette::Legende)) && f.largeur == kLargeurEtendue);
-    for (const char* voy : {"0", "2000"}) {
+    for (const char* voy : {"0", "2e3"}) {   // the legend gives the number read, not the text typed
         f.ecritTexte(Champ::Text2, voy);
         lance();
     }
@@ -666,6 +667,22 @@ TEST(Disposition, TheBuildRefusesATableWithARowMistyped)
         T t(kDisposition.begin(), kDisposition.end());
         c.faute(t);
         EXPECT_FALSE(tableSaine(t, kLargeurEtendue, kHauteurPrincipale) && legendesSaines(t)) << c.nom;
+    }
+}
+
+TEST(Projection, EveryTextIsAt24PxOrMoreOnA1920By1080ScreenAndTheViewTakesHalfItsWidthInsideTheScreensWidth)
+{
+    // [screen, least text, least view width]: a projector's, a wide one's (the view as tall as it), a 4K one's at twice the size.
+    const struct { double l, h, corps, vue; } ecrans[] = {{1920, 1080, 24, 960}, {2560, 1080, 24, 960}, {3840, 2160, 48, 1920}};
+    for (const auto& e : ecrans) {
+        SCOPED_TRACE(std::to_string(e.l) + " x " + std::to_string(e.h));
+        const Disposee a = disposeProjection(kDisposition, {e.l, e.h, false}, naturellePrincipale(kLargeurPrincipale), true);
+        ASSERT_FALSE(a.places.empty());
+        for (const PlaceCompacte& p : a.places) {
+            EXPECT_GE(p.corps, e.corps - 0.01) << p.rang->nom;
+            EXPECT_LE(p.cadre.gauche + p.cadre.largeur, e.l + 0.01) << p.rang->nom;
+            EXPECT_GE(p.rang->role == zone(1) ? p.cadre.largeur : e.vue, e.vue) << "the view";
+        }
     }
 }
 
