@@ -589,7 +589,10 @@ void Reglage_Click(Principale& p, Fenetre& f, Reglage r, bool oui)
         ajusteLargeur(f);
     }
     if (r == Reglage::Coloris || r == Reglage::Valeurs) retraceGraphes(p, f);
-    if (r == Reglage::Projection) f.modeProjection(oui);
+    if (r == Reglage::Projection) {
+        f.modeProjection(oui);
+        ecritLegende(p, f);   // its swatches as the view now draws
+    }
     if (r == Reglage::Vecteur) {
         if (oui && p.echelles[static_cast<std::size_t>(Vecteur::Vitesse)] > 0) retraceVue(p, f);   // its line among the others
         else if (oui) ecritEchelleFleches(f.picture(1));

@@ -298,7 +298,14 @@ void FrmSat::ecritEtiquette(Etiquette e, std::string_view t)
     if (l->property("autoTaille").toBool()) l->adjustSize();
 }
 
-void FrmSat::ecritLancements(const TableLancements& t) { static_cast<TableLegende*>(controle(role(Etiquette::Legende)))->ecrit(t); }
+void FrmSat::ecritLancements(const TableLancements& t)
+{
+    // On a projector the swatches darkened as the view's lines are.
+    TableLancements vue = t;
+    if (projection_.actif)
+        for (TableLancements::Rangee& r : vue.rangees) r.couleur = contrastee(r.couleur);
+    static_cast<TableLegende*>(controle(role(Etiquette::Legende)))->ecrit(vue);
+}
 
 void FrmSat::activeXy(bool actif) { caseACocher(Case::Xy)->setEnabled(actif); }
 
@@ -405,6 +412,9 @@ void FrmSat::modeProjection(bool oui)
         grand.setPixelSize(static_cast<int>(
             std::lround(kCorpsMin * (e ? echelleProjection(e->geometry().width(), e->geometry().height()) : 2))));
         menuBar()->setFont(grand);
+        // The boxes' and option buttons' marks as large as their text.
+        client_->setStyleSheet(QStringLiteral("QCheckBox::indicator, QRadioButton::indicator { width: %1px; height: %1px; }")
+                                   .arg(grand.pixelSize()));
         // The client area in a scroll area, the view kept at its top.
         auto* defile = new QScrollArea;
         defile->setFrameShape(QFrame::NoFrame);
@@ -420,6 +430,7 @@ void FrmSat::modeProjection(bool oui)
         if (e) setGeometry(e->geometry());
     } else {
         // Back exactly as the window was: every row where the table has it, in its face.
+        client_->setStyleSheet(QString());
         for (const Disposition& d : kDisposition) {
             QWidget* w = client_->findChild<QWidget*>(qs(d.nom));
             if (!w) continue;
