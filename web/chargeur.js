@@ -1,14 +1,17 @@
 // The program's start. Its WebAssembly is at the end of the page, compressed
 // (LZMA) and in base64 (web/assemble.py), 39 % of its size as it is: once the
 // page is read, the browser decodes it (a data: address, off the page's
-// thread) while it compiles the decoder the data block carries (web/decompresse.c,
-// 1.4 kB), which inflates it in its own memory; emscripten's script, which
+// thread) while it inflates (DecompressionStream) and compiles the decoder the
+// data block carries (web/decompresse.c, the LZMA SDK's), which inflates the
+// program in its own memory; emscripten's script, which
 // web/assemble.py wraps in `programme`, instantiates it.
 (function () {
   const charge = function () {
     const bloc = document.getElementById('programme'), taille = +bloc.dataset.octets;
     const decode = fetch('data:application/octet-stream;base64,' + bloc.textContent).then((r) => r.arrayBuffer());
-    const decodeur = WebAssembly.instantiate(Uint8Array.from(atob(bloc.dataset.decodeur), (c) => c.charCodeAt(0)));
+    const decodeur = fetch('data:application/octet-stream;base64,' + bloc.dataset.decodeur)
+      .then((r) => new Response(r.body.pipeThrough(new DecompressionStream('deflate'))).arrayBuffer())
+      .then((octets) => WebAssembly.instantiate(octets));
     // Meanwhile the tab's session storage, where the page keeps its situation
     // (web/page.js), is opened: the browser's first access to it waits a few
     // ms on this thread, which would otherwise come in the program's start.
@@ -18,7 +21,7 @@
       const x = d.instance.exports, debut = x.memory.buffer.byteLength, l = compresse.byteLength;
       x.memory.grow(Math.ceil((l + taille) / 65536));
       new Uint8Array(x.memory.buffer).set(new Uint8Array(compresse), debut);
-      x.decompresse(debut, debut + l, taille);
+      if (x.decompresse(debut, l, debut + l, taille)) throw new Error('programme illisible');
       programme({ wasm: new Uint8Array(x.memory.buffer, debut + l, taille) });
     });
   };
