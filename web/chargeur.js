@@ -1,27 +1,28 @@
-// The program's start. Its WebAssembly is at the end of the page, deflated and
-// in base64 (web/assemble.py), a third of its size as it is: once the page is
-// read, the browser decodes it (a data: address, off the page's thread) and
-// inflates it with its own DecompressionStream into an array of the size the
-// data block gives; emscripten's script, which web/assemble.py wraps in
-// `programme`, instantiates it.
+// The program's start. Its WebAssembly is at the end of the page, compressed
+// (LZMA) and in base64 (web/assemble.py), 39 % of its size as it is: once the
+// page is read, the browser decodes it (a data: address, off the page's
+// thread) while it inflates (DecompressionStream) and compiles the decoder the
+// data block carries (web/decompresse.c, the LZMA SDK's), which inflates the
+// program in its own memory; emscripten's script, which
+// web/assemble.py wraps in `programme`, instantiates it.
 (function () {
   const charge = function () {
-    const bloc = document.getElementById('programme'), wasm = new Uint8Array(+bloc.dataset.octets);
-    const decode = fetch('data:application/octet-stream;base64,' + bloc.textContent);
+    const bloc = document.getElementById('programme'), taille = +bloc.dataset.octets;
+    const decode = fetch('data:application/octet-stream;base64,' + bloc.textContent).then((r) => r.arrayBuffer());
+    const decodeur = fetch('data:application/octet-stream;base64,' + bloc.dataset.decodeur)
+      .then((r) => new Response(r.body.pipeThrough(new DecompressionStream('deflate'))).arrayBuffer())
+      .then((octets) => WebAssembly.instantiate(octets));
     // Meanwhile the tab's session storage, where the page keeps its situation
     // (web/page.js), is opened: the browser's first access to it waits a few
     // ms on this thread, which would otherwise come in the program's start.
     try { sessionStorage.length; } catch (e) { /* storage refused: nothing kept */ }
-    decode.then(function (reponse) {
-      const lit = reponse.body.pipeThrough(new DecompressionStream('deflate')).getReader();
-      let n = 0;
-      const suite = function (morceau) {
-        if (morceau.done) return programme({ wasm: wasm });
-        wasm.set(morceau.value, n);
-        n += morceau.value.length;
-        return lit.read().then(suite);
-      };
-      return lit.read().then(suite);
+    Promise.all([decode, decodeur]).then(function ([compresse, d]) {
+      // The stream then the program after the decoder's own memory.
+      const x = d.instance.exports, debut = x.memory.buffer.byteLength, l = compresse.byteLength;
+      x.memory.grow(Math.ceil((l + taille) / 65536));
+      new Uint8Array(x.memory.buffer).set(new Uint8Array(compresse), debut);
+      if (x.decompresse(debut, l, debut + l, taille)) throw new Error('programme illisible');
+      programme({ wasm: new Uint8Array(x.memory.buffer, debut + l, taille) });
     });
   };
   if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', charge);
