@@ -38,6 +38,15 @@ double ecartSat(const SurfaceEnregistree& p, double x, double y)
 struct VueCadre : ::testing::Test, FenetreChargee {};
 struct Placement : ::testing::Test, FenetreChargee {};
 
+// The sixteen colours: an index's bits say its red (4), green (2) and blue (1), bright from 8; 7 and 8 are greys.
+TEST(Palette, EachIndexsBitsSayItsChannels)
+{
+    for (int i = 0; i < 16; ++i) {
+        const std::uint8_t fort = i < 8 ? 128 : 255, r = i & 4 ? fort : 0, g = i & 2 ? fort : 0, b = i & 1 ? fort : 0;
+        EXPECT_EQ(couleurPalette(i), (i == 7 ? Couleur{192, 192, 192} : i == 8 ? Couleur{128, 128, 128} : Couleur{r, g, b})) << i;
+    }
+}
+
 struct VueTrace : ::testing::Test, FenetreChargee {
     // Point i lies at (i, i / 2) user units in the default preset (1 unit = 10^5 m).
     void SetUp() override

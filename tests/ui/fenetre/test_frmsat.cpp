@@ -54,6 +54,10 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
     // The other attractors are disabled, so neither a click nor the arrow keys select them.
     for (int i = 1; i < 4; ++i) EXPECT_FALSE(w->option(Groupe::Attracteur, i)->isEnabled()) << i;
     EXPECT_TRUE(w->option(Groupe::Points, 1)->isChecked() && w->option(Groupe::Attracteur, 0)->isChecked() && w->option(Groupe::Echelle, 0)->isChecked());
+    // "Terre" selects the first scale through its button and titles the window (what it loads is the shell's matter).
+    QTest::mouseClick(w->option(Groupe::Echelle, 5), Qt::LeftButton);
+    QTest::mouseClick(w->option(Groupe::Attracteur, 0), Qt::LeftButton);
+    EXPECT_TRUE(w->option(Groupe::Echelle, 0)->isChecked() && w->windowTitle() == "Terre. R = 6380 km ");
 }
 
 TEST(Fenetre, TheStarFramesLastTheirDelayAndEnterPressesTheFocusedButtonElseLaunches)
