@@ -104,6 +104,7 @@ test('every control shown where its row places it; the keyboard reaches them in 
     ['Space on a box shows its charts', 'vitesse', ['Space'], () => montre(page, 'Picture2'), true],
     ['Enter in a field launches', 'Text4', ['Enter'], impact, 'Impact à t =  8772 s'],
     ['Space on the selected scale runs its preset again', 'Option3_0', ['Space'], impact, ''],
+    ['Enter on a button is that button\'s', 'Command1', ['Enter'], impact, 'Impact à t =  8772 s'],
     ['Enter on "Effacer" clears', 'Command4', ['Enter'], impact, ''],
     ['arrows select a scale: its preset runs, no X(t), Y(t) box at 50 millions de km', 'Option3_0', Array(3).fill('ArrowDown'),
       () => page.$eval('#xy', (e) => e.disabled), true],
