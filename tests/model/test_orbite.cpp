@@ -103,8 +103,6 @@ TEST(Orbite, AnArrowThatWouldBeWrongIsLeftOutAndItsReasonNamed)
     EXPECT_EQ(sansVariation(cent, 1), SansFleche::PremierPoint);   // nothing plotted 10 points before
     EXPECT_EQ(sansVariation(mille, 1), SansFleche::Aucune);        // the start, one step before
     EXPECT_EQ(sansVariation(cent, 991), SansFleche::DernierPoint);
-    EXPECT_EQ(sansForce(cent, 51, 0), SansFleche::MasseNulle);
-    EXPECT_FALSE(vecteursPoint(cent, 51, 0).force);
     const Releve centre = lanceDe("0", "0", "0", "0", "864", false);
     EXPECT_EQ(sansForce(centre, 1, 30000), SansFleche::Centre);
     Releve vide = cent;
