@@ -1,6 +1,7 @@
 // The exact motion set against the computed points: the conic's numbers
-// against their closed forms, the exact fall, the stray under the step; the
-// vectors a pupil constructs at a plotted point; Kepler's third law.
+// against their closed forms, the exact fall; the change of velocity a pupil
+// constructs at a plotted point (the force, the stray and Kepler's ratio are
+// checked where a pupil reads them: tests/shell/test_physique.cpp).
 #include "etat.h"
 #include "orbite.h"
 
@@ -79,19 +80,6 @@ TEST(Orbite, TheExactFallFromRestTakesTheRadialTimeAndReachesTheSurfaceAtTheVisV
     EXPECT_FALSE(impactExact(conique(lanceDe("2000", "0", "0", "42164", "864", false)), 6.38e6));   // perigee 11 260 km
 }
 
-TEST(Orbite, TheReadyMadeEllipsesPointsStrayLessAndLessFromItAsTauShrinks)
-{
-    double avant = INFINITY;
-    for (const char* tau : {"864", "86.4", "8.64"}) {
-        const Releve r = lanceDe("2000", "0", "0", "42164", tau, true);
-        const Conique c = conique(r);
-        const Ecart e = ecartConique(r, c, finPremierTour(r));
-        EXPECT_LT(e.distance, avant / 5) << tau;
-        EXPECT_LT(e.distance / c.a, 0.005) << tau;
-        avant = e.distance;
-    }
-}
-
 TEST(Orbite, DeltaVAtAPlottedPointIsTheAccelerationTimesTheTimeBetweenItsNeighboursAndPointsToTheCentre)
 {
     for (const bool cent : {true, false}) {
@@ -99,16 +87,12 @@ TEST(Orbite, DeltaVAtAPlottedPointIsTheAccelerationTimesTheTimeBetweenItsNeighbo
         for (const int i : {11, 51, 91, 501, 941}) {
             SCOPED_TRACE(std::to_string(i) + (cent ? " of 100" : " of 1000"));
             const VecteursPoint v = vecteursPoint(r, i, 30000);
-            ASSERT_TRUE(v.variation && v.force);
+            ASSERT_TRUE(v.variation);
             const double x = r.Xt[i], y = r.Yt[i], d = std::hypot(x, y), a = kGM / (d * d);
             const auto [dx, dy] = *v.variation;
             EXPECT_EQ(v.duree, 2 * r.pasTrace * r.pas);   // from the previous plotted point to the next
             EXPECT_NEAR(std::hypot(dx, dy) / (a * v.duree), 1, 0.002);
             EXPECT_LT(std::acos(-(dx * x + dy * y) / (std::hypot(dx, dy) * d)) * 180 / kPi, 1);
-            const auto [fx, fy] = *v.force;   // G·M·m/r², along −r
-            EXPECT_NEAR(std::hypot(fx, fy) / (kGM * 30000 / (d * d)), 1, 1e-12);
-            EXPECT_NEAR(fx * y - fy * x, 0, 1e-9 * std::hypot(fx, fy) * d);
-            EXPECT_LT(fx * x + fy * y, 0);
         }
     }
 }
@@ -119,8 +103,6 @@ TEST(Orbite, AnArrowThatWouldBeWrongIsLeftOutAndItsReasonNamed)
     EXPECT_EQ(sansVariation(cent, 1), SansFleche::PremierPoint);   // nothing plotted 10 points before
     EXPECT_EQ(sansVariation(mille, 1), SansFleche::Aucune);        // the start, one step before
     EXPECT_EQ(sansVariation(cent, 991), SansFleche::DernierPoint);
-    EXPECT_EQ(sansForce(cent, 51, 0), SansFleche::MasseNulle);
-    EXPECT_FALSE(vecteursPoint(cent, 51, 0).force);
     const Releve centre = lanceDe("0", "0", "0", "0", "864", false);
     EXPECT_EQ(sansForce(centre, 1, 30000), SansFleche::Centre);
     Releve vide = cent;
@@ -129,15 +111,9 @@ TEST(Orbite, AnArrowThatWouldBeWrongIsLeftOutAndItsReasonNamed)
     EXPECT_EQ(pointsFleches(mille), pointsFleches(cent));   // a readable tenth at 1000 points: the 100 points' places
 }
 
-TEST(Orbite, ThreeLaunchesThatCloseATurnMeasureT2OverA3WithinAPerCentOf4Pi2OverGM)
+TEST(Orbite, ALaunchWhosePeriodOutlastsItClosesNoTurnAndMeasuresNoT2OverA3)
 {
-    for (const char* vox : {"2000", "2500", "3078"}) {
-        const Kepler k = mesureKepler(lanceDe(vox, "0", "0", "42164", "864", true));
-        ASSERT_TRUE(k.tour) << vox;
-        EXPECT_NEAR(k.rapport / constanteKepler(kGM), 1, 0.01) << vox;
-        EXPECT_DOUBLE_EQ(k.rapport, k.T * k.T / (k.a * k.a * k.a));
-    }
-    EXPECT_FALSE(mesureKepler(lanceDe("3500", "0", "0", "42164", "864", true)).tour);   // a period past the launch
+    EXPECT_FALSE(mesureKepler(lanceDe("3500", "0", "0", "42164", "864", true)).tour);
 }
 
 TEST(Orbite, ScientificNotationKeepsTheDigitsAskedAndCarriesARoundingUp)

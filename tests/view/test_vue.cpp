@@ -1,5 +1,5 @@
-// The orbit view against the recording window: the empty frame at load and for each scale preset, the
-// trajectory plot, the impact animation, and placing the initial position with the mouse.
+// The orbit view against the recording window: the empty frame for each scale preset (at load, in pixels:
+// tests/ui/picture), the trajectory plot, the impact animation, and placing the initial position with the mouse.
 #include "FenetreEnregistree.h"
 #include "journal.h"
 #include "SimulationState.h"
@@ -15,7 +15,6 @@
 #include <limits>
 #include <map>
 #include <numbers>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -38,19 +37,6 @@ double ecartSat(const SurfaceEnregistree& p, double x, double y)
 
 struct VueCadre : ::testing::Test, FenetreChargee {};
 struct Placement : ::testing::Test, FenetreChargee {};
-
-/// The 20 grid lines, then the two centre lines, of the view (l, t)-(l + w, t + h).
-void verifieLignes(const SurfaceEnregistree& p, double l, double t, double w, double h)
-{
-    const auto lignes = p.appelsDe("line");
-    ASSERT_EQ(lignes.size(), 22u);
-    for (std::size_t i = 0; i < 22; ++i) {
-        const double k = i < 20 ? static_cast<double>(i / 2 + 1) : 5, y = t + k * h / 10, x = l + k * w / 10;
-        EXPECT_EQ(lignes[i].args, (i % 2 ? Args{x, t, x, t + h} : Args{l, y, l + w, y})) << i;
-        EXPECT_EQ(lignes[i].couleur, couleurPalette(i < 20 ? 8 : 12)) << i;
-        EXPECT_TRUE(lignes[i].drawWidth == 1 && lignes[i].drawStyle == StyleTrait::TiretPointPoint) << i;
-    }
-}
 
 // The sixteen colours: an index's bits say its red (4), green (2) and blue (1), bright from 8; 7 and 8 are greys.
 TEST(Palette, EachIndexsBitsSayItsChannels)
@@ -91,25 +77,6 @@ struct VueTrace : ::testing::Test, FenetreChargee {
 
 } // namespace
 
-TEST_F(VueCadre, LoadDrawsTheDefaultFrameWithoutReadingTheFields)
-{
-    EXPECT_EQ(s.Xo, 0);  // Text3 holds -30000, but loading runs no init
-    std::vector<std::string> ops, attendu{"scale", "visible", "cls", "drawWidth", "drawStyle"};
-    for (const auto& a : p1.appels) ops.push_back(a.op);
-    attendu.insert(attendu.end(), 20, "line");
-    attendu.insert(attendu.end(), {"drawWidth", "line", "line", "drawWidth", "drawStyle", "circle", "deplace"});
-    EXPECT_EQ(ops, attendu);
-    for (int n = 2; n <= 6; ++n) EXPECT_EQ(f.pic(n).appelsDe("cls").size(), 1u) << "Picture" << n;
-    verifieLignes(p1, -500, 500, 1000, -1000);
-
-    // Circle and trajectory points use the pen left behind: width 2, dash.
-    const auto cercle = p1.appelsDe("circle").at(0);
-    EXPECT_EQ(cercle.args, (Args{0, 0, 63.8f}));   // the Earth at the centre
-    EXPECT_EQ(cercle.drawWidth, 2);
-    EXPECT_EQ(p1.etat().drawStyle, StyleTrait::Tirets);
-    EXPECT_LT(ecartSat(p1, -300, 0), 1e-3);
-}
-
 TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
 {
     // The Earth's circle in each preset's units; presets 3..5 count in millions of km, where xy makes no sense.
@@ -125,8 +92,15 @@ TEST_F(VueCadre, PresetsSetTheCircleXyAndView)
         EXPECT_TRUE(e[0] + e[2] == 0 && e[2] - e[0] == e[1] - e[3] && e[2] - e[0] == (i == 6 ? 500 : 1000)) << "preset " << i;
         if (i == 3) { EXPECT_LT(ecartSat(p1, -60000, -1000), 1e-2); }  // Text3 and Text4 in millions of km
     }
-    // Preset 6: the square of side 500 centred on (0, 850).
-    verifieLignes(p1, -250, 1100, 500, -500);
+    // Preset 6, the square of side 500 centred on (0, 850): its 20 grid lines, then its two centre lines.
+    const auto lignes = p1.appelsDe("line");
+    ASSERT_EQ(lignes.size(), 22u);
+    for (std::size_t i = 0; i < 22; ++i) {
+        const double k = i < 20 ? static_cast<double>(i / 2 + 1) : 5, y = 1100 - k * 50, x = -250 + k * 50;
+        EXPECT_EQ(lignes[i].args, (i % 2 ? Args{x, 1100, x, 600} : Args{-250, y, 250, y})) << i;
+        EXPECT_EQ(lignes[i].couleur, couleurPalette(i < 20 ? 8 : 12)) << i;
+        EXPECT_TRUE(lignes[i].drawWidth == 1 && lignes[i].drawStyle == StyleTrait::TiretPointPoint) << i;
+    }
 
     for (std::int16_t i : {std::int16_t{7}, std::int16_t{-1}}) {  // unknown: record kept, default view and xy
         Option3_Click(s, f, 6);

@@ -117,7 +117,7 @@ test('every control shown where its row places it; the keyboard reaches them in 
   }
 });
 
-test('the pointer on the orbit view: the read-out, a point\'s tooltip, the placement', async () => {
+test('the pointer on the orbit view: the read-out, a point\'s tooltip', async () => {
   const { page } = await remet();
   const vue = await page.$eval('#Picture1 canvas', (c) => { const r = c.getBoundingClientRect(); return [r.left, r.top]; });
   await page.mouse.move(vue[0] + 248, vue[1] + 248);
@@ -128,12 +128,10 @@ test('the pointer on the orbit view: the read-out, a point\'s tooltip, the place
   assert.match(await bulle(page), /^t = \d+\u00a0s {3}X = -[\d\u00a0]+,\d\u00a0km {3}Y = 0\u00a0km {3}V = [\d\u00a0]+(,\d)?\u00a0m\/s$/);
   await page.mouse.move(vue[0] + 400, vue[1] + 100);
   assert.equal(await bulle(page), '', 'no tooltip away from the points');
-  await page.mouse.click(vue[0] + 248, vue[1] + 124);
-  assert.deepEqual([await texte(page, 'Text3'), await texte(page, 'Text4')], ['0', '25000']);
 });
 
 test('a phone held upright, by touch: 12 px text, 32 px controls, points read within 12 px, the start placed by a press held '
-  + 'and undone, the energy within a screen of the view', async () => {
+  + 'and undone', async () => {
   const { page } = await ouvre({ ecran: [390, 844], tactile: true, mobile: true, accueil: true });
   const rien = { textes: [], cibles: [], deborde: false };
   assert.deepEqual(await tropPetits(page), rien, 'the start screen');
@@ -154,8 +152,6 @@ test('a phone held upright, by touch: 12 px text, 32 px controls, points read wi
   const etapes = [
     // [what, by touch, check]
     ['Terre', () => page.tap('#Option2_0'), async () => assert.equal(await texte(page, 'Text1'), '3078')],
-    ['a tap on the grid changes nothing and says how to place', async () => page.touchscreen.tap(...await vue(248, 124)),
-      async () => assert.deepEqual([...await debut(), /appuyez longuement/.test(await bulle(page))], ['-30000', '0', true])],
     ['a press held places the start, "Annuler" puts it back', async () => {
       await appui(248, 124);
       assert.deepEqual(await debut(), ['0', '25000']);
@@ -165,16 +161,11 @@ test('a phone held upright, by touch: 12 px text, 32 px controls, points read wi
       await appui(248, 124);
       for (const id of ['vitesse', 'xy', 'energie', 'Command1']) await page.tap(`#${id}`);
       await attendsGraphe(page);
-    }, async () => assert.ok(await page.evaluate(() => {
-      const [v, e] = ['Picture1', 'Picture7'].map((id) => document.getElementById(id).getBoundingClientRect().top);
-      return e - v < innerHeight;   // seen with the view at the screen's top
-    }))],
+    }, async () => assert.ok(await montre(page, 'Picture7'))],
     // The first point, 2659 km right of the start and 239 km under it: 13.2 and 1.2 px of the drawing; 10 px of the
     // screen over it (13 of the drawing), outside the orbit, it or the same point of a later turn.
     ['a tap 10 px from a plotted point', async () => { const [x, y] = await vue(261.2, 125.2); await page.touchscreen.tap(x, y - 10); },
       async () => assert.match(await bulle(page), /^t = [\d\u00a0]+\u00a0s {3}X = (2\d|3[01])\d\d,\d\u00a0km {3}Y = 24/)],
-    ['a tap 40 px over the start, off the orbit', async () => { const [x, y] = await vue(248, 124); await page.touchscreen.tap(x, y - 40); },
-      async () => assert.deepEqual(await debut(), ['0', '25000'])],
     ['a slide across the trajectory', async () => {
       await page.touchscreen.touchStart(...await vue(300, 90));
       for (let y = 95; y <= 160; y += 5) await page.touchscreen.touchMove(...await vue(300, y));
@@ -188,9 +179,6 @@ test('a phone held upright, by touch: 12 px text, 32 px controls, points read wi
   assert.deepEqual(await debut(), ['0', '25000'], 'reading points left the start where it was');
   await page.tap('#menu-2');
   assert.deepEqual(await tropPetits(page), rien, 'the window with its charts, the last menu open');
-  await page.tap('#menu-0');
-  await page.tap('#action-2');
-  assert.match(await telecharge('points.csv'), /^t \(s\);X \(km\);/);
 });
 
 test('switched to English, no caption passes its control or covers another where the French one does not, and the menus write Shift', async () => {
@@ -216,8 +204,6 @@ test('switched to English, no caption passes its control or covers another where
   await langue(1);
   assert.deepEqual((await fautes(page)).filter((f) => !francais.includes(f)), []);
   assert.equal(await texte(page, 'action-1-raccourci'), 'Ctrl+Shift+S');
-  await page.$eval('#Option3_2-texte', (e) => { e.textContent = '100 thousand km'; });   // the caption it once had
-  assert.ok((await fautes(page)).includes('Option3_2-boite'));
   await langue(0);
   assert.equal(await texte(page, 'action-1-raccourci'), 'Ctrl+Maj+S');
 });

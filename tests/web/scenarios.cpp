@@ -1,7 +1,6 @@
 // What the desktop's procedures give for the browser tests' scenarios (scenarios.json): the same shell calls on
 // the recording window, read from standard input one action a line, and for each "Fin" one JSON line with the
-// impact captions, the message and the points' table (clipboard form with ".", CSV form with ","). The browser
-// test compares the page with it.
+// impact captions, the message and the points' table (clipboard form). The browser test compares the page with it.
 //   TextN=texte   typed into the field, one character at a time
 //   OptionG=i     button i of group G clicked
 //   Lancer        "Lancer", its star run to the end
@@ -93,8 +92,7 @@ int main()
         } else if (ligne == "Fin") {
             std::cout << "{\"label11\":" << json(f.etiquettes[Etiquette::ImpactTemps])
                       << ",\"label12\":" << json(f.etiquettes[Etiquette::ImpactVitesse]) << ",\"message\":" << json(f.message)
-                      << ",\"table\":" << json(textePoints(p, formatCopie(f.separateur)))
-                      << ",\"csv\":" << json(textePoints(p, formatCsv(","))) << "}\n";
+                      << ",\"table\":" << json(textePoints(p, formatCopie(f.separateur))) << "}\n";
         } else if (ligne == "Menus") {
             menus();
         } else if (ligne == "Graphes") {

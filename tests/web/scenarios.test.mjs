@@ -1,8 +1,8 @@
 // The scenarios of scenarios.json typed into the page, launched with Enter or the
 // button (tapped where the engine emulates a touch screen), against the desktop's
-// procedures run natively: captions and messages byte for byte; the points' table
-// (Ctrl+Shift+C) bit for bit against glibc's portable pow, to 14 significant digits
-// against its default (an FMA pow on CPUs that have one; the page's musl has none).
+// procedures run natively: captions and messages byte for byte, with glibc's default
+// pow (an FMA one on CPUs that have it; the page's musl has none); the points' table
+// (Ctrl+Shift+C) bit for bit against glibc's portable pow.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, afterEach, test } from 'node:test';
@@ -10,17 +10,6 @@ import { ferme, natif, nomMoteur, ouvre, sansErreur, tape, texte, touche } from 
 
 const scenarios = JSON.parse(readFileSync(new URL('./scenarios.json', import.meta.url), 'utf8'));
 const actions = scenarios.flatMap((s) => [...s.actions, 'Lancer', 'Fin']);
-
-// Same numbers to 14 significant digits, cell by cell; other cells equal.
-function egalA14Chiffres(a, b, cas) {
-  const [ca, cb] = [a, b].map((t) => t.split('\n').map((l) => l.split('\t')));
-  assert.deepEqual(ca.map((l) => l.length), cb.map((l) => l.length), `${cas} : lignes et colonnes`);
-  ca.forEach((ligne, i) => ligne.forEach((x, j) => {
-    const y = cb[i][j], [u, v] = [x, y].map((t) => Number(t.replace(',', '.')));
-    if (x === '' || Number.isNaN(u)) assert.equal(x, y, `${cas}, ligne ${i}`);
-    else assert.ok(Math.abs(u - v) <= 5e-14 * Math.max(Math.abs(u), Math.abs(v)), `${cas}, ligne ${i} : ${x} ≠ ${y}`);
-  }));
-}
 
 after(ferme);
 afterEach(sansErreur);
@@ -42,6 +31,5 @@ test('the scenarios give the desktop\'s captions, messages and tables', async ()
     for (const id of ['Label11', 'Label12', 'message'])
       assert.equal(await texte(page, id), attendus[i][id.toLowerCase()], `${cas} : ${id}`);
     assert.equal(table, portables[i].table, `${cas} : tableau, pow portable`);
-    egalA14Chiffres(table, attendus[i].table, cas);
   }
 });

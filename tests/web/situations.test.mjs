@@ -51,9 +51,7 @@ test('situations: a link given back by "Copier le lien de la situation" and a sa
   const avant = await etat(page);
   const rows = [
     ['10 Mo', 'x=1\n'.repeat(2.5e6), 'Ce fichier est trop grand pour être une situation d\'Orbeline.'],
-    ['binaire', Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 0x0d]), 'Ce fichier n\'est pas un texte\u00a0: ce n\'est pas une situation d\'Orbeline.'],
     ['UTF-8 invalide', Buffer.from('vox=12\nx=\xff\xfe\n', 'latin1'), 'Ce fichier n\'est pas en UTF-8 (ligne 2)\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.'],
-    ['UTF-16', Buffer.from('\ufeffvox=12\n', 'utf16le'), 'Ce fichier est enregistré en UTF-16\u00a0: enregistrez-le en UTF-8 (texte brut), puis ouvrez-le de nouveau.'],
     ['balises', '<html><script>document.title=1</script>', 'Ce fichier n\'est pas une situation d\'Orbeline\u00a0: il n\'a aucune ligne «\u00a0clé=valeur\u00a0» connue. Ligne 1\u00a0: «\u00a0<html><script>document.title\u00a0» n\'est pas un réglage d\'Orbeline, il est ignoré.'],
   ];
   for (const [cas, contenu, message] of rows) {

@@ -54,7 +54,7 @@ TEST(Fenetre, InitialValuesAndLoadingReadsNoField)
     // The other attractors are disabled, so neither a click nor the arrow keys select them.
     for (int i = 1; i < 4; ++i) EXPECT_FALSE(w->option(Groupe::Attracteur, i)->isEnabled()) << i;
     EXPECT_TRUE(w->option(Groupe::Points, 1)->isChecked() && w->option(Groupe::Attracteur, 0)->isChecked() && w->option(Groupe::Echelle, 0)->isChecked());
-    // "Terre" selects the first scale through its button (what it loads is the shell's matter).
+    // "Terre" selects the first scale through its button and titles the window (what it loads is the shell's matter).
     QTest::mouseClick(w->option(Groupe::Echelle, 5), Qt::LeftButton);
     QTest::mouseClick(w->option(Groupe::Attracteur, 0), Qt::LeftButton);
     EXPECT_TRUE(w->option(Groupe::Echelle, 0)->isChecked() && w->windowTitle() == "Terre. R = 6380 km ");
@@ -145,19 +145,14 @@ TEST(Fenetre, TheMessageStripReachesScreenReadersAsItsTextEachChangeSent)
     EXPECT_EQ(w->zoneMessage()->textFormat(), Qt::PlainText);   // a key named from a file stays as spelt
 }
 
-TEST(Fenetre, TheCloseButtonAndQuitterEndTheEventLoop)
+TEST(Fenetre, TheCloseButtonEndsTheEventLoop)
 {
-    // The menu entry and its shortcut: Menus.EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays.
-    for (int voie = 0; voie < 2; ++voie) {
-        auto w = fenetre();
-        QTimer::singleShot(0, w.get(), [&] {
-            if (voie == 0) w->close();
-            if (voie == 1) QTest::mouseClick(vu(*w, tr(Texte::quitter)), Qt::LeftButton);
-        });
-        QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(99); });   // gone with the window, not left to end a later loop
-        EXPECT_EQ(QCoreApplication::exec(), 0) << voie;
-        EXPECT_FALSE(w->isVisible()) << voie;
-    }
+    // "Quitter", its menu entry and its shortcut: Menus.EveryEntryByItsAccessKeysAndEveryShortcutDoesWhatTheShellSays.
+    auto w = fenetre();
+    QTimer::singleShot(0, w.get(), [&] { w->close(); });
+    QTimer::singleShot(5000, w.get(), [] { QCoreApplication::exit(99); });   // gone with the window, not left to end a later loop
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_FALSE(w->isVisible());
 }
 
 namespace {
@@ -179,12 +174,23 @@ void actionne(QAbstractButton* b, Voie voie)
 
 } // namespace
 
-TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
+TEST(Fenetre, EveryRouteToABoxShowsItsChartsExactlyWhenCheckedAndToAScaleButtonRunsItsPresetOnce)
 {
     // What each preset draws is the view's matter; here each route must run
     // the preset of the button it selects, once, and enable xy as it says.
+    const struct { Case boite; std::vector<Role> elements; } cases[] = {
+        {Case::Vitesse, {zone(2), legendeGraphe(2), zone(3), legendeGraphe(3), zone(4), legendeGraphe(4)}},
+        {Case::Xy, {zone(5), legendeGraphe(6), zone(6), legendeGraphe(5)}},
+    };
     for (Voie voie : {Voie::Souris, Voie::Clavier, Voie::Accessibilite, Voie::Code}) {
         auto w = fenetre();
+        for (const auto& c : cases)
+            for (int fois = 0; fois < 2; ++fois) {
+                actionne(w->caseACocher(c.boite), voie);
+                const bool coche = w->caseACocher(c.boite)->isChecked();
+                EXPECT_EQ(coche, fois == 0) << int(voie);
+                for (Role e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
+            }
         for (int i : {6, 0, 5, 1, 4, 2, 3}) {
             SCOPED_TRACE(testing::Message() << "voie " << int(voie) << ", preset " << i);
             const int avant = w->nombreEchelles();
@@ -204,23 +210,6 @@ TEST(Fenetre, EveryRouteToAScaleButtonRunsItsPresetOnce)
         EXPECT_EQ(std::tuple(w->nombreEchelles() - avant, w->option(Groupe::Echelle, 4)->isChecked(), w->etat().Reduction),
                   std::tuple(2, true, kPresets[4].Reduction));
     }
-}
-
-TEST(Fenetre, ChartsAreVisibleExactlyWhenTheirBoxIsCheckedWhateverTheRoute)
-{
-    const struct { Case boite; std::vector<Role> elements; } cases[] = {
-        {Case::Vitesse, {zone(2), legendeGraphe(2), zone(3), legendeGraphe(3), zone(4), legendeGraphe(4)}},
-        {Case::Xy, {zone(5), legendeGraphe(6), zone(6), legendeGraphe(5)}},
-    };
-    auto w = fenetre();
-    for (const auto& c : cases)
-        for (Voie voie : {Voie::Souris, Voie::Clavier, Voie::Accessibilite, Voie::Code})
-            for (int fois = 0; fois < 2; ++fois) {
-                actionne(w->caseACocher(c.boite), voie);
-                const bool coche = w->caseACocher(c.boite)->isChecked();
-                EXPECT_EQ(coche, fois == 0) << int(voie);
-                for (Role e : c.elements) EXPECT_EQ(w->estVisible(e), coche) << int(voie);
-            }
 }
 
 TEST(Saisie, TypingIntoAFieldRunsInitOncePerChange)
@@ -256,7 +245,7 @@ TEST(Saisie, CtrlCCopiesTheFieldsTextAndAPasteKeepsOneLineOfPrintableText)
     }
 }
 
-TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
+TEST(PlacementSouris, PressAndMoveReachTheViewProcedures)
 {
     // Rounding and the read-out are the view's matter, the pixels' places in user
     // units the picture area's. Inner pixel (x, y) of Picture1 is (2 + x, 2 + y)
@@ -267,9 +256,6 @@ TEST(PlacementSouris, PressMoveAndPlaceReachTheViewProcedures)
     // Any button places: inner pixel (322, 347) is user point (149.19…, −199.59…).
     QTest::mouseClick(p, Qt::RightButton, {}, {324, 349});
     EXPECT_EQ(std::pair(w->text(3)->text(), w->text(4)->text()), std::pair(QString("14900"), QString("-20000")));
-    // "Placer" brings the marker from the point pressed onto the rounded position in the fields.
-    QTest::mouseClick(w->commande(Commande::Placer), Qt::LeftButton);
-    EXPECT_NEAR(p->gauche(Controle::Sat) + p->largeur(Controle::Sat) / 2, 149, 0.01);
     // Inner pixel (254, 249) is user point (12.09…, −2.01…).
     QTest::mouseMove(p, {256, 251});
     // The read-outs as a person sees them on their row, left to right.

@@ -1,7 +1,8 @@
 // Pixel tests of the picture area, run at pixel ratio 1 and again at 2: the
 // real procedures' default view and launch land on whole logical pixels in the
 // right colours and survive hiding; pens; absurd input; the marker and the
-// star painted over the drawing; the mouse in user units.
+// star painted over the drawing (the mouse's user units: the window's
+// PlacementSouris test).
 
 #include "FenetreEnregistree.h"
 #include "PictureBox.h"
@@ -11,10 +12,8 @@
 #include "vue.h"
 
 #include <QDir>
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QRegion>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -248,32 +247,5 @@ TEST_F(Picture, PaintedOverTheDrawingAndRepaintedAtOnce)
         box.repeint(Controle::Etoile);
         EXPECT_EQ(compteur.n, 1 + i);
         EXPECT_TRUE(compteur.peint.contains(QPoint(kBord + 400, kBord + 400)));
-    }
-}
-
-TEST_F(Picture, UserCoordinatesForEveryButton)
-{
-    box.scale(-500, 500, 500, -500);
-    EXPECT_TRUE(box.hasMouseTracking());   // moves arrive without a button too
-    QSignalSpy appuis(&box, &PictureBox::souris), mouvements(&box, &PictureBox::deplacement);
-    const auto envoie = [&](QEvent::Type type, QPointF pos, Qt::MouseButton bouton) {
-        QMouseEvent e(type, pos, box.mapToGlobal(pos), bouton, bouton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&box, &e);
-    };
-    // Inner pixel (248, 124) is (0, 250) in user units; the border reports nothing.
-    envoie(QEvent::MouseButtonPress, {kBord + 248, kBord + 124}, Qt::LeftButton);
-    envoie(QEvent::MouseButtonPress, {kBord, kBord + 496}, Qt::RightButton);
-    envoie(QEvent::MouseButtonPress, {kBord + 124, kBord + 248}, Qt::MiddleButton);
-    envoie(QEvent::MouseButtonPress, {1, 1}, Qt::LeftButton);
-    envoie(QEvent::MouseMove, {kBord + 248.5, kBord + 248}, Qt::NoButton);
-    envoie(QEvent::MouseMove, {0.5, 0.5}, Qt::NoButton);
-
-    // Each: button, x, y.
-    const double attendus[][3] = {{1, 0, 250}, {2, -500, -500}, {4, -250, 0}, {0, 0.5 / 0.496, 0}};
-    ASSERT_EQ(appuis.count(), 3);
-    ASSERT_EQ(mouvements.count(), 1);
-    for (int i = 0; i < 4; ++i) {
-        const QList<QVariant> recu = i < 3 ? appuis.at(i) : mouvements.at(0);
-        for (int j : {0, 2, 3}) EXPECT_NEAR(recu.at(j).toDouble(), attendus[i][j ? j - 1 : 0], 1e-3) << i;
     }
 }
