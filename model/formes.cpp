@@ -167,8 +167,12 @@ std::string formeLisible(double v, std::string_view separateur)
     const std::size_t debut = t.starts_with('-') ? 1 : 0;
     std::size_t fin = debut;
     while (fin < t.size() && t[fin] >= '0' && t[fin] <= '9') ++fin;
+    // Grouped as the language groups ("6 130 000,5", "6,130,000.5"), by a
+    // no-break space where its mark would be read as the decimal one.
+    const std::string_view langue = tr(Texte::groupeChiffres);
+    const std::string_view groupe = langue == separateur ? "\u00a0" : langue;
     if (fin - debut >= 5)
-        for (std::size_t i = fin; i > debut + 3; i -= 3) t.insert(i - 3, "\u00a0");
+        for (std::size_t i = fin; i > debut + 3; i -= 3) t.insert(i - 3, groupe);
     return t;
 }
 

@@ -30,7 +30,8 @@ double significatifs(double v, int n);
 /// The form of what the program writes beside its numbers (tooltips, the
 /// launches' table, the charts, the printout), never into a field or a file:
 /// the general form with the separator given, its whole part grouped by three
-/// with no-break spaces from 10 000 on ("86 400", "6 130 000,5"); from 10^9
+/// from 10 000 on as the language groups them ("86 400", "6,130,000.5"; a
+/// no-break space where that mark is the separator given); from 10^9
 /// on and below 10^-3, 4 significant digits times a power of ten ("2,15 × 10¹³").
 std::string formeLisible(double v, std::string_view separateur);
 

@@ -1,5 +1,6 @@
 // Numbers read from a field's text and written back into captions and fields.
 #include "formes.h"
+#include "langue.h"
 #include "lecture.h"
 
 #include <gtest/gtest.h>
@@ -73,4 +74,18 @@ TEST(FormeGenerale, RegionalSeparatorLeadingZeroNoBlank)
         {1.5, ".", "1.5"}, {1.5, ",", "1,5"}, {-0.5, ",", "-0,5"}, {1.5e20, ",", "1,5E+20"},
     };
     for (const auto& [v, sep, attendu] : cas) EXPECT_EQ(formeGenerale(v, sep).vue(), attendu) << v;
+}
+
+TEST(FormeLisible, GroupedByThreeAsTheLanguageDoesNeverWithTheDecimalMark)
+{
+    const struct { Langue langue; double v; const char* separateur; const char* texte; } cas[] = {
+        {Langue::fr, 9999, ",", "9999"}, {Langue::fr, -6130000.5, ",", "-6\u00a0130\u00a0000,5"},
+        {Langue::fr, 86400.5, ".", "86\u00a0400.5"}, {Langue::en, 6130000.5, ".", "6,130,000.5"},
+        {Langue::en, -42164.5, ",", "-42\u00a0164,5"},
+    };
+    for (const auto& c : cas) {
+        choisitLangue(c.langue);
+        EXPECT_EQ(formeLisible(c.v, c.separateur), c.texte) << c.v;
+    }
+    choisitLangue(Langue::fr);
 }
