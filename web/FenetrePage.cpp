@@ -140,13 +140,14 @@ void FenetrePage::construitMenus()
         if (!(e.interfaces & Page)) continue;
         if (e.menu != menu) {
             menu = e.menu;
-            const std::string bouton = nomme("menu-", static_cast<std::size_t>(n++));
-            liste = bouton + "-liste";
-            boutonListe(bouton, "barre");
+            const std::string nomBouton = nomme("menu-", static_cast<std::size_t>(n++));
+            const std::string_view bouton = nomBouton;
+            liste = nomBouton + "-liste";
+            boutonListe(nomBouton, "barre");
             dom::attribut(bouton, "aria-expanded", "false");
             dom::attribut(bouton, "aria-controls", liste);
             dom::texte(bouton, sansEsperluette(tr(e.menu)));
-            dom::cree("ul", liste, bouton + "-li");
+            dom::cree("ul", liste, nomBouton + "-li");
             dom::montre(liste, false);
         } else if (e.separateurAvant) {
             const std::string s = nomme(liste + "-", static_cast<std::size_t>(e.action));
@@ -156,8 +157,9 @@ void FenetrePage::construitMenus()
         if (e.action == Action::Langue) {
             // One entry per language, under its own name; the one in use is checked.
             for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
-                const std::string id = "langue-" + std::string(kCodesLangues[l]);
-                boutonListe(id, liste);
+                const std::string nomId = "langue-" + std::string(kCodesLangues[l]);
+                const std::string_view id = nomId;
+                boutonListe(nomId, liste);
                 dom::attribut(id, "aria-pressed", static_cast<Langue>(l) == langue() ? "true" : "false");
                 dom::attribut(id, "lang", kCodesLangues[l]);
                 dom::attribut(id, "data-langue", std::to_string(l));
@@ -165,12 +167,14 @@ void FenetrePage::construitMenus()
             }
             continue;
         }
-        const std::string id = idAction(e.action);
-        boutonListe(id, liste);
+        const std::string nomId = idAction(e.action);
+        const std::string_view id = nomId;   // a view taken once, passed as it is to every call below
+        boutonListe(nomId, liste);
         dom::attribut(id, "data-action", std::to_string(static_cast<int>(e.action)));
         if (e.reglage) dom::attribut(id, "aria-pressed", p_.reglages[static_cast<std::size_t>(*e.reglage)] ? "true" : "false");
         // The caption, its access letter underlined: in an open menu that letter chooses it.
-        const std::string legende = id + "-legende";
+        const std::string nomLegende = nomId + "-legende";
+        const std::string_view legende = nomLegende;
         dom::cree("span", legende, id);
         const std::string_view texte = tr(e.legende);
         const std::size_t et = texte.find('&');
@@ -179,8 +183,8 @@ void FenetrePage::construitMenus()
         } else {
             const std::string lettre(texte.substr(et + 1, 1));
             dom::ajouteTexte(legende, texte.substr(0, et));
-            dom::cree("u", id + "-lettre", legende);
-            dom::texte(id + "-lettre", lettre);
+            dom::cree("u", nomId + "-lettre", legende);
+            dom::texte(nomId + "-lettre", lettre);
             dom::ajouteTexte(legende, texte.substr(et + 2));
             dom::attribut(id, "data-lettre", lettre);
         }
@@ -192,7 +196,8 @@ void FenetrePage::construitMenus()
             // The arrow keys, as the browser names them and as their keys show them.
             if (touches == "Left" || touches == "Right") touches.insert(0, "Arrow"), vu = vu == "Left" ? "←" : "→";
             dom::attribut(id, "aria-keyshortcuts", touches);
-            const std::string r = id + "-raccourci";
+            const std::string nomR = nomId + "-raccourci";
+            const std::string_view r = nomR;
             dom::cree("span", r, id);
             dom::attribut(r, "class", "raccourci");
             dom::attribut(r, "aria-hidden", "true");
@@ -297,7 +302,7 @@ void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montr
     echelle_ = a.echelle;
     const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     const bool compacte = a.agencement != Agencement::Fenetre;
-    const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
+    const auto entier = dom::pxArrondi;
     dom::attribut("fenetre", "class", compacte ? (a.agencement == Agencement::DeuxColonnes ? "compacte deux" : "compacte")
                                       : telle  ? ""
                                                : "agrandie");
@@ -384,11 +389,12 @@ void FenetrePage::offreSituations(const FichierAction& f)
     dom::vide("situations-liste");
     for (std::size_t i = 0; i < situationsPretes().size(); ++i) {
         const SituationPrete& s = situationsPretes()[i];
-        const std::string id = nomme("situation-", i);
-        boutonListe(id, "situations-liste");
+        const std::string nomId = nomme("situation-", i), nom = nomId + "-nom";
+        const std::string_view id = nomId;
+        boutonListe(nomId, "situations-liste");
         dom::attribut(id, "data-situation", std::to_string(i));
-        dom::cree("strong", id + "-nom", id);
-        dom::texte(id + "-nom", s.nom);
+        dom::cree("strong", nom, id);
+        dom::texte(nom, s.nom);
         dom::ajouteTexte(id, pourEcran(consignePrete(s)));
     }
     dom::texte("situations-autre", tr(Texte::autreFichier));
@@ -439,34 +445,34 @@ void FenetrePage::prepareImpression()
         const std::string page = nomme("feuille-page-", static_cast<std::size_t>(n));
         dom::cree("div", page, "feuille");
         for (std::size_t i = 0; i < f.nom.size(); ++i) {
-            const std::string id = nomme(page + "-nom-", i);
-            place("div", id, page, f.nom[i].cadre);
+            const std::string nomId = nomme(page + "-nom-", i), libelle = nomId + "-libelle";
+            const std::string_view id = nomId;
+            place("div", nomId, page, f.nom[i].cadre);
             dom::attribut(id, "class", "nom");
             dom::style(id, "font-size", kCorpsNomCss);
-            dom::cree("span", id + "-libelle", id);
-            dom::texte(id + "-libelle", f.nom[i].libelle);
-            dom::cree("span", id + "-ligne", id);
+            dom::cree("span", libelle, id);
+            dom::texte(libelle, f.nom[i].libelle);
+            dom::cree("span", nomId + "-ligne", id);
         }
     }
     // Each area's drawing again on a canvas of a whole number of pixels to
     // one of the area's, so that its lines stay on whole pixels.
     std::size_t n = 0;
     for (const ElementFeuille& e : f.elements) {
-        const std::string id = nomme("feuille-", n++);
-        const std::string page = nomme("feuille-page-", static_cast<std::size_t>(e.page));
+        const std::string nomId = nomme("feuille-", n++), nomPage = nomme("feuille-page-", static_cast<std::size_t>(e.page));
+        const std::string_view id = nomId, page = nomPage;
         if (e.sorte == ElementFeuille::Sorte::Image) {
             const SurfaceCanvas& zone = *pictures_.at(static_cast<std::size_t>(e.picture - 1));
             const double pixels = kPointsParPouce * e.cadre.largeur / 25.4;
             const int ratio = std::max(1, static_cast<int>(std::ceil(pixels / zone.largeurPixels())));
             toiles_.push_back(SurfaceCanvas::nouvelleToile(id, page, zone.largeurPixels(), zone.hauteurPixels(), ratio));
-            place({}, id, {}, e.cadre);
+            place({}, nomId, {}, e.cadre);
             zone.imprimeSur(toiles_.back());
             continue;
         }
-        place("div", id, page, e.cadre);
+        place("div", nomId, page, e.cadre);
         if (e.sorte == ElementFeuille::Sorte::Pave)
-            dom::style(id, "background", "rgb(" + std::to_string(e.couleur.r) + "," + std::to_string(e.couleur.g) + "," +
-                                             std::to_string(e.couleur.b) + ")");
+            dom::style(id, "background", dom::rgb(e.couleur));
         if (e.sorte == ElementFeuille::Sorte::Regle || e.sorte == ElementFeuille::Sorte::Pointille)
             dom::attribut(id, "class", e.sorte == ElementFeuille::Sorte::Regle ? "trait" : "pointille");
         if (e.sorte != ElementFeuille::Sorte::Texte) continue;
@@ -540,7 +546,7 @@ void FenetrePage::ecritLancements(const TableLancements& t)
     for (const TableLancements::Colonne& c : t.colonnes) l.append(l.empty() ? "" : "\t").append(c.nom).append("\t").append(c.unite);
     for (const TableLancements::Rangee& r : t.rangees) {
         const Couleur c = projection_ ? contrastee(r.couleur) : r.couleur;
-        l.append("\nrgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")\t")
+        l.append("\n").append(dom::rgb(c)).append("\t")
             .append(r.pointee ? "1\t" : "\t")
             .append(orbeline::tr(Texte::legendeRangee, {std::to_string(r.numero), r.nomCouleur}))
             .append("\t" + r.nomCouleur + "\t" + std::to_string(r.numero));
