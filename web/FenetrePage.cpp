@@ -289,7 +289,10 @@ bool FenetrePage::mesureTextes()
         if (p.genre == Piece::Ligne) {
             const double h = dom::estMontre(p.rangs) ? std::ceil(dom::hauteurTexte(p.rangs)) : 0;
             auto t = std::find_if(textes_.begin(), textes_.end(), [&](const HauteurTexte& x) { return x.nom == p.rangs; });
-            if (t == textes_.end()) t = textes_.insert(textes_.end(), {p.rangs, -1});
+            if (t == textes_.end()) {
+                textes_.push_back({p.rangs, -1});
+                t = textes_.end() - 1;
+            }
             change = change || t->hauteur != h;
             t->hauteur = h;
         }
