@@ -226,13 +226,27 @@ std::string bout(double v, double par, std::string_view unite, std::string_view 
 
 std::string duree(double secondes, std::string_view sep) { return formeLisible(significatifs(secondes, 3), sep) + "\u00a0s"; }
 
-} // namespace
-
-TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancements, std::string_view sep)
+// The launches that have points to draw.
+[[gnu::noinline]] std::vector<CourbeLancement> tracees(std::span<const CourbeLancement> lancements)
 {
     std::vector<CourbeLancement> l;
     for (const CourbeLancement& c : lancements)
         if (c.releve && !c.releve->estVide()) l.push_back(c);
+    return l;
+}
+
+// An energy to `chiffres` significant digits, in joules; a drift in %.
+[[gnu::noinline]] std::string joules(double v, int chiffres, std::string_view sep)
+{
+    return tr(Texte::energieValeur, {formeLisible(significatifs(v, chiffres), sep)});
+}
+[[gnu::noinline]] std::string pourcent(double v, std::string_view sep) { return formeLisible(significatifs(v, 2), sep) + "\u00a0%"; }
+
+} // namespace
+
+TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancements, std::string_view sep)
+{
+    const std::vector<CourbeLancement> l = tracees(lancements);
     if (!g.serie || l.empty()) return {};
     Serie e{g.picture, nullptr, g.couleur, g.sansMinimum};
     for (const CourbeLancement& c : l)
@@ -247,9 +261,7 @@ TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancemen
 void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, const ValeursCases& cases,
                      std::optional<std::string_view> valeurs)
 {
-    std::vector<CourbeLancement> l;
-    for (const CourbeLancement& c : lancements)
-        if (c.releve && !c.releve->estVide()) l.push_back(c);
+    const std::vector<CourbeLancement> l = tracees(lancements);
     if (l.empty()) return;
     const Abscisses a = abscisses(l);
     const auto fin = static_cast<float>(a.fin);
@@ -299,9 +311,7 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     const Graphe* g = nullptr;
     for (const Graphe& e : kGraphes)
         if (e.boite == Case::Energie) g = &e;
-    std::vector<CourbeLancement> l;
-    for (const CourbeLancement& c : lancements)
-        if (c.releve && !c.releve->estVide()) l.push_back(c);
+    const std::vector<CourbeLancement> l = tracees(lancements);
     if (!g || l.empty()) return;
     Surface& s = f.picture(g->picture);
     const Abscisses a = abscisses(l);
@@ -329,8 +339,6 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     if (haut == bas) haut = 1;
 
     const Couleur kBleu{0, 114, 178}, kVermillon{213, 94, 0}, kNoir{0, 0, 0};
-    const auto joules = [&](double v, int c) { return tr(Texte::energieValeur, {formeLisible(significatifs(v, c), separateur)}); };
-    const auto pourcent = [&](double v) { return formeLisible(significatifs(v, 2), separateur) + "\u00a0%"; };
 
     // The texts, from the area's pixels, in rows that the curves keep clear of: all three energies above, the total alone below.
     s.scale(0, 0, s.largeurPixels(), H);
@@ -340,18 +348,19 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
                                                          {Texte::energieTotale, kNoir}}};
     std::string tous;
     for (const auto& [nom, couleur] : noms) tous.append(tous.empty() ? "" : "   ").append(tr(nom));
+    const std::string maximum = joules(haut, 3, separateur);
     Rangs r1{s};
     if (derive) {
-        r1.ecrit(true, tous, joules(haut, 3));
+        r1.ecrit(true, tous, maximum);
     } else {
         // Each name in its curve's colour, the largest value beside them when it fits.
         const double pas = largeurTexte(tr(noms[0].first), kCorpsTexte) + largeurTexte("   ", kCorpsTexte);
         for (std::size_t k = 0; k < noms.size(); ++k)
             s.texte(static_cast<float>(2 + pas * static_cast<double>(k)), 1, tr(noms[k].first), Ancre::HautGauche, noms[k].second);
-        const bool ensemble = largeurTexte(tous, kCorpsTexte) + largeurTexte(joules(haut, 3), kCorpsTexte) + 8 <= s.largeurPixels() - 4;
-        if (ensemble) s.texte(static_cast<float>(s.largeurPixels() - 2), 1, joules(haut, 3), Ancre::HautDroite);
+        const bool ensemble = largeurTexte(tous, kCorpsTexte) + largeurTexte(maximum, kCorpsTexte) + 8 <= s.largeurPixels() - 4;
+        if (ensemble) s.texte(static_cast<float>(s.largeurPixels() - 2), 1, maximum, Ancre::HautDroite);
         r1.haut = kRang;
-        if (!ensemble) r1.ecrit(true, "", joules(haut, 3));
+        if (!ensemble) r1.ecrit(true, "", maximum);
     }
     // As many digits as tell the total's extremes apart.
     const double ecart = emMax - emMin;
@@ -360,17 +369,19 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     r2.ecrit(false, "", duree(a.fin, separateur));
     const double reference = std::fabs(e.front().front().totale);
     const double spread = reference > 0 && std::isfinite(ecart) ? significatifs(ecart / reference * 100, 2) : 0;
-    r2.ecrit(false, derive ? "" : tr(Texte::energieEcart, {formeLisible(spread, separateur)}), derive ? pourcent(emMin) : joules(emMin, c));
+    r2.ecrit(false, derive ? "" : tr(Texte::energieEcart, {formeLisible(spread, separateur)}),
+             derive ? pourcent(emMin, separateur) : joules(emMin, c, separateur));
     // The middle rows: the lowest energy, a rule, what the lower band shows and its top value.
     const double milieu = std::round(r1.haut + (H - r1.haut - r2.bas) * 0.55);
     Rangs m{s};
     m.bas = H - milieu;
-    m.ecrit(false, "", joules(bas, 3));
+    m.ecrit(false, "", joules(bas, 3, separateur));
     const double regle = milieu + 1;
     s.line(0, static_cast<float>(regle), static_cast<float>(s.largeurPixels()), static_cast<float>(regle), couleurPalette(7));
     Rangs r3{s};
     r3.haut = regle + 1;
-    r3.ecrit(true, tr(derive ? Texte::energieDerive : Texte::energieZoom), derive ? pourcent(emMax) : joules(emMax, c));
+    r3.ecrit(true, tr(derive ? Texte::energieDerive : Texte::energieZoom),
+             derive ? pourcent(emMax, separateur) : joules(emMax, c, separateur));
 
     // The three energies in the upper band, the time axis at 0; the lower band's values.
     r1.bas = H - (milieu - kRang);

@@ -39,6 +39,24 @@ std::string_view tr(Texte t, Langue l)
 }
 std::string_view tr(Texte t) { return tr(t, courante); }
 
+void remplisPar(std::string_view modele, std::initializer_list<std::string_view> valeurs, void* sortie,
+                void (*ajoute)(void* sortie, std::string_view piece))
+{
+    for (std::size_t i = 0; i < modele.size(); ++i) {
+        if (modele[i] == '%') {
+            std::size_t fin = i + 1, n = 0;
+            while (fin < modele.size() && modele[fin] >= '0' && modele[fin] <= '9' && n < 100)
+                n = n * 10 + static_cast<std::size_t>(modele[fin++] - '0');
+            if (n >= 1 && n <= valeurs.size()) {
+                ajoute(sortie, valeurs.begin()[n - 1]);
+                i = fin - 1;
+                continue;
+            }
+        }
+        ajoute(sortie, modele.substr(i, 1));
+    }
+}
+
 std::string tr(Texte t, std::initializer_list<std::string_view> valeurs)
 {
     std::string s;

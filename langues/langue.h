@@ -37,26 +37,19 @@ std::string_view tr(Texte t, Langue l);
 /// A text that may be missing (a control without a tooltip): "" then.
 inline std::string_view tr(const std::optional<Texte>& t) { return t ? tr(*t) : std::string_view{}; }
 
+/// Hands `ajoute` the pieces of `modele` in turn with each "%n" replaced by
+/// the n-th value (n from 1; any other "%" stays as it is). Out of line, once
+/// for every text type below.
+void remplisPar(std::string_view modele, std::initializer_list<std::string_view> valeurs, void* sortie,
+                void (*ajoute)(void* sortie, std::string_view piece));
+
 /// Appends a text of the catalogue to `sortie` with each "%n" replaced by
-/// the n-th value (n from 1; any other "%" stays as it is). Works on any text
-/// type with `+= std::string_view`, so that a fixed buffer takes a caption
-/// without allocating.
+/// the n-th value. Works on any text type with `+= std::string_view`, so that
+/// a fixed buffer takes a caption without allocating.
 template <class Sortie>
 void remplis(Sortie& sortie, std::string_view modele, std::initializer_list<std::string_view> valeurs)
 {
-    for (std::size_t i = 0; i < modele.size(); ++i) {
-        if (modele[i] == '%') {
-            std::size_t fin = i + 1, n = 0;
-            while (fin < modele.size() && modele[fin] >= '0' && modele[fin] <= '9' && n < 100)
-                n = n * 10 + static_cast<std::size_t>(modele[fin++] - '0');
-            if (n >= 1 && n <= valeurs.size()) {
-                sortie += valeurs.begin()[n - 1];
-                i = fin - 1;
-                continue;
-            }
-        }
-        sortie += modele.substr(i, 1);
-    }
+    remplisPar(modele, valeurs, &sortie, [](void* s, std::string_view piece) { *static_cast<Sortie*>(s) += piece; });
 }
 /// The same with a text of the catalogue, in the current language.
 template <class Sortie> void remplis(Sortie& sortie, Texte modele, std::initializer_list<std::string_view> valeurs)

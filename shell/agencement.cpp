@@ -298,7 +298,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
     Morceau m = piece(table, *vue, 0, v, regles);
     for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;
-    r.places.insert(r.places.end(), m.places.begin(), m.places.end());
+    for (const PlaceCompacte& q : m.places) r.places.push_back(q);
     for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
     r.hauteur = std::max(f.fond, y + v) + kMarge;
     return r;

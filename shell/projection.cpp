@@ -11,8 +11,9 @@ Disposee disposeProjection(std::span<const Disposition> table, const Ecran& e, c
                            std::span<const HauteurTexte> textes)
 {
     const double k = echelleProjection(e.largeur, e.hauteur);
-    std::vector<HauteurTexte> reduits(textes.begin(), textes.end());
-    for (HauteurTexte& t : reduits) t.hauteur /= k;
+    // One by one: push_back, which the page has already, rather than a range constructor.
+    std::vector<HauteurTexte> reduits;
+    for (const HauteurTexte t : textes) reduits.push_back({t.nom, t.hauteur / k});
     // Arranged as for a finger, whatever points: the window as it is would not take the screen.
     Disposee a = dispose(table, kPiecesProjection, Ecran{e.largeur / k, e.hauteur / k, true}, n, barre, reduits);
     const auto agrandi = [k](Cadre c) { return Cadre{c.gauche * k, c.haut * k, c.largeur * k, c.hauteur * k}; };

@@ -46,7 +46,10 @@ bool Journal::place(Op op, Couleur c, std::size_t nombres, std::size_t caractere
 
 void Journal::note(Op op, Couleur c, std::initializer_list<float> v)
 {
-    if (place(op, c, v.size())) nombres_.insert(nombres_.end(), v);
+    // One float at a time: the vector's push_back serves every call, where an
+    // insert of a list would bring a second copy of its growth into the page.
+    if (place(op, c, v.size()))
+        for (const float x : v) nombres_.push_back(x);
 }
 
 void Journal::scale(double x1, double y1, double x2, double y2)
@@ -92,7 +95,7 @@ void Journal::texte(float x, float y, std::string_view t, Ancre a, std::optional
     float longueur;
     const auto n = static_cast<std::int32_t>(t.size());
     std::memcpy(&longueur, &n, sizeof longueur);
-    nombres_.insert(nombres_.end(), {x, y, static_cast<float>(a), longueur});
+    for (const float v : {x, y, static_cast<float>(a), longueur}) nombres_.push_back(v);
     textes_.append(t);
 }
 

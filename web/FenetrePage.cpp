@@ -60,17 +60,32 @@ void telecharge(std::string_view nom, std::string_view type, std::string_view do
 // A printout's canvases hold at least this many pixels per inch of paper.
 constexpr double kPointsParPouce = 300;
 
-// A length on the sheet, for a style.
-std::string mm(double v) { return dom::longueur(v, "mm"); }
-
-std::string pt(double v) { return std::to_string(static_cast<int>(v)) + "pt"; }
-
-void place(const std::string& id, const CadreMm& c)
+// An id: a name, a number, what follows; out of line, the printout builds dozens.
+[[gnu::noinline]] std::string nomme(std::string_view nom, std::size_t n, std::string_view suite = {})
 {
-    dom::style(id, "left", mm(c.gauche));
-    dom::style(id, "top", mm(c.haut));
-    dom::style(id, "width", mm(c.largeur));
-    dom::style(id, "height", mm(c.hauteur));
+    return std::string(nom).append(std::to_string(n)).append(suite);
+}
+
+// A button in a list item of its own ("<id>-li"), last in `liste`.
+[[gnu::noinline]] void boutonListe(const std::string& id, std::string_view liste)
+{
+    const std::string li = id + "-li";
+    dom::cree("li", li, liste);
+    dom::cree("button", id, li);
+    dom::attribut(id, "type", "button");
+}
+
+// The name line's type size, kCorpsNom, as a style writes it.
+constexpr std::string_view kCorpsNomCss = "12pt";
+static_assert(kCorpsNom == 12);
+
+// A new element of the printout, at its place on the sheet.
+[[gnu::noinline]] void place(std::string_view balise, const std::string& id, std::string_view parent, const CadreMm& c)
+{
+    if (!balise.empty()) dom::cree(balise, id, parent);
+    constexpr std::array<std::string_view, 4> kCotes{"left", "top", "width", "height"};
+    const std::array<double, 4> v{c.gauche, c.haut, c.largeur, c.hauteur};
+    for (std::size_t i = 0; i < 4; ++i) dom::style(id, kCotes[i], dom::longueur(v[i], "mm"));
 }
 
 void copie(std::string_view t, bool lien) { orbeline_page_copie(t.data(), static_cast<int>(t.size()), lien); }
@@ -125,28 +140,26 @@ void FenetrePage::construitMenus()
         if (!(e.interfaces & Page)) continue;
         if (e.menu != menu) {
             menu = e.menu;
-            const std::string bouton = "menu-" + std::to_string(n), li = bouton + "-li";
-            liste = "menu-" + std::to_string(n++) + "-liste";
-            dom::cree("li", li, "barre");
-            dom::cree("button", bouton, li);
-            dom::attribut(bouton, "type", "button");
+            const std::string nomBouton = nomme("menu-", static_cast<std::size_t>(n++));
+            const std::string_view bouton = nomBouton;
+            liste = nomBouton + "-liste";
+            boutonListe(nomBouton, "barre");
             dom::attribut(bouton, "aria-expanded", "false");
             dom::attribut(bouton, "aria-controls", liste);
             dom::texte(bouton, sansEsperluette(tr(e.menu)));
-            dom::cree("ul", liste, li);
+            dom::cree("ul", liste, nomBouton + "-li");
             dom::montre(liste, false);
         } else if (e.separateurAvant) {
-            const std::string s = liste + "-" + std::to_string(static_cast<int>(e.action));
+            const std::string s = nomme(liste + "-", static_cast<std::size_t>(e.action));
             dom::cree("li", s, liste);
             dom::attribut(s, "class", "separateur");
         }
         if (e.action == Action::Langue) {
             // One entry per language, under its own name; the one in use is checked.
             for (std::size_t l = 0; l < kCodesLangues.size(); ++l) {
-                const std::string id = "langue-" + std::string(kCodesLangues[l]), li = id + "-li";
-                dom::cree("li", li, liste);
-                dom::cree("button", id, li);
-                dom::attribut(id, "type", "button");
+                const std::string nomId = "langue-" + std::string(kCodesLangues[l]);
+                const std::string_view id = nomId;
+                boutonListe(nomId, liste);
                 dom::attribut(id, "aria-pressed", static_cast<Langue>(l) == langue() ? "true" : "false");
                 dom::attribut(id, "lang", kCodesLangues[l]);
                 dom::attribut(id, "data-langue", std::to_string(l));
@@ -154,14 +167,14 @@ void FenetrePage::construitMenus()
             }
             continue;
         }
-        const std::string id = idAction(e.action), li = id + "-li";
-        dom::cree("li", li, liste);
-        dom::cree("button", id, li);
-        dom::attribut(id, "type", "button");
+        const std::string nomId = idAction(e.action);
+        const std::string_view id = nomId;   // a view taken once, passed as it is to every call below
+        boutonListe(nomId, liste);
         dom::attribut(id, "data-action", std::to_string(static_cast<int>(e.action)));
         if (e.reglage) dom::attribut(id, "aria-pressed", p_.reglages[static_cast<std::size_t>(*e.reglage)] ? "true" : "false");
         // The caption, its access letter underlined: in an open menu that letter chooses it.
-        const std::string legende = id + "-legende";
+        const std::string nomLegende = nomId + "-legende";
+        const std::string_view legende = nomLegende;
         dom::cree("span", legende, id);
         const std::string_view texte = tr(e.legende);
         const std::size_t et = texte.find('&');
@@ -170,8 +183,8 @@ void FenetrePage::construitMenus()
         } else {
             const std::string lettre(texte.substr(et + 1, 1));
             dom::ajouteTexte(legende, texte.substr(0, et));
-            dom::cree("u", id + "-lettre", legende);
-            dom::texte(id + "-lettre", lettre);
+            dom::cree("u", nomId + "-lettre", legende);
+            dom::texte(nomId + "-lettre", lettre);
             dom::ajouteTexte(legende, texte.substr(et + 2));
             dom::attribut(id, "data-lettre", lettre);
         }
@@ -183,7 +196,8 @@ void FenetrePage::construitMenus()
             // The arrow keys, as the browser names them and as their keys show them.
             if (touches == "Left" || touches == "Right") touches.insert(0, "Arrow"), vu = vu == "Left" ? "←" : "→";
             dom::attribut(id, "aria-keyshortcuts", touches);
-            const std::string r = id + "-raccourci";
+            const std::string nomR = nomId + "-raccourci";
+            const std::string_view r = nomR;
             dom::cree("span", r, id);
             dom::attribut(r, "class", "raccourci");
             dom::attribut(r, "aria-hidden", "true");
@@ -275,7 +289,10 @@ bool FenetrePage::mesureTextes()
         if (p.genre == Piece::Ligne) {
             const double h = dom::estMontre(p.rangs) ? std::ceil(dom::hauteurTexte(p.rangs)) : 0;
             auto t = std::find_if(textes_.begin(), textes_.end(), [&](const HauteurTexte& x) { return x.nom == p.rangs; });
-            if (t == textes_.end()) t = textes_.insert(textes_.end(), {p.rangs, -1});
+            if (t == textes_.end()) {
+                textes_.push_back({p.rangs, -1});
+                t = textes_.end() - 1;
+            }
             change = change || t->hauteur != h;
             t->hauteur = h;
         }
@@ -288,7 +305,7 @@ void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montr
     echelle_ = a.echelle;
     const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     const bool compacte = a.agencement != Agencement::Fenetre;
-    const auto entier = [](double v) { return dom::px(static_cast<int>(std::lround(v))); };
+    const auto entier = dom::pxArrondi;
     dom::attribut("fenetre", "class", compacte ? (a.agencement == Agencement::DeuxColonnes ? "compacte deux" : "compacte")
                                       : telle  ? ""
                                                : "agrandie");
@@ -375,13 +392,12 @@ void FenetrePage::offreSituations(const FichierAction& f)
     dom::vide("situations-liste");
     for (std::size_t i = 0; i < situationsPretes().size(); ++i) {
         const SituationPrete& s = situationsPretes()[i];
-        const std::string id = "situation-" + std::to_string(i);
-        dom::cree("li", id + "-li", "situations-liste");
-        dom::cree("button", id, id + "-li");
-        dom::attribut(id, "type", "button");
+        const std::string nomId = nomme("situation-", i), nom = nomId + "-nom";
+        const std::string_view id = nomId;
+        boutonListe(nomId, "situations-liste");
         dom::attribut(id, "data-situation", std::to_string(i));
-        dom::cree("strong", id + "-nom", id);
-        dom::texte(id + "-nom", s.nom);
+        dom::cree("strong", nom, id);
+        dom::texte(nom, s.nom);
         dom::ajouteTexte(id, pourEcran(consignePrete(s)));
     }
     dom::texte("situations-autre", tr(Texte::autreFichier));
@@ -428,39 +444,38 @@ void FenetrePage::prepareImpression()
     acheveLancement(p_, *this);   // the picture as it ends, star gone and charts drawn
     finImpression();
     const Feuille f = feuilleFenetre(*this, p_);
-    const auto page = [](int n) { return "feuille-page-" + std::to_string(n); };
     for (int n = 0; n < f.pages; ++n) {
-        dom::cree("div", page(n), "feuille");
+        const std::string page = nomme("feuille-page-", static_cast<std::size_t>(n));
+        dom::cree("div", page, "feuille");
         for (std::size_t i = 0; i < f.nom.size(); ++i) {
-            const std::string id = page(n) + "-nom-" + std::to_string(i);
-            dom::cree("div", id, page(n));
+            const std::string nomId = nomme(page + "-nom-", i), libelle = nomId + "-libelle";
+            const std::string_view id = nomId;
+            place("div", nomId, page, f.nom[i].cadre);
             dom::attribut(id, "class", "nom");
-            place(id, f.nom[i].cadre);
-            dom::style(id, "font-size", pt(kCorpsNom));
-            dom::cree("span", id + "-libelle", id);
-            dom::texte(id + "-libelle", f.nom[i].libelle);
-            dom::cree("span", id + "-ligne", id);
+            dom::style(id, "font-size", kCorpsNomCss);
+            dom::cree("span", libelle, id);
+            dom::texte(libelle, f.nom[i].libelle);
+            dom::cree("span", nomId + "-ligne", id);
         }
     }
     // Each area's drawing again on a canvas of a whole number of pixels to
     // one of the area's, so that its lines stay on whole pixels.
-    int n = 0;
+    std::size_t n = 0;
     for (const ElementFeuille& e : f.elements) {
-        const std::string id = "feuille-" + std::to_string(n++);
+        const std::string nomId = nomme("feuille-", n++), nomPage = nomme("feuille-page-", static_cast<std::size_t>(e.page));
+        const std::string_view id = nomId, page = nomPage;
         if (e.sorte == ElementFeuille::Sorte::Image) {
             const SurfaceCanvas& zone = *pictures_.at(static_cast<std::size_t>(e.picture - 1));
             const double pixels = kPointsParPouce * e.cadre.largeur / 25.4;
             const int ratio = std::max(1, static_cast<int>(std::ceil(pixels / zone.largeurPixels())));
-            toiles_.push_back(SurfaceCanvas::nouvelleToile(id, page(e.page), zone.largeurPixels(), zone.hauteurPixels(), ratio));
-            place(id, e.cadre);
+            toiles_.push_back(SurfaceCanvas::nouvelleToile(id, page, zone.largeurPixels(), zone.hauteurPixels(), ratio));
+            place({}, nomId, {}, e.cadre);
             zone.imprimeSur(toiles_.back());
             continue;
         }
-        dom::cree("div", id, page(e.page));
-        place(id, e.cadre);
+        place("div", nomId, page, e.cadre);
         if (e.sorte == ElementFeuille::Sorte::Pave)
-            dom::style(id, "background", "rgb(" + std::to_string(e.couleur.r) + "," + std::to_string(e.couleur.g) + "," +
-                                             std::to_string(e.couleur.b) + ")");
+            dom::style(id, "background", dom::rgb(e.couleur));
         if (e.sorte == ElementFeuille::Sorte::Regle || e.sorte == ElementFeuille::Sorte::Pointille)
             dom::attribut(id, "class", e.sorte == ElementFeuille::Sorte::Regle ? "trait" : "pointille");
         if (e.sorte != ElementFeuille::Sorte::Texte) continue;
@@ -534,7 +549,7 @@ void FenetrePage::ecritLancements(const TableLancements& t)
     for (const TableLancements::Colonne& c : t.colonnes) l.append(l.empty() ? "" : "\t").append(c.nom).append("\t").append(c.unite);
     for (const TableLancements::Rangee& r : t.rangees) {
         const Couleur c = projection_ ? contrastee(r.couleur) : r.couleur;
-        l.append("\nrgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")\t")
+        l.append("\n").append(dom::rgb(c)).append("\t")
             .append(r.pointee ? "1\t" : "\t")
             .append(orbeline::tr(Texte::legendeRangee, {std::to_string(r.numero), r.nomCouleur}))
             .append("\t" + r.nomCouleur + "\t" + std::to_string(r.numero));

@@ -52,7 +52,7 @@ std::vector<const Disposition*> dans(std::span<const Disposition> table, std::st
 // Twips to CSS pixels at a scale: at 1, the layout's own pixels.
 int enPixels(int twips, double k) { return k == 1 ? orbeline::enPixels(twips) : static_cast<int>(std::lround(twips * k / 15)); }
 
-void place(const Disposition& d, const std::string& boite, int largeurParent, double k = 1)
+void place(const Disposition& d, std::string_view boite, int largeurParent, double k = 1)
 {
     const int g = enPixels(d.place.gauche, k), h = enPixels(d.place.haut, k), l = enPixels(d.place.largeur, k),
               ht = enPixels(d.place.hauteur, k);
@@ -73,9 +73,7 @@ void place(const Disposition& d, const std::string& boite, int largeurParent, do
     style(boite, "font-size", dom::longueur(d.police.points * k, "pt"));
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
-        style(boite, "color",
-              "rgb(" + std::to_string(d.couleur->r) + "," + std::to_string(d.couleur->g) + "," +
-                  std::to_string(d.couleur->b) + ")");
+        style(boite, "color", dom::rgb(*d.couleur));
 }
 
 // The element a row places: the control, or the label around its box.
@@ -89,8 +87,9 @@ std::string boiteDe(const Racine& r, const Disposition& d)
 void placeCompacte(const Racine& r, const PlaceCompacte& p)
 {
     const Disposition& d = *p.rang;
-    const std::string boite = boiteDe(r, d);
-    const auto entier = [](double v) { return px(static_cast<int>(std::lround(v))); };
+    const std::string nomBoite = boiteDe(r, d);
+    const std::string_view boite = nomBoite;
+    const auto entier = dom::pxArrondi;
     style(boite, "top", entier(p.cadre.haut));
     style(boite, "left", entier(p.cadre.gauche));
     style(boite, "right", "");
@@ -106,19 +105,20 @@ void placeCompacte(const Racine& r, const PlaceCompacte& p)
 // A row's texts in the language now chosen: its caption, tooltip and accessible name.
 void ecritTextes(std::span<const Disposition> table, const Disposition& d, const Racine& r)
 {
-    const std::string id = idControle(r, d.nom);
+    const std::string nomId = idControle(r, d.nom);
+    const std::string_view id = nomId;
     const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
     switch (d.genre) {
     case Genre::Etiquette:
     case Genre::Bouton: dom::texte(id, tr(d.legende)); break;
     case Genre::CaseACocher:
-    case Genre::Option: dom::texte(id + "-texte", tr(d.legende)); break;
+    case Genre::Option: dom::texte(nomId + "-texte", tr(d.legende)); break;
     case Genre::Cadre:
-        if (d.legende) dom::texte(id + "-legende", tr(d.legende));
+        if (d.legende) dom::texte(nomId + "-legende", tr(d.legende));
         break;
     default: break;
     }
-    if (d.bulle) attribut(boite ? id + "-boite" : id, "title", tr(d.bulle));
+    if (d.bulle) attribut(boite ? nomId + "-boite" : id, "title", tr(d.bulle));
     if (d.nomAccessible) attribut(id, d.genre == Genre::Logo ? "alt" : "aria-label", tr(d.nomAccessible));
     if (d.drapeaux & NommeParCadre)
         if (const Disposition* c = cherche(table, d.cadre))
@@ -127,9 +127,10 @@ void ecritTextes(std::span<const Disposition> table, const Disposition& d, const
 
 void construitControle(std::span<const Disposition> table, const Disposition& d, const Racine& r)
 {
-    const std::string id = idControle(r, d.nom);
-    const std::string parent = d.cadre.empty() ? texte(r.id) : idControle(r, d.cadre);
-    std::string boite = id;   // the element placed: the control, or the label around it
+    // Views taken once: each call below then passes them as they are.
+    const std::string nomId = idControle(r, d.nom), nomParent = d.cadre.empty() ? texte(r.id) : idControle(r, d.cadre);
+    const std::string_view id = nomId, parent = nomParent;
+    std::string boite = nomId;   // the element placed: the control, or the label around it
     std::string classe;
     switch (d.genre) {
     case Genre::Champ:
@@ -170,14 +171,14 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         break;
     case Genre::CaseACocher:
     case Genre::Option: {
-        boite = id + "-boite";
+        boite = nomId + "-boite";
         dom::cree("label", boite, parent);
         dom::cree("input", id, boite);
         // The buttons of one frame are one group.
         attribut(id, "type", d.genre == Genre::Option ? "radio" : "checkbox");
         if (d.genre == Genre::Option) attribut(id, "name", idControle(r, d.cadre));
         attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        dom::cree("span", id + "-texte", boite);
+        dom::cree("span", nomId + "-texte", boite);
         dom::coche(id, d.drapeaux & Choisi);
         classe = d.genre == Genre::Option ? "option" : "case";
         break;
@@ -189,10 +190,10 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
             if (r.accueil) attribut(id, "data-fond", "");
         } else {
             dom::cree("fieldset", id, parent);
-            dom::cree("legend", id + "-legende", id);
+            dom::cree("legend", nomId + "-legende", id);
         }
-        dom::cree("div", id + "-trait", id);
-        attribut(id + "-trait", "class", "trait");
+        dom::cree("div", nomId + "-trait", id);
+        attribut(nomId + "-trait", "class", "trait");
         classe = d.legende ? "cadre titre" : "cadre";
         break;
     case Genre::Logo:

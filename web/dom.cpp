@@ -127,6 +127,12 @@ Ecran ecran()
 }
 
 std::string px(int v) { return std::to_string(v) + "px"; }
+std::string pxArrondi(double v) { return px(static_cast<int>(std::lround(v))); }
+
+std::string rgb(Couleur c)
+{
+    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
 
 // Whole hundredths: printf would bring 8 kB into the page for this alone.
 std::string longueur(double v, std::string_view unite)

@@ -54,6 +54,10 @@ Ecran ecran();
 
 /// CSS pixels.
 std::string px(int n);
+/// CSS pixels, rounded to the nearest whole one.
+std::string pxArrondi(double v);
+/// A colour as CSS writes it: "rgb(r,g,b)".
+std::string rgb(Couleur c);
 /// A CSS length to the hundredth, in `unite` ("12.35mm", "-0.50px").
 std::string longueur(double v, std::string_view unite);
 

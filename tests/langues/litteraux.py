@@ -33,7 +33,7 @@ TECHNIQUE = re.compile(r'^(?:[\w-]+: |[#.\[]|\\u|&[a-z]+;|QGroupBox|QThread::|ca
 MOTS_TECHNIQUES = {
     'alt', 'autocomplete', 'bold', 'enterkeyhint', 'fieldset', 'go', 'inputmode', 'legend', 'maxlength', 'off',
     'spellcheck', 'status', 'compose', 'xcb', 'qtbase', 'csv', 'Arial', 'Orbeline', 'Enter', 'Return', 'Control',
-    'Shift', 'Vx', 'Vy', 'region', 'tabindex', 'msat', 'observer', 'tau', 'vox', 'voy', 'starbleue', 'vecteurs', 'exacte', 'kepler', 'Arrow', 'strong',
+    'Shift', 'Vx', 'Vy', 'region', 'tabindex', 'pt', 'msat', 'observer', 'tau', 'vox', 'voy', 'starbleue', 'vecteurs', 'exacte', 'kepler', 'Arrow', 'strong',
 }
 # The toolkit's texts the catalogue fills in (ui/application.cpp), and the
 # Windows version record (its fixed words).
