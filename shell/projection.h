@@ -19,6 +19,7 @@ inline constexpr auto kPiecesProjection = std::to_array<PieceCompacte>({
     {Piece::Champ, "Text5 Label5_0 Label5_1 Label5_2"},
     {Piece::Vue, "Picture1"},
     {Piece::Bloc, "Command5 Command4 Command1 vitesse xy"},
+    {Piece::Bloc, "Command6"},
     {Piece::Bloc, "energie"},
     {Piece::Ligne, "Label11"},
     {Piece::Ligne, "Label12"},

@@ -22,6 +22,7 @@
 #include <array>
 #include <map>
 #include <numeric>
+#include <set>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -684,6 +685,15 @@ TEST(Projection, EveryTextIsAt24PxOrMoreOnA1920By1080ScreenAndTheViewTakesHalfIt
             EXPECT_GE(p.rang->role == zone(1) ? p.cadre.largeur : e.vue, e.vue) << "the view";
         }
     }
+    // Every row a phone's column places, a projector places ("Annuler" after a press held among them).
+    const auto noms = [](const Disposee& a) {
+        std::set<std::string_view> n;
+        for (const PlaceCompacte& p : a.places) n.insert(p.rang->nom);
+        return n;
+    };
+    const Naturelle n = naturellePrincipale(kLargeurPrincipale);
+    EXPECT_EQ(noms(disposeProjection(kDisposition, {1920, 1080, false}, n, true)),
+              noms(dispose(kDisposition, kPiecesPrincipale, {390, 844, true}, n, true)));
 }
 
 TEST(Agencement, ByTheRoomWhateverPointsTheWindowAsItIsLargerOrArrangedEveryRowInsideAndWhereTheScreenshotsShowIt)
