@@ -6,6 +6,7 @@
 #include "orbite.h"
 #include "physique.h"
 #include "principale.h"
+#include "surface.h"
 #include "vitesse.h"
 
 #include <algorithm>
@@ -105,7 +106,12 @@ TableLancements tableLancements(const Principale& p, std::string_view sep)
 
 void ecritLegende(const Principale& p, Fenetre& f)
 {
-    if (legendeMontree(p)) f.ecritLancements(tableLancements(p, f.separateurDecimal()));
+    if (!legendeMontree(p)) return;
+    TableLancements t = tableLancements(p, f.separateurDecimal());
+    // On a projector the swatches darkened as the view's lines are.
+    if (actif(p, Reglage::Projection))
+        for (TableLancements::Rangee& r : t.rangees) r.couleur = contrastee(r.couleur);
+    f.ecritLancements(t);
 }
 
 void survoleLancement(Principale& p, Fenetre& f, int numero)

@@ -300,11 +300,7 @@ void FrmSat::ecritEtiquette(Etiquette e, std::string_view t)
 
 void FrmSat::ecritLancements(const TableLancements& t)
 {
-    // On a projector the swatches darkened as the view's lines are.
-    TableLancements vue = t;
-    if (projection_.actif)
-        for (TableLancements::Rangee& r : vue.rangees) r.couleur = contrastee(r.couleur);
-    static_cast<TableLegende*>(controle(role(Etiquette::Legende)))->ecrit(vue);
+    static_cast<TableLegende*>(controle(role(Etiquette::Legende)))->ecrit(t);
 }
 
 void FrmSat::activeXy(bool actif) { caseACocher(Case::Xy)->setEnabled(actif); }

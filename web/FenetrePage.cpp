@@ -548,8 +548,7 @@ void FenetrePage::ecritLancements(const TableLancements& t)
     std::string l;
     for (const TableLancements::Colonne& c : t.colonnes) l.append(l.empty() ? "" : "\t").append(c.nom).append("\t").append(c.unite);
     for (const TableLancements::Rangee& r : t.rangees) {
-        const Couleur c = projection_ ? contrastee(r.couleur) : r.couleur;
-        l.append("\n").append(dom::rgb(c)).append("\t")
+        l.append("\n").append(dom::rgb(r.couleur)).append("\t")
             .append(r.pointee ? "1\t" : "\t")
             .append(orbeline::tr(Texte::legendeRangee, {std::to_string(r.numero), r.nomCouleur}))
             .append("\t" + r.nomCouleur + "\t" + std::to_string(r.numero));
