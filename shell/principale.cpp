@@ -199,12 +199,16 @@ void lance(Principale& p, Fenetre& f)
     traceGraphes(p, f, valeursCases(f));
 }
 
-// The last step of a launch with an impact.
-void finLancement(Principale& p, Fenetre& f)
+// The last step of a launch with an impact. `relance`: another launch
+// follows at once, which clears the charts and their record: they are left
+// as they are rather than drawn to be wiped (Kepler's chart, which that
+// launch does not clear, is drawn).
+void finLancement(Principale& p, Fenetre& f, bool relance = false)
 {
     p.etoile.enCours = false;
     finImpact(f);
-    traceGraphes(p, f, p.etoile.cases);
+    if (relance) traceKepler(p, f);
+    else traceGraphes(p, f, p.etoile.cases);
 }
 
 // The launches are no longer on the view: the printout's legend and the
@@ -289,7 +293,7 @@ void Form_Load(Principale& p, Fenetre& f)
 
 void Command1_Click(Principale& p, Fenetre& f)
 {
-    acheveLancement(p, f);
+    acheveLancement(p, f, true);
     arreteRejeu(p, f);
     p.pointe = 0;
     // Only a launch that runs to its end leaves points to copy or save: a
@@ -670,11 +674,11 @@ void etapeEtoile(Principale& p, Fenetre& f)
     finLancement(p, f);
 }
 
-void acheveLancement(Principale& p, Fenetre& f)
+void acheveLancement(Principale& p, Fenetre& f, bool relance)
 {
     if (!p.etoile.enCours) return;
     for (; p.etoile.image < kImagesEtoile; ++p.etoile.image) imageImpact(p.etat, f);
-    finLancement(p, f);
+    finLancement(p, f, relance);
 }
 
 } // namespace orbeline

@@ -217,7 +217,7 @@ void changeLangue(Principale& p, Fenetre& f, Langue l);
 void etapeEtoile(Principale& p, Fenetre& f);
 /// Finishes at once a launch whose star is still growing. Every procedure
 /// above does it first; a front end does it before it reads the picture
-/// (an image, a printout).
-void acheveLancement(Principale& p, Fenetre& f);
+/// (an image, a printout); `relance`: a launch that clears the charts follows.
+void acheveLancement(Principale& p, Fenetre& f, bool relance = false);
 
 } // namespace orbeline

@@ -125,6 +125,14 @@ TEST_F(Principal, AnEventDuringTheStarFinishesTheLaunchFirstWithTheBoxesItBeganW
     const auto avant = p1.appels.size();
     etapeEtoile(p, f);
     EXPECT_EQ(p1.appels.size(), avant);
+
+    // "Lancer" meanwhile: the star ends on the view, the charts the new launch clears are not drawn to be wiped.
+    Command1_Click(p, f);
+    Command1_Click(p, f);
+    EXPECT_EQ(compte(1, "repeint"), 3 * kImagesEtoile + 1);
+    EXPECT_EQ(compte(2, "pset"), 103);
+    f.laisseFiler();
+    EXPECT_EQ(compte(2, "pset"), 2 * 103);
 }
 
 TEST_F(Principal, LaunchesPileUpOnTheViewWhileTheChartsShowTheLastOne)
