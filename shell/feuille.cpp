@@ -73,7 +73,7 @@ struct Bloc {
 
 // A row of charts `cote` mm wide, with the values of their axes around them
 // when the charts do not write them, and their captions.
-Bloc rangeeGraphes(const std::vector<const Graphe*>& g, double cote, bool valeurs, std::span<const CourbeLancement> courbes,
+Bloc rangeeGraphes(std::span<const Graphe* const> g, double cote, bool valeurs, std::span<const CourbeLancement> courbes,
                    std::string_view sep)
 {
     Bloc b;
@@ -193,17 +193,23 @@ struct Region {
     double x = 0, ligne = 0;   // the line in use: how far across it is filled, how high it is
 };
 
+// Two regions on the first sheet, and a new page at most for each block (each fits a page's width): a
+// block for each chart at most, Kepler's, what the sheet says, the table, the answers. A fixed array: a
+// vector would bring its growth into the page for this alone.
+constexpr std::size_t kRegionsMax = 2 + kGraphes.size() + 4;
+
 // Blocks placed in the regions in turn, a new page of the whole width when they run out.
 struct Pose {
     Feuille& s;
-    std::vector<Region> regions;
+    std::array<Region, kRegionsMax> regions;
+    std::size_t nombre = 2;   // the regions in use
     std::size_t courante = 0;
     // The region and the corner, in it, for a block of that size.
     std::pair<Region*, std::pair<double, double>> place(double largeur, double hauteur)
     {
         const double haut = kMarge + kHauteurNom + kSousNom;
         for (;; ++courante) {
-            if (courante == regions.size()) regions.push_back({s.pages++, kMarge, haut, s.largeur - 2 * kMarge, s.hauteur - kMarge});
+            if (courante == nombre) regions[nombre++] = {s.pages++, kMarge, haut, s.largeur - 2 * kMarge, s.hauteur - kMarge};
             Region& r = regions[courante];
             if (r.x > 0 && r.x + largeur <= r.largeur + 1e-9 && r.haut + hauteur <= r.bas + 1e-9) return {&r, {r.x, r.haut}};
             const double y = r.haut + (r.x > 0 ? r.ligne + kEntre : 0);
@@ -215,13 +221,14 @@ struct Pose {
             }
         }
     }
-    void pose(const Bloc& b)
+    // The block's elements moved onto the sheet, not copied: it is not used again.
+    void pose(Bloc&& b)
     {
         const auto ou = place(b.largeur, b.hauteur);   // no structured binding: the lambda below takes them
         Region* const r = ou.first;
         const std::pair<double, double> coin = ou.second;
         const auto bouge = [&](CadreMm c) { return CadreMm{c.gauche + r->gauche + coin.first, c.haut + coin.second, c.largeur, c.hauteur}; };
-        for (ElementFeuille e : b.elements) e.page = r->page, e.cadre = bouge(e.cadre), s.elements.push_back(std::move(e));
+        for (ElementFeuille& e : b.elements) e.page = r->page, e.cadre = bouge(e.cadre), s.elements.push_back(std::move(e));
         r->x = coin.first + b.largeur + kEntre;
         r->ligne = std::max(r->ligne, b.hauteur);
     }
@@ -246,14 +253,13 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
 
     // The charts shown, three to a row in table order; those of their own kind
     // (the energy, Kepler's law), whose texts are the area's own, larger.
-    std::vector<std::vector<const Graphe*>> groupes;
+    // One list, cut into rows where they are laid out: a list of lists would bring its own vector's code into the page.
+    std::vector<const Graphe*> series;
     std::vector<int> grands;
     for (const Graphe& g : kGraphes)
         if (f.estVisible(zone(g.picture)) && !g.serie) grands.push_back(g.picture);
-        else if (f.estVisible(zone(g.picture))) {
-            if (groupes.empty() || groupes.back().size() == 3) groupes.emplace_back();
-            groupes.back().push_back(&g);
-        }
+        else if (f.estVisible(zone(g.picture))) series.push_back(&g);
+    const std::size_t rangees = (series.size() + 2) / 3;
     if (f.estVisible(zone(kPictureKepler))) grands.push_back(kPictureKepler);
     const std::vector<CourbeLancement> courbes = courbesGraphes(p);
     const bool valeurs = p.reglages[static_cast<std::size_t>(Reglage::Valeurs)];
@@ -262,7 +268,10 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
     const auto colonne = [&](double v, double grand = kGrandGraphe) {
         const double l = utile - v - 2 * kEntre;
         std::vector<Bloc> b;
-        for (const auto& g : groupes) b.push_back(rangeeGraphes(g, std::min(kGrapheMax, (l - 2 * kEntre) / 3), valeurs, courbes, sep));
+        const double cote = std::min(kGrapheMax, (l - 2 * kEntre) / 3);
+        for (std::size_t k = 0; k < series.size(); k += 3)
+            b.push_back(
+                rangeeGraphes(std::span(series).subspan(k, std::min<std::size_t>(3, series.size() - k)), cote, valeurs, courbes, sep));
         b.push_back(informations(f, p, l, v));
         for (const int n : grands) {
             const Place& a = cherche(zone(n))->place;
@@ -298,28 +307,28 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
     // Else the view with the table under it and the charts' rows beside it, the larger charts and the answers after them.
     for (double essai = std::min(vueMax, libre - sousVue); essai >= kVueMin && !tient && sousVue > 0; essai -= 2) {
         std::vector<Bloc> b = colonne(essai);
-        b.resize(groupes.size() + 1);
+        b.resize(rangees + 1);
         if (hauteur(b, essai) <= essai) v = essai, tient = true;
     }
     s.elements.push_back({.sorte = ElementFeuille::Sorte::Image, .cadre = {kMarge, haut, v, v}, .picture = 1});
     const double droite = kMarge + v + 2 * kEntre;
-    Pose pose{s, {{0, droite, haut, largeurMm - kMarge - droite, haut + v}, {0, kMarge, haut + v + kEntre, utile, hauteurMm - kMarge}}};
-    const std::vector<Bloc> blocs = colonne(v, grand);
-    for (std::size_t k = 0; k < groupes.size() + 1; ++k) pose.pose(blocs[k]);
+    Pose pose{s, {{{0, droite, haut, largeurMm - kMarge - droite, haut + v}, {0, kMarge, haut + v + kEntre, utile, hauteurMm - kMarge}}}};
+    std::vector<Bloc> blocs = colonne(v, grand);
+    for (std::size_t k = 0; k < rangees + 1; ++k) pose.pose(std::move(blocs[k]));
     if (!table.rangees.empty()) {
         // Under the view, or on the next sheet: the whole width.
         pose.courante = 1;
         pose.pose(tableau(table, utile));
     }
-    for (std::size_t k = groupes.size() + 1; k < blocs.size(); ++k) pose.pose(blocs[k]);
+    for (std::size_t k = rangees + 1; k < blocs.size(); ++k) pose.pose(std::move(blocs[k]));
     // The answers fill what is left where they go, beside the view if there is room, a few lines at least.
     const double titre = interligne(kCorpsFeuille) + 1;
-    for (pose.courante = 0; pose.courante < pose.regions.size(); ++pose.courante) {
+    for (pose.courante = 0; pose.courante < pose.nombre; ++pose.courante) {
         const Region& r = pose.regions[pose.courante];
         const double reste = r.bas - r.haut - (r.x > 0 ? r.ligne + kEntre : 0) - titre;
         if (reste >= kReponsesMin * kLigneReponse) break;
     }
-    const bool nouvelle = pose.courante == pose.regions.size();
+    const bool nouvelle = pose.courante == pose.nombre;
     const Region& r = nouvelle ? Region{0, kMarge, haut, utile, hauteurMm - kMarge} : pose.regions[pose.courante];
     const double reste = r.bas - r.haut - (r.x > 0 ? r.ligne + kEntre : 0) - titre;
     pose.pose(reponses(r.largeur, std::clamp(static_cast<int>(reste / kLigneReponse), kReponsesMin, kReponsesMax)));

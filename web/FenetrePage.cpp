@@ -109,9 +109,8 @@ FenetrePage::FenetrePage()
         const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
                   ht = enPixels(d.place.hauteur);
         if (d.genre == Genre::Image) {
-            const auto n = static_cast<std::size_t>(d.role.numero);
-            if (pictures_.size() < n) pictures_.resize(n);
-            pictures_[n - 1] = std::make_unique<SurfaceCanvas>(d.nom, tr(d.nomAccessible), g, h, l, ht);
+            pictures_[static_cast<std::size_t>(d.role.numero - 1)] =
+                std::make_unique<SurfaceCanvas>(d.nom, tr(d.nomAccessible), g, h, l, ht);
             if (d.drapeaux & Cache) dom::montre(d.nom, false);
             if (d.role == zone(1)) dom::attribut(d.nom, "data-souris", "");
             else if (graphe(d.role.numero)) dom::attribut(d.nom, "data-graphe", std::to_string(d.role.numero));
@@ -263,10 +262,13 @@ void FenetrePage::agence()
         return;
     ecran_ = e;
     naturelle_ = n.largeur;
-    // Arranged, a row hidden takes no room.
-    std::vector<Disposition> montres;
+    // Arranged, a row hidden takes no room. The rows shown in an array of the
+    // table's size: a vector of rows would bring its growth into the page for this alone.
+    std::array<Disposition, kDisposition.size()> rangs;
+    std::size_t nombre = 0;
     for (const Disposition& d : kDisposition)
-        if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) montres.push_back(d);
+        if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) rangs[nombre++] = d;
+    const std::span<const Disposition> montres(rangs.data(), nombre);
     const auto arrange = [&] {
         return projection_ ? disposeProjection(montres, e, n, true, textes_) : dispose(montres, kPiecesPrincipale, e, n, true, textes_);
     };

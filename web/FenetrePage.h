@@ -14,6 +14,7 @@
 #include "actions.h"
 #include "principale.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <optional>
@@ -124,7 +125,14 @@ private:
     void textesPage();
 
     Principale p_;
-    std::vector<std::unique_ptr<SurfaceCanvas>> pictures_;   ///< Picture1, Picture2…
+    /// As many picture areas as the layout numbers: a fixed array, as a vector's growth would cost the page.
+    static constexpr std::size_t kPictures = [] {
+        int n = 0;
+        for (const Disposition& d : kDisposition)
+            if (d.genre == Genre::Image) n = std::max(n, d.role.numero);
+        return static_cast<std::size_t>(n);
+    }();
+    std::array<std::unique_ptr<SurfaceCanvas>, kPictures> pictures_;   ///< Picture1, Picture2…
     std::array<int, static_cast<std::size_t>(Groupe::Echelle) + 1> choisies_{};   ///< each array's selected button
     /// The browser's decimal separator, asked the first time it is needed:
     /// the browser loads its number formats for it, a tenth of the page's start.
