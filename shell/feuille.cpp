@@ -213,9 +213,10 @@ struct Pose {
             Region& r = regions[courante];
             if (r.x > 0 && r.x + largeur <= r.largeur + 1e-9 && r.haut + hauteur <= r.bas + 1e-9) return {&r, {r.x, r.haut}};
             const double y = r.haut + (r.x > 0 ? r.ligne + kEntre : 0);
-            // A block taller than a whole page goes on a page of its own, as far as it runs.
+            // A block taller or wider than a whole page goes on a page of its own, as far as it runs
+            // (a paper smaller than the blocks: each on its own page, never a page more for none).
             const bool vide = y == haut && r.largeur == s.largeur - 2 * kMarge;
-            if (largeur <= r.largeur + 1e-9 && (y + hauteur <= r.bas + 1e-9 || vide)) {
+            if ((largeur <= r.largeur + 1e-9 || vide) && (y + hauteur <= r.bas + 1e-9 || vide)) {
                 r.haut = y, r.x = 0, r.ligne = 0;
                 return {&r, {0, y}};
             }

@@ -384,6 +384,10 @@ TEST_F(Principal, TheSheetHoldsTheViewTheChartsTheScalesAndEveryLaunchsRowEachTe
                                  tr(Texte::feuilleMasseTau, {"6", "864", "1000"}), std::string(tr(Texte::feuilleReponses)),
                                  std::string("Comparez les périodes des lancements")})
         EXPECT_NE(tout.find(t), std::string::npos) << t;
+    // A paper smaller than the blocks (a label): each goes on a page of its own, none is lost, no page is empty.
+    const Feuille etroite = feuilleFenetre(f, p, 10, 10);
+    EXPECT_EQ(std::ranges::count(etroite.elements, ElementFeuille::Sorte::Image, &ElementFeuille::sorte), 8);
+    EXPECT_EQ(etroite.elements.back().page, etroite.pages - 1);
     Command4_Click(p, f);   // "Effacer": no launch on the view, no table
     EXPECT_EQ(std::ranges::count(feuilleFenetre(f, p).elements, ElementFeuille::Sorte::Pave, &ElementFeuille::sorte), 0);
 }
