@@ -340,7 +340,11 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
         std::array<double, 3> valeurs;  ///< kinetic, potential, total
         double ecart;                   ///< the lower band's
     };
-    std::vector<Point> points;
+    // Sized at once: growing it would bring a vector's growth for this type alone.
+    std::size_t nombre = 0;
+    for (const CourbeLancement& c : l) nombre += static_cast<std::size_t>(std::max(1, dernier(*c.releve))) + 1;
+    std::vector<Point> points(nombre);
+    std::size_t z = 0;
     double bas = 0, haut = 0, emMin = std::numeric_limits<double>::infinity(), emMax = -emMin;
     for (const CourbeLancement& c : l) {
         const double depart = energies(*c.releve, 0).totale, reference = std::fabs(depart);
@@ -348,10 +352,10 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
             const Energies x = energies(*c.releve, i);
             for (const double y : {x.cinetique, x.potentielle, x.totale})
                 if (std::isfinite(y)) bas = std::min(bas, y), haut = std::max(haut, y);
-            const double z = derive ? (reference > 0 ? (x.totale - depart) / reference * 100 : 0) : x.totale;
-            if (std::isfinite(z)) emMin = std::min(emMin, z), emMax = std::max(emMax, z);
-            points.push_back({static_cast<float>(a.de(*c.releve, i)), c.couleur.value_or(kCouleurs[2]),
-                              {x.cinetique, x.potentielle, x.totale}, z});
+            const double ecart = derive ? (reference > 0 ? (x.totale - depart) / reference * 100 : 0) : x.totale;
+            if (std::isfinite(ecart)) emMin = std::min(emMin, ecart), emMax = std::max(emMax, ecart);
+            points[z++] = {static_cast<float>(a.de(*c.releve, i)), c.couleur.value_or(kCouleurs[2]),
+                           {x.cinetique, x.potentielle, x.totale}, ecart};
         }
     }
     if (!(emMin <= emMax)) emMin = emMax = 0;
@@ -414,7 +418,6 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
     const std::vector<CourbeLancement> l = tracees(lancements);
     if (!g.serie || l.empty() || !std::isfinite(x)) return {};
     const Abscisses a = enTemps ? abscisses(l) : Abscisses{false, static_cast<double>(dernier(*l.back().releve))};
-    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
     // Lengths in the display unit (the launches of a view share it).
     const double echelle = g.longueur ? l.front().releve->Echelle : 1;
     const std::string_view unite = g.longueur ? uniteAffichee(*l.front().releve) : std::string_view("m/s");
@@ -431,7 +434,7 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
             if (std::isfinite(v)) min = std::min(min, v), max = std::max(max, v);
         }
         const std::string temps = formeLisible(static_cast<double>(i) * r->pas, sep);
-        const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle);
+        const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle, sep);
         if (!t.empty()) t += '\n';
         if (l.size() > 1) t += tr(Texte::bulleGrapheLancement, {std::to_string(r->numero), temps, g.symbole, v, unite});
         else t += tr(Texte::bulleGraphe, {tr(g.titre), temps, g.symbole, v, unite});
@@ -439,7 +442,7 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
     if (min > max) min = max = 0;
     const double fin = a.enTemps ? a.fin : a.fin * l.back().releve->pas;
     t += '\n';
-    t += tr(Texte::bulleGrapheEtendue, {formeLisible(fin, sep), g.symbole, dixieme(min), dixieme(max), unite});
+    t += tr(Texte::bulleGrapheEtendue, {formeLisible(fin, sep), g.symbole, dixieme(min, sep), dixieme(max, sep), unite});
     return t;
 }
 

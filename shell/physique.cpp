@@ -41,12 +41,6 @@ std::optional<std::array<double, 2>> vecteur(const VecteursPoint& v, Vecteur sor
     return std::nullopt;
 }
 
-std::string unite(const Releve& r) { return std::string(uniteAffichee(r)); }
-
-
-// The tooltip's forms: the captions' signed form, to a tenth or to four significant digits.
-std::string dixieme(double v, std::string_view sep) { return formeLisible(std::round(v * 10) / 10, sep); }
-
 // The largest vector of each kind on, at the arrowed points of the launches on the view.
 std::array<double, 3> echellesVoulues(const Principale& p)
 {
@@ -291,12 +285,14 @@ void traceKepler(Principale& p, Fenetre& f)
     if (!actif(p, Reglage::Kepler) || f.nombrePictures() < kPictureKepler) return;
     Surface& s = f.picture(kPictureKepler);
     s.cls();
-    std::vector<PointKepler> points;
     const std::vector<const Releve*> vus = lancementsVus(p);
+    // Sized at once: growing it would bring a vector's growth for this type alone.
+    std::vector<PointKepler> points(vus.size());
+    std::size_t n = 0;
     for (const Releve* r : vus)
         if (const Kepler m = mesureKepler(*r); m.tour)
-            points.push_back({r->numero, m.a, m.T, kColoris[static_cast<std::size_t>(r->coloris)].couleur});
-    TraceKepler(s, points, vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
+            points[n++] = {r->numero, m.a, m.T, kColoris[static_cast<std::size_t>(r->coloris)].couleur};
+    TraceKepler(s, std::span(points.data(), n), vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
 }
 
 std::string bulleVecteurs(const Principale& p, const Releve& r, int i, std::string_view sep)
@@ -348,9 +344,10 @@ std::string tableKepler(const Principale& p, const FormatTable& f)
     }
     if (lignes.empty()) return {};
     std::string t = "\n";
-    t.append(tr(Texte::colonneLancement)).append(sep).append("a (").append(unite(*l.front())).append(")").append(sep);
+    t.append(tr(Texte::colonneLancement)).append(sep).append("a (").append(uniteAffichee(*l.front())).append(")").append(sep);
     t.append("T (s)").append(sep).append("T²/a³ (s²/m³)").append(sep).append("4π²/GM (s²/m³)\n");
-    return t + lignes;
+    t += lignes;
+    return t;
 }
 
 void Rejouer(Principale& p, Fenetre& f)

@@ -546,13 +546,12 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
 
     // Lengths to a tenth of the display unit, speeds to a tenth of a m/s.
     const auto k = static_cast<std::size_t>(proche->second);
-    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
-    std::string t = tr(kBullePoint, {formeLisible(static_cast<double>(proche->second) * r.pas, sep), dixieme(r.Xt[k] / r.Echelle),
-                                     dixieme(r.Yt[k] / r.Echelle), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])), uniteAffichee(r)});
+    std::string t = tr(kBullePoint, {formeLisible(static_cast<double>(proche->second) * r.pas, sep), dixieme(r.Xt[k] / r.Echelle, sep),
+                                     dixieme(r.Yt[k] / r.Echelle, sep), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k]), sep), uniteAffichee(r)});
     // Several launches on the view: which one it is.
     if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
     if (actif(p, Reglage::Vecteur))
-        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]), dixieme(r.Vyt[k])});
+        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k], sep), dixieme(r.Vyt[k], sep)});
     if (const std::string v = bulleVecteurs(p, r, proche->second, sep); !v.empty()) (t += '\n') += v;
     return t;
 }
@@ -621,8 +620,9 @@ std::vector<const Releve*> lancementsVus(const Principale& p)
 std::string textePoints(const Principale& p, const FormatTable& f)
 {
     const std::vector<const Releve*> vus = lancementsVus(p);
-    if (vus.size() > 1) return texteTable(vus, f) + tableKepler(p, f);
-    return texteTable(p.releve, f) + tableKepler(p, f);
+    std::string t = vus.size() > 1 ? texteTable(vus, f) : texteTable(p.releve, f);
+    t += tableKepler(p, f);
+    return t;
 }
 
 void changeLangue(Principale& p, Fenetre& f, Langue l)
