@@ -55,8 +55,54 @@ void noteExtremes(Serie& g, double v)
     if (!g.sansMinimum && g.min == 0) g.min = -1;
 }
 
-// Each stage runs on every chart of the group before the next one, and
-// point i is set on every chart before point i + 1.
+// A chart's texts in rows of the areas' type across it: a text at the left
+// and one at the right of a row, or each on a row of its own when they would
+// meet. The curves keep the height between the rows above and those below.
+constexpr double kRang = kCorpsTexte + 1;
+
+struct Rangs {
+    Surface& s;
+    double haut = 0, bas = 0;   // px taken at the top and at the bottom
+    // `gaucheEcrite`: the caller has written the left text already (in colours of its own); its room is kept.
+    void ecrit(bool enHaut, std::string_view gauche, std::string_view droite, std::optional<Couleur> c = {},
+               bool gaucheEcrite = false)
+    {
+        const double W = s.largeurPixels();
+        const bool ensemble = gauche.empty() || droite.empty() ||
+                              largeurTexte(gauche, kCorpsTexte) + largeurTexte(droite, kCorpsTexte) + 8 <= W - 4;
+        for (int k = 0; k < (ensemble ? 1 : 2); ++k) {
+            const std::string_view g = ensemble || k == 0 ? gauche : "", d = ensemble || k == 1 ? droite : "";
+            // Rows at the bottom are written upward: the last one given stands lowest.
+            const double y = enHaut ? haut + 1 : s.hauteurPixels() - bas - 1;
+            const Ancre ag = enHaut ? Ancre::HautGauche : Ancre::BasGauche, ad = enHaut ? Ancre::HautDroite : Ancre::BasDroite;
+            if (!g.empty() && !gaucheEcrite) s.texte(2, static_cast<float>(y), g, ag, c);
+            if (!d.empty()) s.texte(static_cast<float>(W - 2), static_cast<float>(y), d, ad, c);
+            (enHaut ? haut : bas) += kRang;
+        }
+    }
+    // The user scale that puts values hi to lo (a margin of an eighth of
+    // their span around them) between the rows, times 0 to `fin` in the middle 5/7 of the width.
+    void echelle(double hi, double lo, double fin, double bord = 0.2) const
+    {
+        const double marge = (hi - lo) / 8, H = s.hauteurPixels();
+        const double parPixel = (hi - lo + 2 * marge) / std::max(1.0, H - haut - bas);
+        s.scale(-bord * fin, std::min(hi + marge + haut * parPixel, kBorneEchelle), (1 + bord) * fin,
+                std::max(lo - marge - bas * parPixel, -kBorneEchelle));
+    }
+};
+
+// A chart's axes: its scale (between the rows `r` keeps), the time axis from
+// 0 to `fin`, the values' axis from the largest to the smallest, then the points' pen.
+[[gnu::noinline]] void axes(const Rangs& r, const Serie& g, double fin)
+{
+    const double unite = uniteGraphe(g), haut = g.max / unite, bas = g.min / unite;
+    r.echelle(haut, bas, fin);
+    r.s.line(0, 0, static_cast<float>(fin), 0);
+    r.s.line(0, enFloat(haut), 0, enFloat(bas), couleurPalette(7));
+    r.s.setDrawWidth(1);
+}
+
+// Each chart's axes, then point i is set on every chart before point i + 1.
 void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
     std::array<Surface*, kGraphes.size()> surfaces{};
@@ -68,19 +114,8 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
         couleurs[k] = couleurPalette(groupe[k].couleur);
     }
 
-    for (std::size_t k = 0; k < groupe.size(); ++k) {
-        const double haut = groupe[k].max / unites[k], bas = groupe[k].min / unites[k];
-        // The speed's minimum stays 0: its margin is the maximum / 8.
-        const double marge = (haut - bas) / 8;
-        surfaces[k]->scale(-0.2 * n, std::min(haut + marge, kBorneEchelle),
-                           1.2 * n, std::max(bas - marge, -kBorneEchelle));
-    }
-    for (std::size_t k = 0; k < groupe.size(); ++k)
-        surfaces[k]->line(0, 0, static_cast<float>(n), 0);
-    for (std::size_t k = 0; k < groupe.size(); ++k)
-        surfaces[k]->line(0, enFloat(groupe[k].max / unites[k]), 0, enFloat(groupe[k].min / unites[k]),
-                          couleurPalette(7));
-    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k]->setDrawWidth(1);
+    // The speed's minimum stays 0: its margin is the maximum / 8.
+    for (std::size_t k = 0; k < groupe.size(); ++k) axes(Rangs{*surfaces[k]}, groupe[k], n);
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         for (std::size_t k = 0; k < groupe.size(); ++k)
@@ -192,40 +227,6 @@ const Graphe* graphe(int picture)
 
 namespace {
 
-// A chart's texts in rows of the areas' type across it: a text at the left
-// and one at the right of a row, or each on a row of its own when they would
-// meet. The curves keep the height between the rows above and those below.
-constexpr double kRang = kCorpsTexte + 1;
-
-struct Rangs {
-    Surface& s;
-    double haut = 0, bas = 0;   // px taken at the top and at the bottom
-    void ecrit(bool enHaut, std::string_view gauche, std::string_view droite, std::optional<Couleur> c = {})
-    {
-        const double W = s.largeurPixels();
-        const bool ensemble = gauche.empty() || droite.empty() ||
-                              largeurTexte(gauche, kCorpsTexte) + largeurTexte(droite, kCorpsTexte) + 8 <= W - 4;
-        for (int k = 0; k < (ensemble ? 1 : 2); ++k) {
-            const std::string_view g = ensemble || k == 0 ? gauche : "", d = ensemble || k == 1 ? droite : "";
-            // Rows at the bottom are written upward: the last one given stands lowest.
-            const double y = enHaut ? haut + 1 : s.hauteurPixels() - bas - 1;
-            const Ancre ag = enHaut ? Ancre::HautGauche : Ancre::BasGauche, ad = enHaut ? Ancre::HautDroite : Ancre::BasDroite;
-            if (!g.empty()) s.texte(2, static_cast<float>(y), g, ag, c);
-            if (!d.empty()) s.texte(static_cast<float>(W - 2), static_cast<float>(y), d, ad, c);
-            (enHaut ? haut : bas) += kRang;
-        }
-    }
-    // The user scale that puts values hi to lo (a margin of an eighth of
-    // their span around them) between the rows, times 0 to `fin` in the middle 5/7 of the width.
-    void echelle(double hi, double lo, double fin, double bord = 0.2) const
-    {
-        const double marge = (hi - lo) / 8, H = s.hauteurPixels();
-        const double parPixel = (hi - lo + 2 * marge) / std::max(1.0, H - haut - bas);
-        s.scale(-bord * fin, std::min(hi + marge + haut * parPixel, kBorneEchelle), (1 + bord) * fin,
-                std::max(lo - marge - bas * parPixel, -kBorneEchelle));
-    }
-};
-
 // A value at an end of a chart's axis, `par` of it to its unit: 3 significant
 // digits. The ends replaced by ±1 (a series that stays on one side of 0) are 0.
 std::string bout(double v, double par, std::string_view unite, std::string_view sep)
@@ -246,11 +247,12 @@ std::string duree(double secondes, std::string_view sep) { return formeLisible(s
     return l;
 }
 
-// An energy to `chiffres` significant digits, in joules; a drift in %.
+// An energy to `chiffres` significant digits, in joules.
 [[gnu::noinline]] std::string joules(double v, int chiffres, std::string_view sep)
 {
     return tr(Texte::energieValeur, {formeLisible(significatifs(v, chiffres), sep)});
 }
+
 // The energy chart's curves, kinetic, potential and total: their names and colours (blue, vermilion, black).
 constexpr std::array<Texte, 3> kNoms{Texte::energieCinetique, Texte::energiePotentielle, Texte::energieTotale};
 constexpr std::array<Couleur, 3> kCouleurs{{{0, 114, 178}, {213, 94, 0}, {0, 0, 0}}};
@@ -281,11 +283,10 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
     const std::vector<CourbeLancement> l = tracees(lancements);
     if (l.empty()) return;
     const Abscisses a = abscisses(l);
-    const auto fin = static_cast<float>(a.fin);
-    for (std::size_t debut = 0, fin0 = 0; debut < kGraphes.size(); debut = fin0) {
-        while (fin0 < kGraphes.size() && kGraphes[fin0].boite == kGraphes[debut].boite) ++fin0;
+    for (std::size_t debut = 0, fin = 0; debut < kGraphes.size(); debut = fin) {
+        while (fin < kGraphes.size() && kGraphes[fin].boite == kGraphes[debut].boite) ++fin;
         if (cases[static_cast<std::size_t>(kGraphes[debut].boite)] != 1 || !kGraphes[debut].serie) continue;
-        const std::span<const Graphe> groupe(kGraphes.data() + debut, fin0 - debut);
+        const std::span<const Graphe> groupe(kGraphes.data() + debut, fin - debut);
         std::array<Serie, kGraphes.size()> series{};
         for (std::size_t k = 0; k < groupe.size(); ++k) {
             series[k] = etendue(groupe[k], l);
@@ -294,8 +295,6 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
         // the values, those of its axes' ends and its span in rows of their own.
         for (std::size_t k = 0; k < groupe.size(); ++k) {
             Surface& s = f.picture(series[k].numero);
-            const double unite = uniteGraphe(series[k]);
-            const double haut = series[k].max / unite, bas = series[k].min / unite;
             Rangs r{s};
             if (valeurs) {
                 const TextesAxes t = textesAxes(groupe[k], l, *valeurs);
@@ -303,10 +302,7 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
                 r.ecrit(true, t.haut, "");
                 r.ecrit(false, t.bas, t.duree);
             }
-            r.echelle(haut, bas, a.fin);
-            s.line(0, 0, fin, 0);
-            s.line(0, enFloat(haut), 0, enFloat(bas), couleurPalette(7));
-            s.setDrawWidth(1);
+            axes(r, series[k], a.fin);
         }
         for (const CourbeLancement& c : l)
             for (int i = 0; i <= dernier(*c.releve); ++i)
@@ -368,19 +364,14 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     std::string tous;
     for (const Texte nom : kNoms) tous.append(tous.empty() ? "" : "   ").append(tr(nom));
     const std::string maximum = joules(haut, 3, separateur);
-    Rangs r1{s};
-    if (derive) {
-        r1.ecrit(true, tous, maximum);
-    } else {
-        // Each name in its curve's colour, the largest value beside them when it fits.
+    if (!derive) {
+        // Each name in its curve's colour where the row has them all; the largest value beside them when it fits.
         const double pas = largeurTexte(tr(kNoms[0]), kCorpsTexte) + largeurTexte("   ", kCorpsTexte);
         for (std::size_t k = 0; k < kNoms.size(); ++k)
             s.texte(static_cast<float>(2 + pas * static_cast<double>(k)), 1, tr(kNoms[k]), Ancre::HautGauche, kCouleurs[k]);
-        const bool ensemble = largeurTexte(tous, kCorpsTexte) + largeurTexte(maximum, kCorpsTexte) + 8 <= s.largeurPixels() - 4;
-        if (ensemble) s.texte(static_cast<float>(s.largeurPixels() - 2), 1, maximum, Ancre::HautDroite);
-        r1.haut = kRang;
-        if (!ensemble) r1.ecrit(true, "", maximum);
     }
+    Rangs r1{s};
+    r1.ecrit(true, tous, maximum, {}, !derive);
     // As many digits as tell the total's extremes apart.
     const double ecart = emMax - emMin;
     const int c = ecart > 0 ? std::clamp(3 + static_cast<int>(std::ceil(std::log10(std::max(std::fabs(emMin), std::fabs(emMax)) / ecart))), 3, 15) : 4;

@@ -280,6 +280,25 @@ std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, co
     return proche;
 }
 
+/// The pointer or a finger over the view: the point within `pres` px and its tooltip ("" off the points).
+struct Survol {
+    std::string bulle;
+    std::optional<std::pair<const Releve*, int>> proche;
+};
+// The captions as the state's handler writes them, a replay's read-out, then
+// the launch of the point there pointed at and hovered.
+Survol survole(Principale& p, Fenetre& f, int bouton, int shift, float x, float y, double pres)
+{
+    Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
+    p.legendesUnite = true;
+    montreLectureRejeu(p, f);   // a replay keeps the read-out
+    const Surface& vue = f.picture(1);
+    Survol s{bullePoint(p, vue, x, y, f.separateurDecimal(), pres), pointProche(p, vue, x, y, pres)};
+    if (s.proche) p.pointe = s.proche->first->numero;
+    survoleLancement(p, f, s.proche ? s.proche->first->numero : 0);
+    return s;
+}
+
 } // namespace
 
 void Form_Load(Principale& p, Fenetre& f)
@@ -470,23 +489,16 @@ void annulePlacement(Principale& p, Fenetre& f)
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
 {
     // Only captions change: the star goes on growing under the pointer.
-    Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
-    p.legendesUnite = true;
-    montreLectureRejeu(p, f);   // a replay keeps the read-out
+    const Survol s = survole(p, f, bouton, shift, x, y, kPresSouris);
+    f.montreBulle(s.bulle);
+    const auto& proche = s.proche;
     Surface& vue = f.picture(1);
-    f.montreBulle(bullePoint(p, vue, x, y, f.separateurDecimal()));
-    const auto proche = pointProche(p, vue, x, y);
-    if (proche) p.pointe = proche->first->numero;
-    survoleLancement(p, f, proche ? proche->first->numero : 0);
     if (!actif(p, Reglage::Vecteur)) return;
     // The pointed point's velocity, in its launch's colour.
     std::optional<Fleche> fleche;
     if (proche) {
         const Releve& r = *proche->first;
-        const auto k = static_cast<std::size_t>(proche->second);
-        const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
-        fleche = flecheEchelle(vue, r.Xt[k] / D, r.Yt[k] / D, r.Vxt[k], r.Vyt[k], vitesseParCarreau(p),
-                               kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
+        fleche = flecheVitesse(p, vue, r, proche->second, kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
     }
     vue.fleche(1, fleche);
 }
@@ -515,15 +527,9 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y, doubl
     if (d != Doigt::Leve) {
         const double dx = (x - g.x) * ex, dy = (y - g.y) * ey;
         g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
-        Picture1_MouseMove(p.etat, f, 0, 0, x, y);
-        p.legendesUnite = true;
-        montreLectureRejeu(p, f);
         // Between two plotted points the tooltip keeps the last one met.
-        const std::string bulle = bullePoint(p, vue, x, y, f.separateurDecimal(), pres);
+        const std::string bulle = survole(p, f, 0, 0, x, y, pres).bulle;
         if (!bulle.empty()) g.lu = true;
-        const auto proche = pointProche(p, vue, x, y, pres);
-        if (proche) p.pointe = proche->first->numero;
-        survoleLancement(p, f, proche ? proche->first->numero : 0);
         if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
         return;
     }
