@@ -357,7 +357,6 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     if (!(emMin <= emMax)) emMin = emMax = 0;
     if (haut == bas) haut = 1;
 
-
     // The texts, from the area's pixels, in rows that the curves keep clear of: all three energies above, the total alone below.
     s.scale(0, 0, s.largeurPixels(), H);
     s.setDrawWidth(1);
