@@ -55,8 +55,54 @@ void noteExtremes(Serie& g, double v)
     if (!g.sansMinimum && g.min == 0) g.min = -1;
 }
 
-// Each stage runs on every chart of the group before the next one, and
-// point i is set on every chart before point i + 1.
+// A chart's texts in rows of the areas' type across it: a text at the left
+// and one at the right of a row, or each on a row of its own when they would
+// meet. The curves keep the height between the rows above and those below.
+constexpr double kRang = kCorpsTexte + 1;
+
+struct Rangs {
+    Surface& s;
+    double haut = 0, bas = 0;   // px taken at the top and at the bottom
+    // `gaucheEcrite`: the caller has written the left text already (in colours of its own); its room is kept.
+    void ecrit(bool enHaut, std::string_view gauche, std::string_view droite, std::optional<Couleur> c = {},
+               bool gaucheEcrite = false)
+    {
+        const double W = s.largeurPixels();
+        const bool ensemble = gauche.empty() || droite.empty() ||
+                              largeurTexte(gauche, kCorpsTexte) + largeurTexte(droite, kCorpsTexte) + 8 <= W - 4;
+        for (int k = 0; k < (ensemble ? 1 : 2); ++k) {
+            const std::string_view g = ensemble || k == 0 ? gauche : "", d = ensemble || k == 1 ? droite : "";
+            // Rows at the bottom are written upward: the last one given stands lowest.
+            const double y = enHaut ? haut + 1 : s.hauteurPixels() - bas - 1;
+            const Ancre ag = enHaut ? Ancre::HautGauche : Ancre::BasGauche, ad = enHaut ? Ancre::HautDroite : Ancre::BasDroite;
+            if (!g.empty() && !gaucheEcrite) s.texte(2, static_cast<float>(y), g, ag, c);
+            if (!d.empty()) s.texte(static_cast<float>(W - 2), static_cast<float>(y), d, ad, c);
+            (enHaut ? haut : bas) += kRang;
+        }
+    }
+    // The user scale that puts values hi to lo (a margin of an eighth of
+    // their span around them) between the rows, times 0 to `fin` in the middle 5/7 of the width.
+    void echelle(double hi, double lo, double fin, double bord = 0.2) const
+    {
+        const double marge = (hi - lo) / 8, H = s.hauteurPixels();
+        const double parPixel = (hi - lo + 2 * marge) / std::max(1.0, H - haut - bas);
+        s.scale(-bord * fin, std::min(hi + marge + haut * parPixel, kBorneEchelle), (1 + bord) * fin,
+                std::max(lo - marge - bas * parPixel, -kBorneEchelle));
+    }
+};
+
+// A chart's axes: its scale (between the rows `r` keeps), the time axis from
+// 0 to `fin`, the values' axis from the largest to the smallest, then the points' pen.
+[[gnu::noinline]] void axes(const Rangs& r, const Serie& g, double fin)
+{
+    const double unite = uniteGraphe(g), haut = g.max / unite, bas = g.min / unite;
+    r.echelle(haut, bas, fin);
+    r.s.line(0, 0, static_cast<float>(fin), 0);
+    r.s.line(0, enFloat(haut), 0, enFloat(bas), couleurPalette(7));
+    r.s.setDrawWidth(1);
+}
+
+// Each chart's axes, then point i is set on every chart before point i + 1.
 void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
 {
     std::array<Surface*, kGraphes.size()> surfaces{};
@@ -68,19 +114,8 @@ void traceGroupe(Fenetre& f, std::span<const Serie> groupe, int n)
         couleurs[k] = couleurPalette(groupe[k].couleur);
     }
 
-    for (std::size_t k = 0; k < groupe.size(); ++k) {
-        const double haut = groupe[k].max / unites[k], bas = groupe[k].min / unites[k];
-        // The speed's minimum stays 0: its margin is the maximum / 8.
-        const double marge = (haut - bas) / 8;
-        surfaces[k]->scale(-0.2 * n, std::min(haut + marge, kBorneEchelle),
-                           1.2 * n, std::max(bas - marge, -kBorneEchelle));
-    }
-    for (std::size_t k = 0; k < groupe.size(); ++k)
-        surfaces[k]->line(0, 0, static_cast<float>(n), 0);
-    for (std::size_t k = 0; k < groupe.size(); ++k)
-        surfaces[k]->line(0, enFloat(groupe[k].max / unites[k]), 0, enFloat(groupe[k].min / unites[k]),
-                          couleurPalette(7));
-    for (std::size_t k = 0; k < groupe.size(); ++k) surfaces[k]->setDrawWidth(1);
+    // The speed's minimum stays 0: its margin is the maximum / 8.
+    for (std::size_t k = 0; k < groupe.size(); ++k) axes(Rangs{*surfaces[k]}, groupe[k], n);
     for (int i = 0; i <= n; ++i) {
         const auto idx = static_cast<std::size_t>(i);
         for (std::size_t k = 0; k < groupe.size(); ++k)
@@ -149,6 +184,15 @@ double valeur(const Graphe& g, const Releve& r, std::size_t i)
 
 int dernier(const Releve& r) { return std::clamp<int>(r.Nfin, 0, kTaille - 1); }
 
+// A chart's extremes over the points of the launches given.
+[[gnu::noinline]] Serie etendue(const Graphe& g, std::span<const CourbeLancement> l)
+{
+    Serie e{g.picture, nullptr, g.couleur, g.sansMinimum};
+    for (const CourbeLancement& c : l)
+        for (int i = 0; i <= dernier(*c.releve); ++i) noteExtremes(e, valeur(g, *c.releve, static_cast<std::size_t>(i)));
+    return e;
+}
+
 // Where the launches' points go along the charts: at their time in seconds,
 // or at their index when none of them lasts (a step of 0).
 struct Abscisses {
@@ -183,45 +227,13 @@ const Graphe* graphe(int picture)
 
 namespace {
 
-// A chart's texts in rows of the areas' type across it: a text at the left
-// and one at the right of a row, or each on a row of its own when they would
-// meet. The curves keep the height between the rows above and those below.
-constexpr double kRang = kCorpsTexte + 1;
-
-struct Rangs {
-    Surface& s;
-    double haut = 0, bas = 0;   // px taken at the top and at the bottom
-    void ecrit(bool enHaut, std::string_view gauche, std::string_view droite, std::optional<Couleur> c = {})
-    {
-        const double W = s.largeurPixels();
-        const bool ensemble = gauche.empty() || droite.empty() ||
-                              largeurTexte(gauche, kCorpsTexte) + largeurTexte(droite, kCorpsTexte) + 8 <= W - 4;
-        for (int k = 0; k < (ensemble ? 1 : 2); ++k) {
-            const std::string_view g = ensemble || k == 0 ? gauche : "", d = ensemble || k == 1 ? droite : "";
-            // Rows at the bottom are written upward: the last one given stands lowest.
-            const double y = enHaut ? haut + 1 : s.hauteurPixels() - bas - 1;
-            const Ancre ag = enHaut ? Ancre::HautGauche : Ancre::BasGauche, ad = enHaut ? Ancre::HautDroite : Ancre::BasDroite;
-            if (!g.empty()) s.texte(2, static_cast<float>(y), g, ag, c);
-            if (!d.empty()) s.texte(static_cast<float>(W - 2), static_cast<float>(y), d, ad, c);
-            (enHaut ? haut : bas) += kRang;
-        }
-    }
-    // The user scale that puts values hi to lo (a margin of an eighth of
-    // their span around them) between the rows, times 0 to `fin` in the middle 5/7 of the width.
-    void echelle(double hi, double lo, double fin, double bord = 0.2) const
-    {
-        const double marge = (hi - lo) / 8, H = s.hauteurPixels();
-        const double parPixel = (hi - lo + 2 * marge) / std::max(1.0, H - haut - bas);
-        s.scale(-bord * fin, std::min(hi + marge + haut * parPixel, kBorneEchelle), (1 + bord) * fin,
-                std::max(lo - marge - bas * parPixel, -kBorneEchelle));
-    }
-};
-
 // A value at an end of a chart's axis, `par` of it to its unit: 3 significant
 // digits. The ends replaced by ±1 (a series that stays on one side of 0) are 0.
 std::string bout(double v, double par, std::string_view unite, std::string_view sep)
 {
-    return formeLisible(std::fabs(v) == 1 ? 0 : significatifs(v / par, 3), sep) + "\u00a0" + std::string(unite);
+    std::string t = formeLisible(std::fabs(v) == 1 ? 0 : significatifs(v / par, 3), sep);
+    t.append("\u00a0").append(unite);
+    return t;
 }
 
 std::string duree(double secondes, std::string_view sep) { return formeLisible(significatifs(secondes, 3), sep) + "\u00a0s"; }
@@ -235,12 +247,21 @@ std::string duree(double secondes, std::string_view sep) { return formeLisible(s
     return l;
 }
 
-// An energy to `chiffres` significant digits, in joules; a drift in %.
+// An energy to `chiffres` significant digits, in joules.
 [[gnu::noinline]] std::string joules(double v, int chiffres, std::string_view sep)
 {
     return tr(Texte::energieValeur, {formeLisible(significatifs(v, chiffres), sep)});
 }
-[[gnu::noinline]] std::string pourcent(double v, std::string_view sep) { return formeLisible(significatifs(v, 2), sep) + "\u00a0%"; }
+
+// The energy chart's curves, kinetic, potential and total: their names and colours (blue, vermilion, black).
+constexpr std::array<Texte, 3> kNoms{Texte::energieCinetique, Texte::energiePotentielle, Texte::energieTotale};
+constexpr std::array<Couleur, 3> kCouleurs{{{0, 114, 178}, {213, 94, 0}, {0, 0, 0}}};
+
+// A value of the lower band: a drift in %, else an energy.
+[[gnu::noinline]] std::string bande(double v, bool derive, int chiffres, std::string_view sep)
+{
+    return derive ? formeLisible(significatifs(v, 2), sep) + "\u00a0%" : joules(v, chiffres, sep);
+}
 
 } // namespace
 
@@ -248,9 +269,7 @@ TextesAxes textesAxes(const Graphe& g, std::span<const CourbeLancement> lancemen
 {
     const std::vector<CourbeLancement> l = tracees(lancements);
     if (!g.serie || l.empty()) return {};
-    Serie e{g.picture, nullptr, g.couleur, g.sansMinimum};
-    for (const CourbeLancement& c : l)
-        for (int i = 0; i <= dernier(*c.releve); ++i) noteExtremes(e, valeur(g, *c.releve, static_cast<std::size_t>(i)));
+    const Serie e = etendue(g, l);
     // Lengths in the display unit, as the tooltips read them.
     const double m = g.longueur ? l.front().releve->Echelle : 1;
     const std::string_view u = g.longueur ? uniteAffichee(*l.front().releve) : std::string_view("m/s");
@@ -264,25 +283,18 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
     const std::vector<CourbeLancement> l = tracees(lancements);
     if (l.empty()) return;
     const Abscisses a = abscisses(l);
-    const auto fin = static_cast<float>(a.fin);
-    for (std::size_t debut = 0, fin0 = 0; debut < kGraphes.size(); debut = fin0) {
-        while (fin0 < kGraphes.size() && kGraphes[fin0].boite == kGraphes[debut].boite) ++fin0;
+    for (std::size_t debut = 0, fin = 0; debut < kGraphes.size(); debut = fin) {
+        while (fin < kGraphes.size() && kGraphes[fin].boite == kGraphes[debut].boite) ++fin;
         if (cases[static_cast<std::size_t>(kGraphes[debut].boite)] != 1 || !kGraphes[debut].serie) continue;
-        const std::span<const Graphe> groupe(kGraphes.data() + debut, fin0 - debut);
+        const std::span<const Graphe> groupe(kGraphes.data() + debut, fin - debut);
         std::array<Serie, kGraphes.size()> series{};
         for (std::size_t k = 0; k < groupe.size(); ++k) {
-            Serie& g = series[k];
-            g = {groupe[k].picture, nullptr, groupe[k].couleur, groupe[k].sansMinimum};
-            for (const CourbeLancement& c : l)
-                for (int i = 0; i <= dernier(*c.releve); ++i)
-                    noteExtremes(g, valeur(groupe[k], *c.releve, static_cast<std::size_t>(i)));
+            series[k] = etendue(groupe[k], l);
         }
         // The same stages as one launch's charts, over the whole span; with
         // the values, those of its axes' ends and its span in rows of their own.
         for (std::size_t k = 0; k < groupe.size(); ++k) {
             Surface& s = f.picture(series[k].numero);
-            const double unite = uniteGraphe(series[k]);
-            const double haut = series[k].max / unite, bas = series[k].min / unite;
             Rangs r{s};
             if (valeurs) {
                 const TextesAxes t = textesAxes(groupe[k], l, *valeurs);
@@ -290,10 +302,7 @@ void TraceLancements(std::span<const CourbeLancement> lancements, Fenetre& f, co
                 r.ecrit(true, t.haut, "");
                 r.ecrit(false, t.bas, t.duree);
             }
-            r.echelle(haut, bas, a.fin);
-            s.line(0, 0, fin, 0);
-            s.line(0, enFloat(haut), 0, enFloat(bas), couleurPalette(7));
-            s.setDrawWidth(1);
+            axes(r, series[k], a.fin);
         }
         for (const CourbeLancement& c : l)
             for (int i = 0; i <= dernier(*c.releve); ++i)
@@ -319,58 +328,57 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     // Several launches: each in its colour, the lower band their totals' drift from their start, %.
     const bool derive = l.size() > 1;
 
-    // The energies of every point; a value past the double range is left out.
-    std::vector<std::vector<Energies>> e;
-    std::vector<double> ecarts;   // the lower band's values, every launch's in turn
+    // The energies of every point, every launch's in turn, each with its place
+    // and the lower band's value; a value past the double range is left out.
+    struct Point {
+        float t;
+        Couleur couleur;                ///< its launch's
+        std::array<double, 3> valeurs;  ///< kinetic, potential, total
+        double ecart;                   ///< the lower band's
+    };
+    // Sized at once: growing it would bring a vector's growth for this type alone.
+    std::size_t nombre = 0;
+    for (const CourbeLancement& c : l) nombre += static_cast<std::size_t>(std::max(1, dernier(*c.releve))) + 1;
+    std::vector<Point> points(nombre);
+    std::size_t z = 0;
     double bas = 0, haut = 0, emMin = std::numeric_limits<double>::infinity(), emMax = -emMin;
     for (const CourbeLancement& c : l) {
-        std::vector<Energies>& v = e.emplace_back();
-        for (int i = 0; i <= std::max(1, dernier(*c.releve)); ++i) v.push_back(energies(*c.releve, i));
-        const double reference = std::fabs(v.front().totale);
-        for (const Energies& x : v) {
+        const double depart = energies(*c.releve, 0).totale, reference = std::fabs(depart);
+        for (int i = 0; i <= std::max(1, dernier(*c.releve)); ++i) {
+            const Energies x = energies(*c.releve, i);
             for (const double y : {x.cinetique, x.potentielle, x.totale})
                 if (std::isfinite(y)) bas = std::min(bas, y), haut = std::max(haut, y);
-            const double z = derive ? (reference > 0 ? (x.totale - v.front().totale) / reference * 100 : 0) : x.totale;
-            ecarts.push_back(z);
-            if (std::isfinite(z)) emMin = std::min(emMin, z), emMax = std::max(emMax, z);
+            const double ecart = derive ? (reference > 0 ? (x.totale - depart) / reference * 100 : 0) : x.totale;
+            if (std::isfinite(ecart)) emMin = std::min(emMin, ecart), emMax = std::max(emMax, ecart);
+            points[z++] = {static_cast<float>(a.de(*c.releve, i)), c.couleur.value_or(kCouleurs[2]),
+                           {x.cinetique, x.potentielle, x.totale}, ecart};
         }
     }
     if (!(emMin <= emMax)) emMin = emMax = 0;
     if (haut == bas) haut = 1;
 
-    const Couleur kBleu{0, 114, 178}, kVermillon{213, 94, 0}, kNoir{0, 0, 0};
-
     // The texts, from the area's pixels, in rows that the curves keep clear of: all three energies above, the total alone below.
     s.scale(0, 0, s.largeurPixels(), H);
     s.setDrawWidth(1);
-    const std::array<std::pair<Texte, Couleur>, 3> noms{{{Texte::energieCinetique, kBleu},
-                                                         {Texte::energiePotentielle, kVermillon},
-                                                         {Texte::energieTotale, kNoir}}};
     std::string tous;
-    for (const auto& [nom, couleur] : noms) tous.append(tous.empty() ? "" : "   ").append(tr(nom));
+    for (const Texte nom : kNoms) tous.append(tous.empty() ? "" : "   ").append(tr(nom));
     const std::string maximum = joules(haut, 3, separateur);
-    Rangs r1{s};
-    if (derive) {
-        r1.ecrit(true, tous, maximum);
-    } else {
-        // Each name in its curve's colour, the largest value beside them when it fits.
-        const double pas = largeurTexte(tr(noms[0].first), kCorpsTexte) + largeurTexte("   ", kCorpsTexte);
-        for (std::size_t k = 0; k < noms.size(); ++k)
-            s.texte(static_cast<float>(2 + pas * static_cast<double>(k)), 1, tr(noms[k].first), Ancre::HautGauche, noms[k].second);
-        const bool ensemble = largeurTexte(tous, kCorpsTexte) + largeurTexte(maximum, kCorpsTexte) + 8 <= s.largeurPixels() - 4;
-        if (ensemble) s.texte(static_cast<float>(s.largeurPixels() - 2), 1, maximum, Ancre::HautDroite);
-        r1.haut = kRang;
-        if (!ensemble) r1.ecrit(true, "", maximum);
+    if (!derive) {
+        // Each name in its curve's colour where the row has them all; the largest value beside them when it fits.
+        const double pas = largeurTexte(tr(kNoms[0]), kCorpsTexte) + largeurTexte("   ", kCorpsTexte);
+        for (std::size_t k = 0; k < kNoms.size(); ++k)
+            s.texte(static_cast<float>(2 + pas * static_cast<double>(k)), 1, tr(kNoms[k]), Ancre::HautGauche, kCouleurs[k]);
     }
+    Rangs r1{s};
+    r1.ecrit(true, tous, maximum, {}, !derive);
     // As many digits as tell the total's extremes apart.
     const double ecart = emMax - emMin;
     const int c = ecart > 0 ? std::clamp(3 + static_cast<int>(std::ceil(std::log10(std::max(std::fabs(emMin), std::fabs(emMax)) / ecart))), 3, 15) : 4;
     Rangs r2{s};
     r2.ecrit(false, "", duree(a.fin, separateur));
-    const double reference = std::fabs(e.front().front().totale);
+    const double reference = std::fabs(points.front().valeurs[2]);
     const double spread = reference > 0 && std::isfinite(ecart) ? significatifs(ecart / reference * 100, 2) : 0;
-    r2.ecrit(false, derive ? "" : tr(Texte::energieEcart, {formeLisible(spread, separateur)}),
-             derive ? pourcent(emMin, separateur) : joules(emMin, c, separateur));
+    r2.ecrit(false, derive ? "" : tr(Texte::energieEcart, {formeLisible(spread, separateur)}), bande(emMin, derive, c, separateur));
     // The middle rows: the lowest energy, a rule, what the lower band shows and its top value.
     const double milieu = std::round(r1.haut + (H - r1.haut - r2.bas) * 0.55);
     Rangs m{s};
@@ -380,46 +388,34 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
     s.line(0, static_cast<float>(regle), static_cast<float>(s.largeurPixels()), static_cast<float>(regle), couleurPalette(7));
     Rangs r3{s};
     r3.haut = regle + 1;
-    r3.ecrit(true, tr(derive ? Texte::energieDerive : Texte::energieZoom),
-             derive ? pourcent(emMax, separateur) : joules(emMax, c, separateur));
+    r3.ecrit(true, tr(derive ? Texte::energieDerive : Texte::energieZoom), bande(emMax, derive, c, separateur));
 
     // The three energies in the upper band, the time axis at 0; the lower band's values.
     r1.bas = H - (milieu - kRang);
     r1.echelle(haut, bas, a.fin, 0.05);
     s.line(0, 0, static_cast<float>(a.fin), 0, couleurPalette(7));
-    for (std::size_t n = 0; n < l.size(); ++n)
-        for (std::size_t i = 0; i < e[n].size(); ++i) {
-            const auto t = static_cast<float>(a.de(*l[n].releve, static_cast<int>(i)));
-            const std::array<double, 3> valeurs{e[n][i].cinetique, e[n][i].potentielle, e[n][i].totale};
-            for (std::size_t k = 0; k < valeurs.size(); ++k)
-                if (std::isfinite(valeurs[k])) s.pset(t, enFloat(valeurs[k]), derive ? l[n].couleur.value_or(kNoir) : noms[k].second);
-        }
+    for (const Point& x : points)
+        for (std::size_t k = 0; k < x.valeurs.size(); ++k)
+            if (std::isfinite(x.valeurs[k])) s.pset(x.t, enFloat(x.valeurs[k]), derive ? x.couleur : kCouleurs[k]);
     r3.bas = r2.bas;
     r3.echelle(emMax, emMin, a.fin, 0.05);
-    std::size_t z = 0;
-    for (std::size_t n = 0; n < l.size(); ++n)
-        for (std::size_t i = 0; i < e[n].size(); ++i, ++z)
-            if (std::isfinite(ecarts[z]))
-                s.pset(static_cast<float>(a.de(*l[n].releve, static_cast<int>(i))), enFloat(ecarts[z]), l[n].couleur.value_or(kNoir));
+    for (const Point& x : points)
+        if (std::isfinite(x.ecart)) s.pset(x.t, enFloat(x.ecart), x.couleur);
 }
 
 std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancements, bool enTemps, float x, std::string_view sep)
 {
-    std::vector<const Releve*> l;
-    for (const CourbeLancement& c : lancements)
-        if (c.releve && !c.releve->estVide()) l.push_back(c.releve);
+    const std::vector<CourbeLancement> l = tracees(lancements);
     if (!g.serie || l.empty() || !std::isfinite(x)) return {};
-    std::vector<CourbeLancement> courbes;
-    for (const Releve* r : l) courbes.push_back({r, {}});
-    const Abscisses a = enTemps ? abscisses(courbes) : Abscisses{false, static_cast<double>(dernier(*l.back()))};
-    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
+    const Abscisses a = enTemps ? abscisses(l) : Abscisses{false, static_cast<double>(dernier(*l.back().releve))};
     // Lengths in the display unit (the launches of a view share it).
-    const double echelle = g.longueur ? l.front()->Echelle : 1;
-    const std::string_view unite = g.longueur ? uniteAffichee(*l.front()) : std::string_view("m/s");
+    const double echelle = g.longueur ? l.front().releve->Echelle : 1;
+    const std::string_view unite = g.longueur ? uniteAffichee(*l.front().releve) : std::string_view("m/s");
 
     std::string t;
     double min = std::numeric_limits<double>::infinity(), max = -min;
-    for (const Releve* r : l) {
+    for (const CourbeLancement& c : l) {
+        const Releve* r = c.releve;
         const int n = dernier(*r);
         const double pas = a.enTemps ? std::fabs(static_cast<double>(r->pas)) : 1;
         const int i = static_cast<int>(std::clamp(std::round(x / pas), 0.0, static_cast<double>(n)));
@@ -428,15 +424,15 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
             if (std::isfinite(v)) min = std::min(min, v), max = std::max(max, v);
         }
         const std::string temps = formeLisible(static_cast<double>(i) * r->pas, sep);
-        const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle);
+        const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle, sep);
         if (!t.empty()) t += '\n';
         if (l.size() > 1) t += tr(Texte::bulleGrapheLancement, {std::to_string(r->numero), temps, g.symbole, v, unite});
         else t += tr(Texte::bulleGraphe, {tr(g.titre), temps, g.symbole, v, unite});
     }
     if (min > max) min = max = 0;
-    const double fin = a.enTemps ? a.fin : a.fin * l.back()->pas;
+    const double fin = a.enTemps ? a.fin : a.fin * l.back().releve->pas;
     t += '\n';
-    t += tr(Texte::bulleGrapheEtendue, {formeLisible(fin, sep), g.symbole, dixieme(min), dixieme(max), unite});
+    t += tr(Texte::bulleGrapheEtendue, {formeLisible(fin, sep), g.symbole, dixieme(min, sep), dixieme(max, sep), unite});
     return t;
 }
 
@@ -452,7 +448,7 @@ void TraceKepler(Surface& s, std::span<const PointKepler> points, double GM, std
     s.texte(3, 2, tr(Texte::keplerAxeT), Ancre::HautGauche);
     s.texte(static_cast<float>(W - 3), static_cast<float>(bas + 3), tr(Texte::keplerAxeA), Ancre::HautDroite);
     std::string lignes = tr(Texte::keplerConstante, {ecritureScientifique(k, 4, separateur)});
-    if (points.empty()) lignes += '\n' + std::string(tr(Texte::keplerSansTour));
+    if (points.empty()) lignes.append("\n").append(tr(Texte::keplerSansTour));
     ecritLignes(s, 3, bas + 18, lignes);
     double y = bas + 18 + 2 * (kCorpsTexte + 1);
     for (const PointKepler& p : points) {

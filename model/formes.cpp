@@ -151,6 +151,16 @@ double significatifs(double v, int n)
     return std::isfinite(q) && std::isfinite(v * q) ? std::round(v * q) / q : v;
 }
 
+std::string dixieme(double v, std::string_view separateur) { return formeLisible(std::round(v * 10) / 10, separateur); }
+
+std::string puissanceDix(double mantisse, int exposant, std::string_view separateur)
+{
+    static constexpr std::array<std::string_view, 10> kExposants{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string puissance(exposant < 0 ? "⁻" : "");
+    for (const char c : std::to_string(std::abs(exposant))) puissance += kExposants[static_cast<std::size_t>(c - '0')];
+    return tr(Texte::puissanceDix, {formeGenerale(mantisse, separateur).vue(), puissance});
+}
+
 std::string formeLisible(double v, std::string_view separateur)
 {
     const double a = std::fabs(v);
@@ -158,10 +168,7 @@ std::string formeLisible(double v, std::string_view separateur)
         int exposant = static_cast<int>(std::floor(std::log10(a)));
         double mantisse = significatifs(v / std::pow(10.0, exposant), 4);
         if (std::fabs(mantisse) >= 10) mantisse /= 10, ++exposant;   // 9.9996 rounded up
-        static constexpr std::array<std::string_view, 10> kExposants{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-        std::string puissance(exposant < 0 ? "⁻" : "");
-        for (const char c : std::to_string(std::abs(exposant))) puissance += kExposants[static_cast<std::size_t>(c - '0')];
-        return tr(Texte::puissanceDix, {formeGenerale(mantisse, separateur).vue(), puissance});
+        return puissanceDix(mantisse, exposant, separateur);
     }
     std::string t(formeGenerale(v, separateur).vue());
     const std::size_t debut = t.starts_with('-') ? 1 : 0;

@@ -35,4 +35,10 @@ double significatifs(double v, int n);
 /// on and below 10^-3, 4 significant digits times a power of ten ("2,15 × 10¹³").
 std::string formeLisible(double v, std::string_view separateur);
 
+/// The readable form to a tenth (the tooltips' lengths and speeds).
+std::string dixieme(double v, std::string_view separateur);
+
+/// m × 10^e as the language writes it ("2,15 × 10¹³"), m in the general form.
+std::string puissanceDix(double mantisse, int exposant, std::string_view separateur);
+
 } // namespace orbeline

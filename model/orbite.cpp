@@ -19,7 +19,11 @@ constexpr double kInfini = std::numeric_limits<double>::infinity();
 double normalise(double a)
 {
     if (!std::isfinite(a)) return 0;
-    a = std::remainder(a, 2 * kPi);
+    // fmod, which the program has already, rather than remainder: both are
+    // exact, and so is each step below (the operands within a factor of 2).
+    // Where remainder would give ±π by its quotient's parity, π either way.
+    a = std::fmod(a, 2 * kPi);
+    if (a > kPi) return a - 2 * kPi;
     return a <= -kPi ? a + 2 * kPi : a;
 }
 
@@ -283,19 +287,18 @@ double constanteKepler(double GM) { return 4 * kPi * kPi / GM; }
 
 std::string ecritureScientifique(double v, int chiffres, std::string_view separateur)
 {
-    if (!std::isfinite(v) || v == 0) return std::string(formeGenerale(v, separateur).vue());
-    int exposant = static_cast<int>(std::floor(std::log10(std::fabs(v))));
-    double mantisse = v / std::pow(10.0, exposant);
-    const double p = std::pow(10.0, chiffres - 1);
-    mantisse = std::round(mantisse * p) / p;
-    if (std::fabs(mantisse) >= 10) mantisse /= 10, ++exposant;   // 9.9996 rounded up
-    if (exposant >= -3 && exposant < 6)
-        return std::string(formeGenerale(std::round(v / std::pow(10.0, exposant - chiffres + 1)) *
-                                             std::pow(10.0, exposant - chiffres + 1), separateur).vue());
-    static constexpr std::array<std::string_view, 10> kExposants{"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string puissance(exposant < 0 ? "⁻" : "");
-    for (const char c : std::to_string(std::abs(exposant))) puissance += kExposants[static_cast<std::size_t>(c - '0')];
-    return tr(Texte::puissanceDix, {formeGenerale(mantisse, separateur).vue(), puissance});
+    double simple = v;   // the value written plainly
+    if (std::isfinite(v) && v != 0) {
+        int exposant = static_cast<int>(std::floor(std::log10(std::fabs(v))));
+        double mantisse = v / std::pow(10.0, exposant);
+        const double p = std::pow(10.0, chiffres - 1);
+        mantisse = std::round(mantisse * p) / p;
+        if (std::fabs(mantisse) >= 10) mantisse /= 10, ++exposant;   // 9.9996 rounded up
+        if (exposant < -3 || exposant >= 6) return puissanceDix(mantisse, exposant, separateur);
+        const double q = std::pow(10.0, exposant - chiffres + 1);
+        simple = std::round(v / q) * q;
+    }
+    return std::string(formeGenerale(simple, separateur).vue());
 }
 
 } // namespace orbeline

@@ -28,32 +28,41 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     }
     if (!possible(p, a)) return {};
     const EntreeMenu& e = entree(a);
-    const FichierAction* fichier = e.fichier ? &*e.fichier : nullptr;
+    // One answer filled in by the entry, rather than one built at each return.
+    Sortie s;
     switch (a) {
-    case Action::OuvrirSituation: return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier};
-    case Action::EnregistrerSituation:
-        return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier, .contenu = texteFichier(situationCourante(p, f))};
+    case Action::EnregistrerSituation: s.contenu = texteFichier(situationCourante(p, f)); [[fallthrough]];
+    case Action::OuvrirSituation: s.sorte = Sortie::Sorte::Fichier; break;
     case Action::EnregistrerPoints:
-        return {.sorte = Sortie::Sorte::Fichier, .fichier = fichier,
-                .contenu = textePoints(p, formatCsv(f.separateurDecimal()))};
+        s.sorte = Sortie::Sorte::Fichier;
+        s.contenu = textePoints(p, formatCsv(f.separateurDecimal()));
+        break;
     case Action::EnregistrerImage:
         acheveLancement(p, f);   // the picture as it ends, star gone and charts drawn
-        return {.sorte = Sortie::Sorte::Image, .fichier = fichier};
+        s.sorte = Sortie::Sorte::Image;
+        break;
     case Action::Imprimer:
         acheveLancement(p, f);
-        return {.sorte = Sortie::Sorte::Impression};
-    case Action::Quitter: Command2_Click(p, f); return {};
+        s.sorte = Sortie::Sorte::Impression;
+        break;
+    case Action::Quitter: Command2_Click(p, f); break;
     case Action::CopierPoints:
-        return {.sorte = Sortie::Sorte::Copie, .contenu = textePoints(p, formatCopie(f.separateurDecimal()))};
+        s.sorte = Sortie::Sorte::Copie;
+        s.contenu = textePoints(p, formatCopie(f.separateurDecimal()));
+        break;
     case Action::CopierLancements:
-        return {.sorte = Sortie::Sorte::Copie,
-                .contenu = texteLancements(tableLancements(p, f.separateurDecimal()), formatCopie(f.separateurDecimal()))};
+        s.sorte = Sortie::Sorte::Copie;
+        s.contenu = texteLancements(tableLancements(p, f.separateurDecimal()), formatCopie(f.separateurDecimal()));
+        break;
     case Action::CopierLien:
-        return {.sorte = Sortie::Sorte::Copie, .contenu = texteLien(situationCourante(p, f)), .lien = true};
-    case Action::ValeursDepart: appliqueSituation(p, f, situationDepart()); return {};
-    case Action::Guide: return {.sorte = Sortie::Sorte::Guide};
-    case Action::APropos: return {.sorte = Sortie::Sorte::APropos};
-    case Action::Langue: return {};   // each language's entry calls changeLangue
+        s.sorte = Sortie::Sorte::Copie;
+        s.contenu = texteLien(situationCourante(p, f));
+        s.lien = true;
+        break;
+    case Action::ValeursDepart: appliqueSituation(p, f, situationDepart()); break;
+    case Action::Guide: s.sorte = Sortie::Sorte::Guide; break;
+    case Action::APropos: s.sorte = Sortie::Sorte::APropos; break;
+    case Action::Langue: break;   // each language's entry calls changeLangue
     case Action::ColorisLancements:
     case Action::ValeursGraphes:
     case Action::Projection:
@@ -66,13 +75,15 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::Pause:
     case Action::Rejeu10min:
     case Action::Rejeu1h:
-    case Action::Rejeu6h: basculeReglage(p, f, *e.reglage); return {};
-    case Action::Rejouer: Rejouer(p, f); return {};
+    case Action::Rejeu6h: basculeReglage(p, f, *e.reglage); break;
+    case Action::Rejouer: Rejouer(p, f); break;
     case Action::PointSuivant:
     case Action::PointPrecedent:
-    case Action::AnnulerPlacement: return {};
+    case Action::AnnulerPlacement: break;
     }
-    return {};
+    // Only the files' entries name their dialog.
+    if (s.sorte == Sortie::Sorte::Fichier || s.sorte == Sortie::Sorte::Image) s.fichier = e.fichier ? &*e.fichier : nullptr;
+    return s;
 }
 
 std::optional<Sortie> Form_KeyDown(Principale& p, Fenetre& f, std::string_view touche,

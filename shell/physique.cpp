@@ -31,21 +31,17 @@ double masseDe(const Releve& r) { return r.textes ? lisNombre(r.textes->masseSat
 double metresParUnite(const Principale& p, const Releve& r) { return static_cast<double>(r.Echelle) * p.etat.Reduction; }
 std::size_t k(int i) { return static_cast<std::size_t>(std::clamp(i, 0, kTaille - 1)); }
 
-std::optional<std::array<double, 2>> vecteur(const VecteursPoint& v, Vecteur sorte)
+// A launch's vector of a kind at point i, when it has one.
+[[gnu::noinline]] std::optional<std::array<double, 2>> vecteur(const Releve& r, int i, std::size_t sorte)
 {
-    switch (sorte) {
+    const VecteursPoint v = vecteursPoint(r, i, masseDe(r));
+    switch (static_cast<Vecteur>(sorte)) {
     case Vecteur::Vitesse: return v.vitesse;
     case Vecteur::Variation: return v.variation;
     case Vecteur::Force: return v.force;
     }
     return std::nullopt;
 }
-
-std::string unite(const Releve& r) { return std::string(uniteAffichee(r)); }
-
-
-// The tooltip's forms: the captions' signed form, to a tenth or to four significant digits.
-std::string dixieme(double v, std::string_view sep) { return formeLisible(std::round(v * 10) / 10, sep); }
 
 // The largest vector of each kind on, at the arrowed points of the launches on the view.
 std::array<double, 3> echellesVoulues(const Principale& p)
@@ -56,7 +52,7 @@ std::array<double, 3> echellesVoulues(const Principale& p)
         if (!actif(p, kReglagesVecteurs[n])) continue;
         for (const Releve* r : vus)
             for (const int i : pointsFleches(*r))
-                if (const auto v = vecteur(vecteursPoint(*r, i, masseDe(*r)), static_cast<Vecteur>(n)))
+                if (const auto v = vecteur(*r, i, n))
                     if (const double m = std::hypot((*v)[0], (*v)[1]); std::isfinite(m)) plusGrand[n] = std::max(plusGrand[n], m);
         plusGrand[n] = echelleRonde(plusGrand[n]);
     }
@@ -82,7 +78,7 @@ void traceCouches(const Principale& p, Surface& vue, const Releve& r)
         // The force thicker: it points where Δv does.
         vue.setDrawWidth(static_cast<Vecteur>(n) == Vecteur::Force ? 2 : 1);
         for (const int i : pointsFleches(r))
-            if (const auto v = vecteur(vecteursPoint(r, i, masseDe(r)), static_cast<Vecteur>(n)))
+            if (const auto v = vecteur(r, i, n))
                 traceFleche(vue, flecheEchelle(vue, r.Xt[k(i)] / D, r.Yt[k(i)] / D, (*v)[0], (*v)[1], p.echelles[n], c));
     }
     vue.setDrawWidth(2);
@@ -117,6 +113,14 @@ void ecritRaisons(const Principale& p, Fenetre& f)
         if (variation && r.Nfin < kPas) ajoute(Texte::messageArretImpact);
     }
     f.ecritMessage(t);
+}
+
+// The replay paused or resumed, its option checked or not.
+[[gnu::noinline]] void metEnPause(Principale& p, Fenetre& f, bool oui)
+{
+    p.rejeu.pause = oui;
+    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = oui;
+    f.ecritReglage(Reglage::Pause, oui);
 }
 
 const Releve* rejoue(const Principale& p)
@@ -159,14 +163,12 @@ void montrePoint(Principale& p, Fenetre& f, const Releve& r, int i)
         s.fleche(0, montre ? curseurGraphe(g, s, r, i, p.graphes.enTemps, c) : std::nullopt);
     }
     if (actif(p, Reglage::Vecteur))
-        vue.fleche(1, flecheEchelle(vue, r.Xt[k(i)] / D, r.Yt[k(i)] / D, r.Vxt[k(i)], r.Vyt[k(i)], vitesseParCarreau(p), c));
+        vue.fleche(1, flecheVitesse(p, vue, r, i, c));
 }
 
 void finRejeu(Principale& p, Fenetre& f, const Releve& r)
 {
-    p.rejeu.pause = true;
-    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = true;
-    f.ecritReglage(Reglage::Pause, true);
+    metEnPause(p, f, true);
     const std::string t = formeLisible(static_cast<double>(r.Nfin) * r.pas, f.separateurDecimal());
     f.ecritMessage(tr(r.Nfin < kPas ? Texte::rejeuImpact : Texte::rejeuFin, {t}));
 }
@@ -199,6 +201,12 @@ double vitesseParCarreau(const Principale& p)
 {
     const double e = p.echelles[rang(Vecteur::Vitesse)];
     return e > 0 ? e : kVitesseParCarreau;
+}
+
+Fleche flecheVitesse(const Principale& p, const Surface& vue, const Releve& r, int i, Couleur c)
+{
+    const double D = metresParUnite(p, r);
+    return flecheEchelle(vue, r.Xt[k(i)] / D, r.Yt[k(i)] / D, r.Vxt[k(i)], r.Vyt[k(i)], vitesseParCarreau(p), c);
 }
 
 void ecritNumero(Surface& vue, const Releve& r, std::optional<Couleur> c)
@@ -234,9 +242,7 @@ void retraceVue(Principale& p, Fenetre& f)
         for (int i = 1; i <= std::min<int>(r->Nfin, kTaille - 1); i += std::max(1, r->pasTrace))
             vue.pset(enFloat(r->Xt[k(i)] / D), enFloat(r->Yt[k(i)] / D), c);
         if (r->numerote) ecritNumero(vue, *r, c);
-        if (r->flecheDepart)
-            traceFleche(vue, flecheEchelle(vue, r->Xt[0] / D, r->Yt[0] / D, r->Vxt[0], r->Vyt[0], vitesseParCarreau(p),
-                                           c.value_or(kNoir)));
+        if (r->flecheDepart) traceFleche(vue, flecheVitesse(p, vue, *r, 0, c.value_or(kNoir)));
         if (r->Nfin < kPas)
             vue.pset(enFloat(r->Xt[k(r->Nfin)] / p.etat.Reduction / r->Echelle),
                      enFloat(r->Yt[k(r->Nfin)] / p.etat.Reduction / r->Echelle));
@@ -273,9 +279,7 @@ bool regleRejeu(Principale& p, Fenetre& f, Reglage r, bool oui)
         f.ecritMessage(tr(Texte::rejeuInactif));
         return true;
     }
-    p.rejeu.pause = oui;
-    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = oui;
-    f.ecritReglage(Reglage::Pause, oui);
+    metEnPause(p, f, oui);
     if (oui) return true;
     // Resumed at the last point: from the start again.
     if (p.rejeu.point >= enCours->Nfin) {
@@ -291,12 +295,14 @@ void traceKepler(Principale& p, Fenetre& f)
     if (!actif(p, Reglage::Kepler) || f.nombrePictures() < kPictureKepler) return;
     Surface& s = f.picture(kPictureKepler);
     s.cls();
-    std::vector<PointKepler> points;
     const std::vector<const Releve*> vus = lancementsVus(p);
+    // Sized at once: growing it would bring a vector's growth for this type alone.
+    std::vector<PointKepler> points(vus.size());
+    std::size_t n = 0;
     for (const Releve* r : vus)
         if (const Kepler m = mesureKepler(*r); m.tour)
-            points.push_back({r->numero, m.a, m.T, kColoris[static_cast<std::size_t>(r->coloris)].couleur});
-    TraceKepler(s, points, vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
+            points[n++] = {r->numero, m.a, m.T, kColoris[static_cast<std::size_t>(r->coloris)].couleur};
+    TraceKepler(s, std::span(points.data(), n), vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
 }
 
 std::string bulleVecteurs(const Principale& p, const Releve& r, int i, std::string_view sep)
@@ -348,9 +354,10 @@ std::string tableKepler(const Principale& p, const FormatTable& f)
     }
     if (lignes.empty()) return {};
     std::string t = "\n";
-    t.append(tr(Texte::colonneLancement)).append(sep).append("a (").append(unite(*l.front())).append(")").append(sep);
+    t.append(tr(Texte::colonneLancement)).append(sep).append("a (").append(uniteAffichee(*l.front())).append(")").append(sep);
     t.append("T (s)").append(sep).append("T²/a³ (s²/m³)").append(sep).append("4π²/GM (s²/m³)\n");
-    return t + lignes;
+    t += lignes;
+    return t;
 }
 
 void Rejouer(Principale& p, Fenetre& f)
@@ -365,11 +372,9 @@ void Rejouer(Principale& p, Fenetre& f)
         return;
     }
     p.rejeu.actif = true;
-    p.rejeu.pause = false;
     p.rejeu.numero = r->numero;
     p.rejeu.temps = 0;
-    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = false;
-    f.ecritReglage(Reglage::Pause, false);
+    metEnPause(p, f, false);
     montrePoint(p, f, *r, 0);
     f.ecritMessage(tr(Texte::rejeuDebut, {std::to_string(r->numero), tr(kNomsVitesse[static_cast<std::size_t>(p.rejeu.vitesse)])}));
     f.programmeEtape(kDureeImageRejeu);
@@ -382,9 +387,7 @@ void pointRejeu(Principale& p, Fenetre& f, int sens)
         f.ecritMessage(tr(Texte::rejeuInactif));
         return;
     }
-    p.rejeu.pause = true;
-    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = true;
-    f.ecritReglage(Reglage::Pause, true);
+    metEnPause(p, f, true);
     const int i = voisin(*r, p.rejeu.point, sens);
     p.rejeu.temps = static_cast<double>(i) * r->pas;
     montrePoint(p, f, *r, i);
@@ -406,9 +409,8 @@ void etapeRejeu(Principale& p, Fenetre& f)
 void arreteRejeu(Principale& p, Fenetre& f)
 {
     if (!p.rejeu.actif) return;
-    p.rejeu.actif = p.rejeu.pause = false;
-    p.reglages[static_cast<std::size_t>(Reglage::Pause)] = false;
-    f.ecritReglage(Reglage::Pause, false);
+    p.rejeu.actif = false;
+    metEnPause(p, f, false);
     for (const Graphe& g : kGraphes) f.picture(g.picture).fleche(0, std::nullopt);
     if (actif(p, Reglage::Vecteur)) f.picture(1).fleche(1, std::nullopt);
     // The read-out's unit as the pointer leaves it.

@@ -24,6 +24,8 @@ bool legendeMontree(const Principale& p);
 /// What a square stands for in the velocity arrows: the view's scale while
 /// the velocity is drawn at the points, else kVitesseParCarreau.
 double vitesseParCarreau(const Principale& p);
+/// A launch's velocity at its point i, as an arrow on the view in colour c.
+Fleche flecheVitesse(const Principale& p, const Surface& vue, const Releve& r, int i, Couleur c);
 
 /// What a square stands for in the arrows drawn on the view, a line per kind ("Flèches : 1 carreau pour 2000 m/s").
 std::vector<std::string> lignesEchelles(const Principale& p, std::string_view separateurDecimal);

@@ -280,6 +280,25 @@ std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, co
     return proche;
 }
 
+/// The pointer or a finger over the view: the point within `pres` px and its tooltip ("" off the points).
+struct Survol {
+    std::string bulle;
+    std::optional<std::pair<const Releve*, int>> proche;
+};
+// The captions as the state's handler writes them, a replay's read-out, then
+// the launch of the point there pointed at and hovered.
+Survol survole(Principale& p, Fenetre& f, int bouton, int shift, float x, float y, double pres)
+{
+    Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
+    p.legendesUnite = true;
+    montreLectureRejeu(p, f);   // a replay keeps the read-out
+    const Surface& vue = f.picture(1);
+    Survol s{bullePoint(p, vue, x, y, f.separateurDecimal(), pres), pointProche(p, vue, x, y, pres)};
+    if (s.proche) p.pointe = s.proche->first->numero;
+    survoleLancement(p, f, s.proche ? s.proche->first->numero : 0);
+    return s;
+}
+
 } // namespace
 
 void Form_Load(Principale& p, Fenetre& f)
@@ -470,23 +489,16 @@ void annulePlacement(Principale& p, Fenetre& f)
 void Picture1_MouseMove(Principale& p, Fenetre& f, int bouton, int shift, float x, float y)
 {
     // Only captions change: the star goes on growing under the pointer.
-    Picture1_MouseMove(p.etat, f, bouton, shift, x, y);
-    p.legendesUnite = true;
-    montreLectureRejeu(p, f);   // a replay keeps the read-out
+    const Survol s = survole(p, f, bouton, shift, x, y, kPresSouris);
+    f.montreBulle(s.bulle);
+    const auto& proche = s.proche;
     Surface& vue = f.picture(1);
-    f.montreBulle(bullePoint(p, vue, x, y, f.separateurDecimal()));
-    const auto proche = pointProche(p, vue, x, y);
-    if (proche) p.pointe = proche->first->numero;
-    survoleLancement(p, f, proche ? proche->first->numero : 0);
     if (!actif(p, Reglage::Vecteur)) return;
     // The pointed point's velocity, in its launch's colour.
     std::optional<Fleche> fleche;
     if (proche) {
         const Releve& r = *proche->first;
-        const auto k = static_cast<std::size_t>(proche->second);
-        const double D = static_cast<double>(r.Echelle) * p.etat.Reduction;
-        fleche = flecheEchelle(vue, r.Xt[k] / D, r.Yt[k] / D, r.Vxt[k], r.Vyt[k], vitesseParCarreau(p),
-                               kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
+        fleche = flecheVitesse(p, vue, r, proche->second, kColoris[static_cast<std::size_t>(r.coloris)].couleur.value_or(kNoir));
     }
     vue.fleche(1, fleche);
 }
@@ -515,15 +527,9 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y, doubl
     if (d != Doigt::Leve) {
         const double dx = (x - g.x) * ex, dy = (y - g.y) * ey;
         g.glisse = g.glisse || dx * dx + dy * dy > kPresDoigt * kPresDoigt;
-        Picture1_MouseMove(p.etat, f, 0, 0, x, y);
-        p.legendesUnite = true;
-        montreLectureRejeu(p, f);
         // Between two plotted points the tooltip keeps the last one met.
-        const std::string bulle = bullePoint(p, vue, x, y, f.separateurDecimal(), pres);
+        const std::string bulle = survole(p, f, 0, 0, x, y, pres).bulle;
         if (!bulle.empty()) g.lu = true;
-        const auto proche = pointProche(p, vue, x, y, pres);
-        if (proche) p.pointe = proche->first->numero;
-        survoleLancement(p, f, proche ? proche->first->numero : 0);
         if (!bulle.empty() || d == Doigt::Pose) f.montreBulle(bulle);
         return;
     }
@@ -546,13 +552,12 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
 
     // Lengths to a tenth of the display unit, speeds to a tenth of a m/s.
     const auto k = static_cast<std::size_t>(proche->second);
-    const auto dixieme = [sep](double v) { return formeLisible(std::round(v * 10) / 10, sep); };
-    std::string t = tr(kBullePoint, {formeLisible(static_cast<double>(proche->second) * r.pas, sep), dixieme(r.Xt[k] / r.Echelle),
-                                     dixieme(r.Yt[k] / r.Echelle), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k])), uniteAffichee(r)});
+    std::string t = tr(kBullePoint, {formeLisible(static_cast<double>(proche->second) * r.pas, sep), dixieme(r.Xt[k] / r.Echelle, sep),
+                                     dixieme(r.Yt[k] / r.Echelle, sep), dixieme(vitesseScalaire(r.Vxt[k], r.Vyt[k]), sep), uniteAffichee(r)});
     // Several launches on the view: which one it is.
     if (lancementsVus(p).size() > 1) t = tr(Texte::bulleLancement, {std::to_string(r.numero), t});
     if (actif(p, Reglage::Vecteur))
-        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k]), dixieme(r.Vyt[k])});
+        (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k], sep), dixieme(r.Vyt[k], sep)});
     if (const std::string v = bulleVecteurs(p, r, proche->second, sep); !v.empty()) (t += '\n') += v;
     return t;
 }
@@ -621,8 +626,9 @@ std::vector<const Releve*> lancementsVus(const Principale& p)
 std::string textePoints(const Principale& p, const FormatTable& f)
 {
     const std::vector<const Releve*> vus = lancementsVus(p);
-    if (vus.size() > 1) return texteTable(vus, f) + tableKepler(p, f);
-    return texteTable(p.releve, f) + tableKepler(p, f);
+    std::string t = vus.size() > 1 ? texteTable(vus, f) : texteTable(p.releve, f);
+    t += tableKepler(p, f);
+    return t;
 }
 
 void changeLangue(Principale& p, Fenetre& f, Langue l)
