@@ -33,9 +33,17 @@ std::optional<Langue> langueDe(std::string_view tag)
 
 std::string_view tr(Texte t, Langue l)
 {
+    // Where each text starts, summed at the first text from the lengths the
+    // catalogue keeps (at run time: a table worked out by the compiler would
+    // be in the page again).
+    static std::array<std::uint32_t, catalogue::kLongueurs.size()> debuts;
+    static bool sommes = false;
+    if (!sommes) {
+        for (std::size_t i = 1; i < debuts.size(); ++i) debuts[i] = debuts[i - 1] + catalogue::kLongueurs[i - 1];
+        sommes = true;
+    }
     const std::size_t i = indice(l) * kNombreTextes + static_cast<std::size_t>(t);
-    const std::size_t debut = catalogue::kDebuts[i], fin = catalogue::kDebuts[i + 1];
-    return {catalogue::kTout + debut, fin - debut};
+    return {catalogue::kTout + debuts[i], catalogue::kLongueurs[i]};
 }
 std::string_view tr(Texte t) { return tr(t, courante); }
 
