@@ -9,7 +9,6 @@
 #include "vue.h"
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 
 namespace orbeline {
@@ -122,15 +121,17 @@ std::string valeurSure(std::string_view t)
 }
 
 // "%XX" and "+" as a browser writes them; a "%" not followed by two hex digits stays.
+// The digits read as the number reading reads them: from_chars, for two digits, was
+// a third of a kilobyte of the page's code.
 std::string decode(std::string_view t)
 {
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        unsigned char octet = 0;
-        const char* hex = t.data() + i + 1;
+        const int fort = i + 2 < t.size() ? valeurChiffre(t[i + 1], 16) : -1;
+        const int faible = fort >= 0 ? valeurChiffre(t[i + 2], 16) : -1;
         if (t[i] == '+') r += ' ';
-        else if (t[i] == '%' && i + 2 < t.size() && std::from_chars(hex, hex + 2, octet, 16).ptr == hex + 2) {
-            r += static_cast<char>(octet);
+        else if (t[i] == '%' && faible >= 0) {
+            r += static_cast<char>(fort * 16 + faible);
             i += 2;
         } else r += t[i];
     }
