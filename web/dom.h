@@ -16,7 +16,9 @@ namespace orbeline::dom {
 /// A text handed to the page. A literal gives its length where it is written:
 /// a string_view made from one counts its bytes at run time, a call at each of
 /// the page's hundreds of literal ids, attributes and styles. (An array of
-/// chars is taken as a literal: all of it but its final NUL.)
+/// chars is taken as a literal: all of it but its final NUL.) A parameter
+/// type only: it keeps no text of its own, a temporary string's lasting no
+/// longer than the call.
 struct Chaine {
     const char* debut;
     std::size_t taille;
