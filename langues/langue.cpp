@@ -10,6 +10,17 @@ Langue courante = Langue::fr;
 
 std::size_t indice(Langue l) { return static_cast<std::size_t>(l); }
 
+using Debuts = std::array<std::uint32_t, catalogue::kLongueurs.size()>;
+
+// Where each text starts, summed from the lengths the catalogue keeps. Not
+// constexpr: a table the compiler worked out would be in the page again.
+Debuts sommeLongueurs()
+{
+    Debuts d{};
+    for (std::size_t i = 1; i < d.size(); ++i) d[i] = d[i - 1] + catalogue::kLongueurs[i - 1];
+    return d;
+}
+
 } // namespace
 
 void choisitLangue(Langue l) { courante = l; }
@@ -33,9 +44,9 @@ std::optional<Langue> langueDe(std::string_view tag)
 
 std::string_view tr(Texte t, Langue l)
 {
+    static const Debuts debuts = sommeLongueurs();   // at the first text
     const std::size_t i = indice(l) * kNombreTextes + static_cast<std::size_t>(t);
-    const std::size_t debut = catalogue::kDebuts[i], fin = catalogue::kDebuts[i + 1];
-    return {catalogue::kTout + debut, fin - debut};
+    return {catalogue::kTout + debuts[i], catalogue::kLongueurs[i]};
 }
 std::string_view tr(Texte t) { return tr(t, courante); }
 

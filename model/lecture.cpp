@@ -36,15 +36,6 @@ struct Curseur {
 
 bool chiffre(char c) { return c >= '0' && c <= '9'; }
 
-int valeurChiffre(char c, int base)
-{
-    int v = -1;
-    if (c >= '0' && c <= '9') v = c - '0';
-    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
-    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-    return v < base ? v : -1;
-}
-
 // A whole number in base 16 or 8, correctly rounded: the first 61 bits or
 // more go into an integer; later digits only count as a power of two and,
 // when not zero, as a sticky bit far below the rounding one.
@@ -193,6 +184,15 @@ double valeurExacte(std::string_view chiffres, std::int64_t exposant)
 #endif
 
 } // namespace
+
+int valeurChiffre(char c, int base)
+{
+    int v = -1;
+    if (c >= '0' && c <= '9') v = c - '0';
+    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    return v < base ? v : -1;
+}
 
 std::size_t longueurBlanc(std::string_view t, std::size_t i)
 {

@@ -36,5 +36,7 @@ inline double lisNombre(std::string_view texte) { return litNombre(texte).valeur
 std::size_t longueurBlanc(std::string_view texte, std::size_t i);
 /// The text without the blanks the reading skips at either end.
 std::string_view sansBlancs(std::string_view texte);
+/// A digit's value in a base up to 16 (either case for letters), or -1 for any other character.
+int valeurChiffre(char c, int base);
 
 } // namespace orbeline

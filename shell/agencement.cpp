@@ -16,10 +16,16 @@ constexpr double kGraphesMax = 2;        // the charts enlarged at most so much
 constexpr double kInterligne = 1.2;
 constexpr double kRetrait = 8;           // inside a frame
 
+// std::max and std::min of two doubles as the standard has them (the same result to the
+// bit), written out: at the page's size settings each stays a call, its two operands
+// stored to memory first, and this file makes two dozen.
+[[gnu::always_inline]] inline double plusGrand(double a, double b) { return a < b ? b : a; }
+[[gnu::always_inline]] inline double plusPetit(double a, double b) { return b < a ? b : a; }
+
 double px(int twips) { return twips / 15.0; }
 double corps(const Disposition& d, double echelle = kTexte)
 {
-    return std::max(kCorpsMin, d.police.points * 4 / 3 * echelle);
+    return plusGrand(kCorpsMin, d.police.points * 4 / 3 * echelle);
 }
 bool controle(const Disposition& d)
 {
@@ -51,8 +57,8 @@ struct Morceau {
     {
         places.push_back({d, c, texte, echelle});
         if (dansCadre) return;
-        largeur = std::max(largeur, c.gauche + c.largeur);
-        hauteur = std::max(hauteur, c.haut + c.hauteur);
+        largeur = plusGrand(largeur, c.gauche + c.largeur);
+        hauteur = plusGrand(hauteur, c.haut + c.hauteur);
     }
 };
 
@@ -61,12 +67,12 @@ struct Morceau {
 Morceau tels(const std::vector<const Disposition*>& v, double k, double cible)
 {
     double x0 = 1e9, y0 = 1e9;
-    for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche)), y0 = std::min(y0, px(d->place.haut));
+    for (const Disposition* d : v) x0 = plusPetit(x0, px(d->place.gauche)), y0 = plusPetit(y0, px(d->place.haut));
     Morceau m;
     for (const Disposition* d : v) {
         const bool zone = d->genre == Genre::Image;
         double h = px(d->place.hauteur) * k;
-        if (controle(*d)) h = std::max(h, cible);
+        if (controle(*d)) h = plusGrand(h, cible);
         m.ajoute(d, {(px(d->place.gauche) - x0) * k, (px(d->place.haut) - y0) * k, px(d->place.largeur) * k, h},
                  corps(*d, zone ? 1 : k), zone ? k : 1);
     }
@@ -80,8 +86,8 @@ Morceau champ(const std::vector<const Disposition*>& v, double cible)
     if (v.empty()) return m;
     const Disposition& c = *v.front();
     double x0 = 1e9;
-    for (const Disposition* d : v) x0 = std::min(x0, px(d->place.gauche));
-    const double h = std::max(px(c.place.hauteur) * kTexte, cible), bas = px(c.place.haut + c.place.hauteur);
+    for (const Disposition* d : v) x0 = plusPetit(x0, px(d->place.gauche));
+    const double h = plusGrand(px(c.place.hauteur) * kTexte, cible), bas = px(c.place.haut + c.place.hauteur);
     m.ajoute(&c, {(px(c.place.gauche) - x0) * kTexte, 0, px(c.place.largeur) * kTexte, h}, corps(c));
     for (const Disposition* d : v)
         if (d != &c)
@@ -101,15 +107,15 @@ struct Regles {
 Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 {
     const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
-    const double lignesFenetre = std::max(1.0, std::floor(px(d.place.hauteur) / surFenetre));
+    const double lignesFenetre = plusGrand(1.0, std::floor(px(d.place.hauteur) / surFenetre));
     double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
-    if (d.drapeaux & Retour) lignes = std::max(lignes, 2.0);
+    if (d.drapeaux & Retour) lignes = plusGrand(lignes, 2.0);
     if (!d.legende && d.role.sorte == Role::Sorte::Aucune) lignes = 0;   // nothing ever writes it
     double h = lignes > 0 ? lignes * texte * kInterligne + 4 : 0;
     for (const HauteurTexte& t : r.textes)
-        if (t.nom == d.nom) h = std::max(t.hauteur, d.role == kRoleMessage ? texte * kInterligne + 4 : 0);
+        if (t.nom == d.nom) h = plusGrand(t.hauteur, d.role == kRoleMessage ? texte * kInterligne + 4 : 0);
     Morceau m;
-    m.ajoute(&d, {0, 0, largeur, std::max(h, 0.0)}, texte);
+    m.ajoute(&d, {0, 0, largeur, plusGrand(h, 0.0)}, texte);
     m.rien = h <= 0;
     m.places.back().retour = true;
     m.seul = true;
@@ -124,10 +130,10 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
     for (const Disposition& d : table)
         if (d.cadre == cadre.nom) {
             boutons.push_back(&d);
-            colonne = std::max(colonne, px(d.place.largeur) * kTexte + kEcart);
+            colonne = plusGrand(colonne, px(d.place.largeur) * kTexte + kEcart);
         }
     const auto n = static_cast<double>(boutons.size());
-    const double colonnes = std::clamp(std::floor((largeur - 2 * kRetrait) / colonne), 1.0, std::max(n, 1.0));
+    const double colonnes = std::clamp(std::floor((largeur - 2 * kRetrait) / colonne), 1.0, plusGrand(n, 1.0));
     const double legende = corps(cadre) * kInterligne + 4;
     Morceau m;
     for (std::size_t i = 0; i < boutons.size(); ++i) {
@@ -135,7 +141,7 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
         m.ajoute(boutons[i], {kRetrait + c * colonne, legende + l * (cible + 2), colonne - kEcart, cible},
                  corps(*boutons[i]), 1, true);
     }
-    const double w = std::min(largeur, std::max(px(cadre.place.largeur) * kTexte, colonnes * colonne + 2 * kRetrait));
+    const double w = plusPetit(largeur, plusGrand(px(cadre.place.largeur) * kTexte, colonnes * colonne + 2 * kRetrait));
     m.ajoute(&cadre, {0, 0, w, legende + std::ceil(n / colonnes) * (cible + 2) + kRetrait}, corps(cadre));
     return m;
 }
@@ -148,7 +154,7 @@ Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double
     switch (p.genre) {
     case Piece::Champ: {
         Morceau m = champ(v, cible);
-        m.largeur = std::max(m.largeur, p.largeur);
+        m.largeur = plusGrand(m.largeur, p.largeur);
         return m;
     }
     case Piece::Bloc: {
@@ -160,7 +166,7 @@ Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double
     case Piece::Options: return options(table, *v.front(), largeur, cible);
     case Piece::Graphes: {
         Morceau m = tels(v, 1, cible);
-        m = tels(v, std::min(largeur / std::max(m.largeur, 1.0), kGraphesMax), cible);
+        m = tels(v, plusPetit(largeur / plusGrand(m.largeur, 1.0), kGraphesMax), cible);
         m.seul = true;
         return m;
     }
@@ -199,9 +205,15 @@ struct Flux {
             places.push_back(p);
         }
         x += m.largeur + kEcart;
-        ligne = std::max(ligne, m.hauteur);
-        fond = std::max(fond, y + m.hauteur);
+        ligne = plusGrand(ligne, m.hauteur);
+        fond = plusGrand(fond, y + m.hauteur);
         if (m.seul) aLaLigne();
+    }
+    // Pieces one after the other, each laid out for the column: every arrangement lays out its pieces so.
+    void pose(std::span<const Disposition> table, std::span<const PieceCompacte> pieces, double vue, const Regles& r,
+              std::vector<PlaceCompacte>& places, std::string_view conteneur = {})
+    {
+        for (const PieceCompacte& p : pieces) pose(piece(table, p, largeur, vue, r), places, conteneur);
     }
 };
 
@@ -217,7 +229,7 @@ Agencement choisitAgencement(const Ecran& e, const Naturelle& n)
 double echelleFenetre(const Ecran& e, const Naturelle& n, double seuil)
 {
     // To a twentieth: the window keeps its size through a few pixels' change.
-    const double k = std::floor(std::min(e.largeur / n.largeur, e.hauteur / n.hauteur) * 20) / 20;
+    const double k = std::floor(plusPetit(e.largeur / n.largeur, e.hauteur / n.hauteur) * 20) / 20;
     return k >= seuil ? k : 1;
 }
 
@@ -236,13 +248,12 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     const double menus = barre ? cible + 4 : 0;   // the menu bar, its buttons a target's height
     // Without a view: one column, not too wide, in a frame when the first piece says so.
     if (vue == pieces.end()) {
-        const double l = std::min(largeur - 2 * kMarge, kColonneSansVue);
+        const double l = plusPetit(largeur - 2 * kMarge, kColonneSansVue);
         const bool cadre = !pieces.empty() && pieces.front().genre == Piece::Cadre;
         const Disposition* c = cadre ? rangs(table, pieces.front().rangs).front() : nullptr;
         // In the frame, its rows from its corner; else from the window's.
         Flux f(cadre ? kRetrait : kMarge, cadre ? l - 2 * kRetrait : l, cadre ? kRetrait : menus + kMarge);
-        for (const PieceCompacte& p : pieces.subspan(cadre ? 1 : 0))
-            f.pose(piece(table, p, f.largeur, 0, regles), r.places, c ? c->nom : "");
+        f.pose(table, pieces.subspan(cadre ? 1 : 0), 0, regles, r.places, c ? c->nom : std::string_view{});
         const double bas = c ? kMarge + menus + f.fond + kRetrait : f.fond;
         if (c) r.places.push_back({c, {kMarge, kMarge + menus, l, f.fond + kRetrait}, corps(*c)});
         r.largeur = l + 2 * kMarge;
@@ -262,7 +273,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         const auto colonne = [&](double v) {
             Flux f(kMarge, largeur - 2 * kMarge, menus + kMarge);
             r.places.clear();
-            for (const PieceCompacte& p : pieces) f.pose(piece(table, p, f.largeur, v, regles), r.places, "");
+            f.pose(table, pieces, v, regles, r.places);
             return f.fond;
         };
         const double l = largeur - 2 * kMarge;
@@ -274,7 +285,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
         };
         const Disposition* lancer = cherche(table, cherche(role(Commande::Lancer))->nom);
         const double trop = lancer ? bas(*lancer) + kMarge - hauteur : 0;
-        if (trop > 0) r.hauteur = colonne(std::max(std::min(l, kVueMin), l - trop)) + kMarge;
+        if (trop > 0) r.hauteur = colonne(plusGrand(plusPetit(l, kVueMin), l - trop)) + kMarge;
         r.menus = {0, 0, largeur, menus};
         return r;
     }
@@ -284,7 +295,7 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     const double large = largeur - 2 * kMarge - kEcart - kColonneMin;
     Flux haut(kMarge, largeur - 2 * kMarge, menus + kMarge);
     std::vector<PlaceCompacte> enHaut;
-    for (const PieceCompacte& p : avant) haut.pose(piece(table, p, haut.largeur, 0, regles), enHaut, "");
+    haut.pose(table, avant, 0, regles, enHaut);
     const double sousHaut = haut.fond + kEcart;
     const double vueHaut = std::min({naturelle, hauteur - sousHaut - kMarge, large});
     const double vueCote = std::min({naturelle, hauteur - 2 * kMarge, large});
@@ -294,13 +305,12 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     r.menus = dessus ? Cadre{0, 0, largeur, menus} : Cadre{droite, 0, largeur - droite, menus};
     Flux f(droite, largeur - droite - kMarge, dessus ? sousHaut : menus + kMarge);
     if (dessus) r.places = enHaut;
-    else
-        for (const PieceCompacte& p : avant) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
+    else f.pose(table, avant, 0, regles, r.places);
     Morceau m = piece(table, *vue, 0, v, regles);
     for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;
     for (const PlaceCompacte& q : m.places) r.places.push_back(q);
-    for (const PieceCompacte& p : apres) f.pose(piece(table, p, f.largeur, 0, regles), r.places, "");
-    r.hauteur = std::max(f.fond, y + v) + kMarge;
+    f.pose(table, apres, 0, regles, r.places);
+    r.hauteur = plusGrand(f.fond, y + v) + kMarge;
     return r;
 }
 

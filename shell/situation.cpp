@@ -5,10 +5,10 @@
 #include "lecture.h"
 #include "langue.h"
 #include "principale.h"
+#include "Rappel.h"
 #include "vue.h"
 
 #include <algorithm>
-#include <charconv>
 #include <initializer_list>
 
 namespace orbeline {
@@ -121,15 +121,17 @@ std::string valeurSure(std::string_view t)
 }
 
 // "%XX" and "+" as a browser writes them; a "%" not followed by two hex digits stays.
+// The digits read as the number reading reads them: from_chars, for two digits, was
+// a third of a kilobyte of the page's code.
 std::string decode(std::string_view t)
 {
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
-        unsigned char octet = 0;
-        const char* hex = t.data() + i + 1;
+        const int fort = i + 2 < t.size() ? valeurChiffre(t[i + 1], 16) : -1;
+        const int faible = fort >= 0 ? valeurChiffre(t[i + 2], 16) : -1;
         if (t[i] == '+') r += ' ';
-        else if (t[i] == '%' && i + 2 < t.size() && std::from_chars(hex, hex + 2, octet, 16).ptr == hex + 2) {
-            r += static_cast<char>(octet);
+        else if (t[i] == '%' && faible >= 0) {
+            r += static_cast<char>(fort * 16 + faible);
             i += 2;
         } else r += t[i];
     }
@@ -154,6 +156,24 @@ std::string encode(std::string_view t)
     }
     return r;
 }
+
+/// One more of the values a key knows, in the list a message names: "a, b, c".
+void ajouteConnue(std::string& connues, std::string_view valeur)
+{
+    if (!connues.empty()) connues += ", ";
+    connues += valeur;
+}
+
+/// The boxes and options a situation keeps, by their key, in the order it writes them.
+struct CaseSituation {
+    std::string_view cle;
+    std::optional<bool> Situation::*membre;
+};
+constexpr std::array<CaseSituation, 5> kCasesSituation{{{kCleVitesse, &Situation::vitesse},
+                                                        {kCleXy, &Situation::xy},
+                                                        {kCleEnergie, &Situation::energie},
+                                                        {kCleColoris, &Situation::coloris},
+                                                        {kCleVecteur, &Situation::vecteur}}};
 
 /// A reading under way: the situation, and the faults named so far.
 struct Lecteur {
@@ -187,16 +207,18 @@ struct Lecteur {
     {
         cleEcrite = sansBlancs(cleEcrite);
         if (cleEcrite.empty()) return;   // "&=&": nothing to name
-        std::string cle = normalise(cleEcrite);
+        const std::string normalisee = normalise(cleEcrite);
+        std::string_view cle = normalisee;   // a view taken once: each comparison below then takes it as it is
         // "observer.en": what to observe in English.
         std::optional<Langue> langueTexte;
         if (const std::size_t point = cle.find(kSeparateurLangue); cle.starts_with(kCleObserver) && point == kCleObserver.size())
-            if ((langueTexte = langueDe(std::string_view(cle).substr(point + 1)))) cle.resize(point);
+            if ((langueTexte = langueDe(cle.substr(point + 1)))) cle = cle.substr(0, point);
         const auto champ = std::find(kClesChamps.begin(), kClesChamps.end(), cle);
         const auto physique = std::find(kClesPhysique.begin(), kClesPhysique.end(), cle);
-        const bool option = cle == kCleEnergie || cle == kCleColoris || cle == kCleVecteur || physique != kClesPhysique.end();
-        if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && cle != kCleVitesse &&
-            cle != kCleXy && cle != kCleObserver && cle != kCleLangue && cle != kCleRejeu && !option)
+        const auto boite = std::find_if(kCasesSituation.begin(), kCasesSituation.end(),
+                                        [&](const CaseSituation& c) { return c.cle == cle; });
+        if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && boite == kCasesSituation.end() &&
+            cle != kCleObserver && cle != kCleLangue && cle != kCleRejeu && physique == kClesPhysique.end())
             return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
         const auto nom = extrait(cleEcrite);
         valeur = sansBlancs(valeur);
@@ -213,7 +235,7 @@ struct Lecteur {
                                         [&](const PresetEchelle& e) { return normalise(e.cle) == normalise(valeur); });
             if (p == kPresets.end()) {
                 std::string connues;
-                for (const PresetEchelle& e : kPresets) connues += (connues.empty() ? "" : ", ") + std::string(e.cle);
+                for (const PresetEchelle& e : kPresets) ajouteConnue(connues, e.cle);
                 return faute(ligne, kEchelleInconnue, {extrait(valeur).vue(), connues});
             }
             s.echelle = static_cast<int>(p - kPresets.begin());
@@ -232,7 +254,7 @@ struct Lecteur {
             s.langue = langueDe(valeur);
             if (!s.langue) {
                 std::string connues;
-                for (const std::string_view c : kCodesLangues) connues += (connues.empty() ? "" : ", ") + std::string(c);
+                for (const std::string_view c : kCodesLangues) ajouteConnue(connues, c);
                 return faute(ligne, Texte::langueInconnue, {nom.vue(), extrait(valeur).vue(), connues});
             }
         } else {   // a box or an option
@@ -242,12 +264,7 @@ struct Lecteur {
                 l.rien = false;
                 return;
             }
-            const auto cible = cle == kCleVitesse   ? &Situation::vitesse
-                               : cle == kCleXy      ? &Situation::xy
-                               : cle == kCleEnergie ? &Situation::energie
-                               : cle == kCleColoris ? &Situation::coloris
-                                                    : &Situation::vecteur;
-            s.*cible = valeur == "1";
+            s.*(boite->membre) = valeur == "1";
         }
         l.rien = false;
     }
@@ -305,18 +322,15 @@ bool enUtf16(std::string_view t)
     return n >= 8 && std::min(zeros[0], zeros[1]) == 0 && std::max(zeros[0], zeros[1]) * 8 >= n * 3;
 }
 
-// Key and value pairs of a situation, in a fixed order.
-template <class Ecrit> void pourChaqueValeur(const Situation& s, Ecrit&& ecrit)
+// Key and value pairs of a situation, in a fixed order; one copy for the link and the file.
+void pourChaqueValeur(const Situation& s, const Rappel<void(std::string_view, std::string_view)>& ecrit)
 {
     for (std::size_t k = 0; k < kClesChamps.size(); ++k)
         if (s.champs[k]) ecrit(kClesChamps[k], *s.champs[k]);
     if (s.echelle) ecrit(kCleEchelle, kPresets[static_cast<std::size_t>(*s.echelle)].cle);
     if (s.points) ecrit(kClePoints, *s.points == 0 ? "100" : "1000");
-    if (s.vitesse) ecrit(kCleVitesse, *s.vitesse ? "1" : "0");
-    if (s.xy) ecrit(kCleXy, *s.xy ? "1" : "0");
-    if (s.energie) ecrit(kCleEnergie, *s.energie ? "1" : "0");
-    if (s.coloris) ecrit(kCleColoris, *s.coloris ? "1" : "0");
-    if (s.vecteur) ecrit(kCleVecteur, *s.vecteur ? "1" : "0");
+    for (const CaseSituation& c : kCasesSituation)
+        if (s.*c.membre) ecrit(c.cle, *(s.*c.membre) ? "1" : "0");
     for (std::size_t k = 0; k < kClesPhysique.size(); ++k)
         if (s.physique[k]) ecrit(kClesPhysique[k], *s.physique[k] ? "1" : "0");
     if (s.rejeu) ecrit(kCleRejeu, kValeursRejeu[static_cast<std::size_t>(*s.rejeu)]);

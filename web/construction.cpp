@@ -3,6 +3,7 @@
 #include "dom.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <vector>
@@ -125,16 +126,40 @@ void ecritTextes(std::span<const Disposition> table, const Disposition& d, const
             attribut(id, "aria-label", texte(tr(c->legende)) + texte(tr(d.legende)));
 }
 
+// Each genre's element and class, by genre (Image, Forme and Etoile have none: they are the window's to draw).
+struct Element {
+    std::string_view balise, classe;
+};
+constexpr std::array<Element, 12> kElements{{
+    {"input", "champ"},     // Champ
+    {"div", "etiquette"},   // Etiquette
+    {"button", "bouton"},   // Bouton
+    {"label", "case"},      // CaseACocher: the label around its input
+    {"label", "option"},    // Option: the same
+    {"div", "cadre"},       // Cadre: a fieldset and its legend when it has a caption
+    {},
+    {},
+    {},
+    {"img", "logo"},        // Logo: its picture is the window's to give (dom::image)
+    {"div", "etiquette"},   // Message
+    {"div", "tableau"},     // Tableau
+}};
+static_assert(kElements.size() == static_cast<std::size_t>(Genre::Tableau) + 1, "one element for each genre");
+
 void construitControle(std::span<const Disposition> table, const Disposition& d, const Racine& r)
 {
+    const Element& e = kElements[static_cast<std::size_t>(d.genre)];
+    if (e.balise.empty()) return;
     // Views taken once: each call below then passes them as they are.
     const std::string nomId = idControle(r, d.nom), nomParent = d.cadre.empty() ? texte(r.id) : idControle(r, d.cadre);
     const std::string_view id = nomId, parent = nomParent;
-    std::string boite = nomId;   // the element placed: the control, or the label around it
-    std::string classe;
+    const std::string nomBoite = boiteDe(r, d);
+    const std::string_view boite = nomBoite;
+    const std::string ligne = std::to_string(&d - table.data());
+    std::string classe(e.classe);
+    dom::cree(d.genre == Genre::Cadre && d.legende ? "fieldset" : e.balise, boite, parent);
     switch (d.genre) {
     case Genre::Champ:
-        dom::cree("input", id, parent);
         attribut(id, "type", "text");
         attribut(id, "autocomplete", "off");
         attribut(id, "spellcheck", "false");
@@ -142,69 +167,51 @@ void construitControle(std::span<const Disposition> table, const Disposition& d,
         // A number: a touch screen's keypad with the decimal separator; its Enter key launches.
         attribut(id, "inputmode", "decimal");
         attribut(id, "enterkeyhint", "go");
-        attribut(id, "data-ligne", std::to_string(&d - table.data()));
+        attribut(id, "data-ligne", ligne);
         dom::ecritValeur(id, d.valeur);
-        classe = "champ";
         break;
     case Genre::Etiquette:
     case Genre::Message:
-        dom::cree("div", id, parent);
         if (d.genre == Genre::Message) attribut(id, "role", "status");
-        classe = "etiquette";
         if (d.drapeaux & AutoTaille) classe += " auto";
         if (d.drapeaux & Retour) classe += " retour";
         if (d.drapeaux & EnHaut) classe += " haut";
         break;
     case Genre::Tableau:
         // A region the keyboard scrolls; the program writes its table (FenetrePage::ecritLancements).
-        dom::cree("div", id, parent);
         attribut(id, "role", "region");
         attribut(id, "tabindex", "0");
-        classe = "tableau";
         break;
     case Genre::Bouton:
-        dom::cree("button", id, parent);
         attribut(id, "type", "button");
         if (r.accueil) attribut(id, "data-suite", "");
-        else attribut(id, "data-ligne", std::to_string(&d - table.data()));
-        classe = "bouton";
+        else attribut(id, "data-ligne", ligne);
         break;
     case Genre::CaseACocher:
     case Genre::Option: {
-        boite = nomId + "-boite";
-        dom::cree("label", boite, parent);
         dom::cree("input", id, boite);
         // The buttons of one frame are one group.
         attribut(id, "type", d.genre == Genre::Option ? "radio" : "checkbox");
         if (d.genre == Genre::Option) attribut(id, "name", idControle(r, d.cadre));
-        attribut(id, "data-ligne", std::to_string(&d - table.data()));
+        attribut(id, "data-ligne", ligne);
         dom::cree("span", nomId + "-texte", boite);
         dom::coche(id, d.drapeaux & Choisi);
-        classe = d.genre == Genre::Option ? "option" : "case";
         break;
     }
-    case Genre::Cadre:
+    case Genre::Cadre: {
         // An etched rectangle (its own element, under the caption when there is one).
         if (!d.legende) {
-            dom::cree("div", id, parent);
             if (r.accueil) attribut(id, "data-fond", "");
         } else {
-            dom::cree("fieldset", id, parent);
             dom::cree("legend", nomId + "-legende", id);
+            classe += " titre";
         }
-        dom::cree("div", nomId + "-trait", id);
-        attribut(nomId + "-trait", "class", "trait");
-        classe = d.legende ? "cadre titre" : "cadre";
+        const std::string trait = nomId + "-trait";
+        dom::cree("div", trait, id);
+        attribut(trait, "class", "trait");
         break;
-    case Genre::Logo:
-        // Its picture is the window's to give (dom::image).
-        dom::cree("img", id, parent);
-        classe = "logo";
-        break;
-    case Genre::Image:
-    case Genre::Forme:
-    case Genre::Etoile:
-        return;
+    }
+    default: break;
     }
     attribut(boite, "class", classe);
     place(d, boite, d.cadre.empty() ? r.largeur : cherche(table, d.cadre)->place.largeur);

@@ -31,7 +31,7 @@ void orbeline_dom_image(const char* id, int lId, const char* type, int lType, co
 namespace orbeline::dom {
 namespace {
 
-int n(std::string_view s) { return static_cast<int>(s.size()); }
+int n(Chaine s) { return static_cast<int>(s.size()); }
 
 // A text of unknown length: one try in a small buffer, a second of the right size.
 template <class Lis> std::string lisTexte(Lis&& lis)
@@ -48,42 +48,42 @@ template <class Lis> std::string lisTexte(Lis&& lis)
 
 } // namespace
 
-void cree(std::string_view balise, std::string_view id, std::string_view parent)
+void cree(Chaine balise, Chaine id, Chaine parent)
 {
     orbeline_dom_cree(balise.data(), n(balise), id.data(), n(id), parent.data(), n(parent));
 }
 
-void attribut(std::string_view id, std::string_view nom, std::string_view valeur)
+void attribut(Chaine id, Chaine nom, Chaine valeur)
 {
     orbeline_dom_attribut(id.data(), n(id), nom.data(), n(nom), valeur.data(), n(valeur));
 }
 
-void style(std::string_view id, std::string_view propriete, std::string_view valeur)
+void style(Chaine id, Chaine propriete, Chaine valeur)
 {
     orbeline_dom_style(id.data(), n(id), propriete.data(), n(propriete), valeur.data(), n(valeur));
 }
 
-void texte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 0); }
-void vide(std::string_view id) { orbeline_dom_vide(id.data(), n(id)); }
-void ajouteTexte(std::string_view id, std::string_view t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 1); }
+void texte(Chaine id, Chaine t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 0); }
+void vide(Chaine id) { orbeline_dom_vide(id.data(), n(id)); }
+void ajouteTexte(Chaine id, Chaine t) { orbeline_dom_texte(id.data(), n(id), t.data(), n(t), 1); }
 
-std::string valeur(std::string_view id)
+std::string valeur(Chaine id)
 {
     return lisTexte([id](char* t, int c) { return orbeline_dom_valeur(id.data(), n(id), t, c); });
 }
 
-void ecritValeur(std::string_view id, std::string_view v) { orbeline_dom_ecrit_valeur(id.data(), n(id), v.data(), n(v)); }
-bool estCoche(std::string_view id) { return orbeline_dom_coche(id.data(), n(id), -1) == 1; }
-void coche(std::string_view id, bool oui) { orbeline_dom_coche(id.data(), n(id), oui ? 1 : 0); }
-bool estMontre(std::string_view id) { return orbeline_dom_montre(id.data(), n(id), -1) == 1; }
-double hauteurTexte(std::string_view id) { return orbeline_dom_hauteur_texte(id.data(), n(id)); }
-void montre(std::string_view id, bool oui) { orbeline_dom_montre(id.data(), n(id), oui ? 1 : 0); }
-void active(std::string_view id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
-void focus(std::string_view id) { orbeline_dom_focus(id.data(), n(id)); }
-void titre(std::string_view t) { orbeline_dom_titre(t.data(), n(t)); }
-void langue(std::string_view code) { orbeline_dom_langue(code.data(), n(code)); }
+void ecritValeur(Chaine id, Chaine v) { orbeline_dom_ecrit_valeur(id.data(), n(id), v.data(), n(v)); }
+bool estCoche(Chaine id) { return orbeline_dom_coche(id.data(), n(id), -1) == 1; }
+void coche(Chaine id, bool oui) { orbeline_dom_coche(id.data(), n(id), oui ? 1 : 0); }
+bool estMontre(Chaine id) { return orbeline_dom_montre(id.data(), n(id), -1) == 1; }
+double hauteurTexte(Chaine id) { return orbeline_dom_hauteur_texte(id.data(), n(id)); }
+void montre(Chaine id, bool oui) { orbeline_dom_montre(id.data(), n(id), oui ? 1 : 0); }
+void active(Chaine id, bool oui) { orbeline_dom_active(id.data(), n(id), oui ? 1 : 0); }
+void focus(Chaine id) { orbeline_dom_focus(id.data(), n(id)); }
+void titre(Chaine t) { orbeline_dom_titre(t.data(), n(t)); }
+void langue(Chaine code) { orbeline_dom_langue(code.data(), n(code)); }
 
-void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille)
+void image(Chaine id, Chaine type, const unsigned char* octets, std::size_t taille)
 {
     orbeline_dom_image(id.data(), n(id), type.data(), n(type), octets, static_cast<int>(taille));
 }
@@ -134,13 +134,32 @@ std::string rgb(Couleur c)
     return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
+namespace {
+
+// A whole number as std::to_string writes it, whose long long version is a
+// third of a kilobyte of the page's code for the lengths alone.
+std::string entier(long long n)
+{
+    char t[21];
+    char* p = t + sizeof t;
+    unsigned long long u = n < 0 ? 0 - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    do {
+        *--p = static_cast<char>('0' + u % 10);
+        u /= 10;
+    } while (u > 0);
+    if (n < 0) *--p = '-';
+    return std::string(p, t + sizeof t);
+}
+
+} // namespace
+
 // Whole hundredths: printf would bring 8 kB into the page for this alone.
-std::string longueur(double v, std::string_view unite)
+std::string longueur(double v, Chaine unite)
 {
     const long long centiemes = std::llround(std::fabs(v) * 100);
     std::string t = v < 0 && centiemes > 0 ? "-" : "";
-    const std::string c = std::to_string(centiemes % 100);
-    return t.append(std::to_string(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(unite);
+    const std::string c = entier(centiemes % 100);
+    return t.append(entier(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(std::string_view(unite));
 }
 
 } // namespace orbeline::dom

@@ -8,36 +8,58 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace orbeline::dom {
 
+/// A text handed to the page. A literal gives its length where it is written:
+/// a string_view made from one counts its bytes at run time, a call at each of
+/// the page's hundreds of literal ids, attributes and styles. (An array of
+/// chars is taken as a literal: all of it but its final NUL.) A parameter
+/// type only: it keeps no text of its own, a temporary string's lasting no
+/// longer than the call.
+struct Chaine {
+    const char* debut;
+    std::size_t taille;
+    // Inlined whatever the size settings say: two constants, where a call would cost more than it saves.
+    template <std::size_t N> [[gnu::always_inline]] constexpr Chaine(const char (&s)[N]) : debut(s), taille(N - 1) {}
+    // Any other pointer to a text (a choice between two literals); a template, so that a literal takes the one above.
+    template <class P, class = std::enable_if_t<std::is_same_v<P, const char*>>>
+    Chaine(P s) : Chaine(std::string_view(s)) {}
+    [[gnu::always_inline]] constexpr Chaine(std::string_view s) : debut(s.data()), taille(s.size()) {}
+    Chaine(const std::string& s) : Chaine(std::string_view(s)) {}
+    constexpr const char* data() const { return debut; }
+    constexpr std::size_t size() const { return taille; }
+    constexpr operator std::string_view() const { return {debut, taille}; }
+};
+
 /// A new element `balise` with this id ("" for none), last child of `parent`.
-void cree(std::string_view balise, std::string_view id, std::string_view parent);
-void attribut(std::string_view id, std::string_view nom, std::string_view valeur);
-void style(std::string_view id, std::string_view propriete, std::string_view valeur);
+void cree(Chaine balise, Chaine id, Chaine parent);
+void attribut(Chaine id, Chaine nom, Chaine valeur);
+void style(Chaine id, Chaine propriete, Chaine valeur);
 /// Replaces the element's content by this text.
-void texte(std::string_view id, std::string_view t);
+void texte(Chaine id, Chaine t);
 /// Removes the element's content.
-void vide(std::string_view id);
+void vide(Chaine id);
 /// Appends this text after the element's content.
-void ajouteTexte(std::string_view id, std::string_view t);
+void ajouteTexte(Chaine id, Chaine t);
 /// A field's text; writing keeps the caret at its distance from the end.
-std::string valeur(std::string_view id);
-void ecritValeur(std::string_view id, std::string_view v);
-bool estCoche(std::string_view id);
-void coche(std::string_view id, bool oui);
-bool estMontre(std::string_view id);
+std::string valeur(Chaine id);
+void ecritValeur(Chaine id, Chaine v);
+bool estCoche(Chaine id);
+void coche(Chaine id, bool oui);
+bool estMontre(Chaine id);
 /// The height, CSS px, an element's text takes at its width, whatever height it is given.
-double hauteurTexte(std::string_view id);
-void montre(std::string_view id, bool oui);
-void active(std::string_view id, bool oui);
-void focus(std::string_view id);
-void titre(std::string_view t);
+double hauteurTexte(Chaine id);
+void montre(Chaine id, bool oui);
+void active(Chaine id, bool oui);
+void focus(Chaine id);
+void titre(Chaine t);
 /// The page's language (its `lang` attribute), for screen readers and hyphenation.
-void langue(std::string_view code);
+void langue(Chaine code);
 /// An img element's picture, from the bytes of its file.
-void image(std::string_view id, std::string_view type, const unsigned char* octets, std::size_t taille);
+void image(Chaine id, Chaine type, const unsigned char* octets, std::size_t taille);
 /// The page's address after its path: "?…", or "".
 std::string adresse();
 /// The decimal separator of a language ("" for the browser's).
@@ -59,6 +81,6 @@ std::string pxArrondi(double v);
 /// A colour as CSS writes it: "rgb(r,g,b)".
 std::string rgb(Couleur c);
 /// A CSS length to the hundredth, in `unite` ("12.35mm", "-0.50px").
-std::string longueur(double v, std::string_view unite);
+std::string longueur(double v, Chaine unite);
 
 } // namespace orbeline::dom
