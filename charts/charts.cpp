@@ -346,12 +346,12 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
         const double depart = energies(*c.releve, 0).totale, reference = std::fabs(depart);
         for (int i = 0; i <= std::max(1, dernier(*c.releve)); ++i) {
             const Energies x = energies(*c.releve, i);
-            for (const double y : {x.cinetique, x.potentielle, x.totale})
-                if (std::isfinite(y)) bas = std::min(bas, y), haut = std::max(haut, y);
             const double ecart = derive ? (reference > 0 ? (x.totale - depart) / reference * 100 : 0) : x.totale;
+            Point& q = points[z++];
+            q = {static_cast<float>(a.de(*c.releve, i)), c.couleur.value_or(kCouleurs[2]), {x.cinetique, x.potentielle, x.totale}, ecart};
+            for (const double y : q.valeurs)
+                if (std::isfinite(y)) bas = std::min(bas, y), haut = std::max(haut, y);
             if (std::isfinite(ecart)) emMin = std::min(emMin, ecart), emMax = std::max(emMax, ecart);
-            points[z++] = {static_cast<float>(a.de(*c.releve, i)), c.couleur.value_or(kCouleurs[2]),
-                           {x.cinetique, x.potentielle, x.totale}, ecart};
         }
     }
     if (!(emMin <= emMax)) emMin = emMax = 0;

@@ -51,22 +51,22 @@ int chiffresExacts(double v, std::array<char, kChiffres>& ch)
         multiplie(cinq);
     }
 
-    // The digits from the first: those of the top limb, then nine per limb.
-    std::array<char, 9 * 90> tout{};
-    std::size_t d = 0;
-    for (std::size_t i = n; i-- > 0;) {
-        std::array<char, 9> neuf{};
-        std::uint32_t x = membres[i];
-        for (std::size_t k = 9; k-- > 0; x /= 10) neuf[k] = static_cast<char>('0' + x % 10);
-        std::size_t k = 0;
-        if (i == n - 1) while (k < 8 && neuf[k] == '0') ++k;
-        for (; k < 9; ++k) tout[d++] = neuf[k];
-    }
+    // The digits from the first: those of the top limb, then nine per limb;
+    // digit j is read from its limb, no copy of them all is made.
+    std::size_t tete = 1;
+    for (std::uint32_t x = membres[n - 1]; x >= 10; x /= 10) ++tete;
+    const std::size_t d = tete + 9 * (n - 1);
+    const auto chiffre = [&](std::size_t j) {
+        const std::size_t rang = d - 1 - j;   // from the last digit
+        std::uint32_t x = membres[rang / 9];
+        for (std::size_t r = rang % 9; r > 0; --r) x /= 10;
+        return static_cast<char>('0' + x % 10);
+    };
     int exposant = static_cast<int>(d) - 1 + std::min(e, 0);
-    for (std::size_t i = 0; i < ch.size(); ++i) ch[i] = i < d ? tout[i] : '0';
-    const char arrondi = d > ch.size() ? tout[ch.size()] : '0';
+    for (std::size_t i = 0; i < ch.size(); ++i) ch[i] = i < d ? chiffre(i) : '0';
+    const char arrondi = d > ch.size() ? chiffre(ch.size()) : '0';
     bool reste = false;
-    for (std::size_t i = ch.size() + 1; i < d; ++i) reste = reste || tout[i] != '0';
+    for (std::size_t i = ch.size() + 1; i < d && !reste; ++i) reste = chiffre(i) != '0';
     if (arrondi > '5' || (arrondi == '5' && (reste || (ch.back() - '0') % 2 == 1))) {
         std::size_t i = ch.size();
         while (i > 0 && ch[i - 1] == '9') ch[--i] = '0';

@@ -165,7 +165,7 @@ std::vector<std::pair<double, double>> arcConique(const Conique& c, double R, do
         // The radius it runs along, from the surface (or the centre) to as high as it goes.
         const double haut = c.energie < 0 ? std::min(2 * c.a, rMax) : (c.vr0 < 0 ? c.r0 : rMax);
         const double bas = std::min(std::max(R, 0.0), c.r0);
-        for (const double r : {bas, std::max(bas, haut)}) l.emplace_back(r * c.ux, r * c.uy);
+        for (const double r : {bas, std::max(bas, haut)}) l.push_back({r * c.ux, r * c.uy});
         return l;
     }
     double debut = 0, fin = 0;

@@ -177,12 +177,14 @@ void finRejeu(Principale& p, Fenetre& f, const Releve& r)
 
 std::vector<std::string> lignesEchelles(const Principale& p, std::string_view sep)
 {
+    // By Vecteur: the velocity's line, else the start's arrow's while it is drawn.
+    static constexpr std::array<Texte, 3> kLignes{Texte::echelleVitesses, Texte::echelleVariation, Texte::echelleForce};
     std::vector<std::string> l;
-    const auto valeur = [&](Vecteur v) { return formeLisible(p.echelles[rang(v)], sep); };
-    if (p.echelles[rang(Vecteur::Vitesse)] > 0) l.push_back(tr(Texte::echelleVitesses, {valeur(Vecteur::Vitesse)}));
-    else if (actif(p, Reglage::Vecteur)) l.push_back(tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}));
-    if (p.echelles[rang(Vecteur::Variation)] > 0) l.push_back(tr(Texte::echelleVariation, {valeur(Vecteur::Variation)}));
-    if (p.echelles[rang(Vecteur::Force)] > 0) l.push_back(tr(Texte::echelleForce, {valeur(Vecteur::Force)}));
+    for (std::size_t n = 0; n < kLignes.size(); ++n) {
+        if (p.echelles[n] > 0) l.push_back(tr(kLignes[n], {formeLisible(p.echelles[n], sep)}));
+        else if (n == rang(Vecteur::Vitesse) && actif(p, Reglage::Vecteur))
+            l.push_back(tr(Texte::echelleFleches, {formeGenerale(kVitesseParCarreau, ".").vue()}));
+    }
     return l;
 }
 

@@ -44,6 +44,13 @@ void normaliseMasse(Fenetre& f)
 
 bool actif(const Principale& p, Reglage r) { return p.reglages[static_cast<std::size_t>(r)]; }
 
+// No placement left to undo: its button goes.
+[[gnu::noinline]] void oubliePlacement(Principale& p, Fenetre& f)
+{
+    p.placement = {};
+    if (f.estVisible(role(Commande::Annuler))) f.setVisible(role(Commande::Annuler), false);
+}
+
 // The velocity arrows' pen when a launch keeps the window's colours.
 constexpr Couleur kNoir{0, 0, 0};
 
@@ -106,6 +113,9 @@ std::vector<CourbeLancement> courbes(const Principale& p)
     return c;
 }
 
+// The energy chart of the launches the charts draw.
+[[gnu::noinline]] void traceEnergie(const Principale& p, Fenetre& f) { TraceEnergie(courbes(p), f, f.separateurDecimal()); }
+
 // The charts of the launch that just ended, with the boxes as they were when
 // it began, as the window draws them; against the time in seconds from the
 // launches kept when each launch has its colour, the values are written or
@@ -149,7 +159,7 @@ void retraduitGraphes(Principale& p, Fenetre& f)
         const bool trace = lance && p.graphes.cases[static_cast<std::size_t>(g.boite)] == 1;
         if (trace && g.serie) continue;
         f.picture(g.picture).cls();
-        if (trace) TraceEnergie(courbes(p), f, f.separateurDecimal());
+        if (trace) traceEnergie(p, f);
         else noteGraphe(f.picture(g.picture), lance ? Texte::grapheCocheApres : Texte::grapheVide);
     }
 }
@@ -421,11 +431,8 @@ void Text_Change(Principale& p, Fenetre& f, Champ c)
     if (c == Champ::Text7) return normaliseMasse(f);
     acheveLancement(p, f);
     // X or Y changed otherwise than by the placement: there is none to undo.
-    auto& q = p.placement;
-    if (q.possible && (f.texte(Champ::Text3) != q.x || f.texte(Champ::Text4) != q.y)) {
-        q = {};
-        if (f.estVisible(role(Commande::Annuler))) f.setVisible(role(Commande::Annuler), false);
-    }
+    const auto& q = p.placement;
+    if (q.possible && (f.texte(Champ::Text3) != q.x || f.texte(Champ::Text4) != q.y)) oubliePlacement(p, f);
     relitChamps(p, f);
 }
 
@@ -458,7 +465,7 @@ void Case_Click(Principale& p, Fenetre& f, Case c)
     if (c == Case::Energie && f.valeurCase(c) == 1 && dessine != 1 && p.releve.textes) {
         for (const Graphe& g : kGraphes)
             if (g.boite == Case::Energie) f.picture(g.picture).cls();
-        TraceEnergie(courbes(p), f, f.separateurDecimal());
+        traceEnergie(p, f);
         dessine = 1;
     }
 }
@@ -481,8 +488,7 @@ void annulePlacement(Principale& p, Fenetre& f)
     const auto q = p.placement;
     f.ecritTexte(Champ::Text3, q.avantX);   // which ends the placement's undo
     f.ecritTexte(Champ::Text4, q.avantY);
-    p.placement = {};
-    if (f.estVisible(role(Commande::Annuler))) f.setVisible(role(Commande::Annuler), false);
+    oubliePlacement(p, f);
     SatMove(p.etat, f);
 }
 
