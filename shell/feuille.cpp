@@ -30,27 +30,6 @@ using Alignement = ElementFeuille::Alignement;
 
 double largeurMm(std::string_view t, double corps) { return largeurTexte(t, corps * kPtMm); }
 
-// A text cut between words into lines no wider than `largeur`.
-std::vector<std::string> coupe(std::string_view t, double largeur, double corps)
-{
-    std::vector<std::string> lignes;
-    for (std::size_t debut = 0; debut <= t.size();) {
-        const std::size_t fin = std::min(t.find('\n', debut), t.size());
-        std::string_view reste = t.substr(debut, fin - debut);
-        while (largeurMm(reste, corps) > largeur) {
-            std::size_t blanc = reste.rfind(' ');
-            while (blanc != std::string_view::npos && blanc > 0 && largeurMm(reste.substr(0, blanc), corps) > largeur)
-                blanc = reste.rfind(' ', blanc - 1);
-            if (blanc == std::string_view::npos || blanc == 0) break;   // one word wider than the line: it stays whole
-            lignes.emplace_back(reste.substr(0, blanc));
-            reste.remove_prefix(blanc + 1);
-        }
-        lignes.emplace_back(reste);
-        debut = fin + 1;
-    }
-    return lignes;
-}
-
 // A block of the sheet laid out from (0, 0) at a width: its size, then placed by moving it.
 struct Bloc {
     double largeur = 0, hauteur = 0;
@@ -64,11 +43,35 @@ struct Bloc {
     {
         elements.push_back({.sorte = s, .cadre = c, .picture = picture, .couleur = couleur});
     }
-    // Lines of text under what the block holds.
+    // Lines of text under what the block holds, the text cut between words into lines no wider than
+    // the block: each written as it is cut, not gathered in a list first.
     void lignes(std::string_view t, double corps, bool gras = false)
     {
-        for (std::string& l : coupe(t, largeur, corps)) texte({0, hauteur, largeur, interligne(corps)}, std::move(l), corps, gras);
+        const auto ligne = [&](std::string_view l) { texte({0, hauteur, largeur, interligne(corps)}, std::string(l), corps, gras); };
+        for (std::size_t debut = 0; debut <= t.size();) {
+            const std::size_t fin = std::min(t.find('\n', debut), t.size());
+            std::string_view reste = t.substr(debut, fin - debut);
+            while (largeurMm(reste, corps) > largeur) {
+                std::size_t blanc = reste.rfind(' ');
+                while (blanc != std::string_view::npos && blanc > 0 && largeurMm(reste.substr(0, blanc), corps) > largeur)
+                    blanc = reste.rfind(' ', blanc - 1);
+                if (blanc == std::string_view::npos || blanc == 0) break;   // one word wider than the line: it stays whole
+                ligne(reste.substr(0, blanc));
+                reste.remove_prefix(blanc + 1);
+            }
+            ligne(reste);
+            debut = fin + 1;
+        }
     }
+};
+
+// The blocks beside the view: at most a row for each chart, what the sheet says and each larger chart
+// (Kepler's too). A fixed array: a vector of blocks would bring its growth into the page for this alone.
+struct Blocs {
+    std::array<Bloc, kGraphes.size() + 2> b;
+    std::size_t nombre = 0;
+    void ajoute(Bloc&& k) { b[nombre++] = std::move(k); }
+    std::span<const Bloc> tous() const { return {b.data(), nombre}; }
 };
 
 // A row of charts `cote` mm wide, with the values of their axes around them
@@ -268,12 +271,12 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
     // The blocks beside the view for a view of side v: the charts, what the sheet says, the larger charts.
     const auto colonne = [&](double v, double grand = kGrandGraphe) {
         const double l = utile - v - 2 * kEntre;
-        std::vector<Bloc> b;
+        Blocs b;
         const double cote = std::min(kGrapheMax, (l - 2 * kEntre) / 3);
         for (std::size_t k = 0; k < series.size(); k += 3)
-            b.push_back(
+            b.ajoute(
                 rangeeGraphes(std::span(series).subspan(k, std::min<std::size_t>(3, series.size() - k)), cote, valeurs, courbes, sep));
-        b.push_back(informations(f, p, l, v));
+        b.ajoute(informations(f, p, l, v));
         for (const int n : grands) {
             const Place& a = cherche(zone(n))->place;
             const double w = std::min(l, grand), h = w * a.hauteur / a.largeur;
@@ -281,12 +284,12 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
             k.ajoute(ElementFeuille::Sorte::Image, {0, 0, w, h}, n);
             k.texte({0, h, w, interligne(kCorpsGraphe)}, std::string(tr(cherche(legendeGraphe(n))->legende)), kCorpsGraphe, true,
                     Alignement::Centre);
-            b.push_back(std::move(k));
+            b.ajoute(std::move(k));
         }
         return b;
     };
     // How high the blocks beside the view stand, side by side while they fit across.
-    const auto hauteur = [&](const std::vector<Bloc>& b, double v) {
+    const auto hauteur = [&](std::span<const Bloc> b, double v) {
         double h = 0, x = 0, ligne = 0;
         for (const Bloc& k : b) {
             if (x > 0 && x + k.largeur > utile - v - 2 * kEntre) h += ligne + kEntre, x = 0, ligne = 0;
@@ -303,25 +306,25 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
     bool tient = false;
     for (const double g : {kGrandGraphe, kGrapheMax})
         for (double essai = std::min(vueMax, libre - sousVue); essai >= kVueMin && !tient; essai -= 2)
-            if (hauteur(colonne(essai, g), essai) + kEntre + interligne(kCorpsFeuille) + 1 + kReponsesMin * kLigneReponse <= essai)
+            if (hauteur(colonne(essai, g).tous(), essai) + kEntre + interligne(kCorpsFeuille) + 1 + kReponsesMin * kLigneReponse <= essai)
                 v = essai, grand = g, tient = true;
     // Else the view with the table under it and the charts' rows beside it, the larger charts and the answers after them.
     for (double essai = std::min(vueMax, libre - sousVue); essai >= kVueMin && !tient && sousVue > 0; essai -= 2) {
-        std::vector<Bloc> b = colonne(essai);
-        b.resize(rangees + 1);
-        if (hauteur(b, essai) <= essai) v = essai, tient = true;
+        Blocs b = colonne(essai);
+        b.nombre = rangees + 1;
+        if (hauteur(b.tous(), essai) <= essai) v = essai, tient = true;
     }
     s.elements.push_back({.sorte = ElementFeuille::Sorte::Image, .cadre = {kMarge, haut, v, v}, .picture = 1});
     const double droite = kMarge + v + 2 * kEntre;
     Pose pose{s, {{{0, droite, haut, largeurMm - kMarge - droite, haut + v}, {0, kMarge, haut + v + kEntre, utile, hauteurMm - kMarge}}}};
-    std::vector<Bloc> blocs = colonne(v, grand);
-    for (std::size_t k = 0; k < rangees + 1; ++k) pose.pose(std::move(blocs[k]));
+    Blocs blocs = colonne(v, grand);
+    for (std::size_t k = 0; k < rangees + 1; ++k) pose.pose(std::move(blocs.b[k]));
     if (!table.rangees.empty()) {
         // Under the view, or on the next sheet: the whole width.
         pose.courante = 1;
         pose.pose(tableau(table, utile));
     }
-    for (std::size_t k = rangees + 1; k < blocs.size(); ++k) pose.pose(std::move(blocs[k]));
+    for (std::size_t k = rangees + 1; k < blocs.nombre; ++k) pose.pose(std::move(blocs.b[k]));
     // The answers fill what is left where they go, beside the view if there is room, a few lines at least.
     const double titre = interligne(kCorpsFeuille) + 1;
     for (pose.courante = 0; pose.courante < pose.nombre; ++pose.courante) {

@@ -79,11 +79,12 @@ constexpr double kPointsParPouce = 300;
 constexpr std::string_view kCorpsNomCss = "12pt";
 static_assert(kCorpsNom == 12);
 
+constexpr std::array<std::string_view, 4> kCotes{"left", "top", "width", "height"};
+
 // A new element of the printout, at its place on the sheet.
 [[gnu::noinline]] void place(std::string_view balise, const std::string& id, std::string_view parent, const CadreMm& c)
 {
     if (!balise.empty()) dom::cree(balise, id, parent);
-    constexpr std::array<std::string_view, 4> kCotes{"left", "top", "width", "height"};
     const std::array<double, 4> v{c.gauche, c.haut, c.largeur, c.hauteur};
     for (std::size_t i = 0; i < 4; ++i) dom::style(id, kCotes[i], dom::longueur(v[i], "mm"));
 }
@@ -188,12 +189,13 @@ void FenetrePage::construitMenus()
             dom::attribut(id, "data-lettre", lettre);
         }
         if (!e.raccourci.empty()) {
-            dom::attribut(id, "data-raccourci", e.raccourci);
-            std::string touches(e.raccourci), vu(e.raccourci);
-            if (touches.starts_with("Ctrl+")) touches.replace(0, 4, "Control");
+            const std::string_view k = e.raccourci;
+            dom::attribut(id, "data-raccourci", k);
+            // Ctrl as the browser names it; the arrow keys as the browser names them and as their keys show them.
+            const bool fleche = k == "Left" || k == "Right", ctrl = k.starts_with("Ctrl+");
+            const std::string touches = std::string(fleche ? "Arrow" : ctrl ? "Control" : "").append(k.substr(ctrl ? 4 : 0));
+            std::string vu(fleche ? std::string_view(k == "Left" ? "←" : "→") : k);
             if (const auto m = vu.find("Shift"); m != std::string::npos) vu.replace(m, 5, tr(Texte::toucheMaj));
-            // The arrow keys, as the browser names them and as their keys show them.
-            if (touches == "Left" || touches == "Right") touches.insert(0, "Arrow"), vu = vu == "Left" ? "←" : "→";
             dom::attribut(id, "aria-keyshortcuts", touches);
             const std::string nomR = nomId + "-raccourci";
             const std::string_view r = nomR;
@@ -270,7 +272,8 @@ void FenetrePage::agence()
         if (d.genre == Genre::Forme || d.genre == Genre::Etoile || dom::estMontre(d.nom)) rangs[nombre++] = d;
     const std::span<const Disposition> montres(rangs.data(), nombre);
     const auto arrange = [&] {
-        return projection_ ? disposeProjection(montres, e, n, true, textes_) : dispose(montres, kPiecesPrincipale, e, n, true, textes_);
+        const std::span<const HauteurTexte> textes(textes_.data(), textesMesures_ ? textes_.size() : 0);
+        return projection_ ? disposeProjection(montres, e, n, true, textes) : dispose(montres, kPiecesPrincipale, e, n, true, textes);
     };
     const Disposee a = arrange();
     // The window as it is stays untouched until it is arranged otherwise.
@@ -286,18 +289,15 @@ void FenetrePage::agence()
 
 bool FenetrePage::mesureTextes()
 {
-    bool change = false;
+    bool change = !textesMesures_;
+    std::size_t i = 0;
     for (const PieceCompacte& p : kPiecesPrincipale)
         if (p.genre == Piece::Ligne) {
             const double h = dom::estMontre(p.rangs) ? std::ceil(dom::hauteurTexte(p.rangs)) : 0;
-            auto t = std::find_if(textes_.begin(), textes_.end(), [&](const HauteurTexte& x) { return x.nom == p.rangs; });
-            if (t == textes_.end()) {
-                textes_.push_back({p.rangs, -1});
-                t = textes_.end() - 1;
-            }
-            change = change || t->hauteur != h;
-            t->hauteur = h;
+            change = change || textes_[i].hauteur != h;
+            textes_[i++] = {p.rangs, h};
         }
+    textesMesures_ = true;
     return change;
 }
 
@@ -318,10 +318,8 @@ void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montr
     dom::style("fenetre", "width", entier(l));
     dom::style("client", "width", entier(l));
     dom::style("client", "height", entier(compacte ? a.hauteur : enPixels(kHauteurPrincipale) * a.echelle));
-    dom::style("menus", "left", compacte ? entier(a.menus.gauche) : "");
-    dom::style("menus", "top", compacte ? entier(a.menus.haut) : "");
-    dom::style("menus", "width", compacte ? entier(a.menus.largeur) : "");
-    dom::style("menus", "height", compacte ? entier(a.menus.hauteur) : "");
+    const std::array<double, 4> menus{a.menus.gauche, a.menus.haut, a.menus.largeur, a.menus.hauteur};
+    for (std::size_t i = 0; i < 4; ++i) dom::style("menus", kCotes[i], compacte ? entier(menus[i]) : "");
     orbeline::agence(compacte ? montres : kDisposition,
                      Racine{"client", "", kLargeurPrincipale, false}, a,
                      [this](const Disposition& d, const Cadre& c, double k) {

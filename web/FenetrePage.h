@@ -112,6 +112,9 @@ public:
     void langueChoisie(Langue l) { changeLangue(p_, *this, l); }
 
 private:
+    static constexpr std::size_t kLignes = static_cast<std::size_t>(
+        std::count_if(kPiecesPrincipale.begin(), kPiecesPrincipale.end(), [](const PieceCompacte& p) { return p.genre == Piece::Ligne; }));
+
     void construitMenus();
     void offreSituations(const FichierAction& f);
     /// Puts the rows where the arrangement has them, at its scale.
@@ -148,7 +151,10 @@ private:
     bool doigtVu_ = false;                          ///< a finger has touched the orbit view
     Ecran ecran_{};          ///< the viewport it was arranged for
     double naturelle_ = 0;   ///< and the window's width as the layout has it then
-    std::vector<HauteurTexte> textes_;   ///< the texts across the column, as tall as they were measured
+    /// The texts across the column (the layout's `Ligne` pieces, in its order), as tall as they were
+    /// measured, once they were: an array of their number, as a vector's growth would cost the page.
+    std::array<HauteurTexte, kLignes> textes_{};
+    bool textesMesures_ = false;
     int largeurTwips_ = kLargeurPrincipale;   ///< the client area's width as the window, with its column or not
     bool projection_ = false;   ///< arranged for a projector
 };
