@@ -34,26 +34,22 @@ Sortie choisit(Principale& p, Fenetre& f, Action a)
     case Action::EnregistrerSituation: s.contenu = texteFichier(situationCourante(p, f)); [[fallthrough]];
     case Action::OuvrirSituation: s.sorte = Sortie::Sorte::Fichier; break;
     case Action::EnregistrerPoints:
-        s.sorte = Sortie::Sorte::Fichier;
-        s.contenu = textePoints(p, formatCsv(f.separateurDecimal()));
+    case Action::CopierPoints:
+    case Action::CopierLancements: {
+        // The points to a file or the clipboard, the launches' table to the clipboard: one path for the three.
+        const std::string sep = f.separateurDecimal();
+        const bool fichier = a == Action::EnregistrerPoints;
+        const FormatTable format = fichier ? formatCsv(sep) : formatCopie(sep);
+        s.sorte = fichier ? Sortie::Sorte::Fichier : Sortie::Sorte::Copie;
+        s.contenu = a == Action::CopierLancements ? texteLancements(tableLancements(p, sep), format) : textePoints(p, format);
         break;
+    }
     case Action::EnregistrerImage:
-        acheveLancement(p, f);   // the picture as it ends, star gone and charts drawn
-        s.sorte = Sortie::Sorte::Image;
-        break;
     case Action::Imprimer:
-        acheveLancement(p, f);
-        s.sorte = Sortie::Sorte::Impression;
+        acheveLancement(p, f);   // the picture as it ends, star gone and charts drawn
+        s.sorte = a == Action::Imprimer ? Sortie::Sorte::Impression : Sortie::Sorte::Image;
         break;
     case Action::Quitter: Command2_Click(p, f); break;
-    case Action::CopierPoints:
-        s.sorte = Sortie::Sorte::Copie;
-        s.contenu = textePoints(p, formatCopie(f.separateurDecimal()));
-        break;
-    case Action::CopierLancements:
-        s.sorte = Sortie::Sorte::Copie;
-        s.contenu = texteLancements(tableLancements(p, f.separateurDecimal()), formatCopie(f.separateurDecimal()));
-        break;
     case Action::CopierLien:
         s.sorte = Sortie::Sorte::Copie;
         s.contenu = texteLien(situationCourante(p, f));

@@ -151,11 +151,10 @@ Bloc tableau(const TableLancements& t, double largeur)
 
 // What the sheet says besides its pictures and table: the grid's and the
 // arrows' scales, M, τ and the points shown, then what to observe.
-Bloc informations(const Fenetre& f, const Principale& p, double largeur, double coteVue)
+Bloc informations(const Principale& p, double largeur, double coteVue, std::string_view sep)
 {
     Bloc b;
     b.largeur = largeur;
-    const std::string sep = f.separateurDecimal();
     // A tenth of the view's width, in the display unit of the scale in force.
     double carreau = 0;
     for (const PresetEchelle& e : kPresets)
@@ -276,7 +275,7 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
         for (std::size_t k = 0; k < series.size(); k += 3)
             b.ajoute(
                 rangeeGraphes(std::span(series).subspan(k, std::min<std::size_t>(3, series.size() - k)), cote, valeurs, courbes, sep));
-        b.ajoute(informations(f, p, l, v));
+        b.ajoute(informations(p, l, v, sep));
         for (const int n : grands) {
             const Place& a = cherche(zone(n))->place;
             const double w = std::min(l, grand), h = w * a.hauteur / a.largeur;

@@ -181,10 +181,10 @@ void FenetrePage::construitMenus()
         if (et == std::string_view::npos || et + 1 >= texte.size()) {
             dom::texte(legende, texte);
         } else {
-            const std::string lettre(texte.substr(et + 1, 1));
+            const std::string lettre(texte.substr(et + 1, 1)), souligne = nomId + "-lettre";
             dom::ajouteTexte(legende, texte.substr(0, et));
-            dom::cree("u", nomId + "-lettre", legende);
-            dom::texte(nomId + "-lettre", lettre);
+            dom::cree("u", souligne, legende);
+            dom::texte(souligne, lettre);
             dom::ajouteTexte(legende, texte.substr(et + 2));
             dom::attribut(id, "data-lettre", lettre);
         }
@@ -315,8 +315,9 @@ void FenetrePage::applique(const Disposee& a, std::span<const Disposition> montr
     // The menus, the boxes' marks and the dialogs follow the scale (page.html).
     dom::style("page", "--k", telle || compacte ? "" : dom::longueur(a.echelle, ""));
     const double l = compacte ? a.largeur : enPixels(largeurTwips_) * a.echelle;
-    dom::style("fenetre", "width", entier(l));
-    dom::style("client", "width", entier(l));
+    const std::string largeur = entier(l);
+    dom::style("fenetre", "width", largeur);
+    dom::style("client", "width", largeur);
     dom::style("client", "height", entier(compacte ? a.hauteur : enPixels(kHauteurPrincipale) * a.echelle));
     const std::array<double, 4> menus{a.menus.gauche, a.menus.haut, a.menus.largeur, a.menus.hauteur};
     for (std::size_t i = 0; i < 4; ++i) dom::style("menus", kCotes[i], compacte ? entier(menus[i]) : "");
