@@ -217,7 +217,7 @@ Ecart ecartConique(const Releve& r, const Conique& c, int fin)
                 if (d2(m1) < d2(m2)) h = m2;
                 else g = m1;
             }
-            d = std::sqrt(std::min({d2((g + h) / 2), d2(std::clamp(nu, -limite, limite))}));
+            d = std::sqrt(std::min(d2((g + h) / 2), d2(std::clamp(nu, -limite, limite))));
         }
         if (std::isfinite(d) && d > e.distance) e = {d, i};
     }

@@ -159,8 +159,9 @@ Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double
     }
     case Piece::Bloc: {
         // Wider than the column (the read-out beside a view that took all it could): a little smaller.
-        const Morceau m = tels(v, kTexte, cible);
-        return largeur > 0 && m.largeur > largeur ? tels(v, kTexte * largeur / m.largeur, cible) : m;
+        Morceau m = tels(v, kTexte, cible);
+        if (largeur > 0 && m.largeur > largeur) m = tels(v, kTexte * largeur / m.largeur, cible);
+        return m;
     }
     case Piece::Ligne: return ligne(*v.front(), largeur, r);
     case Piece::Options: return options(table, *v.front(), largeur, cible);
@@ -297,14 +298,14 @@ Disposee dispose(std::span<const Disposition> table, std::span<const PieceCompac
     std::vector<PlaceCompacte> enHaut;
     haut.pose(table, avant, 0, regles, enHaut);
     const double sousHaut = haut.fond + kEcart;
-    const double vueHaut = std::min({naturelle, hauteur - sousHaut - kMarge, large});
-    const double vueCote = std::min({naturelle, hauteur - 2 * kMarge, large});
+    const double vueHaut = plusPetit(plusPetit(naturelle, hauteur - sousHaut - kMarge), large);
+    const double vueCote = plusPetit(plusPetit(naturelle, hauteur - 2 * kMarge), large);
     const bool dessus = vueHaut >= vueCote;
     const double v = dessus ? vueHaut : vueCote, droite = kMarge + v + kEcart;
     const double y = dessus ? sousHaut : kMarge;
     r.menus = dessus ? Cadre{0, 0, largeur, menus} : Cadre{droite, 0, largeur - droite, menus};
     Flux f(droite, largeur - droite - kMarge, dessus ? sousHaut : menus + kMarge);
-    if (dessus) r.places = enHaut;
+    if (dessus) r.places = std::move(enHaut);
     else f.pose(table, avant, 0, regles, r.places);
     Morceau m = piece(table, *vue, 0, v, regles);
     for (PlaceCompacte& p : m.places) p.cadre.gauche += kMarge, p.cadre.haut += y;

@@ -94,8 +94,8 @@ TableLancements tableLancements(const Principale& p, std::string_view sep)
     }
     if (!vus.empty() && vus.front()->numero > 1) {
         const int dernier = vus.front()->numero - 1;
-        t.notes.push_back(dernier == 1 ? tr(Texte::legendeOublie, {std::to_string(kLancementsGardes)})
-                                       : tr(Texte::legendeOublies, {"1", std::to_string(dernier), std::to_string(kLancementsGardes)}));
+        const std::string gardes = std::to_string(kLancementsGardes);
+        t.notes.push_back(dernier == 1 ? tr(Texte::legendeOublie, {gardes}) : tr(Texte::legendeOublies, {"1", std::to_string(dernier), gardes}));
     }
     if (actif(p, Reglage::OrbiteExacte) && !vus.empty()) t.notes.emplace_back(tr(Texte::legendeEcartNote));
     const double GM = vus.empty() ? 0 : vus.back()->GM;

@@ -14,13 +14,17 @@ EtatSurface EtatSurface::enPixels(int w, int h)
     return e;
 }
 
-template <class Change>
-void EtatSurface::gardeTailles(Change&& change)
+void EtatSurface::change(double l, double t, double w, double h, int lPx, int hPx)
 {
     std::array<std::pair<double, double>, 2> enUnites{};
     for (std::size_t i = 0; i < controles.size(); ++i)
         enUnites[i] = {largeur(Controle(i)), hauteur(Controle(i))};
-    change();
+    left = l;
+    top = t;
+    width = w;
+    height = h;
+    largeurPx = lPx;
+    hauteurPx = hPx;
     for (std::size_t i = 0; i < controles.size(); ++i) {
         GeometrieControle& g = controles[i];
         if (!g.tailleEnUnites) continue;
@@ -29,23 +33,8 @@ void EtatSurface::gardeTailles(Change&& change)
     }
 }
 
-void EtatSurface::scale(double x1, double y1, double x2, double y2)
-{
-    gardeTailles([&] {
-        left = x1;
-        top = y1;
-        width = x2 - x1;
-        height = y2 - y1;
-    });
-}
-
-void EtatSurface::redimensionne(int l, int h)
-{
-    gardeTailles([&] {
-        largeurPx = l;
-        hauteurPx = h;
-    });
-}
+void EtatSurface::scale(double x1, double y1, double x2, double y2) { change(x1, y1, x2 - x1, y2 - y1, largeurPx, hauteurPx); }
+void EtatSurface::redimensionne(int l, int h) { change(left, top, width, height, l, h); }
 
 double EtatSurface::longueurPxX(double l) const { return l * largeurPx / std::fabs(width); }
 double EtatSurface::longueurPxY(double l) const { return l * hauteurPx / std::fabs(height); }

@@ -80,9 +80,9 @@ struct EtatSurface {
     void setHauteur(Controle c, float h);
 
 private:
-    /// Applies `change` to the scale or the pixel size, keeping the user-unit
-    /// sizes of the controls that have one.
-    template <class Change> void gardeTailles(Change&& change);
+    /// Sets the scale and the pixel size, keeping the user-unit sizes of the
+    /// controls that have one: one body for scale and redimensionne, not inlined twice.
+    [[gnu::noinline]] void change(double l, double t, double w, double h, int lPx, int hPx);
 };
 
 } // namespace orbeline

@@ -56,10 +56,11 @@ void Journal::scale(double x1, double y1, double x2, double y2)
 {
     echelle_ = {x1, y1, x2, y2};
     echelleDonnee_ = true;
-    if (!place(Op::Echelle, {}, kNombresEchelle)) return;
-    const std::size_t i = nombres_.size();
-    nombres_.resize(i + kNombresEchelle);
-    std::memcpy(&nombres_[i], echelle_.data(), sizeof echelle_);
+    // Its bytes as floats, pushed as every call's numbers are: no growth of the vector's own here.
+    std::array<float, kNombresEchelle> f;
+    std::memcpy(f.data(), echelle_.data(), sizeof echelle_);
+    if (place(Op::Echelle, {}, f.size()))
+        for (const float x : f) nombres_.push_back(x);
 }
 
 void Journal::setDrawWidth(int pixels)
@@ -111,6 +112,9 @@ bool Journal::rejoue(Surface& s, const Rappel<std::string(std::string_view)>& tr
     const float* v = nombres_.data();
     std::size_t caractere = 0;
     for (const Bloc& b : blocs_) {
+        // The colour of the calls that name one; one call of each kind serves both forms.
+        const std::optional<Couleur> c =
+            b.op == Op::LigneCouleur || b.op == Op::PointCouleur || b.op == Op::TexteCouleur ? std::optional(b.c) : std::nullopt;
         for (std::uint32_t k = 0; k < b.n; ++k) {
             switch (b.op) {
             case Op::Echelle: {
@@ -130,19 +134,18 @@ bool Journal::rejoue(Surface& s, const Rappel<std::string(std::string_view)>& tr
             case Op::Trait: s.setForeColor(b.c); break;
             case Op::Fond: s.setFillColor(b.c); break;
             case Op::Remplissage: s.setFillStyle(static_cast<StyleRemplissage>(b.c.r)); break;
-            case Op::Ligne: s.line(v[0], v[1], v[2], v[3]); v += 4; break;
-            case Op::LigneCouleur: s.line(v[0], v[1], v[2], v[3], b.c); v += 4; break;
+            case Op::Ligne:
+            case Op::LigneCouleur: s.line(v[0], v[1], v[2], v[3], c); v += 4; break;
             case Op::Cercle: s.circle(v[0], v[1], v[2]); v += 3; break;
-            case Op::Point: s.pset(v[0], v[1]); v += 2; break;
-            case Op::PointCouleur: s.pset(v[0], v[1], b.c); v += 2; break;
+            case Op::Point:
+            case Op::PointCouleur: s.pset(v[0], v[1], c); v += 2; break;
             case Op::Texte:
             case Op::TexteCouleur: {
                 std::int32_t n = 0;
                 std::memcpy(&n, &v[3], sizeof n);
                 const std::string_view t(textes_.data() + caractere, static_cast<std::size_t>(n));
                 caractere += t.size();
-                s.texte(v[0], v[1], traduit ? traduit(t) : std::string(t), static_cast<Ancre>(static_cast<int>(v[2])),
-                        b.op == Op::TexteCouleur ? std::optional<Couleur>(b.c) : std::nullopt);
+                s.texte(v[0], v[1], traduit ? traduit(t) : std::string(t), static_cast<Ancre>(static_cast<int>(v[2])), c);
                 v += 4;
                 break;
             }

@@ -18,6 +18,19 @@ constexpr PresetEchelle kVueDefaut = kPresets[0];
 
 void vueParDefaut(Surface& p) { p.scale(kVueDefaut.x1, kVueDefaut.y1, kVueDefaut.x2, kVueDefaut.y2); }
 
+// The lines k/10 of the view across and down. The scale is read again for
+// each and the sums are single precision, so that each line lands exactly
+// where k/10 of the view is.
+void lignesCadre(Surface& p, int k, Couleur c)
+{
+    const auto L = static_cast<float>(p.scaleLeft()), T = static_cast<float>(p.scaleTop());
+    const auto W = static_cast<float>(p.scaleWidth()), H = static_cast<float>(p.scaleHeight());
+    const float y = static_cast<float>(k) * H / 10.0f + T;
+    p.line(L, y, L + W, y, c);
+    const float x = static_cast<float>(k) * W / 10.0f + L;
+    p.line(x, T, x, T + H, c);
+}
+
 } // namespace
 
 int pasDeTrace(std::int16_t nbPoints)
@@ -79,27 +92,9 @@ void traceCadre(const SimulationState& s, Surface& p)
 {
     p.setDrawWidth(1);
     p.setDrawStyle(StyleTrait::TiretPointPoint);
-    const Couleur gris = couleurPalette(8);
-    float L = 0, T = 0, W = 0, H = 0;
-    // The scale is read again for every line and the sums are single
-    // precision, so that each line lands exactly where k/10 of the view is.
-    for (int k = 1; k <= 10; ++k) {
-        L = static_cast<float>(p.scaleLeft());
-        T = static_cast<float>(p.scaleTop());
-        W = static_cast<float>(p.scaleWidth());
-        H = static_cast<float>(p.scaleHeight());
-        const float y = static_cast<float>(k) * H / 10.0f + T;
-        p.line(L, y, L + W, y, gris);
-        const float x = static_cast<float>(k) * W / 10.0f + L;
-        p.line(x, T, x, T + H, gris);
-    }
-
+    for (int k = 1; k <= 10; ++k) lignesCadre(p, k, couleurPalette(8));
     p.setDrawWidth(1);
-    const Couleur rouge = couleurPalette(12);
-    const float yc = 5.0f * H / 10.0f + T;
-    p.line(L, yc, L + W, yc, rouge);
-    const float xc = 5.0f * W / 10.0f + L;
-    p.line(xc, T, xc, T + H, rouge);
+    lignesCadre(p, 5, couleurPalette(12));
 
     // Left in force afterwards: the trajectory points are drawn with this pen.
     p.setDrawWidth(2);

@@ -108,18 +108,20 @@ void ecritTextes(std::span<const Disposition> table, const Disposition& d, const
 {
     const std::string nomId = idControle(r, d.nom);
     const std::string_view id = nomId;
-    const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
+    // Where the caption goes (none: no caption): the element, its box's text, its frame's legend.
+    const char* ou = nullptr;
     switch (d.genre) {
     case Genre::Etiquette:
-    case Genre::Bouton: dom::texte(id, tr(d.legende)); break;
+    case Genre::Bouton: ou = ""; break;
     case Genre::CaseACocher:
-    case Genre::Option: dom::texte(nomId + "-texte", tr(d.legende)); break;
+    case Genre::Option: ou = "-texte"; break;
     case Genre::Cadre:
-        if (d.legende) dom::texte(nomId + "-legende", tr(d.legende));
+        if (d.legende) ou = "-legende";
         break;
     default: break;
     }
-    if (d.bulle) attribut(boite ? nomId + "-boite" : id, "title", tr(d.bulle));
+    if (ou) dom::texte(nomId + ou, tr(d.legende));
+    if (d.bulle) attribut(boiteDe(r, d), "title", tr(d.bulle));
     if (d.nomAccessible) attribut(id, d.genre == Genre::Logo ? "alt" : "aria-label", tr(d.nomAccessible));
     if (d.drapeaux & NommeParCadre)
         if (const Disposition* c = cherche(table, d.cadre))
