@@ -1,6 +1,7 @@
 #include "dom.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 // The page's side, web/page.js: each text as a pointer and a length in bytes.
@@ -136,19 +137,11 @@ std::string rgb(Couleur c)
 
 namespace {
 
-// A whole number as std::to_string writes it, whose long long version is a
-// third of a kilobyte of the page's code for the lengths alone.
+// A whole number in decimal digits, by the library.
 std::string entier(long long n)
 {
     char t[21];
-    char* p = t + sizeof t;
-    unsigned long long u = n < 0 ? 0 - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
-    do {
-        *--p = static_cast<char>('0' + u % 10);
-        u /= 10;
-    } while (u > 0);
-    if (n < 0) *--p = '-';
-    return std::string(p, t + sizeof t);
+    return std::string(t, std::to_chars(t, t + sizeof t, n).ptr);
 }
 
 } // namespace
