@@ -21,7 +21,6 @@ mergeInto(LibraryManager.library, {
     },
 
     el: function (id, l) { return document.getElementById(UTF8ToString(id, l)); },
-    chaine: function (p, l) { return UTF8ToString(p, l); },
 
     // A string into buf (cap bytes) as UTF-8; returns its length in bytes, which
     // the caller compares with cap to know whether to ask again. A lone UTF-16
@@ -364,6 +363,10 @@ mergeInto(LibraryManager.library, {
 
   // The decimal separator of a language ("" for the browser's); French for a
   // tag the number formats refuse ("C", the language of a system without one).
+  // Written by Page.ecrit, as every other text the program reads: emscripten's
+  // own encoder would come into the page for this one call (a separator is
+  // a character or two, well within the buffer).
+  orbeline_dom_separateur__deps: ['$Page'],
   orbeline_dom_separateur: function (tag, lTag, buf, cap) {
     let p = null;
     try {
@@ -372,7 +375,7 @@ mergeInto(LibraryManager.library, {
     } catch (e) {
       p = new Intl.NumberFormat('fr').formatToParts(1.5).find(function (x) { return x.type === 'decimal'; });
     }
-    stringToUTF8(p ? p.value : '.', buf, cap);
+    Page.ecrit(p ? p.value : '.', buf, cap);
   },
   // The browser's languages, most wanted first, separated by commas.
   orbeline_dom_langues__deps: ['$Page'],
