@@ -51,10 +51,20 @@ def minifie(script):
 
 def allege(modele):
     """The page's markup and style without their comments and indentation,
-    which the reader of web/page.html wants and the browser does not."""
+    which the reader of web/page.html wants and the browser does not, and the
+    style without the spaces its syntax does not need: around braces,
+    semicolons, commas, child combinators and "!important", after colons (in
+    a selector no space follows one), and a rule's last semicolon. No string
+    in the style holds any of those characters."""
     modele = re.sub(r'<!--.*?-->\n?', '', modele, flags=re.S)
     modele = re.sub(r'/\*.*?\*/', '', modele, flags=re.S)
-    return re.sub(r'\n\s+', '\n', modele)
+    modele = re.sub(r'\n\s+', '\n', modele)
+    # Nor the line breaks between elements, whose text nodes show nothing.
+    modele = re.sub(r'>\n<', '><', modele)
+    debut, fin = modele.index('<style>') + len('<style>'), modele.index('</style>')
+    style = re.sub(r'\s*([{};,>!])\s*', r'\1', modele[debut:fin])
+    style = re.sub(r':\s+', ':', style).replace(';}', '}')
+    return modele[:debut] + style + modele[fin:]
 
 
 def main(page, chargeur, programme, wasm, decodeur, sortie):
