@@ -250,7 +250,17 @@ test('the guide, the about box, the starting values, the printout and the pictur
   // Known, left to the layout table: the impact captions' pure red, the
   // desktop's, is 3.5:1 on the window's grey (4.5:1 asked for their size).
   assert.deepEqual(await violations(page), ['color-contrast: #Label11', 'color-contrast: #Label12'], 'after a launch');
-  // The browser's own print (its menu, Ctrl+P, the entry) lays out one landscape sheet: the name line, the scales, the table.
+  // The browser's own print (its menu, Ctrl+P, the entry) lays out one landscape sheet: the name line, the scales, the table,
+  // its swatches printed without the browser's option for backgrounds.
+  await page.emulateMediaType('print');
+  assert.deepEqual(await page.evaluate(() => {
+    dispatchEvent(new Event('beforeprint'));
+    const pave = [...document.querySelectorAll('#feuille div div')].find((e) => e.style.background);
+    const s = pave && getComputedStyle(pave), vu = s && [s.backgroundColor, s.printColorAdjust ?? s.webkitPrintColorAdjust];
+    dispatchEvent(new Event('afterprint'));
+    return vu;
+  }), ['rgb(0, 0, 0)', 'exact']);
+  await page.emulateMediaType(null);
   const pdf = await page.pdf({ preferCSSPageSize: true });
   const lis = (outil, ...args) => spawnSync(outil, [...args, '-'], { input: pdf, encoding: 'utf8' }).stdout;   // from stdin
   assert.match(lis('pdfinfo'), /Pages: +1\n[^]*Page size: +841\.\d+ x 594\.\d+/);
