@@ -2,6 +2,7 @@
 
 #include "calcule.h"
 #include "formes.h"
+#include "lecture.h"
 #include "langue.h"
 #include "vitesse.h"
 
@@ -39,10 +40,7 @@ FormatTable formatCsv(std::string_view separateurDecimal)
 
 std::string_view uniteAffichee(const Releve& r)
 {
-    std::string_view unite(r.Unite.data(), r.Unite.size());
-    unite.remove_prefix(std::min(unite.find_first_not_of(' '), unite.size()));
-    unite.remove_suffix(unite.size() - std::min(unite.find_last_not_of(' ') + 1, unite.size()));
-    return unite;
+    return sansBlancs(std::string_view(r.Unite.data(), r.Unite.size()));
 }
 
 std::string texteTable(const Releve& r, const FormatTable& f)

@@ -2,6 +2,7 @@
 
 #include "charts.h"
 #include "disposition.h"
+#include "lecture.h"
 #include "formes.h"
 #include "legende.h"
 #include "physique.h"
@@ -159,9 +160,7 @@ Bloc informations(const Principale& p, double largeur, double coteVue, std::stri
     double carreau = 0;
     for (const PresetEchelle& e : kPresets)
         if (e.Echelle == p.etat.Echelle && e.Reduction == p.etat.Reduction) carreau = std::fabs(e.x2 - e.x1) / 10 * e.Reduction;
-    std::string_view u = unite(p.etat);
-    u.remove_prefix(std::min(u.find_first_not_of(' '), u.size()));
-    u = u.substr(0, u.find_last_not_of(' ') + 1);
+    const std::string_view u = sansBlancs(unite(p.etat));
     b.lignes(tr(Texte::feuilleEchelle, {formeLisible(carreau, sep), u, formeLisible(significatifs(carreau * 100 / coteVue, 3), sep)}),
              kCorpsFeuille);
     for (const std::string& l : lignesEchelles(p, sep)) b.lignes(l, kCorpsFeuille);

@@ -2,6 +2,7 @@
 
 #include "calcule.h"
 #include "formes.h"
+#include "lecture.h"
 #include "langue.h"
 #include "orbite.h"
 #include "physique.h"
@@ -68,9 +69,7 @@ TableLancements tableLancements(const Principale& p, std::string_view sep)
     TableLancements t;
     const std::vector<const Releve*> vus = lancementsVus(p);
     // The launches on one view share its scale; without any, the scale in force.
-    std::string_view u = vus.empty() ? unite(p.etat) : uniteAffichee(*vus.front());
-    u.remove_prefix(std::min(u.find_first_not_of(' '), u.size()));
-    u = u.substr(0, u.find_last_not_of(' ') + 1);
+    const std::string_view u = vus.empty() ? sansBlancs(unite(p.etat)) : uniteAffichee(*vus.front());
     for (const Colonne& c : kColonnes) {
         if (c.reglage && !actif(p, *c.reglage)) continue;
         const std::string entete = tr(c.entete, {u});
