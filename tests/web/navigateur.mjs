@@ -98,17 +98,19 @@ export async function sert() {
 }
 
 /** The tab on the page at `url` loaded afresh, past the start screen unless
- *  `accueil`; where the engine can: pixel `ratio`, `tactile`, `mobile`, `ecran` size, `langue`. */
+ *  `accueil`; where the engine can: pixel `ratio`, `tactile`, `mobile`, `ecran` size, `langue`,
+ *  a function run `avant` the page's scripts for this load. */
 export async function ouvre({ url = urlFichier(), ratio = 1, tactile = false, mobile = false, ecran = [800, 600],
-  accueil = false, langue = null } = {}) {
+  accueil = false, langue = null, avant = null } = {}) {
   const { page } = await moteur();
   await page.setViewport?.({ width: ecran[0], height: ecran[1], deviceScaleFactor: ratio, hasTouch: tactile, isMobile: mobile });
   const langueVue = langue && await page.evaluateOnNewDocument(parle, langue);
+  const avantVu = avant && await page.evaluateOnNewDocument(avant);
   await page.evaluate(() => { try { sessionStorage.clear(); } catch { /* not the page yet */ } });
   // WebKit's spies come after the page's scripts: its language comes with the link.
   if (nomMoteur === 'webkit' && !langue && !url.includes('langue=')) url += (url.includes('?') ? '&' : '?') + 'langue=fr';
   await page.goto(url);
-  if (langueVue) await page.removeScriptToEvaluateOnNewDocument(langueVue.identifier);
+  for (const vu of [langueVue, avantVu]) if (vu) await page.removeScriptToEvaluateOnNewDocument(vu.identifier);
   await page.waitForSelector('#accueil-Command1');
   if (!accueil) await page.click('#accueil-Command1').then(() => page.waitForSelector('#Command1'));
   return { page, sansErreur };
