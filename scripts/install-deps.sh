@@ -6,8 +6,9 @@
 # driver with its MiniBrowser; poppler's tools for the printout's tests,
 # dbus-daemon for the tests' private session buses, python3 with polib and
 # markdown for the text catalogues, terser for the page's small script
-# (web/assemble.py), the LZMA SDK's decoder for the page's program; the node
-# packages of those tests come from `npm ci`, see the Makefile).
+# (web/assemble.py), the LZMA SDK's decoder for the page's program and zopfli
+# to deflate that decoder; the node packages of those tests come from `npm ci`,
+# see the Makefile).
 # Idempotent and quiet when everything is already present.
 set -euo pipefail
 
@@ -22,7 +23,7 @@ packages=(
   dpkg-dev file lintian appstream man-db
   poppler-utils
   emscripten chromium firefox-esr webkit2gtk-driver
-  python3 python3-polib python3-markdown gettext node-terser lzma-dev
+  python3 python3-polib python3-markdown gettext node-terser lzma-dev zopfli
 )
 # npm: Debian's package, unless the machine's node (another build of it)
 # brings its own, which Debian's npm would conflict with.
