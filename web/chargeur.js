@@ -10,6 +10,18 @@
   // browser's network service), else that address.
   const octets = (texte) => Uint8Array.fromBase64 ? Promise.resolve(Uint8Array.fromBase64(texte))
     : fetch('data:application/octet-stream;base64,' + texte).then((r) => r.arrayBuffer());
+  // A page cut short or damaged on its way (a download, a USB stick) or a
+  // browser without what the loading needs: the page says so rather than
+  // stay blank, and the error still goes to the console.
+  const echec = function (e) {
+    const message = document.createElement('p');
+    message.setAttribute('role', 'alert');
+    message.style.margin = '1em';
+    message.textContent = "Orbeline n'a pas pu démarrer\u00a0: ce fichier est incomplet ou abîmé (téléchargez-le " +
+      'de nouveau), ou ce navigateur est trop ancien.';
+    document.body.append(message);
+    throw e;
+  };
   const charge = function () {
     const bloc = document.getElementById('programme'), taille = +bloc.dataset.octets;
     const decodeur = octets(bloc.dataset.decodeur)
@@ -20,15 +32,20 @@
     // (web/page.js), is opened: the browser's first access to it waits a few
     // ms on this thread, which would otherwise come in the program's start.
     try { sessionStorage.length; } catch (e) { /* storage refused: nothing kept */ }
-    Promise.all([decode, decodeur]).then(function ([compresse, d]) {
+    return Promise.all([decode, decodeur]).then(function ([compresse, d]) {
       // The stream then the program after the decoder's own memory.
       const x = d.instance.exports, debut = x.memory.buffer.byteLength, l = compresse.byteLength;
       x.memory.grow(Math.ceil((l + taille) / 65536));
       new Uint8Array(x.memory.buffer).set(new Uint8Array(compresse), debut);
       if (x.decompresse(debut, l, debut + l, taille)) throw new Error('programme illisible');
-      programme({ wasm: new Uint8Array(x.memory.buffer, debut + l, taille) });
+      return new Uint8Array(x.memory.buffer, debut + l, taille);
     });
   };
-  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', charge);
-  else charge();
+  const demarre = function () {
+    let programmeLu;
+    try { programmeLu = charge(); } catch (e) { programmeLu = Promise.reject(e); }
+    programmeLu.then((wasm) => programme({ wasm: wasm }), echec);
+  };
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', demarre);
+  else demarre();
 })();

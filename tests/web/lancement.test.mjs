@@ -2,9 +2,13 @@
 // server, at two pixel ratios where the engine sets them; a link's situation,
 // kept across a reload; the guide, downloads and languages, under the page's policy.
 import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, afterEach, test } from 'node:test';
-import { attends, attendsGraphe, ferme, imageSuivante, nomMoteur, ouvre, pixels, sansErreur, sert, tape, telecharge, texte, touche, urlFichier }
-  from './navigateur.mjs';
+import { pathToFileURL } from 'node:url';
+import { attends, attendsGraphe, fichierPage, ferme, imageSuivante, moteur, nomMoteur, ouvre, pixels, sansErreur, sert, tape,
+  telecharge, texte, touche, urlFichier } from './navigateur.mjs';
 
 const serveur = await sert();
 after(async () => { await Promise.all([ferme(), serveur.ferme()]); });
@@ -29,6 +33,25 @@ test('Lancer draws the default launch from file:// and from a web server, with o
     assert.ok(await dessin.compte([0, 0, 0]) > 100 * ratio * ratio, `${cas}: the trajectory in black`);
     await imageSuivante(page);
     assert.ok(await (await pixels(page, 'Picture1', 1)).compte([0, 0, 255]) > 0, `${cas}: the marker at the next frame`);
+  }
+});
+
+test('a page cut short on its way says so in French rather than stay blank', async () => {
+  const octets = readFileSync(fichierPage), programme = octets.indexOf('<script type="application/octet-stream"');
+  const dossier = mkdtempSync(join(tmpdir(), 'orbeline-coupee-')), fichier = join(dossier, 'orbeline.html');
+  try {
+    const { page } = await moteur();
+    for (const [cas, fin] of [['cut in the program', programme + 60000], ['cut before it', programme]]) {
+      writeFileSync(fichier, octets.subarray(0, fin));
+      await page.goto(pathToFileURL(fichier).href);
+      await page.waitForSelector('[role="alert"]');
+      assert.match(await page.$eval('[role="alert"]', (p) => p.textContent),
+        /^Orbeline n'a pas pu démarrer\u00a0: ce fichier est incomplet ou abîmé/, cas);
+      await page.releveErreurs?.();
+      page.erreurs.splice(0);   // its cause, which the console has too
+    }
+  } finally {
+    rmSync(dossier, { recursive: true, force: true });
   }
 });
 
