@@ -69,6 +69,12 @@ def traduit(cat, contexte, francais):
     return cat.get((contexte, francais))
 
 
+def texte(ident, langue):
+    """The text `ident` in a language, in French where it has no translation yet."""
+    francais = next(e.msgid for e in modele() if e.msgctxt == ident and not e.obsolete)
+    return traduit(catalogue(langue), ident, francais) or francais
+
+
 def guide_francais():
     texte = open(os.path.join(RACINE, 'README.md'), encoding='utf-8').read()
     debut = texte.index("## Guide de l'élève")

@@ -1,25 +1,31 @@
 #!/usr/bin/env python3
 """Writes the web page, one HTML file holding everything.
 
-Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm DECODEUR.wasm SORTIE.html
+Usage: assemble.py PAGE.html CHARGEUR.js PROGRAMME.js PROGRAMME.wasm DECODEUR.wasm SORTIE.html LANGUE...
 
 PAGE.html's `{{{ SCRIPT }}}` becomes one inline script, the loader
 (web/chargeur.js) then emscripten's script with the page's own (web/surface.js,
 web/page.js) as the function `programme(Module)`, which the loader calls with
 the WebAssembly; that follows, compressed (LZMA) then in base64, in a data
 block, whose attributes hold its size and the decoder (web/decompresse.c),
-deflated.
+deflated. `{{{ ILLISIBLE }}}` becomes the catalogue's text for a page whose
+program cannot start, in each LANGUE, French first: the loader shows it where
+the program could not be read, before anything knows the reader's language.
 Inline, so that the page also works opened from a disk, where it may load
 nothing. The data last: gzip, which a server may apply to the page, then
 compresses the text before it 2 kB better.
 """
 
 import base64
+import html
 import lzma
 import os
 import re
 import subprocess
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), 'langues'))
+import catalogue  # noqa: E402  (langues/catalogue.py, beside this folder)
 
 
 def compresse(octets):
@@ -66,7 +72,19 @@ def allege(modele):
     return modele[:debut] + style + modele[fin:]
 
 
-def main(page, chargeur, programme, wasm, decodeur, sortie):
+def illisible(langues):
+    """The text for a page whose program cannot start, in each language that
+    translates it, each but the first marked with its language."""
+    textes = []
+    for langue in langues:
+        t = catalogue.texte('pageIllisible', langue)
+        if all(t != autre for _, autre in textes):
+            textes.append((langue, t))
+    return '<br>'.join(html.escape(t, quote=False) if i == 0 else f'<span lang="{l}">{html.escape(t, quote=False)}</span>'
+                       for i, (l, t) in enumerate(textes))
+
+
+def main(page, chargeur, programme, wasm, decodeur, sortie, *langues):
     with open(wasm, 'rb') as f:
         octets = f.read()
     # The decoder deflated, which the browser inflates itself: 1.3 kB less gzip;
@@ -89,8 +107,10 @@ def main(page, chargeur, programme, wasm, decodeur, sortie):
         sys.exit('assemble.py : le script contient « </script » ou « <!-- »')
     with open(page, encoding='utf-8') as f:
         modele = allege(f.read())
-    if modele.count('{{{ SCRIPT }}}') != 1:
-        sys.exit(f'assemble.py : {page} doit contenir une fois {{{{{{ SCRIPT }}}}}}')
+    for marque in ('SCRIPT', 'ILLISIBLE'):
+        if modele.count('{{{ %s }}}' % marque) != 1:
+            sys.exit(f'assemble.py : {page} doit contenir une fois {{{{{{ {marque} }}}}}}')
+    modele = modele.replace('{{{ ILLISIBLE }}}', illisible(langues))
     with open(sortie, 'w', encoding='utf-8', newline='\n') as f:
         f.write(modele.replace('{{{ SCRIPT }}}', '<script>\n' + script + '\n</script>\n'
                                f'<script type="application/octet-stream" id="programme" data-octets="{len(octets)}" data-decodeur="{decodeur}">'
@@ -98,6 +118,6 @@ def main(page, chargeur, programme, wasm, decodeur, sortie):
 
 
 if __name__ == '__main__':
-    if len(sys.argv) != 7:
+    if len(sys.argv) < 8:
         sys.exit(__doc__.strip().splitlines()[2])
     main(*sys.argv[1:])

@@ -12,14 +12,10 @@
     : fetch('data:application/octet-stream;base64,' + texte).then((r) => r.arrayBuffer());
   // A page cut short or damaged on its way (a download, a USB stick) or a
   // browser without what the loading needs: the page says so rather than
-  // stay blank, and the error still goes to the console.
+  // stay blank (its text from the catalogue, web/assemble.py), and the error
+  // still goes to the console.
   const echec = function (e) {
-    const message = document.createElement('p');
-    message.setAttribute('role', 'alert');
-    message.style.margin = '1em';
-    message.textContent = "Orbeline n'a pas pu démarrer\u00a0: ce fichier est incomplet ou abîmé (téléchargez-le " +
-      'de nouveau), ou ce navigateur est trop ancien.';
-    document.body.append(message);
+    document.getElementById('illisible').hidden = false;
     throw e;
   };
   const charge = function () {

@@ -36,7 +36,7 @@ test('Lancer draws the default launch from file:// and from a web server, with o
   }
 });
 
-test('a page cut short on its way says so in French rather than stay blank', async () => {
+test('a page cut short on its way says so, in French then English, rather than stay blank', async () => {
   const octets = readFileSync(fichierPage), programme = octets.indexOf('<script type="application/octet-stream"');
   const dossier = mkdtempSync(join(tmpdir(), 'orbeline-coupee-')), fichier = join(dossier, 'orbeline.html');
   try {
@@ -46,7 +46,7 @@ test('a page cut short on its way says so in French rather than stay blank', asy
       await page.goto(pathToFileURL(fichier).href);
       await page.waitForSelector('[role="alert"]');
       assert.match(await page.$eval('[role="alert"]', (p) => p.textContent),
-        /^Orbeline n'a pas pu démarrer\u00a0: ce fichier est incomplet ou abîmé/, cas);
+        /^Orbeline n'a pas pu démarrer\u00a0: ce fichier est incomplet ou abîmé.*Orbeline could not start/, cas);
       await page.releveErreurs?.();
       page.erreurs.splice(0);   // its cause, which the console has too
     }
