@@ -66,30 +66,37 @@ std::string lisible(double v, double pas, std::string_view sep)
 
 TableLancements tableLancements(const Principale& p, std::string_view sep)
 {
-    TableLancements t;
     const std::vector<const Releve*> vus = lancementsVus(p);
+    // The columns shown. The table's columns, rows and cells made at their number rather than grown:
+    // a growth of these vectors' own would come into the page for this alone.
+    std::array<std::size_t, kColonnes.size()> montrees{};
+    std::size_t n = 0;
+    for (std::size_t c = 0; c < kColonnes.size(); ++c)
+        if (!kColonnes[c].reglage || actif(p, *kColonnes[c].reglage)) montrees[n++] = c;
+    TableLancements t{.colonnes = std::vector<TableLancements::Colonne>(n), .rangees = std::vector<TableLancements::Rangee>(vus.size())};
     // The launches on one view share its scale; without any, the scale in force.
     const std::string_view u = vus.empty() ? sansBlancs(unite(p.etat)) : uniteAffichee(*vus.front());
-    for (const Colonne& c : kColonnes) {
-        if (c.reglage && !actif(p, *c.reglage)) continue;
-        const std::string entete = tr(c.entete, {u});
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::string entete = tr(kColonnes[montrees[i]].entete, {u});
         const std::size_t par = entete.find(" (");
-        t.colonnes.push_back({entete.substr(0, par), par == std::string::npos ? "" : entete.substr(par + 2, entete.size() - par - 3)});
+        t.colonnes[i] = {entete.substr(0, par), par == std::string::npos ? "" : entete.substr(par + 2, entete.size() - par - 3)};
     }
     static constexpr std::array<Texte, 6> kFormes{Texte::formeAucune, Texte::formeCercle, Texte::formeEllipse,
                                                   Texte::formeParabole, Texte::formeHyperbole, Texte::formeDroite};
-    for (const Releve* r : vus) {
+    for (std::size_t j = 0; j < vus.size(); ++j) {
+        const Releve* r = vus[j];
         const Coloris& c = kColoris[static_cast<std::size_t>(r->coloris)];
-        TableLancements::Rangee l{.numero = r->numero, .couleur = c.couleur.value_or(Couleur{}), .nomCouleur = std::string(tr(c.nom)),
-                                  .pointee = r->numero == p.survole};
+        TableLancements::Rangee& l = t.rangees[j];
+        l = {.numero = r->numero, .couleur = c.couleur.value_or(Couleur{}), .nomCouleur = std::string(tr(c.nom)),
+             .cellules = std::vector<std::string>(n), .valeurs = std::vector<double>(n), .pointee = r->numero == p.survole};
         const auto valeurs = mesures(*r);
-        for (std::size_t c = 0; c < kColonnes.size(); ++c) {
-            if (kColonnes[c].reglage && !actif(p, *kColonnes[c].reglage)) continue;
-            l.valeurs.push_back(valeurs[c]);
-            l.cellules.push_back(kColonnes[c].entete == Texte::colonneOrbite ? std::string(tr(kFormes[static_cast<std::size_t>(conique(*r).forme)]))
-                                                                            : lisible(valeurs[c], kColonnes[c].pas, sep));
+        for (std::size_t i = 0; i < n; ++i) {
+            const Colonne& k = kColonnes[montrees[i]];
+            const double v = valeurs[montrees[i]];
+            l.valeurs[i] = v;
+            l.cellules[i] = k.entete == Texte::colonneOrbite ? std::string(tr(kFormes[static_cast<std::size_t>(conique(*r).forme)]))
+                                                            : lisible(v, k.pas, sep);
         }
-        t.rangees.push_back(std::move(l));
     }
     if (!vus.empty() && vus.front()->numero > 1) {
         const int dernier = vus.front()->numero - 1;
