@@ -35,9 +35,10 @@ double largeurMm(std::string_view t, double corps) { return largeurTexte(t, corp
 struct Bloc {
     double largeur = 0, hauteur = 0;
     std::vector<ElementFeuille> elements = {};
-    void texte(CadreMm c, std::string t, double corps, bool gras = false, Alignement a = Alignement::Gauche)
+    // The text copied here alone, not by each caller.
+    void texte(CadreMm c, std::string_view t, double corps, bool gras = false, Alignement a = Alignement::Gauche)
     {
-        elements.push_back({.cadre = c, .texte = std::move(t), .corps = corps, .gras = gras, .alignement = a});
+        elements.push_back({.cadre = c, .texte = std::string(t), .corps = corps, .gras = gras, .alignement = a});
         hauteur = std::max(hauteur, c.haut + c.hauteur);
     }
     void ajoute(ElementFeuille::Sorte s, CadreMm c, int picture = 0, Couleur couleur = {})
@@ -48,7 +49,7 @@ struct Bloc {
     // the block: each written as it is cut, not gathered in a list first.
     void lignes(std::string_view t, double corps, bool gras = false)
     {
-        const auto ligne = [&](std::string_view l) { texte({0, hauteur, largeur, interligne(corps)}, std::string(l), corps, gras); };
+        const auto ligne = [&](std::string_view l) { texte({0, hauteur, largeur, interligne(corps)}, l, corps, gras); };
         for (std::size_t debut = 0; debut <= t.size();) {
             const std::size_t fin = std::min(t.find('\n', debut), t.size());
             std::string_view reste = t.substr(debut, fin - debut);
@@ -101,7 +102,7 @@ Bloc rangeeGraphes(std::span<const Graphe* const> g, double cote, bool valeurs, 
             b.texte({x + cote - duree, y, duree, ligne}, t.duree, kCorpsTableau, false, Alignement::Droite);
             y += ligne;
         }
-        b.texte({x, y, cote, interligne(kCorpsGraphe)}, std::string(tr(g[k]->titre)), kCorpsGraphe, true, Alignement::Centre);
+        b.texte({x, y, cote, interligne(kCorpsGraphe)}, tr(g[k]->titre), kCorpsGraphe, true, Alignement::Centre);
     }
     b.largeur = static_cast<double>(g.size()) * (cote + kEntre) - kEntre;
     return b;
@@ -280,7 +281,7 @@ Feuille feuilleFenetre(const Fenetre& f, const Principale& p, double largeurMm, 
             const double w = std::min(l, grand), h = w * a.hauteur / a.largeur;
             Bloc k{.largeur = w, .hauteur = h + interligne(kCorpsGraphe)};
             k.ajoute(ElementFeuille::Sorte::Image, {0, 0, w, h}, n);
-            k.texte({0, h, w, interligne(kCorpsGraphe)}, std::string(tr(cherche(legendeGraphe(n))->legende)), kCorpsGraphe, true,
+            k.texte({0, h, w, interligne(kCorpsGraphe)}, tr(cherche(legendeGraphe(n))->legende), kCorpsGraphe, true,
                     Alignement::Centre);
             b.ajoute(std::move(k));
         }

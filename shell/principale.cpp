@@ -290,6 +290,9 @@ std::optional<std::pair<const Releve*, int>> pointProche(const Principale& p, co
     return proche;
 }
 
+using Proche = std::optional<std::pair<const Releve*, int>>;
+std::string bulleDe(const Principale& p, const Proche& proche, std::string_view sep);
+
 /// The pointer or a finger over the view: the point within `pres` px and its tooltip ("" off the points).
 struct Survol {
     std::string bulle;
@@ -303,7 +306,8 @@ Survol survole(Principale& p, Fenetre& f, int bouton, int shift, float x, float 
     p.legendesUnite = true;
     montreLectureRejeu(p, f);   // a replay keeps the read-out
     const Surface& vue = f.picture(1);
-    Survol s{bullePoint(p, vue, x, y, f.separateurDecimal(), pres), pointProche(p, vue, x, y, pres)};
+    Survol s{{}, pointProche(p, vue, x, y, pres)};   // the point found once, for the tooltip too
+    s.bulle = bulleDe(p, s.proche, f.separateurDecimal());
     if (s.proche) p.pointe = s.proche->first->numero;
     survoleLancement(p, f, s.proche ? s.proche->first->numero : 0);
     return s;
@@ -550,9 +554,11 @@ void Picture1_Touche(Principale& p, Fenetre& f, Doigt d, float x, float y, doubl
     if (!geste.lu && !geste.place && !geste.glisse) f.montreBulle(tr(Texte::astuceDoigt));
 }
 
-std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, std::string_view sep, double pres)
+namespace {
+
+// The tooltip of a point found ("" for none).
+std::string bulleDe(const Principale& p, const Proche& proche, std::string_view sep)
 {
-    const auto proche = pointProche(p, vue, x, y, pres);
     if (!proche) return {};
     const Releve& r = *proche->first;
 
@@ -566,6 +572,13 @@ std::string bullePoint(const Principale& p, const Surface& vue, float x, float y
         (t += '\n') += tr(Texte::bulleVitessePoint, {dixieme(r.Vxt[k], sep), dixieme(r.Vyt[k], sep)});
     if (const std::string v = bulleVecteurs(p, r, proche->second, sep); !v.empty()) (t += '\n') += v;
     return t;
+}
+
+} // namespace
+
+std::string bullePoint(const Principale& p, const Surface& vue, float x, float y, std::string_view sep, double pres)
+{
+    return bulleDe(p, pointProche(p, vue, x, y, pres), sep);
 }
 
 std::vector<CourbeLancement> courbesGraphes(const Principale& p)

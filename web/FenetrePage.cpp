@@ -89,6 +89,9 @@ constexpr std::array<std::string_view, 4> kCotes{"left", "top", "width", "height
     for (std::size_t i = 0; i < 4; ++i) dom::style(id, kCotes[i], dom::longueur(v[i], "mm"));
 }
 
+// A toggle's state, as its button says it.
+[[gnu::noinline]] void presse(dom::Chaine id, bool oui) { dom::attribut(id, "aria-pressed", oui ? "true" : "false"); }
+
 void copie(std::string_view t, bool lien) { orbeline_page_copie(t.data(), static_cast<int>(t.size()), lien); }
 
 void dialogue(std::string_view id) { orbeline_page_dialogue(id.data(), static_cast<int>(id.size())); }
@@ -160,7 +163,7 @@ void FenetrePage::construitMenus()
                 const std::string nomId = "langue-" + std::string(kCodesLangues[l]);
                 const std::string_view id = nomId;
                 boutonListe(nomId, liste);
-                dom::attribut(id, "aria-pressed", static_cast<Langue>(l) == langue() ? "true" : "false");
+                presse(id, static_cast<Langue>(l) == langue());
                 dom::attribut(id, "lang", kCodesLangues[l]);
                 dom::attribut(id, "data-langue", std::to_string(l));
                 dom::texte(id, tr(Texte::nomLangue, static_cast<Langue>(l)));
@@ -170,8 +173,8 @@ void FenetrePage::construitMenus()
         const std::string nomId = idAction(e.action);
         const std::string_view id = nomId;   // a view taken once, passed as it is to every call below
         boutonListe(nomId, liste);
-        dom::attribut(id, "data-action", std::to_string(static_cast<int>(e.action)));
-        if (e.reglage) dom::attribut(id, "aria-pressed", p_.reglages[static_cast<std::size_t>(*e.reglage)] ? "true" : "false");
+        dom::attribut(id, "data-action", id.substr(std::string_view("action-").size()));   // its number
+        if (e.reglage) presse(id, p_.reglages[static_cast<std::size_t>(*e.reglage)]);
         // The caption, its access letter underlined: in an open menu that letter chooses it.
         const std::string nomLegende = nomId + "-legende";
         const std::string_view legende = nomLegende;
@@ -549,10 +552,10 @@ void FenetrePage::ecritLancements(const TableLancements& t)
     std::string l;
     for (const TableLancements::Colonne& c : t.colonnes) l.append(l.empty() ? "" : "\t").append(c.nom).append("\t").append(c.unite);
     for (const TableLancements::Rangee& r : t.rangees) {
-        l.append("\n").append(dom::rgb(r.couleur)).append("\t")
-            .append(r.pointee ? "1\t" : "\t")
-            .append(orbeline::tr(Texte::legendeRangee, {std::to_string(r.numero), r.nomCouleur}))
-            .append("\t" + r.nomCouleur + "\t" + std::to_string(r.numero));
+        const std::string numero = std::to_string(r.numero);
+        l.append("\n").append(dom::rgb(r.couleur)).append(r.pointee ? "\t1\t" : "\t\t")
+            .append(orbeline::tr(Texte::legendeRangee, {numero, r.nomCouleur}))
+            .append("\t").append(r.nomCouleur).append("\t").append(numero);
         for (const std::string& v : r.cellules) l.append("\t").append(v);
     }
     for (const std::string& n : t.notes) l.append("\n\t").append(n);
@@ -615,7 +618,7 @@ void FenetrePage::montreBulle(std::string_view t, int)
 void FenetrePage::ecritReglage(Reglage r, bool actif)
 {
     for (const EntreeMenu& e : kMenus)
-        if (e.reglage == r) dom::attribut(idAction(e.action), "aria-pressed", actif ? "true" : "false");
+        if (e.reglage == r) presse(idAction(e.action), actif);
 }
 
 void FenetrePage::modeProjection(bool oui)
