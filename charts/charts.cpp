@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstddef>
 #include <limits>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -336,10 +337,11 @@ void TraceEnergie(std::span<const CourbeLancement> lancements, Fenetre& f, std::
         std::array<double, 3> valeurs;  ///< kinetic, potential, total
         double ecart;                   ///< the lower band's
     };
-    // Sized at once: growing it would bring a vector's growth for this type alone.
+    // Sized at once and every one written below: neither a vector's growth nor its zeroing for this type alone.
     std::size_t nombre = 0;
     for (const CourbeLancement& c : l) nombre += static_cast<std::size_t>(std::max(1, dernier(*c.releve))) + 1;
-    std::vector<Point> points(nombre);
+    const std::unique_ptr<Point[]> tableau(new Point[nombre]);
+    const std::span<Point> points(tableau.get(), nombre);
     std::size_t z = 0;
     double bas = 0, haut = 0, emMin = std::numeric_limits<double>::infinity(), emMax = -emMin;
     for (const CourbeLancement& c : l) {

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 namespace orbeline {
@@ -298,13 +299,13 @@ void traceKepler(Principale& p, Fenetre& f)
     Surface& s = f.picture(kPictureKepler);
     s.cls();
     const std::vector<const Releve*> vus = lancementsVus(p);
-    // Sized at once: growing it would bring a vector's growth for this type alone.
-    std::vector<PointKepler> points(vus.size());
+    // Sized at once: a vector, even sized so, would bring its own code for this type alone.
+    const std::unique_ptr<PointKepler[]> points(new PointKepler[vus.size()]);
     std::size_t n = 0;
     for (const Releve* r : vus)
         if (const Kepler m = mesureKepler(*r); m.tour)
             points[n++] = {r->numero, m.a, m.T, kColoris[static_cast<std::size_t>(r->coloris)].couleur};
-    TraceKepler(s, std::span(points.data(), n), vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
+    TraceKepler(s, std::span(points.get(), n), vus.empty() ? p.etat.GM : vus.back()->GM, f.separateurDecimal());
 }
 
 std::string bulleVecteurs(const Principale& p, const Releve& r, int i, std::string_view sep)
