@@ -67,8 +67,8 @@ std::string lisible(double v, double pas, std::string_view sep)
 TableLancements tableLancements(const Principale& p, std::string_view sep)
 {
     const std::vector<const Releve*> vus = lancementsVus(p);
-    // The columns shown. The table's columns, rows and cells made at their number rather than grown:
-    // a growth of these vectors' own would come into the page for this alone.
+    // The columns shown. The table's columns and rows made at their number rather than grown: a growth
+    // of these vectors' own would come into the page for this alone (a row's cells grow as other lists of theirs do).
     std::array<std::size_t, kColonnes.size()> montrees{};
     std::size_t n = 0;
     for (std::size_t c = 0; c < kColonnes.size(); ++c)
@@ -88,14 +88,14 @@ TableLancements tableLancements(const Principale& p, std::string_view sep)
         const Coloris& c = kColoris[static_cast<std::size_t>(r->coloris)];
         TableLancements::Rangee& l = t.rangees[j];
         l = {.numero = r->numero, .couleur = c.couleur.value_or(Couleur{}), .nomCouleur = std::string(tr(c.nom)),
-             .cellules = std::vector<std::string>(n), .valeurs = std::vector<double>(n), .pointee = r->numero == p.survole};
+             .pointee = r->numero == p.survole};
         const auto valeurs = mesures(*r);
         for (std::size_t i = 0; i < n; ++i) {
             const Colonne& k = kColonnes[montrees[i]];
             const double v = valeurs[montrees[i]];
-            l.valeurs[i] = v;
-            l.cellules[i] = k.entete == Texte::colonneOrbite ? std::string(tr(kFormes[static_cast<std::size_t>(conique(*r).forme)]))
-                                                            : lisible(v, k.pas, sep);
+            l.valeurs.push_back(v);
+            l.cellules.push_back(k.entete == Texte::colonneOrbite ? std::string(tr(kFormes[static_cast<std::size_t>(conique(*r).forme)]))
+                                                            : lisible(v, k.pas, sep));
         }
     }
     if (!vus.empty() && vus.front()->numero > 1) {
