@@ -428,8 +428,11 @@ std::string bulleGraphe(const Graphe& g, std::span<const CourbeLancement> lancem
         const std::string temps = formeLisible(static_cast<double>(i) * r->pas, sep);
         const std::string v = dixieme(valeur(g, *r, static_cast<std::size_t>(i)) / echelle, sep);
         if (!t.empty()) t += '\n';
-        if (l.size() > 1) t += tr(Texte::bulleGrapheLancement, {std::to_string(r->numero), temps, g.symbole, v, unite});
-        else t += tr(Texte::bulleGraphe, {tr(g.titre), temps, g.symbole, v, unite});
+        // Several launches: each named by its number, else the chart by its title.
+        const bool plusieurs = l.size() > 1;
+        const std::string numero = std::to_string(r->numero);
+        t += tr(plusieurs ? Texte::bulleGrapheLancement : Texte::bulleGraphe,
+                {plusieurs ? std::string_view(numero) : tr(g.titre), temps, g.symbole, v, unite});
     }
     if (min > max) min = max = 0;
     const double fin = a.enTemps ? a.fin : a.fin * l.back().releve->pas;
