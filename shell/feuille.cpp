@@ -129,12 +129,11 @@ Bloc tableau(const TableLancements& t, double largeur)
         const double y0 = b.hauteur + (debut > 0 ? kEntre : 0);
         x = premiere;
         for (std::size_t k = debut; k < fin; ++k) {
-            const auto d = Alignement::Droite;
-            b.texte({x, y0, colonnes[k] - pad, ligne}, t.colonnes[k].nom, kCorpsTableau, true, d);
-            b.texte({x, y0 + ligne, colonnes[k] - pad, ligne}, t.colonnes[k].unite, kCorpsTableau, false, d);
-            for (std::size_t r = 0; r < t.rangees.size(); ++r)
-                b.texte({x, y0 + ligne * static_cast<double>(r + 2), colonnes[k] - pad, ligne}, t.rangees[r].cellules[k], kCorpsTableau,
-                        false, d);
+            // The name in bold, the unit, then the launches' cells, one line each.
+            for (std::size_t r = 0; r < t.rangees.size() + 2; ++r) {
+                const std::string& texte = r == 0 ? t.colonnes[k].nom : r == 1 ? t.colonnes[k].unite : t.rangees[r - 2].cellules[k];
+                b.texte({x, y0 + ligne * static_cast<double>(r), colonnes[k] - pad, ligne}, texte, kCorpsTableau, r == 0, Alignement::Droite);
+            }
             x += colonnes[k];
         }
         for (std::size_t r = 0; r < t.rangees.size(); ++r) {
