@@ -73,7 +73,8 @@ TableLancements tableLancements(const Principale& p, std::string_view sep)
     std::size_t n = 0;
     for (std::size_t c = 0; c < kColonnes.size(); ++c)
         if (!kColonnes[c].reglage || actif(p, *kColonnes[c].reglage)) montrees[n++] = c;
-    TableLancements t{.colonnes = std::vector<TableLancements::Colonne>(n), .rangees = std::vector<TableLancements::Rangee>(vus.size())};
+    TableLancements t{.colonnes = std::vector<TableLancements::Colonne>(n), .rangees = std::vector<TableLancements::Rangee>(vus.size()),
+                      .notes = {}};
     // The launches on one view share its scale; without any, the scale in force.
     const std::string_view u = vus.empty() ? sansBlancs(unite(p.etat)) : uniteAffichee(*vus.front());
     for (std::size_t i = 0; i < n; ++i) {
