@@ -25,7 +25,7 @@ constexpr double kRetrait = 8;           // inside a frame
 double px(int twips) { return twips / 15.0; }
 double corps(const Disposition& d, double echelle = kTexte)
 {
-    return plusGrand(kCorpsMin, d.police.points * 4 / 3 * echelle);
+    return plusGrand(kCorpsMin, double{d.police.points} * 4 / 3 * echelle);
 }
 bool controle(const Disposition& d)
 {
@@ -106,7 +106,7 @@ struct Regles {
 // nothing); else as many lines as the window's text needs at that width.
 Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 {
-    const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
+    const double texte = corps(d), surFenetre = double{d.police.points} * 4 / 3 * kInterligne;
     const double lignesFenetre = plusGrand(1.0, std::floor(px(d.place.hauteur) / surFenetre));
     double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
     if (d.drapeaux & Retour) lignes = plusGrand(lignes, 2.0);
