@@ -6,7 +6,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <vector>
 
 namespace orbeline {
 namespace {
@@ -30,23 +29,20 @@ int rang(std::span<const Disposition> table, const Disposition& d)
     return d.tab < 0 ? INT_MAX : d.tab;
 }
 
-std::vector<const Disposition*> dans(std::span<const Disposition> table, std::string_view cadre)
+ListeRangs dans(std::span<const Disposition> table, std::string_view cadre)
 {
-    std::vector<const Disposition*> v;
+    ListeRangs v;
     for (const Disposition& d : table)
-        if (d.cadre == cadre) v.push_back(&d);
+        if (d.cadre == cadre) v.ajoute(&d);
     // Option buttons stay top to bottom, the order the arrow keys follow.
     const bool options = std::all_of(v.begin(), v.end(), [](const Disposition* d) { return d->genre == Genre::Option; });
     if (options) return v;
     // Sorted by insertion, which keeps rows of one rank in table order as
-    // std::stable_sort would, in a tenth of its code: a frame holds a few rows.
-    std::vector<int> rangs;
-    for (const Disposition* d : v) rangs.push_back(rang(table, *d));
+    // std::stable_sort would, in a tenth of its code: a frame holds a few rows,
+    // and their ranks are worked out as they are compared rather than kept.
     for (std::size_t i = 1; i < v.size(); ++i)
-        for (std::size_t j = i; j > 0 && rangs[j] < rangs[j - 1]; --j) {
-            std::swap(rangs[j], rangs[j - 1]);
-            std::swap(v[j], v[j - 1]);
-        }
+        for (std::size_t j = i; j > 0 && rang(table, *v.rangs[j]) < rang(table, *v.rangs[j - 1]); --j)
+            std::swap(v.rangs[j], v.rangs[j - 1]);
     return v;
 }
 
