@@ -31,18 +31,20 @@ std::string tampon;   // a text the script hands over (a situation file)
 FenetrePage* fenetre() { return principale.get(); }
 
 const Racine kRacineAccueil{"accueil", "accueil-", kLargeurAccueil, true};
-Disposee agencementAccueil{};   // as the start screen stands
+// The start screen stands as the layout has it, at its own size (as it is built):
+// all an arrangement needs to know of the one before, rather than a copy of it.
+bool accueilTel = true;
 
 // The start screen arranged for the page's viewport and pointer.
 void agenceAccueil()
 {
     const Disposee a = dispose(kDispositionAccueil, kPiecesAccueil, dom::ecran(), kNaturelleAccueil, false);
-    const auto telle = [](const Disposee& d) { return d.agencement == Agencement::Fenetre && d.echelle == 1; };
-    if (telle(a) && telle(agencementAccueil)) return;
-    agencementAccueil = a;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
+    if (telle && accueilTel) return;
+    accueilTel = telle;
     const bool compacte = a.agencement != Agencement::Fenetre;
-    dom::attribut("accueil", "class", compacte ? "compacte" : telle(a) ? "" : "agrandie");
-    dom::style("page", "--k", compacte || telle(a) ? "" : dom::longueur(a.echelle, ""));
+    dom::attribut("accueil", "class", compacte ? "compacte" : telle ? "" : "agrandie");
+    dom::style("page", "--k", compacte || telle ? "" : dom::longueur(a.echelle, ""));
     dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle)));
     dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle)));
     agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
