@@ -11,7 +11,6 @@ namespace orbeline {
 namespace {
 
 using dom::attribut;
-using dom::px;
 using dom::style;
 
 std::string texte(std::string_view s) { return std::string(s); }
@@ -53,17 +52,17 @@ void place(const Disposition& d, std::string_view boite, int largeurParent, doub
 {
     const int g = enPixels(d.place.gauche, k), h = enPixels(d.place.haut, k), l = enPixels(d.place.largeur, k),
               ht = enPixels(d.place.hauteur, k);
-    style(boite, "top", px(h));
+    dom::stylePx(boite, "top", h);
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
-        style(boite, "right", px(enPixels(largeurParent, k) - g - l));
+        dom::stylePx(boite, "right", enPixels(largeurParent, k) - g - l);
         style(boite, "left", "");
     } else {
-        style(boite, "left", px(g));
+        dom::stylePx(boite, "left", g);
         style(boite, "right", "");
     }
     if (!(d.drapeaux & AutoTaille)) {
-        style(boite, "width", px(l));
-        style(boite, "height", px(ht));
+        dom::stylePx(boite, "width", l);
+        dom::stylePx(boite, "height", ht);
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
@@ -86,13 +85,14 @@ void placeCompacte(const Racine& r, const PlaceCompacte& p)
     const Disposition& d = *p.rang;
     const std::string nomBoite = boiteDe(r, d);
     const std::string_view boite = nomBoite;
-    const auto entier = dom::pxArrondi;
-    style(boite, "top", entier(p.cadre.haut));
-    style(boite, "left", entier(p.cadre.gauche));
+    // Rounded to whole pixels, as dom::pxArrondi rounds.
+    const auto entier = [](double v) { return static_cast<int>(std::lround(v)); };
+    dom::stylePx(boite, "top", entier(p.cadre.haut));
+    dom::stylePx(boite, "left", entier(p.cadre.gauche));
     style(boite, "right", "");
     if (!(d.drapeaux & AutoTaille)) {
-        style(boite, "width", entier(p.cadre.largeur));
-        style(boite, "height", entier(p.cadre.hauteur));
+        dom::stylePx(boite, "width", entier(p.cadre.largeur));
+        dom::stylePx(boite, "height", entier(p.cadre.hauteur));
     }
     style(boite, "font-size", dom::longueur(p.corps, "px"));
     // Blanks kept as the window shows them (the impact captions'), lines broken at the edge.

@@ -129,6 +129,7 @@ Ecran ecran()
 
 std::string px(int v) { return std::to_string(v) + "px"; }
 std::string pxArrondi(double v) { return px(static_cast<int>(std::lround(v))); }
+void stylePx(Chaine id, Chaine propriete, int n) { style(id, propriete, px(n)); }
 
 std::string rgb(Couleur c)
 {

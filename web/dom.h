@@ -76,6 +76,9 @@ Ecran ecran();
 
 /// CSS pixels.
 std::string px(int n);
+/// A style property in CSS pixels: style(id, propriete, px(n)), the text made and let go
+/// here rather than at each of the page's calls.
+void stylePx(Chaine id, Chaine propriete, int n);
 /// CSS pixels, rounded to the nearest whole one.
 std::string pxArrondi(double v);
 /// A colour as CSS writes it: "rgb(r,g,b)".

@@ -45,8 +45,8 @@ void agenceAccueil()
     const bool compacte = a.agencement != Agencement::Fenetre;
     dom::attribut("accueil", "class", compacte ? "compacte" : telle ? "" : "agrandie");
     dom::style("page", "--k", compacte || telle ? "" : dom::longueur(a.echelle, ""));
-    dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle)));
-    dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle)));
+    dom::stylePx("accueil", "width", compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle));
+    dom::stylePx("accueil", "height", compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle));
     agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
 }
 
@@ -55,8 +55,8 @@ void construitAccueil()
 {
     const Racine& r = kRacineAccueil;
     dom::attribut("accueil", "aria-label", tr(Texte::nomAccueil));
-    dom::style("accueil", "width", dom::px(enPixels(kLargeurAccueil)));
-    dom::style("accueil", "height", dom::px(enPixels(kHauteurAccueil)));
+    dom::stylePx("accueil", "width", enPixels(kLargeurAccueil));
+    dom::stylePx("accueil", "height", enPixels(kHauteurAccueil));
     construit(kDispositionAccueil, r, [](const Disposition&) {});
     for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
