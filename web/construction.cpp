@@ -66,7 +66,7 @@ void place(const Disposition& d, std::string_view boite, int largeurParent, doub
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
-    style(boite, "font-size", dom::longueur(d.police.points * k, "pt"));
+    dom::styleLongueur(boite, "font-size", d.police.points * k, "pt");
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
         style(boite, "color", dom::rgb(*d.couleur));
@@ -94,7 +94,7 @@ void placeCompacte(const Racine& r, const PlaceCompacte& p)
         dom::stylePx(boite, "width", entier(p.cadre.largeur));
         dom::stylePx(boite, "height", entier(p.cadre.hauteur));
     }
-    style(boite, "font-size", dom::longueur(p.corps, "px"));
+    dom::styleLongueur(boite, "font-size", p.corps, "px");
     // Blanks kept as the window shows them (the impact captions'), lines broken at the edge.
     if (p.retour && !(d.drapeaux & Retour)) style(boite, "white-space", "pre-wrap");
 }

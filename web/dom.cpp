@@ -146,4 +146,6 @@ std::string longueur(double v, Chaine unite)
     return t.append(std::to_string(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(std::string_view(unite));
 }
 
+void styleLongueur(Chaine id, Chaine propriete, double v, Chaine unite) { style(id, propriete, longueur(v, unite)); }
+
 } // namespace orbeline::dom

@@ -85,5 +85,7 @@ std::string pxArrondi(double v);
 std::string rgb(Couleur c);
 /// A CSS length to the hundredth, in `unite` ("12.35mm", "-0.50px").
 std::string longueur(double v, Chaine unite);
+/// A style property as such a length: style(id, propriete, longueur(v, unite)), as stylePx.
+void styleLongueur(Chaine id, Chaine propriete, double v, Chaine unite);
 
 } // namespace orbeline::dom

@@ -44,7 +44,8 @@ void agenceAccueil()
     accueilTel = telle;
     const bool compacte = a.agencement != Agencement::Fenetre;
     dom::attribut("accueil", "class", compacte ? "compacte" : telle ? "" : "agrandie");
-    dom::style("page", "--k", compacte || telle ? "" : dom::longueur(a.echelle, ""));
+    if (compacte || telle) dom::style("page", "--k", "");
+    else dom::styleLongueur("page", "--k", a.echelle, "");
     dom::stylePx("accueil", "width", compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle));
     dom::stylePx("accueil", "height", compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle));
     agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
