@@ -286,8 +286,8 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
      .place = {5520, 4680, 1695, 495}, .tab = 0, .police = kMss, .drapeaux = ParDefaut},
 });
 
-/// The menu entries.
-enum class Action {
+/// The menu entries (a byte each, as the options: the menu table's rows the smaller).
+enum class Action : std::uint8_t {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
     VecteursVitesse, VariationVitesse, Force, OrbiteExacte, Kepler, Rejouer, Pause, PointSuivant, PointPrecedent,
