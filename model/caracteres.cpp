@@ -10,7 +10,7 @@ namespace {
 /// The characters a pupil meets in a pasted number, by range of codes. The
 /// names hold their article; the invisible ones are named, never shown.
 struct Famille {
-    std::uint32_t premier, dernier;
+    std::uint16_t premier, dernier;   // all in the first plane: the table the smaller
     Texte nom;
 };
 constexpr Texte kSens = Texte::carSens;

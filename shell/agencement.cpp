@@ -25,7 +25,7 @@ constexpr double kRetrait = 8;           // inside a frame
 double px(int twips) { return twips / 15.0; }
 double corps(const Disposition& d, double echelle = kTexte)
 {
-    return plusGrand(kCorpsMin, d.police.points * 4 / 3 * echelle);
+    return plusGrand(kCorpsMin, double{d.police.points} * 4 / 3 * echelle);
 }
 bool controle(const Disposition& d)
 {
@@ -34,13 +34,13 @@ bool controle(const Disposition& d)
 }
 
 // The rows a piece names, in the order it names them.
-std::vector<const Disposition*> rangs(std::span<const Disposition> table, std::string_view noms)
+ListeRangs rangs(std::span<const Disposition> table, std::string_view noms)
 {
-    std::vector<const Disposition*> v;
+    ListeRangs v;
     while (!noms.empty()) {
         const std::size_t fin = std::min(noms.find(' '), noms.size());
         if (fin > 0)
-            if (const Disposition* d = cherche(table, noms.substr(0, fin))) v.push_back(d);
+            if (const Disposition* d = cherche(table, noms.substr(0, fin))) v.ajoute(d);
         noms.remove_prefix(std::min(fin + 1, noms.size()));
     }
     return v;
@@ -64,7 +64,7 @@ struct Morceau {
 
 // Rows kept where the window has them, from the top-left corner of the
 // first ones, `k` times larger; controls at least `cible` tall.
-Morceau tels(const std::vector<const Disposition*>& v, double k, double cible)
+Morceau tels(const ListeRangs& v, double k, double cible)
 {
     double x0 = 1e9, y0 = 1e9;
     for (const Disposition* d : v) x0 = plusPetit(x0, px(d->place.gauche)), y0 = plusPetit(y0, px(d->place.haut));
@@ -80,7 +80,7 @@ Morceau tels(const std::vector<const Disposition*>& v, double k, double cible)
 }
 
 // A field `cible` tall at least, its captions under it as far below it as on the window.
-Morceau champ(const std::vector<const Disposition*>& v, double cible)
+Morceau champ(const ListeRangs& v, double cible)
 {
     Morceau m;
     if (v.empty()) return m;
@@ -106,7 +106,7 @@ struct Regles {
 // nothing); else as many lines as the window's text needs at that width.
 Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 {
-    const double texte = corps(d), surFenetre = d.police.points * 4 / 3 * kInterligne;
+    const double texte = corps(d), surFenetre = double{d.police.points} * 4 / 3 * kInterligne;
     const double lignesFenetre = plusGrand(1.0, std::floor(px(d.place.hauteur) / surFenetre));
     double lignes = std::ceil(px(d.place.largeur) * kTexte * lignesFenetre / largeur);
     if (d.drapeaux & Retour) lignes = plusGrand(lignes, 2.0);
@@ -125,11 +125,11 @@ Morceau ligne(const Disposition& d, double largeur, const Regles& r)
 // A frame as wide as its buttons in as many columns as fit, its caption above them.
 Morceau options(std::span<const Disposition> table, const Disposition& cadre, double largeur, double cible)
 {
-    std::vector<const Disposition*> boutons;
+    ListeRangs boutons;
     double colonne = 0;
     for (const Disposition& d : table)
         if (d.cadre == cadre.nom) {
-            boutons.push_back(&d);
+            boutons.ajoute(&d);
             colonne = plusGrand(colonne, px(d.place.largeur) * kTexte + kEcart);
         }
     const auto n = static_cast<double>(boutons.size());
@@ -138,8 +138,8 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
     Morceau m;
     for (std::size_t i = 0; i < boutons.size(); ++i) {
         const double c = std::fmod(static_cast<double>(i), colonnes), l = std::floor(static_cast<double>(i) / colonnes);
-        m.ajoute(boutons[i], {kRetrait + c * colonne, legende + l * (cible + 2), colonne - kEcart, cible},
-                 corps(*boutons[i]), 1, true);
+        m.ajoute(boutons.rangs[i], {kRetrait + c * colonne, legende + l * (cible + 2), colonne - kEcart, cible},
+                 corps(*boutons.rangs[i]), 1, true);
     }
     const double w = plusPetit(largeur, plusGrand(px(cadre.place.largeur) * kTexte, colonnes * colonne + 2 * kRetrait));
     m.ajoute(&cadre, {0, 0, w, legende + std::ceil(n / colonnes) * (cible + 2) + kRetrait}, corps(cadre));
@@ -149,7 +149,7 @@ Morceau options(std::span<const Disposition> table, const Disposition& cadre, do
 Morceau piece(std::span<const Disposition> table, const PieceCompacte& p, double largeur, double vue, const Regles& r)
 {
     const double cible = r.cible;
-    const std::vector<const Disposition*> v = rangs(table, p.rangs);
+    const ListeRangs v = rangs(table, p.rangs);
     if (v.empty()) return {};   // its rows hidden: no room
     switch (p.genre) {
     case Piece::Champ: {

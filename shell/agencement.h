@@ -15,12 +15,30 @@
 
 #include "disposition.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
 
 namespace orbeline {
+
+/// Rows of a table picked out, in an order of their own; no more than the largest table
+/// has. A vector of them would bring its growth into the page for these lists alone.
+struct ListeRangs {
+    std::array<const Disposition*, kDisposition.size()> rangs{};
+    std::size_t nombre = 0;
+    void ajoute(const Disposition* d)
+    {
+        if (nombre < rangs.size()) rangs[nombre++] = d;
+    }
+    const Disposition* const* begin() const { return rangs.data(); }
+    const Disposition* const* end() const { return rangs.data() + nombre; }
+    std::size_t size() const { return nombre; }
+    bool empty() const { return nombre == 0; }
+    const Disposition* front() const { return rangs[0]; }
+};
+static_assert(kDispositionAccueil.size() <= kDisposition.size());
 
 /// How a piece lays out the rows it names.
 enum class Piece : std::uint8_t {

@@ -40,7 +40,7 @@ enum class Genre {
 /// nearest installed face ("MS Sans Serif" and "Arial" have metric twins).
 struct Police {
     std::string_view famille;
-    double points;
+    float points;   ///< a quarter point at finest, exact in a float: the tables' rows the smaller
     bool gras = false;
 };
 
@@ -62,8 +62,9 @@ enum Drapeau : std::uint16_t {
 };
 
 /// A rectangle in twips: left and top edges from the container's top-left corner, width, height.
+/// Sixteen bits each: the widest window is 18375 twips, and the tables' rows are the smaller.
 struct Place {
-    int gauche = 0, haut = 0, largeur = 0, hauteur = 0;
+    std::int16_t gauche = 0, haut = 0, largeur = 0, hauteur = 0;
 };
 
 /// One control.
@@ -285,8 +286,8 @@ inline constexpr auto kDispositionAccueil = std::to_array<Disposition>({
      .place = {5520, 4680, 1695, 495}, .tab = 0, .police = kMss, .drapeaux = ParDefaut},
 });
 
-/// The menu entries.
-enum class Action {
+/// The menu entries (a byte each, as the options: the menu table's rows the smaller).
+enum class Action : std::uint8_t {
     OuvrirSituation, EnregistrerSituation, EnregistrerPoints, EnregistrerImage, Imprimer, Quitter,
     CopierPoints, CopierLien, ValeursDepart, Guide, APropos, Langue, ColorisLancements, VecteurVitesse,
     VecteursVitesse, VariationVitesse, Force, OrbiteExacte, Kepler, Rejouer, Pause, PointSuivant, PointPrecedent,
@@ -425,7 +426,7 @@ constexpr bool tableSaine(std::span<const Disposition> t, int largeur, int haute
         const Disposition& d = t[i];
         bool cadreAvant = d.cadre.empty();
         int options = 0, choisis = 0;
-        Place dans{0, 0, largeur, hauteur};
+        Place dans{0, 0, static_cast<std::int16_t>(largeur), static_cast<std::int16_t>(hauteur)};
         for (std::size_t j = 0; j < t.size(); ++j) {
             const Disposition& e = t[j];
             if (j != i && (e.nom == d.nom || (d.tab >= 0 && e.tab == d.tab) ||

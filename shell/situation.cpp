@@ -59,6 +59,9 @@ std::string normalise(std::string_view cle)
     return r;
 }
 
+/// Two keys, or two values a key knows, that read the same ("Échelle" and "echelle").
+bool memeCle(std::string_view a, std::string_view b) { return normalise(a) == normalise(b); }
+
 /// The language whose line of what to observe ("# À observer : …", "# What to observe: …")
 /// a comment's words before its colon are, compared as keys; none for another comment.
 std::optional<Langue> langueConsigne(std::string_view avantDeuxPoints)
@@ -138,11 +141,10 @@ std::string decode(std::string_view t)
     return r;
 }
 
-// Every character but the unreserved ones as %XX.
-std::string encode(std::string_view t)
+// Every character but the unreserved ones as %XX, after what `r` holds.
+void encode(std::string& r, std::string_view t)
 {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string r;
     for (const char c : t) {
         const auto u = static_cast<unsigned char>(c);
         if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') || c == '-' || c == '.' ||
@@ -154,7 +156,6 @@ std::string encode(std::string_view t)
             r += kHex[u & 15];
         }
     }
-    return r;
 }
 
 /// One more of the values a key knows, in the list a message names: "a, b, c".
@@ -186,13 +187,10 @@ struct Lecteur {
         if (++fautes > kFautesNommees) return;
         std::string phrase;
         remplis(phrase, modele, parties);
-        if (ligne > 0) {
-            std::string p;
-            remplis(p, kLigne, {std::to_string(ligne), phrase});
-            phrase = std::move(p);
-        }
         if (!l.erreur.empty()) l.erreur += ' ';
-        l.erreur += phrase;
+        // Written straight after the faults before it, in its line's sentence in a file.
+        if (ligne > 0) remplis(l.erreur, kLigne, {std::to_string(ligne), phrase});
+        else l.erreur += phrase;
     }
 
     void consigne(Langue langue, std::string_view texte)
@@ -217,48 +215,49 @@ struct Lecteur {
         const auto physique = std::find(kClesPhysique.begin(), kClesPhysique.end(), cle);
         const auto boite = std::find_if(kCasesSituation.begin(), kCasesSituation.end(),
                                         [&](const CaseSituation& c) { return c.cle == cle; });
+        const auto nom = extrait(cleEcrite);
         if (champ == kClesChamps.end() && cle != kCleEchelle && cle != kClePoints && boite == kCasesSituation.end() &&
             cle != kCleObserver && cle != kCleLangue && cle != kCleRejeu && physique == kClesPhysique.end())
-            return faute(ligne, kCleInconnue, {extrait(cleEcrite).vue()});
-        const auto nom = extrait(cleEcrite);
+            return faute(ligne, kCleInconnue, {nom.vue()});
         valeur = sansBlancs(valeur);
         // What to observe is cut, with its lines joined, when the reading ends.
         if (cle != kCleObserver && octetsDe(valeur, kLongueurValeurMax) < valeur.size())
             return faute(ligne, kValeurTropLongue, {nom.vue()});
         if (const std::size_t i = premierRefuse(valeur); i < valeur.size())
             return faute(ligne, kCaractereRefuse, {nom.vue(), nomCaractere(valeur, i).vue()});
+        const auto lue = extrait(valeur);   // as a refusal names it
         Situation& s = l.situation;
         if (champ != kClesChamps.end()) {
             s.champs[static_cast<std::size_t>(champ - kClesChamps.begin())] = std::string(valeur);
         } else if (cle == kCleEchelle) {
             const auto p = std::find_if(kPresets.begin(), kPresets.end(),
-                                        [&](const PresetEchelle& e) { return normalise(e.cle) == normalise(valeur); });
+                                        [&](const PresetEchelle& e) { return memeCle(e.cle, valeur); });
             if (p == kPresets.end()) {
                 std::string connues;
                 for (const PresetEchelle& e : kPresets) ajouteConnue(connues, e.cle);
-                return faute(ligne, kEchelleInconnue, {extrait(valeur).vue(), connues});
+                return faute(ligne, kEchelleInconnue, {lue.vue(), connues});
             }
             s.echelle = static_cast<int>(p - kPresets.begin());
         } else if (cle == kClePoints) {
-            if (valeur != "100" && valeur != "1000") return faute(ligne, kPoints, {nom.vue(), extrait(valeur).vue()});
+            if (valeur != "100" && valeur != "1000") return faute(ligne, kPoints, {nom.vue(), lue.vue()});
             s.points = valeur == "100" ? 0 : 1;
         } else if (cle == kCleObserver) {
             if (valeur.empty()) return;   // nothing to observe: nothing set
             consigne(langueTexte.value_or(Langue::fr), valeur);
         } else if (cle == kCleRejeu) {
             const auto v = std::find_if(kValeursRejeu.begin(), kValeursRejeu.end(),
-                                        [&](std::string_view c) { return normalise(c) == normalise(valeur); });
-            if (v == kValeursRejeu.end()) return faute(ligne, Texte::rejeuInconnu, {nom.vue(), extrait(valeur).vue()});
+                                        [&](std::string_view c) { return memeCle(c, valeur); });
+            if (v == kValeursRejeu.end()) return faute(ligne, Texte::rejeuInconnu, {nom.vue(), lue.vue()});
             s.rejeu = static_cast<int>(v - kValeursRejeu.begin());
         } else if (cle == kCleLangue) {
             s.langue = langueDe(valeur);
             if (!s.langue) {
                 std::string connues;
                 for (const std::string_view c : kCodesLangues) ajouteConnue(connues, c);
-                return faute(ligne, Texte::langueInconnue, {nom.vue(), extrait(valeur).vue(), connues});
+                return faute(ligne, Texte::langueInconnue, {nom.vue(), lue.vue(), connues});
             }
         } else {   // a box or an option
-            if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), extrait(valeur).vue()});
+            if (valeur != "0" && valeur != "1") return faute(ligne, kCase, {nom.vue(), lue.vue()});
             if (physique != kClesPhysique.end()) {
                 s.physique[static_cast<std::size_t>(physique - kClesPhysique.begin())] = valeur == "1";
                 l.rien = false;
@@ -303,7 +302,8 @@ template <class Paire> void pourChaque(std::string_view texte, char separateur, 
 }
 
 /// Each line and its number; a line ends at a line feed, a carriage return or both.
-template <class Ligne> void pourChaqueLigne(std::string_view texte, Ligne&& ligne)
+/// A callback rather than a template: one copy of the loop for the file's two passes.
+void pourChaqueLigne(std::string_view texte, const Rappel<void(std::string_view, std::size_t)>& ligne)
 {
     for (std::size_t numero = 1; !texte.empty(); ++numero) {
         const std::size_t fin = std::min(texte.find_first_of("\r\n"), texte.size());
@@ -399,7 +399,8 @@ LectureSituation lisFichier(std::string_view contenu)
     if (l.rien) {
         std::string pourquoi;
         remplis(pourquoi, kAucunReglage, {});
-        l.erreur = l.erreur.empty() ? pourquoi : pourquoi + ' ' + l.erreur;
+        if (!l.erreur.empty()) (pourquoi += ' ') += l.erreur;
+        l.erreur = std::move(pourquoi);
     }
     return l;
 }
@@ -455,7 +456,7 @@ std::string texteLien(const Situation& s)
         if (!r.empty()) r += '&';
         r += cle;
         r += '=';
-        r += encode(valeurSure(valeur));
+        encode(r, valeurSure(valeur));
     };
     pourChaqueValeur(s, ecrit);
     for (std::size_t l = 0; l < s.consignes.size(); ++l)

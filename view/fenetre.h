@@ -7,6 +7,7 @@
 #include "releve.h"
 #include "surface.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +42,7 @@ enum class Case {
     Energie,   ///< the energy chart
 };
 /// The options the window's menu turns on and off.
-enum class Reglage {
+enum class Reglage : std::uint8_t {
     Coloris,            ///< each launch in its own colour, with a legend
     Vecteur,            ///< the velocity as an arrow
     VecteursVitesse,    ///< the velocity at the plotted points

@@ -6,13 +6,11 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <vector>
 
 namespace orbeline {
 namespace {
 
 using dom::attribut;
-using dom::px;
 using dom::style;
 
 std::string texte(std::string_view s) { return std::string(s); }
@@ -30,23 +28,20 @@ int rang(std::span<const Disposition> table, const Disposition& d)
     return d.tab < 0 ? INT_MAX : d.tab;
 }
 
-std::vector<const Disposition*> dans(std::span<const Disposition> table, std::string_view cadre)
+ListeRangs dans(std::span<const Disposition> table, std::string_view cadre)
 {
-    std::vector<const Disposition*> v;
+    ListeRangs v;
     for (const Disposition& d : table)
-        if (d.cadre == cadre) v.push_back(&d);
+        if (d.cadre == cadre) v.ajoute(&d);
     // Option buttons stay top to bottom, the order the arrow keys follow.
     const bool options = std::all_of(v.begin(), v.end(), [](const Disposition* d) { return d->genre == Genre::Option; });
     if (options) return v;
     // Sorted by insertion, which keeps rows of one rank in table order as
-    // std::stable_sort would, in a tenth of its code: a frame holds a few rows.
-    std::vector<int> rangs;
-    for (const Disposition* d : v) rangs.push_back(rang(table, *d));
+    // std::stable_sort would, in a tenth of its code: a frame holds a few rows,
+    // and their ranks are worked out as they are compared rather than kept.
     for (std::size_t i = 1; i < v.size(); ++i)
-        for (std::size_t j = i; j > 0 && rangs[j] < rangs[j - 1]; --j) {
-            std::swap(rangs[j], rangs[j - 1]);
-            std::swap(v[j], v[j - 1]);
-        }
+        for (std::size_t j = i; j > 0 && rang(table, *v.rangs[j]) < rang(table, *v.rangs[j - 1]); --j)
+            std::swap(v.rangs[j], v.rangs[j - 1]);
     return v;
 }
 
@@ -57,21 +52,21 @@ void place(const Disposition& d, std::string_view boite, int largeurParent, doub
 {
     const int g = enPixels(d.place.gauche, k), h = enPixels(d.place.haut, k), l = enPixels(d.place.largeur, k),
               ht = enPixels(d.place.hauteur, k);
-    style(boite, "top", px(h));
+    dom::stylePx(boite, "top", h);
     if ((d.drapeaux & AutoTaille) && (d.drapeaux & ADroite)) {
-        style(boite, "right", px(enPixels(largeurParent, k) - g - l));
+        dom::stylePx(boite, "right", enPixels(largeurParent, k) - g - l);
         style(boite, "left", "");
     } else {
-        style(boite, "left", px(g));
+        dom::stylePx(boite, "left", g);
         style(boite, "right", "");
     }
     if (!(d.drapeaux & AutoTaille)) {
-        style(boite, "width", px(l));
-        style(boite, "height", px(ht));
+        dom::stylePx(boite, "width", l);
+        dom::stylePx(boite, "height", ht);
     }
     style(boite, "white-space", "");
     style(boite, "font-family", famillesCss(d.police.famille));
-    style(boite, "font-size", dom::longueur(d.police.points * k, "pt"));
+    dom::styleLongueur(boite, "font-size", d.police.points * k, "pt");
     if (d.police.gras) style(boite, "font-weight", "bold");
     if (d.couleur)
         style(boite, "color", dom::rgb(*d.couleur));
@@ -90,15 +85,16 @@ void placeCompacte(const Racine& r, const PlaceCompacte& p)
     const Disposition& d = *p.rang;
     const std::string nomBoite = boiteDe(r, d);
     const std::string_view boite = nomBoite;
-    const auto entier = dom::pxArrondi;
-    style(boite, "top", entier(p.cadre.haut));
-    style(boite, "left", entier(p.cadre.gauche));
+    // Rounded to whole pixels, as dom::pxArrondi rounds.
+    const auto entier = [](double v) { return static_cast<int>(std::lround(v)); };
+    dom::stylePx(boite, "top", entier(p.cadre.haut));
+    dom::stylePx(boite, "left", entier(p.cadre.gauche));
     style(boite, "right", "");
     if (!(d.drapeaux & AutoTaille)) {
-        style(boite, "width", entier(p.cadre.largeur));
-        style(boite, "height", entier(p.cadre.hauteur));
+        dom::stylePx(boite, "width", entier(p.cadre.largeur));
+        dom::stylePx(boite, "height", entier(p.cadre.hauteur));
     }
-    style(boite, "font-size", dom::longueur(p.corps, "px"));
+    dom::styleLongueur(boite, "font-size", p.corps, "px");
     // Blanks kept as the window shows them (the impact captions'), lines broken at the edge.
     if (p.retour && !(d.drapeaux & Retour)) style(boite, "white-space", "pre-wrap");
 }

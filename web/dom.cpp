@@ -129,30 +129,23 @@ Ecran ecran()
 
 std::string px(int v) { return std::to_string(v) + "px"; }
 std::string pxArrondi(double v) { return px(static_cast<int>(std::lround(v))); }
+void stylePx(Chaine id, Chaine propriete, int n) { style(id, propriete, px(n)); }
 
 std::string rgb(Couleur c)
 {
     return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
 
-namespace {
-
-// A whole number in decimal digits, by the library.
-std::string entier(long long n)
-{
-    char t[21];
-    return std::string(t, std::to_chars(t, t + sizeof t, n).ptr);
-}
-
-} // namespace
-
-// Whole hundredths: printf would bring 8 kB into the page for this alone.
+// Whole hundredths: printf would bring 8 kB into the page for this alone. The whole
+// numbers as an int's, as px writes them: a CSS length is far below 2^31 hundredths.
 std::string longueur(double v, Chaine unite)
 {
-    const long long centiemes = std::llround(std::fabs(v) * 100);
+    const int centiemes = static_cast<int>(std::lround(std::fabs(v) * 100));
     std::string t = v < 0 && centiemes > 0 ? "-" : "";
-    const std::string c = entier(centiemes % 100);
-    return t.append(entier(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(std::string_view(unite));
+    const std::string c = std::to_string(centiemes % 100);
+    return t.append(std::to_string(centiemes / 100)).append(c.size() < 2 ? ".0" : ".").append(c).append(std::string_view(unite));
 }
+
+void styleLongueur(Chaine id, Chaine propriete, double v, Chaine unite) { style(id, propriete, longueur(v, unite)); }
 
 } // namespace orbeline::dom

@@ -76,11 +76,16 @@ Ecran ecran();
 
 /// CSS pixels.
 std::string px(int n);
+/// A style property in CSS pixels: style(id, propriete, px(n)), the text made and let go
+/// here rather than at each of the page's calls.
+void stylePx(Chaine id, Chaine propriete, int n);
 /// CSS pixels, rounded to the nearest whole one.
 std::string pxArrondi(double v);
 /// A colour as CSS writes it: "rgb(r,g,b)".
 std::string rgb(Couleur c);
 /// A CSS length to the hundredth, in `unite` ("12.35mm", "-0.50px").
 std::string longueur(double v, Chaine unite);
+/// A style property as such a length: style(id, propriete, longueur(v, unite)), as stylePx.
+void styleLongueur(Chaine id, Chaine propriete, double v, Chaine unite);
 
 } // namespace orbeline::dom

@@ -31,20 +31,23 @@ std::string tampon;   // a text the script hands over (a situation file)
 FenetrePage* fenetre() { return principale.get(); }
 
 const Racine kRacineAccueil{"accueil", "accueil-", kLargeurAccueil, true};
-Disposee agencementAccueil{};   // as the start screen stands
+// The start screen stands as the layout has it, at its own size (as it is built):
+// all an arrangement needs to know of the one before, rather than a copy of it.
+bool accueilTel = true;
 
 // The start screen arranged for the page's viewport and pointer.
 void agenceAccueil()
 {
     const Disposee a = dispose(kDispositionAccueil, kPiecesAccueil, dom::ecran(), kNaturelleAccueil, false);
-    const auto telle = [](const Disposee& d) { return d.agencement == Agencement::Fenetre && d.echelle == 1; };
-    if (telle(a) && telle(agencementAccueil)) return;
-    agencementAccueil = a;
+    const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
+    if (telle && accueilTel) return;
+    accueilTel = telle;
     const bool compacte = a.agencement != Agencement::Fenetre;
-    dom::attribut("accueil", "class", compacte ? "compacte" : telle(a) ? "" : "agrandie");
-    dom::style("page", "--k", compacte || telle(a) ? "" : dom::longueur(a.echelle, ""));
-    dom::style("accueil", "width", dom::px(compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle)));
-    dom::style("accueil", "height", dom::px(compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle)));
+    dom::attribut("accueil", "class", compacte ? "compacte" : telle ? "" : "agrandie");
+    if (compacte || telle) dom::style("page", "--k", "");
+    else dom::styleLongueur("page", "--k", a.echelle, "");
+    dom::stylePx("accueil", "width", compacte ? static_cast<int>(a.largeur) : static_cast<int>(enPixels(kLargeurAccueil) * a.echelle));
+    dom::stylePx("accueil", "height", compacte ? static_cast<int>(a.hauteur) : static_cast<int>(enPixels(kHauteurAccueil) * a.echelle));
     agence(kDispositionAccueil, kRacineAccueil, a, [](const Disposition&, const Cadre&, double) {});
 }
 
@@ -53,8 +56,8 @@ void construitAccueil()
 {
     const Racine& r = kRacineAccueil;
     dom::attribut("accueil", "aria-label", tr(Texte::nomAccueil));
-    dom::style("accueil", "width", dom::px(enPixels(kLargeurAccueil)));
-    dom::style("accueil", "height", dom::px(enPixels(kHauteurAccueil)));
+    dom::stylePx("accueil", "width", enPixels(kLargeurAccueil));
+    dom::stylePx("accueil", "height", enPixels(kHauteurAccueil));
     construit(kDispositionAccueil, r, [](const Disposition&) {});
     for (const auto& [nom, texte] : Accueil_Load()) dom::texte(idControle(r, nom), texte);
     for (const Disposition& d : kDispositionAccueil)
