@@ -25,6 +25,8 @@ namespace orbeline {
 
 /// Rows of a table picked out, in an order of their own; no more than the largest table
 /// has. A vector of them would bring its growth into the page for these lists alone.
+/// Every table laid out is one of the window's (each checked below) or rows picked from
+/// one, so the bound is never reached; a new table gets its line beside the start screen's.
 struct ListeRangs {
     std::array<const Disposition*, kDisposition.size()> rangs{};
     std::size_t nombre = 0;
