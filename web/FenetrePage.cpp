@@ -86,7 +86,7 @@ constexpr std::array<std::string_view, 4> kCotes{"left", "top", "width", "height
 {
     if (!balise.empty()) dom::cree(balise, id, parent);
     const std::array<double, 4> v{c.gauche, c.haut, c.largeur, c.hauteur};
-    for (std::size_t i = 0; i < 4; ++i) dom::style(id, kCotes[i], dom::longueur(v[i], "mm"));
+    for (std::size_t i = 0; i < 4; ++i) dom::styleLongueur(id, kCotes[i], v[i], "mm");
 }
 
 // A toggle's state, as its button says it.
@@ -107,8 +107,8 @@ void html(std::string_view id, std::string_view h)
 FenetrePage::FenetrePage()
 {
     const Racine racine{"client", "", kLargeurPrincipale, false};
-    dom::style("client", "width", dom::px(enPixels(kLargeurPrincipale)));
-    dom::style("client", "height", dom::px(enPixels(kHauteurPrincipale)));
+    dom::stylePx("client", "width", enPixels(kLargeurPrincipale));
+    dom::stylePx("client", "height", enPixels(kHauteurPrincipale));
     construit(kDisposition, racine, [this](const Disposition& d) {
         const int g = enPixels(d.place.gauche), h = enPixels(d.place.haut), l = enPixels(d.place.largeur),
                   ht = enPixels(d.place.hauteur);
@@ -282,7 +282,7 @@ void FenetrePage::agence()
     // The window as it is stays untouched until it is arranged otherwise.
     const bool telle = a.agencement == Agencement::Fenetre && a.echelle == 1;
     if (telle && agencement_ == Agencement::Fenetre && echelle_ == 1) {
-        for (const char* id : {"client", "fenetre"}) dom::style(id, "width", dom::px(enPixels(largeurTwips_)));
+        for (const char* id : {"client", "fenetre"}) dom::stylePx(id, "width", enPixels(largeurTwips_));
         return;
     }
     applique(a, montres);
@@ -483,7 +483,7 @@ void FenetrePage::prepareImpression()
         if (e.sorte == ElementFeuille::Sorte::Regle || e.sorte == ElementFeuille::Sorte::Pointille)
             dom::attribut(id, "class", e.sorte == ElementFeuille::Sorte::Regle ? "trait" : "pointille");
         if (e.sorte != ElementFeuille::Sorte::Texte) continue;
-        dom::style(id, "font-size", dom::longueur(e.corps, "pt"));
+        dom::styleLongueur(id, "font-size", e.corps, "pt");
         if (e.gras) dom::style(id, "font-weight", "bold");
         if (e.alignement != ElementFeuille::Alignement::Gauche)
             dom::style(id, "justify-content", e.alignement == ElementFeuille::Alignement::Centre ? "center" : "flex-end");
