@@ -4,9 +4,9 @@
 #include "langue.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string>
 
 namespace orbeline {
 
@@ -93,10 +93,7 @@ ResultatCalcul calcule(SimulationState& s)
             }
             s.Nfin = static_cast<std::int16_t>(i == 1 ? 1 : i - 1);
             r.compteRendu.ok = false;
-            std::array<char, 8> n{};
-            const auto fin = std::to_chars(n.data(), n.data() + n.size(), static_cast<int>(i)).ptr;
-            remplis(r.compteRendu.message, kCalculArrete,
-                         {std::string_view(n.data(), static_cast<std::size_t>(fin - n.data()))});
+            remplis(r.compteRendu.message, kCalculArrete, {std::to_string(static_cast<int>(i))});
             return r;
         }
 

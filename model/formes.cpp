@@ -118,9 +118,7 @@ Nombre ecrit(double v, bool blancPositif, bool zeroDevant, std::string_view sep)
         r += exp < 0 ? "E-" : "E+";
         const int ae = std::abs(exp);
         if (ae < 10) r += "0";
-        std::array<char, 8> e{};
-        r += std::string_view(e.data(), static_cast<std::size_t>(
-                 std::to_chars(e.data(), e.data() + e.size(), ae).ptr - e.data()));
+        r += std::to_string(ae);
     } else if (exp >= 0) {
         const int entiers = exp + 1;
         for (int i = 0; i < entiers; ++i)

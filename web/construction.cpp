@@ -76,7 +76,9 @@ void place(const Disposition& d, std::string_view boite, int largeurParent, doub
 std::string boiteDe(const Racine& r, const Disposition& d)
 {
     const bool boite = d.genre == Genre::CaseACocher || d.genre == Genre::Option;
-    return idControle(r, d.nom) + (boite ? "-boite" : "");
+    std::string id = idControle(r, d.nom);
+    if (boite) id += "-boite";
+    return id;
 }
 
 // A row where an arrangement has it, its text at that size.
@@ -230,7 +232,13 @@ void construitDans(std::span<const Disposition> table, const Racine& r, std::str
 
 } // namespace
 
-std::string idControle(const Racine& r, std::string_view nom) { return texte(r.prefixe) + texte(nom); }
+std::string idControle(const Racine& r, std::string_view nom)
+{
+    // Appended in place: no temporary for each part.
+    std::string id(r.prefixe);
+    id += nom;
+    return id;
+}
 
 void agence(std::span<const Disposition> table, const Racine& r, const Disposee& a,
             const Rappel<void(const Disposition&, const Cadre&, double echelle)>& zone)
@@ -271,7 +279,10 @@ void construit(std::span<const Disposition> table, const Racine& r, const Rappel
 std::string famillesCss(std::string_view famille)
 {
     // The desktop's list: the face, its metric twins, then any sans-serif.
-    return "\"" + texte(famille) + "\", \"Microsoft Sans Serif\", Arial, \"Liberation Sans\", \"DejaVu Sans\", sans-serif";
+    std::string t = "\"";
+    t += famille;
+    t += "\", \"Microsoft Sans Serif\", Arial, \"Liberation Sans\", \"DejaVu Sans\", sans-serif";
+    return t;
 }
 
 } // namespace orbeline

@@ -133,7 +133,11 @@ void stylePx(Chaine id, Chaine propriete, int n) { style(id, propriete, px(n)); 
 
 std::string rgb(Couleur c)
 {
-    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+    // Each number and its comma by one loop, the last comma made the closing bracket.
+    std::string t = "rgb(";
+    for (const int v : {c.r, c.g, c.b}) t.append(std::to_string(v)).push_back(',');
+    t.back() = ')';
+    return t;
 }
 
 // Whole hundredths: printf would bring 8 kB into the page for this alone. The whole
