@@ -227,7 +227,7 @@ void finLancement(Principale& p, Fenetre& f, bool relance = false)
 void oublieTrace(Principale& p)
 {
     p.releve.textes.reset();
-    p.precedents.clear();
+    p.nombrePrecedents = 0;
     p.numeroLancement = 0;
     p.graphes = {};
     p.echelles = {};
@@ -259,10 +259,12 @@ void efface(Principale& p, Fenetre& f)
 void garde(Principale& p)
 {
     if (!p.releve.textes) return;
-    p.precedents.push_back(std::move(p.releve));
+    if (p.nombrePrecedents == kLancementsGardes - 1)
+        std::move(p.precedents.begin() + 1, p.precedents.end(), p.precedents.begin());
+    else
+        ++p.nombrePrecedents;
+    p.precedents[static_cast<std::size_t>(p.nombrePrecedents - 1)] = std::move(p.releve);
     p.releve = {};
-    if (static_cast<int>(p.precedents.size()) >= kLancementsGardes)
-        p.precedents.erase(p.precedents.begin(), p.precedents.end() - (kLancementsGardes - 1));
 }
 
 // The plotted point nearest (x, y), within 4 pixels, of the launches on the view.
@@ -637,7 +639,7 @@ void basculeReglage(Principale& p, Fenetre& f, Reglage r) { Reglage_Click(p, f, 
 std::vector<const Releve*> lancementsVus(const Principale& p)
 {
     std::vector<const Releve*> v;
-    for (const Releve& r : p.precedents) v.push_back(&r);
+    for (int i = 0; i < p.nombrePrecedents; ++i) v.push_back(&p.precedents[static_cast<std::size_t>(i)]);
     if (p.releve.textes && !p.releve.estVide()) v.push_back(&p.releve);
     return v;
 }

@@ -36,7 +36,11 @@ inline constexpr int kLancementsGardes = 10;
 struct Principale {
     SimulationState etat;          ///< the record every procedure works on
     Releve releve;                 ///< the points of the last finished launch
-    std::vector<Releve> precedents;   ///< the earlier launches still on the view, oldest first
+    /// The earlier launches still on the view, oldest first: the first
+    /// `nombrePrecedents`. A fixed array: the bound is small, and a vector's
+    /// growth and erase code cost the page more than the room they save.
+    std::array<Releve, kLancementsGardes - 1> precedents{};
+    int nombrePrecedents = 0;
     int numeroLancement = 0;       ///< the last launch's number on the view; 0 once it is cleared
     std::array<bool, kNombreReglages> reglages{};   ///< the menu's options, all off at start
     /// What the charts show, for their tooltips: the launches drawn on them

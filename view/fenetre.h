@@ -81,20 +81,21 @@ struct Role {
         Message,         ///< the strip where errors and hints show
     };
     Sorte sorte = Sorte::Aucune;
-    int numero = 0;
-    int index = 0;
+    // Bytes: every row of the layout tables holds one, and no number here passes 127.
+    signed char numero = 0;
+    signed char index = 0;
     friend constexpr auto operator<=>(const Role&, const Role&) = default;
 };
 
-constexpr Role role(Champ c) { return {Role::Sorte::Champ, static_cast<int>(c)}; }
-constexpr Role role(Etiquette e) { return {Role::Sorte::Etiquette, static_cast<int>(e)}; }
-constexpr Role role(Commande c) { return {Role::Sorte::Commande, static_cast<int>(c)}; }
-constexpr Role role(Case c) { return {Role::Sorte::Case, static_cast<int>(c)}; }
-constexpr Role option(Groupe g, int index) { return {Role::Sorte::Option, static_cast<int>(g), index}; }
+constexpr Role role(Champ c) { return {Role::Sorte::Champ, static_cast<signed char>(c)}; }
+constexpr Role role(Etiquette e) { return {Role::Sorte::Etiquette, static_cast<signed char>(e)}; }
+constexpr Role role(Commande c) { return {Role::Sorte::Commande, static_cast<signed char>(c)}; }
+constexpr Role role(Case c) { return {Role::Sorte::Case, static_cast<signed char>(c)}; }
+constexpr Role option(Groupe g, int index) { return {Role::Sorte::Option, static_cast<signed char>(g), static_cast<signed char>(index)}; }
 /// Picture area n (1 the orbit view, 2 and up the charts).
-constexpr Role zone(int picture) { return {Role::Sorte::Zone, picture}; }
+constexpr Role zone(int picture) { return {Role::Sorte::Zone, static_cast<signed char>(picture)}; }
 /// The caption under the chart drawn in picture area n.
-constexpr Role legendeGraphe(int picture) { return {Role::Sorte::LegendeGraphe, picture}; }
+constexpr Role legendeGraphe(int picture) { return {Role::Sorte::LegendeGraphe, static_cast<signed char>(picture)}; }
 inline constexpr Role kRoleMessage{Role::Sorte::Message};
 
 /// The table of the launches kept on the view, the legend: a column per

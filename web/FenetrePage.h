@@ -132,7 +132,7 @@ private:
     static constexpr std::size_t kPictures = [] {
         int n = 0;
         for (const Disposition& d : kDisposition)
-            if (d.genre == Genre::Image) n = std::max(n, d.role.numero);
+            if (d.genre == Genre::Image) n = std::max(n, int{d.role.numero});
         return static_cast<std::size_t>(n);
     }();
     std::array<std::unique_ptr<SurfaceCanvas>, kPictures> pictures_;   ///< Picture1, Picture2…
