@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { createServer } from 'node:http';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { existsSync, mkdtempSync, readdirSync, readFileSync, rmSync, statSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join, resolve } from 'node:path';
 import { pathToFileURL } from 'node:url';
@@ -152,8 +152,11 @@ export const texte = (page, id) => page.$eval(`#${id}`, (e) => ('value' in e ? e
 
 /** The file the page downloads as `nom` (bytes for `encodage` null), then removed. */
 export async function telecharge(nom, encodage = 'utf8') {
-  const chemin = join((await moteur()).dossier, nom);
-  const fini = () => existsSync(chemin) && !existsSync(`${chemin}.part`);   // Firefox writes beside it first
+  const { dossier } = await moteur(), chemin = join(dossier, nom);
+  // Firefox writes beside it first (.part), Chromium too (.crdownload), and Chromium may
+  // make the file itself, empty, before it moves the download over it.
+  const enCours = () => readdirSync(dossier).some((f) => f.endsWith('.part') || f.endsWith('.crdownload'));
+  const fini = () => existsSync(chemin) && !enCours() && statSync(chemin).size > 0;
   for (let i = 0; i < 100 && !fini(); ++i) await new Promise((r) => setTimeout(r, 50));
   const contenu = readFileSync(chemin, encodage);
   rmSync(chemin);
