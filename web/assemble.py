@@ -82,16 +82,9 @@ def joint(wasm):
     for _ in range(nombre):
         if donnees[i] != 0 or donnees[i + 1] != 0x41:   # active, in memory 0, at an i32.const
             return wasm
-        place = decalage = 0
-        i += 2
-        while True:
-            b = donnees[i]
-            i += 1
-            place |= (b & 0x7f) << decalage
-            decalage += 7
-            if b < 0x80:
-                break
-        if b & 0x40 or donnees[i] != 0x0b:
+        # Its place, a signed number read as an unsigned one: the sign bit of its last byte says which.
+        place, i = leb(donnees, i + 2)
+        if donnees[i - 1] & 0x40 or donnees[i] != 0x0b:
             return wasm
         taille, i = leb(donnees, i + 1)
         morceaux.append((place, donnees[i:i + taille]))
